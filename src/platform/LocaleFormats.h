@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QChar>
+#include <QDate>
+#include <QString>
+#include <QStringView>
+#include <QTime>
+
+#include <optional>
+
+class QLocale;
+
+namespace tarvel {
+
+// A value read by ParseDateTimeText: a date (at midnight), or a time of day on the zero date
+// 1899-12-30, or both.
+struct DateTimeValue {
+    QDate date;
+    QTime time;
+};
+
+// The day number of a date: days counted from 1899-12-30, which is day 0. Records sort by it.
+qint64 DayNumber(const QDate& date);
+QDate DateFromDayNumber(qint64 day);
+
+// The user's date, time and number conventions, found once at start-up, with the six format texts
+// built from them and the routines that read and write dates, times and numbers by them.
+//
+// Format texts use "yyyy", "mm", "dd", "m", "d", "hh", "h", "nn"; a "/" stands for the locale's
+// date separator (the first "/" for DateSep1, any later one for DateSep2) and ":" for TimeSep.
+class LocaleFormats {
+public:
+    // Year-month-day with "/", ":" and ".": the conventions for a locale without numeric dates.
+    LocaleFormats();
+
+    // Reads the part order and separators of the locale's short date, the time separator of its
+    // short time and its decimal point, then builds the format texts.
+    static LocaleFormats ProbeLocale(const QLocale& locale);
+
+    int YearPos = 1;
+    int MonthPos = 2;
+    int DayPos = 3;
+    QChar DateSep1 = QLatin1Char('/');
+    QChar DateSep2 = QLatin1Char('/');
+    QChar TimeSep = QLatin1Char(':');
+    QChar DecimalSep = QLatin1Char('.');
+
+    QString DateFormat;       // record key, e.g. yyyy/mm/dd
+    QString ShortDateFormat;  // date shown, e.g. yyyy/m/d
+    QString MonthStartFormat; // first of a month, e.g. yyyy/m/1
+    QString MonthDayFormat;   // graph labels, e.g. m/d
+    QString TimeFormat;       // time stored, hh:nn
+    QString ShortTimeFormat;  // time shown, h:nn
+
+    // Rebuilds the six format texts from the facts above.
+    void BuildFormats();
+
+    // The date in the locale's order and separators, plain numbers without leading zeros.
+    QString ComposeDateText(int year, int month, int day) const;
+
+    // Reads a date typed in the locale's order, or a time of day; nothing when the text is no
+    // valid date or time.
+    std::optional<DateTimeValue> ParseDateTimeText(QStringView text) const;
+    // The date that ParseDateTimeText reads, or nothing when the text is no date.
+    std::optional<QDate> ParseDate(QStringView text) const;
+
+    QString FormatDate(const QDate& date, QStringView pattern) const;
+    QString FormatTime(const QTime& time, QStringView pattern) const;
+    QString FormatDateTime(const QDate& date, const QTime& time, QStringView pattern) const;
+
+    // Numbers shown on screen, written and read with DecimalSep.
+    QString FormatNumber(double value, QStringView pattern) const;
+    std::optional<double> ParseNumber(QStringView text) const;
+    double LeadingNumber(QStringView text) const;
+
+private:
+    std::optional<QDate> ReadDateFields(QStringView text, QChar sep1, QChar sep2) const;
+    std::optional<QTime> ReadTimeFields(QStringView text, QChar sep) const;
+    std::optional<DateTimeValue> LenientRead(QStringView text) const;
+};
+
+} // namespace tarvel

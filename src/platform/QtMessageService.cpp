@@ -1,0 +1,76 @@
+#include "platform/QtMessageService.h"
+
+#include "platform/TextTable.h"
+
+#include <QMessageBox>
+
+namespace tarvel {
+
+namespace {
+
+QMessageBox::StandardButtons ButtonsFor(int buttonKind)
+{
+    switch (buttonKind) {
+    case ButtonsOkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case ButtonsAbortRetryIgnore:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case ButtonsYesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case ButtonsYesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case ButtonsRetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon IconFor(int iconKind)
+{
+    switch (iconKind) {
+    case IconCritical:
+        return QMessageBox::Critical;
+    case IconQuestion:
+        return QMessageBox::Question;
+    case IconExclamation:
+        return QMessageBox::Warning;
+    case IconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+int AnswerFor(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return AnswerOk;
+    case QMessageBox::Cancel:
+        return AnswerCancel;
+    case QMessageBox::Abort:
+        return AnswerAbort;
+    case QMessageBox::Retry:
+        return AnswerRetry;
+    case QMessageBox::Ignore:
+        return AnswerIgnore;
+    case QMessageBox::Yes:
+        return AnswerYes;
+    case QMessageBox::No:
+        return AnswerNo;
+    default:
+        // Closing the box with Escape or the window button counts as its escape button.
+        return AnswerCancel;
+    }
+}
+
+} // namespace
+
+int QtMessageService::ShowMessage(const QString& text, int buttonKind, int iconKind)
+{
+    QMessageBox box(IconFor(iconKind), LoadText(101), text, ButtonsFor(buttonKind), m_parent);
+    return AnswerFor(box.exec());
+}
+
+} // namespace tarvel

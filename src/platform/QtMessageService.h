@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/MessageService.h"
+
+class QWidget;
+
+namespace tarvel {
+
+// ShowMessage on a QMessageBox, modal over the given parent.
+class QtMessageService : public MessageService {
+public:
+    explicit QtMessageService(QWidget* parent = nullptr) : m_parent(parent) {}
+    int ShowMessage(const QString& text, int buttonKind, int iconKind) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace tarvel

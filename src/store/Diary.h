@@ -1,0 +1,57 @@
+#pragma once
+
+#include "store/RecordStore.h"
+
+#include <QString>
+
+namespace tarvel {
+
+// The diary owner, written as the diary file's header. ProfileName never holds "," (the name input
+// refuses it). ProfileHeight is centimetres as a text with the locale's decimal separator.
+struct Profile {
+    QString ProfileName;
+    QString ProfileHeight;
+    int ProfileSex = 0; // 0 none, 1 male, 2 female
+
+    bool operator==(const Profile&) const = default;
+};
+
+// The name the backup file has; a DiaryTitle equal to it means no diary file is named yet.
+inline constexpr char kBackupTitle[] = "TV_Backup";
+
+// The open diary: its records and owner, the positions and flags every part of the window consults,
+// and which file it is. The main window owns one and hands it out by reference.
+struct Diary {
+    RecordStore Records;
+    Profile Owner;
+
+    int NewEntryIndex = 1; // number of records + 1: the blank new-entry page
+    int CurrentIndex = 1;  // the record shown on the Diary page, 1..NewEntryIndex
+    bool DataChanged = false;
+    bool Loading = false;
+    bool Initializing = true;
+    bool BackupRecalled = false;
+
+    // The record window of the data list.
+    int ListFirst = 1;
+    int ListLast = 1;
+
+    QString DiaryFolder;
+    QString DiaryTitle;
+    QString DiaryPath;
+    QString BackupFolder;
+    QString BackupTitle = QString::fromLatin1(kBackupTitle);
+    QString BackupPath;
+
+    // Points the backup paths (and, while no diary is named, the diary paths) at TV_Backup in the
+    // given folder, which ends in "/".
+    void SetAppFolder(const QString& appFolder);
+
+    // True while no diary file is named (the diary is the backup).
+    bool IsUnnamed() const { return DiaryTitle == BackupTitle; }
+
+    // New and Close: no records, no owner, positions at the start, nothing changed.
+    void Reset();
+};
+
+} // namespace tarvel

@@ -1,0 +1,323 @@
+#include "store/DiaryFile.h"
+
+#include "platform/Clock.h"
+#include "platform/LocaleFormats.h"
+#include "platform/MessageService.h"
+#include "platform/NumberText.h"
+#include "platform/SafeFile.h"
+#include "platform/TextTable.h"
+#include "store/DiaryText.h"
+
+#include <QFile>
+
+#include <array>
+
+namespace tarvel {
+
+namespace {
+
+const QDate kZeroDate(1899, 12, 30);
+constexpr int kRecordFields = 9;
+
+// The fields of one line split at every ","; only the first maxFields are kept.
+struct Fields {
+    std::array<QStringView, 16> at;
+    int count = 0;
+};
+
+Fields SplitFields(QStringView line, int maxFields)
+{
+    Fields fields;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype comma = line.indexOf(QLatin1Char(','), start);
+        if (fields.count < maxFields)
+            fields.at[static_cast<std::size_t>(fields.count)] =
+                line.mid(start, comma < 0 ? -1 : comma - start);
+        ++fields.count;
+        if (comma < 0)
+            break;
+        start = comma + 1;
+    }
+    return fields;
+}
+
+QStringView FieldAt(const Fields& fields, int number, int maxFields)
+{
+    // Field numbers are 1-based; a missing field is empty.
+    if (number > fields.count || number > maxFields)
+        return QStringView();
+    return fields.at[static_cast<std::size_t>(number - 1)];
+}
+
+Profile ReadHeader(const Fields& fields, const LocaleFormats& formats)
+{
+    Profile owner;
+    owner.ProfileName = FieldAt(fields, 1, 3).toString();
+    owner.ProfileHeight = FieldAt(fields, 2, 3).toString();
+    owner.ProfileSex = RoundToInt16(LeadingNumber(FieldAt(fields, 3, 3))).value_or(0);
+    if (owner.ProfileName == QLatin1String("-----"))
+        owner.ProfileName.clear();
+    owner.ProfileHeight.replace(QLatin1Char('.'), formats.DecimalSep);
+    if (owner.ProfileHeight == QLatin1String("-----"))
+        owner.ProfileHeight.clear();
+    return owner;
+}
+
+// A number field from the file in the locale's form: "." becomes the decimal separator, and a
+// number is rewritten by its pattern ("065.40" -> "65.40"), except that zero stays "0". Anything
+// that is not a number stays as it is.
+QString NormalisedNumber(QStringView field, QStringView pattern, const LocaleFormats& formats)
+{
+    QString text = field.toString();
+    if (formats.DecimalSep != QLatin1Char('.'))
+        text.replace(QLatin1Char('.'), formats.DecimalSep);
+    const std::optional<double> value = formats.ParseNumber(text);
+    if (!value)
+        return text;
+    if (*value == 0)
+        return QStringLiteral("0");
+    return formats.FormatNumber(*value, pattern);
+}
+
+// A time field: kept as written when it is a time of day, empty otherwise.
+QString ReadTime(QStringView field, const LocaleFormats& formats)
+{
+    if (field.isEmpty() || field == QLatin1String("-----"))
+        return QString();
+    const auto value = formats.ParseDateTimeText(field);
+    if (!value || value->date != kZeroDate)
+        return QString();
+    return field.toString();
+}
+
+bool IsBlankWeight(const QString& weight)
+{
+    return weight.isEmpty() || weight == QLatin1String("0");
+}
+
+// One record line; nothing when the line is rejected. latest is moved on by every readable date,
+// also of a line rejected afterwards.
+std::optional<DayRecord> ReadRecordLine(QStringView line, const LocaleFormats& formats, QDate& latest)
+{
+    const Fields fields = SplitFields(line, kRecordFields);
+    const QStringView dateField = fields.count >= 2 ? FieldAt(fields, 1, kRecordFields) : QStringView();
+    if (dateField.isEmpty() || dateField == QLatin1String("----------"))
+        return std::nullopt;
+    const auto dateValue = formats.ParseDateTimeText(dateField);
+    if (!dateValue || dateValue->date == kZeroDate)
+        return std::nullopt; // no date, or only a time of day
+    if (dateValue->date > latest)
+        latest = dateValue->date;
+
+    DayRecord record;
+    record.Date = dateField.toString();
+    record.DayNumber = DayNumber(dateValue->date);
+    for (int slot = 0; slot < 2; ++slot) {
+        const int present = slot == 0 ? 5 : 9;
+        if (fields.count < present)
+            continue;
+        const int first = 2 + slot * 4;
+        Measurement& m = record.Slot[static_cast<std::size_t>(slot)];
+        m.Time = ReadTime(FieldAt(fields, first, kRecordFields), formats);
+        m.Weight = NormalisedNumber(FieldAt(fields, first + 1, kRecordFields), kWeightPattern, formats);
+        m.Bmi = NormalisedNumber(FieldAt(fields, first + 2, kRecordFields), kBmiPattern, formats);
+        m.Memo = MemoFromFileText(FieldAt(fields, first + 3, kRecordFields));
+        if (m.Time.isEmpty() && !IsBlankWeight(m.Weight))
+            return std::nullopt; // a weighing without a readable time
+    }
+    return record;
+}
+
+// The file form of a number field: "." as decimal point, laid out by pattern. A text that is no
+// number is kept (without commas, which would split the line).
+QString FileNumber(const QString& text, QStringView pattern, const LocaleFormats& formats)
+{
+    if (text.isEmpty())
+        return text;
+    if (const auto value = formats.ParseNumber(text))
+        return FormatNumber(*value, pattern, QLatin1Char('.'));
+    return QString(text).remove(QLatin1Char(','));
+}
+
+QString FileHeight(const QString& height, const LocaleFormats& formats)
+{
+    if (height.isEmpty())
+        return height;
+    // The height input takes any text that begins with a number of at most 300 ("172cm").
+    const double value = formats.ParseNumber(height).value_or(formats.LeadingNumber(height));
+    return FormatNumber(value, kFileHeightPattern, QLatin1Char('.'));
+}
+
+QString FileTime(const QString& time, const LocaleFormats& formats)
+{
+    if (time.isEmpty())
+        return time;
+    const auto value = formats.ParseDateTimeText(time);
+    if (!value)
+        return QString(time).remove(QLatin1Char(','));
+    return formats.FormatTime(value->time, formats.TimeFormat);
+}
+
+QString FileDate(const QString& date, const LocaleFormats& formats)
+{
+    if (date.isEmpty())
+        return date;
+    const auto value = formats.ParseDate(date);
+    if (!value)
+        return QString(date).remove(QLatin1Char(','));
+    return formats.FormatDate(*value, formats.DateFormat);
+}
+
+QString OneLine(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
+DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, int trendMonths)
+{
+    const QString text = DecodeDiaryBytes(bytes);
+    const QStringView all(text);
+    DiaryContent content;
+    QDate latest = kZeroDate;
+    bool headerSeen = false;
+    qsizetype start = 0;
+    while (start < all.size()) {
+        qsizetype end = all.indexOf(QLatin1Char('\n'), start);
+        const qsizetype next = end < 0 ? all.size() : end + 1;
+        if (end < 0)
+            end = all.size();
+        QStringView line = all.mid(start, end - start);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        start = next;
+
+        if (!headerSeen) {
+            headerSeen = true;
+            const Fields fields = SplitFields(line, 3);
+            if (fields.count >= 3)
+                content.Owner = ReadHeader(fields, formats);
+            continue;
+        }
+        if (auto record = ReadRecordLine(line, formats, latest))
+            content.Records.push_back(std::move(*record));
+    }
+    if (latest > kZeroDate) {
+        content.LatestPeriodStart = PeriodStartFor(latest, trendMonths);
+        content.LatestPeriodEnd = PeriodEndFor(content.LatestPeriodStart, trendMonths);
+    }
+    return content;
+}
+
+bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records,
+                const LocaleFormats& formats)
+{
+    QString chunk;
+    constexpr qsizetype kChunkChars = 1 << 16;
+    chunk.reserve(kChunkChars + 1024);
+    auto flush = [&out, &chunk]() {
+        const QByteArray bytes = chunk.toUtf8();
+        chunk.clear();
+        return WriteAll(out, bytes.constData(), bytes.size());
+    };
+
+    chunk += OneLine(owner.ProfileName);
+    chunk += QLatin1Char(',');
+    chunk += FileHeight(owner.ProfileHeight, formats);
+    chunk += QLatin1Char(',');
+    chunk += QString::number(owner.ProfileSex);
+    chunk += QLatin1String(",,,,,,,,,,,\r\n");
+
+    for (const DayRecord& record : records.Records()) {
+        const bool slotsEmpty = record.Slot[0].IsEmpty() && record.Slot[1].IsEmpty();
+        if (record.Date.isEmpty() && slotsEmpty)
+            continue;
+        chunk += FileDate(record.Date, formats);
+        for (const Measurement& m : record.Slot) {
+            chunk += QLatin1Char(',');
+            chunk += FileTime(m.Time, formats);
+            chunk += QLatin1Char(',');
+            chunk += FileNumber(m.Weight, kFileWeightPattern, formats);
+            chunk += QLatin1Char(',');
+            chunk += FileNumber(m.Bmi, kBmiComputePattern, formats);
+            chunk += QLatin1Char(',');
+            chunk += MemoToFileText(m.Memo);
+        }
+        chunk += QLatin1String("\r\n");
+        if (chunk.size() >= kChunkChars && !flush())
+            return false;
+    }
+    return flush();
+}
+
+bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths) const
+{
+    QFile file(diary.DiaryPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_messages.ShowMessage(LoadText(700), ButtonsOk, IconInformation);
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    DiaryContent content = ParseDiary(bytes, m_formats, trendMonths);
+    if (content.Owner)
+        diary.Owner = *content.Owner;
+    diary.Records.Assign(std::move(content.Records));
+    if (content.LatestPeriodStart.isValid()) {
+        period.PeriodStart = content.LatestPeriodStart;
+        period.PeriodEnd = content.LatestPeriodEnd;
+    } else {
+        period.PeriodStart = PeriodStartFor(m_clock.Today(), trendMonths);
+        period.PeriodEnd = PeriodEndFor(period.PeriodStart, trendMonths);
+    }
+    diary.NewEntryIndex = diary.Records.Count() + 1;
+    diary.ListLast = diary.NewEntryIndex;
+    diary.ListFirst = std::max(1, diary.ListLast - 4);
+    diary.CurrentIndex = diary.Records.IsEmpty() ? 1 : diary.NewEntryIndex - 1;
+    return true;
+}
+
+bool DiaryFile::WriteDiaryFile(Diary& diary) const
+{
+    const bool written = WriteFileSafely(diary.DiaryPath, [&](QIODevice& out) {
+        return WriteDiary(out, diary.Owner, diary.Records, m_formats);
+    });
+    if (!written) {
+        m_messages.ShowMessage(LoadText(738), ButtonsOk, IconCritical);
+        return false;
+    }
+    if (!diary.IsUnnamed()) {
+        QFile::remove(diary.BackupPath);
+        diary.BackupRecalled = false;
+    }
+    return true;
+}
+
+bool DiaryFile::WriteBackup(Diary& diary) const
+{
+    const QString folder = diary.DiaryFolder;
+    const QString title = diary.DiaryTitle;
+    const QString path = diary.DiaryPath;
+    diary.DiaryFolder = diary.BackupFolder;
+    diary.DiaryTitle = diary.BackupTitle;
+    diary.DiaryPath = diary.BackupPath;
+    const bool written = WriteDiaryFile(diary);
+    diary.DiaryFolder = folder;
+    diary.DiaryTitle = title;
+    diary.DiaryPath = path;
+    return written;
+}
+
+bool DiaryFile::ResetBackup(const Diary& diary) const
+{
+    const QByteArray line = QByteArray(kEmptyDiaryLine) + "\r\n";
+    return WriteFileSafely(diary.BackupPath,
+                           [&line](QIODevice& out) { return WriteAll(out, line.constData(), line.size()); });
+}
+
+} // namespace tarvel

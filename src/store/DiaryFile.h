@@ -1,0 +1,69 @@
+#pragma once
+
+#include "store/Diary.h"
+#include "store/GraphPeriod.h"
+
+#include <QByteArray>
+#include <QDate>
+
+#include <optional>
+#include <vector>
+
+class QIODevice;
+
+namespace tarvel {
+
+class Clock;
+class LocaleFormats;
+class MessageService;
+
+// What a diary file holds, as the reader accepted it.
+struct DiaryContent {
+    std::optional<Profile> Owner;   // nothing when the header has fewer than three fields
+    std::vector<DayRecord> Records; // in file order
+    QDate LatestPeriodStart;        // the period of the latest readable date; null when none
+    QDate LatestPeriodEnd;
+};
+
+// Reads the text of a diary file: the header line, then one record line per day. Damaged lines
+// are dropped; numbers are normalised to the locale ("065.40" becomes "65.40" or "65,40").
+DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, int trendMonths);
+
+// Writes the profile and records in the diary file layout (UTF-8, CR LF line ends, "." in numbers,
+// dates and times in the locale's layout). False when the device refused a write.
+bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records,
+                const LocaleFormats& formats);
+
+// Reads and writes the open diary's file and the backup file, reporting failures to the user.
+class DiaryFile {
+public:
+    DiaryFile(const LocaleFormats& formats, MessageService& messages, const Clock& clock)
+        : m_formats(formats), m_messages(messages), m_clock(clock)
+    {
+    }
+
+    // Replaces the records and owner with the file named by DiaryPath and sets the graph period
+    // to the latest date's period (today's for a diary without dates); sets NewEntryIndex,
+    // CurrentIndex and the list window. When the file cannot be opened, shows "Data file cannot be
+    // opened." and changes nothing.
+    bool ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths) const;
+
+    // Writes the records and owner to the file named by DiaryPath without ever leaving a partial
+    // file behind. When a named diary (not the backup) was written completely, the backup is deleted
+    // and BackupRecalled cleared. A failed write shows "Data file cannot be saved." and changes
+    // nothing else.
+    bool WriteDiaryFile(Diary& diary) const;
+
+    // Writes the whole diary to the backup file.
+    bool WriteBackup(Diary& diary) const;
+
+    // Makes the backup an empty diary.
+    bool ResetBackup(const Diary& diary) const;
+
+private:
+    const LocaleFormats& m_formats;
+    MessageService& m_messages;
+    const Clock& m_clock;
+};
+
+} // namespace tarvel

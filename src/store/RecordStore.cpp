@@ -1,0 +1,66 @@
+#include "store/RecordStore.h"
+
+#include <algorithm>
+
+namespace tarvel {
+
+QString DayRecord::Column(int column) const
+{
+    if (column == 0)
+        return Date;
+    if (column >= 1 && column <= 8) {
+        const Measurement& m = Slot[static_cast<std::size_t>((column - 1) / 4)];
+        switch ((column - 1) % 4) {
+        case 0:
+            return m.Time;
+        case 1:
+            return m.Weight;
+        case 2:
+            return m.Bmi;
+        default:
+            return m.Memo;
+        }
+    }
+    if (column == 9)
+        return SortKey();
+    return QString();
+}
+
+namespace {
+bool DayLess(const DayRecord& a, const DayRecord& b)
+{
+    return a.DayNumber < b.DayNumber;
+}
+} // namespace
+
+int RecordStore::Add(DayRecord record)
+{
+    const auto at = std::upper_bound(m_records.begin(), m_records.end(), record, DayLess);
+    const auto inserted = m_records.insert(at, std::move(record));
+    return static_cast<int>(inserted - m_records.begin()) + 1;
+}
+
+void RecordStore::Assign(std::vector<DayRecord> records)
+{
+    m_records = std::move(records);
+    if (!std::is_sorted(m_records.begin(), m_records.end(), DayLess))
+        std::stable_sort(m_records.begin(), m_records.end(), DayLess);
+}
+
+int RecordStore::FindItem(qint64 dayNumber) const
+{
+    const auto at = std::lower_bound(m_records.begin(), m_records.end(), dayNumber,
+                                     [](const DayRecord& r, qint64 day) { return r.DayNumber < day; });
+    if (at == m_records.end() || at->DayNumber != dayNumber)
+        return 0;
+    return static_cast<int>(at - m_records.begin()) + 1;
+}
+
+void RecordStore::Remove(int position)
+{
+    if (position < 1 || position > Count())
+        return;
+    m_records.erase(m_records.begin() + (position - 1));
+}
+
+} // namespace tarvel

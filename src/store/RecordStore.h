@@ -1,0 +1,41 @@
+#pragma once
+
+#include "store/DayRecord.h"
+
+#include <vector>
+
+namespace tarvel {
+
+// The open diary's day records in date order, addressed by 1-based position. Records with the same
+// day number keep the order in which they were added. Lookups by day number are binary searches,
+// so the list and graph code may look up every day of a period.
+class RecordStore {
+public:
+    void Clear() { m_records.clear(); }
+    int Count() const { return static_cast<int>(m_records.size()); }
+    bool IsEmpty() const { return m_records.empty(); }
+
+    // Adds a record at its date's place (after any record of the same day); returns its position.
+    int Add(DayRecord record);
+
+    // Replaces the whole content; the records are sorted by day number, equal days keeping their
+    // order. Used by the diary reader, which collects all lines first.
+    void Assign(std::vector<DayRecord> records);
+
+    // The first record (lowest position) of the given day, or 0 when there is none.
+    int FindItem(qint64 dayNumber) const;
+
+    // The record at a position, 1..Count().
+    const DayRecord& Item(int position) const { return m_records.at(static_cast<std::size_t>(position - 1)); }
+    DayRecord& Item(int position) { return m_records.at(static_cast<std::size_t>(position - 1)); }
+
+    // Removes the record at a position; later records move up one place.
+    void Remove(int position);
+
+    const std::vector<DayRecord>& Records() const { return m_records; }
+
+private:
+    std::vector<DayRecord> m_records;
+};
+
+} // namespace tarvel

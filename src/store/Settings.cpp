@@ -1,0 +1,91 @@
+#include "store/Settings.h"
+
+#include "platform/NumberText.h"
+#include "platform/SettingsStore.h"
+
+#include <optional>
+
+namespace tarvel {
+
+namespace {
+
+struct Key {
+    const char* section;
+    const char* key;
+    const char* defaultValue;
+};
+
+constexpr Key kPort{"CommSet", "Port", "1"};
+constexpr Key kPaths[3] = {{"History", "Path1", ""}, {"History", "Path2", ""}, {"History", "Path3", ""}};
+constexpr Key kScheme{"ColorFlg", "Flg", "1"};
+constexpr Key kBmiMax{"BmiScale", "Max", "35"};
+constexpr Key kTrendMonths{"TrendScale", "Month", "1"};
+constexpr Key kRegistered{"RegSet", "Num", "0"};
+constexpr Key kFirstRun{"FirstRun", "Value", "1"};
+
+QString Text(const SettingsStore& store, const Key& key)
+{
+    return store.Get(QLatin1String(key.section), QLatin1String(key.key), QLatin1String(key.defaultValue));
+}
+
+// A stored number: the leading number of its text (0 without one), rounded to a 16-bit integer;
+// nothing when it does not fit.
+std::optional<int> Number(const SettingsStore& store, const Key& key)
+{
+    return RoundToInt16(LeadingNumber(Text(store, key)));
+}
+
+int NumberInRange(const SettingsStore& store, const Key& key, int low, int high, int fallback)
+{
+    const std::optional<int> value = Number(store, key);
+    return value && *value >= low && *value <= high ? *value : fallback;
+}
+
+void Put(SettingsStore& store, const Key& key, const QString& value)
+{
+    store.Save(QLatin1String(key.section), QLatin1String(key.key), value);
+}
+
+} // namespace
+
+void Settings::Load(const SettingsStore& store)
+{
+    PortNo = NumberInRange(store, kPort, 1, 16, 1);
+    for (std::size_t i = 0; i < RecentPath.size(); ++i)
+        RecentPath[i] = Text(store, kPaths[i]);
+    ColorScheme = NumberInRange(store, kScheme, 1, 7, 1);
+    BmiScaleMax = Number(store, kBmiMax) == 50 ? 50 : 35;
+    BmiScaleMin = BmiScaleMax == 50 ? 0 : 15;
+    // Only spans of one and three months have period rules; anything else is one month.
+    TrendMonths = Number(store, kTrendMonths) == 3 ? 3 : 1;
+}
+
+void Settings::SaveSettings(SettingsStore& store) const
+{
+    Put(store, kPort, QString::number(PortNo));
+    Put(store, kScheme, QString::number(ColorScheme));
+    Put(store, kBmiMax, QString::number(BmiScaleMax));
+    Put(store, kTrendMonths, QString::number(TrendMonths));
+    for (std::size_t i = 0; i < RecentPath.size(); ++i)
+        Put(store, kPaths[i], RecentPath[i]);
+}
+
+bool Settings::FileTypeRegistered(const SettingsStore& store)
+{
+    return Number(store, kRegistered).value_or(0) != 0;
+}
+
+void Settings::MarkFileTypeRegistered(SettingsStore& store)
+{
+    Put(store, kRegistered, QStringLiteral("1"));
+}
+
+bool Settings::TakeFirstRun(SettingsStore& store)
+{
+    if (Number(store, kFirstRun) != 1)
+        return false;
+    Put(store, kFirstRun, QStringLiteral("0"));
+    return true;
+}
+
+} // namespace tarvel

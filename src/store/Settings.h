@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace tarvel {
+
+class SettingsStore;
+
+// The values kept between runs. Load() reads them with their defaults and checks; SaveSettings()
+// writes them back. The dialogs change only these members; the store sees them at the next save.
+struct Settings {
+    int PortNo = 1;                    // CommSet/Port, 1..16
+    std::array<QString, 3> RecentPath; // History/Path1..Path3, most recent first
+    int ColorScheme = 1;               // ColorFlg/Flg, 1..7
+    int BmiScaleMax = 35;              // BmiScale/Max, 35 or 50
+    int BmiScaleMin = 15;              // 15 with 35, 0 with 50
+    int TrendMonths = 1;               // TrendScale/Month, 1 or 3
+
+    // Reads CommSet/Port, History/Path1..3, ColorFlg/Flg, BmiScale/Max and TrendScale/Month, in
+    // this order; a value out of its range takes the default.
+    void Load(const SettingsStore& store);
+
+    // Writes Port, Flg, Max, Month and the three paths, in this order.
+    void SaveSettings(SettingsStore& store) const;
+
+    // RegSet/Num: whether the diary file type was registered for this user.
+    static bool FileTypeRegistered(const SettingsStore& store);
+    static void MarkFileTypeRegistered(SettingsStore& store);
+
+    // FirstRun/Value: true on the first run, which it also marks as over.
+    static bool TakeFirstRun(SettingsStore& store);
+};
+
+} // namespace tarvel

@@ -1,0 +1,85 @@
+#include "platform/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace tarvel;
+
+namespace {
+
+TEST(FormatNumber, PatternsGiveWholeDigitsAndDecimals)
+{
+    struct Case {
+        double value;
+        const char16_t* pattern;
+        char16_t sep;
+        const char* expected;
+    } const cases[] = {
+        {170, kHeightPattern, u'.', "170.0"},
+        {65.4, kWeightPattern, u'.', "65.40"},
+        {65.4, kWeightPattern, u',', "65,40"},
+        {22.56, kBmiPattern, u'.', "22.6"},
+        {5.26, kBmiComputePattern, u'.', "05.3"},
+        {8.5, kBmiComputePattern, u'.', "08.5"},
+        {65.4, kFileWeightPattern, u'.', "065.40"},
+        {150, kFileWeightPattern, u'.', "150.00"},
+        {1234.5, kFileWeightPattern, u'.', "1234.50"},
+        {170, kFileHeightPattern, u'.', "170.0"},
+        {0, kWeightPattern, u'.', "0.00"},
+        {0.04, kBmiPattern, u'.', "0.0"},
+        {-1.5, kHeightPattern, u'.', "-1.5"},
+        {-0.01, kBmiPattern, u'.', "0.0"}, // no "-0.0"
+        {-5, kFileWeightPattern, u'.', "-005.00"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatNumber(c.value, c.pattern, QChar(c.sep)), QString::fromLatin1(c.expected))
+            << c.value << " " << QString::fromUtf16(c.pattern).toStdString();
+    }
+}
+
+TEST(LeadingNumber, ReadsTheNumberATextBeginsWith)
+{
+    struct Case {
+        const char* text;
+        char16_t sep;
+        double expected;
+    } const cases[] = {
+        {"abc", u'.', 0},     {"172cm", u'.', 172},     {"  65.4kg", u'.', 65.4}, {"65,4", u',', 65.4},
+        {"65.4", u',', 65.4}, {"-3", u'.', -3},         {"+7", u'.', 7},          {"", u'.', 0},
+        {".", u'.', 0},       {"-", u'.', 0},           {".5", u'.', 0.5},        {"1.5.3", u'.', 1.5},
+        {"300.0", u'.', 300}, {"150,01", u',', 150.01}, {"x150", u'.', 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromLatin1(c.text), QChar(c.sep)), c.expected) << c.text;
+}
+
+TEST(ParseNumber, AcceptsOnlyAWholeNumberWithTheLocaleSeparator)
+{
+    EXPECT_EQ(ParseNumber(u"65,40", QLatin1Char(',')), 65.4);
+    EXPECT_EQ(ParseNumber(u" 12 ", QLatin1Char('.')), 12.0);
+    EXPECT_EQ(ParseNumber(u"-0.5", QLatin1Char('.')), -0.5);
+    EXPECT_EQ(ParseNumber(u"065.40", QLatin1Char('.')), 65.4);
+    EXPECT_FALSE(ParseNumber(u"65.40", QLatin1Char(',')).has_value()); // "." is no decimal point there
+    EXPECT_FALSE(ParseNumber(u"12a", QLatin1Char('.')).has_value());
+    EXPECT_FALSE(ParseNumber(u"", QLatin1Char('.')).has_value());
+    EXPECT_FALSE(ParseNumber(u"-", QLatin1Char('.')).has_value());
+    EXPECT_FALSE(ParseNumber(u"1 2", QLatin1Char('.')).has_value());
+}
+
+TEST(RoundToInt16, HalvesGoToEvenAndOnlySixteenBitsFit)
+{
+    EXPECT_EQ(RoundToInt16(2.5), 2);
+    EXPECT_EQ(RoundToInt16(3.5), 4);
+    EXPECT_EQ(RoundToInt16(-2.5), -2);
+    EXPECT_EQ(RoundToInt16(2.6), 3);
+    EXPECT_EQ(RoundToInt16(32767.4), 32767);
+    EXPECT_EQ(RoundToInt16(-32768), -32768);
+    EXPECT_FALSE(RoundToInt16(32768).has_value());
+    EXPECT_FALSE(RoundToInt16(-32769).has_value());
+    EXPECT_FALSE(RoundToInt16(std::numeric_limits<double>::quiet_NaN()).has_value());
+    EXPECT_FALSE(RoundToInt16(std::numeric_limits<double>::infinity()).has_value());
+}
+
+} // namespace
