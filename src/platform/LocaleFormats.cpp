@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <iterator>
+
 namespace tarvel {
 
 namespace {
@@ -146,9 +148,27 @@ std::optional<QDate> MakeDate(int year, int month, int day)
     return date;
 }
 
-QString Padded(int value, int width)
+// Writes a non-negative number with at least width digits (zeros in front); returns the count.
+qsizetype PutNumber(char16_t* out, int value, int width)
 {
-    return QString::number(value).rightJustified(width, QLatin1Char('0'));
+    char16_t digits[12];
+    int n = 0;
+    unsigned v = value < 0 ? 0u : static_cast<unsigned>(value);
+    do {
+        digits[n++] = static_cast<char16_t>(u'0' + v % 10);
+        v /= 10;
+    } while (v != 0 && n < 12);
+    qsizetype k = 0;
+    for (int i = n; i < width; ++i)
+        out[k++] = u'0';
+    while (n > 0)
+        out[k++] = digits[--n];
+    return k;
+}
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 } // namespace
@@ -281,8 +301,38 @@ std::optional<DateTimeValue> LocaleFormats::LenientRead(QStringView text) const
     return std::nullopt;
 }
 
+bool LocaleFormats::ReadPlainTime(QStringView text, int& hour, int& minute) const
+{
+    const qsizetype size = text.size();
+    if (size < 3 || size > 5)
+        return false;
+    qsizetype sep = 0;
+    while (sep < size && text[sep] != TimeSep)
+        ++sep;
+    const qsizetype minutes = size - sep - 1;
+    if (sep < 1 || sep > 2 || minutes < 1 || minutes > 2 || !IsAsciiDigit(text[0]) ||
+        !IsAsciiDigit(text[sep - 1]) || !IsAsciiDigit(text[sep + 1]) || !IsAsciiDigit(text[size - 1]))
+        return false;
+    auto digits = [&text](qsizetype from, qsizetype count) {
+        int value = 0;
+        for (qsizetype i = from; i < from + count; ++i)
+            value = value * 10 + (text[i].unicode() - '0');
+        return value;
+    };
+    hour = digits(0, sep);
+    minute = digits(sep + 1, minutes);
+    return true;
+}
+
 std::optional<DateTimeValue> LocaleFormats::ParseDateTimeText(QStringView text) const
 {
+    int hour = 0;
+    int minute = 0;
+    if (ReadPlainTime(text, hour, minute)) {
+        if (hour > 23 || minute > 59)
+            return std::nullopt;
+        return DateTimeValue{kZeroDate, QTime(hour, minute)};
+    }
     bool hasDateSep = text.contains(DateSep1);
     bool hasTimeSep = text.contains(TimeSep);
     if (DateSep1 == TimeSep && hasDateSep) {
@@ -314,40 +364,79 @@ std::optional<QDate> LocaleFormats::ParseDate(QStringView text) const
     return value->date;
 }
 
-QString LocaleFormats::FormatDateTime(const QDate& date, const QTime& time, QStringView pattern) const
+qsizetype LocaleFormats::LayoutDateTime(char16_t* out, qsizetype capacity, const QDate& date,
+                                        const QTime& time, QStringView pattern) const
 {
-    QString out;
-    out.reserve(pattern.size() + 4);
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    const int hour = time.hour();
+    const int minute = time.minute();
     int slashes = 0;
+    qsizetype k = 0;
     qsizetype i = 0;
-    while (i < pattern.size()) {
+    // Every pattern letter run becomes at most 12 characters; stop before the buffer could overflow.
+    while (i < pattern.size() && k + 12 <= capacity) {
         const QChar c = pattern[i];
         qsizetype run = 1;
         while (i + run < pattern.size() && pattern[i + run] == c)
             ++run;
+        const int width = run == 2 ? 2 : 1;
         if (c == QLatin1Char('y') && run >= 4) {
-            out += Padded(date.year(), 4);
+            k += PutNumber(out + k, year, 4);
         } else if (c == QLatin1Char('m') && run <= 2) {
-            out += run == 2 ? Padded(date.month(), 2) : QString::number(date.month());
+            k += PutNumber(out + k, month, width);
         } else if (c == QLatin1Char('d') && run <= 2) {
-            out += run == 2 ? Padded(date.day(), 2) : QString::number(date.day());
+            k += PutNumber(out + k, day, width);
         } else if (c == QLatin1Char('h') && run <= 2) {
-            out += run == 2 ? Padded(time.hour(), 2) : QString::number(time.hour());
+            k += PutNumber(out + k, hour, width);
         } else if (c == QLatin1Char('n') && run <= 2) {
-            out += run == 2 ? Padded(time.minute(), 2) : QString::number(time.minute());
+            k += PutNumber(out + k, minute, width);
         } else {
-            for (qsizetype k = 0; k < run; ++k) {
+            for (qsizetype r = 0; r < run && k < capacity; ++r) {
                 if (c == QLatin1Char('/'))
-                    out += ++slashes == 1 ? DateSep1 : DateSep2;
+                    out[k++] = (++slashes == 1 ? DateSep1 : DateSep2).unicode();
                 else if (c == QLatin1Char(':'))
-                    out += TimeSep;
+                    out[k++] = TimeSep.unicode();
                 else
-                    out += c;
+                    out[k++] = c.unicode();
             }
         }
         i += run;
     }
-    return out;
+    return k;
+}
+
+qsizetype LocaleFormats::LayoutDateKey(char16_t* out, const QDate& date) const
+{
+    int parts[3] = {0, 0, 0};
+    date.getDate(&parts[0], &parts[1], &parts[2]);
+    const int positions[3] = {YearPos, MonthPos, DayPos};
+    qsizetype k = 0;
+    for (int place = 1; place <= 3; ++place) {
+        for (int part = 0; part < 3; ++part) {
+            if (positions[part] == place) {
+                k += PutNumber(out + k, parts[part], part == 0 ? 4 : 2);
+                break;
+            }
+        }
+        if (place < 3)
+            out[k++] = (place == 1 ? DateSep1 : DateSep2).unicode();
+    }
+    return k;
+}
+
+qsizetype LocaleFormats::LayoutStoredTime(char16_t* out, int hour, int minute) const
+{
+    qsizetype k = PutNumber(out, hour, 2);
+    out[k++] = TimeSep.unicode();
+    return k + PutNumber(out + k, minute, 2);
+}
+
+QString LocaleFormats::FormatDateTime(const QDate& date, const QTime& time, QStringView pattern) const
+{
+    char16_t buffer[128];
+    const qsizetype size = LayoutDateTime(buffer, std::size(buffer), date, time, pattern);
+    return QString(reinterpret_cast<const QChar*>(buffer), size);
 }
 
 QString LocaleFormats::FormatDate(const QDate& date, QStringView pattern) const

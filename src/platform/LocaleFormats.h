@@ -67,6 +67,20 @@ public:
     QString FormatDate(const QDate& date, QStringView pattern) const;
     QString FormatTime(const QTime& time, QStringView pattern) const;
     QString FormatDateTime(const QDate& date, const QTime& time, QStringView pattern) const;
+    // FormatDateTime into a buffer, for writers that build long texts; returns the count of
+    // characters written (a pattern of n characters needs at most 4n + 12).
+    qsizetype LayoutDateTime(char16_t* out, qsizetype capacity, const QDate& date, const QTime& time,
+                             QStringView pattern) const;
+
+    // The date as DateFormat lays it out and the time as TimeFormat does, written into a buffer of at
+    // least 16 characters without reading a pattern; returns the count. Writers of many records
+    // use these.
+    qsizetype LayoutDateKey(char16_t* out, const QDate& date) const;
+    qsizetype LayoutStoredTime(char16_t* out, int hour, int minute) const;
+
+    // Reads a time written as one or two digits, TimeSep and one or two digits ("7:30", "07:30"),
+    // the way times are stored; false for any other text. The values are not range-checked.
+    bool ReadPlainTime(QStringView text, int& hour, int& minute) const;
 
     // Numbers shown on screen, written and read with DecimalSep.
     QString FormatNumber(double value, QStringView pattern) const;

@@ -25,6 +25,22 @@ std::optional<double> ParseNumber(QStringView text, QChar decimalSep);
 // is written as decimalSep.
 QString FormatNumber(double value, QStringView pattern, QChar decimalSep);
 
+// A number laid out by a pattern, in a fixed buffer.
+struct DecimalText {
+    static constexpr int kCapacity = 48;
+    char16_t chars[kCapacity];
+    int size = 0;
+    bool zero = false; // every digit is 0
+
+    QStringView View() const { return QStringView(chars, size); }
+};
+
+// Puts into out the same text as FormatNumber(ParseNumber(text, decimalSep), pattern, outSep) gives,
+// found by moving the digits instead of going through a double: "065.40" -> "65.40". False when the
+// text is not a plain number or has more decimals than the pattern (it would need rounding); the
+// caller then takes the general route. The diary reader and writer lay out every number this way.
+bool RelayoutDecimal(QStringView text, QChar decimalSep, QStringView pattern, QChar outSep, DecimalText& out);
+
 // The number patterns the program uses.
 inline constexpr char16_t kWeightPattern[] = u"##0.00";
 inline constexpr char16_t kBmiPattern[] = u"#0.0";

@@ -11,6 +11,8 @@
 #include <QFile>
 
 #include <array>
+#include <iterator>
+#include <string>
 
 namespace tarvel {
 
@@ -69,6 +71,11 @@ Profile ReadHeader(const Fields& fields, const LocaleFormats& formats)
 // that is not a number stays as it is.
 QString NormalisedNumber(QStringView field, QStringView pattern, const LocaleFormats& formats)
 {
+    if (field.isEmpty())
+        return QString();
+    DecimalText plain;
+    if (RelayoutDecimal(field, QLatin1Char('.'), pattern, formats.DecimalSep, plain))
+        return plain.zero ? QStringLiteral("0") : plain.View().toString();
     QString text = field.toString();
     if (formats.DecimalSep != QLatin1Char('.'))
         text.replace(QLatin1Char('.'), formats.DecimalSep);
@@ -129,15 +136,27 @@ std::optional<DayRecord> ReadRecordLine(QStringView line, const LocaleFormats& f
     return record;
 }
 
+// The text of the file being written, built in memory and handed to the device in chunks.
+using Chunk = std::u16string;
+
+void Append(Chunk& out, QStringView text)
+{
+    out.append(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+}
+
 // The file form of a number field: "." as decimal point, laid out by pattern. A text that is no
 // number is kept (without commas, which would split the line).
-QString FileNumber(const QString& text, QStringView pattern, const LocaleFormats& formats)
+void AppendFileNumber(Chunk& out, const QString& text, QStringView pattern, const LocaleFormats& formats)
 {
     if (text.isEmpty())
-        return text;
-    if (const auto value = formats.ParseNumber(text))
-        return FormatNumber(*value, pattern, QLatin1Char('.'));
-    return QString(text).remove(QLatin1Char(','));
+        return;
+    DecimalText plain;
+    if (RelayoutDecimal(text, formats.DecimalSep, pattern, QLatin1Char('.'), plain))
+        Append(out, plain.View());
+    else if (const auto value = formats.ParseNumber(text))
+        Append(out, FormatNumber(*value, pattern, QLatin1Char('.')));
+    else
+        Append(out, QString(text).remove(QLatin1Char(',')));
 }
 
 QString FileHeight(const QString& height, const LocaleFormats& formats)
@@ -149,24 +168,23 @@ QString FileHeight(const QString& height, const LocaleFormats& formats)
     return FormatNumber(value, kFileHeightPattern, QLatin1Char('.'));
 }
 
-QString FileTime(const QString& time, const LocaleFormats& formats)
+void AppendFileTime(Chunk& out, const QString& time, const LocaleFormats& formats)
 {
     if (time.isEmpty())
-        return time;
-    const auto value = formats.ParseDateTimeText(time);
-    if (!value)
-        return QString(time).remove(QLatin1Char(','));
-    return formats.FormatTime(value->time, formats.TimeFormat);
-}
-
-QString FileDate(const QString& date, const LocaleFormats& formats)
-{
-    if (date.isEmpty())
-        return date;
-    const auto value = formats.ParseDate(date);
-    if (!value)
-        return QString(date).remove(QLatin1Char(','));
-    return formats.FormatDate(*value, formats.DateFormat);
+        return;
+    char16_t buffer[16];
+    int hour = 0;
+    int minute = 0;
+    if (formats.ReadPlainTime(time, hour, minute) && hour <= 23 && minute <= 59) {
+        out.append(buffer, static_cast<std::size_t>(formats.LayoutStoredTime(buffer, hour, minute)));
+        return;
+    }
+    if (const auto value = formats.ParseDateTimeText(time)) {
+        const QTime t = value->time;
+        out.append(buffer, static_cast<std::size_t>(formats.LayoutStoredTime(buffer, t.hour(), t.minute())));
+        return;
+    }
+    Append(out, QString(time).remove(QLatin1Char(',')));
 }
 
 QString OneLine(QString text)
@@ -216,38 +234,45 @@ DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, i
 bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records,
                 const LocaleFormats& formats)
 {
-    QString chunk;
-    constexpr qsizetype kChunkChars = 1 << 16;
+    constexpr std::size_t kChunkChars = 1 << 16;
+    Chunk chunk;
     chunk.reserve(kChunkChars + 1024);
     auto flush = [&out, &chunk]() {
-        const QByteArray bytes = chunk.toUtf8();
+        const QByteArray bytes = QStringView(chunk.data(), static_cast<qsizetype>(chunk.size())).toUtf8();
         chunk.clear();
         return WriteAll(out, bytes.constData(), bytes.size());
     };
 
-    chunk += OneLine(owner.ProfileName);
-    chunk += QLatin1Char(',');
-    chunk += FileHeight(owner.ProfileHeight, formats);
-    chunk += QLatin1Char(',');
-    chunk += QString::number(owner.ProfileSex);
-    chunk += QLatin1String(",,,,,,,,,,,\r\n");
+    Append(chunk, OneLine(owner.ProfileName));
+    chunk += u',';
+    Append(chunk, FileHeight(owner.ProfileHeight, formats));
+    chunk += u',';
+    Append(chunk, QString::number(owner.ProfileSex));
+    chunk += u",,,,,,,,,,,\r\n";
 
     for (const DayRecord& record : records.Records()) {
         const bool slotsEmpty = record.Slot[0].IsEmpty() && record.Slot[1].IsEmpty();
         if (record.Date.isEmpty() && slotsEmpty)
             continue;
-        chunk += FileDate(record.Date, formats);
-        for (const Measurement& m : record.Slot) {
-            chunk += QLatin1Char(',');
-            chunk += FileTime(m.Time, formats);
-            chunk += QLatin1Char(',');
-            chunk += FileNumber(m.Weight, kFileWeightPattern, formats);
-            chunk += QLatin1Char(',');
-            chunk += FileNumber(m.Bmi, kBmiComputePattern, formats);
-            chunk += QLatin1Char(',');
-            chunk += MemoToFileText(m.Memo);
+        // The day number is the date the record's text names; writing from it spares reading the
+        // text again.
+        if (!record.Date.isEmpty()) {
+            char16_t buffer[16];
+            chunk.append(buffer, static_cast<std::size_t>(
+                                     formats.LayoutDateKey(buffer, DateFromDayNumber(record.DayNumber))));
         }
-        chunk += QLatin1String("\r\n");
+        for (const Measurement& m : record.Slot) {
+            chunk += u',';
+            AppendFileTime(chunk, m.Time, formats);
+            chunk += u',';
+            AppendFileNumber(chunk, m.Weight, kFileWeightPattern, formats);
+            chunk += u',';
+            AppendFileNumber(chunk, m.Bmi, kBmiComputePattern, formats);
+            chunk += u',';
+            if (!m.Memo.isEmpty())
+                Append(chunk, MemoToFileText(m.Memo));
+        }
+        chunk += u"\r\n";
         if (chunk.size() >= kChunkChars && !flush())
             return false;
     }

@@ -78,6 +78,17 @@ TEST_P(ProbedLocale, FactsFormatsAndComposedDates)
         ASSERT_TRUE(value.has_value()) << text.toStdString();
         EXPECT_EQ(value->date, fifth) << text.toStdString();
     }
+    // The pattern-free layouts the diary writer uses agree with the formats.
+    char16_t buffer[16];
+    for (const QDate& day : {fifth, QDate(1999, 12, 31), QDate(205, 1, 1)}) {
+        const qsizetype n = f.LayoutDateKey(buffer, day);
+        EXPECT_EQ(QStringView(buffer, n), f.FormatDate(day, f.DateFormat));
+    }
+    for (const QTime& t : {QTime(0, 0), QTime(7, 5), QTime(23, 59)}) {
+        const qsizetype n = f.LayoutStoredTime(buffer, t.hour(), t.minute());
+        EXPECT_EQ(QStringView(buffer, n), f.FormatTime(t, f.TimeFormat));
+    }
+
     const auto time = f.ParseDateTimeText(f.FormatTime(QTime(7, 5), f.TimeFormat));
     ASSERT_TRUE(time.has_value());
     EXPECT_EQ(time->time, QTime(7, 5));

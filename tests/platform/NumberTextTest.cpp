@@ -1,5 +1,7 @@
 #include "platform/NumberText.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -80,6 +82,49 @@ TEST(RoundToInt16, HalvesGoToEvenAndOnlySixteenBitsFit)
     EXPECT_FALSE(RoundToInt16(-32769).has_value());
     EXPECT_FALSE(RoundToInt16(std::numeric_limits<double>::quiet_NaN()).has_value());
     EXPECT_FALSE(RoundToInt16(std::numeric_limits<double>::infinity()).has_value());
+}
+
+// The digit-moving layout must give exactly what reading the number and formatting it gives, for
+// every text it accepts; texts it refuses go the general way.
+TEST(RelayoutDecimal, AgreesWithParseAndFormat)
+{
+    const char16_t* patterns[] = {kWeightPattern, kBmiPattern, kBmiComputePattern, kFileWeightPattern,
+                                  kFileHeightPattern};
+    QStringList texts = {QStringLiteral("065.40"), QStringLiteral("0"),     QStringLiteral("-0.0"),
+                         QStringLiteral("+5"),     QStringLiteral(".5"),    QStringLiteral("5."),
+                         QStringLiteral("1234.5"), QStringLiteral("-7.25"), QStringLiteral("000"),
+                         QStringLiteral("22.47"),  QStringLiteral("8.5")};
+    for (int whole = 0; whole < 1200; whole += 7) {
+        for (const char* fraction : {"", "0", "5", "05", "50", "99", "123"})
+            texts << QString::number(whole) + QLatin1Char('.') + QLatin1String(fraction);
+    }
+    int fastCount = 0;
+    for (const QString& dotted : texts) {
+        for (const char16_t* pattern : patterns) {
+            for (char16_t sep : {u'.', u','}) {
+                QString text = dotted;
+                text.replace(QLatin1Char('.'), QChar(sep));
+                DecimalText fast;
+                const bool laidOut = RelayoutDecimal(text, QChar(sep), pattern, QLatin1Char('.'), fast);
+                const auto value = ParseNumber(text, QChar(sep));
+                if (!laidOut)
+                    continue;
+                ++fastCount;
+                ASSERT_TRUE(value.has_value()) << text.toStdString();
+                EXPECT_EQ(fast.View().toString(), FormatNumber(*value, pattern, QLatin1Char('.')))
+                    << text.toStdString() << " " << QString::fromUtf16(pattern).toStdString();
+                EXPECT_EQ(fast.zero, *value == 0) << text.toStdString();
+            }
+        }
+    }
+    EXPECT_GT(fastCount, 3000);
+    // Texts that need rounding or are no plain number are left to the general route.
+    for (const char* text : {"22.47", "1.005", "abc", "", " 5", "5 ", "1,5", "--1", "1e3", "-", "+.", "."}) {
+        DecimalText out;
+        EXPECT_FALSE(
+            RelayoutDecimal(QString::fromLatin1(text), QLatin1Char('.'), kBmiPattern, QLatin1Char('.'), out))
+            << text;
+    }
 }
 
 } // namespace
