@@ -91,21 +91,6 @@ TEST(RecordStore, PositionsBeyondSixteenBits)
     EXPECT_EQ(store.Add(Day(2 * 50000 + 1)), 50002);
 }
 
-TEST(DayRecord, ColumnsAsTheListLaysThemOut)
-{
-    DayRecord r;
-    r.Date = QStringLiteral("2004/05/06");
-    r.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"),
-                 QStringLiteral("run")};
-    r.Slot[1] = {QStringLiteral("21:10"), QStringLiteral("66.10"), QStringLiteral("22.9"), QString()};
-    r.DayNumber = 38113;
-    const char* expected[] = {"2004/05/06", "07:30", "65.40", "22.6", "run",
-                              "21:10",      "66.10", "22.9",  "",     "38113"};
-    for (int c = 0; c <= 9; ++c)
-        EXPECT_EQ(r.Column(c), QString::fromLatin1(expected[c])) << c;
-    EXPECT_TRUE(r.Column(10).isEmpty());
-}
-
 TEST(Diary, ResetEmptiesTheDiaryButKeepsItsFile)
 {
     Diary diary;
