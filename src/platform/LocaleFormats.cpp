@@ -342,10 +342,11 @@ std::optional<DateTimeValue> LocaleFormats::ParseDateTimeText(QStringView text) 
         hasTimeSep = !twoOrMore;
     }
     if (hasDateSep && !hasTimeSep) {
-        const auto date = ReadDateFields(text, DateSep1, DateSep2);
-        if (!date)
-            return std::nullopt;
-        return DateTimeValue{*date, QTime(0, 0)};
+        if (const auto date = ReadDateFields(text, DateSep1, DateSep2))
+            return DateTimeValue{*date, QTime(0, 0)};
+        // A year-first date written under another locale ("2004/5/6" read where month comes first)
+        // still reads, so a diary does not lose its days when the user's locale changes.
+        return LenientRead(text);
     }
     if (!hasDateSep && hasTimeSep) {
         const auto time = ReadTimeFields(text, TimeSep);

@@ -317,7 +317,8 @@ bool DiaryFile::WriteDiaryFile(Diary& diary) const
         return false;
     }
     if (!diary.IsUnnamed()) {
-        QFile::remove(diary.BackupPath);
+        if (!diary.BackupPath.isEmpty())
+            QFile::remove(diary.BackupPath);
         diary.BackupRecalled = false;
     }
     return true;

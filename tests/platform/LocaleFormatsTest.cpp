@@ -172,6 +172,8 @@ TEST(ParseDateTimeText, MonthFirstAndSameSeparatorForDateAndTime)
     ExpectParses(us, {"3/5/2024", QDate(2024, 3, 5), {}});
     ExpectParses(us, {"12/31/1999", QDate(1999, 12, 31), {}});
     ExpectParses(us, {"31/12/1999", {}, {}});
+    ExpectParses(us, {"2004/5/6", QDate(2004, 5, 6), {}}); // year first, as another locale wrote it
+    ExpectParses(us, {"24/3/5", {}, {}});
 
     const LocaleFormats fi = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("fi_FI")));
     ExpectParses(fi, {"5.3.2024", QDate(2024, 3, 5), {}});

@@ -34,6 +34,8 @@ TEST(WriteDiaryFile, GoldenFilesInEachDateOrder)
         {"de_DE", "sample-dmy.ov1", "sample-dmy.golden.ov1"},
         {"en_US", "sample-mdy.ov1", "sample-mdy.golden.ov1"},
         {"sv_SE", "sample-ymd-dash.ov1", "sample-ymd-dash.golden.ov1"},
+        // A year-first diary opened where dates are written month first keeps every day.
+        {"en_US", "sample-ymd.ov1", "sample-mdy.golden.ov1"},
     };
     for (const auto& c : cases) {
         const QByteArray golden = Data(c.golden);
