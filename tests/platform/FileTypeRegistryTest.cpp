@@ -1,0 +1,130 @@
+#include "platform/FileTypeRegistry.h"
+
+#include "support/TempFolder.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using tarvel::FileTypeRegistry;
+using tarvel::ProcessToolRunner;
+using tarvel::ToolRunner;
+using tarvel::testing::ReadBytes;
+using tarvel::testing::TempFolder;
+
+namespace {
+
+const QString kMimeTool = u"update-mime-database"_s;
+const QString kDesktopTool = u"update-desktop-database"_s;
+
+// Finds only the tools it is told are installed, and records the calls instead of running them.
+class RecordingTools : public ToolRunner {
+public:
+    explicit RecordingTools(QStringList installed = {}) : m_installed(std::move(installed)) {}
+    QString FindTool(const QString& name) const override
+    {
+        return m_installed.contains(name) ? u"/usr/bin/"_s + name : QString();
+    }
+    void RunTool(const QString& program, const QStringList& arguments) override
+    {
+        calls.append(program + u' ' + arguments.join(u' '));
+    }
+    QStringList calls;
+
+private:
+    QStringList m_installed;
+};
+
+TEST(FileTypeRegistry, TheMimeDefinitionEscapesTheDescription)
+{
+    TempFolder folder;
+    RecordingTools tools;
+    FileTypeRegistry registry(folder.Path(), u"/usr/bin/tarvel"_s, u"Tarvel <Data> & co"_s);
+    ASSERT_TRUE(registry.Install(tools));
+    EXPECT_EQ(ReadBytes(registry.MimeFilePath()),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+              "  <mime-type type=\"application/x-tarvel-diary\">\n"
+              "    <comment>Tarvel &lt;Data&gt; &amp; co</comment>\n"
+              "    <glob pattern=\"*.ov1\"/>\n"
+              "  </mime-type>\n"
+              "</mime-info>\n");
+}
+
+TEST(FileTypeRegistry, TheDesktopEntryQuotesTheExecutableAsNeeded)
+{
+    const struct {
+        QString executable;
+        QString exec; // as written in the file: quoting first, then the string value escapes
+    } cases[] = {
+        {u"/usr/bin/tarvel"_s, u"/usr/bin/tarvel"_s},
+        {u"/opt/My Apps/tarvel"_s, uR"("/opt/My Apps/tarvel")"_s},
+        {uR"(/opt/say "hi"/tarvel)"_s, uR"("/opt/say \\"hi\\"/tarvel")"_s},
+        {uR"(/opt/back\slash/tarvel)"_s, uR"("/opt/back\\\\slash/tarvel")"_s},
+        {u"/opt/$HOME`id`/tarvel"_s, uR"("/opt/\\$HOME\\`id\\`/tarvel")"_s},
+        {u"/opt/100%/tarvel"_s, u"/opt/100%%/tarvel"_s},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        RecordingTools tools;
+        FileTypeRegistry registry(folder.Path(), c.executable, u"Tarvel Data"_s);
+        ASSERT_TRUE(registry.Install(tools));
+        EXPECT_EQ(QString::fromUtf8(ReadBytes(registry.DesktopFilePath())),
+                  u"[Desktop Entry]\nType=Application\nName=Tarvel\nComment=Diary of body weight\nExec="_s +
+                      c.exec + u" %f\nIcon=tarvel\nTerminal=false\nCategories=Utility;\n"_s +
+                      u"MimeType=application/x-tarvel-diary;\n"_s);
+    }
+}
+
+TEST(FileTypeRegistry, RefreshesADatabaseOnlyWithItsToolInstalledAndAfterItsFileChanged)
+{
+    TempFolder folder;
+    const QString data = folder.Path();
+    const QString mimeCall = u"/usr/bin/"_s + kMimeTool + u' ' + data + u"/mime"_s;
+    const QString desktopCall = u"/usr/bin/"_s + kDesktopTool + u' ' + data + u"/applications"_s;
+    RecordingTools none;
+    EXPECT_TRUE(FileTypeRegistry(data, u"/usr/bin/tarvel"_s, u"Tarvel Data"_s).Install(none));
+    EXPECT_EQ(none.calls, QStringList());
+
+    RecordingTools tools({kMimeTool, kDesktopTool});
+    EXPECT_TRUE(FileTypeRegistry(data, u"/usr/bin/tarvel"_s, u"Tarvel Data"_s).Install(tools));
+    EXPECT_EQ(tools.calls, QStringList());
+    // The program moved: only the desktop entry changes. Then a new type description.
+    EXPECT_TRUE(FileTypeRegistry(data, u"/opt/tarvel"_s, u"Tarvel Data"_s).Install(tools));
+    EXPECT_TRUE(FileTypeRegistry(data, u"/opt/tarvel"_s, u"Diary"_s).Install(tools));
+    EXPECT_EQ(tools.calls, QStringList({desktopCall, mimeCall}));
+}
+
+TEST(FileTypeRegistry, AFileWhereTheDataFolderShouldBeFailsWithoutRunningTools)
+{
+    TempFolder folder;
+    const QString data = folder.Write(u"share"_s, "not a folder");
+    RecordingTools tools({kMimeTool, kDesktopTool});
+    EXPECT_FALSE(FileTypeRegistry(data, u"/usr/bin/tarvel"_s, u"Tarvel Data"_s).Install(tools));
+    EXPECT_EQ(tools.calls, QStringList());
+}
+
+// The real desktop-file-utils and shared-mime-info read what was written; skipped without them.
+TEST(FileTypeRegistry, TheDesktopToolsAcceptTheFiles)
+{
+    ProcessToolRunner tools;
+    const QString validate = tools.FindTool(u"desktop-file-validate"_s);
+    if (validate.isEmpty() || tools.FindTool(kMimeTool).isEmpty() || tools.FindTool(kDesktopTool).isEmpty())
+        GTEST_SKIP() << "desktop-file-utils or shared-mime-info is not installed";
+
+    TempFolder folder;
+    FileTypeRegistry registry(folder.Path(), uR"(/opt/My "Apps"/tarvel)"_s, u"Tarvel Data"_s);
+    ASSERT_TRUE(registry.Install(tools));
+    EXPECT_TRUE(ReadBytes(folder.File(u"mime/globs2"_s)).contains(":application/x-tarvel-diary:*.ov1\n"));
+    EXPECT_TRUE(ReadBytes(folder.File(u"applications/mimeinfo.cache"_s))
+                    .contains("\napplication/x-tarvel-diary=tarvel.desktop;\n"));
+
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(validate, {registry.DesktopFilePath()});
+    ASSERT_TRUE(check.waitForFinished(10000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAll().toStdString();
+}
+
+} // namespace
