@@ -1,0 +1,199 @@
+#pragma once
+
+#include "store/DayRecord.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QCalendarWidget;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+
+namespace tarvel {
+
+class Clock;
+class LocaleFormats;
+class MessageService;
+class PictureButton;
+struct Diary;
+
+// The Diary tab: the owner's profile, one day's date and its two weighings (slot 0 morning, slot 1
+// night), the counters and the picture buttons. Every input runs its rule on each change of its
+// text, typed or set by the program: the limits and their messages, the edited marker " *" on the
+// title of the page's window, and the BMI. The buttons show, save, create and delete days; what lies
+// outside the page (redrawing the views, the backup, the list window, the graph period) it asks for
+// through its signals. It reaches the diary, the clock, the locale formats and the message box only
+// through the references it holds.
+class DiaryPage : public QWidget {
+    Q_OBJECT
+
+public:
+    DiaryPage(Diary& diary, const LocaleFormats& formats, const Clock& clock, MessageService& messages,
+              QWidget* parent = nullptr);
+
+    // Shows record CurrentIndex, or the blank new-entry page, and leaves the page unedited.
+    void ShowCurrentEntry();
+
+    // Save data: checks the page and stores the day (under PendingSaveDate while a date change
+    // asks). Messages tell what is missing or wrong; nothing is stored then.
+    void SaveEntry();
+    // While the title carries the edited marker, asks whether to save; Yes saves, No drops the
+    // marker. The caller goes on either way.
+    void AskSaveEntry();
+    // New data, Previous data and Next data.
+    void NewEntry();
+    void ShowPreviousEntry();
+    void ShowNextEntry();
+    // Delete this data: asks with a summary of the page, then removes the shown record.
+    void DeleteEntry();
+
+    // Puts the edited marker on the window title and enables Save data. index is a slot (0, 1),
+    // -1 for no slot or 10 for the height (both slots); for a slot it also updates its BMI button.
+    void MarkEdited(int index);
+
+    // The BMI of a slot from the height and the slot's weight, laid out "00.0"; "00.0" also when it
+    // cannot be computed (an empty or unreadable input, a height of 0).
+    QString ComputeBmi(int slot) const;
+
+    // The BMI button of a slot: puts the BMI into InputBmi and tidies the height and weight texts.
+    void EnterBmi(int slot);
+
+    // The date button: opens MonthView over it on the date of InputDate, or today.
+    void ShowCalendar();
+    void HideCalendar();
+
+    // The time button of a slot: the clock's time into InputTime(slot).
+    void EnterCurrentTime(int slot);
+
+    // Controls, for the main window and tests.
+    QLineEdit* NameInput() const { return InputName; }
+    QLineEdit* HeightInput() const { return InputHeight; }
+    QRadioButton* ManOption() const { return SelectMan; }
+    QRadioButton* WomanOption() const { return SelectWoman; }
+    QLineEdit* DateInput() const { return InputDate; }
+    QLineEdit* TimeInput(int slot) const { return InputTime.at(Slot(slot)); }
+    QLineEdit* WeightInput(int slot) const { return InputWeight.at(Slot(slot)); }
+    QLineEdit* BmiInput(int slot) const { return InputBmi.at(Slot(slot)); }
+    QPlainTextEdit* MemoInput(int slot) const { return InputMemo.at(Slot(slot)); }
+    PictureButton* PreviousButton() const { return FrontDataImg; }
+    PictureButton* NextButton() const { return NextDataImg; }
+    PictureButton* SaveButton() const { return DecisionImg; }
+    PictureButton* NewButton() const { return NewDataImg; }
+    PictureButton* DeleteButton() const { return DeleteDataImg; }
+    PictureButton* DateButton() const { return GetDateImg; }
+    PictureButton* TimeButton(int slot) const { return GetTimeImg.at(Slot(slot)); }
+    PictureButton* BmiButton(int slot) const { return BmiInputImg.at(Slot(slot)); }
+    QLabel* NumeratorLabel() const { return NumeLabel; }
+    QLabel* DenominatorLabel() const { return DenoLabel; }
+    QCalendarWidget* Calendar() const { return MonthView; }
+
+    QString LastAcceptedWeight(int slot) const { return LastValidWeight.at(Slot(slot)); }
+    QString ShownDateText() const { return ShownDate; }
+
+Q_SIGNALS:
+    // A name was accepted into ProfileName; the other tabs put it into their titles.
+    void OwnerNameChanged(const QString& name);
+    // A day was stored: the list and both graphs are to be drawn again (before the page shows the
+    // stored day) ...
+    void ViewsNeedRedraw();
+    // ... and, after it, the whole diary written to the backup file.
+    void BackupNeeded();
+    // The shown record left the data list's window of records: page the list one step back (-1)
+    // or forward (+1).
+    void ListStepNeeded(int direction);
+    // A record is about to be deleted: the graph period moves to the period of target when always
+    // is set, or when deletedDay lies in the period (so the graphs keep showing data).
+    void GraphPeriodNeedsMove(const QDate& deletedDay, const QDate& target, bool always);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    static std::size_t Slot(int slot) { return static_cast<std::size_t>(slot); }
+
+    void BuildControls();
+    void BuildSlotControls();
+    void BuildLayout();
+    void ConnectRules();
+
+    void OnNameChanged(const QString& text);
+    void OnHeightChanged(const QString& text);
+    void OnSexClicked(int sex);
+    void OnWeightChanged(int slot, const QString& text);
+    void OnMemoChanged(int slot);
+    void OnCalendarPicked(const QDate& date);
+    void OnDateChanged(const QString& text);
+
+    // Steps of SaveEntry; each returns false after reporting a problem.
+    void FillNewEntryDefaults();
+    bool ReportMissingInputs();
+    bool SetSlotBmis();
+    bool ReadSaveDate(QDate& date);
+    bool ReadSlots(std::array<Measurement, 2>& slots);
+    void StoreDay(const QDate& date, const std::array<Measurement, 2>& slots);
+    QString DeleteQuestion() const;
+    void MoveWindowsForDelete(const QDate& deletedDay);
+
+    // Shows a rule's message, then puts the last accepted text back, selected, with the focus.
+    void RefuseInput(int textId, QLineEdit* input, const QString& lastAccepted);
+    void UpdateBmiButton(int slot);
+    // Enabled states, captions and tooltips of Previous, Next, Save, New and Delete.
+    void SetEntryButtons(bool onRecord);
+    void ShowMessage(int textId, int iconKind);
+
+    Diary& m_diary;
+    const LocaleFormats& m_formats;
+    const Clock& m_clock;
+    MessageService& m_messages;
+
+    QLabel* NameLabel = nullptr;
+    QLineEdit* InputName = nullptr;
+    QLabel* HeightLabel = nullptr;
+    QLineEdit* InputHeight = nullptr;
+    QGroupBox* SelectFrame = nullptr;
+    QRadioButton* SelectMan = nullptr;
+    QRadioButton* SelectWoman = nullptr;
+    QLabel* DateLabel = nullptr;
+    QLineEdit* InputDate = nullptr;
+    PictureButton* GetDateImg = nullptr;
+    QLabel* MorningLabel = nullptr;
+    QLabel* NightLabel = nullptr;
+    QLabel* TimeLabel = nullptr;
+    QLabel* WeightLabel = nullptr;
+    QLabel* BmiLabel = nullptr;
+    QLabel* MemoLabel = nullptr;
+    std::array<QLineEdit*, 2> InputTime{};
+    std::array<PictureButton*, 2> GetTimeImg{};
+    std::array<QLineEdit*, 2> InputWeight{};
+    std::array<QLineEdit*, 2> InputBmi{};
+    std::array<PictureButton*, 2> BmiInputImg{};
+    std::array<QPlainTextEdit*, 2> InputMemo{};
+    QLabel* NumeLabel = nullptr;
+    QLabel* LineLabel = nullptr;
+    QLabel* DenoLabel = nullptr;
+    PictureButton* FrontDataImg = nullptr;
+    PictureButton* NextDataImg = nullptr;
+    PictureButton* DecisionImg = nullptr;
+    PictureButton* NewDataImg = nullptr;
+    PictureButton* DeleteDataImg = nullptr;
+    QCalendarWidget* MonthView = nullptr;
+
+    // The last accepted texts of InputWeight(0) and InputWeight(1).
+    std::array<QString, 2> LastValidWeight;
+    // The memo line-count warning comes once in the life of the page.
+    bool MemoWarningShown = false;
+    // The date text ShowCurrentEntry last put into InputDate ("" on the new-entry page).
+    QString ShownDate;
+    // While a date change asks to save the shown day: its date, under which the edits are stored.
+    QString PendingSaveDate;
+    // Set while a date change is handled; the date texts it puts in are not handled again.
+    bool DateChangeBusy = false;
+};
+
+} // namespace tarvel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+namespace tarvel {
+
+// A button drawn as a picture with its caption on it. A press of any mouse button shows the down
+// picture; the release shows the up picture again and then reports Released, wherever the pointer
+// is by then (the Diary page runs the button's action on it). A disabled button reacts to nothing.
+class PictureButton : public QWidget {
+    Q_OBJECT
+
+public:
+    // Large is the Diary page's big action button, Wide the small "Enter" button beside an input.
+    enum class Kind { Large, Wide };
+
+    PictureButton(const QString& caption, Kind kind, QWidget* parent = nullptr);
+
+    QString Caption() const { return m_caption; }
+    void SetCaption(const QString& caption);
+    bool IsDown() const { return m_down; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+Q_SIGNALS:
+    void Pressed();
+    void Released();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QString m_caption;
+    Kind m_kind;
+    bool m_down = false;
+};
+
+} // namespace tarvel

@@ -1,0 +1,491 @@
+#include "entry/DiaryPage.h"
+#include "entry/PictureButton.h"
+
+#include "platform/TextTable.h"
+#include "store/DiaryFixture.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace tarvel;
+using tarvel::testing::DiaryFixture;
+
+namespace {
+
+QString U(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// A shown, active Diary page over a fixture diary whose window title starts as "Tarvel". With
+// records, the diary holds 2004-05-01, 2004-05-06 (a morning weighing, a two-line memo) and
+// 2004-05-09, and the page shows record `current` of them with name and height filled in.
+struct Page {
+    explicit Page(const char* locale = "ja_JP", bool records = false, int current = 1)
+        : f(locale), page(f.diary, f.formats, f.clock, f.messages)
+    {
+        page.setWindowTitle(QStringLiteral("Tarvel"));
+        page.show();
+        QApplication::setActiveWindow(&page);
+        QObject::connect(&page, &DiaryPage::BackupNeeded, [this] { ++backups; });
+        if (!records)
+            return;
+        const char* weight = f.formats.DecimalSep == u'.' ? "65.4" : "65,4";
+        for (int day : {1, 6, 9}) {
+            DayRecord record;
+            record.Date = f.formats.FormatDate(QDate(2004, 5, day), f.formats.DateFormat);
+            record.DayNumber = DayNumber(QDate(2004, 5, day));
+            if (day == 6)
+                record.Slot[0] = {U("07:30"), U(weight), U("22.63"), U("after the run[CRLF]tired")};
+            f.diary.Records.Add(record);
+        }
+        f.diary.NewEntryIndex = 4;
+        f.diary.CurrentIndex = current;
+        f.diary.Initializing = false;
+        page.NameInput()->setText(U("Ann"));
+        page.HeightInput()->setText(U("170"));
+        page.ShowCurrentEntry();
+    }
+
+    bool Marked() const { return page.windowTitle() == U("Tarvel *"); }
+    int Count() const { return static_cast<int>(f.messages.Messages().size()); }
+    QString Last() const
+    {
+        return f.messages.Messages().empty() ? QString() : f.messages.Messages().back().text;
+    }
+    int LastIcon() const { return f.messages.Messages().back().iconKind; }
+
+    DiaryFixture f;
+    DiaryPage page;
+    int backups = 0;
+};
+
+TEST(DiaryPageTest, LimitsAcceptOrRestoreSelected)
+{
+    struct Case {
+        const char* locale;
+        int field; // -1 height, else the weight of that slot
+        const char* accepted;
+        const char* tried;
+        int messageId; // 0: the tried text is accepted
+    };
+    const Case cases[] = {
+        {"ja_JP", -1, "170", "300", 0},     {"ja_JP", -1, "170", "300.1", 730},
+        {"ja_JP", -1, "170", "abc", 0},     {"ja_JP", -1, "170", "301cm", 730},
+        {"de_DE", -1, "170", "300,1", 730}, {"ja_JP", 0, "65", "150", 0},
+        {"ja_JP", 0, "65", "150.01", 731},  {"ja_JP", 1, "70.5", "151", 731},
+        {"ja_JP", 1, "70", "-3", 0},        {"de_DE", 0, "65,5", "150,01", 731},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.tried);
+        Page p(c.locale);
+        p.page.HeightInput()->setText(U("170"));
+        QLineEdit* input = c.field < 0 ? p.page.HeightInput() : p.page.WeightInput(c.field);
+        input->setText(U(c.accepted));
+        input->setText(U(c.tried));
+
+        EXPECT_TRUE(p.Marked());
+        if (c.messageId == 0) {
+            EXPECT_EQ(input->text(), U(c.tried));
+            EXPECT_EQ(p.Count(), 0);
+            continue;
+        }
+        ASSERT_EQ(p.Count(), 1);
+        EXPECT_EQ(p.Last(), LoadText(c.messageId));
+        EXPECT_EQ(p.LastIcon(), IconInformation);
+        EXPECT_EQ(input->text(), U(c.accepted));
+        EXPECT_EQ(input->selectedText(), U(c.accepted));
+        EXPECT_EQ(QApplication::focusWidget(), input);
+        EXPECT_EQ(c.field < 0 ? p.f.diary.Owner.ProfileHeight : p.page.LastAcceptedWeight(c.field),
+                  U(c.accepted));
+    }
+}
+
+TEST(DiaryPageTest, CommaInNameRestoresPreviousName)
+{
+    Page p;
+    QString announced;
+    QObject::connect(&p.page, &DiaryPage::OwnerNameChanged, [&](const QString& name) { announced = name; });
+    QTest::keyClicks(p.page.NameInput(), U("Ann,"));
+    EXPECT_EQ(p.page.NameInput()->selectedText(), U("Ann"));
+    EXPECT_EQ(p.Last(), LoadText(729));
+    EXPECT_EQ(p.Count(), 1);
+
+    // An emptied name keeps the old one for the profile and the tab titles.
+    p.page.NameInput()->clear();
+    EXPECT_EQ(p.f.diary.Owner.ProfileName, U("Ann"));
+    EXPECT_EQ(announced, U("Ann"));
+}
+
+TEST(DiaryPageTest, BmiButtonsFollowHeightAndWeightWithoutMarkingWhileLoading)
+{
+    Page p;
+    p.page.WeightInput(0)->setText(U("60"));
+    p.page.WeightInput(1)->setText(U("61"));
+    EXPECT_FALSE(p.page.BmiButton(0)->isEnabled());
+    p.page.HeightInput()->setText(U("170"));
+    EXPECT_TRUE(p.page.BmiButton(0)->isEnabled());
+    EXPECT_TRUE(p.page.BmiButton(1)->isEnabled());
+    p.page.WeightInput(1)->clear();
+    EXPECT_FALSE(p.page.BmiButton(1)->isEnabled());
+
+    // Clearing the height disables both buttons but marks nothing.
+    p.page.ShowCurrentEntry();
+    p.page.WeightInput(0)->setText(U("60"));
+    p.page.ShowCurrentEntry();
+    p.page.HeightInput()->clear();
+    EXPECT_FALSE(p.Marked());
+    EXPECT_FALSE(p.page.SaveButton()->isEnabled());
+
+    p.f.diary.Loading = true;
+    QTest::keyClicks(p.page.TimeInput(1), U("7"));
+    QTest::mouseClick(p.page.WomanOption(), Qt::LeftButton);
+    EXPECT_FALSE(p.Marked());
+    EXPECT_EQ(p.f.diary.Owner.ProfileSex, 2);
+}
+
+TEST(DiaryPageTest, BmiButton)
+{
+    struct Case {
+        const char* locale;
+        const char* height;
+        const char* weight;
+        const char* computed;
+        int messageId;
+        const char* after; // BMI, height and weight after the button; "" when nothing changes
+    };
+    const Case cases[] = {
+        {"ja_JP", "170", "65", "22.5", 0, "22.5 170.0 65.00"},
+        {"ja_JP", "160", "48.2", "18.8", 0, "18.8 160.0 48.20"},
+        {"ja_JP", "170", "0", "00.0", 0, ""},
+        {"ja_JP", "abc", "65", "00.0", 0, ""},
+        {"ja_JP", "0", "65", "00.0", 0, ""},
+        {"ja_JP", "", "65", "00.0", 701, ""},
+        {"ja_JP", "170", "", "00.0", 702, ""},
+        {"ja_JP", "", "", "00.0", 703, ""},
+        {"de_DE", "170", "65,5", "22,7", 0, "22,7 170,0 65,50"},
+        {"de_DE", "170", "65.5", "00,0", 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.height + " / " + c.weight);
+        Page p(c.locale);
+        p.page.HeightInput()->setText(U(c.height));
+        p.page.WeightInput(1)->setText(U(c.weight));
+        EXPECT_EQ(p.page.ComputeBmi(1), U(c.computed));
+        if (p.page.BmiButton(1)->isEnabled())
+            QTest::mouseClick(p.page.BmiButton(1), Qt::LeftButton);
+        else
+            p.page.EnterBmi(1);
+
+        EXPECT_EQ(p.Count(), c.messageId == 0 ? 0 : 1);
+        if (c.messageId != 0) {
+            EXPECT_EQ(p.Last(), LoadText(c.messageId));
+            EXPECT_EQ(p.LastIcon(), IconExclamation);
+        }
+        const QString shown = p.page.BmiInput(1)->text() + U(" ") + p.page.HeightInput()->text() + U(" ") +
+                              p.page.WeightInput(1)->text();
+        EXPECT_EQ(shown, *c.after ? U(c.after) : U(" ") + U(c.height) + U(" ") + U(c.weight));
+    }
+}
+
+TEST(DiaryPageTest, MemoWarningComesOncePerPage)
+{
+    Page p;
+    QPlainTextEdit* memo = p.page.MemoInput(0);
+    memo->setPlainText(U("1\n2\n3\n4\n5\n6\n7\n8\n9"));
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClick(memo, Qt::Key_Return); // ends in a line break: still nine lines
+    EXPECT_EQ(p.Count(), 0);
+    QTest::keyClicks(memo, U("ten"));
+    EXPECT_EQ(p.Last(), LoadText(732));
+    EXPECT_EQ(memo->toPlainText(), U("1\n2\n3\n4\n5\n6\n7\n8\n9\nten"));
+    p.page.MemoInput(1)->setPlainText(U("line\n").repeated(20));
+    EXPECT_EQ(p.Count(), 1);
+}
+
+// Records and the new-entry page: texts in the locale's formats, counters and buttons.
+TEST(DiaryPageTest, ShowCurrentEntry)
+{
+    struct Case {
+        const char* locale;
+        bool records;
+        int current;
+        const char* shown; // date, time, weight, BMI and memo of slot 1
+        const char* counters;
+        const char* buttons; // enabled: Previous, Next, Save, New, Delete, BMI 1
+    };
+    const Case cases[] = {
+        {"ja_JP", true, 2, "2004/5/6|7:30|65.40|22.6|after the run\ntired", "2/3", "110111"},
+        {"de_DE", true, 2, "6.5.2004|7:30|65,40|22,6|after the run\ntired", "2/3", "110111"},
+        {"ja_JP", true, 1, "2004/5/1||||", "1/3", "010110"},
+        {"ja_JP", true, 3, "2004/5/9||||", "3/3", "100110"},
+        {"ja_JP", true, 4, "||||", "4/4", "100000"},
+        {"ja_JP", false, 1, "2026/12/6||||", "1/1", "000000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " record " + std::to_string(c.current));
+        Page p(c.locale, c.records, c.current);
+        p.page.WeightInput(1)->setText(U("99"));
+        p.page.ShowCurrentEntry();
+
+        const QStringList texts{p.page.DateInput()->text(), p.page.TimeInput(0)->text(),
+                                p.page.WeightInput(0)->text(), p.page.BmiInput(0)->text(),
+                                p.page.MemoInput(0)->toPlainText()};
+        EXPECT_EQ(texts.join(QLatin1Char('|')), U(c.shown));
+        EXPECT_EQ(p.page.WeightInput(1)->text(), QString());
+        EXPECT_EQ(p.page.LastAcceptedWeight(0), texts[2]);
+        EXPECT_EQ(p.page.NumeratorLabel()->text() + U("/") + p.page.DenominatorLabel()->text(),
+                  U(c.counters));
+        QString enabled;
+        for (QWidget* w :
+             {static_cast<QWidget*>(p.page.PreviousButton()), static_cast<QWidget*>(p.page.NextButton()),
+              static_cast<QWidget*>(p.page.SaveButton()), static_cast<QWidget*>(p.page.NewButton()),
+              static_cast<QWidget*>(p.page.DeleteButton()), static_cast<QWidget*>(p.page.BmiButton(0))})
+            enabled += w->isEnabled() ? U("1") : U("0");
+        EXPECT_EQ(enabled, U(c.buttons));
+        EXPECT_EQ(p.page.SaveButton()->toolTip(), LoadText(c.current < 4 && c.records ? 920 : 919));
+        EXPECT_EQ(p.page.windowTitle(), U("Tarvel"));
+        if (c.records) {
+            EXPECT_EQ(p.page.HeightInput()->text(), c.locale[0] == 'd' ? U("170,0") : U("170.0"));
+        }
+    }
+}
+
+TEST(DiaryPageTest, CalendarAndTimeButtons)
+{
+    struct Case {
+        const char* locale;
+        const char* typed;
+        QDate opensOn;
+        const char* picked; // the day after opensOn
+    };
+    const Case cases[] = {
+        {"ja_JP", "", QDate(2026, 12, 6), "2026/12/7"},
+        {"ja_JP", "2004/5/6", QDate(2004, 5, 6), "2004/5/7"},
+        {"ja_JP", "2004/13/6", QDate(2026, 12, 6), "2026/12/7"},
+        {"de_DE", "31.1.2005", QDate(2005, 1, 31), "1.2.2005"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.typed);
+        Page p(c.locale);
+        p.page.DateInput()->setText(U(c.typed));
+        QTest::mouseClick(p.page.DateButton(), Qt::LeftButton);
+        ASSERT_TRUE(p.page.Calendar()->isVisible());
+        EXPECT_EQ(p.page.Calendar()->selectedDate(), c.opensOn);
+        auto* days = p.page.Calendar()->findChild<QTableView*>();
+        ASSERT_NE(days, nullptr);
+        QTest::keyClick(days, Qt::Key_Right);
+        QTest::keyClick(days, Qt::Key_Return);
+        EXPECT_EQ(p.page.DateInput()->text(), U(c.picked));
+        EXPECT_FALSE(p.page.Calendar()->isVisible());
+    }
+
+    Page fi("fi_FI");
+    fi.f.clock.Set(QDateTime(QDate(2026, 12, 6), QTime(7, 5, 59)));
+    QTest::mouseClick(fi.page.TimeButton(1), Qt::LeftButton);
+    EXPECT_EQ(fi.page.TimeInput(1)->text(), U("7.05"));
+    EXPECT_EQ(fi.page.TimeInput(0)->text(), QString());
+    EXPECT_EQ(QApplication::focusWidget(), fi.page.TimeInput(1));
+    EXPECT_TRUE(fi.Marked());
+}
+
+TEST(DiaryPageTest, SaveOnNewEntryPageFillsTodayAndNow)
+{
+    for (const char* locale : {"ja_JP", "de_DE"}) {
+        SCOPED_TRACE(locale);
+        const bool ja = locale[0] == 'j';
+        Page p(locale);
+        p.f.diary.Initializing = false;
+        p.page.ShowCurrentEntry();
+        p.page.DateInput()->clear();
+        QTest::keyClicks(p.page.NameInput(), U("Ann"));
+        QTest::keyClicks(p.page.HeightInput(), U("170"));
+        QTest::keyClicks(p.page.WeightInput(0), ja ? U("65") : U("65,5"));
+        QTest::keyClicks(p.page.MemoInput(0), U("ran"));
+        QTest::keyClick(p.page.MemoInput(0), Qt::Key_Return);
+        QTest::keyClicks(p.page.MemoInput(0), U("tired"));
+        QTest::keyClicks(p.page.MemoInput(1), U("no weight, not stored"));
+        QTest::mouseClick(p.page.SaveButton(), Qt::LeftButton);
+
+        EXPECT_EQ(p.Count(), 0) << p.Last().toStdString();
+        ASSERT_EQ(p.f.diary.Records.Count(), 1);
+        const DayRecord& stored = p.f.diary.Records.Item(1);
+        EXPECT_EQ(stored.Date, ja ? U("2026/12/06") : U("06.12.2026"));
+        EXPECT_EQ(stored.DayNumber, DayNumber(QDate(2026, 12, 6)));
+        const Measurement morning{U("10:00"), ja ? U("65.00") : U("65,50"), ja ? U("22.5") : U("22,7"),
+                                  U("ran[CRLF]tired")};
+        EXPECT_EQ(stored.Slot[0], morning);
+        EXPECT_TRUE(stored.Slot[1].IsEmpty());
+        EXPECT_EQ(p.f.diary.CurrentIndex, 1);
+        EXPECT_EQ(p.f.diary.NewEntryIndex, 2);
+        EXPECT_TRUE(p.f.diary.DataChanged);
+        EXPECT_EQ(p.backups, 1);
+        EXPECT_EQ(p.page.NumeratorLabel()->text() + p.page.DenominatorLabel()->text(), U("11"));
+        EXPECT_EQ(p.page.windowTitle(), U("Tarvel"));
+    }
+}
+
+// Problems a save reports on record 2; the store and the title stay as they were.
+TEST(DiaryPageTest, SaveReportsProblemsAndStoresNothing)
+{
+    struct Case {
+        int input; // 0 name, 1 date, 2 height, 3 time of slot 1, 4 weight of slot 1, 5 weight of slot 2
+        const char* text;
+        const char* message;
+        int iconKind;
+    };
+    const Case cases[] = {
+        {0, "", "Input your name.\r\n", IconInformation},
+        {1, "", "Input date. (yyyy/mm/dd)\r\n", IconInformation},
+        {5, "66", "Input time. (hh:mm)\r\n", IconInformation},
+        {4, "0", "Invalid input at weight or BMI.", IconQuestion},
+        {2, "abc", "Invalid input at weight or BMI.", IconQuestion},
+        {1, "2004/13/40", "Invalid date.\r\nDate format should be yyyy/mm/dd.", IconQuestion},
+        {3, "25:99", "Invalid time.\r\nTime format should be hh:mm.", IconQuestion},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        Page p("ja_JP", true, 2);
+        p.page.NameInput()->setText(U("Ann"));
+        QLineEdit* inputs[] = {p.page.NameInput(),  p.page.DateInput(),    p.page.HeightInput(),
+                               p.page.TimeInput(0), p.page.WeightInput(0), p.page.WeightInput(1)};
+        inputs[c.input]->setText(U(c.text));
+        const std::vector<DayRecord> before = p.f.diary.Records.Records();
+        const QString title = p.page.windowTitle();
+        p.page.SaveEntry();
+
+        ASSERT_EQ(p.Count(), 1);
+        EXPECT_EQ(p.Last(), U(c.message));
+        EXPECT_EQ(p.LastIcon(), c.iconKind);
+        EXPECT_EQ(p.f.diary.Records.Records(), before);
+        EXPECT_EQ(p.backups, 0);
+        EXPECT_EQ(p.page.windowTitle(), title);
+    }
+}
+
+// Typing the date of another day on an edited record asks first; Yes stores the edits under the
+// date they were made for. A date without a record blanks the page and keeps the date.
+TEST(DiaryPageTest, DateChangeMovesPage)
+{
+    for (int answer : {AnswerYes, AnswerNo}) {
+        Page p("ja_JP", true, 2);
+        p.page.WeightInput(0)->setText(U("66"));
+        p.f.messages.Script(answer);
+        p.page.DateInput()->setText(U("2004/5/1"));
+        EXPECT_EQ(p.Last(), LoadText(718) + U("\r\n") + LoadText(719));
+        EXPECT_EQ(p.f.diary.Records.Item(2).Slot[0].Weight, answer == AnswerYes ? U("66.00") : U("65.4"));
+        EXPECT_EQ(p.f.diary.CurrentIndex, 1);
+        EXPECT_EQ(p.page.WeightInput(0)->text(), QString());
+        EXPECT_EQ(p.page.windowTitle(), U("Tarvel"));
+    }
+
+    Page p("ja_JP", true, 2);
+    p.page.DateInput()->clear();
+    QTest::keyClicks(p.page.DateInput(), U("2004/05/07"));
+    EXPECT_EQ(p.Count(), 0);
+    EXPECT_EQ(p.f.diary.CurrentIndex, 4);
+    EXPECT_EQ(p.page.DateInput()->text(), U("2004/5/7"));
+    EXPECT_EQ(p.page.TimeInput(0)->text(), QString());
+
+    // A day picked in the calendar moves the page to its record.
+    p.page.ShowCalendar();
+    auto* days = p.page.Calendar()->findChild<QTableView*>();
+    ASSERT_NE(days, nullptr);
+    QTest::keyClick(days, Qt::Key_Left);
+    QTest::keyClick(days, Qt::Key_Return);
+    EXPECT_EQ(p.f.diary.CurrentIndex, 2);
+    EXPECT_EQ(p.page.WeightInput(0)->text(), U("65.40"));
+}
+
+TEST(DiaryPageTest, PagingButtons)
+{
+    Page p("ja_JP", true, 4);
+    p.f.diary.ListFirst = 2;
+    p.f.diary.ListLast = 4;
+    std::vector<int> listSteps;
+    QObject::connect(&p.page, &DiaryPage::ListStepNeeded, [&](int step) { listSteps.push_back(step); });
+
+    // Typed values on the new-entry page are dropped without a question; on a record they are asked.
+    p.page.WeightInput(0)->setText(U("61"));
+    QTest::mouseClick(p.page.PreviousButton(), Qt::LeftButton);
+    EXPECT_EQ(p.Count(), 0);
+    EXPECT_EQ(p.f.diary.CurrentIndex, 3);
+    p.page.WeightInput(1)->setText(U("70"));
+    p.f.messages.Script(AnswerNo);
+    QTest::mouseClick(p.page.PreviousButton(), Qt::LeftButton);
+    EXPECT_EQ(p.Count(), 1);
+    EXPECT_TRUE(p.f.diary.Records.Item(3).Slot[1].IsEmpty());
+    QTest::mouseClick(p.page.PreviousButton(), Qt::LeftButton);
+    EXPECT_EQ(p.f.diary.CurrentIndex, 1);
+    EXPECT_EQ(listSteps, std::vector<int>{-1});
+
+    QTest::mouseClick(p.page.NextButton(), Qt::LeftButton);
+    EXPECT_EQ(p.f.diary.CurrentIndex, 2);
+    QTest::mouseClick(p.page.NewButton(), Qt::LeftButton);
+    EXPECT_EQ(p.f.diary.CurrentIndex, 4);
+    EXPECT_EQ(p.Count(), 1);
+}
+
+TEST(DiaryPageTest, DeleteEntry)
+{
+    struct Case {
+        bool onlyRecord; // the diary holds only 2004-05-06
+        int current;
+        int answer;
+        int currentAfter;
+        const char* dateAfter;
+        QDate periodTarget; // invalid: the period stays
+    };
+    const Case cases[] = {
+        {true, 1, AnswerYes, 1, "2026/12/6", QDate(2026, 12, 6)},
+        {false, 1, AnswerYes, 1, "2004/5/6", QDate(2004, 5, 6)},
+        {false, 2, AnswerYes, 2, "2004/5/9", QDate()},
+        {false, 3, AnswerYes, 2, "2004/5/6", QDate(2004, 5, 6)},
+        {false, 2, AnswerNo, 2, "2004/5/6", QDate()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.current) + (c.onlyRecord ? " only" : ""));
+        Page p("ja_JP", true, c.current);
+        if (c.onlyRecord) {
+            p.f.diary.Records.Remove(3);
+            p.f.diary.Records.Remove(1);
+            p.f.diary.NewEntryIndex = 2;
+            p.page.ShowCurrentEntry();
+        }
+        QDate periodTarget;
+        bool always = false;
+        QObject::connect(&p.page, &DiaryPage::GraphPeriodNeedsMove,
+                         [&](const QDate&, const QDate& target, bool a) {
+                             periodTarget = target;
+                             always = a;
+                         });
+        p.f.messages.Script(c.answer);
+        QTest::mouseClick(p.page.DeleteButton(), Qt::LeftButton);
+
+        const int countBefore = c.onlyRecord ? 1 : 3;
+        const bool deleted = c.answer == AnswerYes;
+        EXPECT_EQ(p.f.diary.Records.Count(), countBefore - (deleted ? 1 : 0));
+        EXPECT_EQ(p.f.diary.NewEntryIndex, p.f.diary.Records.Count() + 1);
+        EXPECT_EQ(p.f.diary.CurrentIndex, c.currentAfter);
+        EXPECT_EQ(p.page.DateInput()->text(), U(c.dateAfter));
+        EXPECT_EQ(periodTarget, c.periodTarget);
+        EXPECT_EQ(always, c.onlyRecord);
+        EXPECT_EQ(p.backups, deleted ? 1 : 0);
+        if (c.current == 2 && !deleted) {
+            EXPECT_EQ(p.Last(),
+                      U("Following data will be deleted.\r\n\r\n Date: 2004/5/6\r\n\r\n (1) Morning\r\n"
+                        " Time: 7:30\r\n Weight: 65.40\r\n BMI: 22.6\r\n\r\n (2) Night\r\n Time: \r\n"
+                        " Weight: \r\n BMI: \r\n\r\nContinue process?"));
+        }
+    }
+}
+
+} // namespace
