@@ -7,6 +7,7 @@
 #include "platform/NumberText.h"
 #include "platform/TextTable.h"
 #include "store/Diary.h"
+#include "store/DiaryText.h"
 
 #include <QCalendarWidget>
 #include <QGridLayout>
@@ -33,7 +34,7 @@ QLabel* PlainLabel(const QString& text, QWidget* parent)
 // Memos keep their line breaks as "[CRLF]" in the store; the memo input breaks lines with "\n".
 QString MemoForDisplay(QString memo)
 {
-    return memo.replace(QStringLiteral("[CRLF]"), QStringLiteral("\n"));
+    return memo.replace(QLatin1String(kLineBreakMarker), QStringLiteral("\n"));
 }
 
 // Lines of a memo as the printout counts them: each line break, plus the last line unless the text

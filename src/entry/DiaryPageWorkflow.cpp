@@ -8,6 +8,7 @@
 #include "platform/NumberText.h"
 #include "platform/TextTable.h"
 #include "store/Diary.h"
+#include "store/DiaryText.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,7 +21,7 @@ namespace {
 // The memo input breaks lines with "\n"; the store keeps them as "[CRLF]".
 QString MemoForStore(QString memo)
 {
-    return memo.replace(QStringLiteral("\n"), QStringLiteral("[CRLF]"));
+    return memo.replace(QStringLiteral("\n"), QLatin1String(kLineBreakMarker));
 }
 
 const QString kCrLf = QStringLiteral("\r\n");
