@@ -1,16 +1,54 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "platform/Clock.h"
+#include "platform/FileTypeRegistry.h"
+#include "platform/Folders.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/QtMessageService.h"
+#include "platform/SettingsStore.h"
+#include "platform/SingleInstance.h"
+#include "shell/MainWindow.h"
+#include "shell/WebPages.h"
+#include "store/CommandLine.h"
 
-#include "platform/TextTable.h"
+#include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarvel"));
     QApplication::setApplicationName(QStringLiteral("Tarvel"));
-    QMainWindow window;
-    window.setWindowTitle(tarvel::LoadText(101));
-    window.resize(800, 600);
+    QApplication::setDesktopFileName(QStringLiteral("tarvel"));
+
+    // A second start hands over to the running window and ends before it touches any file.
+    tarvel::SingleInstance instance;
+    if (!instance.TryBecomePrimary())
+        return 0;
+
+    tarvel::QtMessageService messages;
+    tarvel::QtFileDialogs dialogs;
+    tarvel::SystemClock clock;
+    tarvel::IniSettingsStore settings;
+    tarvel::StandardFolders folders;
+    tarvel::ProcessToolRunner tools;
+    const tarvel::ShellServices services{messages,
+                                         dialogs,
+                                         clock,
+                                         settings,
+                                         folders,
+                                         tools,
+                                         QLocale::system(),
+                                         tarvel::FileTypeRegistry::DefaultDataHome(),
+                                         QCoreApplication::applicationFilePath(),
+                                         tarvel::CommandLineText(QCoreApplication::arguments()),
+                                         QDir::currentPath(),
+                                         [](const QString& url) { tarvel::OpenWebPage(url); }};
+
+    tarvel::MainWindow window(services);
+    messages.SetParent(&window);
+    dialogs.SetParent(&window);
+    QObject::connect(&instance, &tarvel::SingleInstance::ActivationRequested, &window,
+                     &tarvel::MainWindow::BringToFront);
+    window.Form_Load();
     window.show();
     return app.exec();
 }

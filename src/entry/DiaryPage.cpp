@@ -161,6 +161,7 @@ void DiaryPage::BuildLayout()
     grid->addWidget(SelectFrame, 1, 3, 2, 2);
     grid->addWidget(HeightLabel, 2, 0);
     grid->addWidget(InputHeight, 2, 1);
+    grid->addWidget(PlainLabel(QStringLiteral("cm"), this), 2, 2);
 
     grid->addWidget(MorningLabel, 3, 1, 1, 2);
     grid->addWidget(NightLabel, 3, 3, 1, 2);
@@ -173,6 +174,7 @@ void DiaryPage::BuildLayout()
         grid->addWidget(InputTime[slot], 4, column);
         grid->addWidget(GetTimeImg[slot], 4, column + 1);
         grid->addWidget(InputWeight[slot], 5, column);
+        grid->addWidget(PlainLabel(QStringLiteral("kg"), this), 5, column + 1);
         grid->addWidget(InputBmi[slot], 6, column);
         grid->addWidget(BmiInputImg[slot], 6, column + 1);
         grid->addWidget(InputMemo[slot], 7, column, 1, 2);
@@ -267,6 +269,28 @@ void DiaryPage::OnNameChanged(const QString& text)
     m_diary.Owner.ProfileName = text;
     Q_EMIT OwnerNameChanged(text);
     MarkEdited(-1);
+}
+
+void DiaryPage::ShowOwner()
+{
+    const bool wasLoading = m_diary.Loading;
+    m_diary.Loading = true;
+    const Profile owner = m_diary.Owner;
+    InputName->setText(owner.ProfileName);
+    InputHeight->setText(owner.ProfileHeight.isEmpty()
+                             ? QString()
+                             : m_formats.FormatNumber(m_formats.LeadingNumber(owner.ProfileHeight),
+                                                      kHeightPattern));
+    // Exclusive radio buttons cannot be unchecked one by one.
+    SelectMan->setAutoExclusive(false);
+    SelectWoman->setAutoExclusive(false);
+    SelectMan->setChecked(owner.ProfileSex == 1);
+    SelectWoman->setChecked(owner.ProfileSex == 2);
+    SelectMan->setAutoExclusive(true);
+    SelectWoman->setAutoExclusive(true);
+    // The height rule has taken the laid-out text into the profile, as typing it would.
+    m_diary.Loading = wasLoading;
+    Q_EMIT OwnerNameChanged(owner.ProfileName);
 }
 
 void DiaryPage::OnHeightChanged(const QString& text)

@@ -39,6 +39,9 @@ public:
 
     // Shows record CurrentIndex, or the blank new-entry page, and leaves the page unedited.
     void ShowCurrentEntry();
+    // Puts the owner's profile into the name and height inputs and the sex choices (after a read,
+    // New or Close) and tells the other tabs the name. Marks nothing as edited.
+    void ShowOwner();
 
     // Save data: checks the page and stores the day (under PendingSaveDate while a date change
     // asks). Messages tell what is missing or wrong; nothing is stored then.

@@ -24,8 +24,6 @@ QString MemoForStore(QString memo)
     return memo.replace(QStringLiteral("\n"), QLatin1String(kLineBreakMarker));
 }
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 } // namespace
 
 void DiaryPage::OnDateChanged(const QString& text)

@@ -4,6 +4,9 @@
 
 namespace tarvel {
 
+// The line break inside a message text.
+inline const QString kCrLf = QStringLiteral("\r\n");
+
 // Button kinds of the one message box.
 enum ButtonKind : int {
     ButtonsOk = 0,

@@ -10,6 +10,8 @@ namespace tarvel {
 class QtFileDialogs : public FileDialogs {
 public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    // The window the boxes are modal over and centred on.
+    void SetParent(QWidget* parent) { m_parent = parent; }
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString SaveFile(const QString& title, const QString& folder, const QString& filter) override;
 

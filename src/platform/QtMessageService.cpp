@@ -70,6 +70,8 @@ int AnswerFor(int button)
 int QtMessageService::ShowMessage(const QString& text, int buttonKind, int iconKind)
 {
     QMessageBox box(IconFor(iconKind), LoadText(101), text, ButtonsFor(buttonKind), m_parent);
+    // Messages can quote what the user typed: shown as typed, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     return AnswerFor(box.exec());
 }
 

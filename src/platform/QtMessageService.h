@@ -10,6 +10,8 @@ namespace tarvel {
 class QtMessageService : public MessageService {
 public:
     explicit QtMessageService(QWidget* parent = nullptr) : m_parent(parent) {}
+    // The window the boxes are modal over and centred on.
+    void SetParent(QWidget* parent) { m_parent = parent; }
     int ShowMessage(const QString& text, int buttonKind, int iconKind) override;
 
 private:

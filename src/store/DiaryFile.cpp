@@ -347,3 +347,19 @@ bool DiaryFile::ResetBackup(const Diary& diary) const
 }
 
 } // namespace tarvel
+
+namespace tarvel {
+
+bool BackupHoldsData(const QString& path)
+{
+    QFile backup(path);
+    if (!backup.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray empty = QByteArray(kEmptyDiaryLine) + "\r\n";
+    // A file of nothing has nothing to recall either (a reset that could not write).
+    if (backup.size() == 0)
+        return false;
+    return !(backup.size() == empty.size() && backup.read(empty.size()) == empty);
+}
+
+} // namespace tarvel

@@ -34,6 +34,10 @@ DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, i
 bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records,
                 const LocaleFormats& formats);
 
+// Whether the backup file at path holds a diary to recall: false when it cannot be opened, is
+// empty, or holds exactly the empty-diary line and its line end.
+bool BackupHoldsData(const QString& path);
+
 // Reads and writes the open diary's file and the backup file, reporting failures to the user.
 class DiaryFile {
 public:

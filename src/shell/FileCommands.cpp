@@ -1,0 +1,230 @@
+#include "shell/FileCommands.h"
+
+#include "entry/DiaryPage.h"
+#include "platform/Clock.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageService.h"
+#include "platform/TextTable.h"
+#include "store/Diary.h"
+#include "store/DiaryFile.h"
+#include "store/DiaryText.h"
+#include "store/GraphPeriod.h"
+#include "store/Settings.h"
+#include "views/Views.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace tarvel {
+
+namespace {
+
+// Splits an absolute path into the folder (with its trailing "/") and the file name.
+void SplitPath(const QString& path, QString& folder, QString& title)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    folder = path.left(slash + 1);
+    title = path.mid(slash + 1);
+}
+
+} // namespace
+
+bool FileCommands::PageEdited() const
+{
+    return m.window.windowTitle().endsWith(QLatin1Char('*'));
+}
+
+void FileCommands::ShowDiaryCaption()
+{
+    QString caption = LoadText(101);
+    if (!m.diary.IsUnnamed())
+        caption += QStringLiteral(" [") + m.diary.DiaryTitle + QStringLiteral("]");
+    if (PageEdited())
+        caption += QStringLiteral(" *");
+    m.window.setWindowTitle(caption);
+}
+
+bool FileCommands::AskSaveBeforeDiscard()
+{
+    if (PageEdited()) {
+        const int answer = m.messages.ShowMessage(LoadText(718) + kCrLf + LoadText(719),
+                                                  ButtonsYesNoCancel, IconQuestion);
+        if (answer == AnswerCancel)
+            return false;
+        if (answer == AnswerYes) {
+            m.page.SaveEntry();
+            // The page said what kept it from saving; the user decides again.
+            if (PageEdited())
+                return false;
+        }
+    }
+    if (!m.diary.DataChanged)
+        return true;
+    const bool unnamed = m.diary.IsUnnamed();
+    const QString question = unnamed ? LoadText(720) + kCrLf + LoadText(721) + kCrLf + kCrLf + LoadText(722)
+                                     : LoadText(720) + kCrLf + LoadText(723) + kCrLf + kCrLf + LoadText(724);
+    const int answer = m.messages.ShowMessage(question, ButtonsYesNoCancel, IconQuestion);
+    if (answer == AnswerCancel)
+        return false;
+    if (answer == AnswerYes)
+        return unnamed ? SaveDiaryAs() : SaveDiary();
+    return true;
+}
+
+void FileCommands::ResetToEmptyDiary()
+{
+    m.diary.Loading = true;
+    m.settings.SaveSettings(m.settingsStore);
+    QFile::remove(m.diary.BackupPath);
+    m.diary.BackupRecalled = false;
+    m.file.ResetBackup(m.diary);
+    m.diary.SetAppFolder(m.diary.BackupFolder);
+    m.diary.Reset();
+    m.window.setWindowTitle(LoadText(101));
+    m.page.ShowOwner();
+    m.period.PeriodStart = PeriodStartFor(m.clock.Today(), m.settings.TrendMonths);
+    m.period.PeriodEnd = PeriodEndFor(m.period.PeriodStart, m.settings.TrendMonths);
+    m.views.Redraw();
+    m.page.ShowCurrentEntry();
+    m.diary.Loading = false;
+}
+
+void FileCommands::NewDiary()
+{
+    if (AskSaveBeforeDiscard())
+        ResetToEmptyDiary();
+}
+
+void FileCommands::CloseDiary()
+{
+    NewDiary();
+}
+
+bool FileCommands::ReadDiary()
+{
+    const bool wasLoading = m.diary.Loading;
+    m.diary.Loading = true;
+    const bool read = m.file.ReadDiaryFile(m.diary, m.period, m.settings.TrendMonths);
+    if (read) {
+        m.page.ShowOwner();
+        if (!m.diary.IsUnnamed()) {
+            ShowDiaryCaption();
+            UpdateRecentFiles();
+        }
+        m.views.Redraw();
+        m.page.ShowCurrentEntry();
+    }
+    m.diary.Loading = wasLoading;
+    return read;
+}
+
+void FileCommands::TakeUpDiary(const QString& path)
+{
+    // The previous diary stays current until the new file has been read: an unreadable file must
+    // not become the name under which the old records are saved later.
+    const QString oldFolder = m.diary.DiaryFolder;
+    const QString oldTitle = m.diary.DiaryTitle;
+    const QString oldPath = m.diary.DiaryPath;
+    SplitPath(path, m.diary.DiaryFolder, m.diary.DiaryTitle);
+    m.diary.DiaryPath = path;
+    UpdateRecentFiles();
+    m.settings.SaveSettings(m.settingsStore);
+
+    if (!ReadDiary()) {
+        m.diary.DiaryFolder = oldFolder;
+        m.diary.DiaryTitle = oldTitle;
+        m.diary.DiaryPath = oldPath;
+        return;
+    }
+    QFile::remove(m.diary.BackupPath);
+    m.diary.BackupRecalled = false;
+    m.file.ResetBackup(m.diary);
+    m.diary.DataChanged = false;
+}
+
+void FileCommands::OpenDiary()
+{
+    if (!AskSaveBeforeDiscard())
+        return;
+    const QString path = m.dialogs.OpenFile(LoadText(104), m.diary.DiaryFolder, DiaryFileFilter());
+    if (path.isEmpty())
+        return;
+    TakeUpDiary(path);
+}
+
+void FileCommands::OpenRecentDiary(int number)
+{
+    if (number < 1 || number > 3 || !AskSaveBeforeDiscard())
+        return;
+    const QString path = m.settings.RecentPath.at(static_cast<std::size_t>(number - 1));
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo(path).isFile()) {
+        m.messages.ShowMessage(LoadText(700), ButtonsOk, IconInformation);
+        return;
+    }
+    TakeUpDiary(path);
+}
+
+bool FileCommands::WriteDiary()
+{
+    if (PageEdited())
+        m.page.SaveEntry();
+    if (!m.file.WriteDiaryFile(m.diary))
+        return false;
+    ShowDiaryCaption();
+    UpdateRecentFiles();
+    m.diary.DataChanged = false;
+    return true;
+}
+
+bool FileCommands::SaveDiary()
+{
+    if (m.diary.IsUnnamed())
+        return SaveDiaryAs();
+    return WriteDiary();
+}
+
+bool FileCommands::SaveDiaryAs()
+{
+    const QString path = m.dialogs.SaveFile(LoadText(107), m.diary.DiaryFolder, DiaryFileFilter());
+    if (path.isEmpty())
+        return false;
+    const QString oldFolder = m.diary.DiaryFolder;
+    const QString oldTitle = m.diary.DiaryTitle;
+    const QString oldPath = m.diary.DiaryPath;
+    SplitPath(path, m.diary.DiaryFolder, m.diary.DiaryTitle);
+    m.diary.DiaryPath = path;
+    if (WriteDiary())
+        return true;
+    // Nothing was written: the diary keeps the name it had.
+    m.diary.DiaryFolder = oldFolder;
+    m.diary.DiaryTitle = oldTitle;
+    m.diary.DiaryPath = oldPath;
+    return false;
+}
+
+void FileCommands::UpdateRecentFiles()
+{
+    auto& p = m.settings.RecentPath;
+    const QString& current = m.diary.DiaryPath;
+    if (p[0] == current)
+        return;
+    if (p[1] != current)
+        p[2] = p[1];
+    p[1] = p[0];
+    p[0] = current;
+    if (p[2] == p[0])
+        p[2].clear();
+    if (p[1] == p[0]) {
+        p[1] = p[2];
+        p[2].clear();
+    }
+    if (p[2] == p[1])
+        p[2].clear();
+    if (RecentFilesChanged)
+        RecentFilesChanged();
+}
+
+} // namespace tarvel

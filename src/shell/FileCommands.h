@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace tarvel {
+
+class Clock;
+class DiaryFile;
+class DiaryPage;
+class FileDialogs;
+class MessageService;
+class SettingsStore;
+class Views;
+struct Diary;
+struct GraphPeriod;
+struct Settings;
+
+// The File menu's diary commands: which file is the current diary, the two questions that guard
+// unsaved work, and the recently used files. The window's title shows the diary's name and keeps
+// the Diary page's edited marker.
+class FileCommands {
+public:
+    struct Parts {
+        Diary& diary;
+        GraphPeriod& period;
+        Settings& settings;
+        SettingsStore& settingsStore;
+        const DiaryFile& file;
+        FileDialogs& dialogs;
+        MessageService& messages;
+        const Clock& clock;
+        DiaryPage& page;
+        Views& views;
+        QWidget& window;
+    };
+
+    explicit FileCommands(const Parts& parts) : m(parts) {}
+
+    void NewDiary();
+    void OpenDiary();
+    void CloseDiary();
+    // File > Save; false when nothing was written (the Save as dialog was cancelled, or the write
+    // failed and said so).
+    bool SaveDiary();
+    bool SaveDiaryAs();
+    // Recent file 1, 2 or 3.
+    void OpenRecentDiary(int number);
+
+    // The questions before the current diary is given up: first about the Diary page's edits, then
+    // about a diary that no file holds. False when the caller must stop: the user cancelled, or
+    // chose to save and the saving did not happen.
+    bool AskSaveBeforeDiscard();
+
+    // Puts DiaryPath first in the recent files, without duplicates, and tells the menu.
+    void UpdateRecentFiles();
+
+    // Reads the file DiaryPath names into the diary and shows it: profile, views, current day. On
+    // a named diary the title names it and the file joins the recent files. False (after "Data
+    // file cannot be opened.") when the file could not be read; the diary is then as it was.
+    bool ReadDiary();
+    // The title for the current diary: "Tarvel", or "Tarvel [name.ov1]", with the edited marker
+    // kept when the page has one.
+    void ShowDiaryCaption();
+
+    // Called after the recent files changed, to rebuild their menu items.
+    std::function<void()> RecentFilesChanged;
+
+private:
+    void ResetToEmptyDiary();
+    // Takes the file at path as the current diary, as Open does once the file is chosen.
+    void TakeUpDiary(const QString& path);
+    bool WriteDiary();
+    bool PageEdited() const;
+
+    Parts m;
+};
+
+} // namespace tarvel

@@ -1,0 +1,229 @@
+#include "shell/MainWindow.h"
+
+#include "entry/DiaryPage.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageService.h"
+#include "platform/TextTable.h"
+#include "shell/FileCommands.h"
+#include "shell/HelpWindow.h"
+#include "shell/MainMenus.h"
+#include "shell/WebPages.h"
+#include "shell/WindowFont.h"
+#include "views/Views.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tarvel {
+
+MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_file(m_formats, services.messages, services.clock)
+{
+    setWindowTitle(LoadText(101));
+    m_menus = new MainMenus(*this, {[this](int i) { mnuFileItem_Click(i); },
+                                    [this](int i) { mnuSetItem_Click(i); },
+                                    [this](int i) { mnuHelpItem_Click(i); },
+                                    [this](int i) { Toolbar_ButtonClick(i); }});
+    BuildTabs();
+    m_commands = std::make_unique<FileCommands>(FileCommands::Parts{
+        m_diary, m_period, m_settings, services.settingsStore, m_file, services.dialogs, services.messages,
+        services.clock, *m_page, *m_views, *this});
+    m_commands->RecentFilesChanged = [this] { ShowRecentFiles(); };
+    ConnectPage();
+
+    // The commands that come with the scale link, the views, printing and the appearance dialog.
+    for (int index : {7})
+        m_menus->mnuFileItem(index)->setEnabled(false);
+    for (int index : {0, 1, 2})
+        m_menus->mnuSetItem(index)->setEnabled(false);
+    m_menus->mnuHelpItem(6)->setEnabled(false);
+    for (int button : {5, 7, 8, 9, 11})
+        m_menus->ToolbarButton(button)->setEnabled(false);
+
+    resize(800, 600);
+
+    // Form_Initialize: the tabs stay hidden until the first activation has shown the current day.
+    m_tabs->hide();
+    m_diary.Initializing = true;
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildTabs()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("MainTab"));
+    m_tabs->setDocumentMode(false);
+    m_page = new DiaryPage(m_diary, m_formats, m_services.clock, m_services.messages);
+    m_page->setObjectName(QStringLiteral("ElasticD"));
+    m_views = std::make_unique<Views>(m_diary);
+    m_views->ElasticL()->setObjectName(QStringLiteral("ElasticL"));
+    m_views->ElasticW()->setObjectName(QStringLiteral("ElasticW"));
+    m_views->ElasticB()->setObjectName(QStringLiteral("ElasticB"));
+    m_tabs->addTab(m_page, QString());
+    m_tabs->addTab(m_views->ElasticL(), QString());
+    m_tabs->addTab(m_views->ElasticW(), QString());
+    m_tabs->addTab(m_views->ElasticB(), QString());
+    m_tabs->tabBar()->installEventFilter(this);
+    setCentralWidget(m_tabs);
+}
+
+void MainWindow::ConnectPage()
+{
+    connect(m_page, &DiaryPage::OwnerNameChanged, this,
+            [this](const QString& name) { m_views->SetOwnerTitles(name); });
+    connect(m_page, &DiaryPage::ViewsNeedRedraw, this, [this] { m_views->Redraw(); });
+    connect(m_page, &DiaryPage::BackupNeeded, this, [this] { m_file.WriteBackup(m_diary); });
+    connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this, &MainWindow::MoveGraphPeriod);
+}
+
+void MainWindow::RedrawAll()
+{
+    m_views->Redraw();
+    m_page->ShowCurrentEntry();
+}
+
+void MainWindow::MoveGraphPeriod(const QDate& deletedDay, const QDate& target, bool always)
+{
+    const bool inPeriod = m_period.PeriodStart <= deletedDay && deletedDay <= m_period.PeriodEnd;
+    if (!always && !inPeriod)
+        return;
+    m_period.PeriodStart = PeriodStartFor(target, m_settings.TrendMonths);
+    m_period.PeriodEnd = PeriodEndFor(m_period.PeriodStart, m_settings.TrendMonths);
+}
+
+void MainWindow::ApplyTexts()
+{
+    const QString family =
+        ChooseFontFamily(WindowFontName(), LanguageCode(), QFontDatabase::families());
+    if (!family.isEmpty()) {
+        QFont font = this->font();
+        font.setFamily(family);
+        // Set on the window, the font reaches the tabs, their panels and every text control.
+        setFont(font);
+    }
+    m_menus->ApplyTexts();
+    for (int tab = 0; tab < 4; ++tab)
+        m_tabs->setTabText(tab, LoadText(201 + tab));
+}
+
+void MainWindow::ShowRecentFiles()
+{
+    m_menus->ShowRecentFiles(m_settings.RecentPath);
+}
+
+void MainWindow::mnuFileItem_Click(int index)
+{
+    switch (index) {
+    case 0: m_commands->NewDiary(); break;
+    case 1: m_commands->OpenDiary(); break;
+    case 2: m_commands->CloseDiary(); break;
+    case 4: m_commands->SaveDiary(); break;
+    case 5: m_commands->SaveDiaryAs(); break;
+    case 9:
+    case 10:
+    case 11: m_commands->OpenRecentDiary(index - 8); break;
+    case 13: close(); break;
+    default: break;
+    }
+}
+
+void MainWindow::mnuSetItem_Click(int /*index*/)
+{
+    // Port, Range and Appearance arrive with the scale link, the views and the schemes.
+}
+
+void MainWindow::mnuHelpItem_Click(int index)
+{
+    switch (index) {
+    case 0: ShowHelp(false); break;
+    case 1: ShowHelp(true); break;
+    case 3: m_services.openUrl(QString::fromLatin1(kProductPage)); break;
+    case 4: m_services.openUrl(QString::fromLatin1(kMakerPage)); break;
+    default: break;
+    }
+}
+
+void MainWindow::Toolbar_ButtonClick(int index)
+{
+    switch (index) {
+    case 1: m_commands->NewDiary(); break;
+    case 2: m_commands->OpenDiary(); break;
+    case 3: m_commands->SaveDiary(); break;
+    case 13: ShowHelp(false); break;
+    default: break;
+    }
+}
+
+void MainWindow::ShowHelp(bool topics)
+{
+    if (m_help == nullptr) {
+        m_help = new HelpWindow(this);
+        m_help->setWindowFlag(Qt::Window);
+    }
+    if (topics)
+        m_help->ShowTopics();
+    else
+        m_help->ShowContents();
+}
+
+void MainWindow::BringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (Form_QueryUnload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_activated)
+        QMetaObject::invokeMethod(this, &MainWindow::Form_Activate, Qt::QueuedConnection);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    m_page->HideCalendar();
+    QMainWindow::mousePressEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_tabs->tabBar() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton)
+            AskOnTabClick(press->position().toPoint());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::AskOnTabClick(const QPoint& position)
+{
+    // A click on the Diary header itself, or beside the headers, leaves the page.
+    const int tab = m_tabs->tabBar()->tabAt(position);
+    if (m_tabs->currentIndex() != 0 || tab <= 0 || !windowTitle().endsWith(QLatin1Char('*')))
+        return;
+    const int answer =
+        m_services.messages.ShowMessage(LoadText(718) + kCrLf + LoadText(719), ButtonsYesNo, IconQuestion);
+    if (answer == AnswerYes)
+        m_page->SaveEntry();
+    else
+        m_page->ShowCurrentEntry();
+}
+
+} // namespace tarvel

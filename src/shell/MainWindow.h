@@ -1,0 +1,128 @@
+#pragma once
+
+#include "platform/LocaleFormats.h"
+#include "store/Diary.h"
+#include "store/DiaryFile.h"
+#include "store/GraphPeriod.h"
+#include "store/Settings.h"
+
+#include <QLocale>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QTabWidget;
+
+namespace tarvel {
+
+class Clock;
+class DiaryPage;
+class FileCommands;
+class FileDialogs;
+class Folders;
+class HelpWindow;
+class MainMenus;
+class MessageService;
+class SettingsStore;
+class ToolRunner;
+class Views;
+
+// What the window takes from its surroundings. The program passes the real services; tests pass
+// doubles, a temporary folder, a fixed clock and a locale of their choice.
+struct ShellServices {
+    MessageService& messages;
+    FileDialogs& dialogs;
+    const Clock& clock;
+    SettingsStore& settingsStore;
+    const Folders& folders;
+    ToolRunner& tools;
+    QLocale locale;
+    // Where the desktop entry and the MIME type go (the XDG data folder) and the program they start.
+    QString dataHome;
+    QString executablePath;
+    // The text after the program name on the command line, and the folder it was given in.
+    QString commandLine;
+    QString workingFolder;
+    // Opens a web page; the Help menu's two web items use it.
+    std::function<void(const QString&)> openUrl;
+};
+
+// The main window: menus, toolbar and the tab strip MainTab with the Diary, List, Weight trend and
+// BMI trend panels. It owns the diary's state and hands it to the pages, runs start-up and
+// shut-down, and dispatches the menu and toolbar commands.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const ShellServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: StartUp and then FirstLoad. Shows nothing yet.
+    void Form_Load();
+    // The first activation: reads a command-line diary, shows the current day and the tabs. The
+    // window runs it once it is first shown; later calls do nothing.
+    void Form_Activate();
+    // The questions before closing and the shut-down steps; false when the user cancelled (the
+    // window stays open, nothing changed).
+    bool Form_QueryUnload();
+
+    void mnuFileItem_Click(int index);
+    void mnuSetItem_Click(int index);
+    void mnuHelpItem_Click(int index);
+    void Toolbar_ButtonClick(int index);
+
+    // The redraw sequence after the records changed: the views, then the current day.
+    void RedrawAll();
+    // A later start of the program asked for this window.
+    void BringToFront();
+
+    Diary& DiaryState() { return m_diary; }
+    const Settings& SettingsState() const { return m_settings; }
+    const LocaleFormats& Formats() const { return m_formats; }
+    const GraphPeriod& Period() const { return m_period; }
+    DiaryPage* Page() const { return m_page; }
+    QTabWidget* MainTab() const { return m_tabs; }
+    MainMenus& Menus() const { return *m_menus; }
+    Views& ViewSet() const { return *m_views; }
+    FileCommands& Commands() const { return *m_commands; }
+    HelpWindow* Help() const { return m_help; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void BuildTabs();
+    void ConnectPage();
+    void StartUp();
+    void FirstLoad();
+    void RegisterFileTypeOnce();
+    void ReadCommandLine();
+    void ApplyTexts();
+    void ShowRecentFiles();
+    // The tab prompt: leaving the Diary tab by a click on another tab with edits on the page.
+    void AskOnTabClick(const QPoint& position);
+    void MoveGraphPeriod(const QDate& deletedDay, const QDate& target, bool always);
+    void ShowHelp(bool topics);
+
+    const ShellServices m_services;
+    Diary m_diary;
+    Settings m_settings;
+    LocaleFormats m_formats;
+    GraphPeriod m_period;
+    DiaryFile m_file;
+    bool m_commandLineFile = false;
+    bool m_activated = false;
+
+    QTabWidget* m_tabs = nullptr;
+    DiaryPage* m_page = nullptr;
+    std::unique_ptr<Views> m_views;
+    std::unique_ptr<FileCommands> m_commands;
+    MainMenus* m_menus = nullptr;
+    HelpWindow* m_help = nullptr;
+};
+
+} // namespace tarvel

@@ -1,0 +1,123 @@
+// Start-up and shut-down of the main window.
+
+#include "shell/MainWindow.h"
+
+#include "entry/DiaryPage.h"
+#include "platform/Clock.h"
+#include "platform/FileTypeRegistry.h"
+#include "platform/Folders.h"
+#include "platform/MessageService.h"
+#include "platform/TextTable.h"
+#include "scale/ErrorLog.h"
+#include "shell/FileCommands.h"
+#include "store/CommandLine.h"
+#include "views/Views.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace tarvel {
+
+void MainWindow::Form_Load()
+{
+    StartUp();
+    FirstLoad();
+}
+
+void MainWindow::StartUp()
+{
+    // Only one Tarvel runs per user; main() has settled that before the window exists.
+    const QString appFolder = m_services.folders.AppFolder();
+    RegisterFileTypeOnce();
+    m_diary.SetAppFolder(appFolder);
+    m_formats = LocaleFormats::ProbeLocale(m_services.locale);
+    ErrorLog(appFolder, m_services.clock, m_formats).Delete();
+
+    m_diary.BackupRecalled = BackupHoldsData(m_diary.BackupPath);
+    if (m_diary.BackupRecalled) {
+        const int answer = m_services.messages.ShowMessage(LoadText(727) + kCrLf + LoadText(728),
+                                                           ButtonsYesNo, IconQuestion);
+        m_diary.BackupRecalled = answer == AnswerYes;
+    }
+    m_commandLineFile = false;
+    if (!m_diary.BackupRecalled) {
+        m_file.ResetBackup(m_diary);
+        ReadCommandLine();
+    }
+
+    m_settings.Load(m_services.settingsStore);
+    m_diary.Records.Clear();
+    ApplyTexts();
+    ShowRecentFiles();
+    m_tabs->setCurrentIndex(0);
+}
+
+void MainWindow::RegisterFileTypeOnce()
+{
+    if (Settings::FileTypeRegistered(m_services.settingsStore))
+        return;
+    // A failure leaves the desktop without the association; the program works all the same.
+    FileTypeRegistry(m_services.dataHome, m_services.executablePath, LoadText(150)).Install(m_services.tools);
+    Settings::MarkFileTypeRegistered(m_services.settingsStore);
+}
+
+void MainWindow::ReadCommandLine()
+{
+    const auto named = DiaryFromCommandLine(m_services.commandLine, m_services.workingFolder);
+    if (!named)
+        return;
+    m_diary.DiaryFolder = named->folder;
+    m_diary.DiaryTitle = named->title;
+    m_diary.DiaryPath = named->path;
+    m_commandLineFile = true;
+}
+
+void MainWindow::FirstLoad()
+{
+    if (!m_commandLineFile)
+        m_commands->ReadDiary();
+    // A recalled backup is a diary that no file holds: the questions before closing must see it.
+    m_diary.DataChanged = m_diary.BackupRecalled;
+    Settings::TakeFirstRun(m_services.settingsStore);
+
+    // 100 twips from the screen's left and top edges.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const int offset = qRound(100.0 * screen->logicalDotsPerInch() / 1440.0);
+        move(screen->availableGeometry().topLeft() + QPoint(offset, offset));
+    }
+}
+
+void MainWindow::Form_Activate()
+{
+    // Later activations (returning from a dialog) leave the page alone: showing the current day
+    // again would drop what the user has typed.
+    if (m_activated)
+        return;
+    m_activated = true;
+    m_diary.Loading = true;
+    if (m_commandLineFile) {
+        m_commandLineFile = false;
+        if (!m_commands->ReadDiary()) {
+            // The unreadable file must not be overwritten by the empty diary on a later Save.
+            m_diary.SetAppFolder(m_diary.BackupFolder);
+        }
+    }
+    m_page->ShowCurrentEntry();
+    m_diary.Loading = false;
+    m_diary.Initializing = false;
+    m_tabs->show();
+}
+
+bool MainWindow::Form_QueryUnload()
+{
+    if (!m_commands->AskSaveBeforeDiscard())
+        return false;
+    m_settings.SaveSettings(m_services.settingsStore);
+    // Whatever the backup held is now in a diary file, or the user chose to let it go.
+    QFile::remove(m_diary.BackupPath);
+    return true;
+}
+
+} // namespace tarvel

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QVBoxLayout;
+
+namespace tarvel {
+
+struct Diary;
+
+// One of the List, Weight trend and BMI trend panels: the tab's title label over the area its view
+// fills.
+class ViewPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    // suffixId is the text put after the owner's name in the title (209, 210 or 211).
+    ViewPanel(int suffixId, QWidget* parent = nullptr);
+
+    // The owner's name followed by the tab's text; "(New)" stands in for an empty name.
+    void SetOwnerTitle(const QString& ownerName);
+    QLabel* TitleLabel() const { return m_title; }
+    // The layout under the title that the view's controls go into.
+    QVBoxLayout* Body() const { return m_body; }
+
+private:
+    int m_suffixId;
+    QLabel* m_title;
+    QVBoxLayout* m_body;
+};
+
+// The three views of the diary that the window rebuilds after every change of the records, in a
+// fixed order: cleared, the list filled, the graph geometry computed, the weight graph and then
+// the BMI graph drawn. The list and the graphs themselves plug in here.
+class Views {
+public:
+    explicit Views(const Diary& diary, QWidget* panelParent = nullptr);
+
+    ViewPanel* ElasticL() const { return m_list; }
+    ViewPanel* ElasticW() const { return m_weight; }
+    ViewPanel* ElasticB() const { return m_bmi; }
+
+    void SetOwnerTitles(const QString& ownerName);
+
+    // The views' part of the redraw sequence; the window shows the current day after it.
+    void Redraw();
+
+    void ClearViews();
+    void FillListGrid();
+    void ComputeGraphGeometry();
+    void DrawWeightGraph();
+    void DrawBmiGraph();
+
+private:
+    const Diary& m_diary;
+    ViewPanel* m_list;
+    ViewPanel* m_weight;
+    ViewPanel* m_bmi;
+};
+
+} // namespace tarvel
