@@ -19,6 +19,8 @@ packages=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
 )
+# The end-to-end tests drive the real program on a virtual X display.
+[ "$mode" = test ] && packages+=(xvfb xdotool x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do

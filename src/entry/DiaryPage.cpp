@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include <vector>
+
 namespace tarvel {
 
 namespace {
@@ -135,8 +137,18 @@ void DiaryPage::BuildSlotControls()
 
 void DiaryPage::BuildLayout()
 {
+    // On a wide window the form stays at a readable width, centred, rather than stretching its
+    // inputs across the screen.
+    auto* form = new QWidget(this);
+    form->setMaximumWidth(1000);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addStretch(1);
+    outer->addWidget(form, 20);
+    outer->addStretch(1);
+
     // Columns: field labels, slot 1 input and its button, slot 2 input and its button.
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(form);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
 
@@ -188,6 +200,17 @@ void DiaryPage::BuildLayout()
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(7, 1);
+
+    // Tab walks the page as it is read: profile, date, the morning slot, the night slot, then the
+    // five buttons.
+    std::vector<QWidget*> order{InputName, InputHeight, SelectMan, SelectWoman, InputDate, GetDateImg};
+    for (std::size_t slot = 0; slot < 2; ++slot) {
+        order.insert(order.end(), {InputTime[slot], GetTimeImg[slot], InputWeight[slot], InputBmi[slot],
+                                   BmiInputImg[slot], InputMemo[slot]});
+    }
+    order.insert(order.end(), {FrontDataImg, NextDataImg, DecisionImg, NewDataImg, DeleteDataImg});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void DiaryPage::ConnectRules()

@@ -1,6 +1,7 @@
 #include "entry/PictureButton.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,9 @@ PictureButton::PictureButton(const QString& caption, Kind kind, QWidget* parent)
     : QWidget(parent), m_caption(caption), m_kind(kind)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // Reachable with Tab, so the page works from the keyboard; a click leaves the focus where the
+    // user was typing.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void PictureButton::SetCaption(const QString& caption)
@@ -55,6 +59,50 @@ void PictureButton::paintEvent(QPaintEvent*)
                            : palette().color(QPalette::Disabled, QPalette::ButtonText));
     const QRect textRect = m_down ? rect().translated(1, 1) : rect();
     painter.drawText(textRect, Qt::AlignCenter, m_caption);
+
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(frame.adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+    }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || m_down)
+        return;
+    m_down = true;
+    update();
+    Q_EMIT Pressed();
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || !m_down)
+        return;
+    m_down = false;
+    update();
+    Q_EMIT Released();
+}
+
+void PictureButton::focusOutEvent(QFocusEvent* event)
+{
+    // A key held while the focus moves away must not leave the button down.
+    m_down = false;
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)

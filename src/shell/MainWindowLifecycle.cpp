@@ -15,6 +15,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -108,6 +109,7 @@ void MainWindow::Form_Activate()
     m_diary.Loading = false;
     m_diary.Initializing = false;
     m_tabs->show();
+    m_page->NameInput()->setFocus();
 }
 
 bool MainWindow::Form_QueryUnload()

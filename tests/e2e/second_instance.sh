@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# A second start while Tarvel runs brings the running window to the front and ends at once,
+# without asking anything and without touching the backup of the running diary.
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/x11session.sh" "$1"
+
+start_tarvel
+first=$LAST_PID
+main=$(window_named '^Tarvel')
+focus "$main"
+# Store a day so the backup holds data the second start must leave alone.
+type_text "Ann"
+press Tab
+type_text "170"
+press Tab Tab Tab Tab Tab Tab
+type_text "65.4"
+press Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+wait_for 10 file_contains "$BACKUP" ",065.40," || fail "the backup never held the day"
+before=$(md5sum <"$BACKUP")
+
+# Cover the window with another program's window, then start again. (Without a window manager
+# the X server keeps the focus where it is, so being raised on top is what can be checked here.)
+xmessage -geometry 400x300+0+0 "cover" &
+cover=$!
+TARVEL_PIDS+=("$cover")
+wait_for 10 bash -c "xwininfo -root -children | grep -q '\"xmessage\"'" || fail "no covering window"
+on_top() { xwininfo -root -children | grep -E '^ +0x[0-9a-f]+ "' | head -n1 | grep -q "\"$1\""; }
+on_top xmessage || fail "the covering window is not on top"
+
+start_tarvel "$WORK/other.ov1"
+second=$LAST_PID
+wait_for 10 bash -c "! kill -0 $second 2>/dev/null" || fail "the second start did not end"
+wait "$second" || fail "the second start ended with status $?"
+
+wait_for 10 on_top Tarvel || fail "the running window did not come to the front"
+xwininfo -id "$main" | grep -q IsViewable || fail "the running window is not shown"
+[ "$(md5sum <"$BACKUP")" = "$before" ] || fail "the second start changed the backup"
+[ "$(xdotool search --onlyvisible --name '^Tarvel' | wc -l)" -eq 1 ] || fail "a second window appeared"
+kill -0 "$first" || fail "the first instance ended"
+echo "second start ended; the first window came to the front; backup unchanged"
