@@ -29,12 +29,22 @@ QString StandardFolders::DataFolder() const
     return WithTrailingSlash(QDir::cleanPath(installed));
 }
 
+QString StandardFolders::DocumentsFolder() const
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir(documents).exists())
+        return WithTrailingSlash(documents);
+    return WithTrailingSlash(QDir::homePath());
+}
+
 FixedFolders::FixedFolders(const QString& root)
     : m_app(WithTrailingSlash(root + QStringLiteral("/app"))),
-      m_data(WithTrailingSlash(root + QStringLiteral("/data")))
+      m_data(WithTrailingSlash(root + QStringLiteral("/data"))),
+      m_documents(WithTrailingSlash(root + QStringLiteral("/documents")))
 {
     QDir().mkpath(m_app);
     QDir().mkpath(m_data);
+    QDir().mkpath(m_documents);
 }
 
 } // namespace tarvel

@@ -12,6 +12,9 @@ public:
     virtual ~Folders() = default;
     virtual QString AppFolder() const = 0;
     virtual QString DataFolder() const = 0;
+    // Where the file dialogs start for a diary that has no file yet: the user's documents folder,
+    // never the hidden program folder. Ends in "/".
+    virtual QString DocumentsFolder() const = 0;
 };
 
 // The standard per-user application data folder, created when missing.
@@ -19,6 +22,7 @@ class StandardFolders : public Folders {
 public:
     QString AppFolder() const override;
     QString DataFolder() const override;
+    QString DocumentsFolder() const override;
 };
 
 // Both folders inside one given root; tests use a temporary folder.
@@ -27,10 +31,12 @@ public:
     explicit FixedFolders(const QString& root);
     QString AppFolder() const override { return m_app; }
     QString DataFolder() const override { return m_data; }
+    QString DocumentsFolder() const override { return m_documents; }
 
 private:
     QString m_app;
     QString m_data;
+    QString m_documents;
 };
 
 // A folder path with exactly one trailing "/".

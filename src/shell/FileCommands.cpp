@@ -3,6 +3,7 @@
 #include "entry/DiaryPage.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
+#include "platform/Folders.h"
 #include "platform/MessageService.h"
 #include "platform/TextTable.h"
 #include "store/Diary.h"
@@ -33,6 +34,11 @@ void SplitPath(const QString& path, QString& folder, QString& title)
 bool FileCommands::PageEdited() const
 {
     return m.window.windowTitle().endsWith(QLatin1Char('*'));
+}
+
+QString FileCommands::DialogFolder() const
+{
+    return m.diary.IsUnnamed() ? m.folders.DocumentsFolder() : m.diary.DiaryFolder;
 }
 
 void FileCommands::ShowDiaryCaption()
@@ -147,7 +153,7 @@ void FileCommands::OpenDiary()
 {
     if (!AskSaveBeforeDiscard())
         return;
-    const QString path = m.dialogs.OpenFile(LoadText(104), m.diary.DiaryFolder, DiaryFileFilter());
+    const QString path = m.dialogs.OpenFile(LoadText(104), DialogFolder(), DiaryFileFilter());
     if (path.isEmpty())
         return;
     TakeUpDiary(path);
@@ -188,7 +194,7 @@ bool FileCommands::SaveDiary()
 
 bool FileCommands::SaveDiaryAs()
 {
-    const QString path = m.dialogs.SaveFile(LoadText(107), m.diary.DiaryFolder, DiaryFileFilter());
+    const QString path = m.dialogs.SaveFile(LoadText(107), DialogFolder(), DiaryFileFilter());
     if (path.isEmpty())
         return false;
     const QString oldFolder = m.diary.DiaryFolder;

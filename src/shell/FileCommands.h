@@ -12,6 +12,7 @@ class Clock;
 class DiaryFile;
 class DiaryPage;
 class FileDialogs;
+class Folders;
 class MessageService;
 class SettingsStore;
 class Views;
@@ -31,6 +32,7 @@ public:
         SettingsStore& settingsStore;
         const DiaryFile& file;
         FileDialogs& dialogs;
+        const Folders& folders;
         MessageService& messages;
         const Clock& clock;
         DiaryPage& page;
@@ -75,6 +77,9 @@ private:
     void TakeUpDiary(const QString& path);
     bool WriteDiary();
     bool PageEdited() const;
+    // Where the file dialogs start: the diary's folder, or the documents folder for a diary that
+    // has no file yet (its folder is then the hidden program folder).
+    QString DialogFolder() const;
 
     Parts m;
 };

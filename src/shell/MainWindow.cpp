@@ -31,7 +31,8 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
                                     [this](int i) { Toolbar_ButtonClick(i); }});
     BuildTabs();
     m_commands = std::make_unique<FileCommands>(FileCommands::Parts{
-        m_diary, m_period, m_settings, services.settingsStore, m_file, services.dialogs, services.messages,
+        m_diary, m_period, m_settings, services.settingsStore, m_file, services.dialogs, services.folders,
+        services.messages,
         services.clock, *m_page, *m_views, *this});
     m_commands->RecentFilesChanged = [this] { ShowRecentFiles(); };
     ConnectPage();

@@ -1,0 +1,541 @@
+#include "shell/MainWindow.h"
+
+#include "entry/DiaryPage.h"
+#include "entry/PictureButton.h"
+#include "platform/Clock.h"
+#include "platform/FileTypeRegistry.h"
+#include "platform/Folders.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextTable.h"
+#include "shell/FileCommands.h"
+#include "shell/HelpWindow.h"
+#include "shell/MainMenus.h"
+#include "shell/WebPages.h"
+#include "shell/WindowFont.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempFolder.h"
+#include "views/Views.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace tarvel;
+using tarvel::testing::ReadBytes;
+using tarvel::testing::ScriptedFileDialogs;
+using tarvel::testing::ScriptedMessages;
+using tarvel::testing::TempFolder;
+
+namespace {
+
+QString U(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+const QString kExecutable = QStringLiteral("/opt/tarvel/bin/tarvel");
+const QByteArray kEmptyBackup("-----,-----,-,,,,,,,,,,,,\r\n");
+// A diary of Bea's with one morning weighing on 2004-05-06.
+const QByteArray kBeaDiary("Bea,160.0,2,,,,,,,,,,,\r\n2004/05/06,07:30,055.00,21.5,,,,,\r\n");
+// Ann's day before, as the backup holds it.
+const QByteArray kAnnBackup("Ann,170.0,1,,,,,,,,,,,\r\n2026/12/05,07:30,065.40,22.6,,,,,\r\n");
+
+// The question before an unsaved diary is given up.
+QString UnsavedQuestion(bool named)
+{
+    return LoadText(720) + kCrLf + LoadText(named ? 723 : 721) + kCrLf + kCrLf + LoadText(named ? 724 : 722);
+}
+
+class NoTools : public ToolRunner {
+public:
+    QString FindTool(const QString&) const override { return QString(); }
+    void RunTool(const QString&, const QStringList&) override {}
+};
+
+// The main window over doubles: everything inside a temporary folder, a clock standing at
+// 2026-12-06 10:00, the ja_JP locale (dates "2026/12/6", "." decimals), scripted messages and file
+// dialogs. Settings, backup and files are prepared before Start().
+struct Shell {
+    TempFolder temp;
+    FixedFolders folders{temp.Path() + U("/home")};
+    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 0))};
+    IniSettingsStore store{temp.File(U("tarvel.ini"))};
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs;
+    NoTools tools;
+    QStringList opened;
+    std::unique_ptr<MainWindow> window;
+
+    QString Backup() const { return folders.AppFolder() + U("TV_Backup"); }
+    void PutBackup(const QByteArray& bytes) const
+    {
+        QFile file(Backup());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    QString DataHome() const { return temp.Path() + U("/share"); }
+
+    MainWindow& Start(const QString& commandLine = QString())
+    {
+        window = std::make_unique<MainWindow>(ShellServices{
+            messages, dialogs, clock, store, folders, tools, QLocale(U("ja_JP")), DataHome(), kExecutable,
+            commandLine, temp.Path(), [this](const QString& url) { opened << url; }});
+        window->Form_Load();
+        window->show();
+        window->Form_Activate();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return *window;
+    }
+
+    DiaryPage& Page() const { return *window->Page(); }
+    Diary& State() const { return window->DiaryState(); }
+    void File(int index) const { window->Menus().mnuFileItem(index)->trigger(); }
+
+    QStringList Texts() const
+    {
+        QStringList texts;
+        for (const auto& shown : messages.Messages())
+            texts << shown.text;
+        return texts;
+    }
+
+    // Types a morning weight on the blank new-entry page (with Ann's profile when none is filled
+    // in) and presses Save data.
+    void AddDay(const char* weight) const
+    {
+        if (Page().NameInput()->text().isEmpty())
+            Page().NameInput()->setText(U("Ann"));
+        if (Page().HeightInput()->text().isEmpty())
+            Page().HeightInput()->setText(U("170"));
+        QTest::keyClicks(Page().WeightInput(0), U(weight));
+        QTest::mouseClick(Page().SaveButton(), Qt::LeftButton);
+    }
+};
+
+TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
+{
+    Shell s;
+    MainWindow& w = s.Start();
+
+    IniSettingsStore back(s.temp.File(U("tarvel.ini")));
+    EXPECT_EQ(back.Get(U("RegSet"), U("Num"), QString()), U("1"));
+    EXPECT_EQ(back.Get(U("FirstRun"), U("Value"), QString()), U("0"));
+    const FileTypeRegistry registry(s.DataHome(), kExecutable, LoadText(150));
+    EXPECT_TRUE(QFile::exists(registry.MimeFilePath()));
+    EXPECT_TRUE(QFile::exists(registry.DesktopFilePath()));
+    EXPECT_EQ(ReadBytes(s.Backup()), kEmptyBackup);
+    EXPECT_TRUE(s.Texts().isEmpty());
+    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+
+    QStringList menus;
+    for (QAction* menu : w.menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{U("File(&F)"), U("Setting(&S)"), U("Help(&H)")}));
+    const MainMenus& m = w.Menus();
+    const std::pair<QAction*, const char*> captions[] = {
+        {m.mnuFileItem(0), "New(&N)"},          {m.mnuFileItem(1), "Open(&O)..."},
+        {m.mnuFileItem(5), "Save as(&A)..."},   {m.mnuFileItem(13), "Exit(&X)"},
+        {m.mnuSetItem(2), "Appearance(&S)..."}, {m.mnuHelpItem(6), "About(&A)..."}};
+    for (const auto& [item, caption] : captions)
+        EXPECT_EQ(item->text(), U(caption));
+    QStringList tabs;
+    for (int i = 0; i < w.MainTab()->count(); ++i)
+        tabs << w.MainTab()->tabText(i);
+    EXPECT_EQ(tabs, (QStringList{U("Diary"), U("List"), U("Weight trend"), U("BMI trend")}));
+    EXPECT_TRUE(w.MainTab()->isVisible());
+    for (int i = 8; i <= 11; ++i)
+        EXPECT_FALSE(m.mnuFileItem(i)->isVisible()) << i;
+
+    for (QAction* off : {m.mnuFileItem(7), m.mnuSetItem(0), m.mnuSetItem(1), m.mnuSetItem(2),
+                         m.mnuHelpItem(6), m.ToolbarButton(5), m.ToolbarButton(7), m.ToolbarButton(8),
+                         m.ToolbarButton(9), m.ToolbarButton(11)})
+        EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
+    for (QAction* on : {m.mnuFileItem(0), m.mnuFileItem(1), m.mnuFileItem(4), m.mnuHelpItem(0),
+                        m.ToolbarButton(1), m.ToolbarButton(3), m.ToolbarButton(13)})
+        EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
+
+    // The type is registered once: a later start leaves a removed file removed.
+    s.window.reset();
+    ASSERT_TRUE(QFile::remove(registry.MimeFilePath()));
+    s.Start();
+    EXPECT_FALSE(QFile::exists(registry.MimeFilePath()));
+}
+
+TEST(MainWindowTest, TypicalDayIsBackedUpThenSavedUnderAName)
+{
+    Shell s;
+    MainWindow& w = s.Start();
+    DiaryPage& page = s.Page();
+    QTest::keyClicks(page.NameInput(), U("Ann"));
+    QTest::keyClicks(page.HeightInput(), U("170"));
+    QTest::mouseClick(page.ManOption(), Qt::LeftButton);
+    QTest::keyClicks(page.WeightInput(0), U("65.4"));
+    QTest::mouseClick(page.BmiButton(0), Qt::LeftButton);
+    QTest::mouseClick(page.SaveButton(), Qt::LeftButton);
+
+    const QByteArray day("Ann,170.0,1,,,,,,,,,,,\r\n2026/12/06,10:00,065.40,22.6,,,,,\r\n");
+    EXPECT_EQ(ReadBytes(s.Backup()), day);
+    EXPECT_TRUE(s.State().DataChanged);
+    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+
+    const QString path = s.temp.File(U("mine.ov1"));
+    s.dialogs.Script(path);
+    s.File(4);
+    ASSERT_EQ(s.dialogs.Dialogs().size(), 1u);
+    EXPECT_EQ(s.dialogs.Dialogs()[0].kind, ScriptedFileDialogs::Save);
+    EXPECT_EQ(s.dialogs.Dialogs()[0].title, LoadText(107));
+    EXPECT_EQ(s.dialogs.Dialogs()[0].filter, DiaryFileFilter());
+    // A diary without a file starts in the documents folder, not in the hidden program folder.
+    EXPECT_EQ(s.dialogs.Dialogs()[0].folder, s.folders.DocumentsFolder());
+    EXPECT_EQ(ReadBytes(path), day);
+    EXPECT_EQ(w.windowTitle(), U("Tarvel [mine.ov1]"));
+    EXPECT_FALSE(QFile::exists(s.Backup()));
+    // A named diary's dialogs start in its folder.
+    s.File(1);
+    ASSERT_EQ(s.dialogs.Dialogs().size(), 2u);
+    EXPECT_EQ(s.dialogs.Dialogs()[1].folder, s.temp.Path() + U("/"));
+    EXPECT_FALSE(s.State().DataChanged);
+    EXPECT_EQ(w.SettingsState().RecentPath[0], path);
+    EXPECT_EQ(w.Menus().mnuFileItem(9)->text(), U("&1 ") + path);
+    EXPECT_TRUE(w.Menus().mnuFileItem(9)->isVisible());
+
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(s.Texts().isEmpty());
+    EXPECT_EQ(IniSettingsStore(s.temp.File(U("tarvel.ini"))).Get(U("History"), U("Path1"), QString()), path);
+}
+
+TEST(MainWindowTest, RecalledBackupIsAnUnsavedDiary)
+{
+    Shell s;
+    s.temp.Write(U("bea.ov1"), kBeaDiary);
+    const QString backup = s.Backup();
+    s.PutBackup(kAnnBackup);
+    s.messages.Script(AnswerYes);
+    MainWindow& w = s.Start(s.temp.File(U("bea.ov1")));
+
+    ASSERT_EQ(s.messages.Messages().size(), 1u);
+    EXPECT_EQ(s.Texts()[0], LoadText(727) + kCrLf + LoadText(728));
+    EXPECT_EQ(s.messages.Messages()[0].buttonKind, ButtonsYesNo);
+    ASSERT_EQ(s.State().Records.Count(), 1);
+    EXPECT_EQ(s.State().Records.Item(1).Slot[0].Weight, U("65.40"));
+    EXPECT_EQ(s.State().Owner.ProfileName, U("Ann"));
+    EXPECT_EQ(s.Page().NameInput()->text(), U("Ann"));
+    EXPECT_TRUE(s.State().IsUnnamed());
+    EXPECT_TRUE(s.State().DataChanged);
+    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+
+    s.messages.Script(AnswerCancel);
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(s.Texts().value(1), UnsavedQuestion(false));
+    EXPECT_EQ(ReadBytes(backup), kAnnBackup);
+
+    s.messages.Script(AnswerNo);
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(s.Texts().size(), 3);
+    EXPECT_FALSE(QFile::exists(backup));
+}
+
+TEST(MainWindowTest, DeclinedBackupIsResetAndCommandLineDiaryRead)
+{
+    Shell s;
+    s.temp.Write(U("bea.ov1"), kBeaDiary);
+    s.PutBackup(kAnnBackup);
+    s.messages.Script(AnswerNo);
+    MainWindow& w = s.Start(s.temp.File(U("bea.ov1")));
+
+    EXPECT_EQ(s.Texts(), QStringList{LoadText(727) + kCrLf + LoadText(728)});
+    EXPECT_EQ(ReadBytes(s.Backup()), kEmptyBackup);
+    EXPECT_EQ(w.windowTitle(), U("Tarvel [bea.ov1]"));
+    EXPECT_EQ(s.State().Owner.ProfileName, U("Bea"));
+    EXPECT_EQ(s.State().Records.Count(), 1);
+    EXPECT_FALSE(s.State().DataChanged);
+}
+
+TEST(MainWindowTest, CommandLineDiary)
+{
+    // An absolute path in quotes, and a path relative to the working folder (the temporary folder).
+    for (bool relative : {false, true}) {
+        SCOPED_TRACE(relative);
+        Shell s;
+        ASSERT_TRUE(QDir(s.temp.Path()).mkpath(U("my diaries")));
+        const QString path = s.temp.Write(U("my diaries/bea.ov1"), kBeaDiary);
+        MainWindow& w = s.Start(relative ? U("my diaries/bea.ov1") : U("\"") + path + U("\""));
+
+        EXPECT_TRUE(s.Texts().isEmpty());
+        EXPECT_EQ(s.State().DiaryPath, path);
+        EXPECT_EQ(w.windowTitle(), U("Tarvel [bea.ov1]"));
+        EXPECT_EQ(s.State().Records.Count(), 1);
+        EXPECT_EQ(s.Page().NameInput()->text(), U("Bea"));
+    }
+
+    // A file that is not there leaves an empty diary without a name: Save asks for one.
+    Shell s;
+    const QString gone = s.temp.File(U("gone.ov1"));
+    MainWindow& w = s.Start(gone);
+    EXPECT_EQ(s.Texts(), QStringList{LoadText(700)});
+    EXPECT_TRUE(s.State().IsUnnamed());
+    EXPECT_EQ(s.State().Records.Count(), 0);
+    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+    s.AddDay("65.4");
+    s.dialogs.Script(QString());
+    s.File(4);
+    ASSERT_EQ(s.dialogs.Dialogs().size(), 1u);
+    EXPECT_EQ(s.dialogs.Dialogs()[0].kind, ScriptedFileDialogs::Save);
+    EXPECT_FALSE(QFile::exists(gone));
+}
+
+TEST(MainWindowTest, UnsavedWorkIsGuardedByNewAndShutDown)
+{
+    Shell s;
+    MainWindow& w = s.Start();
+    s.File(0);
+    EXPECT_TRUE(s.Texts().isEmpty());
+
+    s.AddDay("65.4");
+    ASSERT_EQ(s.State().Records.Count(), 1);
+    const QByteArray backup = ReadBytes(s.Backup());
+    ASSERT_NE(backup, kEmptyBackup);
+
+    // Yes, then a cancelled Save as dialog: nothing is given up.
+    s.messages.Script(AnswerYes);
+    s.File(0);
+    EXPECT_EQ(s.Texts(), QStringList{UnsavedQuestion(false)});
+    ASSERT_EQ(s.dialogs.Dialogs().size(), 1u);
+    EXPECT_EQ(s.dialogs.Dialogs()[0].kind, ScriptedFileDialogs::Save);
+    EXPECT_EQ(s.State().Records.Count(), 1);
+    EXPECT_TRUE(s.State().DataChanged);
+    EXPECT_EQ(ReadBytes(s.Backup()), backup);
+    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+
+    s.messages.Script(AnswerNo);
+    s.File(0);
+    EXPECT_EQ(s.Texts().size(), 2);
+    EXPECT_EQ(s.State().Records.Count(), 0);
+    EXPECT_EQ(s.State().Owner, Profile());
+    EXPECT_EQ(s.Page().NameInput()->text(), QString());
+    EXPECT_FALSE(s.State().DataChanged);
+    EXPECT_EQ(ReadBytes(s.Backup()), kEmptyBackup);
+
+    s.AddDay("66");
+    s.messages.Script(AnswerYes);
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(s.Texts().value(2), UnsavedQuestion(false));
+    EXPECT_EQ(s.dialogs.Dialogs().size(), 2u);
+    EXPECT_EQ(s.State().Records.Count(), 1);
+    EXPECT_TRUE(QFile::exists(s.Backup()));
+}
+
+TEST(MainWindowTest, OpenOfUnreadableFileKeepsCurrentDiary)
+{
+    Shell s;
+    const QString bea = s.temp.Write(U("bea.ov1"), kBeaDiary);
+    MainWindow& w = s.Start(bea);
+    s.Page().WeightInput(0)->setText(U("56"));
+    QTest::mouseClick(s.Page().SaveButton(), Qt::LeftButton);
+    ASSERT_TRUE(s.State().DataChanged);
+    const auto records = s.State().Records.Records();
+
+    const QString missing = s.temp.File(U("elsewhere/missing.ov1"));
+    s.messages.Script(AnswerNo);
+    s.dialogs.Script(missing);
+    s.File(1);
+
+    EXPECT_EQ(s.Texts(), (QStringList{UnsavedQuestion(true), LoadText(700)}));
+    EXPECT_EQ(s.State().Records.Records(), records);
+    EXPECT_EQ(s.State().Owner.ProfileName, U("Bea"));
+    EXPECT_EQ(s.State().DiaryPath, bea);
+    EXPECT_EQ(s.State().DiaryFolder, s.temp.Path() + U("/"));
+    EXPECT_EQ(s.State().DiaryTitle, U("bea.ov1"));
+    EXPECT_EQ(w.windowTitle(), U("Tarvel [bea.ov1]"));
+    EXPECT_TRUE(s.State().DataChanged);
+    EXPECT_EQ(w.SettingsState().RecentPath[0], missing);
+    EXPECT_EQ(w.SettingsState().RecentPath[1], bea);
+}
+
+TEST(MainWindowTest, RecentFilesKeepTheLatestThreeOnce)
+{
+    using Paths = std::array<const char*, 3>;
+    struct Case {
+        Paths before;
+        const char* current;
+        Paths after;
+    };
+    const Case cases[] = {
+        {{"/d/a.ov1", "/d/b.ov1", "/d/c.ov1"}, "/d/a.ov1", {"/d/a.ov1", "/d/b.ov1", "/d/c.ov1"}},
+        {{"/d/a.ov1", "/d/b.ov1", "/d/c.ov1"}, "/d/b.ov1", {"/d/b.ov1", "/d/a.ov1", "/d/c.ov1"}},
+        {{"/d/a.ov1", "/d/b.ov1", "/d/c.ov1"}, "/d/c.ov1", {"/d/c.ov1", "/d/a.ov1", "/d/b.ov1"}},
+        {{"/d/a.ov1", "/d/b.ov1", "/d/c.ov1"}, "/d/n.ov1", {"/d/n.ov1", "/d/a.ov1", "/d/b.ov1"}},
+        {{"/d/a.ov1", "/d/b.ov1", ""}, "/d/A.ov1", {"/d/A.ov1", "/d/a.ov1", "/d/b.ov1"}},
+        {{"/d/a.ov1", "", ""}, "/d//a.ov1", {"/d//a.ov1", "/d/a.ov1", ""}},
+        {{"", "", ""}, "/d/R&D.ov1", {"/d/R&D.ov1", "", ""}},
+        // Duplicates from a hand-edited settings file are dropped.
+        {{"/d/a.ov1", "/d/b.ov1", "/d/b.ov1"}, "/d/b.ov1", {"/d/b.ov1", "/d/a.ov1", ""}},
+        {{"/d/a.ov1", "/d/a.ov1", ""}, "/d/n.ov1", {"/d/n.ov1", "/d/a.ov1", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.current);
+        Shell s;
+        for (int i = 0; i < 3; ++i)
+            s.store.Save(U("History"), U("Path%1").arg(i + 1), U(c.before[static_cast<std::size_t>(i)]));
+        MainWindow& w = s.Start();
+        s.State().DiaryPath = U(c.current);
+        w.Commands().UpdateRecentFiles();
+
+        for (std::size_t i = 0; i < 3; ++i) {
+            const QString expected = U(c.after[i]);
+            EXPECT_EQ(w.SettingsState().RecentPath[i], expected) << i;
+            QAction* item = w.Menus().mnuFileItem(9 + static_cast<int>(i));
+            EXPECT_EQ(item->isVisible(), !expected.isEmpty()) << i;
+            if (!expected.isEmpty()) {
+                EXPECT_EQ(item->text(), U("&%1 ").arg(i + 1) + QString(expected).replace(U("&"), U("&&")));
+            }
+        }
+        EXPECT_TRUE(w.Menus().mnuFileItem(8)->isVisible());
+    }
+}
+
+TEST(MainWindowTest, OpenRecentFile)
+{
+    for (int goneItem : {9, 10}) {
+        SCOPED_TRACE(goneItem);
+        Shell s;
+        const QString gone = s.temp.File(U("gone.ov1"));
+        const QString bea = s.temp.Write(U("bea.ov1"), kBeaDiary);
+        const std::array<QString, 3> recent = goneItem == 9 ? std::array<QString, 3>{gone, bea, QString()}
+                                                            : std::array<QString, 3>{bea, gone, QString()};
+        s.store.Save(U("History"), U("Path1"), recent[0]);
+        s.store.Save(U("History"), U("Path2"), recent[1]);
+        MainWindow& w = s.Start();
+
+        s.File(goneItem);
+        EXPECT_EQ(s.Texts(), QStringList{LoadText(700)});
+        EXPECT_EQ(w.SettingsState().RecentPath, recent);
+        EXPECT_TRUE(s.State().IsUnnamed());
+        EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+
+        s.File(goneItem == 9 ? 10 : 9);
+        EXPECT_EQ(s.Texts().size(), 1);
+        EXPECT_EQ(w.windowTitle(), U("Tarvel [bea.ov1]"));
+        EXPECT_EQ(s.State().Records.Count(), 1);
+        EXPECT_EQ(w.SettingsState().RecentPath, (std::array<QString, 3>{bea, gone, QString()}));
+        EXPECT_EQ(ReadBytes(s.Backup()), kEmptyBackup);
+    }
+}
+
+TEST(MainWindowTest, FailedWriteKeepsDiaryUnsaved)
+{
+    Shell s;
+    MainWindow& w = s.Start();
+    s.AddDay("65.4");
+    const QString nowhere = s.temp.File(U("no/such/folder/mine.ov1"));
+    s.dialogs.Script(nowhere);
+    s.File(5);
+
+    EXPECT_EQ(s.Texts(), QStringList{LoadText(738)});
+    EXPECT_FALSE(QFile::exists(nowhere));
+    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+    EXPECT_TRUE(s.State().IsUnnamed());
+    EXPECT_TRUE(s.State().DataChanged);
+    EXPECT_TRUE(BackupHoldsData(s.Backup()));
+
+    s.messages.Script(AnswerCancel);
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(s.Texts().value(1), UnsavedQuestion(false));
+}
+
+TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
+{
+    Shell s;
+    MainWindow& w = s.Start();
+    QTest::keyClicks(s.Page().WeightInput(0), U("65"));
+    ASSERT_EQ(w.windowTitle(), U("Tarvel *"));
+    // A later activation (back from a dialog) keeps what was typed.
+    w.Form_Activate();
+    EXPECT_EQ(w.windowTitle(), U("Tarvel *"));
+    QTabBar* bar = w.MainTab()->tabBar();
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+    EXPECT_TRUE(s.Texts().isEmpty());
+    EXPECT_EQ(w.windowTitle(), U("Tarvel *"));
+
+    s.messages.Script(AnswerNo);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    EXPECT_EQ(s.Texts(), QStringList{LoadText(718) + kCrLf + LoadText(719)});
+    EXPECT_EQ(s.messages.Messages()[0].buttonKind, ButtonsYesNo);
+    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+    EXPECT_EQ(s.Page().WeightInput(0)->text(), QString());
+    EXPECT_EQ(w.MainTab()->currentIndex(), 1);
+}
+
+TEST(MainWindowTest, OwnerNameInPanelTitlesIsPlainText)
+{
+    Shell s;
+    MainWindow& w = s.Start();
+    const std::pair<ViewPanel*, const char*> panels[] = {{w.ViewSet().ElasticL(), " 's data list"},
+                                                         {w.ViewSet().ElasticW(), " 's weight trend"},
+                                                         {w.ViewSet().ElasticB(), " 's BMI trend"}};
+    for (const auto& [panel, suffix] : panels)
+        EXPECT_EQ(panel->TitleLabel()->text(), U("(New)") + U(suffix));
+
+    QTest::keyClicks(s.Page().NameInput(), U("<b>Ann</b>"));
+    for (const auto& [panel, suffix] : panels) {
+        EXPECT_EQ(panel->TitleLabel()->text(), U("<b>Ann</b>") + U(suffix));
+        EXPECT_EQ(panel->TitleLabel()->textFormat(), Qt::PlainText);
+    }
+}
+
+TEST(MainWindowTest, ChooseFontFamily)
+{
+    struct Case {
+        const char* wanted;
+        int languageCode;
+        QStringList available;
+        const char* chosen;
+    };
+    const Case cases[] = {
+        {"Arial", 2, {U("Times New Roman"), U("Arial")}, "Arial"},
+        {"Arial", 2, {U("Comic Sans MS"), U("Times New Roman"), U("Courier New")}, "Courier New"},
+        {"Arial", 2, {U("Comic Sans MS"), U("Times New Roman")}, "Times New Roman"},
+        {"Arial", 2, {U("DejaVu Sans"), U("Comic Sans MS")}, "Comic Sans MS"},
+        {"Arial", 2, {U("DejaVu Sans")}, ""},
+        {"Arial", 2, {}, ""},
+        {"arial", 2, {U("Courier New"), U("ARIAL")}, "ARIAL"},
+        {"Arial", 2, {U("courier new")}, "courier new"},
+        {"", 2, {U(""), U("Comic Sans MS")}, "Comic Sans MS"},
+        {"Arial", 1, {U("Courier New"), U("IPAGothic")}, "IPAGothic"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.wanted) + " / " + c.available.join(U(",")).toStdString());
+        EXPECT_EQ(ChooseFontFamily(U(c.wanted), c.languageCode, c.available), U(c.chosen));
+    }
+}
+
+TEST(MainWindowTest, HelpMenu)
+{
+    Shell s;
+    MainWindow& w = s.Start();
+    EXPECT_EQ(w.Help(), nullptr);
+    w.Menus().mnuHelpItem(0)->trigger();
+    ASSERT_NE(w.Help(), nullptr);
+    EXPECT_TRUE(w.Help()->isVisible());
+
+    w.Menus().mnuHelpItem(3)->trigger();
+    w.Menus().mnuHelpItem(4)->trigger();
+    EXPECT_EQ(s.opened, (QStringList{U(kProductPage), U(kMakerPage)}));
+}
+
+} // namespace
