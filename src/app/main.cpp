@@ -3,6 +3,8 @@
 #include "platform/Folders.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageService.h"
+#include "platform/QtSerialPort.h"
+#include "platform/SerialPortMap.h"
 #include "platform/SettingsStore.h"
 #include "platform/SingleInstance.h"
 #include "shell/MainWindow.h"
@@ -30,6 +32,10 @@ int main(int argc, char* argv[])
     tarvel::IniSettingsStore settings;
     tarvel::StandardFolders folders;
     tarvel::ProcessToolRunner tools;
+    const tarvel::SerialPortMap ports;
+    tarvel::QtSerialPort scalePort(ports);
+    tarvel::QtSerialPort testPort(ports);
+    testPort.SetNotifying(false);
     const tarvel::ShellServices services{messages,
                                          dialogs,
                                          clock,
@@ -41,7 +47,10 @@ int main(int argc, char* argv[])
                                          QCoreApplication::applicationFilePath(),
                                          tarvel::CommandLineText(QCoreApplication::arguments()),
                                          QDir::currentPath(),
-                                         [](const QString& url) { tarvel::OpenWebPage(url); }};
+                                         [](const QString& url) { tarvel::OpenWebPage(url); },
+                                         scalePort,
+                                         testPort,
+                                         [&ports](int port) { return ports.DevicePath(port); }};
 
     tarvel::MainWindow window(services);
     messages.SetParent(&window);

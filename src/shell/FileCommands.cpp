@@ -81,6 +81,8 @@ bool FileCommands::AskSaveBeforeDiscard()
 void FileCommands::ResetToEmptyDiary()
 {
     m.diary.Loading = true;
+    if (StopQuietTimer)
+        StopQuietTimer();
     m.settings.SaveSettings(m.settingsStore);
     QFile::remove(m.diary.BackupPath);
     m.diary.BackupRecalled = false;
@@ -135,6 +137,8 @@ void FileCommands::TakeUpDiary(const QString& path)
     SplitPath(path, m.diary.DiaryFolder, m.diary.DiaryTitle);
     m.diary.DiaryPath = path;
     UpdateRecentFiles();
+    if (StopQuietTimer)
+        StopQuietTimer();
     m.settings.SaveSettings(m.settingsStore);
 
     if (!ReadDiary()) {

@@ -70,6 +70,8 @@ public:
 
     // Called after the recent files changed, to rebuild their menu items.
     std::function<void()> RecentFilesChanged;
+    // Called when another diary is taken up: the scale's quiet period ends.
+    std::function<void()> StopQuietTimer;
 
 private:
     void ResetToEmptyDiary();

@@ -4,16 +4,21 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageService.h"
 #include "platform/TextTable.h"
+#include "scale/CommDlg.h"
+#include "scale/ErrorLog.h"
+#include "scale/PortConnection.h"
+#include "scale/ScaleLink.h"
 #include "shell/FileCommands.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenus.h"
 #include "shell/WebPages.h"
-#include "shell/WindowFont.h"
+#include "platform/WindowFont.h"
 #include "views/Views.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -35,15 +40,19 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
         services.messages,
         services.clock, *m_page, *m_views, *this});
     m_commands->RecentFilesChanged = [this] { ShowRecentFiles(); };
+    m_link = std::make_unique<ScaleLink>(services.scalePort, m_diary, m_formats, services.clock);
+    // A stable reading goes into the weight input as if typed, with the input's own rules.
+    m_link->WeightAccepted = [this](int slot, const QString& weight) { m_page->WeightInput(slot)->setText(weight); };
+    m_commands->StopQuietTimer = [this] { m_link->StopQuietTimer(); };
     ConnectPage();
 
-    // The commands that come with the scale link, the views, printing and the appearance dialog.
+    // The commands that come with the views, printing and the appearance dialog.
     for (int index : {7})
         m_menus->mnuFileItem(index)->setEnabled(false);
-    for (int index : {0, 1, 2})
+    for (int index : {1, 2})
         m_menus->mnuSetItem(index)->setEnabled(false);
     m_menus->mnuHelpItem(6)->setEnabled(false);
-    for (int button : {5, 7, 8, 9, 11})
+    for (int button : {5, 8, 9, 11})
         m_menus->ToolbarButton(button)->setEnabled(false);
 
     resize(800, 600);
@@ -134,9 +143,19 @@ void MainWindow::mnuFileItem_Click(int index)
     }
 }
 
-void MainWindow::mnuSetItem_Click(int /*index*/)
+void MainWindow::mnuSetItem_Click(int index)
 {
-    // Port, Range and Appearance arrive with the scale link, the views and the schemes.
+    // Range and Appearance arrive with the views and the schemes.
+    if (index == 0)
+        Set_Com();
+}
+
+void MainWindow::Set_Com()
+{
+    m_port->Set_Com([this] {
+        CommDlg dialog(m_services.testPort, *m_errorLog, m_services.messages, m_services.portDevice, this);
+        dialog.Run(m_settings.PortNo, m_port->PortState);
+    });
 }
 
 void MainWindow::mnuHelpItem_Click(int index)
@@ -156,6 +175,7 @@ void MainWindow::Toolbar_ButtonClick(int index)
     case 1: m_commands->NewDiary(); break;
     case 2: m_commands->OpenDiary(); break;
     case 3: m_commands->SaveDiary(); break;
+    case 7: Set_Com(); break;
     case 13: ShowHelp(false); break;
     default: break;
     }

@@ -18,6 +18,10 @@ namespace tarvel {
 
 class Clock;
 class DiaryPage;
+class ErrorLog;
+class PortConnection;
+class ScaleLink;
+class SerialPort;
 class FileCommands;
 class FileDialogs;
 class Folders;
@@ -46,6 +50,10 @@ struct ShellServices {
     QString workingFolder;
     // Opens a web page; the Help menu's two web items use it.
     std::function<void(const QString&)> openUrl;
+    // The scale's port, the Port dialog's test port, and the device each port number stands for.
+    SerialPort& scalePort;
+    SerialPort& testPort;
+    std::function<QString(int)> portDevice;
 };
 
 // The main window: menus, toolbar and the tab strip MainTab with the Diary, List, Weight trend and
@@ -87,6 +95,10 @@ public:
     Views& ViewSet() const { return *m_views; }
     FileCommands& Commands() const { return *m_commands; }
     HelpWindow* Help() const { return m_help; }
+    ScaleLink& Link() const { return *m_link; }
+    PortConnection& Port() const { return *m_port; }
+    // The Port command: Setting > Port and the toolbar's port button.
+    void Set_Com();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +133,9 @@ private:
     DiaryPage* m_page = nullptr;
     std::unique_ptr<Views> m_views;
     std::unique_ptr<FileCommands> m_commands;
+    std::unique_ptr<ScaleLink> m_link;
+    std::unique_ptr<ErrorLog> m_errorLog;
+    std::unique_ptr<PortConnection> m_port;
     MainMenus* m_menus = nullptr;
     HelpWindow* m_help = nullptr;
 };

@@ -9,6 +9,8 @@
 #include "platform/MessageService.h"
 #include "platform/TextTable.h"
 #include "scale/ErrorLog.h"
+#include "scale/PortConnection.h"
+#include "scale/ScaleLink.h"
 #include "shell/FileCommands.h"
 #include "store/CommandLine.h"
 #include "views/Views.h"
@@ -34,7 +36,8 @@ void MainWindow::StartUp()
     RegisterFileTypeOnce();
     m_diary.SetAppFolder(appFolder);
     m_formats = LocaleFormats::ProbeLocale(m_services.locale);
-    ErrorLog(appFolder, m_services.clock, m_formats).Delete();
+    m_errorLog = std::make_unique<ErrorLog>(appFolder, m_services.clock, m_formats);
+    m_errorLog->Delete();
 
     m_diary.BackupRecalled = BackupHoldsData(m_diary.BackupPath);
     if (m_diary.BackupRecalled) {
@@ -49,6 +52,9 @@ void MainWindow::StartUp()
     }
 
     m_settings.Load(m_services.settingsStore);
+    m_link->Resynchronise();
+    m_port = std::make_unique<PortConnection>(m_services.scalePort, *m_link, *m_errorLog, m_services.messages,
+                                              m_settings.PortNo);
     m_diary.Records.Clear();
     ApplyTexts();
     ShowRecentFiles();
@@ -88,6 +94,7 @@ void MainWindow::FirstLoad()
         const int offset = qRound(100.0 * screen->logicalDotsPerInch() / 1440.0);
         move(screen->availableGeometry().topLeft() + QPoint(offset, offset));
     }
+    m_port->OpenScalePort();
 }
 
 void MainWindow::Form_Activate()
@@ -116,6 +123,7 @@ bool MainWindow::Form_QueryUnload()
 {
     if (!m_commands->AskSaveBeforeDiscard())
         return false;
+    m_port->ClosePort();
     m_settings.SaveSettings(m_services.settingsStore);
     // Whatever the backup held is now in a diary file, or the user chose to let it go.
     QFile::remove(m_diary.BackupPath);

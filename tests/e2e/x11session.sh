@@ -68,7 +68,8 @@ window_named() {
 # Gives a window the keyboard focus (there is no window manager to do it).
 focus() {
     xdotool windowfocus --sync "$1"
-    sleep 0.3
+    # Let the window finish what it queued on being shown (the cursor goes into the name input).
+    sleep 0.6
 }
 
 press() { xdotool key --delay 40 "$@"; }

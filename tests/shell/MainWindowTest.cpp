@@ -11,7 +11,8 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainMenus.h"
 #include "shell/WebPages.h"
-#include "shell/WindowFont.h"
+#include "platform/WindowFont.h"
+#include "support/FakeSerialPort.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
@@ -33,6 +34,7 @@
 #include <memory>
 
 using namespace tarvel;
+using tarvel::testing::FakeSerialPort;
 using tarvel::testing::ReadBytes;
 using tarvel::testing::ScriptedFileDialogs;
 using tarvel::testing::ScriptedMessages;
@@ -75,6 +77,11 @@ struct Shell {
     ScriptedMessages messages;
     ScriptedFileDialogs dialogs;
     NoTools tools;
+    FakeSerialPort scalePort;
+    FakeSerialPort testPort;
+
+    // The scale's port, Com1, is there.
+    Shell() { scalePort.Exists(1); }
     QStringList opened;
     std::unique_ptr<MainWindow> window;
 
@@ -91,7 +98,8 @@ struct Shell {
     {
         window = std::make_unique<MainWindow>(ShellServices{
             messages, dialogs, clock, store, folders, tools, QLocale(U("ja_JP")), DataHome(), kExecutable,
-            commandLine, temp.Path(), [this](const QString& url) { opened << url; }});
+            commandLine, temp.Path(), [this](const QString& url) { opened << url; }, scalePort, testPort,
+            [](int port) { return QStringLiteral("/dev/fake%1").arg(port); }});
         window->Form_Load();
         window->show();
         window->Form_Activate();
@@ -158,13 +166,15 @@ TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
     for (int i = 8; i <= 11; ++i)
         EXPECT_FALSE(m.mnuFileItem(i)->isVisible()) << i;
 
-    for (QAction* off : {m.mnuFileItem(7), m.mnuSetItem(0), m.mnuSetItem(1), m.mnuSetItem(2),
-                         m.mnuHelpItem(6), m.ToolbarButton(5), m.ToolbarButton(7), m.ToolbarButton(8),
-                         m.ToolbarButton(9), m.ToolbarButton(11)})
+    for (QAction* off : {m.mnuFileItem(7), m.mnuSetItem(1), m.mnuSetItem(2), m.mnuHelpItem(6),
+                         m.ToolbarButton(5), m.ToolbarButton(8), m.ToolbarButton(9), m.ToolbarButton(11)})
         EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
-    for (QAction* on : {m.mnuFileItem(0), m.mnuFileItem(1), m.mnuFileItem(4), m.mnuHelpItem(0),
-                        m.ToolbarButton(1), m.ToolbarButton(3), m.ToolbarButton(13)})
+    for (QAction* on : {m.mnuFileItem(0), m.mnuFileItem(1), m.mnuFileItem(4), m.mnuSetItem(0), m.mnuHelpItem(0),
+                        m.ToolbarButton(1), m.ToolbarButton(3), m.ToolbarButton(7), m.ToolbarButton(13)})
         EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
+
+    // The scale's port was opened at start-up.
+    EXPECT_TRUE(s.scalePort.IsOpen());
 
     // The type is registered once: a later start leaves a removed file removed.
     s.window.reset();
@@ -536,6 +546,28 @@ TEST(MainWindowTest, HelpMenu)
     w.Menus().mnuHelpItem(3)->trigger();
     w.Menus().mnuHelpItem(4)->trigger();
     EXPECT_EQ(s.opened, (QStringList{U(kProductPage), U(kMakerPage)}));
+}
+
+TEST(MainWindowTest, ScaleWeightGoesIntoTheNewDay)
+{
+    Shell s;
+    MainWindow& w = s.Start();
+    // Before noon the morning input, as if typed: the page is marked edited.
+    s.scalePort.Feed("\nST,+065.40kg\r\n");
+    EXPECT_EQ(s.Page().WeightInput(0)->text(), U("65.40"));
+    EXPECT_EQ(w.windowTitle(), U("Tarvel *"));
+    s.Page().NameInput()->setText(U("Ann"));
+    s.Page().HeightInput()->setText(U("170"));
+    QTest::mouseClick(s.Page().SaveButton(), Qt::LeftButton);
+    ASSERT_EQ(s.State().Records.Count(), 1);
+
+    // A stored day shown takes nothing; New ends the quiet period, so the next weighing counts.
+    s.scalePort.Feed("ST,+070.00kg\r\n");
+    EXPECT_EQ(s.Page().WeightInput(0)->text(), U("65.40"));
+    s.messages.Script(AnswerNo);
+    s.File(0);
+    s.scalePort.Feed("\nST,+066.20kg\r\n");
+    EXPECT_EQ(s.Page().WeightInput(0)->text(), U("66.20"));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "shell/WindowFont.h"
+#include "platform/WindowFont.h"
 
 namespace tarvel {
 

@@ -1,0 +1,185 @@
+#include "scale/CommDlg.h"
+
+#include "platform/MessageService.h"
+#include "platform/SerialPort.h"
+#include "platform/TextTable.h"
+#include "platform/WindowFont.h"
+#include "scale/ErrorLog.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tarvel {
+
+namespace {
+
+QLabel* Label(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+CommDlg::CommDlg(SerialPort& testPort, const ErrorLog& log, MessageService& messages,
+                 std::function<QString(int)> deviceName, QWidget* parent)
+    : QDialog(parent), m_testPort(testPort), m_log(log), m_messages(messages), m_deviceName(std::move(deviceName))
+{
+    BuildControls();
+}
+
+CommDlg::~CommDlg()
+{
+    m_testPort.Close();
+}
+
+void CommDlg::BuildControls()
+{
+    setWindowTitle(LoadText(300));
+    const QString family = ChooseFontFamily(DialogFontName(), LanguageCode(), QFontDatabase::families());
+    if (!family.isEmpty()) {
+        QFont dialogFont = font();
+        dialogFont.setFamily(family);
+        setFont(dialogFont);
+    }
+
+    auto* grid = new QGridLayout;
+    const int captions[] = {302, 303, 304, 305, 306};
+    for (int row = 0; row < 5; ++row) {
+        grid->addWidget(Label(LoadText(captions[row]), this), row, 0);
+        grid->addWidget(Label(QStringLiteral(":"), this), row, 1);
+    }
+    m_portCombo = new QComboBox(this);
+    m_portCombo->setToolTip(LoadText(1000));
+    grid->addWidget(m_portCombo, 0, 2, 1, 2);
+    const char* values[][2] = {{"2400", "bps"}, {"7", "bit"}};
+    for (int i = 0; i < 2; ++i) {
+        grid->addWidget(Label(QString::fromLatin1(values[i][0]), this), 1 + i, 2);
+        grid->addWidget(Label(QString::fromLatin1(values[i][1]), this), 1 + i, 3);
+    }
+    grid->addWidget(Label(QStringLiteral("EVEN") + LoadText(307), this), 3, 2);
+    grid->addWidget(Label(QStringLiteral("1"), this), 4, 2);
+    grid->addWidget(Label(QStringLiteral("bit"), this), 4, 3);
+    grid->setColumnStretch(2, 1);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_cancel = new QPushButton(LoadText(301), this);
+    m_ok->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(m_portCombo, &QComboBox::activated, this, &CommDlg::PortCombo_Click);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int CommDlg::EntryPort(int index) const
+{
+    return m_portCombo->itemData(index).toInt();
+}
+
+void CommDlg::SelectEntryOf(int portNumber)
+{
+    const int index = m_portCombo->findData(portNumber);
+    if (index >= 0)
+        m_portCombo->setCurrentIndex(index);
+}
+
+bool CommDlg::Form_Load(int currentPort)
+{
+    DlgActive = 0;
+    bool currentMissing = false;
+    m_portCombo->clear();
+    for (int n = 1; n <= 16; ++n) {
+        m_testPort.SelectPort(n);
+        const PortResult opened = m_testPort.Open();
+        bool usable = opened.Ok();
+        if (!opened.Ok()) {
+            m_log.WriteErrLog(opened.number, opened.description, QStringLiteral("CommDlg-Form_Load 1"), n);
+            // A port another program holds is there; it may be free when the scale is used.
+            usable = opened.number == kPortAlreadyOpen;
+            if (!usable && n == currentPort)
+                currentMissing = true;
+        }
+        if (usable) {
+            const QString device = m_deviceName ? m_deviceName(n) : QString();
+            m_portCombo->addItem(QStringLiteral("Com%1").arg(n) +
+                                     (device.isEmpty() ? QString() : QStringLiteral("   ") + device),
+                                 n);
+        }
+        const PortResult closed = m_testPort.Close();
+        if (!closed.Ok())
+            m_log.WriteErrLog(closed.number, closed.description, QStringLiteral("CommDlg-Form_Load 2"), n);
+    }
+    if (m_portCombo->count() == 0)
+        return false;
+    if (!currentMissing)
+        SelectEntryOf(currentPort);
+    if (currentMissing || m_portCombo->findData(currentPort) < 0)
+        m_portCombo->setCurrentIndex(0);
+    SelPort = EntryPort(m_portCombo->currentIndex());
+    return true;
+}
+
+void CommDlg::Run(int& portNo, int& portState)
+{
+    if (!Form_Load(portNo)) {
+        m_messages.ShowMessage(LoadText(800) + kCrLf + LoadText(726), ButtonsOk, IconInformation);
+        portState = 2;
+        return;
+    }
+    if (exec() == QDialog::Accepted)
+        portNo = SelPort;
+}
+
+void CommDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    DlgActive = 1;
+}
+
+void CommDlg::PortCombo_Click(int index)
+{
+    if (DlgActive != 1)
+        return;
+    const int old = SelPort;
+    int picked = EntryPort(index);
+    if (picked == old)
+        return;
+    m_testPort.SelectPort(picked);
+    const PortResult opened = m_testPort.Open();
+    if (!opened.Ok()) {
+        m_log.WriteErrLog(opened.number, opened.description, QStringLiteral("CommDlg-PortCombo_Click 1"), picked);
+        if (opened.number != kPortAlreadyOpen) {
+            m_messages.ShowMessage(LoadText(801), ButtonsOk, IconInformation);
+            SelectEntryOf(old);
+            picked = old;
+        }
+    }
+    const PortResult closed = m_testPort.Close();
+    if (!closed.Ok())
+        m_log.WriteErrLog(closed.number, closed.description, QStringLiteral("CommDlg-PortCombo_Click 2"),
+                          m_testPort.SelectedPort());
+    SelPort = picked;
+}
+
+void CommDlg::done(int result)
+{
+    // Every way of closing lets go of the test port.
+    m_testPort.Close();
+    QDialog::done(result);
+}
+
+} // namespace tarvel

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+namespace tarvel {
+
+class CharacterSource;
+class Clock;
+class LocaleFormats;
+struct Diary;
+
+// Turns the scale's characters into weights. The scale sends 14-character messages such as
+// "ST,+065.40kg" CR LF; the link cuts them out of whatever characters arrive (in any fragments),
+// keeps in step with the line ends, accepts stable readings of at least 2 kg while the Diary page
+// shows a new day, and then ignores the scale for five one-second ticks, so one weighing gives one
+// value. An accepted weight goes to WeightAccepted with the slot the clock chooses (0 before noon,
+// 1 from noon on) and the text laid out "##0.00" with the locale's decimal separator.
+class ScaleLink : public QObject {
+    Q_OBJECT
+
+public:
+    ScaleLink(CharacterSource& source, const Diary& diary, const LocaleFormats& formats, const Clock& clock,
+              QObject* parent = nullptr);
+
+    // A notification of the port; code 2 means characters arrived, other codes are ignored.
+    void MSComm_OnComm(int code);
+    // One tick of the quiet timer.
+    void PortTimer_Timer();
+    // Checks RecvBuf and, when it holds an accepted reading, hands the weight over.
+    void ParseScaleMessage();
+
+    // Start-up, and whenever the link is to wait for the next line end: resynchronising, both texts
+    // empty.
+    void Resynchronise();
+    // The file commands and the shut-down stop the quiet timer; the link then resynchronises, so the
+    // next weighing is taken.
+    void StopQuietTimer();
+
+    QTimer& PortTimer() { return m_portTimer; }
+
+    // The link's state, as the rest of the program and the tests see it.
+    int RecvState = -1; // -1 resynchronising, 0 ready, 1..5 quiet period
+    QString RecvBuf;
+    QString LastMsg;
+
+    std::function<void(int slot, const QString& weightText)> WeightAccepted;
+
+private:
+    CharacterSource& m_source;
+    const Diary& m_diary;
+    const LocaleFormats& m_formats;
+    const Clock& m_clock;
+    QTimer m_portTimer;
+};
+
+} // namespace tarvel

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The scale on a pseudo-terminal through the real serial stack: tarvel-scale sends two weighings a
+# second apart; the first lands in the new day's weight input, the second (another weight) falls in
+# the quiet period and is ignored. When the scale goes away the port is closed, logged once, and the
+# program stays idle.
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/x11session.sh" "$1"
+SCALE=$2
+
+"$SCALE" --port 13 --interval 1000 --unstable 1 --count 2 65.4 70 >"$WORK/scale.out" 2>&1 &
+scale=$!
+TARVEL_PIDS+=("$scale")
+wait_for 10 test -s "$WORK/scale.out" || fail "tarvel-scale did not start"
+grep -q '^Com13 ' "$WORK/scale.out" || fail "unexpected: $(cat "$WORK/scale.out")"
+
+mkdir -p "$XDG_CONFIG_HOME/Tarvel"
+printf '[CommSet]\nPort=13\n' >"$XDG_CONFIG_HOME/Tarvel/Tarvel.ini"
+start_tarvel
+main_pid=$LAST_PID
+main=$(window_named '^Tarvel')
+focus "$main"
+
+# The first weighing marks the page edited.
+wait_for 10 bash -c "xdotool getwindowname $main | grep -q '\*$'" || fail "no weight arrived"
+type_text "Ann"
+press Tab
+type_text "170"
+# Wait for the scale to finish (its second weighing fell in the quiet period), then save the day.
+wait_for 10 bash -c "! kill -0 $scale 2>/dev/null" || fail "tarvel-scale did not end"
+press Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+wait_for 10 file_contains "$BACKUP" ",065.40,22.6," || fail "the day was not stored: $(cat -A "$BACKUP")"
+! grep -q "070.00" "$BACKUP" || fail "a weighing in the quiet period was taken"
+
+# The other end has closed: one log line, the port closed, and no busy loop.
+wait_for 10 file_contains "$APP_FOLDER/ErrLog.txt" "(MainForm-MSComm_OnComm 1)" ||
+    fail "the lost port was not logged"
+[ "$(grep -c 'MSComm_OnComm' "$APP_FOLDER/ErrLog.txt")" -eq 1 ] || fail "logged more than once"
+ticks() { awk '{print $14 + $15}' "/proc/$main_pid/stat"; }
+before=$(ticks)
+sleep 2
+used=$(( $(ticks) - before ))
+[ "$used" -le 20 ] || fail "busy after the port went away: $used ticks in 2 s"
+echo "weight stored: $(tr -d '\r' <"$BACKUP" | tail -n1); CPU after the scale left: $used ticks in 2 s"

@@ -1,0 +1,230 @@
+#include "scale/CommDlg.h"
+#include "scale/ErrorLog.h"
+#include "scale/PortConnection.h"
+#include "scale/ScaleLink.h"
+
+#include "platform/Clock.h"
+#include "platform/LocaleFormats.h"
+#include "platform/TextTable.h"
+#include "store/Diary.h"
+#include "support/FakeSerialPort.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempFolder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tarvel;
+using tarvel::testing::FakeSerialPort;
+using tarvel::testing::ScriptedMessages;
+using tarvel::testing::TempFolder;
+
+namespace {
+
+// The port connection over fake ports, with its error log in a temporary folder.
+struct Link {
+    TempFolder temp;
+    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 30))};
+    LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("ja_JP")));
+    Diary diary;
+    ScriptedMessages messages;
+    FakeSerialPort port;
+    FakeSerialPort testPort;
+    ErrorLog log{temp.Path(), clock, formats};
+    ScaleLink link{port, diary, formats, clock};
+    int portNo = 3;
+    PortConnection connection{port, link, log, messages, portNo};
+
+    // The tags of the error log's lines, in order.
+    QStringList Tags() const
+    {
+        QFile file(log.Path());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QStringList tags;
+        static const QRegularExpression tag(QStringLiteral("^\\[[^]]*\\] \\(([^)]*)\\) No\\.=(-?\\d+) "));
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const auto match = tag.match(QString::fromUtf8(line));
+            if (match.hasMatch())
+                tags << match.captured(1);
+        }
+        return tags;
+    }
+    QStringList Texts() const
+    {
+        QStringList texts;
+        for (const auto& shown : messages.Messages())
+            texts << shown.text;
+        return texts;
+    }
+
+    // Runs the Port dialog over the test port; `act` runs once the dialog is shown.
+    void RunDialog(const std::function<void(CommDlg&)>& act)
+    {
+        connection.Set_Com([&] {
+            CommDlg dialog(testPort, log, messages, [](int n) { return QStringLiteral("/dev/port%1").arg(n); });
+            QTimer::singleShot(0, &dialog, [&] { act(dialog); });
+            dialog.Run(portNo, connection.PortState);
+        });
+    }
+};
+
+const QString kCannotOpen = LoadText(725) + QStringLiteral("\r\n");
+
+TEST(PortConnectionTest, OpeningLadderLogsEachFailureWithItsTag)
+{
+    const PortResult held{kPortAlreadyOpen, QStringLiteral("held")};
+    const PortResult missing{8002, QStringLiteral("missing")};
+    struct Case {
+        const char* name;
+        std::optional<PortResult> result; // nothing: the port opens
+        bool closesFail;
+        QStringList tags;
+        bool message;
+    };
+    const Case cases[] = {
+        {"opens", std::nullopt, false, {}, false},
+        {"held", held, false, {"MainForm-Form_Load 1", "MainForm-Form_Load 3"}, false},
+        {"held, closes fail", held, true,
+         {"MainForm-Form_Load 1", "MainForm-Form_Load 2", "MainForm-Form_Load 3"}, false},
+        {"missing", missing, false, {"MainForm-Form_Load 1", "MainForm-Form_Load 5"}, true},
+        {"missing, closes fail", missing, true,
+         {"MainForm-Form_Load 1", "MainForm-Form_Load 4", "MainForm-Form_Load 5", "MainForm-Form_Load 8"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Link l;
+        if (c.result)
+            l.port.Script(3, *c.result);
+        else
+            l.port.Exists(3);
+        if (c.closesFail)
+            l.port.FailCloses({9, QStringLiteral("close failed")});
+        l.connection.OpenScalePort();
+        EXPECT_EQ(l.Tags(), c.tags);
+        EXPECT_EQ(l.connection.PortState, c.message ? 0 : 1);
+        if (c.message) {
+            ASSERT_EQ(l.messages.Messages().size(), 1u);
+            EXPECT_EQ(l.messages.Messages()[0].text, kCannotOpen);
+            EXPECT_EQ(l.messages.Messages()[0].buttonKind, 0);
+            EXPECT_EQ(l.messages.Messages()[0].iconKind, 0);
+        } else {
+            EXPECT_TRUE(l.messages.Messages().empty());
+        }
+        EXPECT_EQ(l.port.IsOpen(), !c.result.has_value());
+    }
+}
+
+TEST(PortConnectionTest, PortCommandReopensAfterTheDialog)
+{
+    Link l;
+    l.port.Exists(3);
+    l.connection.OpenScalePort();
+    l.testPort.Exists(1);
+    l.testPort.Exists(3);
+
+    // Cancel: the same port is closed and opened again.
+    l.RunDialog([](CommDlg& d) { d.CancelBtn()->click(); });
+    EXPECT_EQ(l.portNo, 3);
+    EXPECT_TRUE(l.port.IsOpen());
+    EXPECT_EQ(l.port.calls.back(), QStringLiteral("open 3"));
+
+    // OK after picking Com1; the main port does not exist there: logged with the command's tags.
+    l.RunDialog([](CommDlg& d) {
+        d.PortCombo()->setCurrentIndex(0);
+        Q_EMIT d.PortCombo()->activated(0);
+        d.OKBtn()->click();
+    });
+    EXPECT_EQ(l.portNo, 1);
+    EXPECT_EQ(l.Tags().filter(QStringLiteral("MainForm")),
+              (QStringList{QStringLiteral("MainForm-Set_Com 2"), QStringLiteral("MainForm-Set_Com 6")}));
+    EXPECT_EQ(l.Texts(), QStringList{kCannotOpen});
+    EXPECT_EQ(l.connection.PortState, 0);
+
+    // No usable port: the dialog's own message only, and the port stays closed.
+    Link none;
+    none.port.Exists(3);
+    none.connection.OpenScalePort();
+    none.RunDialog([](CommDlg& d) { d.CancelBtn()->click(); });
+    EXPECT_EQ(none.Texts(), QStringList{LoadText(800) + QStringLiteral("\r\n")});
+    EXPECT_EQ(none.messages.Messages()[0].iconKind, 3);
+    EXPECT_FALSE(none.port.IsOpen());
+    EXPECT_EQ(none.connection.PortState, 0);
+}
+
+TEST(PortConnectionTest, DialogListsUsablePortsAndTriesEachPick)
+{
+    Link l;
+    l.portNo = 2;
+    l.testPort.Exists(1);
+    l.testPort.Exists(2);
+    l.testPort.Script(12, {kPortAlreadyOpen, QStringLiteral("held")});
+    QStringList entries;
+    int selected = 0;
+    CommDlg dialog(l.testPort, l.log, l.messages, [](int n) { return QStringLiteral("/dev/port%1").arg(n); });
+    QTimer::singleShot(0, &dialog, [&] {
+        for (int i = 0; i < dialog.PortCombo()->count(); ++i)
+            entries << dialog.PortCombo()->itemText(i);
+        selected = dialog.SelPort;
+        // A held port is taken without a message.
+        dialog.PortCombo()->setCurrentIndex(2);
+        Q_EMIT dialog.PortCombo()->activated(2);
+        EXPECT_EQ(dialog.SelPort, 12);
+        // Com1 has gone since the list was made: 801, and the previous pick comes back.
+        l.testPort.Script(1, {8002, QStringLiteral("gone")});
+        dialog.PortCombo()->setCurrentIndex(0);
+        Q_EMIT dialog.PortCombo()->activated(0);
+        EXPECT_EQ(dialog.SelPort, 12);
+        EXPECT_EQ(dialog.PortCombo()->currentIndex(), 2);
+        dialog.OKBtn()->click();
+    });
+    int portState = 1;
+    dialog.Run(l.portNo, portState);
+
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("Com1   /dev/port1"), QStringLiteral("Com2   /dev/port2"),
+                                    QStringLiteral("Com12   /dev/port12")}));
+    EXPECT_EQ(selected, 2);
+    EXPECT_EQ(l.portNo, 12);
+    EXPECT_EQ(l.Texts(), QStringList{LoadText(801)});
+    // One line for each port that could not be tried, and one for each failed pick.
+    EXPECT_EQ(l.Tags().count(QStringLiteral("CommDlg-Form_Load 1")), 14);
+    EXPECT_EQ(l.Tags().count(QStringLiteral("CommDlg-PortCombo_Click 1")), 2);
+    EXPECT_FALSE(l.testPort.IsOpen());
+
+    // The port in use has gone: the first entry is chosen.
+    Link gone;
+    gone.portNo = 5;
+    gone.testPort.Exists(4);
+    gone.testPort.Exists(9);
+    CommDlg second(gone.testPort, gone.log, gone.messages, {});
+    QTimer::singleShot(0, &second, [&] {
+        EXPECT_EQ(second.SelPort, 4);
+        second.CancelBtn()->click();
+    });
+    portState = 1;
+    second.Run(gone.portNo, portState);
+    EXPECT_EQ(gone.portNo, 5);
+}
+
+TEST(PortConnectionTest, LostDeviceIsClosedAndLoggedOnce)
+{
+    Link l;
+    l.port.Exists(3);
+    l.connection.OpenScalePort();
+    l.port.Feed(QByteArray("\n"));
+    EXPECT_EQ(l.link.RecvState, 0);
+    l.port.Close();
+    Q_EMIT l.port.DeviceLost({8009, QStringLiteral("Resource error")});
+    EXPECT_EQ(l.Tags(), QStringList{QStringLiteral("MainForm-MSComm_OnComm 1")});
+    EXPECT_EQ(l.connection.PortState, 0);
+    EXPECT_EQ(l.link.RecvState, -1);
+    EXPECT_TRUE(l.messages.Messages().empty());
+}
+
+} // namespace
