@@ -33,11 +33,21 @@ wait_for() {
     done
 }
 
-# A display of our own: Xvfb picks a free number and writes it to the descriptor we give it.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
-XVFB_PID=$!
-wait_for 10 test -s "$WORK/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$WORK/display")"
+# A display of our own, at a random number so that tests running side by side (and their servers
+# going away) never share one. A number that is taken fails to start and the next one is tried.
+for attempt in 1 2 3 4 5 6 7 8 9 10; do
+    number=$((200 + RANDOM % 800))
+    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    if wait_for 10 bash -c "xwininfo -root -display :$number >/dev/null 2>&1"; then
+        export DISPLAY=":$number"
+        break
+    fi
+    kill "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=
+done
+[ -n "$XVFB_PID" ] || fail "Xvfb did not start"
 
 export HOME="$WORK/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_RUNTIME_DIR="$WORK/run"
