@@ -1,0 +1,96 @@
+#include "views/GraphSetDlg.h"
+
+#include "platform/TextTable.h"
+#include "platform/WindowFont.h"
+#include "store/Settings.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvel {
+
+GraphSetDlg::GraphSetDlg(Settings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings), RangeSep(LoadText(404)), m_bmiScale(new QComboBox(this)),
+      m_trend(new QComboBox(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
+      m_cancel(new QPushButton(LoadText(301), this))
+{
+    setWindowTitle(LoadText(400));
+    const QString family = ChooseFontFamily(DialogFontName(), LanguageCode(), QFontDatabase::families());
+    if (!family.isEmpty()) {
+        QFont dialogFont = font();
+        dialogFont.setFamily(family);
+        setFont(dialogFont);
+    }
+
+    m_bmiScale->addItems({QStringLiteral(" 0") + RangeSep + QStringLiteral("50"),
+                          QStringLiteral("15") + RangeSep + QStringLiteral("35")});
+    m_bmiScale->setToolTip(LoadText(1003));
+    m_trend->addItems({QStringLiteral("1"), QStringLiteral("3")});
+    m_trend->setToolTip(LoadText(1004));
+    if (settings.BmiScaleMax == 50 && settings.BmiScaleMin == 0)
+        m_bmiScale->setCurrentIndex(0);
+    else if (settings.BmiScaleMax == 35 && settings.BmiScaleMin == 15)
+        m_bmiScale->setCurrentIndex(1);
+    if (settings.TrendMonths == 3) {
+        m_trend->setCurrentIndex(1);
+    } else {
+        m_trend->setCurrentIndex(0);
+        settings.TrendMonths = 1;
+    }
+
+    auto* grid = new QGridLayout;
+    auto* bmiLabel = new QLabel(LoadText(402), this);
+    auto* trendLabel = new QLabel(LoadText(405), this);
+    grid->addWidget(bmiLabel, 0, 0);
+    grid->addWidget(m_bmiScale, 0, 1);
+    grid->addWidget(trendLabel, 1, 0);
+    grid->addWidget(m_trend, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    m_ok->setDefault(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(m_ok, &QPushButton::clicked, this, &GraphSetDlg::OKBtn_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void GraphSetDlg::OKBtn_Click()
+{
+    const QString bmi = m_bmiScale->currentText();
+    if (bmi == QStringLiteral(" 0") + RangeSep + QStringLiteral("50")) {
+        m_settings.BmiScaleMax = 50;
+        m_settings.BmiScaleMin = 0;
+    } else if (bmi == QStringLiteral("15") + RangeSep + QStringLiteral("35")) {
+        m_settings.BmiScaleMax = 35;
+        m_settings.BmiScaleMin = 15;
+    }
+    const QString span = m_trend->currentText();
+    if (span == QStringLiteral("1"))
+        m_settings.TrendMonths = 1;
+    else if (span == QStringLiteral("3"))
+        m_settings.TrendMonths = 3;
+    accept();
+}
+
+RangeChange SetGraphRange(Settings& settings, const std::function<void()>& showDialog)
+{
+    const int max = settings.BmiScaleMax;
+    const int min = settings.BmiScaleMin;
+    const int months = settings.TrendMonths;
+    showDialog();
+    RangeChange change;
+    change.span = settings.TrendMonths != months;
+    change.bmiScale = settings.BmiScaleMax != max || settings.BmiScaleMin != min;
+    return change;
+}
+
+} // namespace tarvel
