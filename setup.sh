@@ -16,11 +16,14 @@ type=${TARVEL_BUILD_TYPE:-RelWithDebInfo}
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-serialport-dev libgl-dev
+    qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 # The end-to-end tests drive the real program on a virtual X display.
 [ "$mode" = test ] && packages+=(xvfb xdotool x11-utils)
+# The installation test validates the desktop files and the man pages; CI packs the .deb with cpack,
+# whose dependency scan needs dpkg-shlibdeps and file.
+[ "$mode" = test ] && packages+=(desktop-file-utils appstream man-db dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

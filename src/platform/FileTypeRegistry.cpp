@@ -23,24 +23,6 @@ const QString kAppComment = QStringLiteral("Diary of body weight");
 
 enum class FileOutcome { Unchanged, Written, Failed };
 
-QByteArray MimeDefinition(const QString& description)
-{
-    QByteArray xml;
-    QXmlStreamWriter writer(&xml);
-    writer.setAutoFormatting(true);
-    writer.setAutoFormattingIndent(2);
-    writer.writeStartDocument();
-    writer.writeStartElement(QStringLiteral("mime-info"));
-    writer.writeDefaultNamespace(kMimeNamespace);
-    writer.writeStartElement(QStringLiteral("mime-type"));
-    writer.writeAttribute(QStringLiteral("type"), kMimeType);
-    writer.writeTextElement(QStringLiteral("comment"), description);
-    writer.writeEmptyElement(QStringLiteral("glob"));
-    writer.writeAttribute(QStringLiteral("pattern"), QStringLiteral("*.ov1"));
-    writer.writeEndDocument();
-    return xml;
-}
-
 // A desktop entry string value: backslash and the control characters a line cannot hold escaped.
 QString EscapeValue(const QString& text)
 {
@@ -67,21 +49,6 @@ QString EscapeValue(const QString& text)
     return out;
 }
 
-QByteArray DesktopEntry(const QString& executable)
-{
-    const QString entry = QStringLiteral("[Desktop Entry]\n"
-                                         "Type=Application\n"
-                                         "Name=Tarvel\n"
-                                         "Comment=%1\n"
-                                         "Exec=%2 %f\n"
-                                         "Icon=tarvel\n"
-                                         "Terminal=false\n"
-                                         "Categories=Utility;\n"
-                                         "MimeType=%3;\n")
-                              .arg(EscapeValue(kAppComment), DesktopExecArgument(executable), kMimeType);
-    return entry.toUtf8();
-}
-
 FileOutcome UpdateFile(const QString& path, const QByteArray& content)
 {
     QFile existing(path);
@@ -103,6 +70,39 @@ void RunIfInstalled(ToolRunner& tools, const QString& name, const QString& folde
 }
 
 } // namespace
+
+QByteArray MimeDefinition(const QString& description)
+{
+    QByteArray xml;
+    QXmlStreamWriter writer(&xml);
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(2);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("mime-info"));
+    writer.writeDefaultNamespace(kMimeNamespace);
+    writer.writeStartElement(QStringLiteral("mime-type"));
+    writer.writeAttribute(QStringLiteral("type"), kMimeType);
+    writer.writeTextElement(QStringLiteral("comment"), description);
+    writer.writeEmptyElement(QStringLiteral("glob"));
+    writer.writeAttribute(QStringLiteral("pattern"), QStringLiteral("*.ov1"));
+    writer.writeEndDocument();
+    return xml;
+}
+
+QByteArray DesktopEntry(const QString& executable)
+{
+    const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n"
+                                         "Name=Tarvel\n"
+                                         "Comment=%1\n"
+                                         "Exec=%2 %f\n"
+                                         "Icon=tarvel\n"
+                                         "Terminal=false\n"
+                                         "Categories=Utility;\n"
+                                         "MimeType=%3;\n")
+                              .arg(EscapeValue(kAppComment), DesktopExecArgument(executable), kMimeType);
+    return entry.toUtf8();
+}
 
 QString ProcessToolRunner::FindTool(const QString& name) const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -46,6 +47,12 @@ private:
     QString m_executable;
     QString m_description;
 };
+
+// The two files, as Install writes them per user. The build writes them once more with the same
+// description and "tarvel" as the executable for the system-wide installation, so the package and
+// the first start never disagree about the type.
+QByteArray MimeDefinition(const QString& description);
+QByteArray DesktopEntry(const QString& executable);
 
 // The executable as one argument of a desktop entry's Exec value: quoted when it holds a reserved
 // character, with the escapes the quoting and the string value need.

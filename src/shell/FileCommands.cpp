@@ -93,6 +93,7 @@ void FileCommands::ResetToEmptyDiary()
     m.page.ShowOwner();
     m.period.PeriodStart = PeriodStartFor(m.clock.Today(), m.settings.TrendMonths);
     m.period.PeriodEnd = PeriodEndFor(m.period.PeriodStart, m.settings.TrendMonths);
+    m.views.ResetWeightScale();
     m.views.Redraw();
     m.page.ShowCurrentEntry();
     m.diary.Loading = false;
@@ -116,6 +117,7 @@ bool FileCommands::ReadDiary()
     const bool read = m.file.ReadDiaryFile(m.diary, m.period, m.settings.TrendMonths);
     if (read) {
         m.page.ShowOwner();
+        m.views.ResetWeightScale();
         if (!m.diary.IsUnnamed()) {
             ShowDiaryCaption();
             UpdateRecentFiles();

@@ -13,6 +13,9 @@
 #include "shell/MainMenus.h"
 #include "shell/WebPages.h"
 #include "platform/WindowFont.h"
+#include "views/GraphSetDlg.h"
+#include "views/ListView.h"
+#include "views/TrendView.h"
 #include "views/Views.h"
 
 #include <QAction>
@@ -46,13 +49,12 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     m_commands->StopQuietTimer = [this] { m_link->StopQuietTimer(); };
     ConnectPage();
 
-    // The commands that come with the views, printing and the appearance dialog.
+    // The commands that come with printing and the appearance dialog.
     for (int index : {7})
         m_menus->mnuFileItem(index)->setEnabled(false);
-    for (int index : {1, 2})
-        m_menus->mnuSetItem(index)->setEnabled(false);
+    m_menus->mnuSetItem(2)->setEnabled(false);
     m_menus->mnuHelpItem(6)->setEnabled(false);
-    for (int button : {5, 8, 9, 11})
+    for (int button : {5, 9, 11})
         m_menus->ToolbarButton(button)->setEnabled(false);
 
     resize(800, 600);
@@ -71,7 +73,7 @@ void MainWindow::BuildTabs()
     m_tabs->setDocumentMode(false);
     m_page = new DiaryPage(m_diary, m_formats, m_services.clock, m_services.messages);
     m_page->setObjectName(QStringLiteral("ElasticD"));
-    m_views = std::make_unique<Views>(m_diary);
+    m_views = std::make_unique<Views>(m_diary, m_period, m_settings, m_formats, m_services.clock);
     m_views->ElasticL()->setObjectName(QStringLiteral("ElasticL"));
     m_views->ElasticW()->setObjectName(QStringLiteral("ElasticW"));
     m_views->ElasticB()->setObjectName(QStringLiteral("ElasticB"));
@@ -90,6 +92,16 @@ void MainWindow::ConnectPage()
     connect(m_page, &DiaryPage::ViewsNeedRedraw, this, [this] { m_views->Redraw(); });
     connect(m_page, &DiaryPage::BackupNeeded, this, [this] { m_file.WriteBackup(m_diary); });
     connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this, &MainWindow::MoveGraphPeriod);
+    connect(m_page, &DiaryPage::ListStepNeeded, this, [this](int direction) { m_views->List().StepList(direction); });
+    m_views->List().SetAskSaveEntry([this] { m_page->AskSaveEntry(); });
+    // A record opened from the list or a graph is shown on the Diary tab.
+    const auto openRecord = [this] {
+        m_page->ShowCurrentEntry();
+        m_tabs->setCurrentIndex(0);
+    };
+    connect(&m_views->List(), &ListView::RecordOpened, this, openRecord);
+    connect(&m_views->WeightView(), &TrendView::RecordOpened, this, openRecord);
+    connect(&m_views->BmiView(), &TrendView::RecordOpened, this, openRecord);
 }
 
 void MainWindow::RedrawAll()
@@ -145,9 +157,20 @@ void MainWindow::mnuFileItem_Click(int index)
 
 void MainWindow::mnuSetItem_Click(int index)
 {
-    // Range and Appearance arrive with the views and the schemes.
+    // Appearance arrives with the schemes.
     if (index == 0)
         Set_Com();
+    else if (index == 1)
+        SetGraphRange();
+}
+
+void MainWindow::SetGraphRange()
+{
+    const RangeChange change = tarvel::SetGraphRange(m_settings, [this] {
+        GraphSetDlg dialog(m_settings, this);
+        dialog.exec();
+    });
+    m_views->ApplyRange(change);
 }
 
 void MainWindow::Set_Com()
@@ -176,6 +199,7 @@ void MainWindow::Toolbar_ButtonClick(int index)
     case 2: m_commands->OpenDiary(); break;
     case 3: m_commands->SaveDiary(); break;
     case 7: Set_Com(); break;
+    case 8: SetGraphRange(); break;
     case 13: ShowHelp(false); break;
     default: break;
     }
@@ -215,6 +239,16 @@ void MainWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!m_activated)
         QMetaObject::invokeMethod(this, &MainWindow::Form_Activate, Qt::QueuedConnection);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The window keeps the proportions its graphs are drawn for, unless maximised.
+    if (m_diary.Initializing || isMinimized() || isFullScreen())
+        return;
+    if (const std::optional<QSize> wanted = m_sizer.Resized(event->size(), isMaximized()))
+        resize(*wanted);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event)

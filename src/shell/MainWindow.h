@@ -5,6 +5,7 @@
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
 #include "store/Settings.h"
+#include "views/TrendView.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -99,12 +100,15 @@ public:
     PortConnection& Port() const { return *m_port; }
     // The Port command: Setting > Port and the toolbar's port button.
     void Set_Com();
+    // The Range command: Setting > Range and the toolbar's range button.
+    void SetGraphRange();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildTabs();
@@ -128,6 +132,7 @@ private:
     DiaryFile m_file;
     bool m_commandLineFile = false;
     bool m_activated = false;
+    ElasticSizer m_sizer;
 
     QTabWidget* m_tabs = nullptr;
     DiaryPage* m_page = nullptr;

@@ -2,6 +2,9 @@
 
 #include "platform/TextTable.h"
 #include "store/Diary.h"
+#include "views/GraphSetDlg.h"
+#include "views/ListView.h"
+#include "views/TrendView.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -31,10 +34,18 @@ void ViewPanel::SetOwnerTitle(const QString& ownerName)
     m_title->setText(name + LoadText(m_suffixId));
 }
 
-Views::Views(const Diary& diary, QWidget* panelParent)
-    : m_diary(diary), m_list(new ViewPanel(209, panelParent)), m_weight(new ViewPanel(210, panelParent)),
-      m_bmi(new ViewPanel(211, panelParent))
+Views::Views(Diary& diary, GraphPeriod& period, const Settings& settings, const LocaleFormats& formats,
+             const Clock& clock)
+    : m_list(new ViewPanel(209)), m_weight(new ViewPanel(210)), m_bmi(new ViewPanel(211)),
+      m_listView(new ListView(diary, formats, clock)),
+      m_weightView(new TrendView(TrendView::Kind::Weight, diary, period, settings, formats, clock)),
+      m_bmiView(new TrendView(TrendView::Kind::Bmi, diary, period, settings, formats, clock))
 {
+    m_list->Body()->addWidget(m_listView);
+    m_listView->WatchTitleLabel(m_list->TitleLabel());
+    m_weight->Body()->addWidget(m_weightView);
+    m_bmi->Body()->addWidget(m_bmiView);
+    TrendView::LinkPeriod(*m_weightView, *m_bmiView);
 }
 
 void Views::SetOwnerTitles(const QString& ownerName)
@@ -51,13 +62,53 @@ void Views::Redraw()
     ComputeGraphGeometry();
     DrawWeightGraph();
     DrawBmiGraph();
+    m_weightView->UpdateGraphPagingButtons();
+    m_bmiView->UpdateGraphPagingButtons();
 }
 
-// The list and the graphs are not built yet: their panels show only the titles.
-void Views::ClearViews() {}
-void Views::FillListGrid() {}
-void Views::ComputeGraphGeometry() {}
-void Views::DrawWeightGraph() {}
-void Views::DrawBmiGraph() {}
+void Views::ClearViews()
+{
+    m_listView->ClearListGrid();
+    m_weightView->ClearGraph();
+    m_bmiView->ClearGraph();
+}
+
+void Views::FillListGrid()
+{
+    m_listView->FillListGrid();
+}
+
+void Views::ComputeGraphGeometry()
+{
+    m_weightView->ComputeGraphGeometry();
+    m_bmiView->ComputeGraphGeometry();
+}
+
+void Views::DrawWeightGraph()
+{
+    m_weightView->DrawGraph();
+}
+
+void Views::DrawBmiGraph()
+{
+    m_bmiView->DrawGraph();
+}
+
+void Views::ResetWeightScale()
+{
+    m_weightView->ResetWeightScale();
+}
+
+void Views::ApplyRange(const RangeChange& change)
+{
+    if (change.span) {
+        m_weightView->ResetGraphPeriod();
+        m_weightView->UpdateGraphPagingButtons();
+        m_bmiView->UpdateGraphPagingButtons();
+        m_weightView->Redraw();
+    }
+    if (change.span || change.bmiScale)
+        m_bmiView->Redraw();
+}
 
 } // namespace tarvel

@@ -31,16 +31,28 @@ private:
     QVBoxLayout* m_body;
 };
 
+class ListView;
+class TrendView;
+class Clock;
+class LocaleFormats;
+struct GraphPeriod;
+struct RangeChange;
+struct Settings;
+
 // The three views of the diary that the window rebuilds after every change of the records, in a
 // fixed order: cleared, the list filled, the graph geometry computed, the weight graph and then
-// the BMI graph drawn. The list and the graphs themselves plug in here.
+// the BMI graph drawn.
 class Views {
 public:
-    explicit Views(const Diary& diary, QWidget* panelParent = nullptr);
+    Views(Diary& diary, GraphPeriod& period, const Settings& settings, const LocaleFormats& formats,
+          const Clock& clock);
 
     ViewPanel* ElasticL() const { return m_list; }
     ViewPanel* ElasticW() const { return m_weight; }
     ViewPanel* ElasticB() const { return m_bmi; }
+    ListView& List() const { return *m_listView; }
+    TrendView& WeightView() const { return *m_weightView; }
+    TrendView& BmiView() const { return *m_bmiView; }
 
     void SetOwnerTitles(const QString& ownerName);
 
@@ -52,12 +64,19 @@ public:
     void ComputeGraphGeometry();
     void DrawWeightGraph();
     void DrawBmiGraph();
+    // The weight graph's vertical scale back to its start (a diary read, New, Close).
+    void ResetWeightScale();
+    // After the Range command: a new span chooses the period anew and redraws both graphs, a new
+    // BMI scale redraws the BMI graph.
+    void ApplyRange(const RangeChange& change);
 
 private:
-    const Diary& m_diary;
     ViewPanel* m_list;
     ViewPanel* m_weight;
     ViewPanel* m_bmi;
+    ListView* m_listView;
+    TrendView* m_weightView;
+    TrendView* m_bmiView;
 };
 
 } // namespace tarvel

@@ -16,6 +16,7 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
+#include "views/ListView.h"
 #include "views/Views.h"
 
 #include <QAction>
@@ -166,11 +167,12 @@ TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
     for (int i = 8; i <= 11; ++i)
         EXPECT_FALSE(m.mnuFileItem(i)->isVisible()) << i;
 
-    for (QAction* off : {m.mnuFileItem(7), m.mnuSetItem(1), m.mnuSetItem(2), m.mnuHelpItem(6),
-                         m.ToolbarButton(5), m.ToolbarButton(8), m.ToolbarButton(9), m.ToolbarButton(11)})
+    for (QAction* off : {m.mnuFileItem(7), m.mnuSetItem(2), m.mnuHelpItem(6), m.ToolbarButton(5),
+                         m.ToolbarButton(9), m.ToolbarButton(11)})
         EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
-    for (QAction* on : {m.mnuFileItem(0), m.mnuFileItem(1), m.mnuFileItem(4), m.mnuSetItem(0), m.mnuHelpItem(0),
-                        m.ToolbarButton(1), m.ToolbarButton(3), m.ToolbarButton(7), m.ToolbarButton(13)})
+    for (QAction* on : {m.mnuFileItem(0), m.mnuFileItem(1), m.mnuFileItem(4), m.mnuSetItem(0), m.mnuSetItem(1),
+                        m.mnuHelpItem(0), m.ToolbarButton(1), m.ToolbarButton(3), m.ToolbarButton(7),
+                        m.ToolbarButton(8), m.ToolbarButton(13)})
         EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
 
     // The scale's port was opened at start-up.
@@ -568,6 +570,30 @@ TEST(MainWindowTest, ScaleWeightGoesIntoTheNewDay)
     s.File(0);
     s.scalePort.Feed("\nST,+066.20kg\r\n");
     EXPECT_EQ(s.Page().WeightInput(0)->text(), U("66.20"));
+}
+
+TEST(MainWindowTest, ViewsShowTheDiaryAndOpenADayOnTheDiaryTab)
+{
+    Shell s;
+    const QString bea = s.temp.File(U("bea.ov1"));
+    QFile file(bea);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kBeaDiary);
+    file.close();
+    MainWindow& w = s.Start(bea);
+
+    ListView& list = w.ViewSet().List();
+    EXPECT_EQ(list.ShownRecord(1), 1);
+    EXPECT_EQ(w.ViewSet().ElasticL()->TitleLabel()->text(), U("Bea 's data list"));
+    // The period follows the diary's latest day, so the weight graph shows its marker.
+    EXPECT_EQ(w.Period().PeriodStart, QDate(2004, 5, 1));
+
+    s.Page().NewEntry();
+    w.MainTab()->setCurrentIndex(1);
+    s.State().CurrentIndex = 1;
+    Q_EMIT list.RecordOpened();
+    EXPECT_EQ(w.MainTab()->currentIndex(), 0);
+    EXPECT_EQ(s.Page().DateInput()->text(), U("2004/5/6"));
 }
 
 } // namespace

@@ -1,0 +1,509 @@
+#include "views/ListView.h"
+
+#include "entry/PictureButton.h"
+#include "platform/Clock.h"
+#include "platform/LocaleFormats.h"
+#include "platform/TextTable.h"
+#include "store/Diary.h"
+#include "store/DiaryText.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace tarvel {
+
+namespace {
+
+constexpr int kRows = 7;
+constexpr int kMemoRow = 6;
+constexpr int kMaxShown = 5;
+// The grid is sized so that eleven columns and seven rows fill it: the field names and five records.
+constexpr int kGridColumns = 11;
+
+// Press-and-hold timing of the paging buttons, in milliseconds.
+constexpr int kHoldDelay = 500;
+constexpr int kRepeatSlow = 200;
+constexpr int kRepeatMedium = 100;
+constexpr int kRepeatFast = 20;
+constexpr qint64 kMediumAfter = 2000;
+constexpr qint64 kFastAfter = 5000;
+
+// Background of rows 1..6 of the record columns, two rows per band.
+QColor BandColour(int row)
+{
+    if (row <= 2)
+        return {230, 255, 242};
+    if (row <= 4)
+        return {240, 240, 255};
+    return {255, 255, 223};
+}
+
+} // namespace
+
+ListView::ListView(Diary& diary, const LocaleFormats& formats, const Clock& clock, QWidget* parent)
+    : QWidget(parent), m_diary(diary), m_formats(formats), m_clock(clock), m_dark(255, 207, 164),
+      m_accent(255, 188, 117)
+{
+    BuildControls();
+    m_holdTimer.setSingleShot(true);
+    connect(&m_holdTimer, &QTimer::timeout, this, &ListView::HoldTick);
+    FillListGrid();
+}
+
+void ListView::BuildControls()
+{
+    // The view stands for the tab's panel: a click on it takes the focus from the memo box.
+    setFocusPolicy(Qt::ClickFocus);
+
+    ListGrid = new QTableWidget(kRows, 3, this);
+    ListGrid->horizontalHeader()->hide();
+    ListGrid->verticalHeader()->hide();
+    for (QHeaderView* header : {ListGrid->horizontalHeader(), ListGrid->verticalHeader()}) {
+        header->setMinimumSectionSize(1);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    ListGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Nothing in the grid is selected or edited; its mouse events are handled here.
+    ListGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    ListGrid->setFocusPolicy(Qt::NoFocus);
+    ListGrid->setWordWrap(true);
+    ListGrid->viewport()->setMouseTracking(true);
+    ListGrid->viewport()->installEventFilter(this);
+
+    FrontListImg = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
+    NextListImg = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
+    connect(FrontListImg, &PictureButton::Pressed, this, [this] { PressPaging(-1); });
+    connect(FrontListImg, &PictureButton::Released, this, [this] { ReleasePaging(-1); });
+    connect(NextListImg, &PictureButton::Pressed, this, [this] { PressPaging(+1); });
+    connect(NextListImg, &PictureButton::Released, this, [this] { ReleasePaging(+1); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ListGrid, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(FrontListImg);
+    buttons->addStretch(1);
+    buttons->addWidget(NextListImg);
+    layout->addLayout(buttons);
+
+    // Laid over the list, outside the layout; shown by a click on a memo cell.
+    ViewMemo = new QPlainTextEdit(this);
+    ViewMemo->setReadOnly(true);
+    ViewMemo->hide();
+    ViewMemo->installEventFilter(this);
+}
+
+void ListView::SetAskSaveEntry(std::function<void()> askSaveEntry)
+{
+    m_askSaveEntry = std::move(askSaveEntry);
+}
+
+void ListView::SetListColours(const QColor& dark, const QColor& accent)
+{
+    m_dark = dark;
+    m_accent = accent;
+    ColourRecordColumns();
+    ListHoverPair = 0;
+    ListHoverRow = -1;
+}
+
+void ListView::WatchTitleLabel(QWidget* label)
+{
+    if (m_titleLabel)
+        m_titleLabel->removeEventFilter(this);
+    m_titleLabel = label;
+    if (label)
+        label->installEventFilter(this);
+}
+
+void ListView::NormalizeWindow()
+{
+    const int newEntry = std::max(1, m_diary.NewEntryIndex);
+    m_diary.ListLast = std::clamp(m_diary.ListLast, 1, newEntry);
+    m_diary.ListFirst = std::max(1, m_diary.ListLast - (kMaxShown - 1));
+}
+
+void ListView::FillListGrid()
+{
+    NormalizeWindow();
+    const int shown = m_diary.ListLast - m_diary.ListFirst + 1;
+    ListGrid->setUpdatesEnabled(false);
+    ListGrid->clearSpans();
+    ListGrid->setColumnCount(1 + 2 * shown);
+
+    const std::array<QString, kRows> fieldNames = {QString(),     LoadText(213), QString(),
+                                                   LoadText(214), LoadText(216), QStringLiteral("BMI"),
+                                                   LoadText(221)};
+    for (int row = 0; row < kRows; ++row) {
+        SetCell(row, 0, fieldNames[static_cast<std::size_t>(row)]);
+        ListGrid->item(row, 0)->setTextAlignment(Qt::AlignCenter);
+    }
+    for (int position = 1; position <= shown; ++position)
+        FillRecordColumns(position, m_diary.ListFirst + position - 1);
+
+    ColourRecordColumns();
+    ListHoverPair = 0;
+    ListHoverRow = -1;
+    SizeGridCells();
+    UpdateListPagingButtons();
+    ListGrid->setUpdatesEnabled(true);
+}
+
+void ListView::FillRecordColumns(int pagePosition, int record)
+{
+    // Texts of rows 1..6 per slot; a record whose date cannot be read shows its number only.
+    std::array<std::array<QString, kRows>, 2> texts{};
+    if (record >= 1 && record < m_diary.NewEntryIndex && record <= m_diary.Records.Count()) {
+        const DayRecord& day = m_diary.Records.Item(record);
+        const std::optional<DateTimeValue> date = m_formats.ParseDateTimeText(day.Date);
+        if (date && date->date.isValid()) {
+            for (std::size_t s = 0; s < 2; ++s) {
+                const Measurement& stored = day.Slot[s];
+                auto& slot = texts[s];
+                slot[1] = m_formats.FormatDate(date->date, m_formats.ShortDateFormat);
+                slot[2] = QStringLiteral("(%1)").arg(s + 1);
+                // A time that cannot be read is shown as stored rather than hidden.
+                slot[3] = stored.Time;
+                if (!stored.Time.isEmpty()) {
+                    const std::optional<DateTimeValue> time = m_formats.ParseDateTimeText(stored.Time);
+                    if (time && time->time.isValid())
+                        slot[3] = m_formats.FormatTime(time->time, m_formats.ShortTimeFormat);
+                }
+                slot[4] = stored.Weight;
+                slot[5] = stored.Bmi;
+                slot[6] = ReplaceText(stored.Memo, QLatin1String(kLineBreakMarker), QStringLiteral("\n"));
+            }
+        }
+    }
+
+    const int first = 2 * pagePosition - 1;
+    for (int s = 0; s < 2; ++s) {
+        const int column = first + s;
+        const auto& slot = texts[static_cast<std::size_t>(s)];
+        SetCell(0, column, QString::number(record));
+        for (int row = 1; row < kRows; ++row)
+            SetCell(row, column, slot[static_cast<std::size_t>(row)]);
+        for (int row = 0; row < kRows; ++row) {
+            ListGrid->item(row, column)
+                ->setTextAlignment(row == kMemoRow ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        }
+    }
+    // The number and the date stand in both columns of the record; they show once across them.
+    ListGrid->setSpan(0, first, 1, 2);
+    ListGrid->setSpan(1, first, 1, 2);
+}
+
+void ListView::SetCell(int row, int column, const QString& text)
+{
+    QTableWidgetItem* item = ListGrid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setFlags(Qt::ItemIsEnabled);
+        ListGrid->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+void ListView::ClearListGrid()
+{
+    ListGrid->clearContents();
+    ListGrid->clearSpans();
+}
+
+void ListView::ColourRecordColumns()
+{
+    for (int column = 0; column < ListGrid->columnCount(); ++column) {
+        for (int row = 0; row < kRows; ++row) {
+            if (QTableWidgetItem* item = ListGrid->item(row, column))
+                item->setBackground(row == 0 || column == 0 ? m_dark : BandColour(row));
+        }
+    }
+}
+
+void ListView::ColourRecordNumbers(int accentPair)
+{
+    for (int column = 0; column < ListGrid->columnCount(); ++column) {
+        if (QTableWidgetItem* item = ListGrid->item(0, column)) {
+            const bool accent = column >= 1 && (column + 1) / 2 == accentPair;
+            item->setBackground(accent ? m_accent : m_dark);
+        }
+    }
+}
+
+void ListView::SizeGridCells()
+{
+    const QSize area = ListGrid->viewport()->size();
+    const int width = std::max(1, area.width() / kGridColumns);
+    const int height = std::max(1, area.height() / kRows);
+    for (int column = 0; column < ListGrid->columnCount(); ++column)
+        ListGrid->setColumnWidth(column, width);
+    for (int row = 0; row < kRows; ++row)
+        ListGrid->setRowHeight(row, height);
+}
+
+int ListView::ShownRecord(int pagePosition) const
+{
+    const int column = 2 * pagePosition - 1;
+    if (pagePosition < 1 || column >= ListGrid->columnCount())
+        return 0;
+    const QTableWidgetItem* item = ListGrid->item(0, column);
+    return item ? item->text().toInt() : 0;
+}
+
+int ListView::ShownRecordCount() const
+{
+    int count = 0;
+    while (ShownRecord(count + 1) != 0)
+        ++count;
+    return count;
+}
+
+void ListView::UpdateListPagingButtons()
+{
+    FrontListImg->setEnabled(!WindowAtEnd(-1));
+    NextListImg->setEnabled(!WindowAtEnd(+1));
+}
+
+bool ListView::WindowAtEnd(int direction) const
+{
+    const int count = ShownRecordCount();
+    if (count == 0)
+        return true;
+    if (direction < 0)
+        return ShownRecord(1) == 1;
+    return ShownRecord(count) == m_diary.NewEntryIndex;
+}
+
+void ListView::MoveWindow(int direction)
+{
+    if (direction < 0) {
+        --m_diary.ListFirst;
+        --m_diary.ListLast;
+        if (m_diary.ListFirst < 1) {
+            m_diary.ListFirst = 1;
+            m_diary.ListLast = std::min(kMaxShown, m_diary.NewEntryIndex);
+        }
+    } else if (direction > 0) {
+        ++m_diary.ListFirst;
+        ++m_diary.ListLast;
+        if (m_diary.ListLast > m_diary.NewEntryIndex) {
+            m_diary.ListLast = m_diary.NewEntryIndex;
+            m_diary.ListFirst = std::max(1, m_diary.ListLast - (kMaxShown - 1));
+        }
+    }
+    ClearListGrid();
+    FillListGrid();
+}
+
+void ListView::StepList(int direction)
+{
+    if (direction == 0)
+        return;
+    ViewMemo->hide();
+    MoveWindow(direction);
+}
+
+void ListView::ListStepBack()
+{
+    if (m_askSaveEntry)
+        m_askSaveEntry();
+    ViewMemo->hide();
+    MoveWindow(-1);
+}
+
+void ListView::ListStepForward()
+{
+    if (m_askSaveEntry)
+        m_askSaveEntry();
+    ViewMemo->hide();
+    MoveWindow(+1);
+}
+
+// A click shorter than the hold delay moves one record, on the release. Held longer, the window
+// moves at once and then repeatedly until the release or the end of the diary.
+void ListView::PressPaging(int direction)
+{
+    m_holdDirection = direction;
+    HoldState = 1;
+    m_holdInterval = kRepeatSlow;
+    m_holdTimer.start(kHoldDelay);
+}
+
+void ListView::ReleasePaging(int direction)
+{
+    m_holdTimer.stop();
+    const int state = std::exchange(HoldState, 0);
+    m_holdDirection = 0;
+    if (state == 2)
+        return;
+    if (direction < 0)
+        ListStepBack();
+    else
+        ListStepForward();
+}
+
+void ListView::HoldTick()
+{
+    if (m_holdDirection == 0)
+        return;
+    if (HoldState == 1) {
+        HoldState = 2;
+        m_holdStart = m_clock.Now();
+    }
+    // At the end the repetition stops; HoldState stays 2, so the release adds no step either.
+    if (WindowAtEnd(m_holdDirection))
+        return;
+    if (m_holdDirection < 0)
+        ListStepBack();
+    else
+        ListStepForward();
+    // The step may have asked a question, which ends the hold (see event()).
+    if (m_holdDirection == 0 || HoldState != 2)
+        return;
+    // The wait runs from the end of the step; a faster pace applies from the wait after next.
+    const int wait = m_holdInterval;
+    const qint64 held = m_holdStart.msecsTo(m_clock.Now());
+    if (m_holdInterval == kRepeatSlow && held > kMediumAfter)
+        m_holdInterval = kRepeatMedium;
+    else if (m_holdInterval == kRepeatMedium && held > kFastAfter)
+        m_holdInterval = kRepeatFast;
+    m_holdTimer.start(wait);
+}
+
+void ListView::EndHold()
+{
+    m_holdTimer.stop();
+    m_holdDirection = 0;
+    if (HoldState != 0)
+        HoldState = 2;
+}
+
+bool ListView::event(QEvent* event)
+{
+    // When the window loses activation during a hold (a save question opened by a step, or the user
+    // switched away) or the list is hidden, the button's release may never arrive: end the
+    // repetition now, and let a release that does arrive add no step.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::WindowDeactivate || type == QEvent::Hide) && HoldState != 0)
+        EndHold();
+    return QWidget::event(event);
+}
+
+void ListView::HighlightListRecord(const QPoint& pos)
+{
+    const int row = ListGrid->rowAt(pos.y());
+    const int column = ListGrid->columnAt(pos.x());
+    const int pair = column >= 1 ? (column + 1) / 2 : 0;
+    if (pair == ListHoverPair && row == ListHoverRow)
+        return;
+    ListHoverPair = pair;
+    ListHoverRow = row;
+    ColourRecordNumbers(row == 0 ? pair : 0);
+}
+
+void ListView::OpenRecordAt(const QPoint& pos)
+{
+    const int column = ListGrid->columnAt(pos.x());
+    if (ListGrid->rowAt(pos.y()) != 0 || column < 1)
+        return;
+    const QTableWidgetItem* item = ListGrid->item(0, column);
+    const int record = item ? item->text().toInt() : 0;
+    if (record < 1 || record > m_diary.NewEntryIndex)
+        return;
+    m_diary.CurrentIndex = record;
+    ColourRecordNumbers(0);
+    ListHoverPair = 0;
+    ListHoverRow = -1;
+    Q_EMIT RecordOpened();
+}
+
+void ListView::ShowMemoAt(const QPoint& pos)
+{
+    if (ViewMemo->isVisible())
+        return;
+    const int column = ListGrid->columnAt(pos.x());
+    if (ListGrid->rowAt(pos.y()) != kMemoRow || column < 1)
+        return;
+    const QTableWidgetItem* item = ListGrid->item(kMemoRow, column);
+    const QString memo = item ? item->text() : QString();
+    if (memo.isEmpty()) {
+        setFocus(Qt::MouseFocusReason);
+        return;
+    }
+    ViewMemo->setPlainText(memo);
+    PlaceMemo(ListGrid->viewport()->mapTo(this, pos).x());
+    ViewMemo->show();
+    ViewMemo->raise();
+    ViewMemo->setFocus(Qt::MouseFocusReason);
+}
+
+void ListView::PlaceMemo(int left)
+{
+    // At the bottom of the view, starting at the click but kept inside the view's right edge.
+    const int width = std::min(this->width(), std::max(200, this->width() / 3));
+    const int height = std::min(this->height(), std::max(100, this->height() * 2 / 5));
+    left = std::clamp(left, 0, this->width() - width);
+    ViewMemo->setGeometry(left, this->height() - height, width, height);
+}
+
+void ListView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (ViewMemo->isVisible())
+        PlaceMemo(ViewMemo->x());
+}
+
+bool ListView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ListGrid->viewport()) {
+        switch (event->type()) {
+        case QEvent::Resize:
+            SizeGridCells();
+            break;
+        case QEvent::MouseMove:
+            HighlightListRecord(static_cast<QMouseEvent*>(event)->position().toPoint());
+            break;
+        case QEvent::Leave:
+            ListHoverPair = 0;
+            ListHoverRow = -1;
+            ColourRecordNumbers(0);
+            break;
+        case QEvent::MouseButtonPress:
+            // A click anywhere on the list takes the focus from the memo box, which hides it.
+            setFocus(Qt::MouseFocusReason);
+            HighlightListRecord(static_cast<QMouseEvent*>(event)->position().toPoint());
+            return true;
+        case QEvent::MouseButtonDblClick:
+            OpenRecordAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            return true;
+        case QEvent::MouseButtonRelease:
+            ShowMemoAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            return true;
+        default:
+            break;
+        }
+    } else if (watched == ViewMemo && event->type() == QEvent::FocusOut) {
+        // Switching to another program or opening the box's own menu keeps it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            ViewMemo->hide();
+    } else if (watched == m_titleLabel && event->type() == QEvent::MouseButtonPress) {
+        setFocus(Qt::MouseFocusReason);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tarvel

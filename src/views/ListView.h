@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QColor>
+#include <QDateTime>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class QPlainTextEdit;
+class QTableWidget;
+
+namespace tarvel {
+
+class Clock;
+class LocaleFormats;
+class PictureButton;
+struct Diary;
+
+// The List tab's data list: a window of up to five consecutive records (ListFirst..ListLast of the
+// diary) side by side in a transposed grid, two columns per record (morning and night slot) and one
+// row per field, with row 0 holding the record numbers and column 0 the field names. Two paging
+// buttons move the window one record (holding repeats, faster the longer it is held); double-clicking
+// a record number opens that record; pointing at a record number highlights it; clicking a memo cell
+// shows the whole memo in a read-only box over the list until it loses the focus. The view reads the
+// diary and moves only its record window and, when a record is opened, CurrentIndex.
+class ListView : public QWidget {
+    Q_OBJECT
+
+public:
+    // The clock times the press-and-hold repetition of the paging buttons.
+    ListView(Diary& diary, const LocaleFormats& formats, const Clock& clock, QWidget* parent = nullptr);
+
+    // Run before every paging step: the Diary page's question whether to save its edits.
+    void SetAskSaveEntry(std::function<void()> askSaveEntry);
+    // The List tab's colours: the record numbers and field names take dark, the record number under
+    // the pointer takes accent.
+    void SetListColours(const QColor& dark, const QColor& accent);
+    // A click on this label (the tab's title) takes the focus to the list, which hides the memo box.
+    void WatchTitleLabel(QWidget* label);
+
+    // Fills the grid for the record window. The window is first brought into shape: ListLast within
+    // 1..NewEntryIndex and ListFirst = ListLast - 4, at least 1, so it always ends at ListLast and
+    // never shows a record number past the blank new-entry record.
+    void FillListGrid();
+    // Empties every cell.
+    void ClearListGrid();
+    // Moves the window one record back (direction < 0) or forward (> 0) without asking to save; for
+    // the Diary page when Previous or Next data leaves the window.
+    void StepList(int direction);
+    // The paging steps of the buttons: ask to save, hide the memo, move the window, refill.
+    void ListStepBack();
+    void ListStepForward();
+
+    // The record number shown at page position 1..5, or 0 when the grid shows none there.
+    int ShownRecord(int pagePosition) const;
+    // How many records (the blank new-entry record included) the grid shows.
+    int ShownRecordCount() const;
+
+    // HoldState of the paging buttons: 0 idle, 1 pressed and the repeat delay runs, 2 repeating.
+    int HoldStateValue() const { return HoldState; }
+
+    // Controls, for the main window and tests.
+    QTableWidget* Grid() const { return ListGrid; }
+    QPlainTextEdit* MemoBox() const { return ViewMemo; }
+    PictureButton* BackButton() const { return FrontListImg; }
+    PictureButton* ForwardButton() const { return NextListImg; }
+    // The single-shot timer of the press-and-hold repetition.
+    QTimer* HoldTimer() { return &m_holdTimer; }
+
+Q_SIGNALS:
+    // CurrentIndex was set to a record double-clicked in the grid: show it on the Diary tab.
+    void RecordOpened();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildControls();
+    // Moves the window one record; the ends hold it in place.
+    void MoveWindow(int direction);
+    void NormalizeWindow();
+    void FillRecordColumns(int pagePosition, int record);
+    void ColourRecordColumns();
+    void UpdateListPagingButtons();
+    void SizeGridCells();
+
+    // Press-and-hold of a paging button; direction -1 back, +1 forward.
+    void PressPaging(int direction);
+    void ReleasePaging(int direction);
+    void HoldTick();
+    void EndHold();
+    bool WindowAtEnd(int direction) const;
+
+    void HighlightListRecord(const QPoint& pos);
+    void ColourRecordNumbers(int accentPair);
+    void OpenRecordAt(const QPoint& pos);
+    void ShowMemoAt(const QPoint& pos);
+    void PlaceMemo(int left);
+    void SetCell(int row, int column, const QString& text);
+
+    Diary& m_diary;
+    const LocaleFormats& m_formats;
+    const Clock& m_clock;
+    std::function<void()> m_askSaveEntry;
+    QColor m_dark;
+    QColor m_accent;
+    QWidget* m_titleLabel = nullptr;
+
+    QTableWidget* ListGrid = nullptr;
+    QPlainTextEdit* ViewMemo = nullptr;
+    PictureButton* FrontListImg = nullptr;
+    PictureButton* NextListImg = nullptr;
+
+    // The page position (1..5) and row (0..6) under the pointer at the last highlight update.
+    int ListHoverPair = 0;
+    int ListHoverRow = -1;
+
+    int HoldState = 0;
+    // The button held (-1 back, +1 forward), 0 when the repetition was ended without a release.
+    int m_holdDirection = 0;
+    int m_holdInterval = 200; // ms between repeated steps
+    QDateTime m_holdStart;    // when the repeating began
+    QTimer m_holdTimer;
+};
+
+} // namespace tarvel

@@ -1,0 +1,408 @@
+#include "views/TrendView.h"
+
+#include "entry/PictureButton.h"
+#include "platform/Clock.h"
+#include "platform/LocaleFormats.h"
+#include "platform/TextTable.h"
+#include "store/Diary.h"
+#include "store/Settings.h"
+
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <memory>
+
+namespace tarvel {
+
+// ---------------------------------------------------------------------------------------------
+// HoldRepeat
+
+namespace {
+constexpr int kFirstDelayMs = 500;
+constexpr int kSlowMs = 200;
+constexpr int kMediumMs = 100;
+constexpr int kFastMs = 20;
+} // namespace
+
+HoldRepeat::HoldRepeat(QObject* parent) : QObject(parent)
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &HoldRepeat::Tick);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    m_now = [clock] { return clock->elapsed(); };
+}
+
+void HoldRepeat::Press(std::function<void()> step)
+{
+    m_step = std::move(step);
+    m_holdState = 1;
+    m_stopped = false;
+    m_interval = kSlowMs;
+    m_timer.start(kFirstDelayMs);
+}
+
+void HoldRepeat::Release()
+{
+    const int was = m_holdState;
+    m_holdState = 0;
+    m_timer.stop();
+    // A click ends before the repetition began: its one step is taken now.
+    if (was != 2 && m_step)
+        m_step();
+}
+
+void HoldRepeat::Stop()
+{
+    if (m_holdState == 0)
+        return;
+    m_holdState = 2; // the release that follows adds no step
+    m_stopped = true;
+    m_timer.stop();
+}
+
+void HoldRepeat::Tick()
+{
+    if (m_holdState == 0 || m_stopped || !m_step)
+        return;
+    if (m_holdState == 1) {
+        m_holdState = 2;
+        m_t0 = m_now();
+    }
+    m_step();
+    if (m_holdState != 2 || m_stopped)
+        return;
+    // The wait is measured from the end of the step; the speed-up applies from the next one.
+    const int wait = m_interval;
+    const qint64 now = m_now();
+    if (m_interval == kSlowMs && now > m_t0 + 2000)
+        m_interval = kMediumMs;
+    else if (m_interval == kMediumMs && now > m_t0 + 5000)
+        m_interval = kFastMs;
+    m_timer.start(wait);
+}
+
+// ---------------------------------------------------------------------------------------------
+// GraphSurface
+
+GraphSurface::GraphSurface(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMinimumSize(120, 90);
+}
+
+void GraphSurface::SetImage(QImage image)
+{
+    m_image = std::move(image);
+    update();
+}
+
+void GraphSurface::Clear()
+{
+    m_image = QImage();
+    update();
+}
+
+void GraphSurface::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!m_image.isNull())
+        painter.drawImage(QPointF(0, 0), m_image);
+}
+
+void GraphSurface::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Q_EMIT Resized();
+}
+
+void GraphSurface::mouseMoveEvent(QMouseEvent* event)
+{
+    Q_EMIT MouseMoved(event->position());
+}
+
+void GraphSurface::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    Q_EMIT Left();
+}
+
+void GraphSurface::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    Q_EMIT DoubleClicked();
+}
+
+void GraphSurface::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    Q_EMIT ButtonReleased(event->position());
+}
+
+// ---------------------------------------------------------------------------------------------
+// TrendView
+
+TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Settings& settings,
+                     const LocaleFormats& formats, const Clock& clock, QWidget* parent)
+    : QWidget(parent), m_kind(kind), m_diary(diary), m_period(period), m_settings(settings),
+      m_formats(formats), m_clock(clock)
+{
+    const bool weight = kind == Kind::Weight;
+    m_surface = new GraphSurface(this);
+    m_surface->setObjectName(weight ? QStringLiteral("WeightGraph") : QStringLiteral("BmiGraph"));
+    m_front = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
+    m_front->setObjectName(weight ? QStringLiteral("FrontWeightImg") : QStringLiteral("FrontBmiImg"));
+    m_next = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
+    m_next->setObjectName(weight ? QStringLiteral("NextWeightImg") : QStringLiteral("NextBmiImg"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_front);
+    buttons->addStretch(1);
+    if (weight) {
+        // The zoom captions are signs, not words: the text table has no entry for them.
+        m_plus = new PictureButton(QStringLiteral("+"), PictureButton::Kind::Wide, this);
+        m_plus->setObjectName(QStringLiteral("PlusLabel"));
+        m_minus = new PictureButton(QStringLiteral("-"), PictureButton::Kind::Wide, this);
+        m_minus->setObjectName(QStringLiteral("MinusLabel"));
+        QFont zoomFont = m_plus->font();
+        zoomFont.setPointSizeF(zoomFont.pointSizeF() * 1.5);
+        zoomFont.setBold(true);
+        m_plus->setFont(zoomFont);
+        m_minus->setFont(zoomFont);
+        buttons->addWidget(m_plus);
+        buttons->addWidget(m_minus);
+        buttons->addStretch(1);
+        connect(m_plus, &PictureButton::Released, this, [this] { ZoomWeightGraph(1); });
+        connect(m_minus, &PictureButton::Released, this, [this] { ZoomWeightGraph(0); });
+    }
+    buttons->addWidget(m_next);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_surface, 1);
+    layout->addLayout(buttons);
+
+    // Holding a paging button repeats its step; one that becomes disabled under the hold ends it.
+    const auto holdStep = [this](int direction) {
+        Page(direction);
+        if (!(direction == 1 ? m_next : m_front)->isEnabled())
+            m_hold.Stop();
+    };
+    connect(m_front, &PictureButton::Pressed, this,
+            [this, holdStep] { m_hold.Press([holdStep] { holdStep(0); }); });
+    connect(m_next, &PictureButton::Pressed, this,
+            [this, holdStep] { m_hold.Press([holdStep] { holdStep(1); }); });
+    connect(m_front, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
+    connect(m_next, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
+
+    connect(m_surface, &GraphSurface::Resized, this, &TrendView::Redraw);
+    connect(m_surface, &GraphSurface::MouseMoved, this, &TrendView::MouseMoved);
+    connect(m_surface, &GraphSurface::Left, this, [this] {
+        UpdatePointer(-1, m_hoverDay);
+        m_hoverDay = -1;
+    });
+    connect(m_surface, &GraphSurface::DoubleClicked, this, [this] { m_doubleClicked = true; });
+    connect(m_surface, &GraphSurface::ButtonReleased, this, [this](QPointF position) {
+        if (m_doubleClicked)
+            OpenDayAt(position);
+        m_doubleClicked = false;
+    });
+}
+
+void TrendView::LinkPeriod(TrendView& first, TrendView& second)
+{
+    connect(&first, &TrendView::PeriodPaged, &second, [&second] { second.FollowPaging(); });
+    connect(&second, &TrendView::PeriodPaged, &first, [&first] { first.FollowPaging(); });
+}
+
+double TrendView::Dpi() const
+{
+    return m_surface->logicalDpiX();
+}
+
+double TrendView::ToTwips(double pixels) const
+{
+    return pixels * kTwipsPerInch / Dpi();
+}
+
+void TrendView::ClearGraph()
+{
+    m_surface->Clear();
+}
+
+void TrendView::ComputeGraphGeometry()
+{
+    const double dpi = Dpi();
+    const QSize graph(PixelsToTwips(m_surface->width(), dpi), PixelsToTwips(m_surface->height(), dpi));
+    // Each view lays out its own picture; the two tabs give their graphs the same size.
+    m_geometry = tarvel::ComputeGraphGeometry(PixelsToTwips(window()->width(), dpi), graph, graph);
+}
+
+void TrendView::DrawGraph()
+{
+    const bool hasData = !m_diary.Records.IsEmpty();
+    if (m_plus) {
+        m_plus->setEnabled(hasData);
+        m_minus->setEnabled(hasData);
+    }
+    if (!m_surface->size().isEmpty()) {
+        const double dpi = Dpi();
+        const qreal ratio = m_surface->devicePixelRatioF();
+        QImage image((QSizeF(m_surface->size()) * ratio).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
+        image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setFont(m_surface->font());
+            const GraphSources sources{m_diary, m_period, m_settings, m_formats};
+            if (m_kind == Kind::Weight)
+                DrawWeightGraph(painter, dpi, m_geometry, sources, m_scale);
+            else
+                DrawBmiGraph(painter, dpi, m_geometry, sources);
+        }
+        m_surface->SetImage(std::move(image));
+    }
+    // The drawing leaves the arrow; the next move over a day sets the pointer again.
+    UpdatePointer(-1, 0);
+    m_hoverDay = -1;
+}
+
+void TrendView::Redraw()
+{
+    ClearGraph();
+    ComputeGraphGeometry();
+    DrawGraph();
+}
+
+void TrendView::ResetWeightScale()
+{
+    tarvel::ResetWeightScale(m_scale);
+}
+
+void TrendView::UpdateGraphPagingButtons()
+{
+    const GraphPaging paging = GraphPagingState(m_period, m_diary, m_clock.Today());
+    m_front->setEnabled(paging.previous);
+    m_next->setEnabled(paging.next);
+}
+
+bool TrendView::StepGraphPeriod(int direction)
+{
+    if (!tarvel::StepGraphPeriod(m_period, direction, m_settings.TrendMonths, m_diary, m_clock.Today()))
+        return false;
+    UpdateGraphPagingButtons();
+    return true;
+}
+
+void TrendView::ResetGraphPeriod()
+{
+    tarvel::ResetGraphPeriod(m_period, m_settings.TrendMonths, m_diary, m_clock.Today());
+}
+
+void TrendView::GraphPreviousPage()
+{
+    Page(0);
+}
+
+void TrendView::GraphNextPage()
+{
+    Page(1);
+}
+
+void TrendView::Page(int direction)
+{
+    StepGraphPeriod(direction);
+    Redraw();
+    Q_EMIT PeriodPaged();
+}
+
+void TrendView::FollowPaging()
+{
+    UpdateGraphPagingButtons();
+    Redraw();
+}
+
+void TrendView::ZoomWeightGraph(int direction)
+{
+    if (m_diary.Records.IsEmpty())
+        return;
+    m_scale.WeightRange = ZoomedWeightRange(m_scale.WeightRange, direction);
+    Redraw();
+}
+
+int TrendView::DayAt(double x, double y) const
+{
+    return m_kind == Kind::Weight ? WeightDayAt(m_geometry, m_period, x, y)
+                                  : BmiDayAt(m_geometry, m_period, x, y);
+}
+
+void TrendView::UpdatePointer(int newDay, int oldDay)
+{
+    if (m_diary.Records.IsEmpty() || newDay == oldDay)
+        return;
+    bool openable = false;
+    if (newDay >= 1 && m_period.PeriodStart.isValid()) {
+        const QDate day = m_period.PeriodStart.addDays(newDay - 1);
+        openable = day <= m_period.PeriodEnd && m_diary.Records.FindItem(DayNumber(day)) > 0;
+    }
+    m_surface->setCursor(openable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TrendView::MouseMoved(QPointF position)
+{
+    const int day = DayAt(ToTwips(position.x()), ToTwips(position.y()));
+    UpdatePointer(day, m_hoverDay);
+    m_hoverDay = day;
+}
+
+void TrendView::OpenDayAt(QPointF position)
+{
+    const int day = DayAt(ToTwips(position.x()), ToTwips(position.y()));
+    UpdatePointer(-1, m_hoverDay);
+    m_hoverDay = -1;
+    if (day < 1 || m_diary.Records.IsEmpty())
+        return;
+    const int found = m_diary.Records.FindItem(DayNumber(m_period.PeriodStart.addDays(day - 1)));
+    if (found == 0)
+        return;
+    m_diary.CurrentIndex = found;
+    Q_EMIT RecordOpened();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Elastic window size
+
+QSize ElasticSize(QSize requested, bool maximised)
+{
+    if (maximised)
+        return requested;
+    return {requested.width(), static_cast<int>(std::nearbyint(requested.width() * 6.0 / 8))};
+}
+
+std::optional<QSize> ElasticSizer::Resized(QSize size, bool maximised)
+{
+    const bool answer = m_answerPending;
+    m_answerPending = false;
+    if (maximised || size.isEmpty())
+        return std::nullopt;
+    const QSize target = ElasticSize(size, false);
+    if (target == size) {
+        m_lastAsked.reset();
+        return std::nullopt;
+    }
+    // The window manager answered an ask with another size, or would be asked the same again.
+    if (answer || m_lastAsked == target)
+        return std::nullopt;
+    m_answerPending = true;
+    m_lastAsked = target;
+    return target;
+}
+
+} // namespace tarvel

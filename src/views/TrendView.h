@@ -1,0 +1,200 @@
+#pragma once
+
+#include "views/TrendGraph.h"
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+namespace tarvel {
+
+class Clock;
+class PictureButton;
+
+// Press-and-hold repetition of a paging button, by a single-shot timer instead of a waiting loop.
+// A click shorter than the first delay takes one step, on the release. A longer hold starts
+// repeating after 0.5 s: a step every 0.2 s, after 2 s of repeating every 0.1 s, after 5 s every
+// 0.02 s, each wait measured from the end of the step; the release then adds no step.
+// HoldState: 0 idle, 1 pressed and waiting for the first delay, 2 repeating.
+class HoldRepeat : public QObject {
+    Q_OBJECT
+
+public:
+    explicit HoldRepeat(QObject* parent = nullptr);
+
+    // Milliseconds from any fixed moment; tests hand in their own.
+    void SetTimeSource(std::function<qint64()> nowMs) { m_now = std::move(nowMs); }
+
+    void Press(std::function<void()> step);
+    void Release();
+    // Ends a repetition without a step, now or on the release (the button went away under it).
+    void Stop();
+
+    int HoldState() const { return m_holdState; }
+    const QTimer& Timer() const { return m_timer; }
+    // What the timer runs: the end of the first delay, then one step and the next wait.
+    void Tick();
+
+private:
+    QTimer m_timer;
+    std::function<qint64()> m_now;
+    std::function<void()> m_step;
+    int m_holdState = 0;
+    bool m_stopped = false;
+    int m_interval = 200;
+    qint64 m_t0 = 0;
+};
+
+// The picture a graph is drawn into; it shows its last drawing until the next one and reports the
+// mouse in its own pixels.
+class GraphSurface : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GraphSurface(QWidget* parent = nullptr);
+
+    const QImage& Image() const { return m_image; }
+    void SetImage(QImage image);
+    // Erases the drawing: the surface shows white until the next one.
+    void Clear();
+
+Q_SIGNALS:
+    void Resized();
+    void MouseMoved(QPointF position);
+    void Left();
+    void DoubleClicked();
+    void ButtonReleased(QPointF position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage m_image;
+};
+
+// The body of the Weight trend or the BMI trend tab: the graph, the previous and next period
+// buttons, and on the weight tab the zoom labels. Both tabs share the window's GraphPeriod; link
+// them with LinkPeriod so that paging one redraws the other. The graph redraws itself when its
+// size changes; after a change of the records the window runs ClearGraph, ComputeGraphGeometry and
+// DrawGraph (or Redraw) on both views.
+class TrendView : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Kind { Weight, Bmi };
+
+    // diary: read, and CurrentIndex set when a day is opened; period: paged; settings: span and
+    // BMI scale; clock: today, for the paging rules of an empty diary.
+    TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Settings& settings,
+              const LocaleFormats& formats, const Clock& clock, QWidget* parent = nullptr);
+
+    // Paging either view updates the other's buttons and redraws its graph.
+    static void LinkPeriod(TrendView& first, TrendView& second);
+
+    Kind GraphKind() const { return m_kind; }
+
+    // ClearWeightGraph or ClearBmiGraph.
+    void ClearGraph();
+    // The geometry from the main window's width and this graph's size.
+    void ComputeGraphGeometry();
+    // DrawWeightGraph or DrawBmiGraph into the surface; enables the zoom labels when the diary
+    // holds records and resets the pointer.
+    void DrawGraph();
+    // The three above, in order.
+    void Redraw();
+
+    // The weight scale (the weight view's; the BMI view has one it does not use).
+    WeightScale& Scale() { return m_scale; }
+    void ResetWeightScale();
+
+    // Enables or disables this view's paging buttons.
+    void UpdateGraphPagingButtons();
+    // One step back (0) or forward (1); updates the paging buttons when taken.
+    bool StepGraphPeriod(int direction);
+    // The period anew after the span changed; the caller updates the buttons and redraws.
+    void ResetGraphPeriod();
+    // A step, then both graphs redrawn whether or not it was taken.
+    void GraphPreviousPage();
+    void GraphNextPage();
+    // Direction 1 zoom in, 0 zoom out; nothing for an empty diary. Redraws the weight graph only.
+    void ZoomWeightGraph(int direction);
+
+    // WeightDayAt or BmiDayAt on this graph's geometry; x and y in twips.
+    int DayAt(double x, double y) const;
+    // UpdateWeightPointer or UpdateBmiPointer: the pointing hand over a day with a record, the
+    // arrow elsewhere; nothing when the day did not change.
+    void UpdatePointer(int newDay, int oldDay);
+
+    const QImage& Image() const { return m_surface->Image(); }
+    const GraphGeometry& Geometry() const { return m_geometry; }
+    double Dpi() const;
+
+    GraphSurface* Graph() const { return m_surface; }
+    PictureButton* FrontButton() const { return m_front; }
+    PictureButton* NextButton() const { return m_next; }
+    PictureButton* PlusLabel() const { return m_plus; }   // null on the BMI view
+    PictureButton* MinusLabel() const { return m_minus; } // null on the BMI view
+    HoldRepeat& Hold() { return m_hold; }
+
+Q_SIGNALS:
+    // A double click opened a day: Diary::CurrentIndex is its record. The window shows it on the
+    // Diary tab.
+    void RecordOpened();
+    // The period was paged here (a step taken or refused); the linked view follows.
+    void PeriodPaged();
+
+private:
+    void Page(int direction);
+    void FollowPaging();
+    void MouseMoved(QPointF position);
+    void OpenDayAt(QPointF position);
+    double ToTwips(double pixels) const;
+
+    Kind m_kind;
+    Diary& m_diary;
+    GraphPeriod& m_period;
+    const Settings& m_settings;
+    const LocaleFormats& m_formats;
+    const Clock& m_clock;
+
+    GraphGeometry m_geometry;
+    WeightScale m_scale;
+    HoldRepeat m_hold;
+    int m_hoverDay = 0;
+    bool m_doubleClicked = false;
+
+    GraphSurface* m_surface;
+    PictureButton* m_front;
+    PictureButton* m_next;
+    PictureButton* m_plus = nullptr;
+    PictureButton* m_minus = nullptr;
+};
+
+// The main window keeps a height of three quarters of its width unless it is maximised; this is
+// the size it asks for after a resize (the requested size when it already has that shape).
+QSize ElasticSize(QSize requested, bool maximised);
+
+// Decides on each resize of the main window whether to ask for the elastic size. The resize that
+// follows an ask is the window manager's answer and is accepted whatever its size; the same size is
+// never asked for twice in a row. So a manager that refuses or adjusts the size cannot start an
+// endless resize loop. The window calls Resized from its resize event and resizes to the result.
+class ElasticSizer {
+public:
+    std::optional<QSize> Resized(QSize size, bool maximised);
+
+private:
+    bool m_answerPending = false;
+    std::optional<QSize> m_lastAsked;
+};
+
+} // namespace tarvel

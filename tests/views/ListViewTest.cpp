@@ -1,0 +1,259 @@
+#include "views/ListView.h"
+
+#include "entry/PictureButton.h"
+#include "store/DiaryFixture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+using namespace tarvel;
+using tarvel::testing::DiaryFixture;
+
+namespace {
+
+const QColor kDark(255, 207, 164);
+const QColor kAccent(255, 188, 117);
+
+// A shown List view over `count` records of May 2004 onwards, the window as after reading the file
+// (ending with the blank new-entry record). Record 1 has a two-line memo with markup-like text in its
+// morning slot, every record a morning weighing; night slots are empty.
+struct List {
+    explicit List(int count) : view(f.diary, f.formats, f.clock)
+    {
+        for (int i = 1; i <= count; ++i) {
+            const QDate date = QDate(2004, 5, 1).addDays(i - 1);
+            DayRecord record;
+            record.Date = f.formats.FormatDate(date, f.formats.DateFormat);
+            record.DayNumber = DayNumber(date);
+            const QString memo = i == 1 ? QStringLiteral("line one[CRLF]<b>two</b>") : QStringLiteral("memo");
+            record.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"), memo};
+            f.diary.Records.Add(record);
+        }
+        f.diary.NewEntryIndex = count + 1;
+        Window(std::max(1, count - 3), count + 1);
+        view.SetAskSaveEntry([this] { ++asks; });
+        QObject::connect(&view, &ListView::RecordOpened, [this] { ++opened; });
+        view.resize(880, 420);
+        view.show();
+        QApplication::setActiveWindow(&view);
+    }
+
+    void Window(int first, int last)
+    {
+        f.diary.ListFirst = first;
+        f.diary.ListLast = last;
+        view.FillListGrid();
+    }
+    QString Text(int row, int column) const { return view.Grid()->item(row, column)->text(); }
+    QColor Colour(int row, int column) const { return view.Grid()->item(row, column)->background().color(); }
+    QPoint CellCentre(int row, int column) const
+    {
+        return view.Grid()->visualRect(view.Grid()->model()->index(row, column)).center();
+    }
+    void Mouse(QEvent::Type type, int row, int column)
+    {
+        const QPoint pos = CellCentre(row, column);
+        QWidget* viewport = view.Grid()->viewport();
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, pos, viewport->mapToGlobal(pos), button,
+                          type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
+    // Stands in for the hold timer running out: the clock moves by its interval, then it fires.
+    int Fire()
+    {
+        QTimer* timer = view.HoldTimer();
+        const int interval = timer->interval();
+        EXPECT_TRUE(timer->isActive());
+        f.clock.Set(f.clock.Now().addMSecs(interval));
+        timer->stop();
+        QMetaObject::invokeMethod(timer, "timeout");
+        return interval;
+    }
+    std::pair<int, int> Shown() const { return {f.diary.ListFirst, f.diary.ListLast}; }
+
+    DiaryFixture f;
+    ListView view;
+    int asks = 0;
+    int opened = 0;
+};
+
+TEST(ListViewTest, GridLaysOutRecordsAcrossWithMergedNumbersAndBands)
+{
+    List list(3); // window 1..4: three records and the blank record 4
+    QTableWidget* grid = list.view.Grid();
+    ASSERT_EQ(grid->columnCount(), 9);
+    struct Row {
+        const char *name, *morning, *night; // column 0, then record 1 in columns 1 and 2
+        QColor colour;                      // of the record columns
+    };
+    const Row rows[] = {{"", "1", "1", kDark},
+                        {"Date", "2004/5/1", "2004/5/1", {230, 255, 242}},
+                        {"", "(1)", "(2)", {230, 255, 242}},
+                        {"Time", "7:30", "", {240, 240, 255}},
+                        {"Weight", "65.40", "", {240, 240, 255}},
+                        {"BMI", "22.6", "", {255, 255, 223}},
+                        {"Memo", "line one\n<b>two</b>", "", {255, 255, 223}}};
+    for (int row = 0; row < 7; ++row) {
+        const Row& r = rows[row];
+        EXPECT_EQ(list.Text(row, 0), QString::fromUtf8(r.name)) << row;
+        EXPECT_EQ(list.Text(row, 1), QString::fromUtf8(r.morning)) << row;
+        EXPECT_EQ(list.Text(row, 2), QString::fromUtf8(r.night)) << row;
+        EXPECT_EQ(list.Text(row, 8), row == 0 ? QStringLiteral("4") : QString()) << row; // blank record
+        EXPECT_EQ(list.Colour(row, 4), r.colour) << row;
+        EXPECT_EQ(list.Colour(row, 0), kDark) << row;
+        EXPECT_EQ(grid->item(row, 3)->textAlignment(),
+                  int(row == 6 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter));
+    }
+    for (int column : {1, 3, 5, 7}) {
+        EXPECT_EQ(grid->columnSpan(0, column), 2);
+        EXPECT_EQ(grid->columnSpan(1, column), 2);
+        EXPECT_EQ(grid->columnSpan(2, column), 1);
+    }
+}
+
+TEST(ListViewTest, WindowStopsAtBothEnds)
+{
+    struct Case {
+        int records, first, last;
+        int step; // -1 back, +1 forward, 2 StepList(-1), 0 only fill
+        int wantFirst, wantLast, wantAsks;
+        bool backEnabled, forwardEnabled;
+    };
+    const Case cases[] = {
+        {0, 1, 1, 0, 1, 1, 0, false, false},    // empty diary: the blank record 1 alone
+        {3, 1, 4, -1, 1, 4, 1, false, false},   // fewer than five: nowhere to go
+        {10, 7, 11, -1, 6, 10, 1, true, true},  // just read, one back
+        {10, 7, 11, +1, 7, 11, 1, true, false}, // already at the last
+        {10, 1, 5, -1, 1, 5, 1, false, true},   // already at the first
+        {10, 7, 11, 2, 6, 10, 0, true, true},   // the Diary page's step does not ask
+        {4, 2, 6, 0, 1, 5, 0, false, false},    // after a delete the window ends at the blank record
+    };
+    for (const Case& c : cases) {
+        List list(c.records);
+        list.Window(c.first, c.last);
+        if (c.step == -1)
+            list.view.ListStepBack();
+        else if (c.step == 1)
+            list.view.ListStepForward();
+        else if (c.step == 2)
+            list.view.StepList(-1);
+        SCOPED_TRACE(::testing::Message() << c.records << " records, " << c.first << ", step " << c.step);
+        EXPECT_EQ(list.view.ShownRecord(1), c.wantFirst);
+        EXPECT_EQ(list.view.ShownRecord(list.view.ShownRecordCount()), c.wantLast);
+        EXPECT_EQ(list.Shown(), std::make_pair(c.wantFirst, c.wantLast));
+        EXPECT_EQ(list.asks, c.wantAsks);
+        EXPECT_EQ(list.view.BackButton()->isEnabled(), c.backEnabled);
+        EXPECT_EQ(list.view.ForwardButton()->isEnabled(), c.forwardEnabled);
+    }
+}
+
+TEST(ListViewTest, ClickStepsOnceAndHoldingRepeatsFasterWithoutAStepOnRelease)
+{
+    List list(80); // window 77..81
+    PictureButton* back = list.view.BackButton();
+    QTest::mousePress(back, Qt::LeftButton);
+    EXPECT_EQ(list.view.HoldTimer()->interval(), 500);
+    QTest::mouseRelease(back, Qt::LeftButton);
+    EXPECT_EQ(list.Shown(), std::make_pair(76, 80));
+    EXPECT_EQ(list.asks, 1);
+    EXPECT_FALSE(list.view.HoldTimer()->isActive());
+
+    QTest::mousePress(back, Qt::LeftButton);
+    EXPECT_EQ(list.Fire(), 500);
+    EXPECT_EQ(list.Shown(), std::make_pair(75, 79));
+    // Every 0.2 s for the first 2 s of repeating, every 0.1 s up to 5 s, then every 0.02 s.
+    std::vector<int> waits;
+    while (waits.empty() || waits.back() != 20)
+        waits.push_back(list.Fire());
+    const auto count = [&](int ms) { return std::count(waits.begin(), waits.end(), ms); };
+    EXPECT_EQ(count(200), 12);
+    EXPECT_EQ(count(100), 28);
+    const int steps = 2 + static_cast<int>(waits.size());
+    QTest::mouseRelease(back, Qt::LeftButton);
+    EXPECT_EQ(list.Shown(), std::make_pair(77 - steps, 81 - steps));
+    EXPECT_EQ(list.asks, steps);
+    EXPECT_FALSE(list.view.HoldTimer()->isActive());
+}
+
+TEST(ListViewTest, HoldingStopsAtTheFirstRecordOrWhenTheWindowLosesActivation)
+{
+    List list(6);
+    list.Window(2, 6);
+    QTest::mousePress(list.view.BackButton(), Qt::LeftButton);
+    list.Fire();
+    EXPECT_EQ(list.Shown(), std::make_pair(1, 5));
+    EXPECT_FALSE(list.view.BackButton()->isEnabled());
+    list.Fire(); // finds the window at its end: no step, no further timer
+    EXPECT_FALSE(list.view.HoldTimer()->isActive());
+    EXPECT_EQ(list.asks, 1);
+
+    // A save question opened by a step takes the activation; the repeating must not run on unseen.
+    QWidget box;
+    list.view.SetAskSaveEntry([&] {
+        box.show();
+        QApplication::setActiveWindow(&box);
+    });
+    QTest::mousePress(list.view.ForwardButton(), Qt::LeftButton);
+    list.Fire();
+    EXPECT_EQ(list.Shown(), std::make_pair(2, 6));
+    EXPECT_FALSE(list.view.HoldTimer()->isActive());
+    QTest::mouseRelease(list.view.ForwardButton(), Qt::LeftButton);
+    EXPECT_EQ(list.Shown(), std::make_pair(2, 6));
+}
+
+TEST(ListViewTest, PointingHighlightsAndDoubleClickOpensOnlyRecordNumbers)
+{
+    List list(10); // window 7..11
+    list.Mouse(QEvent::MouseMove, 0, 4);
+    EXPECT_EQ(list.Colour(0, 3), kAccent);
+    EXPECT_EQ(list.Colour(0, 1), kDark);
+    list.Mouse(QEvent::MouseMove, 3, 4);
+    EXPECT_EQ(list.Colour(0, 3), kDark);
+
+    struct Case {
+        int row, column, wantCurrent;
+    };
+    const Case cases[] = {{1, 3, 1}, {4, 3, 1}, {0, 0, 1}, {0, 4, 8}, {0, 9, 11}};
+    for (const Case& c : cases) {
+        list.f.diary.CurrentIndex = 1;
+        list.opened = 0;
+        list.Mouse(QEvent::MouseButtonPress, c.row, c.column);
+        list.Mouse(QEvent::MouseButtonDblClick, c.row, c.column);
+        EXPECT_EQ(list.f.diary.CurrentIndex, c.wantCurrent) << c.row << " " << c.column;
+        EXPECT_EQ(list.opened, c.wantCurrent == 1 ? 0 : 1) << c.row << " " << c.column;
+    }
+}
+
+TEST(ListViewTest, MemoClickShowsPlainTextUntilTheFocusLeaves)
+{
+    List list(5); // window 2..6
+    QPlainTextEdit* memo = list.view.MemoBox();
+    list.Mouse(QEvent::MouseButtonRelease, 6, 4); // night slot: empty
+    EXPECT_FALSE(memo->isVisible());
+    list.Mouse(QEvent::MouseButtonRelease, 6, 7); // record 5, near the right edge
+    ASSERT_TRUE(memo->isVisible());
+    EXPECT_LE(memo->geometry().right(), list.view.width() - 1);
+    EXPECT_LT(memo->x(), list.view.Grid()->viewport()->mapTo(&list.view, list.CellCentre(6, 7)).x());
+    list.Mouse(QEvent::MouseButtonPress, 3, 3); // a click on the list takes the focus away
+    EXPECT_FALSE(memo->isVisible());
+
+    list.Window(1, 5);
+    list.Mouse(QEvent::MouseButtonRelease, 6, 1);
+    ASSERT_TRUE(memo->isVisible());
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("line one\n<b>two</b>"));
+    EXPECT_TRUE(memo->isReadOnly());
+    list.view.ListStepForward(); // a paging step hides it at once
+    EXPECT_FALSE(memo->isVisible());
+}
+
+} // namespace
