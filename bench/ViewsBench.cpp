@@ -1,0 +1,158 @@
+// Paging speed of the views on a diary of 100,000 days: one graph period step with both graphs
+// drawn at 1,200 x 900 pixels over three months, and one step of the data list. The floor is
+// filling the same two images with white, measured in the same run.
+//
+//   build/bench/views_bench            (QT_QPA_PLATFORM=offscreen is set by the program)
+
+#include "platform/Clock.h"
+#include "platform/LocaleFormats.h"
+#include "store/Diary.h"
+#include "store/DiaryFile.h"
+#include "store/GraphPeriod.h"
+#include "store/Settings.h"
+#include "views/ListView.h"
+#include "views/TrendGraph.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <random>
+
+using namespace tarvel;
+
+namespace {
+
+constexpr int kDays = 100000;
+constexpr double kDpi = 96.0;
+const QSize kPixels(1200, 900);
+
+// 100,000 consecutive days from 1990-01-01 with both weighings, built in memory.
+struct Sample {
+    LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("ja_JP")));
+    Diary diary;
+    Settings settings;
+    GraphPeriod period;
+    FixedClock clock{QDateTime(QDate(2264, 1, 1), QTime(12, 0))};
+
+    Sample()
+    {
+        std::mt19937 random(20261206);
+        QByteArray bytes = "Sample,170.0,1,,,,,,,,,,,\r\n";
+        int centigrams = 6540;
+        char line[128];
+        const QDate first(1990, 1, 1);
+        for (int i = 0; i < kDays; ++i) {
+            const QDate date = first.addDays(i);
+            centigrams = std::clamp(centigrams + static_cast<int>(random() % 41) - 20, 5500, 8000);
+            std::snprintf(line, sizeof line, "%04d/%02d/%02d,07:30,%03d.%02d,%.1f,,21:10,%03d.%02d,%.1f,\r\n",
+                          date.year(), date.month(), date.day(), centigrams / 100, centigrams % 100,
+                          centigrams / 100.0 / 2.89, (centigrams + 40) / 100, (centigrams + 40) % 100,
+                          (centigrams + 40) / 100.0 / 2.89);
+            bytes += line;
+        }
+        settings.TrendMonths = 3;
+        DiaryContent content = ParseDiary(bytes, formats, settings.TrendMonths);
+        diary.Records.Assign(std::move(content.Records));
+        diary.NewEntryIndex = diary.Records.Count() + 1;
+        diary.CurrentIndex = diary.NewEntryIndex - 1;
+        diary.ListLast = diary.NewEntryIndex;
+        diary.ListFirst = diary.ListLast - 4;
+        // A period in the middle of the diary, so both directions have data.
+        period.PeriodStart = PeriodStartFor(first.addDays(kDays / 2), settings.TrendMonths);
+        period.PeriodEnd = PeriodEndFor(period.PeriodStart, settings.TrendMonths);
+    }
+};
+
+Sample& TheSample()
+{
+    static Sample sample;
+    return sample;
+}
+
+QImage WhiteImage()
+{
+    QImage image(kPixels, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+void BM_GraphPagingStep(benchmark::State& state)
+{
+    Sample& s = TheSample();
+    const QSize twips(PixelsToTwips(kPixels.width(), kDpi), PixelsToTwips(kPixels.height(), kDpi));
+    const GraphGeometry geometry = ComputeGraphGeometry(twips.width(), twips, twips);
+    const GraphSources sources{s.diary, s.period, s.settings, s.formats};
+    WeightScale scale;
+    QImage weight = WhiteImage();
+    QImage bmi = WhiteImage();
+    int direction = 1;
+    int steps = 0;
+    for (auto _ : state) {
+        // Back and forth, so every step stays among the data.
+        if (++steps % 8 == 0)
+            direction = -direction;
+        StepGraphPeriod(s.period, direction, s.settings.TrendMonths, s.diary, s.clock.Today());
+        weight.fill(Qt::white);
+        bmi.fill(Qt::white);
+        {
+            QPainter painter(&weight);
+            DrawWeightGraph(painter, kDpi, geometry, sources, scale);
+        }
+        {
+            QPainter painter(&bmi);
+            DrawBmiGraph(painter, kDpi, geometry, sources);
+        }
+        benchmark::DoNotOptimize(weight.constBits());
+        benchmark::DoNotOptimize(bmi.constBits());
+    }
+}
+BENCHMARK(BM_GraphPagingStep)->Unit(benchmark::kMicrosecond);
+
+void BM_GraphFloor(benchmark::State& state)
+{
+    QImage weight = WhiteImage();
+    QImage bmi = WhiteImage();
+    for (auto _ : state) {
+        weight.fill(Qt::white);
+        bmi.fill(Qt::white);
+        benchmark::DoNotOptimize(weight.constBits());
+        benchmark::DoNotOptimize(bmi.constBits());
+    }
+}
+BENCHMARK(BM_GraphFloor)->Unit(benchmark::kMicrosecond);
+
+void BM_ListPagingStep(benchmark::State& state)
+{
+    Sample& s = TheSample();
+    ListView list(s.diary, s.formats, s.clock);
+    list.resize(1200, 700);
+    list.SetAskSaveEntry([] {});
+    int direction = -1;
+    int steps = 0;
+    for (auto _ : state) {
+        if (++steps % 8 == 0)
+            direction = -direction;
+        if (direction < 0)
+            list.ListStepBack();
+        else
+            list.ListStepForward();
+    }
+}
+BENCHMARK(BM_ListPagingStep)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
