@@ -281,9 +281,9 @@ std::optional<DateTimeValue> LocaleFormats::LenientRead(QStringView text) const
     if (blank > 0) {
         const auto date = ParseDateTimeText(trimmed.left(blank));
         const auto time = ParseDateTimeText(trimmed.mid(blank + 1).trimmed());
-        if (!date || !time || date->date == kZeroDate || time->date != kZeroDate)
+        if (!date || !time || !date->hasDate || time->hasDate)
             return std::nullopt;
-        return DateTimeValue{date->date, time->time};
+        return DateTimeValue{date->date, time->time, true};
     }
     for (QChar sep : {QLatin1Char('-'), QLatin1Char('/'), QLatin1Char('.')}) {
         const qsizetype first = trimmed.indexOf(sep);
@@ -295,7 +295,7 @@ std::optional<DateTimeValue> LocaleFormats::LenientRead(QStringView text) const
                                        RoundedField(trimmed.mid(first + 1, second - first - 1)),
                                        RoundedField(trimmed.mid(second + 1)));
             if (date)
-                return DateTimeValue{*date, QTime(0, 0)};
+                return DateTimeValue{*date, QTime(0, 0), true};
         }
     }
     return std::nullopt;
@@ -331,7 +331,7 @@ std::optional<DateTimeValue> LocaleFormats::ParseDateTimeText(QStringView text) 
     if (ReadPlainTime(text, hour, minute)) {
         if (hour > 23 || minute > 59)
             return std::nullopt;
-        return DateTimeValue{kZeroDate, QTime(hour, minute)};
+        return DateTimeValue{kZeroDate, QTime(hour, minute), false};
     }
     bool hasDateSep = text.contains(DateSep1);
     bool hasTimeSep = text.contains(TimeSep);
@@ -343,7 +343,7 @@ std::optional<DateTimeValue> LocaleFormats::ParseDateTimeText(QStringView text) 
     }
     if (hasDateSep && !hasTimeSep) {
         if (const auto date = ReadDateFields(text, DateSep1, DateSep2))
-            return DateTimeValue{*date, QTime(0, 0)};
+            return DateTimeValue{*date, QTime(0, 0), true};
         // A year-first date written under another locale ("2004/5/6" read where month comes first)
         // still reads, so a diary does not lose its days when the user's locale changes.
         return LenientRead(text);
@@ -352,7 +352,7 @@ std::optional<DateTimeValue> LocaleFormats::ParseDateTimeText(QStringView text) 
         const auto time = ReadTimeFields(text, TimeSep);
         if (!time)
             return std::nullopt;
-        return DateTimeValue{kZeroDate, *time};
+        return DateTimeValue{kZeroDate, *time, false};
     }
     return LenientRead(text);
 }

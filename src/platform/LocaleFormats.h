@@ -13,10 +13,12 @@ class QLocale;
 namespace tarvel {
 
 // A value read by ParseDateTimeText: a date (at midnight), or a time of day on the zero date
-// 1899-12-30, or both.
+// 1899-12-30, or both. hasDate tells a text that named a date from a time alone, since the date
+// 1899-12-30 itself reads as the zero date too.
 struct DateTimeValue {
     QDate date;
     QTime time;
+    bool hasDate = false;
 };
 
 // The day number of a date: days counted from 1899-12-30, which is day 0. Records sort by it.

@@ -13,6 +13,7 @@
 #include "scale/ScaleLink.h"
 #include "shell/FileCommands.h"
 #include "store/CommandLine.h"
+#include "store/Leftovers.h"
 #include "views/Views.h"
 
 #include <QFile>
@@ -38,6 +39,10 @@ void MainWindow::StartUp()
     m_formats = LocaleFormats::ProbeLocale(m_services.locale);
     m_errorLog = std::make_unique<ErrorLog>(appFolder, m_services.clock, m_formats);
     m_errorLog->Delete();
+    // What an interrupted save left beside the backup goes; a backup that cannot be read as a diary
+    // is kept aside under another name for recovery by hand, not overwritten by the reset below.
+    RemoveInterruptedSaves(m_diary.BackupFolder, m_diary.BackupTitle);
+    KeepAsideUnreadableBackup(m_diary.BackupPath, m_formats, m_services.clock.Now());
 
     m_diary.BackupRecalled = BackupHoldsData(m_diary.BackupPath);
     if (m_diary.BackupRecalled) {
@@ -49,6 +54,8 @@ void MainWindow::StartUp()
     if (!m_diary.BackupRecalled) {
         m_file.ResetBackup(m_diary);
         ReadCommandLine();
+        if (m_commandLineFile)
+            RemoveInterruptedSaves(m_diary.DiaryFolder, m_diary.DiaryTitle);
     }
 
     m_settings.Load(m_services.settingsStore);

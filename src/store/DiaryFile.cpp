@@ -93,7 +93,7 @@ QString ReadTime(QStringView field, const LocaleFormats& formats)
     if (field.isEmpty() || field == QLatin1String("-----"))
         return QString();
     const auto value = formats.ParseDateTimeText(field);
-    if (!value || value->date != kZeroDate)
+    if (!value || value->hasDate)
         return QString();
     return field.toString();
 }
@@ -112,8 +112,8 @@ std::optional<DayRecord> ReadRecordLine(QStringView line, const LocaleFormats& f
     if (dateField.isEmpty() || dateField == QLatin1String("----------"))
         return std::nullopt;
     const auto dateValue = formats.ParseDateTimeText(dateField);
-    if (!dateValue || dateValue->date == kZeroDate)
-        return std::nullopt; // no date, or only a time of day
+    if (!dateValue || !dateValue->hasDate)
+        return std::nullopt; // no date, or only a time of day (1899-12-30 itself is a date)
     if (dateValue->date > latest)
         latest = dateValue->date;
 
@@ -145,18 +145,23 @@ void Append(Chunk& out, QStringView text)
 }
 
 // The file form of a number field: "." as decimal point, laid out by pattern. A text that is no
-// number is kept (without commas, which would split the line).
+// number is kept as the reader found it: the reader turned each "." into the decimal separator, so
+// that becomes "." again (a "," separator dropped instead would turn "1.2.3" into "123"); any
+// other comma is dropped, since it would split the line.
 void AppendFileNumber(Chunk& out, const QString& text, QStringView pattern, const LocaleFormats& formats)
 {
     if (text.isEmpty())
         return;
     DecimalText plain;
-    if (RelayoutDecimal(text, formats.DecimalSep, pattern, QLatin1Char('.'), plain))
+    if (RelayoutDecimal(text, formats.DecimalSep, pattern, QLatin1Char('.'), plain)) {
         Append(out, plain.View());
-    else if (const auto value = formats.ParseNumber(text))
+    } else if (const auto value = formats.ParseNumber(text)) {
         Append(out, FormatNumber(*value, pattern, QLatin1Char('.')));
-    else
-        Append(out, QString(text).remove(QLatin1Char(',')));
+    } else {
+        QString kept = text;
+        kept.replace(formats.DecimalSep, QLatin1Char('.'));
+        Append(out, kept.remove(QLatin1Char(',')));
+    }
 }
 
 QString FileHeight(const QString& height, const LocaleFormats& formats)
@@ -243,7 +248,12 @@ bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records
         return WriteAll(out, bytes.constData(), bytes.size());
     };
 
-    Append(chunk, OneLine(owner.ProfileName));
+    const QString name = OneLine(owner.ProfileName);
+    // A name that begins with U+FEFF would begin the file with the bytes of a byte-order mark, which
+    // the reader drops; a mark in front keeps the name whole. Other files have no mark.
+    if (name.startsWith(QChar(0xFEFF)))
+        chunk += u'\uFEFF';
+    Append(chunk, name);
     chunk += u',';
     Append(chunk, FileHeight(owner.ProfileHeight, formats));
     chunk += u',';

@@ -73,7 +73,10 @@ QString DecodeDiaryBytes(const QByteArray& bytes)
     QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // Exactly one mark is dropped: the decoder would drop a second one too, and that is the first
+    // character of a name that begins with U+FEFF.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(view);
     if (!utf8.hasError())
         return text;

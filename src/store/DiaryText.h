@@ -23,8 +23,8 @@ QString MemoToFileText(const QString& memo);
 // A memo field as read from a file, commas restored.
 QString MemoFromFileText(QStringView field);
 
-// The text of a diary file: UTF-8 when the bytes are valid UTF-8 (a byte-order mark is dropped),
-// otherwise Windows-1252, the code page of older single-byte diaries.
+// The text of a diary file: UTF-8 when the bytes are valid UTF-8 (one leading byte-order mark is
+// dropped), otherwise Windows-1252, the code page of older single-byte diaries.
 QString DecodeDiaryBytes(const QByteArray& bytes);
 
 } // namespace tarvel

@@ -215,6 +215,34 @@ TEST(WriteDiaryFile, ResetBackupWritesTheEmptyDiaryLine)
     EXPECT_EQ(bytes.size(), 27);
 }
 
+// Texts the reader keeps as they are come back unchanged through a written file (both cases were
+// found by the diary fuzz target).
+TEST(WriteDiaryFile, WhatTheReaderKeptReadsBackUnchanged)
+{
+    const struct {
+        const char* locale;
+        QByteArray file; // written back byte for byte
+    } cases[] = {
+        // Fields that are no numbers where "," is the decimal separator: the reader's "," is "." again,
+        // not dropped ("1.2.3" was written back as "123").
+        {"de_DE", "A,,0,,,,,,,,,,,\r\n06.05.2004,07:30,1.2.3,x.y,,21:00,.,-,\r\n"},
+        // A name that begins with U+FEFF, after the byte-order mark: only the mark is dropped, and the
+        // writer puts one in front again (the name lost its first character).
+        {"ja_JP", "\xEF\xBB\xBF\xEF\xBB\xBFSample,170.0,1,,,,,,,,,,,\r\n"},
+    };
+    for (const auto& c : cases) {
+        DiaryFixture f(c.locale);
+        ASSERT_TRUE(f.Read(c.file));
+        EXPECT_EQ(f.WriteBack(), c.file) << c.locale;
+    }
+    DiaryFixture german("de_DE");
+    ASSERT_TRUE(german.Read(cases[0].file));
+    EXPECT_EQ(german.diary.Records.Item(1).Slot[0].Weight, QStringLiteral("1,2,3"));
+    DiaryFixture named;
+    ASSERT_TRUE(named.Read(cases[1].file));
+    EXPECT_EQ(named.diary.Owner.ProfileName, QStringLiteral("\uFEFFSample"));
+}
+
 TEST(ReplaceText, ReplacesEveryOccurrence)
 {
     const QString crlf = QStringLiteral("\r\n");

@@ -1,0 +1,163 @@
+#include "store/Leftovers.h"
+
+#include "platform/LocaleFormats.h"
+#include "support/TempFolder.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tarvel;
+using tarvel::testing::ReadBytes;
+using tarvel::testing::TempFolder;
+
+namespace {
+
+TEST(Leftovers, RemoveInterruptedSavesTakesOnlyTheTemporaryNamesOfThatFile)
+{
+    TempFolder folder;
+    QDir(folder.Path()).mkdir(QStringLiteral("mine.ov1.QwErTy"));
+    QFile::link(folder.File(QStringLiteral("mine.ov1")), folder.File(QStringLiteral("mine.ov1.AsDfGh")));
+    const struct {
+        const char* name;
+        bool removed;
+    } files[] = {
+        {"mine.ov1", false},
+        {"mine.ov1.faTNvF", true}, // names QSaveFile left in the experiment (kill -9 mid-save)
+        {"mine.ov1.XcPIsf", true},
+        {"mine.ov1.aBcDeF", true},
+        {"mine.ov1.backup", false}, // words a user may have chosen
+        {"mine.ov1.BACKUP", false},
+        {"mine.ov1.Before", false},
+        {"mine.ov1.ab1dEf", false}, // not six letters
+        {"mine.ov1.abCde", false},
+        {"mine.ov1.abCdeFg", false},
+        {"mine.ov1.abCd\u00e9f", false},
+        {"mine.ov1aBcDeF", false},
+        {"mine.ov1.aBcDeF.ov1", false},
+        {"other.ov1.aBcDeF", false},
+        {"xmine.ov1.aBcDeF", false},
+        {"TV_Backup.aBcDeF", false},
+    };
+    for (const auto& f : files)
+        folder.Write(QString::fromUtf8(f.name), "data");
+
+    const QStringList removed =
+        RemoveInterruptedSaves(folder.Path() + QLatin1Char('/'), QStringLiteral("mine.ov1"));
+
+    for (const auto& f : files) {
+        const QString path = folder.File(QString::fromUtf8(f.name));
+        EXPECT_EQ(QFile::exists(path), !f.removed) << f.name;
+        EXPECT_EQ(removed.contains(path), f.removed) << f.name;
+    }
+    EXPECT_EQ(removed.size(), 3);
+    EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral("mine.ov1.QwErTy"))).isDir());
+    EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral("mine.ov1.AsDfGh"))).isSymLink());
+    EXPECT_EQ(ReadBytes(folder.File(QStringLiteral("mine.ov1"))), QByteArray("data"));
+}
+
+TEST(Leftovers, RemoveInterruptedSavesReadsNoWildcardsInTheName)
+{
+    TempFolder folder;
+    folder.Write(QStringLiteral("my [1]*.ov1.qWeRtY"), "temp");
+    folder.Write(QStringLiteral("my 1x.ov1.qWeRtY"), "other diary's temp");
+    folder.Write(QStringLiteral("my [1]*.ov1"), "diary");
+
+    const QStringList removed = RemoveInterruptedSaves(folder.Path(), QStringLiteral("my [1]*.ov1"));
+
+    EXPECT_EQ(removed, QStringList{folder.File(QStringLiteral("my [1]*.ov1.qWeRtY"))});
+    EXPECT_TRUE(QFile::exists(folder.File(QStringLiteral("my 1x.ov1.qWeRtY"))));
+    EXPECT_TRUE(QFile::exists(folder.File(QStringLiteral("my [1]*.ov1"))));
+}
+
+enum class Make { Nothing, Bytes, Folder, Pipe, NoPermission };
+
+TEST(Leftovers, KeepAsideUnreadableBackup)
+{
+    const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("ja_JP")));
+    const QDateTime now(QDate(2026, 12, 6), QTime(9, 5, 7));
+    const QByteArray diary = "Sample,170.0,1,,,,,,,,,,,\r\n2004/05/06,07:30,065.40,22.6,,,,,\r\n";
+    static const char pngStart[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
+    const QByteArray png(pngStart, sizeof pngStart - 1);
+    const struct {
+        const char* what;
+        Make make;
+        QByteArray bytes;
+        bool keptAside;
+    } cases[] = {
+        {"missing", Make::Nothing, {}, false},
+        {"empty file", Make::Bytes, {}, false},
+        {"empty diary line", Make::Bytes, "-----,-----,-,,,,,,,,,,,,\r\n", false},
+        {"diary", Make::Bytes, diary, false},
+        {"text that is no diary", Make::Bytes, "hello\r\n", false},
+        {"diary with a tail of NUL bytes", Make::Bytes, diary + QByteArray(512, '\0'), false},
+        {"NUL bytes only", Make::Bytes, QByteArray(4096, '\0'), true},
+        {"picture", Make::Bytes, png, true},
+        {"header and NUL bytes", Make::Bytes, "Sample,170.0,1,,,,,,,,,,,\r\n" + QByteArray(64, '\0'), true},
+        {"folder", Make::Folder, {}, true},
+        {"pipe", Make::Pipe, {}, true},
+        {"no read permission", Make::NoPermission, diary, true},
+    };
+    for (const auto& c : cases) {
+        if (c.make == Make::NoPermission && ::geteuid() == 0)
+            continue; // root reads it all the same
+        TempFolder folder;
+        const QString backup = folder.File(QStringLiteral("TV_Backup"));
+        switch (c.make) {
+        case Make::Nothing:
+            break;
+        case Make::Bytes:
+        case Make::NoPermission:
+            folder.Write(QStringLiteral("TV_Backup"), c.bytes);
+            if (c.make == Make::NoPermission)
+                QFile::setPermissions(backup, QFileDevice::WriteOwner);
+            break;
+        case Make::Folder:
+            QDir(folder.Path()).mkpath(QStringLiteral("TV_Backup/inner"));
+            break;
+        case Make::Pipe:
+            ASSERT_EQ(::mkfifo(QFile::encodeName(backup).constData(), 0600), 0);
+            break;
+        }
+
+        const QString aside = KeepAsideUnreadableBackup(backup, formats, now);
+
+        if (!c.keptAside) {
+            EXPECT_EQ(aside, QString()) << c.what;
+            EXPECT_EQ(QFileInfo::exists(backup), c.make != Make::Nothing) << c.what;
+            continue;
+        }
+        EXPECT_EQ(aside, backup + QStringLiteral(".unreadable-20261206-090507")) << c.what;
+        EXPECT_FALSE(QFileInfo::exists(backup)) << c.what;
+        if (c.make == Make::Folder)
+            EXPECT_TRUE(QFileInfo(aside + QStringLiteral("/inner")).isDir()) << c.what;
+        else if (c.make == Make::Bytes)
+            EXPECT_EQ(ReadBytes(aside), c.bytes) << c.what;
+        else
+            EXPECT_TRUE(QFileInfo::exists(aside)) << c.what;
+    }
+}
+
+TEST(Leftovers, KeepAsideUnreadableBackupTakesTheNextFreeName)
+{
+    const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("ja_JP")));
+    TempFolder folder;
+    const QString backup = folder.Write(QStringLiteral("TV_Backup"), QByteArray(100, '\0'));
+    folder.Write(QStringLiteral("TV_Backup.unreadable-20261206-090507"), "earlier");
+    folder.Write(QStringLiteral("TV_Backup.unreadable-20261206-090507-2"), "earlier too");
+
+    const QString aside =
+        KeepAsideUnreadableBackup(backup, formats, QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
+
+    EXPECT_EQ(aside, backup + QStringLiteral(".unreadable-20261206-090507-3"));
+    EXPECT_EQ(ReadBytes(aside), QByteArray(100, '\0'));
+    EXPECT_EQ(ReadBytes(backup + QStringLiteral(".unreadable-20261206-090507")), QByteArray("earlier"));
+}
+
+} // namespace
