@@ -38,7 +38,7 @@ wait_for() {
 for attempt in 1 2 3 4 5 6 7 8 9 10; do
     number=$((200 + RANDOM % 800))
     [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 1280x900x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     if wait_for 10 bash -c "xwininfo -root -display :$number >/dev/null 2>&1"; then
         export DISPLAY=":$number"

@@ -232,10 +232,10 @@ TEST(FaultShellTest, SaveSaveAsAndBackupWhereTheDiskRefuses)
             EXPECT_EQ(s.State().Records.Count(), records + (c.command == Backup ? 1 : 0));
             if (c.command != Backup) {
                 EXPECT_EQ(ReadBytes(s.Backup()), backup); // the backup still holds the unsaved day
-                const FolderFault::Kind kind = FolderFault::Effective(c.fault);
-                if (kind == FolderFault::ReadOnly || kind == FolderFault::FullDisk) {
-                    EXPECT_EQ(ReadBytes(target), old);
-                }
+            }
+            const FolderFault::Kind kind = FolderFault::Effective(c.fault);
+            if (kind == FolderFault::ReadOnly || kind == FolderFault::FullDisk) {
+                EXPECT_EQ(ReadBytes(target), old);
             }
         }
         // The fault is gone: the diary in memory is saved whole.
@@ -306,7 +306,7 @@ TEST(FaultShellTest, AnErrorLogThatCannotBeWritten)
 }
 
 // A settings file full of garbage gives the defaults; a settings file that cannot be written is
-// skipped silently at shut-down, and the next start has the defaults again.
+// skipped silently at shut-down.
 TEST(FaultShellTest, SettingsFileWithGarbageOrThatCannotBeWritten)
 {
     Shell s;
@@ -329,8 +329,6 @@ TEST(FaultShellTest, SettingsFileWithGarbageOrThatCannotBeWritten)
     EXPECT_TRUE(u.close());
     EXPECT_TRUE(QFileInfo(unwritable.ini).isDir());
     EXPECT_FALSE(QFile::exists(unwritable.Backup()));
-    unwritable.Start();
-    EXPECT_EQ(unwritable.window->SettingsState().PortNo, 1);
     EXPECT_TRUE(unwritable.Texts().isEmpty());
 }
 
@@ -383,8 +381,8 @@ TEST(FaultShellTest, HugeAndDamagedDiariesOpenShowPageAndSave)
         const std::string save = watch.Lap();
         EXPECT_EQ(s.Texts().size(), 0);
         EXPECT_FALSE(s.State().DataChanged);
-        if (c.records == 1000000) {
-            EXPECT_EQ(ReadBytes(path), c.bytes);
+        if (c.records > 0) {
+            EXPECT_TRUE(ReadBytes(path) == c.bytes); // the file was already in the writer's layout
         }
         std::printf("[          ] %s: opened and shown in %s; paged in %s; saved in %s\n", c.name,
                     open.c_str(), page.c_str(), save.c_str());
