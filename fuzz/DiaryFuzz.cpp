@@ -142,7 +142,7 @@ void CheckNothingLost(const Reading& first, const Reading& second, const LocaleF
 } // namespace
 
 // For the replay runner: how many days went through a round trip over all inputs.
-long DiaryFuzzDaysKept()
+long FuzzReplayCheckedCount()
 {
     return g_daysKept;
 }

@@ -105,7 +105,7 @@ void EnsureApplication()
 } // namespace
 
 // For the replay runner: how many weights the link accepted over all inputs.
-long ScaleLinkFuzzAcceptedCount()
+long FuzzReplayCheckedCount()
 {
     return g_accepted;
 }
