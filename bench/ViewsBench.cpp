@@ -1,5 +1,5 @@
-// Paging speed of the views on a diary of 100,000 days: one graph period step with both graphs
-// drawn at 1,200 x 900 pixels over three months, and one step of the data list. The floor is
+// Paging speed of the views on a diary of 100,000 days: one graph period step of the real views,
+// with both graphs drawn at 1,200 x 900 pixels over three months, and one step of the data list. The floor is
 // filling the same two images with white, measured in the same run.
 //
 //   build/bench/views_bench            (QT_QPA_PLATFORM=offscreen is set by the program)
@@ -12,6 +12,7 @@
 #include "store/Settings.h"
 #include "views/ListView.h"
 #include "views/TrendGraph.h"
+#include "views/TrendView.h"
 
 #include <QApplication>
 #include <QImage>
@@ -84,31 +85,35 @@ QImage WhiteImage()
 void BM_GraphPagingStep(benchmark::State& state)
 {
     Sample& s = TheSample();
-    const QSize twips(PixelsToTwips(kPixels.width(), kDpi), PixelsToTwips(kPixels.height(), kDpi));
-    const GraphGeometry geometry = ComputeGraphGeometry(twips.width(), twips, twips);
-    const GraphSources sources{s.diary, s.period, s.settings, s.formats};
-    WeightScale scale;
-    QImage weight = WhiteImage();
-    QImage bmi = WhiteImage();
+    // The two linked views of the window, each graph 1,200 x 900 pixels; a step pages one of them,
+    // which redraws both, as a click on a paging button does.
+    TrendView weight(TrendView::Kind::Weight, s.diary, s.period, s.settings, s.formats, s.clock);
+    TrendView bmi(TrendView::Kind::Bmi, s.diary, s.period, s.settings, s.formats, s.clock);
+    TrendView::LinkPeriod(weight, bmi);
+    for (TrendView* view : {&weight, &bmi}) {
+        view->resize(kPixels + QSize(200, 200));
+        view->Graph()->setFixedSize(kPixels);
+        view->Redraw();
+    }
+    if (weight.Image().size() != kPixels || bmi.Image().size() != kPixels) {
+        state.SkipWithError("the graphs were not drawn at the intended size");
+        return;
+    }
     int direction = 1;
     int steps = 0;
     for (auto _ : state) {
-        // Back and forth, so every step stays among the data.
+        // Back and forth (1 forward, 0 back), so every step stays among the data.
         if (++steps % 8 == 0)
-            direction = -direction;
-        StepGraphPeriod(s.period, direction, s.settings.TrendMonths, s.diary, s.clock.Today());
-        weight.fill(Qt::white);
-        bmi.fill(Qt::white);
-        {
-            QPainter painter(&weight);
-            DrawWeightGraph(painter, kDpi, geometry, sources, scale);
-        }
-        {
-            QPainter painter(&bmi);
-            DrawBmiGraph(painter, kDpi, geometry, sources);
-        }
-        benchmark::DoNotOptimize(weight.constBits());
-        benchmark::DoNotOptimize(bmi.constBits());
+            direction = 1 - direction;
+        const QDate before = s.period.PeriodStart;
+        if (direction == 1)
+            weight.GraphNextPage();
+        else
+            weight.GraphPreviousPage();
+        if (s.period.PeriodStart == before)
+            state.SkipWithError("the period did not move");
+        benchmark::DoNotOptimize(weight.Image().constBits());
+        benchmark::DoNotOptimize(bmi.Image().constBits());
     }
 }
 BENCHMARK(BM_GraphPagingStep)->Unit(benchmark::kMicrosecond);

@@ -3,17 +3,17 @@
 #include "platform/LocaleFormats.h"
 #include "store/Diary.h"
 #include "store/Settings.h"
+#include "views/ImageRaster.h"
 
 #include <QPainter>
-
-#include <cmath>
-#include <map>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <optional>
+#include <tuple>
 
 namespace tarvel {
 
@@ -40,8 +40,9 @@ const std::array<double, 3> kBmiEdges = {19.8, 24.2, 26.4};
 // widths are pixels of the painter's coordinates, whatever the scale.
 class Canvas {
 public:
-    Canvas(QPainter& painter, double dpi, GraphLabels* labels)
-        : m_painter(painter), m_scale(dpi / kTwipsPerInch), m_labels(labels)
+    Canvas(QPainter& painter, double dpi, GraphLabels* labels, GraphBackdrop* stamps = nullptr)
+        : m_painter(painter), m_scale(dpi / kTwipsPerInch), m_labels(labels), m_raster(ImageRaster::For(painter)),
+          m_stamps(stamps)
     {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
         m_painter.setBrush(Qt::NoBrush);
@@ -65,6 +66,32 @@ public:
         Line(QPoint(x1, y1), QPoint(x2, y2), color);
     }
 
+    // A vertical line, copied from a stamp when the canvas has them.
+    void VerticalLine(int x, int y1, int y2, const QColor& color)
+    {
+        const QPen pen(color, m_width, m_style, Qt::FlatCap);
+        if (m_stamps == nullptr || !m_stamps->StampVerticalLine(m_painter, At(x, y1), At(x, y2), pen))
+            Line(x, y1, x, y2, color);
+    }
+
+    // Smoothed segments of the current width: straight into an image when it can, else painted.
+    void Polyline(const std::vector<QLine>& segments, const QColor& color)
+    {
+        if (m_raster) {
+            std::vector<QLineF> lines;
+            lines.reserve(segments.size());
+            for (const QLine& line : segments)
+                lines.emplace_back(At(line.x1(), line.y1()), At(line.x2(), line.y2()));
+            m_raster->Segments(lines, m_width, color.rgb());
+            return;
+        }
+        const bool smooth = m_painter.testRenderHint(QPainter::Antialiasing);
+        Smooth(true);
+        for (const QLine& line : segments)
+            Line(line.p1(), line.p2(), color, Qt::RoundCap);
+        Smooth(smooth);
+    }
+
     void Fill(int x1, int y1, int x2, int y2, const QColor& color)
     {
         m_painter.fillRect(QRectF(At(x1, y1), At(x2, y2)).normalized(), color);
@@ -77,13 +104,8 @@ public:
         const qreal ratio = m_painter.device()->devicePixelRatioF();
         const double r = radius * m_scale;
         const int side = static_cast<int>(std::ceil(2 * r + m_width + 2));
-        const QString key = QStringLiteral("%1/%2/%3/%4/%5/%6")
-                                .arg(r)
-                                .arg(m_width)
-                                .arg(outline.rgba())
-                                .arg(fill.rgba())
-                                .arg(ratio)
-                                .arg(m_painter.testRenderHint(QPainter::Antialiasing));
+        const SpriteKey key{r, m_width, outline.rgba(), fill.rgba(), ratio,
+                            m_painter.testRenderHint(QPainter::Antialiasing)};
         QImage& sprite = m_sprites[key];
         if (sprite.isNull()) {
             sprite = QImage(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -95,7 +117,11 @@ public:
             p.setBrush(fill);
             p.drawEllipse(QPointF(side / 2.0, side / 2.0), r, r);
         }
-        m_painter.drawImage(At(centre.x(), centre.y()) - QPointF(side / 2.0, side / 2.0), sprite);
+        const QPointF topLeft = At(centre.x(), centre.y()) - QPointF(side / 2.0, side / 2.0);
+        if (m_raster)
+            m_raster->Picture(sprite, topLeft);
+        else
+            m_painter.drawImage(topLeft, sprite);
     }
 
     // The text's top-left corner at the point.
@@ -113,7 +139,10 @@ private:
     QPainter& m_painter;
     double m_scale;
     GraphLabels* m_labels;
-    std::map<QString, QImage> m_sprites;
+    std::optional<ImageRaster> m_raster;
+    GraphBackdrop* m_stamps;
+    using SpriteKey = std::tuple<double, int, QRgb, QRgb, qreal, bool>;
+    std::map<SpriteKey, QImage> m_sprites;
     int m_width = 1;
     Qt::PenStyle m_style = Qt::SolidLine;
 };
@@ -184,9 +213,9 @@ void DrawVerticalGrid(Canvas& c, const GraphGeometry& g, const Span& s, const Gr
         return;
     const auto gridLine = [&](int x) {
         c.Pen(1, Qt::DotLine);
-        c.Line(x, g.PlotTop, x, g.PlotBottom, kBlack);
+        c.VerticalLine(x, g.PlotTop, g.PlotBottom, kBlack);
         c.Pen(1);
-        c.Line(x, g.PlotBottom - g.GraphUnit, x, g.PlotBottom, kBlack);
+        c.VerticalLine(x, g.PlotBottom - g.GraphUnit, g.PlotBottom, kBlack);
     };
     int x = s.left;
     if (trendMonths == 3) {
@@ -310,9 +339,9 @@ void DrawMeasurements(Canvas& c, const GraphGeometry& g, const Span& s, const Gr
     std::array<Edge, 4> edge{};
     bool firstFound = false;
     std::optional<QPoint> prev;
+    std::vector<QLine> segments;
+    segments.reserve(points.size());
 
-    c.Pen(2);
-    c.Smooth(true);
     for (int k = 1; k <= cols.dayCount; ++k) {
         const int position = store.FindItem(DayNumber(src.period.PeriodStart.addDays(k - 1)));
         if (position == 0)
@@ -328,7 +357,7 @@ void DrawMeasurements(Canvas& c, const GraphGeometry& g, const Span& s, const Gr
             QPoint to = point;
             if (prev) {
                 ClipSegment(from, to, g);
-                c.Line(from, to, kBlack, Qt::RoundCap);
+                segments.emplace_back(from, to);
             } else if (to.y() < g.PlotTop) {
                 to.setY(-50);
             } else if (to.y() > g.PlotBottom) {
@@ -350,7 +379,8 @@ void DrawMeasurements(Canvas& c, const GraphGeometry& g, const Span& s, const Gr
         }
     }
 
-    c.Smooth(false);
+    c.Pen(2);
+    c.Polyline(segments, kBlack);
     for (Edge& e : edge)
         e.y = std::clamp(e.y, g.PlotTop, g.PlotBottom);
     c.Pen(1, Qt::DotLine);
@@ -406,11 +436,116 @@ QString ValueText(double value, QChar decimalSep)
     return text.replace(QLatin1Char('.'), decimalSep);
 }
 
+// The backdrop's key: what its picture depends on besides the device and the font.
+QString BackdropKey(const QString& scale, const GraphGeometry& g, double dpi)
+{
+    return scale + QStringLiteral(" %1 %2 %3 %4 %5 %6 %7 %8 %9")
+                       .arg(dpi)
+                       .arg(g.GraphUnit)
+                       .arg(g.WeightGraphWidth)
+                       .arg(g.WeightPlotWidth)
+                       .arg(g.BmiGraphWidth)
+                       .arg(g.BmiPlotWidth)
+                       .arg(g.GraphHeight)
+                       .arg(g.PlotHeight)
+                       .arg(g.PlotTop);
+}
+
+void PaintBackdrop(QPainter& painter, GraphBackdrop* backdrop, const QString& key, GraphLabels* labels,
+                   const GraphBackdrop::Painting& painting)
+{
+    if (backdrop)
+        backdrop->Paint(painter, key, labels, painting);
+    else
+        painting(painter, labels);
+}
+
 } // namespace
 
 int PixelsToTwips(double pixels, double dpi)
 {
     return Round(pixels * kTwipsPerInch / dpi);
+}
+
+void GraphBackdrop::Paint(QPainter& painter, const QString& key, GraphLabels* labels, const Painting& painting)
+{
+    QPaintDevice* device = painter.device();
+    if (device == nullptr || device->devType() != QInternal::Image || !painter.transform().isIdentity()) {
+        painting(painter, labels);
+        return;
+    }
+    const auto* image = static_cast<const QImage*>(device);
+    const QString fullKey = key + QLatin1Char(' ') + painter.font().key();
+    if (fullKey != m_key || m_image.size() != image->size() || m_image.format() != image->format() ||
+        m_image.devicePixelRatio() != image->devicePixelRatio() ||
+        m_image.dotsPerMeterX() != image->dotsPerMeterX() || m_image.dotsPerMeterY() != image->dotsPerMeterY()) {
+        m_image = QImage(image->size(), image->format());
+        m_image.setDevicePixelRatio(image->devicePixelRatio());
+        m_image.setDotsPerMeterX(image->dotsPerMeterX());
+        m_image.setDotsPerMeterY(image->dotsPerMeterY());
+        m_labels.clear();
+        QPainter p(&m_image);
+        p.setFont(painter.font());
+        painting(p, &m_labels);
+        m_key = fullKey;
+        m_stamps.clear();
+    }
+    painter.drawImage(QPointF(0, 0), m_image);
+    if (labels)
+        labels->insert(labels->end(), m_labels.begin(), m_labels.end());
+}
+
+bool GraphBackdrop::StampVerticalLine(QPainter& painter, QPointF from, QPointF to, const QPen& pen)
+{
+    std::optional<ImageRaster> raster = ImageRaster::For(painter);
+    if (!raster || from.x() != to.x())
+        return false;
+    const qreal ratio = static_cast<const QImage*>(painter.device())->devicePixelRatio();
+    const double x = from.x() * ratio;
+    const int column = static_cast<int>(std::floor(x));
+    const StampKey key{x - column,       from.y() * ratio,     to.y() * ratio,
+                       pen.widthF(),     static_cast<int>(pen.style()), pen.color().rgba(),
+                       ratio,            painter.testRenderHint(QPainter::Antialiasing)};
+    if (m_stamps.size() > 1000)
+        m_stamps.clear();
+    Stamp& stamp = m_stamps[key];
+    if (stamp.image.isNull()) {
+        // Painted in a narrow picture moved by whole device pixels, so its pixels are the line's.
+        const int margin = static_cast<int>(std::ceil(pen.widthF() * ratio)) + 2;
+        const int top = static_cast<int>(std::floor(std::min(from.y(), to.y()) * ratio)) - margin;
+        const int bottom = static_cast<int>(std::ceil(std::max(from.y(), to.y()) * ratio)) + margin;
+        QImage picture(2 * margin + 1, bottom - top + 1, QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        {
+            QPainter p(&picture);
+            p.setRenderHints(painter.renderHints());
+            p.translate(-(column - margin) / ratio, -top / ratio);
+            p.setPen(pen);
+            p.drawLine(from, to);
+        }
+        // Only the columns the line touched are kept.
+        int first = picture.width();
+        int last = -1;
+        for (int y = 0; y < picture.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            for (int c = 0; c < picture.width(); ++c) {
+                if (qAlpha(row[c]) != 0) {
+                    first = std::min(first, c);
+                    last = std::max(last, c);
+                }
+            }
+        }
+        stamp.left = first - margin;
+        stamp.top = top;
+        stamp.image = last < first ? QImage(1, 1, QImage::Format_ARGB32_Premultiplied)
+                                   : picture.copy(first, 0, last - first + 1, picture.height());
+        if (last < first)
+            stamp.image.fill(Qt::transparent);
+        stamp.image.setDevicePixelRatio(ratio);
+    }
+    raster->Picture(stamp.image, QPointF((column + stamp.left) / ratio, stamp.top / ratio));
+    return true;
 }
 
 GraphGeometry ComputeGraphGeometry(int mainWindowWidth, QSize weightGraph, QSize bmiGraph)
@@ -456,41 +591,45 @@ double ZoomedWeightRange(double weightRange, int direction)
 }
 
 void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, const GraphSources& src,
-                     WeightScale& scale, GraphLabels* labels)
+                     WeightScale& scale, GraphLabels* labels, GraphBackdrop* backdrop)
 {
-    Canvas c(painter, dpi, labels);
     const Span s = WeightSpan(g);
     const Columns cols = PeriodColumns(src.period, s.width);
-    DrawBackground(c, g, s);
-
-    // Four equal bands from the top.
-    int y = g.PlotTop;
-    for (const QColor& band : kWeightBands) {
-        const int next = Round(y + g.PlotHeight / 4.0);
-        c.Fill(s.left, y, s.right, next, band);
-        y = next;
-    }
-
-    DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols);
-
-    // A black line per kilogram from the top, grey lines every 0.1 kg.
     const double range = std::max(scale.WeightRange, 0.5);
     const double kgStep = g.PlotHeight / (2 * range);
-    y = g.PlotTop;
-    for (int kg = 0; kg < Round(2 * range); ++kg) {
-        c.Pen(1);
-        c.Line(s.left, y, s.left + g.GraphUnit, y, kBlack);
-        c.Pen(1, Qt::DotLine);
-        c.Line(s.left, y, s.right, y, kBlack);
-        for (int j = 1; j <= 10; ++j) {
-            const int yj = Round(y + kgStep / 10 * j);
-            c.Line(s.left, yj, s.right, yj, kGrey);
-        }
-        y = Round(y + kgStep);
-    }
 
-    DrawAxes(c, g, s);
-    c.Text(QStringLiteral("[kg]"), g.GraphUnit, g.PlotTop - g.GraphUnit);
+    // Bands, value grid and axes depend on the layout and the zoom only.
+    const auto backdropPainting = [&](QPainter& p, GraphLabels* texts) {
+        Canvas c(p, dpi, texts);
+        DrawBackground(c, g, s);
+        // Four equal bands from the top.
+        int y = g.PlotTop;
+        for (const QColor& band : kWeightBands) {
+            const int next = Round(y + g.PlotHeight / 4.0);
+            c.Fill(s.left, y, s.right, next, band);
+            y = next;
+        }
+        // A black line per kilogram from the top, grey lines every 0.1 kg.
+        y = g.PlotTop;
+        for (int kg = 0; kg < Round(2 * range); ++kg) {
+            c.Pen(1);
+            c.Line(s.left, y, s.left + g.GraphUnit, y, kBlack);
+            c.Pen(1, Qt::DotLine);
+            c.Line(s.left, y, s.right, y, kBlack);
+            for (int j = 1; j <= 10; ++j) {
+                const int yj = Round(y + kgStep / 10 * j);
+                c.Line(s.left, yj, s.right, yj, kGrey);
+            }
+            y = Round(y + kgStep);
+        }
+        DrawAxes(c, g, s);
+        c.Text(QStringLiteral("[kg]"), g.GraphUnit, g.PlotTop - g.GraphUnit);
+    };
+    PaintBackdrop(painter, backdrop, BackdropKey(QStringLiteral("weight %1").arg(range), g, dpi), labels,
+                  backdropPainting);
+
+    Canvas c(painter, dpi, labels, backdrop);
+    DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols);
     if (src.diary.Records.IsEmpty())
         return;
 
@@ -501,7 +640,7 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
     const double topValue = std::floor(mid + range);
     const double bottomValue = std::floor(mid - range);
     double v = topValue;
-    y = g.PlotTop - g.GraphUnit;
+    int y = g.PlotTop - g.GraphUnit;
     for (int label = 0; label < Round(2 * range + 1); ++label) {
         c.Text(ValueText(v, src.formats.DecimalSep), Round(s.left / 2.0), y);
         v -= (topValue - bottomValue) / (2 * range);
@@ -515,48 +654,51 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
 }
 
 void DrawBmiGraph(QPainter& painter, double dpi, const GraphGeometry& g, const GraphSources& src,
-                  GraphLabels* labels)
+                  GraphLabels* labels, GraphBackdrop* backdrop)
 {
-    Canvas c(painter, dpi, labels);
     const Span s = BmiSpan(g);
     const Columns cols = PeriodColumns(src.period, s.width);
     const int scaleMax = src.settings.BmiScaleMax;
     const int scaleMin = src.settings.BmiScaleMin;
     const double scaleSpan = std::max(scaleMax - scaleMin, 1);
-    DrawBackground(c, g, s);
 
-    // Bands from the bottom up, their edges at fixed BMI values (not limited to the plot).
-    int y = g.PlotBottom;
-    for (std::size_t band = 0; band < kBmiBands.size(); ++band) {
-        const int next = band < kBmiEdges.size()
-                             ? Round(g.PlotBottom - (kBmiEdges[band] - scaleMin) / scaleSpan * g.PlotHeight)
-                             : g.PlotTop;
-        c.Fill(s.left, y, s.right, next, kBmiBands[band]);
-        y = next;
-    }
+    // Bands, value grid, axes and value labels depend on the layout and the BMI scale only.
+    const auto backdropPainting = [&](QPainter& p, GraphLabels* texts) {
+        Canvas c(p, dpi, texts);
+        DrawBackground(c, g, s);
+        // Bands from the bottom up, their edges at fixed BMI values (not limited to the plot).
+        int y = g.PlotBottom;
+        for (std::size_t band = 0; band < kBmiBands.size(); ++band) {
+            const int next = band < kBmiEdges.size()
+                                 ? Round(g.PlotBottom - (kBmiEdges[band] - scaleMin) / scaleSpan * g.PlotHeight)
+                                 : g.PlotTop;
+            c.Fill(s.left, y, s.right, next, kBmiBands[band]);
+            y = next;
+        }
+        DrawAxes(c, g, s);
+        y = g.PlotTop;
+        for (int line = 0; line < 11; ++line) {
+            c.Pen(1, Qt::DotLine);
+            c.Line(s.left, y, s.right, y, kBlack);
+            c.Pen(1);
+            c.Line(s.left, y, s.left + g.GraphUnit, y, kBlack);
+            y = Round(y + g.PlotHeight / 10.0);
+        }
+        c.Text(QStringLiteral("BMI"), g.GraphUnit, g.PlotTop - g.GraphUnit);
+        const int labelStep = Round(scaleSpan / 10);
+        int v = scaleMax;
+        y = g.PlotTop - g.GraphUnit;
+        for (int label = 0; label < 11; ++label) {
+            c.Text(QString::number(v), Round(s.left / 2.0), y);
+            v -= labelStep;
+            y = Round(y + g.PlotHeight / 10.0);
+        }
+    };
+    PaintBackdrop(painter, backdrop, BackdropKey(QStringLiteral("bmi %1 %2").arg(scaleMax).arg(scaleMin), g, dpi),
+                  labels, backdropPainting);
 
-    DrawAxes(c, g, s);
+    Canvas c(painter, dpi, labels, backdrop);
     DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols);
-
-    y = g.PlotTop;
-    for (int line = 0; line < 11; ++line) {
-        c.Pen(1, Qt::DotLine);
-        c.Line(s.left, y, s.right, y, kBlack);
-        c.Pen(1);
-        c.Line(s.left, y, s.left + g.GraphUnit, y, kBlack);
-        y = Round(y + g.PlotHeight / 10.0);
-    }
-
-    c.Text(QStringLiteral("BMI"), g.GraphUnit, g.PlotTop - g.GraphUnit);
-    const int labelStep = Round(scaleSpan / 10);
-    int v = scaleMax;
-    y = g.PlotTop - g.GraphUnit;
-    for (int label = 0; label < 11; ++label) {
-        c.Text(QString::number(v), Round(s.left / 2.0), y);
-        v -= labelStep;
-        y = Round(y + g.PlotHeight / 10.0);
-    }
-
     if (!src.diary.Records.IsEmpty())
         DrawDateLabels(c, g, s, src, cols);
     DrawMeasurements(c, g, s, src, cols, &Measurement::Bmi, [&](double bmi) {

@@ -96,10 +96,11 @@ GraphSurface::GraphSurface(QWidget* parent) : QWidget(parent)
     setMinimumSize(120, 90);
 }
 
-void GraphSurface::SetImage(QImage image)
+QImage GraphSurface::SetImage(QImage image)
 {
-    m_image = std::move(image);
+    std::swap(m_image, image);
     update();
+    return image;
 }
 
 void GraphSurface::Clear()
@@ -253,21 +254,26 @@ void TrendView::DrawGraph()
     if (!m_surface->size().isEmpty()) {
         const double dpi = Dpi();
         const qreal ratio = m_surface->devicePixelRatioF();
-        QImage image((QSizeF(m_surface->size()) * ratio).toSize(), QImage::Format_RGB32);
+        // The picture drawn last time is drawn over when the surface has let go of it: a paging step
+        // then allocates nothing.
+        const QSize pixels = (QSizeF(m_surface->size()) * ratio).toSize();
+        QImage image = std::move(m_spareImage);
+        if (image.size() != pixels || image.devicePixelRatio() != ratio || !image.isDetached())
+            image = QImage(pixels, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
         image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
         image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
-        image.fill(Qt::white);
         {
+            // Each drawing begins by filling the whole picture.
             QPainter painter(&image);
             painter.setFont(m_surface->font());
             const GraphSources sources{m_diary, m_period, m_settings, m_formats};
             if (m_kind == Kind::Weight)
-                DrawWeightGraph(painter, dpi, m_geometry, sources, m_scale);
+                DrawWeightGraph(painter, dpi, m_geometry, sources, m_scale, nullptr, &m_backdrop);
             else
-                DrawBmiGraph(painter, dpi, m_geometry, sources);
+                DrawBmiGraph(painter, dpi, m_geometry, sources, nullptr, &m_backdrop);
         }
-        m_surface->SetImage(std::move(image));
+        m_spareImage = m_surface->SetImage(std::move(image));
     }
     // The drawing leaves the arrow; the next move over a day sets the pointer again.
     UpdatePointer(-1, 0);

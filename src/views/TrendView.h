@@ -59,7 +59,8 @@ public:
     explicit GraphSurface(QWidget* parent = nullptr);
 
     const QImage& Image() const { return m_image; }
-    void SetImage(QImage image);
+    // Shows the image; hands back the one shown before, for the next drawing to reuse.
+    QImage SetImage(QImage image);
     // Erases the drawing: the surface shows white until the next one.
     void Clear();
 
@@ -173,6 +174,8 @@ private:
     int m_hoverDay = 0;
     bool m_doubleClicked = false;
 
+    GraphBackdrop m_backdrop;
+    QImage m_spareImage;
     GraphSurface* m_surface;
     PictureButton* m_front;
     PictureButton* m_next;

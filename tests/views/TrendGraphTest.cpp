@@ -272,3 +272,44 @@ TEST(TrendGraph, PeriodStepsAndTheirLimits)
 }
 
 } // namespace
+
+TEST(TrendGraph, BackdropGivesTheSamePictureAndTextsWhilePaging)
+{
+    // Both graphs drawn with a kept backdrop over a few pages and back, against drawing everything
+    // anew each time: the same pixels and the same texts, also after the zoom changed the backdrop.
+    for (bool weight : {true, false}) {
+        Graph kept;
+        Graph fresh;
+        for (Graph* graph : {&kept, &fresh}) {
+            graph->settings.TrendMonths = 3;
+            for (int day = 0; day < 200; day += 2)
+                graph->Add(QDate(2023, 11, 1).addDays(day), day % 4 ? "22.20" : "21.45", "23.05"); // kg and BMI
+            graph->f.period = {QDate(2023, 11, 16), PeriodEndFor(QDate(2023, 11, 16), 3)};
+        }
+        GraphBackdrop backdrop;
+        for (int step = 0; step < 6; ++step) {
+            SCOPED_TRACE(step);
+            if (step == 4)
+                kept.scale.WeightRange = fresh.scale.WeightRange = 1;
+            for (Graph* graph : {&kept, &fresh}) {
+                StepGraphPeriod(graph->f.period, step < 3 ? 1 : 0, 3, graph->f.diary, QDate(2030, 1, 1));
+                graph->labels.clear();
+                graph->image.fill(Qt::magenta);
+                QPainter painter(&graph->image);
+                const GraphSources sources{graph->f.diary, graph->f.period, graph->settings, graph->f.formats};
+                GraphBackdrop* with = graph == &kept ? &backdrop : nullptr;
+                if (weight)
+                    DrawWeightGraph(painter, 96, graph->g, sources, graph->scale, &graph->labels, with);
+                else
+                    DrawBmiGraph(painter, 96, graph->g, sources, &graph->labels, with);
+            }
+            ASSERT_GT(fresh.GreenPixels(), 0);
+            EXPECT_EQ(kept.image, fresh.image);
+            QStringList keptTexts = kept.Texts();
+            QStringList freshTexts = fresh.Texts();
+            keptTexts.sort();
+            freshTexts.sort();
+            EXPECT_EQ(keptTexts, freshTexts);
+        }
+    }
+}
