@@ -24,6 +24,8 @@ packages=(
 # The installation test validates the desktop files and the man pages; CI packs the .deb with cpack,
 # whose dependency scan needs dpkg-shlibdeps and file.
 [ "$mode" = test ] && packages+=(desktop-file-utils appstream man-db dpkg-dev file)
+# The print tests render the printed PDF page to an image with pdftoppm.
+[ "$mode" = test ] && packages+=(poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

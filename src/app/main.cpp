@@ -3,6 +3,7 @@
 #include "platform/Folders.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageService.h"
+#include "platform/QtPrinterDialog.h"
 #include "platform/QtSerialPort.h"
 #include "platform/SerialPortMap.h"
 #include "platform/SettingsStore.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
     tarvel::IniSettingsStore settings;
     tarvel::StandardFolders folders;
     tarvel::ProcessToolRunner tools;
+    tarvel::QtPrinterDialog printerDialog;
     const tarvel::SerialPortMap ports;
     tarvel::QtSerialPort scalePort(ports);
     tarvel::QtSerialPort testPort(ports);
@@ -50,7 +52,8 @@ int main(int argc, char* argv[])
                                          [](const QString& url) { tarvel::OpenWebPage(url); },
                                          scalePort,
                                          testPort,
-                                         [&ports](int port) { return ports.DevicePath(port); }};
+                                         [&ports](int port) { return ports.DevicePath(port); },
+                                         printerDialog};
 
     tarvel::MainWindow window(services);
     messages.SetParent(&window);

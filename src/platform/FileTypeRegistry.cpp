@@ -122,6 +122,17 @@ void ProcessToolRunner::RunTool(const QString& program, const QStringList& argum
     }
 }
 
+bool ProcessToolRunner::StartTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
+}
+
 QString DesktopExecArgument(const QString& path)
 {
     // Characters that make the argument need quotes, and those that need a backslash inside them.

@@ -6,8 +6,8 @@
 
 namespace tarvel {
 
-// Runs the desktop's database tools after the type files changed. Tests replace it to record the
-// calls instead of running anything.
+// Runs the desktop's tools: the database tools after the type files changed, and programs the user
+// asks for. Tests replace it to record the calls instead of running anything.
 class ToolRunner {
 public:
     virtual ~ToolRunner() = default;
@@ -15,6 +15,8 @@ public:
     virtual QString FindTool(const QString& name) const = 0;
     // Runs the tool and waits a limited time; its outcome does not matter to the caller.
     virtual void RunTool(const QString& program, const QStringList& arguments) = 0;
+    // Starts the tool on its own, without waiting for it; false when it could not be started.
+    virtual bool StartTool(const QString& program, const QStringList& arguments) = 0;
 };
 
 // Looks tools up with QStandardPaths and runs them with QProcess, output discarded.
@@ -22,6 +24,7 @@ class ProcessToolRunner : public ToolRunner {
 public:
     QString FindTool(const QString& name) const override;
     void RunTool(const QString& program, const QStringList& arguments) override;
+    bool StartTool(const QString& program, const QStringList& arguments) override;
 };
 
 // Makes ".ov1" files open in Tarvel from the desktop, per user: a shared-mime-info definition of

@@ -96,8 +96,8 @@ constexpr Entry kTexts[] = {
     {601, "System info."},
     {602, "Version"},
     {603, "The Tarvel developers"},
-    {604, "Tarvel is free software, provided as it is, without any warranty. It keeps a personal diary "
-          "of body weight and is no medical device: ask a doctor about your health."},
+    {604, "Tarvel is free software under the MIT License, provided as is, without any warranty. It keeps "
+          "a personal diary of body weight and is no medical device: ask a doctor about your health."},
     {700, "Data file cannot be opened."},
     {701, "Input your height. (cm)"},
     {702, "Input your weight. (kg)"},

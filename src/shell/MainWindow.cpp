@@ -8,6 +8,7 @@
 #include "scale/ErrorLog.h"
 #include "scale/PortConnection.h"
 #include "scale/ScaleLink.h"
+#include "shell/AboutDlg.h"
 #include "shell/FileCommands.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenus.h"
@@ -17,6 +18,7 @@
 #include "views/ListView.h"
 #include "views/TrendView.h"
 #include "views/Views.h"
+#include "views/WindowPicture.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -49,13 +51,9 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     m_commands->StopQuietTimer = [this] { m_link->StopQuietTimer(); };
     ConnectPage();
 
-    // The commands that come with printing and the appearance dialog.
-    for (int index : {7})
-        m_menus->mnuFileItem(index)->setEnabled(false);
+    // The commands that come with the appearance dialog.
     m_menus->mnuSetItem(2)->setEnabled(false);
-    m_menus->mnuHelpItem(6)->setEnabled(false);
-    for (int button : {5, 9, 11})
-        m_menus->ToolbarButton(button)->setEnabled(false);
+    m_menus->ToolbarButton(9)->setEnabled(false);
 
     resize(800, 600);
 
@@ -147,6 +145,7 @@ void MainWindow::mnuFileItem_Click(int index)
     case 2: m_commands->CloseDiary(); break;
     case 4: m_commands->SaveDiary(); break;
     case 5: m_commands->SaveDiaryAs(); break;
+    case 7: PrintView(*this, *m_tabs, m_services.printerDialog); break;
     case 9:
     case 10:
     case 11: m_commands->OpenRecentDiary(index - 8); break;
@@ -188,6 +187,7 @@ void MainWindow::mnuHelpItem_Click(int index)
     case 1: ShowHelp(true); break;
     case 3: m_services.openUrl(QString::fromLatin1(kProductPage)); break;
     case 4: m_services.openUrl(QString::fromLatin1(kMakerPage)); break;
+    case 6: ShowAbout(); break;
     default: break;
     }
 }
@@ -198,11 +198,20 @@ void MainWindow::Toolbar_ButtonClick(int index)
     case 1: m_commands->NewDiary(); break;
     case 2: m_commands->OpenDiary(); break;
     case 3: m_commands->SaveDiary(); break;
+    case 5: PrintView(*this, *m_tabs, m_services.printerDialog); break;
     case 7: Set_Com(); break;
     case 8: SetGraphRange(); break;
+    case 11: CopyView(*this, *m_tabs); break;
     case 13: ShowHelp(false); break;
     default: break;
     }
+}
+
+void MainWindow::ShowAbout()
+{
+    // The about logo arrives with the colour schemes; until then its place stays empty.
+    AboutDlg dialog(QPixmap(), m_services.tools, m_services.messages, this);
+    dialog.exec();
 }
 
 void MainWindow::ShowHelp(bool topics)

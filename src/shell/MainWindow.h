@@ -29,6 +29,7 @@ class Folders;
 class HelpWindow;
 class MainMenus;
 class MessageService;
+class PrinterDialog;
 class SettingsStore;
 class ToolRunner;
 class Views;
@@ -55,6 +56,8 @@ struct ShellServices {
     SerialPort& scalePort;
     SerialPort& testPort;
     std::function<QString(int)> portDevice;
+    // The printer dialog of the Print command.
+    PrinterDialog& printerDialog;
 };
 
 // The main window: menus, toolbar and the tab strip MainTab with the Diary, List, Weight trend and
@@ -102,6 +105,8 @@ public:
     void Set_Com();
     // The Range command: Setting > Range and the toolbar's range button.
     void SetGraphRange();
+    // The About command: Help > About.
+    void ShowAbout();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

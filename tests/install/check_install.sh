@@ -33,6 +33,7 @@ expected=(
     share/mime/packages/tarvel.xml
     share/metainfo/io.github.tarvel.Tarvel.metainfo.xml
     share/icons/hicolor/scalable/apps/tarvel.svg
+    share/doc/tarvel/copyright
 )
 for size in "${icon_sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/tarvel.png"); done
 for page in "${pages[@]}"; do expected+=("share/man/man1/$page.gz"); done

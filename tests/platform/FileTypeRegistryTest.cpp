@@ -1,5 +1,6 @@
 #include "platform/FileTypeRegistry.h"
 
+#include "support/RecordingTools.h"
 #include "support/TempFolder.h"
 
 #include <QProcess>
@@ -9,32 +10,14 @@
 using namespace Qt::StringLiterals;
 using tarvel::FileTypeRegistry;
 using tarvel::ProcessToolRunner;
-using tarvel::ToolRunner;
 using tarvel::testing::ReadBytes;
+using tarvel::testing::RecordingTools;
 using tarvel::testing::TempFolder;
 
 namespace {
 
 const QString kMimeTool = u"update-mime-database"_s;
 const QString kDesktopTool = u"update-desktop-database"_s;
-
-// Finds only the tools it is told are installed, and records the calls instead of running them.
-class RecordingTools : public ToolRunner {
-public:
-    explicit RecordingTools(QStringList installed = {}) : m_installed(std::move(installed)) {}
-    QString FindTool(const QString& name) const override
-    {
-        return m_installed.contains(name) ? u"/usr/bin/"_s + name : QString();
-    }
-    void RunTool(const QString& program, const QStringList& arguments) override
-    {
-        calls.append(program + u' ' + arguments.join(u' '));
-    }
-    QStringList calls;
-
-private:
-    QStringList m_installed;
-};
 
 TEST(FileTypeRegistry, TheMimeDefinitionEscapesTheDescription)
 {

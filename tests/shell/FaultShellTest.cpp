@@ -18,6 +18,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
+#include "support/ScriptedPrinterDialog.h"
 #include "support/Stopwatch.h"
 #include "support/TempFolder.h"
 #include "support/WriteFaults.h"
@@ -42,6 +43,7 @@ using tarvel::testing::PermissionsStopWrites;
 using tarvel::testing::ReadBytes;
 using tarvel::testing::ScriptedFileDialogs;
 using tarvel::testing::ScriptedMessages;
+using tarvel::testing::ScriptedPrinterDialog;
 using tarvel::testing::Stopwatch;
 using tarvel::testing::TempFolder;
 
@@ -58,6 +60,7 @@ class NoTools : public ToolRunner {
 public:
     QString FindTool(const QString&) const override { return QString(); }
     void RunTool(const QString&, const QStringList&) override {}
+    bool StartTool(const QString&, const QStringList&) override { return false; }
 };
 
 // The main window over doubles, all inside a temporary folder: a clock standing at 2026-12-06 10:00,
@@ -73,6 +76,7 @@ struct Shell {
     NoTools tools;
     FakeSerialPort scalePort;
     FakeSerialPort testPort;
+    ScriptedPrinterDialog printerDialog;
     std::unique_ptr<MainWindow> window;
 
     Shell() { scalePort.Exists(1); }
@@ -85,7 +89,7 @@ struct Shell {
         window = std::make_unique<MainWindow>(ShellServices{
             messages, dialogs, clock, *store, folders, tools, QLocale(U("ja_JP")), temp.Path() + U("/share"),
             U("/opt/tarvel/bin/tarvel"), commandLine, temp.Path(), [](const QString&) {}, scalePort, testPort,
-            [](int port) { return QStringLiteral("/dev/fake%1").arg(port); }});
+            [](int port) { return QStringLiteral("/dev/fake%1").arg(port); }, printerDialog});
         window->Form_Load();
         window->show();
         window->Form_Activate();

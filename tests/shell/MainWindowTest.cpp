@@ -7,6 +7,7 @@
 #include "platform/Folders.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextTable.h"
+#include "shell/AboutDlg.h"
 #include "shell/FileCommands.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenus.h"
@@ -15,20 +16,26 @@
 #include "support/FakeSerialPort.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
+#include "support/ScriptedPrinterDialog.h"
 #include "support/TempFolder.h"
 #include "views/ListView.h"
 #include "views/Views.h"
+#include "views/WindowPicture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +46,7 @@ using tarvel::testing::FakeSerialPort;
 using tarvel::testing::ReadBytes;
 using tarvel::testing::ScriptedFileDialogs;
 using tarvel::testing::ScriptedMessages;
+using tarvel::testing::ScriptedPrinterDialog;
 using tarvel::testing::TempFolder;
 
 namespace {
@@ -65,6 +73,7 @@ class NoTools : public ToolRunner {
 public:
     QString FindTool(const QString&) const override { return QString(); }
     void RunTool(const QString&, const QStringList&) override {}
+    bool StartTool(const QString&, const QStringList&) override { return false; }
 };
 
 // The main window over doubles: everything inside a temporary folder, a clock standing at
@@ -80,6 +89,7 @@ struct Shell {
     NoTools tools;
     FakeSerialPort scalePort;
     FakeSerialPort testPort;
+    ScriptedPrinterDialog printerDialog;
 
     // The scale's port, Com1, is there.
     Shell() { scalePort.Exists(1); }
@@ -100,7 +110,7 @@ struct Shell {
         window = std::make_unique<MainWindow>(ShellServices{
             messages, dialogs, clock, store, folders, tools, QLocale(U("ja_JP")), DataHome(), kExecutable,
             commandLine, temp.Path(), [this](const QString& url) { opened << url; }, scalePort, testPort,
-            [](int port) { return QStringLiteral("/dev/fake%1").arg(port); }});
+            [](int port) { return QStringLiteral("/dev/fake%1").arg(port); }, printerDialog});
         window->Form_Load();
         window->show();
         window->Form_Activate();
@@ -167,12 +177,12 @@ TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
     for (int i = 8; i <= 11; ++i)
         EXPECT_FALSE(m.mnuFileItem(i)->isVisible()) << i;
 
-    for (QAction* off : {m.mnuFileItem(7), m.mnuSetItem(2), m.mnuHelpItem(6), m.ToolbarButton(5),
-                         m.ToolbarButton(9), m.ToolbarButton(11)})
+    for (QAction* off : {m.mnuSetItem(2), m.ToolbarButton(9)})
         EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
-    for (QAction* on : {m.mnuFileItem(0), m.mnuFileItem(1), m.mnuFileItem(4), m.mnuSetItem(0), m.mnuSetItem(1),
-                        m.mnuHelpItem(0), m.ToolbarButton(1), m.ToolbarButton(3), m.ToolbarButton(7),
-                        m.ToolbarButton(8), m.ToolbarButton(13)})
+    for (QAction* on : {m.mnuFileItem(0), m.mnuFileItem(1), m.mnuFileItem(4), m.mnuFileItem(7), m.mnuSetItem(0),
+                        m.mnuSetItem(1), m.mnuHelpItem(0), m.mnuHelpItem(6), m.ToolbarButton(1), m.ToolbarButton(3),
+                        m.ToolbarButton(5), m.ToolbarButton(7), m.ToolbarButton(8), m.ToolbarButton(11),
+                        m.ToolbarButton(13)})
         EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
 
     // The scale's port was opened at start-up.
@@ -183,6 +193,40 @@ TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
     ASSERT_TRUE(QFile::remove(registry.MimeFilePath()));
     s.Start();
     EXPECT_FALSE(QFile::exists(registry.MimeFilePath()));
+}
+
+// File > Print and the print button reach the printer through the printer dialog, the copy button
+// puts the inner area on the clipboard, Help > About opens the about dialog.
+TEST(MainWindowTest, PrintCopyAndAboutCommands)
+{
+    Shell s;
+    MainWindow& w = s.Start();
+    const QString pdf = s.temp.File(U("page.pdf"));
+    s.printerDialog.Script(pdf);
+    for (QAction* print : {w.Menus().mnuFileItem(7), w.Menus().ToolbarButton(5)}) {
+        QFile::remove(pdf);
+        print->trigger();
+        EXPECT_TRUE(ReadBytes(pdf).startsWith("%PDF")) << print->text().toStdString();
+    }
+    EXPECT_EQ(s.printerDialog.shown, 2);
+
+    QGuiApplication::clipboard()->clear();
+    w.Menus().ToolbarButton(11)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), InnerArea(w).size());
+
+    QString caption;
+    QTimer closer;
+    closer.callOnTimeout([&caption] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* about = qobject_cast<AboutDlg*>(top); about != nullptr && about->isVisible()) {
+                caption = about->windowTitle();
+                about->OKButton()->click();
+            }
+        }
+    });
+    closer.start(10);
+    w.Menus().mnuHelpItem(6)->trigger();
+    EXPECT_EQ(caption, LoadText(600));
 }
 
 TEST(MainWindowTest, TypicalDayIsBackedUpThenSavedUnderAName)

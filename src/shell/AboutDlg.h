@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+namespace tarvel {
+
+class MessageService;
+class ToolRunner;
+
+// Help > About: the program's title and version, the makers' line, the legal notice and the logo.
+// OK closes the dialog; System info starts the desktop's system information tool.
+class AboutDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // logo: the about picture of the colour scheme; a null pixmap leaves its place empty.
+    AboutDlg(const QPixmap& logo, ToolRunner& tools, MessageService& messages, QWidget* parent = nullptr);
+
+    QLabel* TitleLabel() const { return lblTitle; }
+    QLabel* VersionLabel() const { return lblVersion; }
+    QLabel* DescriptionLabel() const { return lblDescription; }
+    QLabel* DisclaimerLabel() const { return lblDisclaimer; }
+    QLabel* Logo() const { return LogoPic; }
+    QPushButton* OKButton() const { return cmdOK; }
+    QPushButton* SysInfoButton() const { return cmdSysInfo; }
+
+    // Starts the first system information tool found on PATH; message 802 when there is none.
+    void cmdSysInfo_Click();
+
+private:
+    ToolRunner& m_tools;
+    MessageService& m_messages;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblDescription;
+    QLabel* lblDisclaimer;
+    QLabel* LogoPic;
+    QPushButton* cmdOK;
+    QPushButton* cmdSysInfo;
+};
+
+// The version as the dialog shows it: the major number, ".", the minor number with two digits.
+QString VersionText(int major, int minor);
+
+} // namespace tarvel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/PrinterDialog.h"
+
+#include <QPrinter>
+#include <QString>
+
+namespace tarvel::testing {
+
+// The printer dialog double: accepts with the printer writing a PDF file, or cancels while no file
+// is scripted. Counts how often it was shown. Header only: its users link Qt's print support.
+class ScriptedPrinterDialog : public PrinterDialog {
+public:
+    // The PDF file the next prints go to; "" cancels.
+    void Script(const QString& pdfPath) { m_pdfPath = pdfPath; }
+
+    bool ChoosePrinter(QPrinter& printer, QWidget*) override
+    {
+        ++shown;
+        if (m_pdfPath.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_pdfPath);
+        return true;
+    }
+
+    int shown = 0;
+
+private:
+    QString m_pdfPath;
+};
+
+} // namespace tarvel::testing
