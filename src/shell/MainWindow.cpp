@@ -11,6 +11,7 @@
 #include "shell/FileCommands.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenus.h"
+#include "shell/SchemePainter.h"
 #include "shell/WebPages.h"
 #include "platform/WindowFont.h"
 #include "views/GraphSetDlg.h"
@@ -49,12 +50,11 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     m_commands->StopQuietTimer = [this] { m_link->StopQuietTimer(); };
     ConnectPage();
 
-    // The commands that come with printing and the appearance dialog.
+    // The commands that come with printing.
     for (int index : {7})
         m_menus->mnuFileItem(index)->setEnabled(false);
-    m_menus->mnuSetItem(2)->setEnabled(false);
     m_menus->mnuHelpItem(6)->setEnabled(false);
-    for (int button : {5, 9, 11})
+    for (int button : {5, 11})
         m_menus->ToolbarButton(button)->setEnabled(false);
 
     resize(800, 600);
@@ -83,6 +83,7 @@ void MainWindow::BuildTabs()
     m_tabs->addTab(m_views->ElasticB(), QString());
     m_tabs->tabBar()->installEventFilter(this);
     setCentralWidget(m_tabs);
+    m_schemes = std::make_unique<SchemePainter>(*m_tabs, *m_page, *m_views);
 }
 
 void MainWindow::ConnectPage()
@@ -157,11 +158,12 @@ void MainWindow::mnuFileItem_Click(int index)
 
 void MainWindow::mnuSetItem_Click(int index)
 {
-    // Appearance arrives with the schemes.
     if (index == 0)
         Set_Com();
     else if (index == 1)
         SetGraphRange();
+    else if (index == 2)
+        SetAppearance();
 }
 
 void MainWindow::SetGraphRange()
@@ -200,6 +202,7 @@ void MainWindow::Toolbar_ButtonClick(int index)
     case 3: m_commands->SaveDiary(); break;
     case 7: Set_Com(); break;
     case 8: SetGraphRange(); break;
+    case 9: SetAppearance(); break;
     case 13: ShowHelp(false); break;
     default: break;
     }
