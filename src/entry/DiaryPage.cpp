@@ -113,6 +113,10 @@ void DiaryPage::BuildControls()
     MonthView->setWindowFlags(Qt::Popup);
     MonthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthView->hide();
+
+    LogoImgD = new QLabel(this);
+    LogoImgD->setObjectName(QStringLiteral("LogoImgD"));
+    LogoImgD->setFixedSize(80, 38);
 }
 
 void DiaryPage::BuildSlotControls()
@@ -158,6 +162,8 @@ void DiaryPage::BuildLayout()
     counters->addWidget(NumeLabel);
     counters->addWidget(LineLabel);
     counters->addWidget(DenoLabel);
+    counters->addSpacing(12);
+    counters->addWidget(LogoImgD);
     grid->addWidget(InputName, 0, 0, 1, 2);
     grid->addWidget(NameLabel, 0, 2, 1, 2);
     grid->addLayout(counters, 0, 4);

@@ -77,6 +77,7 @@ public:
     // Controls, for the main window and tests.
     QLineEdit* NameInput() const { return InputName; }
     QLineEdit* HeightInput() const { return InputHeight; }
+    QGroupBox* SexFrame() const { return SelectFrame; }
     QRadioButton* ManOption() const { return SelectMan; }
     QRadioButton* WomanOption() const { return SelectWoman; }
     QLineEdit* DateInput() const { return InputDate; }
@@ -95,6 +96,8 @@ public:
     QLabel* NumeratorLabel() const { return NumeLabel; }
     QLabel* DenominatorLabel() const { return DenoLabel; }
     QCalendarWidget* Calendar() const { return MonthView; }
+    // The tab's logo in the top right corner; the colour scheme puts its picture in.
+    QLabel* Logo() const { return LogoImgD; }
 
     QString LastAcceptedWeight(int slot) const { return LastValidWeight.at(Slot(slot)); }
     QString ShownDateText() const { return ShownDate; }
@@ -186,6 +189,7 @@ private:
     PictureButton* NewDataImg = nullptr;
     PictureButton* DeleteDataImg = nullptr;
     QCalendarWidget* MonthView = nullptr;
+    QLabel* LogoImgD = nullptr;
 
     // The last accepted texts of InputWeight(0) and InputWeight(1).
     std::array<QString, 2> LastValidWeight;

@@ -7,9 +7,40 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <utility>
 
 namespace tarvel {
+
+namespace {
+
+// Draws the picture over target in nine parts: the corners unscaled, the edges stretched along
+// their length, the middle stretched both ways. Rounded corners keep their shape on any size.
+void DrawStretched(QPainter& painter, const QRect& target, const QPixmap& picture)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    const QSizeF size = picture.deviceIndependentSize();
+    const qreal edge = std::min({8.0, std::floor(size.width() / 3), std::floor(size.height() / 3),
+                                 std::floor(target.width() / 2.0), std::floor(target.height() / 2.0)});
+    const QRectF area(target);
+    const std::array<qreal, 4> tx = {area.left(), area.left() + edge, area.right() - edge, area.right()};
+    const std::array<qreal, 4> ty = {area.top(), area.top() + edge, area.bottom() - edge, area.bottom()};
+    const std::array<qreal, 4> sx = {0, edge, size.width() - edge, size.width()};
+    const std::array<qreal, 4> sy = {0, edge, size.height() - edge, size.height()};
+    for (std::size_t column = 0; column < 3; ++column) {
+        for (std::size_t row = 0; row < 3; ++row) {
+            const QRectF to(tx[column], ty[row], tx[column + 1] - tx[column], ty[row + 1] - ty[row]);
+            // The source is given in the picture's own pixels.
+            const QRectF from(sx[column] * ratio, sy[row] * ratio, (sx[column + 1] - sx[column]) * ratio,
+                              (sy[row + 1] - sy[row]) * ratio);
+            if (!to.isEmpty() && !from.isEmpty())
+                painter.drawPixmap(to, picture, from);
+        }
+    }
+}
+
+} // namespace
 
 PictureButton::PictureButton(const QString& caption, Kind kind, QWidget* parent)
     : QWidget(parent), m_caption(caption), m_kind(kind)
@@ -36,14 +67,53 @@ QSize PictureButton::sizeHint() const
     return {std::max(textWidth + 16, 56), metrics.height() + 8};
 }
 
+void PictureButton::SetPictures(const QPixmap& up, const QPixmap& down)
+{
+    m_up = up;
+    m_downPicture = down;
+    update();
+}
+
 void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (m_up.isNull())
+        PaintPlainFace(painter);
+    else
+        PaintPicture(painter);
+
+    if (hasFocus()) {
+        const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.setOpacity(1);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(frame.adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+    }
+}
+
+void PictureButton::PaintPicture(QPainter& painter)
+{
+    const bool enabled = isEnabled();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // A disabled button lets the panel show through its picture and greys its caption, so it reads
+    // as disabled on every hue, gray included.
+    if (!enabled)
+        painter.setOpacity(0.4);
+    DrawStretched(painter, rect(), m_down && !m_downPicture.isNull() ? m_downPicture : m_up);
+    painter.setOpacity(1);
+    // The pictures are light on every hue, whatever the desktop's colours: the caption is dark.
+    painter.setPen(enabled ? QColor(0x1c, 0x1c, 0x1c) : QColor(0, 0, 0, 0x6c));
+    const QRect textRect = m_down ? rect().translated(1, 1) : rect();
+    painter.drawText(textRect, Qt::AlignCenter, m_caption);
+}
+
+void PictureButton::PaintPlainFace(QPainter& painter)
+{
     const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const bool enabled = isEnabled();
 
-    // The up picture is lit from above, the down picture from below and shifted by a pixel.
+    // The up face is lit from above, the down face from below and shifted by a pixel.
     QColor light = enabled ? QColor(0xf4, 0xf7, 0xfb) : QColor(0xee, 0xee, 0xee);
     QColor dark = enabled ? QColor(0xb9, 0xc9, 0xdc) : QColor(0xd8, 0xd8, 0xd8);
     if (m_down)
@@ -59,12 +129,6 @@ void PictureButton::paintEvent(QPaintEvent*)
                            : palette().color(QPalette::Disabled, QPalette::ButtonText));
     const QRect textRect = m_down ? rect().translated(1, 1) : rect();
     painter.drawText(textRect, Qt::AlignCenter, m_caption);
-
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(frame.adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
-    }
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event)

@@ -9,9 +9,11 @@
 #include "scale/PortConnection.h"
 #include "scale/ScaleLink.h"
 #include "shell/AboutDlg.h"
+#include "shell/ButtonArt.h"
 #include "shell/FileCommands.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenus.h"
+#include "shell/SchemePainter.h"
 #include "shell/WebPages.h"
 #include "platform/WindowFont.h"
 #include "views/GraphSetDlg.h"
@@ -51,10 +53,6 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     m_commands->StopQuietTimer = [this] { m_link->StopQuietTimer(); };
     ConnectPage();
 
-    // The commands that come with the appearance dialog.
-    m_menus->mnuSetItem(2)->setEnabled(false);
-    m_menus->ToolbarButton(9)->setEnabled(false);
-
     resize(800, 600);
 
     // Form_Initialize: the tabs stay hidden until the first activation has shown the current day.
@@ -81,6 +79,7 @@ void MainWindow::BuildTabs()
     m_tabs->addTab(m_views->ElasticB(), QString());
     m_tabs->tabBar()->installEventFilter(this);
     setCentralWidget(m_tabs);
+    m_schemes = std::make_unique<SchemePainter>(*m_tabs, *m_page, *m_views);
 }
 
 void MainWindow::ConnectPage()
@@ -156,11 +155,12 @@ void MainWindow::mnuFileItem_Click(int index)
 
 void MainWindow::mnuSetItem_Click(int index)
 {
-    // Appearance arrives with the schemes.
     if (index == 0)
         Set_Com();
     else if (index == 1)
         SetGraphRange();
+    else if (index == 2)
+        SetAppearance();
 }
 
 void MainWindow::SetGraphRange()
@@ -201,6 +201,7 @@ void MainWindow::Toolbar_ButtonClick(int index)
     case 5: PrintView(*this, *m_tabs, m_services.printerDialog); break;
     case 7: Set_Com(); break;
     case 8: SetGraphRange(); break;
+    case 9: SetAppearance(); break;
     case 11: CopyView(*this, *m_tabs); break;
     case 13: ShowHelp(false); break;
     default: break;
@@ -209,8 +210,7 @@ void MainWindow::Toolbar_ButtonClick(int index)
 
 void MainWindow::ShowAbout()
 {
-    // The about logo arrives with the colour schemes; until then its place stays empty.
-    AboutDlg dialog(QPixmap(), m_services.tools, m_services.messages, this);
+    AboutDlg dialog(AboutLogo(devicePixelRatio()), m_services.tools, m_services.messages, this);
     dialog.exec();
 }
 

@@ -18,10 +18,12 @@ class QTabWidget;
 namespace tarvel {
 
 class Clock;
+class ColorDlg;
 class DiaryPage;
 class ErrorLog;
 class PortConnection;
 class ScaleLink;
+class SchemePainter;
 class SerialPort;
 class FileCommands;
 class FileDialogs;
@@ -107,6 +109,15 @@ public:
     void SetGraphRange();
     // The About command: Help > About.
     void ShowAbout();
+    // The Appearance command: Setting > Appearance and the toolbar's appearance button. Runs the
+    // dialog and, when it changed ColorScheme, applies the new scheme at once.
+    void SetAppearance();
+    // Runs the appearance dialog for SetAppearance instead of exec(); tests answer the dialog here.
+    void SetColorDlgRunner(std::function<void(ColorDlg&)> run) { m_runColorDlg = std::move(run); }
+    // ColorScheme onto the window; the tab strip's colour after a change of tabs or schemes.
+    void ApplyScheme();
+    void SyncTabColour();
+    SchemePainter& Schemes() const { return *m_schemes; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -142,6 +153,8 @@ private:
     QTabWidget* m_tabs = nullptr;
     DiaryPage* m_page = nullptr;
     std::unique_ptr<Views> m_views;
+    std::unique_ptr<SchemePainter> m_schemes;
+    std::function<void(ColorDlg&)> m_runColorDlg;
     std::unique_ptr<FileCommands> m_commands;
     std::unique_ptr<ScaleLink> m_link;
     std::unique_ptr<ErrorLog> m_errorLog;

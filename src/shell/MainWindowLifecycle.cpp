@@ -63,6 +63,7 @@ void MainWindow::StartUp()
     m_port = std::make_unique<PortConnection>(m_services.scalePort, *m_link, *m_errorLog, m_services.messages,
                                               m_settings.PortNo);
     m_diary.Records.Clear();
+    ApplyScheme();
     ApplyTexts();
     ShowRecentFiles();
     m_tabs->setCurrentIndex(0);

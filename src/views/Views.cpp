@@ -6,6 +6,7 @@
 #include "views/ListView.h"
 #include "views/TrendView.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -21,7 +22,12 @@ ViewPanel::ViewPanel(int suffixId, QWidget* parent) : QWidget(parent), m_suffixI
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
-    layout->addWidget(m_title);
+    m_logo = new QLabel(this);
+    m_logo->setFixedSize(80, 38);
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(m_title, 1);
+    titleRow->addWidget(m_logo);
+    layout->addLayout(titleRow);
     m_body = new QVBoxLayout;
     layout->addLayout(m_body, 1);
     SetOwnerTitle(QString());

@@ -22,12 +22,15 @@ public:
     // The owner's name followed by the tab's text; "(New)" stands in for an empty name.
     void SetOwnerTitle(const QString& ownerName);
     QLabel* TitleLabel() const { return m_title; }
+    // The tab's logo at the right end of the title row; the colour scheme puts its picture in.
+    QLabel* Logo() const { return m_logo; }
     // The layout under the title that the view's controls go into.
     QVBoxLayout* Body() const { return m_body; }
 
 private:
     int m_suffixId;
     QLabel* m_title;
+    QLabel* m_logo;
     QVBoxLayout* m_body;
 };
 

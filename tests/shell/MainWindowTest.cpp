@@ -8,6 +8,8 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextTable.h"
 #include "shell/AboutDlg.h"
+#include "shell/ButtonArt.h"
+#include "shell/ColorDlg.h"
 #include "shell/FileCommands.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenus.h"
@@ -25,8 +27,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -34,8 +38,10 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTextCharFormat>
 
 #include <gtest/gtest.h>
 
@@ -177,12 +183,10 @@ TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
     for (int i = 8; i <= 11; ++i)
         EXPECT_FALSE(m.mnuFileItem(i)->isVisible()) << i;
 
-    for (QAction* off : {m.mnuSetItem(2), m.ToolbarButton(9)})
-        EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
     for (QAction* on : {m.mnuFileItem(0), m.mnuFileItem(1), m.mnuFileItem(4), m.mnuFileItem(7), m.mnuSetItem(0),
-                        m.mnuSetItem(1), m.mnuHelpItem(0), m.mnuHelpItem(6), m.ToolbarButton(1), m.ToolbarButton(3),
-                        m.ToolbarButton(5), m.ToolbarButton(7), m.ToolbarButton(8), m.ToolbarButton(11),
-                        m.ToolbarButton(13)})
+                        m.mnuSetItem(1), m.mnuSetItem(2), m.mnuHelpItem(0), m.mnuHelpItem(6), m.ToolbarButton(1),
+                        m.ToolbarButton(3), m.ToolbarButton(5), m.ToolbarButton(7), m.ToolbarButton(8),
+                        m.ToolbarButton(9), m.ToolbarButton(11), m.ToolbarButton(13)})
         EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
 
     // The scale's port was opened at start-up.
@@ -552,6 +556,90 @@ TEST(MainWindowTest, OwnerNameInPanelTitlesIsPlainText)
         EXPECT_EQ(panel->TitleLabel()->text(), U("<b>Ann</b>") + U(suffix));
         EXPECT_EQ(panel->TitleLabel()->textFormat(), Qt::PlainText);
     }
+}
+
+TEST(MainWindowTest, SchemePaintsPanelsButtonsLogosAndTheTabStrip)
+{
+    Shell s;
+    s.store.Save(U("ColorFlg"), U("Flg"), U("1"));
+    MainWindow& w = s.Start();
+    const qreal ratio = w.devicePixelRatio();
+    const Views& v = w.ViewSet();
+    // The 4-color scheme: Diary green, List orange, Weight trend pink, BMI trend blue.
+    const struct {
+        QWidget* panel;
+        QLabel* logo;
+        Hue hue;
+        QColor light;
+    } tabs[] = {{w.Page(), s.Page().Logo(), Hue::Green, QColor(218, 237, 229)},
+                {v.ElasticL(), v.ElasticL()->Logo(), Hue::Orange, QColor(255, 234, 215)},
+                {v.ElasticW(), v.ElasticW()->Logo(), Hue::Pink, QColor(255, 223, 223)},
+                {v.ElasticB(), v.ElasticB()->Logo(), Hue::Blue, QColor(230, 242, 255)}};
+    for (int tab = 0; tab < 4; ++tab) {
+        const auto& t = tabs[tab];
+        w.MainTab()->setCurrentIndex(tab);
+        EXPECT_EQ(w.MainTab()->tabBar()->palette().color(QPalette::Window), t.light) << tab;
+        EXPECT_EQ(t.panel->grab().toImage().pixelColor(2, 2), t.light) << tab;
+        EXPECT_EQ(t.logo->pixmap().toImage(), TabLogo(t.hue, ratio).toImage()) << tab;
+        EXPECT_TRUE(t.logo->isVisible()) << tab;
+    }
+    EXPECT_EQ(s.Page().SexFrame()->grab().toImage().pixelColor(1, 1), tabs[0].light);
+
+    const auto shows = [ratio](PictureButton* button, Hue hue, ButtonShape shape) {
+        return button->UpPicture().toImage() == ButtonPicture(hue, shape, false, ratio).toImage() &&
+               button->DownPicture().toImage() == ButtonPicture(hue, shape, true, ratio).toImage();
+    };
+    EXPECT_TRUE(shows(s.Page().SaveButton(), Hue::Green, ButtonShape::Large));
+    EXPECT_TRUE(shows(s.Page().BmiButton(1), Hue::Green, ButtonShape::Wide));
+    EXPECT_TRUE(shows(v.List().ForwardButton(), Hue::Orange, ButtonShape::Large));
+    EXPECT_TRUE(shows(v.WeightView().FrontButton(), Hue::Pink, ButtonShape::Large));
+    EXPECT_TRUE(shows(v.WeightView().MinusLabel(), Hue::Pink, ButtonShape::Small));
+    EXPECT_TRUE(shows(v.BmiView().NextButton(), Hue::Blue, ButtonShape::Large));
+
+    // The calendar in the Diary medium and dark colours, the list's record numbers in the List dark.
+    EXPECT_EQ(s.Page().Calendar()->palette().color(QPalette::Highlight), QColor(162, 209, 188));
+    EXPECT_EQ(s.Page().Calendar()->headerTextFormat().background().color(), QColor(201, 228, 216));
+    EXPECT_EQ(v.List().Grid()->item(0, 1)->background().color(), QColor(255, 207, 164));
+}
+
+TEST(MainWindowTest, AppearanceCommandAppliesOnlyAChangedScheme)
+{
+    Shell s;
+    s.store.Save(U("ColorFlg"), U("Flg"), U("7"));
+    MainWindow& w = s.Start();
+    int choice = 1;
+    bool ok = true;
+    int runs = 0;
+    w.SetColorDlgRunner([&](ColorDlg& dialog) {
+        ++runs;
+        EXPECT_TRUE(dialog.Option(w.SettingsState().ColorScheme)->isChecked());
+        QTest::mouseClick(dialog.Option(choice), Qt::LeftButton);
+        QTest::mouseClick(ok ? dialog.OKBtn() : dialog.CancelBtn(), Qt::LeftButton);
+    });
+    const auto pictureKey = [&s] { return s.Page().DateButton()->UpPicture().cacheKey(); };
+    const qint64 grayKey = pictureKey();
+    // A click on the Diary page (it closes the calendar) before the user turns to the List tab.
+    QTest::mouseClick(w.Page(), Qt::LeftButton, {}, QPoint(2, 2));
+    w.MainTab()->setCurrentIndex(1);
+
+    w.Menus().mnuSetItem(2)->trigger();
+    EXPECT_EQ(w.SettingsState().ColorScheme, 1);
+    EXPECT_NE(pictureKey(), grayKey);
+    EXPECT_EQ(w.Page()->palette().color(QPalette::Window), QColor(218, 237, 229));
+    EXPECT_EQ(s.Page().Logo()->pixmap().toImage(), TabLogo(Hue::Green, w.devicePixelRatio()).toImage());
+    EXPECT_TRUE(s.Page().Logo()->isVisibleTo(w.Page()));
+    // The strip shows the List tab's colour, not the Diary colour the scheme starts it with.
+    EXPECT_EQ(w.MainTab()->tabBar()->palette().color(QPalette::Window), QColor(255, 234, 215));
+
+    // The scheme in force chosen again, and a choice cancelled: nothing is painted again.
+    const qint64 key = pictureKey();
+    w.Menus().ToolbarButton(9)->trigger();
+    choice = 3;
+    ok = false;
+    w.Menus().mnuSetItem(2)->trigger();
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(w.SettingsState().ColorScheme, 1);
+    EXPECT_EQ(pictureKey(), key);
 }
 
 TEST(MainWindowTest, ChooseFontFamily)

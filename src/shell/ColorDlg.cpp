@@ -1,0 +1,136 @@
+#include "shell/ColorDlg.h"
+
+#include "entry/PictureButton.h"
+#include "platform/TextTable.h"
+#include "platform/WindowFont.h"
+#include "shell/ButtonArt.h"
+#include "shell/SchemePainter.h"
+#include "shell/Schemes.h"
+#include "store/Settings.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace tarvel {
+
+ColorDlg::ColorDlg(Settings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings),
+      m_shown(settings.ColorScheme >= 1 && settings.ColorScheme <= kSchemeCount ? settings.ColorScheme : 1)
+{
+    setWindowTitle(LoadText(500));
+    const QString family = ChooseFontFamily(DialogFontName(), LanguageCode(), QFontDatabase::families());
+    if (!family.isEmpty()) {
+        QFont dialogFont = font();
+        dialogFont.setFamily(family);
+        setFont(dialogFont);
+    }
+
+    CheckLabel = new QLabel(LoadText(501), this);
+    auto* options = new QVBoxLayout;
+    for (int k = 1; k <= kSchemeCount; ++k) {
+        auto* option = new QRadioButton(LoadText(501 + k), this);
+        option->setObjectName(QStringLiteral("Option%1").arg(k));
+        m_options.at(Index(k)) = option;
+        options->addWidget(option);
+        connect(option, &QRadioButton::clicked, this, [this, k] { ShowPreview(k); });
+    }
+    options->addStretch(1);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("OKBtn"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(LoadText(301), this);
+    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
+    connect(m_ok, &QPushButton::clicked, this, &ColorDlg::OKBtn_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(options);
+    body->addSpacing(12);
+    body->addWidget(BuildPreview(), 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CheckLabel);
+    layout->addSpacing(4);
+    layout->addLayout(body);
+    layout->addLayout(buttons);
+
+    Option(m_shown)->setChecked(true);
+    ShowPreview(m_shown);
+}
+
+QWidget* ColorDlg::BuildPreview()
+{
+    // The strip's tabs stand over the four panels, each a quarter of the preview's width, each with
+    // its button centred in it.
+    auto* preview = new QWidget(this);
+    m_previewTab = new QTabBar(preview);
+    m_previewTab->setObjectName(QStringLiteral("PreviewTab"));
+    m_previewTab->setExpanding(true);
+    m_previewTab->setDrawBase(false);
+    m_previewTab->setToolTip(LoadText(1001));
+    auto* panels = new QHBoxLayout;
+    panels->setSpacing(0);
+    for (int k = 1; k <= 4; ++k) {
+        m_previewTab->addTab(LoadText(200 + k));
+        auto* panel = new QWidget(preview);
+        panel->setObjectName(QStringLiteral("PreElastic%1").arg(k));
+        panel->setToolTip(LoadText(1001));
+        auto* button = new PictureButton(LoadText(509), PictureButton::Kind::Large, panel);
+        button->setObjectName(QStringLiteral("Command%1").arg(k));
+        button->setToolTip(LoadText(1001));
+        auto* centre = new QHBoxLayout(panel);
+        centre->setContentsMargins(8, 24, 8, 24);
+        centre->addStretch(1);
+        centre->addWidget(button);
+        centre->addStretch(1);
+        panel->setMinimumWidth(button->sizeHint().width() + 24);
+        panels->addWidget(panel, 1);
+        m_panels.at(Index(k)) = panel;
+        m_buttons.at(Index(k)) = button;
+    }
+    connect(m_previewTab, &QTabBar::currentChanged, this, &ColorDlg::SyncPreviewTab);
+    auto* layout = new QVBoxLayout(preview);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_previewTab);
+    layout->addLayout(panels, 1);
+    return preview;
+}
+
+void ColorDlg::ShowPreview(int colorScheme)
+{
+    m_shown = colorScheme;
+    const SchemeSlots slots = FillSchemeSlots(colorScheme);
+    const qreal ratio = devicePixelRatio();
+    for (int k = 1; k <= 4; ++k) {
+        const TabColours& tab = slots.Tab(k - 1);
+        PaintPanel(*PreElastic(k), tab.light);
+        Command(k)->SetPictures(ButtonPicture(tab.hue, ButtonShape::Large, false, ratio),
+                                ButtonPicture(tab.hue, ButtonShape::Large, true, ratio));
+    }
+    SyncPreviewTab();
+}
+
+void ColorDlg::SyncPreviewTab()
+{
+    const int shown = m_previewTab->currentIndex();
+    if (shown >= 0 && shown < 4)
+        PaintTabStrip(*m_previewTab, FillSchemeSlots(m_shown).Tab(shown).light);
+}
+
+void ColorDlg::OKBtn_Click()
+{
+    m_settings.ColorScheme = m_shown;
+    accept();
+}
+
+} // namespace tarvel
