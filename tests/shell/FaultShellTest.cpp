@@ -20,6 +20,7 @@
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedPrinterDialog.h"
 #include "support/Stopwatch.h"
+#include "support/ShellFixture.h"
 #include "support/TempFolder.h"
 #include "support/WriteFaults.h"
 
@@ -45,6 +46,7 @@ using tarvel::testing::ScriptedFileDialogs;
 using tarvel::testing::ScriptedMessages;
 using tarvel::testing::ScriptedPrinterDialog;
 using tarvel::testing::Stopwatch;
+using tarvel::testing::Shell;
 using tarvel::testing::TempFolder;
 
 namespace {
@@ -55,75 +57,6 @@ QString U(const char* text)
 }
 
 const QByteArray kBeaDiary("Bea,160.0,2,,,,,,,,,,,\r\n2004/05/06,07:30,055.00,21.5,,,,,\r\n");
-
-class NoTools : public ToolRunner {
-public:
-    QString FindTool(const QString&) const override { return QString(); }
-    void RunTool(const QString&, const QStringList&) override {}
-    bool StartTool(const QString&, const QStringList&) override { return false; }
-};
-
-// The main window over doubles, all inside a temporary folder: a clock standing at 2026-12-06 10:00,
-// the ja_JP locale, scripted messages and file dialogs, the scale's port Com1 present.
-struct Shell {
-    TempFolder temp;
-    FixedFolders folders{temp.Path() + U("/home")};
-    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 0))};
-    QString ini = temp.File(U("tarvel.ini"));
-    std::unique_ptr<IniSettingsStore> store;
-    ScriptedMessages messages;
-    ScriptedFileDialogs dialogs;
-    NoTools tools;
-    FakeSerialPort scalePort;
-    FakeSerialPort testPort;
-    ScriptedPrinterDialog printerDialog;
-    std::unique_ptr<MainWindow> window;
-
-    Shell() { scalePort.Exists(1); }
-
-    QString Backup() const { return folders.AppFolder() + U("TV_Backup"); }
-
-    MainWindow& Start(const QString& commandLine = QString())
-    {
-        store = std::make_unique<IniSettingsStore>(ini);
-        window = std::make_unique<MainWindow>(ShellServices{
-            messages, dialogs, clock, *store, folders, tools, QLocale(U("ja_JP")), temp.Path() + U("/share"),
-            U("/opt/tarvel/bin/tarvel"), commandLine, temp.Path(), [](const QString&) {}, scalePort, testPort,
-            [](int port) { return QStringLiteral("/dev/fake%1").arg(port); }, printerDialog});
-        window->Form_Load();
-        window->show();
-        window->Form_Activate();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        return *window;
-    }
-
-    DiaryPage& Page() const { return *window->Page(); }
-    Diary& State() const { return window->DiaryState(); }
-    void File(int index) const { window->Menus().mnuFileItem(index)->trigger(); }
-
-    QStringList Texts() const
-    {
-        QStringList texts;
-        for (const auto& shown : messages.Messages())
-            texts << shown.text;
-        return texts;
-    }
-
-    // Stores a new day with a morning weight through the Diary page's Save data.
-    void AddDay(const char* date, const char* weight) const
-    {
-        if (Page().NewButton()->isEnabled())
-            QTest::mouseClick(Page().NewButton(), Qt::LeftButton);
-        if (Page().NameInput()->text().isEmpty())
-            Page().NameInput()->setText(U("Ann"));
-        if (Page().HeightInput()->text().isEmpty())
-            Page().HeightInput()->setText(U("170"));
-        Page().DateInput()->setText(U(date));
-        Page().TimeInput(0)->setText(U("07:30"));
-        QTest::keyClicks(Page().WeightInput(0), U(weight));
-        QTest::mouseClick(Page().SaveButton(), Qt::LeftButton);
-    }
-};
 
 // A folder that refuses files in the way a case asks, undone when it goes.
 class FolderFault {
@@ -206,7 +139,7 @@ TEST(FaultShellTest, SaveSaveAsAndBackupWhereTheDiskRefuses)
         ASSERT_TRUE(QDir(s.temp.Path()).mkpath(U("diaries")));
         const QString bea = s.temp.Write(U("diaries/bea.ov1"), kBeaDiary);
         MainWindow& w = s.Start(c.command == Save ? bea : QString());
-        s.AddDay("2026/12/05", "65.4");
+        s.AddDay("65.4", "2026/12/05");
         ASSERT_TRUE(s.Texts().isEmpty());
         const QString title = w.windowTitle();
         const int records = s.State().Records.Count();
@@ -227,7 +160,7 @@ TEST(FaultShellTest, SaveSaveAsAndBackupWhereTheDiskRefuses)
                 s.File(5);
                 break;
             case Backup:
-                s.AddDay("2026/12/06", "65.2");
+                s.AddDay("65.2", "2026/12/06");
                 break;
             }
             EXPECT_EQ(s.Texts(), QStringList{LoadText(738)});
@@ -267,7 +200,7 @@ TEST(FaultShellTest, ABackupThatIsAFolder)
     // An unreadable backup is no diary to recall, and no error either.
     EXPECT_TRUE(s.Texts().isEmpty()) << s.Texts().join(U(" | ")).toStdString();
     const qsizetype atStart = s.Texts().size();
-    s.AddDay("2026/12/05", "65.4");
+    s.AddDay("65.4", "2026/12/05");
     EXPECT_EQ(s.State().Records.Count(), 1);
     EXPECT_TRUE(s.State().DataChanged);
     const QStringList saving = s.Texts().mid(atStart);
@@ -303,7 +236,7 @@ TEST(FaultShellTest, AnErrorLogThatCannotBeWritten)
     MainWindow& w = s.Start();
     EXPECT_EQ(s.Texts(), QStringList{LoadText(725) + kCrLf + LoadText(726)});
     EXPECT_TRUE(QFileInfo(log).isDir());
-    s.AddDay("2026/12/05", "65.4");
+    s.AddDay("65.4", "2026/12/05");
     EXPECT_EQ(s.State().Records.Count(), 1);
     EXPECT_TRUE(BackupHoldsData(s.Backup()));
     EXPECT_EQ(w.windowTitle(), U("Tarvel"));
@@ -400,7 +333,7 @@ TEST(FaultShellTest, HugeAndDamagedDiariesOpenShowPageAndSave)
     s.Start(folder);
     EXPECT_EQ(s.Texts(), QStringList{LoadText(700)});
     EXPECT_TRUE(s.State().IsUnnamed());
-    s.AddDay("2026/12/05", "65.4");
+    s.AddDay("65.4", "2026/12/05");
     s.dialogs.Script(QString());
     s.File(4);
     ASSERT_EQ(s.dialogs.Dialogs().size(), 1u);

@@ -19,6 +19,7 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedPrinterDialog.h"
+#include "support/ShellFixture.h"
 #include "support/TempFolder.h"
 #include "views/ListView.h"
 #include "views/Views.h"
@@ -53,6 +54,7 @@ using tarvel::testing::ReadBytes;
 using tarvel::testing::ScriptedFileDialogs;
 using tarvel::testing::ScriptedMessages;
 using tarvel::testing::ScriptedPrinterDialog;
+using tarvel::testing::Shell;
 using tarvel::testing::TempFolder;
 
 namespace {
@@ -62,7 +64,7 @@ QString U(const char* text)
     return QString::fromUtf8(text);
 }
 
-const QString kExecutable = QStringLiteral("/opt/tarvel/bin/tarvel");
+const QString kExecutable = Shell::kExecutable;
 const QByteArray kEmptyBackup("-----,-----,-,,,,,,,,,,,,\r\n");
 // A diary of Bea's with one morning weighing on 2004-05-06.
 const QByteArray kBeaDiary("Bea,160.0,2,,,,,,,,,,,\r\n2004/05/06,07:30,055.00,21.5,,,,,\r\n");
@@ -74,80 +76,6 @@ QString UnsavedQuestion(bool named)
 {
     return LoadText(720) + kCrLf + LoadText(named ? 723 : 721) + kCrLf + kCrLf + LoadText(named ? 724 : 722);
 }
-
-class NoTools : public ToolRunner {
-public:
-    QString FindTool(const QString&) const override { return QString(); }
-    void RunTool(const QString&, const QStringList&) override {}
-    bool StartTool(const QString&, const QStringList&) override { return false; }
-};
-
-// The main window over doubles: everything inside a temporary folder, a clock standing at
-// 2026-12-06 10:00, the ja_JP locale (dates "2026/12/6", "." decimals), scripted messages and file
-// dialogs. Settings, backup and files are prepared before Start().
-struct Shell {
-    TempFolder temp;
-    FixedFolders folders{temp.Path() + U("/home")};
-    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 0))};
-    IniSettingsStore store{temp.File(U("tarvel.ini"))};
-    ScriptedMessages messages;
-    ScriptedFileDialogs dialogs;
-    NoTools tools;
-    FakeSerialPort scalePort;
-    FakeSerialPort testPort;
-    ScriptedPrinterDialog printerDialog;
-
-    // The scale's port, Com1, is there.
-    Shell() { scalePort.Exists(1); }
-    QStringList opened;
-    std::unique_ptr<MainWindow> window;
-
-    QString Backup() const { return folders.AppFolder() + U("TV_Backup"); }
-    void PutBackup(const QByteArray& bytes) const
-    {
-        QFile file(Backup());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-    QString DataHome() const { return temp.Path() + U("/share"); }
-
-    MainWindow& Start(const QString& commandLine = QString())
-    {
-        window = std::make_unique<MainWindow>(ShellServices{
-            messages, dialogs, clock, store, folders, tools, QLocale(U("ja_JP")), DataHome(), kExecutable,
-            commandLine, temp.Path(), [this](const QString& url) { opened << url; }, scalePort, testPort,
-            [](int port) { return QStringLiteral("/dev/fake%1").arg(port); }, printerDialog});
-        window->Form_Load();
-        window->show();
-        window->Form_Activate();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        return *window;
-    }
-
-    DiaryPage& Page() const { return *window->Page(); }
-    Diary& State() const { return window->DiaryState(); }
-    void File(int index) const { window->Menus().mnuFileItem(index)->trigger(); }
-
-    QStringList Texts() const
-    {
-        QStringList texts;
-        for (const auto& shown : messages.Messages())
-            texts << shown.text;
-        return texts;
-    }
-
-    // Types a morning weight on the blank new-entry page (with Ann's profile when none is filled
-    // in) and presses Save data.
-    void AddDay(const char* weight) const
-    {
-        if (Page().NameInput()->text().isEmpty())
-            Page().NameInput()->setText(U("Ann"));
-        if (Page().HeightInput()->text().isEmpty())
-            Page().HeightInput()->setText(U("170"));
-        QTest::keyClicks(Page().WeightInput(0), U(weight));
-        QTest::mouseClick(Page().SaveButton(), Qt::LeftButton);
-    }
-};
 
 TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
 {
@@ -450,7 +378,7 @@ TEST(MainWindowTest, RecentFilesKeepTheLatestThreeOnce)
         SCOPED_TRACE(c.current);
         Shell s;
         for (int i = 0; i < 3; ++i)
-            s.store.Save(U("History"), U("Path%1").arg(i + 1), U(c.before[static_cast<std::size_t>(i)]));
+            s.Store().Save(U("History"), U("Path%1").arg(i + 1), U(c.before[static_cast<std::size_t>(i)]));
         MainWindow& w = s.Start();
         s.State().DiaryPath = U(c.current);
         w.Commands().UpdateRecentFiles();
@@ -477,8 +405,8 @@ TEST(MainWindowTest, OpenRecentFile)
         const QString bea = s.temp.Write(U("bea.ov1"), kBeaDiary);
         const std::array<QString, 3> recent = goneItem == 9 ? std::array<QString, 3>{gone, bea, QString()}
                                                             : std::array<QString, 3>{bea, gone, QString()};
-        s.store.Save(U("History"), U("Path1"), recent[0]);
-        s.store.Save(U("History"), U("Path2"), recent[1]);
+        s.Store().Save(U("History"), U("Path1"), recent[0]);
+        s.Store().Save(U("History"), U("Path2"), recent[1]);
         MainWindow& w = s.Start();
 
         s.File(goneItem);
@@ -561,7 +489,7 @@ TEST(MainWindowTest, OwnerNameInPanelTitlesIsPlainText)
 TEST(MainWindowTest, SchemePaintsPanelsButtonsLogosAndTheTabStrip)
 {
     Shell s;
-    s.store.Save(U("ColorFlg"), U("Flg"), U("1"));
+    s.Store().Save(U("ColorFlg"), U("Flg"), U("1"));
     MainWindow& w = s.Start();
     const qreal ratio = w.devicePixelRatio();
     const Views& v = w.ViewSet();
@@ -605,7 +533,7 @@ TEST(MainWindowTest, SchemePaintsPanelsButtonsLogosAndTheTabStrip)
 TEST(MainWindowTest, AppearanceCommandAppliesOnlyAChangedScheme)
 {
     Shell s;
-    s.store.Save(U("ColorFlg"), U("Flg"), U("7"));
+    s.Store().Save(U("ColorFlg"), U("Flg"), U("7"));
     MainWindow& w = s.Start();
     int choice = 1;
     bool ok = true;
