@@ -133,13 +133,13 @@ void ImageRaster::Picture(const QImage& picture, QPointF topLeft)
     const qsizetype sourceStride = source.bytesPerLine();
     for (int y = firstRow; y < lastRow; ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(sourceBits + y * sourceStride);
-        auto* to = reinterpret_cast<QRgb*>(bits + (top + y) * stride) + left;
+        auto* to = reinterpret_cast<QRgb*>(bits + (top + y) * stride);
         for (int x = firstColumn; x < lastColumn; ++x) {
             const QRgb pixel = from[x];
             if (qAlpha(pixel) == 255)
-                to[x] = pixel;
+                to[left + x] = pixel;
             else if (qAlpha(pixel) != 0)
-                to[x] = Over(to[x], pixel);
+                to[left + x] = Over(to[left + x], pixel);
         }
     }
 }
