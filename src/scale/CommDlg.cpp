@@ -1,13 +1,12 @@
 #include "scale/CommDlg.h"
 
+#include "platform/DialogFont.h"
 #include "platform/MessageService.h"
 #include "platform/SerialPort.h"
 #include "platform/TextTable.h"
-#include "platform/WindowFont.h"
 #include "scale/ErrorLog.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,12 +41,7 @@ CommDlg::~CommDlg()
 void CommDlg::BuildControls()
 {
     setWindowTitle(LoadText(300));
-    const QString family = ChooseFontFamily(DialogFontName(), LanguageCode(), QFontDatabase::families());
-    if (!family.isEmpty()) {
-        QFont dialogFont = font();
-        dialogFont.setFamily(family);
-        setFont(dialogFont);
-    }
+    UseDialogFont(*this);
 
     auto* grid = new QGridLayout;
     const int captions[] = {302, 303, 304, 305, 306};

@@ -1,11 +1,10 @@
 #include "shell/AboutDlg.h"
 
+#include "platform/DialogFont.h"
 #include "platform/FileTypeRegistry.h"
 #include "platform/MessageService.h"
 #include "platform/TextTable.h"
-#include "platform/WindowFont.h"
 
-#include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,12 +41,7 @@ AboutDlg::AboutDlg(const QPixmap& logo, ToolRunner& tools, MessageService& messa
       cmdSysInfo(new QPushButton(LoadText(601) + QStringLiteral("(&S)..."), this))
 {
     setWindowTitle(LoadText(600));
-    const QString family = ChooseFontFamily(DialogFontName(), LanguageCode(), QFontDatabase::families());
-    if (!family.isEmpty()) {
-        QFont dialogFont = font();
-        dialogFont.setFamily(family);
-        setFont(dialogFont);
-    }
+    UseDialogFont(*this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblDescription->setObjectName(QStringLiteral("lblDescription"));

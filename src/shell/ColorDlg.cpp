@@ -1,14 +1,13 @@
 #include "shell/ColorDlg.h"
 
 #include "entry/PictureButton.h"
+#include "platform/DialogFont.h"
 #include "platform/TextTable.h"
-#include "platform/WindowFont.h"
 #include "shell/ButtonArt.h"
 #include "shell/SchemePainter.h"
 #include "shell/Schemes.h"
 #include "store/Settings.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -23,12 +22,7 @@ ColorDlg::ColorDlg(Settings& settings, QWidget* parent)
       m_shown(settings.ColorScheme >= 1 && settings.ColorScheme <= kSchemeCount ? settings.ColorScheme : 1)
 {
     setWindowTitle(LoadText(500));
-    const QString family = ChooseFontFamily(DialogFontName(), LanguageCode(), QFontDatabase::families());
-    if (!family.isEmpty()) {
-        QFont dialogFont = font();
-        dialogFont.setFamily(family);
-        setFont(dialogFont);
-    }
+    UseDialogFont(*this);
 
     CheckLabel = new QLabel(LoadText(501), this);
     auto* options = new QVBoxLayout;

@@ -1,11 +1,10 @@
 #include "views/GraphSetDlg.h"
 
+#include "platform/DialogFont.h"
 #include "platform/TextTable.h"
-#include "platform/WindowFont.h"
 #include "store/Settings.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,12 +19,7 @@ GraphSetDlg::GraphSetDlg(Settings& settings, QWidget* parent)
       m_cancel(new QPushButton(LoadText(301), this))
 {
     setWindowTitle(LoadText(400));
-    const QString family = ChooseFontFamily(DialogFontName(), LanguageCode(), QFontDatabase::families());
-    if (!family.isEmpty()) {
-        QFont dialogFont = font();
-        dialogFont.setFamily(family);
-        setFont(dialogFont);
-    }
+    UseDialogFont(*this);
 
     m_bmiScale->addItems({QStringLiteral(" 0") + RangeSep + QStringLiteral("50"),
                           QStringLiteral("15") + RangeSep + QStringLiteral("35")});

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/TextTable.h"
+#include "platform/WindowFont.h"
+
+#include <QFontDatabase>
+#include <QWidget>
+
+namespace tarvel {
+
+// Gives a dialog the dialog font family (text 161, else the first fallback this machine has); the
+// dialog keeps the platform's font when none is found. For the libraries that build dialogs.
+inline void UseDialogFont(QWidget& dialog)
+{
+    const QString family = ChooseFontFamily(DialogFontName(), LanguageCode(), QFontDatabase::families());
+    if (family.isEmpty())
+        return;
+    QFont font = dialog.font();
+    font.setFamily(family);
+    dialog.setFont(font);
+}
+
+} // namespace tarvel
