@@ -164,9 +164,11 @@ void DiaryPage::BuildLayout()
     counters->addWidget(DenoLabel);
     counters->addSpacing(12);
     counters->addWidget(LogoImgD);
+    // The counters and the logo span the night slot's columns, so its buttons keep the width of
+    // the morning slot's.
     grid->addWidget(InputName, 0, 0, 1, 2);
-    grid->addWidget(NameLabel, 0, 2, 1, 2);
-    grid->addLayout(counters, 0, 4);
+    grid->addWidget(NameLabel, 0, 2);
+    grid->addLayout(counters, 0, 3, 1, 2);
 
     auto* sexRow = new QHBoxLayout(SelectFrame);
     sexRow->addWidget(SelectMan);
