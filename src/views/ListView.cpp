@@ -31,14 +31,6 @@ constexpr int kMaxShown = 5;
 // The grid is sized so that eleven columns and seven rows fill it: the field names and five records.
 constexpr int kGridColumns = 11;
 
-// Press-and-hold timing of the paging buttons, in milliseconds.
-constexpr int kHoldDelay = 500;
-constexpr int kRepeatSlow = 200;
-constexpr int kRepeatMedium = 100;
-constexpr int kRepeatFast = 20;
-constexpr qint64 kMediumAfter = 2000;
-constexpr qint64 kFastAfter = 5000;
-
 // Background of rows 1..6 of the record columns, two rows per band.
 QColor BandColour(int row)
 {
@@ -56,8 +48,7 @@ ListView::ListView(Diary& diary, const LocaleFormats& formats, const Clock& cloc
       m_accent(255, 188, 117)
 {
     BuildControls();
-    m_holdTimer.setSingleShot(true);
-    connect(&m_holdTimer, &QTimer::timeout, this, &ListView::HoldTick);
+    m_hold.SetTimeSource([this] { return m_clock.Now().toMSecsSinceEpoch(); });
     FillListGrid();
 }
 
@@ -86,9 +77,9 @@ void ListView::BuildControls()
     FrontListImg = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
     NextListImg = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
     connect(FrontListImg, &PictureButton::Pressed, this, [this] { PressPaging(-1); });
-    connect(FrontListImg, &PictureButton::Released, this, [this] { ReleasePaging(-1); });
     connect(NextListImg, &PictureButton::Pressed, this, [this] { PressPaging(+1); });
-    connect(NextListImg, &PictureButton::Released, this, [this] { ReleasePaging(+1); });
+    connect(FrontListImg, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
+    connect(NextListImg, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -336,59 +327,17 @@ void ListView::ListStepForward()
 // moves at once and then repeatedly until the release or the end of the diary.
 void ListView::PressPaging(int direction)
 {
-    m_holdDirection = direction;
-    HoldState = 1;
-    m_holdInterval = kRepeatSlow;
-    m_holdTimer.start(kHoldDelay);
-}
-
-void ListView::ReleasePaging(int direction)
-{
-    m_holdTimer.stop();
-    const int state = std::exchange(HoldState, 0);
-    m_holdDirection = 0;
-    if (state == 2)
-        return;
-    if (direction < 0)
-        ListStepBack();
-    else
-        ListStepForward();
-}
-
-void ListView::HoldTick()
-{
-    if (m_holdDirection == 0)
-        return;
-    if (HoldState == 1) {
-        HoldState = 2;
-        m_holdStart = m_clock.Now();
-    }
-    // At the end the repetition stops; HoldState stays 2, so the release adds no step either.
-    if (WindowAtEnd(m_holdDirection))
-        return;
-    if (m_holdDirection < 0)
-        ListStepBack();
-    else
-        ListStepForward();
-    // The step may have asked a question, which ends the hold (see event()).
-    if (m_holdDirection == 0 || HoldState != 2)
-        return;
-    // The wait runs from the end of the step; a faster pace applies from the wait after next.
-    const int wait = m_holdInterval;
-    const qint64 held = m_holdStart.msecsTo(m_clock.Now());
-    if (m_holdInterval == kRepeatSlow && held > kMediumAfter)
-        m_holdInterval = kRepeatMedium;
-    else if (m_holdInterval == kRepeatMedium && held > kFastAfter)
-        m_holdInterval = kRepeatFast;
-    m_holdTimer.start(wait);
-}
-
-void ListView::EndHold()
-{
-    m_holdTimer.stop();
-    m_holdDirection = 0;
-    if (HoldState != 0)
-        HoldState = 2;
+    m_hold.Press([this, direction] {
+        // At the end the repetition stops, and the release adds no step either.
+        if (m_hold.HoldState() == 2 && WindowAtEnd(direction)) {
+            m_hold.Stop();
+            return;
+        }
+        if (direction < 0)
+            ListStepBack();
+        else
+            ListStepForward();
+    });
 }
 
 bool ListView::event(QEvent* event)
@@ -397,8 +346,8 @@ bool ListView::event(QEvent* event)
     // switched away) or the list is hidden, the button's release may never arrive: end the
     // repetition now, and let a release that does arrive add no step.
     const QEvent::Type type = event->type();
-    if ((type == QEvent::WindowDeactivate || type == QEvent::Hide) && HoldState != 0)
-        EndHold();
+    if (type == QEvent::WindowDeactivate || type == QEvent::Hide)
+        m_hold.Stop();
     return QWidget::event(event);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "views/HoldRepeat.h"
+
 #include <QColor>
-#include <QDateTime>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -58,7 +58,7 @@ public:
     int ShownRecordCount() const;
 
     // HoldState of the paging buttons: 0 idle, 1 pressed and the repeat delay runs, 2 repeating.
-    int HoldStateValue() const { return HoldState; }
+    int HoldStateValue() const { return m_hold.HoldState(); }
 
     // Controls, for the main window and tests.
     QTableWidget* Grid() const { return ListGrid; }
@@ -66,7 +66,7 @@ public:
     PictureButton* BackButton() const { return FrontListImg; }
     PictureButton* ForwardButton() const { return NextListImg; }
     // The single-shot timer of the press-and-hold repetition.
-    QTimer* HoldTimer() { return &m_holdTimer; }
+    QTimer* HoldTimer() { return &m_hold.Timer(); }
 
 Q_SIGNALS:
     // CurrentIndex was set to a record double-clicked in the grid: show it on the Diary tab.
@@ -89,9 +89,6 @@ private:
 
     // Press-and-hold of a paging button; direction -1 back, +1 forward.
     void PressPaging(int direction);
-    void ReleasePaging(int direction);
-    void HoldTick();
-    void EndHold();
     bool WindowAtEnd(int direction) const;
 
     void HighlightListRecord(const QPoint& pos);
@@ -118,12 +115,8 @@ private:
     int ListHoverPair = 0;
     int ListHoverRow = -1;
 
-    int HoldState = 0;
-    // The button held (-1 back, +1 forward), 0 when the repetition was ended without a release.
-    int m_holdDirection = 0;
-    int m_holdInterval = 200; // ms between repeated steps
-    QDateTime m_holdStart;    // when the repeating began
-    QTimer m_holdTimer;
+    // Press-and-hold of the paging buttons, timed by the view's clock.
+    HoldRepeat m_hold;
 };
 
 } // namespace tarvel

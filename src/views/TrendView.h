@@ -1,5 +1,6 @@
 #pragma once
 
+#include "views/HoldRepeat.h"
 #include "views/TrendGraph.h"
 
 #include <QImage>
@@ -15,40 +16,6 @@ namespace tarvel {
 
 class Clock;
 class PictureButton;
-
-// Press-and-hold repetition of a paging button, by a single-shot timer instead of a waiting loop.
-// A click shorter than the first delay takes one step, on the release. A longer hold starts
-// repeating after 0.5 s: a step every 0.2 s, after 2 s of repeating every 0.1 s, after 5 s every
-// 0.02 s, each wait measured from the end of the step; the release then adds no step.
-// HoldState: 0 idle, 1 pressed and waiting for the first delay, 2 repeating.
-class HoldRepeat : public QObject {
-    Q_OBJECT
-
-public:
-    explicit HoldRepeat(QObject* parent = nullptr);
-
-    // Milliseconds from any fixed moment; tests hand in their own.
-    void SetTimeSource(std::function<qint64()> nowMs) { m_now = std::move(nowMs); }
-
-    void Press(std::function<void()> step);
-    void Release();
-    // Ends a repetition without a step, now or on the release (the button went away under it).
-    void Stop();
-
-    int HoldState() const { return m_holdState; }
-    const QTimer& Timer() const { return m_timer; }
-    // What the timer runs: the end of the first delay, then one step and the next wait.
-    void Tick();
-
-private:
-    QTimer m_timer;
-    std::function<qint64()> m_now;
-    std::function<void()> m_step;
-    int m_holdState = 0;
-    bool m_stopped = false;
-    int m_interval = 200;
-    qint64 m_t0 = 0;
-};
 
 // The picture a graph is drawn into; it shows its last drawing until the next one and reports the
 // mouse in its own pixels.
