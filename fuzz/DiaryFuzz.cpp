@@ -10,6 +10,7 @@
 // ends the line for other readers): a memo holds it as the line-break marker, the name as a blank.
 // Writing the second reading again gives the same bytes: a written file is read and written
 // unchanged.
+#include "FuzzCheck.h"
 #include "platform/LocaleFormats.h"
 #include "platform/NumberText.h"
 #include "store/DiaryFile.h"
@@ -22,14 +23,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-#define FUZZ_CHECK(cond)                                                                                     \
-    do {                                                                                                     \
-        if (!(cond)) {                                                                                       \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond);                    \
-            std::abort();                                                                                    \
-        }                                                                                                    \
-    } while (false)
 
 // Checks that two texts agree by the given comparison, printing both when they do not.
 #define FUZZ_CHECK_SAME(same, a, b)                                                                          \

@@ -9,6 +9,7 @@
 //
 // Any accepted weight must come from a well-formed stable message of the stream, and the link must
 // never read more than is waiting nor leave a complete step's worth of characters unread.
+#include "FuzzCheck.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
 #include "platform/SerialPort.h"
@@ -22,14 +23,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-#define FUZZ_CHECK(cond)                                                                  \
-    do {                                                                                  \
-        if (!(cond)) {                                                                    \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
-            std::abort();                                                                 \
-        }                                                                                 \
-    } while (false)
 
 using namespace tarvel;
 
