@@ -14,7 +14,6 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainMenus.h"
 #include "shell/WebPages.h"
-#include "platform/WindowFont.h"
 #include "support/FakeSerialPort.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
@@ -424,27 +423,6 @@ TEST(MainWindowTest, OpenRecentFile)
     }
 }
 
-TEST(MainWindowTest, FailedWriteKeepsDiaryUnsaved)
-{
-    Shell s;
-    MainWindow& w = s.Start();
-    s.AddDay("65.4");
-    const QString nowhere = s.temp.File(U("no/such/folder/mine.ov1"));
-    s.dialogs.Script(nowhere);
-    s.File(5);
-
-    EXPECT_EQ(s.Texts(), QStringList{LoadText(738)});
-    EXPECT_FALSE(QFile::exists(nowhere));
-    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
-    EXPECT_TRUE(s.State().IsUnnamed());
-    EXPECT_TRUE(s.State().DataChanged);
-    EXPECT_TRUE(BackupHoldsData(s.Backup()));
-
-    s.messages.Script(AnswerCancel);
-    EXPECT_FALSE(w.close());
-    EXPECT_EQ(s.Texts().value(1), UnsavedQuestion(false));
-}
-
 TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
 {
     Shell s;
@@ -568,32 +546,6 @@ TEST(MainWindowTest, AppearanceCommandAppliesOnlyAChangedScheme)
     EXPECT_EQ(runs, 3);
     EXPECT_EQ(w.SettingsState().ColorScheme, 1);
     EXPECT_EQ(pictureKey(), key);
-}
-
-TEST(MainWindowTest, ChooseFontFamily)
-{
-    struct Case {
-        const char* wanted;
-        int languageCode;
-        QStringList available;
-        const char* chosen;
-    };
-    const Case cases[] = {
-        {"Arial", 2, {U("Times New Roman"), U("Arial")}, "Arial"},
-        {"Arial", 2, {U("Comic Sans MS"), U("Times New Roman"), U("Courier New")}, "Courier New"},
-        {"Arial", 2, {U("Comic Sans MS"), U("Times New Roman")}, "Times New Roman"},
-        {"Arial", 2, {U("DejaVu Sans"), U("Comic Sans MS")}, "Comic Sans MS"},
-        {"Arial", 2, {U("DejaVu Sans")}, ""},
-        {"Arial", 2, {}, ""},
-        {"arial", 2, {U("Courier New"), U("ARIAL")}, "ARIAL"},
-        {"Arial", 2, {U("courier new")}, "courier new"},
-        {"", 2, {U(""), U("Comic Sans MS")}, "Comic Sans MS"},
-        {"Arial", 1, {U("Courier New"), U("IPAGothic")}, "IPAGothic"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.wanted) + " / " + c.available.join(U(",")).toStdString());
-        EXPECT_EQ(ChooseFontFamily(U(c.wanted), c.languageCode, c.available), U(c.chosen));
-    }
 }
 
 TEST(MainWindowTest, HelpMenu)
