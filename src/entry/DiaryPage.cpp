@@ -9,6 +9,7 @@
 #include "store/Diary.h"
 #include "store/DiaryText.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <vector>
 
 namespace tarvel {
@@ -45,6 +47,11 @@ int MemoLineCount(const QString& text)
 {
     const int breaks = static_cast<int>(text.count(QLatin1Char('\n')));
     return breaks + (text.endsWith(QLatin1Char('\n')) ? 0 : 1);
+}
+
+DiaryPage::EditScope SlotScope(int slot)
+{
+    return slot == 0 ? DiaryPage::EditScope::MorningSlot : DiaryPage::EditScope::NightSlot;
 }
 
 constexpr int kMemoWarningLines = 10;
@@ -108,11 +115,20 @@ void DiaryPage::BuildControls()
     DeleteDataImg->setToolTip(LoadText(922));
     DecisionImg->setEnabled(false);
 
-    // The calendar is a pop-up: a click outside it or a lost focus closes it.
+    // The calendar lies over the page rather than in a pop-up window: a pop-up would swallow the
+    // click that closes it, and that click may be meant for one of the large buttons. It closes when
+    // the focus leaves it, on a click on the panel and on a press of a large button.
     MonthView = new QCalendarWidget(this);
-    MonthView->setWindowFlags(Qt::Popup);
+    MonthView->setObjectName(QStringLiteral("MonthView"));
     MonthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthView->setAutoFillBackground(true);
     MonthView->hide();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        // The calendar's own month menu is a pop-up; the focus going there keeps it open.
+        if (MonthView->isVisible() && now != nullptr && now != MonthView && !MonthView->isAncestorOf(now) &&
+            QApplication::activePopupWidget() == nullptr)
+            HideCalendar();
+    });
 
     LogoImgD = new QLabel(this);
     LogoImgD->setObjectName(QStringLiteral("LogoImgD"));
@@ -229,10 +245,10 @@ void DiaryPage::ConnectRules()
     connect(SelectWoman, &QRadioButton::clicked, this, [this] { OnSexClicked(2); });
     for (int slot = 0; slot < 2; ++slot) {
         const std::size_t i = Slot(slot);
-        connect(InputTime[i], &QLineEdit::textChanged, this, [this] { MarkEdited(-1); });
+        connect(InputTime[i], &QLineEdit::textChanged, this, [this] { MarkEdited(EditScope::Page); });
         connect(InputWeight[i], &QLineEdit::textChanged, this,
                 [this, slot](const QString& text) { OnWeightChanged(slot, text); });
-        connect(InputBmi[i], &QLineEdit::textChanged, this, [this, slot] { MarkEdited(slot); });
+        connect(InputBmi[i], &QLineEdit::textChanged, this, [this, slot] { MarkEdited(SlotScope(slot)); });
         connect(InputMemo[i], &QPlainTextEdit::textChanged, this, [this, slot] { OnMemoChanged(slot); });
         connect(BmiInputImg[i], &PictureButton::Released, this, [this, slot] { EnterBmi(slot); });
         connect(GetTimeImg[i], &PictureButton::Released, this, [this, slot] { EnterCurrentTime(slot); });
@@ -255,21 +271,24 @@ void DiaryPage::ShowMessage(int textId, int iconKind)
     m_messages.ShowMessage(LoadText(textId), ButtonsOk, iconKind);
 }
 
-void DiaryPage::MarkEdited(int index)
+void DiaryPage::MarkEdited(EditScope scope)
 {
     if (m_diary.Loading)
         return;
-    QWidget* top = window();
-    const QString title = top->windowTitle();
-    if (!title.endsWith(QLatin1Char('*')))
-        top->setWindowTitle(title + QStringLiteral(" *"));
+    SetEdited(true);
     DecisionImg->setEnabled(true);
-    if (index == 10) {
+    if (scope == EditScope::Height || scope == EditScope::MorningSlot)
         UpdateBmiButton(0);
+    if (scope == EditScope::Height || scope == EditScope::NightSlot)
         UpdateBmiButton(1);
-    } else if (index == 0 || index == 1) {
-        UpdateBmiButton(index);
-    }
+}
+
+void DiaryPage::SetEdited(bool edited)
+{
+    if (m_edited == edited)
+        return;
+    m_edited = edited;
+    Q_EMIT EditedChanged(edited);
 }
 
 void DiaryPage::UpdateBmiButton(int slot)
@@ -299,7 +318,7 @@ void DiaryPage::OnNameChanged(const QString& text)
     }
     m_diary.Owner.ProfileName = text;
     Q_EMIT OwnerNameChanged(text);
-    MarkEdited(-1);
+    MarkEdited(EditScope::Page);
 }
 
 void DiaryPage::ShowOwner()
@@ -336,13 +355,13 @@ void DiaryPage::OnHeightChanged(const QString& text)
         return;
     }
     m_diary.Owner.ProfileHeight = text;
-    MarkEdited(10);
+    MarkEdited(EditScope::Height);
 }
 
 void DiaryPage::OnSexClicked(int sex)
 {
     m_diary.Owner.ProfileSex = sex;
-    MarkEdited(-1);
+    MarkEdited(EditScope::Page);
 }
 
 void DiaryPage::OnWeightChanged(int slot, const QString& text)
@@ -354,12 +373,12 @@ void DiaryPage::OnWeightChanged(int slot, const QString& text)
         return;
     }
     LastValidWeight[i] = text;
-    MarkEdited(slot);
+    MarkEdited(SlotScope(slot));
 }
 
 void DiaryPage::OnMemoChanged(int slot)
 {
-    MarkEdited(-1);
+    MarkEdited(EditScope::Page);
     if (MemoWarningShown)
         return;
     // Longer memos are kept; the warning only says the printout cuts them.
@@ -402,6 +421,9 @@ void DiaryPage::EnterBmi(int slot)
 
 void DiaryPage::ShowCurrentEntry()
 {
+    // The texts put in run their input rules as typed ones would, but mark nothing edited.
+    const bool wasLoading = m_diary.Loading;
+    m_diary.Loading = true;
     const int current = m_diary.CurrentIndex;
     const bool onRecord =
         current > 0 && current < m_diary.NewEntryIndex && current <= m_diary.Records.Count();
@@ -435,8 +457,9 @@ void DiaryPage::ShowCurrentEntry()
         InputHeight->setText(
             m_formats.FormatNumber(m_formats.LeadingNumber(InputHeight->text()), kHeightPattern));
 
+    // The date is the page's own, not a move to another day.
     NumeLabel->setText(QString::number(current));
-    InputDate->setText(date);
+    PutDate(date);
     ShownDate = date;
     for (std::size_t i = 0; i < 2; ++i) {
         InputTime[i]->setText(slots[i].Time);
@@ -446,17 +469,14 @@ void DiaryPage::ShowCurrentEntry()
         LastValidWeight[i] = slots[i].Weight;
     }
     if (m_diary.NewEntryIndex == 1)
-        InputDate->setText(m_formats.FormatDate(m_clock.Today(), m_formats.ShortDateFormat));
+        PutDate(m_formats.FormatDate(m_clock.Today(), m_formats.ShortDateFormat));
     DenoLabel->setText(QString::number(onRecord ? m_diary.NewEntryIndex - 1 : m_diary.NewEntryIndex));
     UpdateBmiButton(0);
     UpdateBmiButton(1);
 
     SetEntryButtons(onRecord);
-
-    QWidget* top = window();
-    const QString title = top->windowTitle();
-    if (title.endsWith(QLatin1Char('*')))
-        top->setWindowTitle(title.chopped(2));
+    m_diary.Loading = wasLoading;
+    SetEdited(false);
 }
 
 void DiaryPage::SetEntryButtons(bool onRecord)
@@ -491,9 +511,15 @@ void DiaryPage::ShowCalendar()
     QDate day = m_clock.Today();
     if (const std::optional<QDate> typed = m_formats.ParseDate(InputDate->text()))
         day = *typed;
-    MonthView->move(GetDateImg->mapToGlobal(QPoint(0, 0)));
     MonthView->setSelectedDate(day);
     MonthView->setCurrentPage(day.year(), day.month());
+    // Over the date button, kept inside the page.
+    MonthView->resize(MonthView->sizeHint());
+    QPoint at = GetDateImg->mapTo(this, QPoint(0, 0));
+    at.setX(std::max(0, std::min(at.x(), width() - MonthView->width())));
+    at.setY(std::max(0, std::min(at.y(), height() - MonthView->height())));
+    MonthView->move(at);
+    MonthView->raise();
     MonthView->show();
     MonthView->setFocus();
 }
@@ -501,6 +527,16 @@ void DiaryPage::ShowCalendar()
 void DiaryPage::HideCalendar()
 {
     MonthView->hide();
+}
+
+void DiaryPage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && MonthView->isVisible()) {
+        HideCalendar();
+        InputDate->setFocus();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void DiaryPage::mousePressEvent(QMouseEvent* event)
@@ -512,9 +548,9 @@ void DiaryPage::mousePressEvent(QMouseEvent* event)
 
 void DiaryPage::OnCalendarPicked(const QDate& date)
 {
-    InputDate->setText(m_formats.FormatDate(date, m_formats.ShortDateFormat));
-    InputDate->setFocus();
     HideCalendar();
+    InputDate->setFocus();
+    InputDate->setText(m_formats.FormatDate(date, m_formats.ShortDateFormat));
 }
 
 void DiaryPage::EnterCurrentTime(int slot)

@@ -25,8 +25,8 @@ struct Diary;
 
 // The Diary tab: the owner's profile, one day's date and its two weighings (slot 0 morning, slot 1
 // night), the counters and the picture buttons. Every input runs its rule on each change of its
-// text, typed or set by the program: the limits and their messages, the edited marker " *" on the
-// title of the page's window, and the BMI. The buttons show, save, create and delete days; what lies
+// text, typed or set by the program: the limits and their messages, the page's edited state and
+// the BMI. The buttons show, save, create and delete days; what lies
 // outside the page (redrawing the views, the backup, the list window, the graph period) it asks for
 // through its signals. It reaches the diary, the clock, the locale formats and the message box only
 // through the references it holds.
@@ -44,11 +44,18 @@ public:
     void ShowOwner();
 
     // Save data: checks the page and stores the day (under PendingSaveDate while a date change
-    // asks). Messages tell what is missing or wrong; nothing is stored then.
-    void SaveEntry();
-    // While the title carries the edited marker, asks whether to save; Yes saves, No drops the
-    // marker. The caller goes on either way.
-    void AskSaveEntry();
+    // asks). Messages tell what is missing or wrong; nothing is stored then and false comes back.
+    bool SaveEntry();
+
+    enum class SaveQuestion { YesNo, YesNoCancel };
+    // While the page holds edits, asks whether to save them. Returns true when the caller may go on:
+    // nothing was edited, the page was saved, or the user answered No (the edits are dropped and the
+    // page shows its stored state again). Returns false, leaving the page exactly as it was, after
+    // Cancel or a Yes whose save was refused.
+    bool AskSaveEntry(SaveQuestion question = SaveQuestion::YesNo);
+    // Shows record `position` (from the list or a graph) after asking about the page's edits;
+    // false when the user stayed.
+    bool OpenRecord(int position);
     // New data, Previous data and Next data.
     void NewEntry();
     void ShowPreviousEntry();
@@ -56,9 +63,14 @@ public:
     // Delete this data: asks with a summary of the page, then removes the shown record.
     void DeleteEntry();
 
-    // Puts the edited marker on the window title and enables Save data. index is a slot (0, 1),
-    // -1 for no slot or 10 for the height (both slots); for a slot it also updates its BMI button.
-    void MarkEdited(int index);
+    // Whether the page holds input that is not stored. The window title follows it.
+    bool IsEdited() const { return m_edited; }
+
+    // Which inputs an edit touched: the BMI buttons to update with the Save data button.
+    enum class EditScope { Page, MorningSlot, NightSlot, Height };
+    // Marks the page edited and enables Save data; a slot or the height also updates the BMI
+    // buttons they affect. Nothing while the diary is loading.
+    void MarkEdited(EditScope scope);
 
     // The BMI of a slot from the height and the slot's weight, laid out "00.0"; "00.0" also when it
     // cannot be computed (an empty or unreadable input, a height of 0).
@@ -103,6 +115,7 @@ public:
     QString ShownDateText() const { return ShownDate; }
 
 Q_SIGNALS:
+    void EditedChanged(bool edited);
     // A name was accepted into ProfileName; the other tabs put it into their titles.
     void OwnerNameChanged(const QString& name);
     // A day was stored: the list and both graphs are to be drawn again (before the page shows the
@@ -119,6 +132,7 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static std::size_t Slot(int slot) { return static_cast<std::size_t>(slot); }
@@ -152,6 +166,12 @@ private:
     // Enabled states, captions and tooltips of Previous, Next, Save, New and Delete.
     void SetEntryButtons(bool onRecord);
     void ShowMessage(int textId, int iconKind);
+    void SetEdited(bool edited);
+    // Sets the date text without running the date change handling.
+    void PutDate(const QString& text);
+    // A day of the diary at the date a new page is saved under: adds the page's weighings to its
+    // empty slots after asking; false (the page stays) when the user declines or a slot is taken.
+    bool MergeIntoStoredDay(int position, const std::array<Measurement, 2>& slots);
 
     Diary& m_diary;
     const LocaleFormats& m_formats;
@@ -199,8 +219,9 @@ private:
     QString ShownDate;
     // While a date change asks to save the shown day: its date, under which the edits are stored.
     QString PendingSaveDate;
-    // Set while a date change is handled; the date texts it puts in are not handled again.
+    // Set while a date change is handled or the program puts a date in; such texts are not handled.
     bool DateChangeBusy = false;
+    bool m_edited = false;
 };
 
 } // namespace tarvel

@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace tarvel {
 
 namespace {
@@ -24,39 +26,73 @@ QString MemoForStore(QString memo)
     return memo.replace(QStringLiteral("\n"), QLatin1String(kLineBreakMarker));
 }
 
+// A date as typed is complete when it has its three parts in the locale's order and separators, the
+// year with four digits, the day and month with one or two, and nothing after them. While a date is
+// typed key by key its earlier states ("11/30/", "11/30/202") read as other dates; only a complete
+// one moves the page.
+bool IsCompleteDate(const QString& text, const LocaleFormats& formats)
+{
+    const qsizetype first = text.indexOf(formats.DateSep1);
+    const qsizetype second = first < 0 ? -1 : text.indexOf(formats.DateSep2, first + 1);
+    if (second < 0)
+        return false;
+    const QStringView view(text);
+    const QStringView fields[3] = {view.left(first), view.mid(first + 1, second - first - 1), view.mid(second + 1)};
+    for (int place = 1; place <= 3; ++place) {
+        const QStringView field = fields[place - 1];
+        const bool digits = !field.isEmpty() &&
+                            std::all_of(field.begin(), field.end(), [](QChar c) { return c.isDigit(); });
+        const bool year = place == formats.YearPos;
+        if (!digits || (year && field.size() != 4) || (!year && field.size() > 2))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+void DiaryPage::PutDate(const QString& text)
+{
+    const bool wasBusy = DateChangeBusy;
+    DateChangeBusy = true;
+    InputDate->setText(text);
+    DateChangeBusy = wasBusy;
+}
 
 void DiaryPage::OnDateChanged(const QString& text)
 {
-    if (m_diary.Initializing || DateChangeBusy)
+    if (m_diary.Initializing || DateChangeBusy || !IsCompleteDate(text, m_formats))
         return;
-    // An incomplete or wrong date does nothing while it is typed.
     const std::optional<QDate> typed = m_formats.ParseDate(text);
     if (!typed)
         return;
+    const std::optional<QDate> shown = m_formats.ParseDate(ShownDate);
+    // The page's own date typed again changes nothing (and drops nothing).
+    if (shown && *shown == *typed)
+        return;
+    const bool onNewPage = m_diary.CurrentIndex == m_diary.NewEntryIndex;
+    // On the new-entry page a date without a stored day is simply the date of the page's input.
+    if (onNewPage && m_diary.Records.FindItem(DayNumber(*typed)) == 0)
+        return;
+
     DateChangeBusy = true;
     const int caret = InputDate->cursorPosition();
-    if (!ShownDate.isEmpty()) {
-        const std::optional<QDate> shown = m_formats.ParseDate(ShownDate);
-        if (!shown) {
-            DateChangeBusy = false;
-            return;
-        }
-        // Edits made on the shown day are saved under that day's date, not the typed one.
-        if (*shown != *typed) {
-            PendingSaveDate = ShownDate;
-            AskSaveEntry();
-            PendingSaveDate.clear();
-        }
+    // Edits of a shown day are saved under that day's date, not the typed one; a new page's input
+    // goes to the typed date.
+    PendingSaveDate = onNewPage ? QString() : ShownDate;
+    const bool goOn = AskSaveEntry();
+    PendingSaveDate.clear();
+    if (!goOn) {
+        // A shown day keeps its own date, so that a later Save cannot store it under another.
+        if (!onNewPage)
+            InputDate->setText(ShownDate);
+        DateChangeBusy = false;
+        return;
     }
     const int position = m_diary.Records.FindItem(DayNumber(*typed));
     if (position == 0) {
-        // From a record the page goes blank to the new-entry page; on the new-entry page the texts
-        // typed so far stay (the save's date default relies on this).
-        if (m_diary.CurrentIndex != m_diary.NewEntryIndex) {
-            m_diary.CurrentIndex = m_diary.NewEntryIndex;
-            ShowCurrentEntry();
-        }
+        m_diary.CurrentIndex = m_diary.NewEntryIndex;
+        ShowCurrentEntry();
         InputDate->setText(m_formats.FormatDate(*typed, m_formats.ShortDateFormat));
         InputDate->setCursorPosition(caret);
     } else {
@@ -66,37 +102,72 @@ void DiaryPage::OnDateChanged(const QString& text)
     DateChangeBusy = false;
 }
 
-void DiaryPage::AskSaveEntry()
+bool DiaryPage::AskSaveEntry(SaveQuestion question)
 {
-    QWidget* top = window();
-    if (!top->windowTitle().endsWith(QLatin1Char('*')))
-        return;
-    const int answer =
-        m_messages.ShowMessage(LoadText(718) + kCrLf + LoadText(719), ButtonsYesNo, IconQuestion);
-    if (answer == AnswerYes) {
-        SaveEntry();
-    } else {
-        const QString title = top->windowTitle();
-        if (title.endsWith(QLatin1Char('*')))
-            top->setWindowTitle(title.chopped(2));
-    }
+    if (!m_edited)
+        return true;
+    const int answer = m_messages.ShowMessage(LoadText(718) + kCrLf + LoadText(719),
+                                              question == SaveQuestion::YesNoCancel ? ButtonsYesNoCancel
+                                                                                    : ButtonsYesNo,
+                                              IconQuestion);
+    if (answer == AnswerYes)
+        return SaveEntry();
+    if (answer != AnswerNo)
+        return false;
+    ShowCurrentEntry();
+    return true;
 }
 
-void DiaryPage::SaveEntry()
+bool DiaryPage::OpenRecord(int position)
+{
+    if (!AskSaveEntry())
+        return false;
+    m_diary.CurrentIndex = std::clamp(position, 1, m_diary.NewEntryIndex);
+    ShowCurrentEntry();
+    return true;
+}
+
+bool DiaryPage::SaveEntry()
 {
     FillNewEntryDefaults();
     if (!ReportMissingInputs() || !SetSlotBmis())
-        return;
+        return false;
     QDate date;
     std::array<Measurement, 2> slots;
     if (!ReadSaveDate(date) || !ReadSlots(slots))
-        return;
-    StoreDay(date, slots);
+        return false;
+    const int stored = m_diary.Records.FindItem(DayNumber(date));
+    if (m_diary.CurrentIndex == m_diary.NewEntryIndex && stored != 0) {
+        if (!MergeIntoStoredDay(stored, slots))
+            return false;
+    } else {
+        StoreDay(date, slots);
+    }
 
     Q_EMIT ViewsNeedRedraw();
     ShowCurrentEntry();
     Q_EMIT BackupNeeded();
     m_diary.DataChanged = true;
+    return true;
+}
+
+bool DiaryPage::MergeIntoStoredDay(int position, const std::array<Measurement, 2>& slots)
+{
+    DayRecord& day = m_diary.Records.Item(position);
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!slots[i].Weight.isEmpty() && !day.Slot[i].Weight.isEmpty()) {
+            ShowMessage(752, IconInformation);
+            return false;
+        }
+    }
+    if (m_messages.ShowMessage(LoadText(750) + kCrLf + LoadText(751), ButtonsYesNo, IconQuestion) != AnswerYes)
+        return false;
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!slots[i].Weight.isEmpty())
+            day.Slot[i] = slots[i];
+    }
+    m_diary.CurrentIndex = position;
+    return true;
 }
 
 void DiaryPage::FillNewEntryDefaults()
@@ -104,9 +175,10 @@ void DiaryPage::FillNewEntryDefaults()
     if (m_diary.CurrentIndex != m_diary.NewEntryIndex)
         return;
     const QDateTime now = m_clock.Now();
-    // Setting the date runs the date change handling: a day already stored is shown instead.
+    // The date goes in without moving the page: the input is saved under it, into a day already
+    // stored only with the user's consent.
     if (InputDate->text().isEmpty())
-        InputDate->setText(m_formats.FormatDate(now.date(), m_formats.ShortDateFormat));
+        PutDate(m_formats.FormatDate(now.date(), m_formats.ShortDateFormat));
     for (std::size_t i = 0; i < 2; ++i) {
         if (!InputWeight[i]->text().isEmpty() && InputTime[i]->text().isEmpty())
             InputTime[i]->setText(m_formats.FormatTime(now.time(), m_formats.ShortTimeFormat));
@@ -197,8 +269,6 @@ void DiaryPage::StoreDay(const QDate& date, const std::array<Measurement, 2>& sl
         DayRecord& record = m_diary.Records.Item(found);
         record.Slot = slots;
         record.DayNumber = day;
-        if (m_diary.CurrentIndex == m_diary.NewEntryIndex)
-            m_diary.CurrentIndex = found;
         return;
     }
     DayRecord record;
@@ -220,16 +290,16 @@ void DiaryPage::StoreDay(const QDate& date, const std::array<Measurement, 2>& sl
 
 void DiaryPage::NewEntry()
 {
-    AskSaveEntry();
+    if (!AskSaveEntry())
+        return;
     m_diary.CurrentIndex = m_diary.NewEntryIndex;
     ShowCurrentEntry();
 }
 
 void DiaryPage::ShowPreviousEntry()
 {
-    // Typed texts on the new-entry page are dropped without a question.
-    if (m_diary.CurrentIndex < m_diary.NewEntryIndex)
-        AskSaveEntry();
+    if (!AskSaveEntry())
+        return;
     m_diary.CurrentIndex = std::max(1, m_diary.CurrentIndex - 1);
     ShowCurrentEntry();
     if (m_diary.ListFirst > m_diary.CurrentIndex)
@@ -238,7 +308,8 @@ void DiaryPage::ShowPreviousEntry()
 
 void DiaryPage::ShowNextEntry()
 {
-    AskSaveEntry();
+    if (!AskSaveEntry())
+        return;
     m_diary.CurrentIndex = std::min(m_diary.NewEntryIndex, m_diary.CurrentIndex + 1);
     ShowCurrentEntry();
     if (m_diary.ListLast < m_diary.CurrentIndex)
@@ -266,7 +337,9 @@ void DiaryPage::DeleteEntry()
         ShowCurrentEntry();
         return;
     }
-    MoveWindowsForDelete(m_formats.ParseDate(InputDate->text()).value_or(QDate()));
+    // The deleted day's edits go with it: nothing may offer to save them afterwards.
+    SetEdited(false);
+    MoveWindowsForDelete(DateFromDayNumber(m_diary.Records.Item(m_diary.CurrentIndex).DayNumber));
     m_diary.Records.Remove(m_diary.CurrentIndex);
     --m_diary.NewEntryIndex;
     // The record that moved into the removed one's place is shown, or the one before the last.

@@ -134,6 +134,10 @@ constexpr Entry kTexts[] = {
     {736, "OV1 Files"},
     {737, "All Files"},
     {738, "Data file cannot be saved."},
+    // Saving a new page under the date of a day already stored.
+    {750, "The diary already holds this date."},
+    {751, "Add the weighings of this page to it?"},
+    {752, "The day already holds a weighing in the same slot. Nothing was saved."},
     {800, "Cannot find open port."},
     {801, "Designated port cannot be used."},
     {802, "Cannot show system info."},

@@ -33,7 +33,7 @@ void SplitPath(const QString& path, QString& folder, QString& title)
 
 bool FileCommands::PageEdited() const
 {
-    return m.window.windowTitle().endsWith(QLatin1Char('*'));
+    return m.page.IsEdited();
 }
 
 QString FileCommands::DialogFolder() const
@@ -46,25 +46,18 @@ void FileCommands::ShowDiaryCaption()
     QString caption = LoadText(101);
     if (!m.diary.IsUnnamed())
         caption += QStringLiteral(" [") + m.diary.DiaryTitle + QStringLiteral("]");
-    if (PageEdited())
-        caption += QStringLiteral(" *");
-    m.window.setWindowTitle(caption);
+    // " *" follows the caption while the Diary page holds edits; the window system puts the "*" where
+    // the placeholder stands.
+    const bool edited = PageEdited();
+    m.window.setWindowTitle(caption + (edited ? QStringLiteral(" [*]") : QStringLiteral("[*]")));
+    m.window.setWindowModified(edited);
 }
 
 bool FileCommands::AskSaveBeforeDiscard()
 {
-    if (PageEdited()) {
-        const int answer = m.messages.ShowMessage(LoadText(718) + kCrLf + LoadText(719),
-                                                  ButtonsYesNoCancel, IconQuestion);
-        if (answer == AnswerCancel)
-            return false;
-        if (answer == AnswerYes) {
-            m.page.SaveEntry();
-            // The page said what kept it from saving; the user decides again.
-            if (PageEdited())
-                return false;
-        }
-    }
+    // A refused save leaves the page as it was; the user decides again.
+    if (!m.page.AskSaveEntry(DiaryPage::SaveQuestion::YesNoCancel))
+        return false;
     if (!m.diary.DataChanged)
         return true;
     const bool unnamed = m.diary.IsUnnamed();
@@ -89,7 +82,7 @@ void FileCommands::ResetToEmptyDiary()
     m.file.ResetBackup(m.diary);
     m.diary.SetAppFolder(m.diary.BackupFolder);
     m.diary.Reset();
-    m.window.setWindowTitle(LoadText(101));
+    ShowDiaryCaption();
     m.page.ShowOwner();
     m.period.PeriodStart = PeriodStartFor(m.clock.Today(), m.settings.TrendMonths);
     m.period.PeriodEnd = PeriodEndFor(m.period.PeriodStart, m.settings.TrendMonths);

@@ -27,6 +27,7 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -36,7 +37,7 @@ namespace tarvel {
 MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_file(m_formats, services.messages, services.clock)
 {
-    setWindowTitle(LoadText(101));
+    setWindowTitle(LoadText(101) + QStringLiteral("[*]"));
     m_menus = new MainMenus(*this, {[this](int i) { mnuFileItem_Click(i); },
                                     [this](int i) { mnuSetItem_Click(i); },
                                     [this](int i) { mnuHelpItem_Click(i); },
@@ -84,6 +85,7 @@ void MainWindow::BuildTabs()
 
 void MainWindow::ConnectPage()
 {
+    connect(m_page, &DiaryPage::EditedChanged, this, [this] { m_commands->ShowDiaryCaption(); });
     connect(m_page, &DiaryPage::OwnerNameChanged, this,
             [this](const QString& name) { m_views->SetOwnerTitles(name); });
     connect(m_page, &DiaryPage::ViewsNeedRedraw, this, [this] { m_views->Redraw(); });
@@ -91,10 +93,11 @@ void MainWindow::ConnectPage()
     connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this, &MainWindow::MoveGraphPeriod);
     connect(m_page, &DiaryPage::ListStepNeeded, this, [this](int direction) { m_views->List().StepList(direction); });
     m_views->List().SetAskSaveEntry([this] { m_page->AskSaveEntry(); });
-    // A record opened from the list or a graph is shown on the Diary tab.
-    const auto openRecord = [this] {
-        m_page->ShowCurrentEntry();
-        m_tabs->setCurrentIndex(0);
+    // A record opened from the list or a graph is shown on the Diary tab, once the page's edits
+    // are settled.
+    const auto openRecord = [this](int position) {
+        if (m_page->OpenRecord(position))
+            m_tabs->setCurrentIndex(0);
     };
     connect(&m_views->List(), &ListView::RecordOpened, this, openRecord);
     connect(&m_views->WeightView(), &TrendView::RecordOpened, this, openRecord);
@@ -256,7 +259,12 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     // The window keeps the proportions its graphs are drawn for, unless maximised.
     if (m_diary.Initializing || isMinimized() || isFullScreen())
         return;
-    if (const std::optional<QSize> wanted = m_sizer.Resized(event->size(), isMaximized()))
+    QSize available;
+    if (const QScreen* screen = this->screen()) {
+        const QSize frame = frameGeometry().size() - size();
+        available = screen->availableGeometry().size() - frame;
+    }
+    if (const std::optional<QSize> wanted = m_sizer.Resized(event->size(), isMaximized(), available))
         resize(*wanted);
 }
 
@@ -271,23 +279,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_tabs->tabBar() && event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() == Qt::LeftButton)
-            AskOnTabClick(press->position().toPoint());
+            return !MayLeaveTab(press->position().toPoint());
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::AskOnTabClick(const QPoint& position)
+bool MainWindow::MayLeaveTab(const QPoint& position)
 {
-    // A click on the Diary header itself, or beside the headers, leaves the page.
+    // A click on the Diary header itself, or beside the headers, stays on the page.
     const int tab = m_tabs->tabBar()->tabAt(position);
-    if (m_tabs->currentIndex() != 0 || tab <= 0 || !windowTitle().endsWith(QLatin1Char('*')))
-        return;
-    const int answer =
-        m_services.messages.ShowMessage(LoadText(718) + kCrLf + LoadText(719), ButtonsYesNo, IconQuestion);
-    if (answer == AnswerYes)
-        m_page->SaveEntry();
-    else
-        m_page->ShowCurrentEntry();
+    if (m_tabs->currentIndex() != 0 || tab <= 0)
+        return true;
+    // A refused save keeps the user on the page with the message's advice and the typed texts.
+    return m_page->AskSaveEntry();
 }
 
 } // namespace tarvel

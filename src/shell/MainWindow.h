@@ -135,8 +135,8 @@ private:
     void ReadCommandLine();
     void ApplyTexts();
     void ShowRecentFiles();
-    // The tab prompt: leaving the Diary tab by a click on another tab with edits on the page.
-    void AskOnTabClick(const QPoint& position);
+    // The tab prompt: false when a press on another tab's header must not switch tabs.
+    bool MayLeaveTab(const QPoint& position);
     void MoveGraphPeriod(const QDate& deletedDay, const QDate& target, bool always);
     void ShowHelp(bool topics);
 

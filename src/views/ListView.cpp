@@ -372,11 +372,10 @@ void ListView::OpenRecordAt(const QPoint& pos)
     const int record = item ? item->text().toInt() : 0;
     if (record < 1 || record > m_diary.NewEntryIndex)
         return;
-    m_diary.CurrentIndex = record;
     ColourRecordNumbers(0);
     ListHoverPair = 0;
     ListHoverRow = -1;
-    Q_EMIT RecordOpened();
+    Q_EMIT RecordOpened(record);
 }
 
 void ListView::ShowMemoAt(const QPoint& pos)

@@ -70,7 +70,7 @@ public:
 
 Q_SIGNALS:
     // CurrentIndex was set to a record double-clicked in the grid: show it on the Diary tab.
-    void RecordOpened();
+    void RecordOpened(int position);
 
 protected:
     bool event(QEvent* event) override;

@@ -309,27 +309,31 @@ void TrendView::OpenDayAt(QPointF position)
     const int found = m_diary.Records.FindItem(DayNumber(m_period.PeriodStart.addDays(day - 1)));
     if (found == 0)
         return;
-    m_diary.CurrentIndex = found;
-    Q_EMIT RecordOpened();
+    Q_EMIT RecordOpened(found);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Elastic window size
 
-QSize ElasticSize(QSize requested, bool maximised)
+QSize ElasticSize(QSize requested, bool maximised, QSize available)
 {
     if (maximised)
         return requested;
-    return {requested.width(), static_cast<int>(std::nearbyint(requested.width() * 6.0 / 8))};
+    int width = requested.width();
+    if (available.isValid() && !available.isEmpty()) {
+        width = std::min(width, available.width());
+        width = std::min(width, static_cast<int>(available.height() * 8.0 / 6));
+    }
+    return {width, static_cast<int>(std::nearbyint(width * 6.0 / 8))};
 }
 
-std::optional<QSize> ElasticSizer::Resized(QSize size, bool maximised)
+std::optional<QSize> ElasticSizer::Resized(QSize size, bool maximised, QSize available)
 {
     const bool answer = m_answerPending;
     m_answerPending = false;
     if (maximised || size.isEmpty())
         return std::nullopt;
-    const QSize target = ElasticSize(size, false);
+    const QSize target = ElasticSize(size, false, available);
     if (target == size) {
         m_lastAsked.reset();
         return std::nullopt;

@@ -117,7 +117,7 @@ public:
 Q_SIGNALS:
     // A double click opened a day: Diary::CurrentIndex is its record. The window shows it on the
     // Diary tab.
-    void RecordOpened();
+    void RecordOpened(int position);
     // The period was paged here (a step taken or refused); the linked view follows.
     void PeriodPaged();
 
@@ -151,8 +151,10 @@ private:
 };
 
 // The main window keeps a height of three quarters of its width unless it is maximised; this is
-// the size it asks for after a resize (the requested size when it already has that shape).
-QSize ElasticSize(QSize requested, bool maximised);
+// the size it asks for after a resize (the requested size when it already has that shape). Within
+// a valid `available` size (the screen's work area less the window frame) the shape is kept by
+// narrowing the window instead, so that no part of it lies off the screen.
+QSize ElasticSize(QSize requested, bool maximised, QSize available = QSize());
 
 // Decides on each resize of the main window whether to ask for the elastic size. The resize that
 // follows an ask is the window manager's answer and is accepted whatever its size; the same size is
@@ -160,7 +162,7 @@ QSize ElasticSize(QSize requested, bool maximised);
 // endless resize loop. The window calls Resized from its resize event and resizes to the result.
 class ElasticSizer {
 public:
-    std::optional<QSize> Resized(QSize size, bool maximised);
+    std::optional<QSize> Resized(QSize size, bool maximised, QSize available = QSize());
 
 private:
     bool m_answerPending = false;

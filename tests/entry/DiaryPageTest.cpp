@@ -13,6 +13,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 using namespace tarvel;
@@ -32,7 +34,6 @@ struct Page {
     explicit Page(const char* locale = "ja_JP", bool records = false, int current = 1)
         : f(locale), page(f.diary, f.formats, f.clock, f.messages)
     {
-        page.setWindowTitle(QStringLiteral("Tarvel"));
         page.show();
         QApplication::setActiveWindow(&page);
         QObject::connect(&page, &DiaryPage::BackupNeeded, [this] { ++backups; });
@@ -55,7 +56,7 @@ struct Page {
         page.ShowCurrentEntry();
     }
 
-    bool Marked() const { return page.windowTitle() == U("Tarvel *"); }
+    bool Marked() const { return page.IsEdited(); }
     int Count() const { return static_cast<int>(f.messages.Messages().size()); }
     QString Last() const
     {
@@ -252,7 +253,7 @@ TEST(DiaryPageTest, ShowCurrentEntry)
             enabled += w->isEnabled() ? U("1") : U("0");
         EXPECT_EQ(enabled, U(c.buttons));
         EXPECT_EQ(p.page.SaveButton()->toolTip(), LoadText(c.current < 4 && c.records ? 920 : 919));
-        EXPECT_EQ(p.page.windowTitle(), U("Tarvel"));
+        EXPECT_FALSE(p.Marked());
         if (c.records) {
             EXPECT_EQ(p.page.HeightInput()->text(), c.locale[0] == 'd' ? U("170,0") : U("170.0"));
         }
@@ -329,7 +330,7 @@ TEST(DiaryPageTest, SaveOnNewEntryPageFillsTodayAndNow)
         EXPECT_TRUE(p.f.diary.DataChanged);
         EXPECT_EQ(p.backups, 1);
         EXPECT_EQ(p.page.NumeratorLabel()->text() + p.page.DenominatorLabel()->text(), U("11"));
-        EXPECT_EQ(p.page.windowTitle(), U("Tarvel"));
+        EXPECT_FALSE(p.Marked());
     }
 }
 
@@ -359,79 +360,134 @@ TEST(DiaryPageTest, SaveReportsProblemsAndStoresNothing)
                                p.page.TimeInput(0), p.page.WeightInput(0), p.page.WeightInput(1)};
         inputs[c.input]->setText(U(c.text));
         const std::vector<DayRecord> before = p.f.diary.Records.Records();
-        const QString title = p.page.windowTitle();
-        p.page.SaveEntry();
+        const bool edited = p.Marked();
+        EXPECT_FALSE(p.page.SaveEntry());
 
         ASSERT_EQ(p.Count(), 1);
         EXPECT_EQ(p.Last(), U(c.message));
         EXPECT_EQ(p.LastIcon(), c.iconKind);
         EXPECT_EQ(p.f.diary.Records.Records(), before);
         EXPECT_EQ(p.backups, 0);
-        EXPECT_EQ(p.page.windowTitle(), title);
+        EXPECT_EQ(p.Marked(), edited);
     }
 }
 
-// Typing the date of another day on an edited record asks first; Yes stores the edits under the
-// date they were made for. A date without a record blanks the page and keeps the date.
-TEST(DiaryPageTest, DateChangeMovesPage)
+// What a person does on the page, key by key, with the answers given to the questions: which
+// messages came, what the page shows, whether it is still edited and what the diary holds. The
+// diary holds 2004-05-01, 2004-05-06 (morning 7:30, 65.4) and 2004-05-09; the clock stands at
+// 2026-12-06 10:00 unless a row sets it.
+TEST(DiaryPageTest, Journeys)
 {
-    for (int answer : {AnswerYes, AnswerNo}) {
-        Page p("ja_JP", true, 2);
-        p.page.WeightInput(0)->setText(U("66"));
-        p.f.messages.Script(answer);
-        p.page.DateInput()->setText(U("2004/5/1"));
-        EXPECT_EQ(p.Last(), LoadText(718) + U("\r\n") + LoadText(719));
-        EXPECT_EQ(p.f.diary.Records.Item(2).Slot[0].Weight, answer == AnswerYes ? U("66.00") : U("65.4"));
-        EXPECT_EQ(p.f.diary.CurrentIndex, 1);
-        EXPECT_EQ(p.page.WeightInput(0)->text(), QString());
-        EXPECT_EQ(p.page.windowTitle(), U("Tarvel"));
-    }
+    struct Journey {
+        const char* locale;
+        int current;
+        QDateTime now;
+        const char* steps;    // d= date, tN= time, wN= weight, mN= memo (cleared, then typed), scaleN= a
+                              // reading put in as the scale does; prev, next, new, save, del
+        const char* answers;  // Y or N for each question, in order
+        const char* messages; // text ids of the messages shown
+        const char* page;     // date|morning time|morning weight|night weight afterwards
+        int currentAfter;
+        bool editedAfter;
+        const char* stored; // month-day:morning/night of every day afterwards
+    };
+    const char* const kBase = "5-1:/ 5-6:65.4/ 5-9:/";
+    const QDateTime evening(QDate(2004, 5, 6), QTime(19, 0));
+    const QDateTime morning(QDate(2004, 5, 6), QTime(7, 45));
+    const Journey journeys[] = {
+        // Dates typed key by key act only when complete; a partial year is no year 2000.
+        {"en_US", 4, {}, "d=5/7/2004", "", "", "5/7/2004|||", 4, false, kBase},
+        {"de_DE", 4, {}, "d=7.5.2004", "", "", "7.5.2004|||", 4, false, kBase},
+        {"ja_JP", 4, {}, "d=2004/5/17", "", "", "2004/5/17|||", 4, false, kBase},
+        {"en_US", 4, {}, "d=5/6/2004", "", "", "5/6/2004|7:30|65.40|", 2, false, kBase},
+        {"en_US", 2, {}, "d=5/6/2004", "", "", "5/6/2004|7:30|65.40|", 2, false, kBase},
+        // A refused save keeps the page as it was, the shown day its own date.
+        {"ja_JP", 2, {}, "t0= prev", "Y", "718 706", "2004/5/6||65.40|", 2, true, kBase},
+        {"de_DE", 2, {}, "t0= d=1.5.2004", "Y", "718 706", "6.5.2004||65,40|", 2, true, kBase},
+        {"ja_JP", 2, {}, "w0=66 next", "N", "718", "2004/5/9|||", 3, false, kBase},
+        {"ja_JP", 2, {}, "w0=66 d=2004/5/1", "Y", "718", "2004/5/1|||", 1, false, "5-1:/ 5-6:66.00/ 5-9:/"},
+        // A confirmed delete takes the edits with it.
+        {"en_US", 2, {}, "m0=x del", "Y", "712", "5/9/2004|||", 2, false, "5-1:/ 5-9:/"},
+        // Input on the new page is asked about like edits of a stored day.
+        {"ja_JP", 4, {}, "w0=64 m0=x prev", "N", "718", "2004/5/9|||", 3, false, kBase},
+        {"ja_JP", 4, {}, "w0=64 prev", "Y", "718", "2004/5/9|||", 3, false, "5-1:/ 5-6:65.4/ 5-9:/ 12-6:64.00/"},
+        // Saving a new page under a stored day's date fills its empty slots, with consent.
+        {"en_US", 4, evening, "scale1=64.00 save", "Y", "750", "5/6/2004|7:30|65.40|64.00", 2, false,
+         "5-1:/ 5-6:65.4/64.00 5-9:/"},
+        {"en_US", 4, evening, "scale1=64.00 save", "N", "750", "5/6/2004|||64.00", 4, true, kBase},
+        {"en_US", 4, morning, "scale0=64.00 save", "", "752", "5/6/2004|7:45|64.00|", 4, true, kBase},
+        {"en_US", 4, {}, "w0=64 d=5/6/2004", "Y", "718 752", "5/6/2004|10:00|64|", 4, true, kBase},
+        {"en_US", 4, {}, "w1=64 d=5/6/2004", "YY", "718 750", "5/6/2004|7:30|65.40|64.00", 2, false,
+         "5-1:/ 5-6:65.4/64.00 5-9:/"},
+    };
+    for (const Journey& j : journeys) {
+        SCOPED_TRACE(std::string(j.locale) + " " + std::to_string(j.current) + ": " + j.steps + " / " + j.answers);
+        Page p(j.locale, true, j.current);
+        if (j.now.isValid())
+            p.f.clock.Set(j.now);
+        for (const char* a = j.answers; *a; ++a)
+            p.f.messages.Script(*a == 'Y' ? AnswerYes : AnswerNo);
+        for (const QString& step : U(j.steps).split(QLatin1Char(' '))) {
+            const QString name = step.section(QLatin1Char('='), 0, 0);
+            const QString value = step.section(QLatin1Char('='), 1);
+            const int slot = name.back() == QLatin1Char('1') ? 1 : 0;
+            QPlainTextEdit* memo = p.page.MemoInput(slot);
+            QLineEdit* input = name == U("d")        ? p.page.DateInput()
+                               : name.startsWith(u't') ? p.page.TimeInput(slot)
+                               : name.startsWith(u'w') ? p.page.WeightInput(slot)
+                                                       : nullptr;
+            if (input != nullptr) {
+                input->clear();
+                QTest::keyClicks(input, value);
+            } else if (name.startsWith(u'm')) {
+                QTest::keyClicks(memo, value);
+            } else if (name.startsWith(U("scale"))) {
+                p.page.WeightInput(slot)->setText(value);
+            } else {
+                const std::map<QString, PictureButton*> buttons{
+                    {U("prev"), p.page.PreviousButton()}, {U("next"), p.page.NextButton()},
+                    {U("new"), p.page.NewButton()},       {U("save"), p.page.SaveButton()},
+                    {U("del"), p.page.DeleteButton()}};
+                QTest::mouseClick(buttons.at(step), Qt::LeftButton);
+            }
+        }
 
+        QStringList ids;
+        for (const auto& shown : p.f.messages.Messages()) {
+            for (int id : {706, 712, 718, 750, 752}) {
+                if (shown.text.startsWith(LoadText(id)))
+                    ids << QString::number(id);
+            }
+        }
+        EXPECT_EQ(ids.join(QLatin1Char(' ')), U(j.messages));
+        EXPECT_TRUE(p.f.messages.ScriptUsedUp());
+        const QStringList page{p.page.DateInput()->text(), p.page.TimeInput(0)->text(),
+                               p.page.WeightInput(0)->text(), p.page.WeightInput(1)->text()};
+        EXPECT_EQ(page.join(QLatin1Char('|')), U(j.page));
+        EXPECT_EQ(p.f.diary.CurrentIndex, j.currentAfter);
+        EXPECT_EQ(p.page.IsEdited(), j.editedAfter);
+        QStringList stored;
+        for (const DayRecord& day : p.f.diary.Records.Records()) {
+            const QDate date = DateFromDayNumber(day.DayNumber);
+            stored << QStringLiteral("%1-%2:%3/%4")
+                          .arg(date.month())
+                          .arg(date.day())
+                          .arg(day.Slot[0].Weight, day.Slot[1].Weight)
+                          .replace(QLatin1Char(','), QLatin1Char('.'));
+        }
+        EXPECT_EQ(stored.join(QLatin1Char(' ')), U(j.stored));
+    }
+}
+
+// The calendar closes on a press of a large button, and that press acts at once.
+TEST(DiaryPageTest, LargeButtonActsWhileCalendarIsOpen)
+{
     Page p("ja_JP", true, 2);
-    p.page.DateInput()->clear();
-    QTest::keyClicks(p.page.DateInput(), U("2004/05/07"));
-    EXPECT_EQ(p.Count(), 0);
-    EXPECT_EQ(p.f.diary.CurrentIndex, 4);
-    EXPECT_EQ(p.page.DateInput()->text(), U("2004/5/7"));
-    EXPECT_EQ(p.page.TimeInput(0)->text(), QString());
-
-    // A day picked in the calendar moves the page to its record.
-    p.page.ShowCalendar();
-    auto* days = p.page.Calendar()->findChild<QTableView*>();
-    ASSERT_NE(days, nullptr);
-    QTest::keyClick(days, Qt::Key_Left);
-    QTest::keyClick(days, Qt::Key_Return);
-    EXPECT_EQ(p.f.diary.CurrentIndex, 2);
-    EXPECT_EQ(p.page.WeightInput(0)->text(), U("65.40"));
-}
-
-TEST(DiaryPageTest, PagingButtons)
-{
-    Page p("ja_JP", true, 4);
-    p.f.diary.ListFirst = 2;
-    p.f.diary.ListLast = 4;
-    std::vector<int> listSteps;
-    QObject::connect(&p.page, &DiaryPage::ListStepNeeded, [&](int step) { listSteps.push_back(step); });
-
-    // Typed values on the new-entry page are dropped without a question; on a record they are asked.
-    p.page.WeightInput(0)->setText(U("61"));
-    QTest::mouseClick(p.page.PreviousButton(), Qt::LeftButton);
-    EXPECT_EQ(p.Count(), 0);
-    EXPECT_EQ(p.f.diary.CurrentIndex, 3);
-    p.page.WeightInput(1)->setText(U("70"));
-    p.f.messages.Script(AnswerNo);
-    QTest::mouseClick(p.page.PreviousButton(), Qt::LeftButton);
-    EXPECT_EQ(p.Count(), 1);
-    EXPECT_TRUE(p.f.diary.Records.Item(3).Slot[1].IsEmpty());
-    QTest::mouseClick(p.page.PreviousButton(), Qt::LeftButton);
-    EXPECT_EQ(p.f.diary.CurrentIndex, 1);
-    EXPECT_EQ(listSteps, std::vector<int>{-1});
-
+    QTest::mouseClick(p.page.DateButton(), Qt::LeftButton);
+    ASSERT_TRUE(p.page.Calendar()->isVisible());
     QTest::mouseClick(p.page.NextButton(), Qt::LeftButton);
-    EXPECT_EQ(p.f.diary.CurrentIndex, 2);
-    QTest::mouseClick(p.page.NewButton(), Qt::LeftButton);
-    EXPECT_EQ(p.f.diary.CurrentIndex, 4);
-    EXPECT_EQ(p.Count(), 1);
+    EXPECT_FALSE(p.page.Calendar()->isVisible());
+    EXPECT_EQ(p.f.diary.CurrentIndex, 3);
 }
 
 TEST(DiaryPageTest, DeleteEntry)

@@ -46,6 +46,7 @@ using tarvel::testing::ScriptedFileDialogs;
 using tarvel::testing::ScriptedMessages;
 using tarvel::testing::ScriptedPrinterDialog;
 using tarvel::testing::Stopwatch;
+using tarvel::testing::Caption;
 using tarvel::testing::Shell;
 using tarvel::testing::TempFolder;
 
@@ -141,7 +142,7 @@ TEST(FaultShellTest, SaveSaveAsAndBackupWhereTheDiskRefuses)
         MainWindow& w = s.Start(c.command == Save ? bea : QString());
         s.AddDay("65.4", "2026/12/05");
         ASSERT_TRUE(s.Texts().isEmpty());
-        const QString title = w.windowTitle();
+        const QString title = Caption(w);
         const int records = s.State().Records.Count();
         const QByteArray backup = ReadBytes(s.Backup());
         const QString target = c.command == Save     ? bea
@@ -164,7 +165,7 @@ TEST(FaultShellTest, SaveSaveAsAndBackupWhereTheDiskRefuses)
                 break;
             }
             EXPECT_EQ(s.Texts(), QStringList{LoadText(738)});
-            EXPECT_EQ(w.windowTitle(), title);
+            EXPECT_EQ(Caption(w), title);
             EXPECT_TRUE(s.State().DataChanged);
             EXPECT_EQ(s.State().Records.Count(), records + (c.command == Backup ? 1 : 0));
             if (c.command != Backup) {
@@ -239,7 +240,7 @@ TEST(FaultShellTest, AnErrorLogThatCannotBeWritten)
     s.AddDay("65.4", "2026/12/05");
     EXPECT_EQ(s.State().Records.Count(), 1);
     EXPECT_TRUE(BackupHoldsData(s.Backup()));
-    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+    EXPECT_EQ(Caption(w), U("Tarvel"));
 }
 
 // A settings file full of garbage gives the defaults; a settings file that cannot be written is
@@ -291,7 +292,7 @@ TEST(FaultShellTest, HugeAndDamagedDiariesOpenShowPageAndSave)
         const std::string open = watch.Lap();
         EXPECT_TRUE(s.Texts().isEmpty());
         ASSERT_EQ(s.State().Records.Count(), c.records);
-        EXPECT_EQ(w.windowTitle(), U("Tarvel [big.ov1]"));
+        EXPECT_EQ(Caption(w), U("Tarvel [big.ov1]"));
         if (c.records > 1) {
             EXPECT_EQ(s.Page().DateInput()->text(), date.addDays(-1).toString(U("yyyy/M/d")));
             for (int i = 0; i < 3; ++i)

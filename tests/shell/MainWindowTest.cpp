@@ -53,6 +53,7 @@ using tarvel::testing::ReadBytes;
 using tarvel::testing::ScriptedFileDialogs;
 using tarvel::testing::ScriptedMessages;
 using tarvel::testing::ScriptedPrinterDialog;
+using tarvel::testing::Caption;
 using tarvel::testing::Shell;
 using tarvel::testing::TempFolder;
 
@@ -89,7 +90,7 @@ TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
     EXPECT_TRUE(QFile::exists(registry.DesktopFilePath()));
     EXPECT_EQ(ReadBytes(s.Backup()), kEmptyBackup);
     EXPECT_TRUE(s.Texts().isEmpty());
-    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+    EXPECT_EQ(Caption(w), U("Tarvel"));
 
     QStringList menus;
     for (QAction* menu : w.menuBar()->actions())
@@ -175,7 +176,7 @@ TEST(MainWindowTest, TypicalDayIsBackedUpThenSavedUnderAName)
     const QByteArray day("Ann,170.0,1,,,,,,,,,,,\r\n2026/12/06,10:00,065.40,22.6,,,,,\r\n");
     EXPECT_EQ(ReadBytes(s.Backup()), day);
     EXPECT_TRUE(s.State().DataChanged);
-    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+    EXPECT_EQ(Caption(w), U("Tarvel"));
 
     const QString path = s.temp.File(U("mine.ov1"));
     s.dialogs.Script(path);
@@ -187,7 +188,7 @@ TEST(MainWindowTest, TypicalDayIsBackedUpThenSavedUnderAName)
     // A diary without a file starts in the documents folder, not in the hidden program folder.
     EXPECT_EQ(s.dialogs.Dialogs()[0].folder, s.folders.DocumentsFolder());
     EXPECT_EQ(ReadBytes(path), day);
-    EXPECT_EQ(w.windowTitle(), U("Tarvel [mine.ov1]"));
+    EXPECT_EQ(Caption(w), U("Tarvel [mine.ov1]"));
     EXPECT_FALSE(QFile::exists(s.Backup()));
     // A named diary's dialogs start in its folder.
     s.File(1);
@@ -221,7 +222,7 @@ TEST(MainWindowTest, RecalledBackupIsAnUnsavedDiary)
     EXPECT_EQ(s.Page().NameInput()->text(), U("Ann"));
     EXPECT_TRUE(s.State().IsUnnamed());
     EXPECT_TRUE(s.State().DataChanged);
-    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+    EXPECT_EQ(Caption(w), U("Tarvel"));
 
     s.messages.Script(AnswerCancel);
     EXPECT_FALSE(w.close());
@@ -245,7 +246,7 @@ TEST(MainWindowTest, DeclinedBackupIsResetAndCommandLineDiaryRead)
 
     EXPECT_EQ(s.Texts(), QStringList{LoadText(727) + kCrLf + LoadText(728)});
     EXPECT_EQ(ReadBytes(s.Backup()), kEmptyBackup);
-    EXPECT_EQ(w.windowTitle(), U("Tarvel [bea.ov1]"));
+    EXPECT_EQ(Caption(w), U("Tarvel [bea.ov1]"));
     EXPECT_EQ(s.State().Owner.ProfileName, U("Bea"));
     EXPECT_EQ(s.State().Records.Count(), 1);
     EXPECT_FALSE(s.State().DataChanged);
@@ -263,7 +264,7 @@ TEST(MainWindowTest, CommandLineDiary)
 
         EXPECT_TRUE(s.Texts().isEmpty());
         EXPECT_EQ(s.State().DiaryPath, path);
-        EXPECT_EQ(w.windowTitle(), U("Tarvel [bea.ov1]"));
+        EXPECT_EQ(Caption(w), U("Tarvel [bea.ov1]"));
         EXPECT_EQ(s.State().Records.Count(), 1);
         EXPECT_EQ(s.Page().NameInput()->text(), U("Bea"));
     }
@@ -275,7 +276,7 @@ TEST(MainWindowTest, CommandLineDiary)
     EXPECT_EQ(s.Texts(), QStringList{LoadText(700)});
     EXPECT_TRUE(s.State().IsUnnamed());
     EXPECT_EQ(s.State().Records.Count(), 0);
-    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+    EXPECT_EQ(Caption(w), U("Tarvel"));
     s.AddDay("65.4");
     s.dialogs.Script(QString());
     s.File(4);
@@ -305,7 +306,7 @@ TEST(MainWindowTest, UnsavedWorkIsGuardedByNewAndShutDown)
     EXPECT_EQ(s.State().Records.Count(), 1);
     EXPECT_TRUE(s.State().DataChanged);
     EXPECT_EQ(ReadBytes(s.Backup()), backup);
-    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+    EXPECT_EQ(Caption(w), U("Tarvel"));
 
     s.messages.Script(AnswerNo);
     s.File(0);
@@ -347,7 +348,7 @@ TEST(MainWindowTest, OpenOfUnreadableFileKeepsCurrentDiary)
     EXPECT_EQ(s.State().DiaryPath, bea);
     EXPECT_EQ(s.State().DiaryFolder, s.temp.Path() + U("/"));
     EXPECT_EQ(s.State().DiaryTitle, U("bea.ov1"));
-    EXPECT_EQ(w.windowTitle(), U("Tarvel [bea.ov1]"));
+    EXPECT_EQ(Caption(w), U("Tarvel [bea.ov1]"));
     EXPECT_TRUE(s.State().DataChanged);
     EXPECT_EQ(w.SettingsState().RecentPath[0], missing);
     EXPECT_EQ(w.SettingsState().RecentPath[1], bea);
@@ -412,11 +413,11 @@ TEST(MainWindowTest, OpenRecentFile)
         EXPECT_EQ(s.Texts(), QStringList{LoadText(700)});
         EXPECT_EQ(w.SettingsState().RecentPath, recent);
         EXPECT_TRUE(s.State().IsUnnamed());
-        EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+        EXPECT_EQ(Caption(w), U("Tarvel"));
 
         s.File(goneItem == 9 ? 10 : 9);
         EXPECT_EQ(s.Texts().size(), 1);
-        EXPECT_EQ(w.windowTitle(), U("Tarvel [bea.ov1]"));
+        EXPECT_EQ(Caption(w), U("Tarvel [bea.ov1]"));
         EXPECT_EQ(s.State().Records.Count(), 1);
         EXPECT_EQ(w.SettingsState().RecentPath, (std::array<QString, 3>{bea, gone, QString()}));
         EXPECT_EQ(ReadBytes(s.Backup()), kEmptyBackup);
@@ -428,21 +429,21 @@ TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
     Shell s;
     MainWindow& w = s.Start();
     QTest::keyClicks(s.Page().WeightInput(0), U("65"));
-    ASSERT_EQ(w.windowTitle(), U("Tarvel *"));
+    ASSERT_EQ(Caption(w), U("Tarvel *"));
     // A later activation (back from a dialog) keeps what was typed.
     w.Form_Activate();
-    EXPECT_EQ(w.windowTitle(), U("Tarvel *"));
+    EXPECT_EQ(Caption(w), U("Tarvel *"));
     QTabBar* bar = w.MainTab()->tabBar();
 
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
     EXPECT_TRUE(s.Texts().isEmpty());
-    EXPECT_EQ(w.windowTitle(), U("Tarvel *"));
+    EXPECT_EQ(Caption(w), U("Tarvel *"));
 
     s.messages.Script(AnswerNo);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     EXPECT_EQ(s.Texts(), QStringList{LoadText(718) + kCrLf + LoadText(719)});
     EXPECT_EQ(s.messages.Messages()[0].buttonKind, ButtonsYesNo);
-    EXPECT_EQ(w.windowTitle(), U("Tarvel"));
+    EXPECT_EQ(Caption(w), U("Tarvel"));
     EXPECT_EQ(s.Page().WeightInput(0)->text(), QString());
     EXPECT_EQ(w.MainTab()->currentIndex(), 1);
 }
@@ -569,7 +570,7 @@ TEST(MainWindowTest, ScaleWeightGoesIntoTheNewDay)
     // Before noon the morning input, as if typed: the page is marked edited.
     s.scalePort.Feed("\nST,+065.40kg\r\n");
     EXPECT_EQ(s.Page().WeightInput(0)->text(), U("65.40"));
-    EXPECT_EQ(w.windowTitle(), U("Tarvel *"));
+    EXPECT_EQ(Caption(w), U("Tarvel *"));
     s.Page().NameInput()->setText(U("Ann"));
     s.Page().HeightInput()->setText(U("170"));
     QTest::mouseClick(s.Page().SaveButton(), Qt::LeftButton);
@@ -602,8 +603,7 @@ TEST(MainWindowTest, ViewsShowTheDiaryAndOpenADayOnTheDiaryTab)
 
     s.Page().NewEntry();
     w.MainTab()->setCurrentIndex(1);
-    s.State().CurrentIndex = 1;
-    Q_EMIT list.RecordOpened();
+    Q_EMIT list.RecordOpened(1);
     EXPECT_EQ(w.MainTab()->currentIndex(), 0);
     EXPECT_EQ(s.Page().DateInput()->text(), U("2004/5/6"));
 }

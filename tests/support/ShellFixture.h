@@ -15,6 +15,7 @@
 #include "support/TempFolder.h"
 
 #include <QAction>
+#include <QWindow>
 #include <QLineEdit>
 #include <QTest>
 
@@ -23,6 +24,12 @@
 #include <memory>
 
 namespace tarvel::testing {
+
+// The title as the window system shows it: " *" while the Diary page holds edits.
+inline QString Caption(const QWidget& window)
+{
+    return window.windowHandle() != nullptr ? window.windowHandle()->title() : QString();
+}
 
 // A tool runner that finds nothing.
 class NoTools : public ToolRunner {
