@@ -22,9 +22,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tarvel"));
     QApplication::setDesktopFileName(QStringLiteral("tarvel"));
 
-    // A second start hands over to the running window and ends before it touches any file.
+    // A second start hands over to the running window, with the diary it was given, and ends before
+    // it touches any file.
+    const QString commandLine = tarvel::CommandLineText(QCoreApplication::arguments());
+    const auto named = tarvel::DiaryFromCommandLine(commandLine, QDir::currentPath());
     tarvel::SingleInstance instance;
-    if (!instance.TryBecomePrimary())
+    if (!instance.TryBecomePrimary(named ? named->path : QString()))
         return 0;
 
     tarvel::QtMessageService messages;
@@ -47,7 +50,7 @@ int main(int argc, char* argv[])
                                          QLocale::system(),
                                          tarvel::FileTypeRegistry::DefaultDataHome(),
                                          QCoreApplication::applicationFilePath(),
-                                         tarvel::CommandLineText(QCoreApplication::arguments()),
+                                         commandLine,
                                          QDir::currentPath(),
                                          [](const QString& url) { tarvel::OpenWebPage(url); },
                                          scalePort,
@@ -60,6 +63,8 @@ int main(int argc, char* argv[])
     dialogs.SetParent(&window);
     QObject::connect(&instance, &tarvel::SingleInstance::ActivationRequested, &window,
                      &tarvel::MainWindow::BringToFront);
+    QObject::connect(&instance, &tarvel::SingleInstance::OpenRequested, &window,
+                     [&window](const QString& path) { window.Commands().OpenDiaryAt(path); });
     window.Form_Load();
     window.show();
     return app.exec();
