@@ -8,6 +8,7 @@
 #include "platform/SerialPortMap.h"
 #include "platform/SettingsStore.h"
 #include "platform/SingleInstance.h"
+#include "shell/FileCommands.h"
 #include "shell/MainWindow.h"
 #include "shell/WebPages.h"
 #include "store/CommandLine.h"

@@ -562,7 +562,7 @@ TEST(MainWindowTest, HelpMenu)
     EXPECT_EQ(w.Menus().mnuHelpItem(3)->isVisible(), homePage);
     w.Menus().mnuHelpItem(3)->trigger();
     w.Menus().mnuHelpItem(4)->trigger();
-    EXPECT_EQ(s.opened, homePage ? QStringList{U(kHomePage), U(kHomePage)} : QStringList());
+    EXPECT_EQ(s.opened, homePage ? (QStringList{U(kHomePage), U(kHomePage)}) : QStringList());
 }
 
 TEST(MainWindowTest, ScaleWeightGoesIntoTheNewDay)
