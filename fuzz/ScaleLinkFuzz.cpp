@@ -63,7 +63,7 @@ bool IsWeightText(const QString& text)
 }
 
 // The message the link took: "ST", any separator, "+", a plain number of six characters (blanks
-// only at its end), "kg" and CR LF, sent as one piece. Its value is returned, or -1.
+// only at its ends), "kg" and CR LF, sent as one piece. Its value is returned, or -1.
 double StableMessageValue(const QString& message, const QByteArray& received)
 {
     const QByteArray bytes = message.toLatin1();
@@ -73,6 +73,8 @@ double StableMessageValue(const QString& message, const QByteArray& received)
     QByteArray field = bytes.mid(4, 6);
     while (field.endsWith(' '))
         field.chop(1);
+    while (field.startsWith(' '))
+        field.remove(0, 1);
     if (field.count('.') > 1)
         return -1;
     for (const char c : field) {

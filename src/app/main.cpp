@@ -8,6 +8,7 @@
 #include "platform/SerialPortMap.h"
 #include "platform/SettingsStore.h"
 #include "platform/SingleInstance.h"
+#include "shell/FileCommands.h"
 #include "shell/MainWindow.h"
 #include "shell/WebPages.h"
 #include "store/CommandLine.h"
@@ -22,9 +23,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tarvel"));
     QApplication::setDesktopFileName(QStringLiteral("tarvel"));
 
-    // A second start hands over to the running window and ends before it touches any file.
+    // A second start hands over to the running window, with the diary it was given, and ends before
+    // it touches any file.
+    const QString commandLine = tarvel::CommandLineText(QCoreApplication::arguments());
+    const auto named = tarvel::DiaryFromCommandLine(commandLine, QDir::currentPath());
     tarvel::SingleInstance instance;
-    if (!instance.TryBecomePrimary())
+    if (!instance.TryBecomePrimary(named ? named->path : QString()))
         return 0;
 
     tarvel::QtMessageService messages;
@@ -47,7 +51,7 @@ int main(int argc, char* argv[])
                                          QLocale::system(),
                                          tarvel::FileTypeRegistry::DefaultDataHome(),
                                          QCoreApplication::applicationFilePath(),
-                                         tarvel::CommandLineText(QCoreApplication::arguments()),
+                                         commandLine,
                                          QDir::currentPath(),
                                          [](const QString& url) { tarvel::OpenWebPage(url); },
                                          scalePort,
@@ -60,6 +64,8 @@ int main(int argc, char* argv[])
     dialogs.SetParent(&window);
     QObject::connect(&instance, &tarvel::SingleInstance::ActivationRequested, &window,
                      &tarvel::MainWindow::BringToFront);
+    QObject::connect(&instance, &tarvel::SingleInstance::OpenRequested, &window,
+                     [&window](const QString& path) { window.Commands().OpenDiaryAt(path); });
     window.Form_Load();
     window.show();
     return app.exec();

@@ -8,7 +8,7 @@ namespace tarvel {
 
 // The Open and Save As file dialogs. Both return the chosen absolute path, or "" when the user
 // cancels. Open accepts only a file that exists; Save asks before replacing an existing file and
-// returns a typed name as typed (no extension is added). The filter uses Qt's syntax
+// adds the extension of the filter's first entry to a name typed without one ("anna" -> "anna.ov1"). The filter uses Qt's syntax
 // ("Name (*.ext);;Other (*)") and its first entry is the one selected.
 class FileDialogs {
 public:

@@ -1,7 +1,10 @@
 #include "platform/SafeFile.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <cstdio>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -11,6 +14,10 @@
 namespace tarvel {
 
 namespace {
+
+constexpr char kTempMark[] = ".tarvel-";
+constexpr int kTempLetters = 6;
+constexpr char kTempAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 bool SyncHandle([[maybe_unused]] int handle)
 {
@@ -33,7 +40,46 @@ void SyncFolder([[maybe_unused]] const QString& folder)
 #endif
 }
 
+// The file a path finally names: a link is followed (also one that leads nowhere yet), so that the
+// link stays and the file it names is replaced.
+QString FinalPath(const QString& path)
+{
+    QString final = path;
+    for (int depth = 0; depth < 16; ++depth) {
+        const QFileInfo info(final);
+        if (!info.isSymLink())
+            break;
+        final = info.symLinkTarget();
+    }
+    return final;
+}
+
+bool RenameOver(const QString& from, const QString& to)
+{
+    // rename() replaces the target in one step, so a reader sees the old file or the new one.
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
 } // namespace
+
+QString TemporaryFileName(const QString& fileName, QStringView letters)
+{
+    QString name = QLatin1Char('.') + fileName + QLatin1String(kTempMark);
+    name.append(letters);
+    return name;
+}
+
+bool IsTemporaryFileName(QStringView name, const QString& fileName)
+{
+    const QString prefix = TemporaryFileName(fileName, QStringView());
+    if (name.size() != prefix.size() + kTempLetters || !name.startsWith(prefix))
+        return false;
+    for (const QChar c : name.sliced(prefix.size())) {
+        if (!QLatin1String(kTempAlphabet).contains(c))
+            return false;
+    }
+    return true;
+}
 
 bool WriteAll(QIODevice& device, const char* data, qint64 size)
 {
@@ -49,18 +95,33 @@ bool WriteAll(QIODevice& device, const char* data, qint64 size)
 
 bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const QFileInfo target(FinalPath(path));
+    if (target.isDir())
         return false;
-    // QSaveFile::commit() has been seen to report success after a failed buffered flush, so each
-    // step is checked here before the rename is allowed to happen.
-    if (!write(file) || file.error() != QFileDevice::NoError || !file.flush() || !SyncHandle(file.handle())) {
-        file.cancelWriting();
+    const QString folder = target.absolutePath();
+    QFile file;
+    for (int attempt = 0; attempt < 100 && !file.isOpen(); ++attempt) {
+        QString letters(kTempLetters, Qt::Uninitialized);
+        for (QChar& c : letters)
+            c = QLatin1Char(kTempAlphabet[QRandomGenerator::global()->bounded(int(sizeof kTempAlphabet - 1))]);
+        file.setFileName(folder + QLatin1Char('/') + TemporaryFileName(target.fileName(), letters));
+        // NewOnly never opens a file that is there already; a taken name is tried again.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !file.exists())
+            return false;
+    }
+    if (!file.isOpen())
+        return false;
+    // The new file keeps the permissions of the file it replaces.
+    if (target.exists())
+        file.setPermissions(target.permissions());
+    const bool complete = write(file) && file.error() == QFileDevice::NoError && file.flush() &&
+                          SyncHandle(file.handle());
+    file.close();
+    if (!complete || file.error() != QFileDevice::NoError || !RenameOver(file.fileName(), target.filePath())) {
+        file.remove();
         return false;
     }
-    if (!file.commit())
-        return false;
-    SyncFolder(QFileInfo(path).absolutePath());
+    SyncFolder(folder);
     return true;
 }
 

@@ -21,8 +21,12 @@ constexpr int kConnectTimeoutMs = 500;
 constexpr int kStaleLockMs = 2000;
 constexpr int kLockWaitMs = 3000;
 
+// A later start asks with "activate", or with "open " and the percent-encoded path of the diary it
+// was given, each on one line.
 constexpr char kActivateRequest[] = "activate\n";
-constexpr qint64 kMaxRequestBytes = 64;
+constexpr char kOpenRequest[] = "open ";
+// A percent-encoded path of the longest a file system allows, and the word in front.
+constexpr qint64 kMaxRequestBytes = 16 * 1024;
 
 QString UserId()
 {
@@ -64,11 +68,11 @@ QString SingleInstance::DefaultLockPath()
     return folder + QStringLiteral("/tarvel-") + UserId() + QStringLiteral(".lock");
 }
 
-bool SingleInstance::TryBecomePrimary()
+bool SingleInstance::TryBecomePrimary(const QString& diaryPath)
 {
     if (m_server)
         return true;
-    if (AskRunningInstance())
+    if (AskRunningInstance(diaryPath))
         return false;
 
     // Without the lock (folder not writable, or a start that hangs holding it) the steps below still
@@ -78,7 +82,7 @@ bool SingleInstance::TryBecomePrimary()
     lock.tryLock(kLockWaitMs);
 
     // Another start may have become the primary while this one waited.
-    if (AskRunningInstance())
+    if (AskRunningInstance(diaryPath))
         return false;
 
     // Nothing answers on the name, so whatever is left there is from a run that crashed. With an
@@ -96,13 +100,16 @@ bool SingleInstance::TryBecomePrimary()
     return true;
 }
 
-bool SingleInstance::AskRunningInstance() const
+bool SingleInstance::AskRunningInstance(const QString& diaryPath) const
 {
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
-    socket.write(kActivateRequest, sizeof kActivateRequest - 1);
+    const QByteArray request = diaryPath.isEmpty()
+                                   ? QByteArray(kActivateRequest)
+                                   : kOpenRequest + diaryPath.toUtf8().toPercentEncoding() + '\n';
+    socket.write(request);
     socket.waitForBytesWritten(kConnectTimeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
@@ -127,10 +134,17 @@ void SingleInstance::ReadRequest(QLocalSocket* socket)
             socket->abort();
         return;
     }
-    const bool activate = socket->readLine(kMaxRequestBytes + 1) == kActivateRequest;
+    const QByteArray request = socket->readLine(kMaxRequestBytes + 1);
     socket->disconnectFromServer();
-    if (activate)
+    if (request == kActivateRequest) {
         Q_EMIT ActivationRequested();
+    } else if (request.startsWith(kOpenRequest) && request.endsWith('\n')) {
+        const QString path = QString::fromUtf8(
+            QByteArray::fromPercentEncoding(request.sliced(sizeof kOpenRequest - 1).chopped(1)));
+        Q_EMIT ActivationRequested();
+        if (!path.isEmpty())
+            Q_EMIT OpenRequested(path);
+    }
 }
 
 } // namespace tarvel

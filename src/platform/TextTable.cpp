@@ -134,6 +134,10 @@ constexpr Entry kTexts[] = {
     {736, "OV1 Files"},
     {737, "All Files"},
     {738, "Data file cannot be saved."},
+    // Reading a file: lines left out, or no diary at all.
+    {740, "This file is not a Tarvel diary."},
+    {741, "Lines that cannot be read: %1"},
+    {742, "They will be left out when the file is saved."},
     // Saving a new page under the date of a day already stored.
     {750, "The diary already holds this date."},
     {751, "Add the weighings of this page to it?"},

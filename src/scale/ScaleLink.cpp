@@ -24,12 +24,15 @@ QString ReadText(CharacterSource& source, int n)
     return QString::fromLatin1(source.Read(n));
 }
 
-// The weight field as a number: digits with at most one ".", blanks allowed after it only
-// ("003.5 "). Anything else (signs, exponents, grouping, other bytes) is no weight.
+// The weight field as a number: digits with at most one ".", blanks allowed before and after it
+// (" 65.40", "003.5 "), as a scale pads a short number either way. Anything else (signs, exponents,
+// grouping, blanks inside, other bytes) is no weight.
 std::optional<double> ReadWeightField(QStringView field)
 {
     while (!field.isEmpty() && field.back() == QLatin1Char(' '))
         field.chop(1);
+    while (!field.isEmpty() && field.front() == QLatin1Char(' '))
+        field = field.sliced(1);
     for (const QChar c : field) {
         if ((c < QLatin1Char('0') || c > QLatin1Char('9')) && c != QLatin1Char('.'))
             return std::nullopt;

@@ -4,6 +4,7 @@
 #include "platform/FileTypeRegistry.h"
 #include "platform/MessageService.h"
 #include "platform/TextTable.h"
+#include "shell/WebPages.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -69,6 +70,14 @@ AboutDlg::AboutDlg(const QPixmap& logo, ToolRunner& tools, MessageService& messa
     texts->addWidget(lblTitle);
     texts->addWidget(lblVersion);
     texts->addWidget(lblDescription);
+    if (kHomePage[0] != '\0') {
+        const QString page = QString::fromLatin1(kHomePage);
+        auto* home = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(page.toHtmlEscaped()), this);
+        home->setObjectName(QStringLiteral("lblHomePage"));
+        home->setTextFormat(Qt::RichText);
+        home->setOpenExternalLinks(true);
+        texts->addWidget(home);
+    }
     texts->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(LogoPic, 0, Qt::AlignTop);

@@ -158,6 +158,12 @@ void FileCommands::OpenDiary()
     TakeUpDiary(path);
 }
 
+void FileCommands::OpenDiaryAt(const QString& path)
+{
+    if (AskSaveBeforeDiscard())
+        TakeUpDiary(path);
+}
+
 void FileCommands::OpenRecentDiary(int number)
 {
     if (number < 1 || number > 3 || !AskSaveBeforeDiscard())

@@ -44,6 +44,8 @@ public:
 
     void NewDiary();
     void OpenDiary();
+    // Open of a path chosen elsewhere (a later start given a diary): the same questions, then the file.
+    void OpenDiaryAt(const QString& path);
     void CloseDiary();
     // File > Save; false when nothing was written (the Save as dialog was cancelled, or the write
     // failed and said so).

@@ -2,6 +2,7 @@
 
 #include "platform/TextTable.h"
 #include "shell/ToolbarIcons.h"
+#include "shell/WebPages.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -87,6 +88,9 @@ void MainMenus::BuildMenus(QMainWindow& window)
     m_file[1]->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     m_file[4]->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     m_file[7]->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    // The two web items and their separator only when the build names a web page.
+    for (const std::size_t web : {2u, 3u, 4u})
+        m_help[web]->setVisible(kHomePage[0] != '\0');
     ShowRecentFiles({});
 }
 

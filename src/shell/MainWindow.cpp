@@ -188,8 +188,11 @@ void MainWindow::mnuHelpItem_Click(int index)
     switch (index) {
     case 0: ShowHelp(false); break;
     case 1: ShowHelp(true); break;
-    case 3: m_services.openUrl(QString::fromLatin1(kProductPage)); break;
-    case 4: m_services.openUrl(QString::fromLatin1(kMakerPage)); break;
+    case 3:
+    case 4:
+        if (kHomePage[0] != '\0')
+            m_services.openUrl(QString::fromLatin1(kHomePage));
+        break;
     case 6: ShowAbout(); break;
     default: break;
     }

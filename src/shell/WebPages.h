@@ -6,9 +6,9 @@
 
 namespace tarvel {
 
-// The web pages the Help menu opens: the product page and the maker's page.
-inline constexpr char kProductPage[] = "https://example.org/tarvel/weight";
-inline constexpr char kMakerPage[] = "https://example.org/tarvel/";
+// The program's web page, set when the build is configured (TARVEL_HOMEPAGE); "" when none is set.
+// Both web items of the Help menu open it; without it they are hidden.
+inline constexpr char kHomePage[] = TARVEL_HOMEPAGE;
 
 // Opens a web page in the user's browser. A machine without a browser simply shows nothing: there
 // is nothing the user could do about it from here.

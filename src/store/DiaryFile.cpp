@@ -87,16 +87,115 @@ QString NormalisedNumber(QStringView field, QStringView pattern, const LocaleFor
     return formats.FormatNumber(*value, pattern);
 }
 
-// A time field: kept as written when it is a time of day, empty otherwise.
+// A time field: kept as written when it is a time of day, empty otherwise. A time written with the
+// other usual separator ("07.30" where ":" is the locale's, or the reverse) is taken in the
+// locale's layout, so that a diary from another locale keeps its weighings.
 QString ReadTime(QStringView field, const LocaleFormats& formats)
 {
     if (field.isEmpty() || field == QLatin1String("-----"))
         return QString();
     const auto value = formats.ParseDateTimeText(field);
-    if (!value || value->hasDate)
+    if (value)
+        return value->hasDate ? QString() : field.toString();
+    LocaleFormats other = formats;
+    other.TimeSep = formats.TimeSep == QLatin1Char(':') ? QLatin1Char('.') : QLatin1Char(':');
+    int hour = 0;
+    int minute = 0;
+    if (!other.ReadPlainTime(field, hour, minute) || hour > 23 || minute > 59)
         return QString();
-    return field.toString();
+    char16_t buffer[16];
+    return QString(reinterpret_cast<const QChar*>(buffer), formats.LayoutStoredTime(buffer, hour, minute));
 }
+
+bool IsDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// A date field of three runs of digits joined by one separator ("30.11.2026"); false otherwise.
+bool SplitDateField(QStringView field, QChar& sep, std::array<QStringView, 3>& parts)
+{
+    qsizetype i = 0;
+    for (std::size_t n = 0; n < 3; ++n) {
+        const qsizetype start = i;
+        while (i < field.size() && IsDigit(field[i]))
+            ++i;
+        if (i == start)
+            return false;
+        parts[n] = field.sliced(start, i - start);
+        if (n == 2)
+            break;
+        if (i >= field.size() || IsDigit(field[i]) || (n == 1 && field[i] != sep))
+            return false;
+        sep = field[i++];
+    }
+    return i == field.size();
+}
+
+// The date order the file's own dates show. The year is the field of three or more digits (first
+// or last); the day is the other field that ever exceeds 12, or the first one when a year-last
+// date is written with "." or "-", as no month-first locale writes it. A file that leaves the day
+// open takes the locale's order when the locale puts the year in the same place, and otherwise the
+// usual one (year, month, day; or day, month, year). The locale's facts are kept whenever the
+// order and separator agree with them, so that its own reading applies.
+LocaleFormats FileDateFormats(QStringView text, qsizetype from, const LocaleFormats& locale)
+{
+    int yearPos = 0;
+    int dayPos = 0;
+    QChar fileSep;
+    while (from < text.size() && dayPos == 0) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), from);
+        if (end < 0)
+            end = text.size();
+        const QStringView line = text.mid(from, end - from);
+        from = end + 1;
+        const qsizetype comma = line.indexOf(QLatin1Char(','));
+        QChar sep;
+        std::array<QStringView, 3> parts;
+        if (comma < 0 || !SplitDateField(line.left(comma), sep, parts))
+            continue;
+        const int year = parts[0].size() >= 3 ? 1 : parts[2].size() >= 3 ? 3 : 0;
+        if (year == 0 || (yearPos != 0 && (year != yearPos || sep != fileSep)))
+            continue; // two-digit years tell nothing; another layout is a damaged line
+        yearPos = year;
+        fileSep = sep;
+        const QStringView first = parts[year == 1 ? 1 : 0];
+        const QStringView second = parts[year == 1 ? 2 : 1];
+        if (first.toInt() > 12)
+            dayPos = year == 1 ? 2 : 1;
+        else if (second.toInt() > 12)
+            dayPos = year == 1 ? 3 : 2;
+    }
+    if (yearPos == 0)
+        return locale;
+    if (dayPos == 0) {
+        if (yearPos == 3 && (fileSep == QLatin1Char('.') || fileSep == QLatin1Char('-')))
+            dayPos = 1;
+        else if (locale.YearPos == yearPos)
+            dayPos = locale.DayPos;
+        else
+            dayPos = yearPos == 1 ? 3 : 1;
+    }
+    const int monthPos = 6 - yearPos - dayPos;
+    if (yearPos == locale.YearPos && monthPos == locale.MonthPos && dayPos == locale.DayPos &&
+        fileSep == locale.DateSep1)
+        return locale;
+    LocaleFormats file = locale;
+    file.YearPos = yearPos;
+    file.MonthPos = monthPos;
+    file.DayPos = dayPos;
+    file.DateSep1 = fileSep;
+    file.DateSep2 = fileSep;
+    return file;
+}
+
+// The formats a file's lines are read with: dates in the file's order, everything else as the
+// locale has it.
+struct ReadingFormats {
+    const LocaleFormats& locale;
+    const LocaleFormats dates;
+    const bool foreignDates; // dates are not in the locale's layout and are laid out again
+};
 
 bool IsBlankWeight(const QString& weight)
 {
@@ -105,20 +204,26 @@ bool IsBlankWeight(const QString& weight)
 
 // One record line; nothing when the line is rejected. latest is moved on by every readable date,
 // also of a line rejected afterwards.
-std::optional<DayRecord> ReadRecordLine(QStringView line, const LocaleFormats& formats, QDate& latest)
+std::optional<DayRecord> ReadRecordLine(QStringView line, const ReadingFormats& reading, QDate& latest)
 {
+    const LocaleFormats& formats = reading.locale;
     const Fields fields = SplitFields(line, kRecordFields);
     const QStringView dateField = fields.count >= 2 ? FieldAt(fields, 1, kRecordFields) : QStringView();
     if (dateField.isEmpty() || dateField == QLatin1String("----------"))
         return std::nullopt;
-    const auto dateValue = formats.ParseDateTimeText(dateField);
+    const auto dateValue = reading.dates.ParseDateTimeText(dateField);
     if (!dateValue || !dateValue->hasDate)
         return std::nullopt; // no date, or only a time of day (1899-12-30 itself is a date)
     if (dateValue->date > latest)
         latest = dateValue->date;
 
     DayRecord record;
-    record.Date = dateField.toString();
+    if (reading.foreignDates) {
+        char16_t buffer[16];
+        record.Date = QString(reinterpret_cast<const QChar*>(buffer), formats.LayoutDateKey(buffer, dateValue->date));
+    } else {
+        record.Date = dateField.toString();
+    }
     record.DayNumber = DayNumber(dateValue->date);
     for (int slot = 0; slot < 2; ++slot) {
         const int present = slot == 0 ? 5 : 9;
@@ -208,7 +313,14 @@ DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, i
     DiaryContent content;
     QDate latest = kZeroDate;
     bool headerSeen = false;
+    bool headerBlank = true;
     qsizetype start = 0;
+    const qsizetype firstLineEnd = all.indexOf(QLatin1Char('\n'));
+    const LocaleFormats dates = FileDateFormats(all, firstLineEnd < 0 ? all.size() : firstLineEnd + 1, formats);
+    const bool foreignDates = dates.YearPos != formats.YearPos || dates.MonthPos != formats.MonthPos ||
+                              dates.DayPos != formats.DayPos || dates.DateSep1 != formats.DateSep1 ||
+                              dates.DateSep2 != formats.DateSep2;
+    const ReadingFormats reading{formats, dates, foreignDates};
     while (start < all.size()) {
         qsizetype end = all.indexOf(QLatin1Char('\n'), start);
         const qsizetype next = end < 0 ? all.size() : end + 1;
@@ -224,11 +336,16 @@ DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, i
             const Fields fields = SplitFields(line, 3);
             if (fields.count >= 3)
                 content.Owner = ReadHeader(fields, formats);
+            headerBlank = line.trimmed().isEmpty();
             continue;
         }
-        if (auto record = ReadRecordLine(line, formats, latest))
+        if (auto record = ReadRecordLine(line, reading, latest))
             content.Records.push_back(std::move(*record));
+        else if (!line.trimmed().isEmpty())
+            ++content.DroppedLines; // a blank line holds nothing that could be lost
     }
+    content.NotADiary =
+        content.Records.empty() && (content.DroppedLines > 0 || (!content.Owner && !headerBlank));
     if (latest > kZeroDate) {
         content.LatestPeriodStart = PeriodStartFor(latest, trendMonths);
         content.LatestPeriodEnd = PeriodEndFor(content.LatestPeriodStart, trendMonths);
@@ -289,7 +406,7 @@ bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records
     return flush();
 }
 
-bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths) const
+bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths, int* droppedLines) const
 {
     QFile file(diary.DiaryPath);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -300,6 +417,12 @@ bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths
     file.close();
 
     DiaryContent content = ParseDiary(bytes, m_formats, trendMonths);
+    if (content.NotADiary) {
+        m_messages.ShowMessage(LoadText(740), ButtonsOk, IconInformation);
+        return false;
+    }
+    if (droppedLines)
+        *droppedLines = content.DroppedLines;
     if (content.Owner)
         diary.Owner = *content.Owner;
     diary.Records.Assign(std::move(content.Records));
@@ -314,6 +437,9 @@ bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths
     diary.ListLast = diary.NewEntryIndex;
     diary.ListFirst = std::max(1, diary.ListLast - 4);
     diary.CurrentIndex = diary.Records.IsEmpty() ? 1 : diary.NewEntryIndex - 1;
+    if (content.DroppedLines > 0)
+        m_messages.ShowMessage(LoadText(741).arg(content.DroppedLines) + kCrLf + LoadText(742), ButtonsOk,
+                               IconInformation);
     return true;
 }
 

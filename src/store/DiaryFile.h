@@ -23,10 +23,16 @@ struct DiaryContent {
     std::vector<DayRecord> Records; // in file order
     QDate LatestPeriodStart;        // the period of the latest readable date; null when none
     QDate LatestPeriodEnd;
+    int DroppedLines = 0;           // record lines rejected; blank lines are not counted
+    bool NotADiary = false;         // no record read, and either lines were dropped or no header
 };
 
 // Reads the text of a diary file: the header line, then one record line per day. Damaged lines
-// are dropped; numbers are normalised to the locale ("065.40" becomes "65.40" or "65,40").
+// are dropped and counted; numbers are normalised to the locale ("065.40" becomes "65.40" or
+// "65,40"). A file is written in one date order throughout, so its dates are read in that order:
+// the order the file shows (a year of four digits first or last, a day past 12, "." or "-" after a
+// day), and the locale's only where the file leaves it open. A date or time read in another order
+// or with other separators is kept in the locale's layout.
 DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, int trendMonths);
 
 // Writes the profile and records in the diary file layout (UTF-8, CR LF line ends, "." in numbers,
@@ -49,8 +55,10 @@ public:
     // Replaces the records and owner with the file named by DiaryPath and sets the graph period
     // to the latest date's period (today's for a diary without dates); sets NewEntryIndex,
     // CurrentIndex and the list window. When the file cannot be opened, shows "Data file cannot be
-    // opened." and changes nothing.
-    bool ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths) const;
+    // opened." and changes nothing; a file that is no diary (nothing read from it, and not empty)
+    // says so and changes nothing either. When lines were dropped, says how many (and gives the
+    // count in droppedLines).
+    bool ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths, int* droppedLines = nullptr) const;
 
     // Writes the records and owner to the file named by DiaryPath without ever leaving a partial
     // file behind. When a named diary (not the backup) was written completely, the backup is deleted

@@ -1,5 +1,6 @@
 #include "store/Leftovers.h"
 
+#include "platform/SafeFile.h"
 #include "store/DiaryFile.h"
 
 #include <QDateTime>
@@ -10,36 +11,6 @@
 namespace tarvel {
 
 namespace {
-
-constexpr qsizetype kTempSuffixLetters = 6;
-
-bool IsAsciiLetter(QChar c)
-{
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-           (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-}
-
-bool IsUpper(QChar c)
-{
-    return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
-}
-
-// The six random letters QSaveFile puts after "<fileName>.". A suffix in one case throughout or
-// capitalised like a word is left alone: it may be a copy the user made ("mine.ov1.backup"); QSaveFile
-// picks such a suffix about once in twenty saves, and that leftover merely stays.
-bool IsTempSuffix(QStringView suffix)
-{
-    if (suffix.size() != kTempSuffixLetters)
-        return false;
-    int upper = 0;
-    for (QChar c : suffix) {
-        if (!IsAsciiLetter(c))
-            return false;
-        upper += IsUpper(c) ? 1 : 0;
-    }
-    const bool capitalised = upper == 1 && IsUpper(suffix[0]);
-    return upper != 0 && upper != kTempSuffixLetters && !capitalised;
-}
 
 enum class BackupState { Missing, Readable, Unreadable };
 
@@ -69,12 +40,11 @@ QStringList RemoveInterruptedSaves(const QString& folder, const QString& fileNam
     QStringList removed;
     if (fileName.isEmpty() || folder.isEmpty())
         return removed;
-    const QString prefix = fileName + QLatin1Char('.');
     const QDir dir(folder);
     // Compared by hand rather than by a name filter, whose wildcards a file name may contain.
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString& name : names) {
-        if (!name.startsWith(prefix) || !IsTempSuffix(QStringView(name).sliced(prefix.size())))
+        if (!IsTemporaryFileName(name, fileName))
             continue;
         const QString path = dir.filePath(name);
         if (QFile::remove(path))

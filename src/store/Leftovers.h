@@ -11,13 +11,9 @@ class LocaleFormats;
 
 // What an interrupted run can leave beside the diary and the backup, dealt with at start-up.
 
-// Removes the temporary files of saves of folder/fileName that never finished. Files are written
-// through QSaveFile (WriteFileSafely): on Linux it writes into an unnamed file, which leaves nothing
-// behind; where the file system has no unnamed files it writes into "<fileName>.XXXXXX" (six random
-// ASCII letters) beside the target, and when the target exists it also links the finished file
-// under such a name just before renaming it over the target. Only regular files of exactly that
-// name are removed, and not when the six letters read as a word a user might have chosen
-// ("backup", "BACKUP", "Backup"). Returns the paths removed.
+// Removes the temporary files of saves of folder/fileName that never finished: regular files named
+// as WriteFileSafely names its temporary files (".<fileName>.tarvel-XXXXXX"). Every other file stays,
+// whatever its name. Returns the paths removed.
 QStringList RemoveInterruptedSaves(const QString& folder, const QString& fileName);
 
 // Puts a backup file that cannot be read as a diary out of the way, so that the reset at start-up

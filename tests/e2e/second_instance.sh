@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A second start while Tarvel runs brings the running window to the front and ends at once,
-# without asking anything and without touching the backup of the running diary.
+# without touching the backup of the running diary; the diary it was given opens in the running
+# window as File > Open opens it: after the question about the unsaved diary.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x11session.sh" "$1"
 
@@ -27,7 +28,11 @@ wait_for 10 bash -c "xwininfo -root -children | grep -q '\"xmessage\"'" || fail 
 on_top() { xwininfo -root -children | grep -E '^ +0x[0-9a-f]+ "' | head -n1 | grep -q "\"$1\""; }
 on_top xmessage || fail "the covering window is not on top"
 
-start_tarvel "$WORK/other.ov1"
+printf 'Other,160.0,2,,,,,,,,,,,\r\n2026/11/30,07:30,060.00,23.4,,,,,\r\n' >"$WORK/other.ov1"
+# Given a path relative to the folder it starts in, as a shell passes it.
+pushd "$WORK" >/dev/null
+start_tarvel other.ov1
+popd >/dev/null
 second=$LAST_PID
 wait_for 10 bash -c "! kill -0 $second 2>/dev/null" || fail "the second start did not end"
 wait "$second" || fail "the second start ended with status $?"
@@ -35,6 +40,17 @@ wait "$second" || fail "the second start ended with status $?"
 wait_for 10 on_top Tarvel || fail "the running window did not come to the front"
 xwininfo -id "$main" | grep -q IsViewable || fail "the running window is not shown"
 [ "$(md5sum <"$BACKUP")" = "$before" ] || fail "the second start changed the backup"
+kill -0 "$first" || fail "the first instance ended"
+
+# The stored day is in no file yet: the running window asks first (its question is the second
+# window titled Tarvel). No gives up that diary and opens the other one.
+two_windows() { [ "$(xdotool search --onlyvisible --name '^Tarvel' | wc -l)" -eq 2 ]; }
+wait_for 10 two_windows || fail "the running window did not ask about the unsaved diary"
+question=$(xdotool search --onlyvisible --name '^Tarvel' | grep -vx "$main" | head -n1)
+focus "$question"
+press alt+n
+window_gone "$question"
+window_named '^Tarvel \[other.ov1\]' >/dev/null
 [ "$(xdotool search --onlyvisible --name '^Tarvel' | wc -l)" -eq 1 ] || fail "a second window appeared"
 kill -0 "$first" || fail "the first instance ended"
-echo "second start ended; the first window came to the front; backup unchanged"
+echo "second start ended; the first window came to the front and opened other.ov1"

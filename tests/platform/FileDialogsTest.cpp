@@ -78,7 +78,8 @@ TEST(QtFileDialogs, ShowTitleFolderFiltersAndAnswerThePath)
     } cases[] = {
         {false, existing, existing, false},
         {false, QString(), QString(), false},
-        {true, folder.File(QStringLiteral("new diary")), folder.File(QStringLiteral("new diary")), false},
+        {true, folder.File(QStringLiteral("new diary")), folder.File(QStringLiteral("new diary.ov1")), false},
+        {true, folder.File(QStringLiteral("notes.txt")), folder.File(QStringLiteral("notes.txt")), false},
         {true, existing, existing, true},
         {true, QString(), QString(), false},
     };

@@ -143,9 +143,10 @@ TEST_F(ScaleLinkTest, MessageChecks)
         {"OL,+065.40kg\r\n", nullptr},   {"st,+065.40kg\r\n", nullptr},   {"ST,-065.40kg\r\n", nullptr},
         {"ST,+065.40lb\r\n", nullptr},   {"ST,+065.40KG\r\n", nullptr},   {"ST,+065.40kg\n\r", nullptr},
         {"ST,+065.40kg\r\r", nullptr},   {"ST,+06a.40kg\r\n", nullptr},   {"ST,+06.4.0kg\r\n", nullptr},
-        {"ST,+ 65.40kg\r\n", nullptr},   {"ST,+      kg\r\n", nullptr},   {"ST,+-65.40kg\r\n", nullptr},
+        {"ST,+ 65.40kg\r\n", "65.40"},    {"ST,+      kg\r\n", nullptr},   {"ST,+-65.40kg\r\n", nullptr},
         {"ST,+6.5e01kg\r\n", nullptr},   {"ST,+065,40kg\r\n", nullptr},   {"ST,+0\xE9" "5.40kg\r\n", nullptr},
         {QByteArray("ST,+065.4\0kg\r\n", 14), nullptr},
+        {"ST,+  5.4 kg\r\n", "5.40"}, {"ST,+ 6 5.4kg\r\n", nullptr},
     };
     for (const auto& c : cases) {
         Rig r(diary, formats, clock);

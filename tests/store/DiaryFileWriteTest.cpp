@@ -1,8 +1,11 @@
+// The diary writer: the exact bytes of a diary in each locale, and what a failing disk leaves.
+
 #include "DiaryFixture.h"
 
-#include "platform/MessageService.h"
+#include "platform/TextTable.h"
 #include "store/DiaryText.h"
 #include "support/FileSizeLimit.h"
+#include "support/WriteFaults.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,7 +15,9 @@
 using namespace tarvel;
 using tarvel::testing::DiaryFixture;
 using tarvel::testing::FileSizeLimit;
+using tarvel::testing::PermissionsStopWrites;
 using tarvel::testing::ReadBytes;
+using tarvel::testing::ReadOnlyFolder;
 using tarvel::testing::TestDataPath;
 
 namespace {
@@ -22,7 +27,12 @@ QByteArray Data(const char* name)
     return ReadBytes(TestDataPath(QString::fromLatin1(name)));
 }
 
-TEST(WriteDiaryFile, GoldenFilesInEachDateOrder)
+QStringList FilesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+TEST(WriteDiaryFile, GoldenFilesInEachLocale)
 {
     const struct {
         const char* locale;
@@ -34,226 +44,154 @@ TEST(WriteDiaryFile, GoldenFilesInEachDateOrder)
         {"de_DE", "sample-dmy.ov1", "sample-dmy.golden.ov1"},
         {"en_US", "sample-mdy.ov1", "sample-mdy.golden.ov1"},
         {"sv_SE", "sample-ymd-dash.ov1", "sample-ymd-dash.golden.ov1"},
-        // A year-first diary opened where dates are written month first keeps every day.
+        // A diary opened under another locale keeps every day and is written in the user's order.
         {"en_US", "sample-ymd.ov1", "sample-mdy.golden.ov1"},
+        {"en_US", "sample-dmy.ov1", "sample-mdy.golden.ov1"},
+        {"ja_JP", "sample-dmy.ov1", "sample-ymd.golden.ov1"},
+        {"de_DE", "sample-ymd-dash.ov1", "sample-dmy.golden.ov1"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.input) + " under " + c.locale);
         const QByteArray golden = Data(c.golden);
-        ASSERT_FALSE(golden.isEmpty()) << c.golden;
+        ASSERT_FALSE(golden.isEmpty());
         DiaryFixture f(c.locale);
         ASSERT_TRUE(f.Read(Data(c.input)));
-        EXPECT_EQ(f.WriteBack(), golden) << c.locale;
-        // What was written reads and writes back byte for byte.
+        EXPECT_EQ(f.WriteBack(), golden);
         DiaryFixture again(c.locale);
         ASSERT_TRUE(again.Read(golden));
-        EXPECT_EQ(again.WriteBack(), golden) << c.locale;
-        EXPECT_TRUE(f.messages.Messages().empty());
+        EXPECT_EQ(again.WriteBack(), golden);
+        EXPECT_EQ(f.Said() + again.Said(), QString());
     }
 }
 
 TEST(WriteDiaryFile, StoreTextsInTheFileLayout)
 {
     DiaryFixture f("de_DE");
-    f.diary.Owner = {QStringLiteral("Anna"), QString(), 2};
+    f.diary.Owner = {QStringLiteral("J\u00F6rg"), QStringLiteral("172cm"), 2};
     DayRecord day;
     day.Date = QStringLiteral("06.05.2004");
     day.DayNumber = DayNumber(QDate(2004, 5, 6));
     day.Slot[0] = {QStringLiteral("7:30"), QStringLiteral("65,4"), QStringLiteral("8,5"),
                    QStringLiteral("Lauf, dann Bad[CRLF]gut")};
     f.diary.Records.Add(day);
-    DayRecord blank; // no date and no weighing: not written
-    f.diary.Records.Add(blank);
+    f.diary.Records.Add(DayRecord()); // no date and no weighing: not written
     DayRecord undated;
     undated.Slot[1].Memo = QStringLiteral("raw\r\nbreak\nhere");
     f.diary.Records.Add(undated);
-    f.Name(QStringLiteral("anna.ov1"));
-    EXPECT_EQ(f.WriteBack(),
-              QByteArray("Anna,,2,,,,,,,,,,,\r\n"
-                         ",,,,,,,,raw[CRLF]break[CRLF]here\r\n"
-                         "06.05.2004,07:30,065.40,08.5,Lauf[COMMA] dann Bad[CRLF]gut,,,,\r\n"));
-
-    // Read back, the commas are commas again and the line breaks stay markers.
-    DiaryFixture back("de_DE");
-    ASSERT_TRUE(back.Read(ReadBytes(f.diary.DiaryPath)));
-    ASSERT_EQ(back.diary.Records.Count(), 1); // the undated record has no date to be read by
-    EXPECT_EQ(back.diary.Records.Item(1).Slot[0].Memo, QStringLiteral("Lauf, dann Bad[CRLF]gut"));
-    EXPECT_EQ(back.diary.Records.Item(1).Slot[0].Weight, QStringLiteral("65,40"));
-    EXPECT_EQ(back.diary.Records.Item(1).Slot[0].Bmi, QStringLiteral("8,5"));
+    f.diary.DiaryTitle = QStringLiteral("anna.ov1");
+    f.diary.DiaryPath = f.folder.File(f.diary.DiaryTitle);
+    EXPECT_EQ(f.WriteBack(), QByteArray("J\xC3\xB6rg,172.0,2,,,,,,,,,,,\r\n"
+                                        ",,,,,,,,raw[CRLF]break[CRLF]here\r\n"
+                                        "06.05.2004,07:30,065.40,08.5,Lauf[COMMA] dann Bad[CRLF]gut,,,,\r\n"));
 }
 
-TEST(WriteDiaryFile, NamesAndMemosBeyondAsciiAreUtf8)
-{
-    DiaryFixture f;
-    f.diary.Owner = {QStringLiteral("J\u00F6rg \u5C71\u7530"), QStringLiteral("172cm"), 1};
-    f.Name(QStringLiteral("j.ov1"));
-    EXPECT_EQ(f.WriteBack(), QByteArray("J\xC3\xB6rg \xE5\xB1\xB1\xE7\x94\xB0,172.0,1,,,,,,,,,,,\r\n"));
-}
-
-TEST(WriteDiaryFile, MoreThanSixteenBitsOfLines)
-{
-    QByteArray text = "Long,180.0,1,,,,,,,,,,,\r\n";
-    QDate day(1900, 1, 1);
-    const int days = 40000;
-    for (int i = 0; i < days; ++i, day = day.addDays(1)) {
-        text += day.toString(QStringLiteral("yyyy/MM/dd")).toLatin1() + ",07:30,0" +
-                QByteArray::number(60 + i % 30) + ".25,22.1,,21:00,0" + QByteArray::number(61 + i % 30) +
-                ".50,22.4," + (i % 5 == 0 ? "note" : "") + "\r\n";
-    }
-    DiaryFixture f;
-    ASSERT_TRUE(f.Read(text));
-    EXPECT_EQ(f.diary.Records.Count(), days);
-    EXPECT_EQ(f.diary.NewEntryIndex, days + 1);
-    EXPECT_EQ(f.diary.CurrentIndex, days);
-    EXPECT_EQ(f.diary.ListFirst, days - 3);
-    EXPECT_EQ(f.diary.Records.FindItem(DayNumber(QDate(1900, 1, 1).addDays(39999))), 40000);
-    EXPECT_EQ(f.WriteBack(), text);
-}
-
-// A device that takes the first limit bytes and refuses the rest.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 limit) : m_limit(limit) { open(QIODevice::WriteOnly); }
-    qint64 taken = 0;
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 size) override
-    {
-        if (taken + size > m_limit)
-            return -1;
-        taken += size;
-        return size;
-    }
-
-private:
-    qint64 m_limit;
-};
-
-TEST(WriteDiaryFile, EveryRefusedByteIsReported)
-{
-    DiaryFixture f;
-    ASSERT_TRUE(f.Read(Data("sample-ymd.ov1")));
-    const qint64 size = Data("sample-ymd.golden.ov1").size();
-    for (qint64 limit = 0; limit < size; ++limit) {
-        FailingDevice device(limit);
-        EXPECT_FALSE(WriteDiary(device, f.diary.Owner, f.diary.Records, f.formats)) << limit;
-    }
-    FailingDevice enough(size);
-    EXPECT_TRUE(WriteDiary(enough, f.diary.Owner, f.diary.Records, f.formats));
-    EXPECT_EQ(enough.taken, size);
-}
-
-TEST(WriteDiaryFile, AFailedWriteKeepsTheOldFileTheBackupAndTheFlags)
-{
-    DiaryFixture f;
-    ASSERT_TRUE(f.Read(Data("sample-ymd.golden.ov1")));
-    const QByteArray old = ReadBytes(f.diary.DiaryPath);
-    // Grow the diary past the file size limit set below.
-    for (int i = 0; i < 3000; ++i) {
-        DayRecord day;
-        day.Date = QDate(2010, 1, 1).addDays(i).toString(QStringLiteral("yyyy/MM/dd"));
-        day.DayNumber = DayNumber(QDate(2010, 1, 1).addDays(i));
-        day.Slot[0] = {QStringLiteral("07:00"), QStringLiteral("70.00"), QStringLiteral("24.2"), QString()};
-        f.diary.Records.Add(day);
-    }
-    ASSERT_TRUE(f.file.WriteBackup(f.diary));
-    const QByteArray backup = ReadBytes(f.diary.BackupPath);
-    ASSERT_GT(backup.size(), 64 * 1024);
-    f.diary.BackupRecalled = true;
-    f.diary.DataChanged = true;
-
-    bool written = true;
-    {
-        FileSizeLimit limit(64 * 1024);
-        ASSERT_TRUE(limit.Active());
-        written = f.file.WriteDiaryFile(f.diary);
-    }
-    EXPECT_FALSE(written);
-    EXPECT_EQ(ReadBytes(f.diary.DiaryPath), old);
-    EXPECT_EQ(ReadBytes(f.diary.BackupPath), backup);
-    EXPECT_TRUE(f.diary.BackupRecalled);
-    EXPECT_TRUE(f.diary.DataChanged);
-    ASSERT_EQ(f.messages.Messages().size(), 1u);
-    EXPECT_EQ(f.messages.Messages()[0].text, QStringLiteral("Data file cannot be saved."));
-    EXPECT_EQ(f.messages.Messages()[0].buttonKind, ButtonsOk);
-    EXPECT_EQ(f.messages.Messages()[0].iconKind, IconCritical);
-    // Only the diary and the backup are in the folder: no temporary file was left behind.
-    EXPECT_EQ(QDir(f.folder.Path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
-}
-
-TEST(WriteDiaryFile, ANamedDiaryWrittenDeletesTheBackupButTheBackupWriteDoesNot)
-{
-    DiaryFixture f;
-    ASSERT_TRUE(f.Read(Data("sample-ymd.golden.ov1")));
-    const QString diaryPath = f.diary.DiaryPath;
-
-    ASSERT_TRUE(f.file.WriteBackup(f.diary));
-    EXPECT_EQ(ReadBytes(f.diary.BackupPath), Data("sample-ymd.golden.ov1"));
-    EXPECT_EQ(f.diary.DiaryPath, diaryPath); // the diary's paths are back
-    EXPECT_EQ(f.diary.DiaryTitle, QStringLiteral("mine.ov1"));
-
-    f.diary.BackupRecalled = true;
-    ASSERT_TRUE(f.file.WriteDiaryFile(f.diary));
-    EXPECT_FALSE(QFile::exists(f.diary.BackupPath));
-    EXPECT_FALSE(f.diary.BackupRecalled);
-
-    // While the diary is the backup, writing it keeps it.
-    DiaryFixture unnamed;
-    unnamed.diary.Owner.ProfileName = QStringLiteral("X");
-    unnamed.diary.BackupRecalled = true;
-    ASSERT_TRUE(unnamed.file.WriteDiaryFile(unnamed.diary));
-    EXPECT_TRUE(QFile::exists(unnamed.diary.BackupPath));
-    EXPECT_TRUE(unnamed.diary.BackupRecalled);
-}
-
-TEST(WriteDiaryFile, ResetBackupWritesTheEmptyDiaryLine)
-{
-    DiaryFixture f;
-    ASSERT_TRUE(f.file.ResetBackup(f.diary));
-    const QByteArray bytes = ReadBytes(f.diary.BackupPath);
-    EXPECT_EQ(bytes, QByteArray(kEmptyDiaryLine) + "\r\n");
-    EXPECT_EQ(bytes.size(), 27);
-}
-
-// Texts the reader keeps as they are come back unchanged through a written file (both cases were
-// found by the diary fuzz target).
+// Texts the reader keeps as they are come back unchanged through a written file (found by the
+// diary fuzz target).
 TEST(WriteDiaryFile, WhatTheReaderKeptReadsBackUnchanged)
 {
     const struct {
         const char* locale;
-        QByteArray file; // written back byte for byte
+        QByteArray file;
     } cases[] = {
-        // Fields that are no numbers where "," is the decimal separator: the reader's "," is "." again,
-        // not dropped ("1.2.3" was written back as "123").
+        // No numbers where "," is the decimal separator: "1.2.3" was written back as "123".
         {"de_DE", "A,,0,,,,,,,,,,,\r\n06.05.2004,07:30,1.2.3,x.y,,21:00,.,-,\r\n"},
-        // A name that begins with U+FEFF, after the byte-order mark: only the mark is dropped, and the
-        // writer puts one in front again (the name lost its first character).
+        // A name that begins with U+FEFF, after the byte-order mark.
         {"ja_JP", "\xEF\xBB\xBF\xEF\xBB\xBFSample,170.0,1,,,,,,,,,,,\r\n"},
+        {"ja_JP", "S,170.0,1,,,,,,,,,,,\r\n1899/12/29,07:30,065.40,22.6,,,,,\r\n1899/12/30,07:30,065.50,22.7,,,,,\r\n"},
     };
     for (const auto& c : cases) {
         DiaryFixture f(c.locale);
         ASSERT_TRUE(f.Read(c.file));
         EXPECT_EQ(f.WriteBack(), c.file) << c.locale;
     }
-    DiaryFixture german("de_DE");
-    ASSERT_TRUE(german.Read(cases[0].file));
-    EXPECT_EQ(german.diary.Records.Item(1).Slot[0].Weight, QStringLiteral("1,2,3"));
-    DiaryFixture named;
-    ASSERT_TRUE(named.Read(cases[1].file));
-    EXPECT_EQ(named.diary.Owner.ProfileName, QStringLiteral("\uFEFFSample"));
 }
 
-TEST(ReplaceText, ReplacesEveryOccurrence)
+// A disk that fills up after any number of bytes of the new file: the diary file and the backup
+// keep their previous content every time, the user hears of it each time, no temporary file is left
+// behind, and the backup and its flag stay.
+TEST(WriteFaults, AWriteCutShortAtEveryByteKeepsTheOldFile)
 {
-    const QString crlf = QStringLiteral("\r\n");
-    const QString marker = QLatin1String(kLineBreakMarker);
-    EXPECT_EQ(ReplaceText(QStringLiteral("a[CRLF]b[CRLF][CRLF]"), marker, crlf),
-              QStringLiteral("a\r\nb\r\n\r\n"));
-    EXPECT_EQ(ReplaceText(QStringLiteral("a\r\nb"), crlf, marker), QStringLiteral("a[CRLF]b"));
-    EXPECT_EQ(ReplaceText(QStringLiteral("[CRLF"), marker, crlf), QStringLiteral("[CRLF"));
-    EXPECT_EQ(ReplaceText(QString(), marker, crlf), QString());
-    EXPECT_EQ(ReplaceText(QStringLiteral("aaa"), QStringLiteral("a"), QStringLiteral("aa")),
-              QStringLiteral("aaaaaa"));
+    for (const bool backup : {false, true}) {
+        DiaryFixture f;
+        ASSERT_TRUE(f.Read(Data("sample-ymd.golden.ov1")));
+        ASSERT_TRUE(f.file.WriteBackup(f.diary));
+        const QString path = backup ? f.diary.BackupPath : f.diary.DiaryPath;
+        const QByteArray old = ReadBytes(path);
+        DayRecord day;
+        day.Date = QStringLiteral("2005/01/02");
+        day.DayNumber = DayNumber(QDate(2005, 1, 2));
+        day.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("70.00"), QStringLiteral("22.6"), QString()};
+        f.diary.Records.Add(day);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(WriteDiary(buffer, f.diary.Owner, f.diary.Records, f.formats));
+        const QByteArray next = buffer.data();
+        f.diary.BackupRecalled = true;
+
+        for (qint64 limit = 0; limit < next.size(); ++limit) {
+            bool written = true;
+            {
+                FileSizeLimit full(limit);
+                ASSERT_TRUE(full.Active());
+                written = backup ? f.file.WriteBackup(f.diary) : f.file.WriteDiaryFile(f.diary);
+            }
+            ASSERT_FALSE(written) << "limit " << limit;
+            ASSERT_EQ(ReadBytes(path), old) << "limit " << limit;
+            ASSERT_EQ(FilesIn(f.folder.Path()), (QStringList{QStringLiteral("TV_Backup"), QStringLiteral("mine.ov1")}))
+                << "limit " << limit;
+        }
+        EXPECT_EQ(f.messages.Messages().size(), static_cast<std::size_t>(next.size()));
+        EXPECT_EQ(f.messages.Messages().back().text, LoadText(738));
+        EXPECT_TRUE(f.diary.BackupRecalled);
+        FileSizeLimit enough(next.size());
+        EXPECT_TRUE(backup ? f.file.WriteBackup(f.diary) : f.file.WriteDiaryFile(f.diary));
+        EXPECT_EQ(ReadBytes(path), next);
+        // Only a named diary written deletes the backup.
+        EXPECT_EQ(QFile::exists(f.diary.BackupPath), backup);
+        EXPECT_EQ(f.diary.BackupRecalled, backup);
+    }
+}
+
+// Folders that refuse the file: "Data file cannot be saved.", whatever stood there stays.
+TEST(WriteFaults, FoldersThatRefuseTheFile)
+{
+    enum Fault { ReadOnly, PathIsAFolder, FolderIsAFile };
+    for (const Fault fault : {ReadOnly, PathIsAFolder, FolderIsAFile}) {
+        if (fault == ReadOnly && !PermissionsStopWrites())
+            continue; // root writes into any folder; the full disk above stands in for it
+        SCOPED_TRACE(fault);
+        DiaryFixture f;
+        const QString place = f.folder.File(QStringLiteral("place"));
+        ASSERT_TRUE(QDir().mkpath(place));
+        QString path = place + QStringLiteral("/mine.ov1");
+        std::unique_ptr<ReadOnlyFolder> readOnly;
+        if (fault == ReadOnly) {
+            f.folder.Write(QStringLiteral("place/mine.ov1"), "old\r\n");
+            readOnly = std::make_unique<ReadOnlyFolder>(place);
+        } else if (fault == PathIsAFolder) {
+            ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/inside")));
+        } else {
+            f.folder.Write(QStringLiteral("place/file"), "old\r\n");
+            path = place + QStringLiteral("/file/mine.ov1");
+        }
+        const QStringList before = FilesIn(place);
+        f.diary.DiaryPath = path;
+        EXPECT_FALSE(f.file.WriteDiaryFile(f.diary));
+        readOnly.reset();
+        EXPECT_EQ(f.Said(), QStringLiteral("Data file cannot be saved. (icon 0)"));
+        EXPECT_EQ(FilesIn(place), before);
+        EXPECT_TRUE(fault != ReadOnly || ReadBytes(path) == "old\r\n");
+    }
+}
+
+TEST(WriteDiaryFile, ResetBackupWritesTheEmptyDiaryLine)
+{
+    DiaryFixture f;
+    ASSERT_TRUE(f.file.ResetBackup(f.diary));
+    EXPECT_EQ(ReadBytes(f.diary.BackupPath), QByteArray("-----,-----,-,,,,,,,,,,,,\r\n"));
+    EXPECT_FALSE(BackupHoldsData(f.diary.BackupPath));
+    ASSERT_TRUE(f.file.WriteBackup(f.diary));
+    EXPECT_TRUE(BackupHoldsData(f.diary.BackupPath));
 }
 
 } // namespace

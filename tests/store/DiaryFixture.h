@@ -22,28 +22,28 @@ struct DiaryFixture {
         diary.SetAppFolder(folder.Path() + QLatin1Char('/'));
     }
 
-    // Points the diary at a file of the temporary folder holding the given bytes and reads it.
+    // Names the diary mine.ov1 in the temporary folder, puts the bytes there and reads it.
     bool Read(const QByteArray& bytes, int trendMonths = 1)
     {
-        Name(QStringLiteral("mine.ov1"));
-        folder.Write(QStringLiteral("mine.ov1"), bytes);
-        return file.ReadDiaryFile(diary, period, trendMonths);
-    }
-
-    // Makes the diary a named file in the temporary folder.
-    void Name(const QString& title)
-    {
         diary.DiaryFolder = folder.Path() + QLatin1Char('/');
-        diary.DiaryTitle = title;
-        diary.DiaryPath = diary.DiaryFolder + title;
+        diary.DiaryTitle = QStringLiteral("mine.ov1");
+        diary.DiaryPath = folder.Write(diary.DiaryTitle, bytes);
+        return file.ReadDiaryFile(diary, period, trendMonths);
     }
 
     // Writes the diary to its file and returns the bytes written.
     QByteArray WriteBack()
     {
-        if (!file.WriteDiaryFile(diary))
-            return QByteArray("<write failed>");
-        return ReadBytes(diary.DiaryPath);
+        return file.WriteDiaryFile(diary) ? ReadBytes(diary.DiaryPath) : QByteArray("<write failed>");
+    }
+
+    // Every message shown so far, its text and icon kind, joined with " | ".
+    QString Said() const
+    {
+        QStringList all;
+        for (const auto& m : messages.Messages())
+            all << m.text + QStringLiteral(" (icon ") + QString::number(m.iconKind) + QLatin1Char(')');
+        return all.join(QStringLiteral(" | "));
     }
 
     TempFolder folder;

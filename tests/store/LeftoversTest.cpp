@@ -1,6 +1,7 @@
 #include "store/Leftovers.h"
 
 #include "platform/LocaleFormats.h"
+#include "platform/SafeFile.h"
 #include "support/TempFolder.h"
 
 #include <QDateTime>
@@ -19,37 +20,27 @@ using tarvel::testing::TempFolder;
 
 namespace {
 
-TEST(Leftovers, RemoveInterruptedSavesTakesOnlyTheTemporaryNamesOfThatFile)
+// Start-up removes only the temporary files the program's own saves leave, never a file of the user.
+TEST(Leftovers, RemoveInterruptedSavesTakesOnlyOurTemporaryFiles)
 {
     TempFolder folder;
-    QDir(folder.Path()).mkdir(QStringLiteral("mine.ov1.QwErTy"));
-    QFile::link(folder.File(QStringLiteral("mine.ov1")), folder.File(QStringLiteral("mine.ov1.AsDfGh")));
+    QDir(folder.Path()).mkdir(QStringLiteral(".mine.ov1.tarvel-QwErTy"));
+    QFile::link(folder.File(QStringLiteral("mine.ov1")), folder.File(QStringLiteral(".mine.ov1.tarvel-AsDfGh")));
     const struct {
         const char* name;
         bool removed;
     } files[] = {
-        {"mine.ov1", false},
-        {"mine.ov1.faTNvF", true}, // names QSaveFile left in the experiment (kill -9 mid-save)
-        {"mine.ov1.XcPIsf", true},
-        {"mine.ov1.aBcDeF", true},
-        {"mine.ov1.backup", false}, // words a user may have chosen
-        {"mine.ov1.BACKUP", false},
-        {"mine.ov1.Before", false},
-        {"mine.ov1.ab1dEf", false}, // not six letters
-        {"mine.ov1.abCde", false},
-        {"mine.ov1.abCdeFg", false},
-        {"mine.ov1.abCd\u00e9f", false},
-        {"mine.ov1aBcDeF", false},
-        {"mine.ov1.aBcDeF.ov1", false},
-        {"other.ov1.aBcDeF", false},
-        {"xmine.ov1.aBcDeF", false},
-        {"TV_Backup.aBcDeF", false},
+        {".mine.ov1.tarvel-faTN9F", true}, {".mine.ov1.tarvel-000000", true}, {".mine.ov1.tarvel-zzzzzz", true},
+        {"mine.ov1", false},               {"mine.ov1.myCopy", false},        {"mine.ov1.OldVer", false},
+        {"mine.ov1.faTNvF", false},        {"mine.ov1.backup", false},        {".mine.ov1.swp", false},
+        {".mine.ov1.tarvel-abcde", false}, {".mine.ov1.tarvel-abcdefg", false}, {".mine.ov1.tarvel-ab-cde", false},
+        {"mine.ov1.tarvel-abcdef", false}, {".mine.ov1.tarvel-abcd\u00e9f", false}, {".other.ov1.tarvel-abcdef", false},
+        {".xmine.ov1.tarvel-abcdef", false}, {".TV_Backup.tarvel-abcdef", false}, {".my [1]*.ov1.tarvel-abcdef", false},
     };
     for (const auto& f : files)
         folder.Write(QString::fromUtf8(f.name), "data");
 
-    const QStringList removed =
-        RemoveInterruptedSaves(folder.Path() + QLatin1Char('/'), QStringLiteral("mine.ov1"));
+    const QStringList removed = RemoveInterruptedSaves(folder.Path() + QLatin1Char('/'), QStringLiteral("mine.ov1"));
 
     for (const auto& f : files) {
         const QString path = folder.File(QString::fromUtf8(f.name));
@@ -57,23 +48,35 @@ TEST(Leftovers, RemoveInterruptedSavesTakesOnlyTheTemporaryNamesOfThatFile)
         EXPECT_EQ(removed.contains(path), f.removed) << f.name;
     }
     EXPECT_EQ(removed.size(), 3);
-    EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral("mine.ov1.QwErTy"))).isDir());
-    EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral("mine.ov1.AsDfGh"))).isSymLink());
-    EXPECT_EQ(ReadBytes(folder.File(QStringLiteral("mine.ov1"))), QByteArray("data"));
+    EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral(".mine.ov1.tarvel-QwErTy"))).isDir());
+    EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral(".mine.ov1.tarvel-AsDfGh"))).isSymLink());
+    // The name is no pattern: "[1]*" matches only itself.
+    EXPECT_EQ(RemoveInterruptedSaves(folder.Path(), QStringLiteral("my [1]*.ov1")),
+              QStringList{folder.File(QStringLiteral(".my [1]*.ov1.tarvel-abcdef"))});
 }
 
-TEST(Leftovers, RemoveInterruptedSavesReadsNoWildcardsInTheName)
+// The writer's temporary file is hidden beside the target and goes with a failed write; one that a
+// killed save left is what start-up removes. A finished write keeps the file's permissions.
+TEST(Leftovers, TheWritersTemporaryFileIsTheOneStartUpRemoves)
 {
     TempFolder folder;
-    folder.Write(QStringLiteral("my [1]*.ov1.qWeRtY"), "temp");
-    folder.Write(QStringLiteral("my 1x.ov1.qWeRtY"), "other diary's temp");
-    folder.Write(QStringLiteral("my [1]*.ov1"), "diary");
+    const QString path = folder.Write(QStringLiteral("mine.ov1"), "old");
+    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, permissions));
+    QString temporary;
+    EXPECT_FALSE(WriteFileSafely(path, [&temporary](QIODevice& out) {
+        temporary = static_cast<QFileDevice&>(out).fileName();
+        return false;
+    }));
+    EXPECT_TRUE(QFileInfo(temporary).fileName().startsWith(QLatin1Char('.'))) << temporary.toStdString();
+    EXPECT_FALSE(QFile::exists(temporary));
+    folder.Write(QFileInfo(temporary).fileName(), "left by a killed save");
+    EXPECT_EQ(RemoveInterruptedSaves(folder.Path(), QStringLiteral("mine.ov1")), QStringList{temporary});
 
-    const QStringList removed = RemoveInterruptedSaves(folder.Path(), QStringLiteral("my [1]*.ov1"));
-
-    EXPECT_EQ(removed, QStringList{folder.File(QStringLiteral("my [1]*.ov1.qWeRtY"))});
-    EXPECT_TRUE(QFile::exists(folder.File(QStringLiteral("my 1x.ov1.qWeRtY"))));
-    EXPECT_TRUE(QFile::exists(folder.File(QStringLiteral("my [1]*.ov1"))));
+    EXPECT_TRUE(WriteFileSafely(path, [](QIODevice& out) { return WriteAll(out, "new", 3); }));
+    EXPECT_EQ(ReadBytes(path), QByteArray("new"));
+    EXPECT_EQ(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), permissions);
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("mine.ov1")});
 }
 
 enum class Make { Nothing, Bytes, Folder, Pipe, NoPermission };

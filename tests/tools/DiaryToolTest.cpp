@@ -194,6 +194,25 @@ TEST(DiaryTool, AFileThatCannotBeOpenedGivesStatusTwo)
               QStringList());
 }
 
+// Lines that cannot be read are counted on standard error and give status 3; rewrite leaves them out.
+TEST(DiaryTool, DroppedLinesGiveStatusThree)
+{
+    TempFolder folder;
+    const QString source = folder.Write(QStringLiteral("in.ov1"), "A,,0,,,,,,,,,,,\r\n30.11.2026,,,,kept,,,,\r\n"
+                                                                  "2026/02/30,,,,bad,,,,\r\n30.11.2026,,065.40,,,,,,\r\n");
+    const QString out = folder.File(QStringLiteral("out.ov1"));
+    for (const char* command : {"show", "rewrite"}) {
+        QStringList arguments = {QString::fromLatin1(command), source, QStringLiteral("--locale"), QStringLiteral("en_US")};
+        if (arguments[0] == QLatin1String("rewrite"))
+            arguments.insert(2, out);
+        const ToolResult r = RunTool(arguments);
+        EXPECT_EQ(r.status, 3) << command;
+        EXPECT_EQ(r.err, QByteArray("Lines that cannot be read: 2\r\nThey will be left out when the file is saved.\n"))
+            << command;
+    }
+    EXPECT_EQ(ReadBytes(out), QByteArray("A,,0,,,,,,,,,,,\r\n11/30/2026,,,,kept,,,,\r\n"));
+}
+
 TEST(DiaryTool, UsageErrorsGiveStatusOneAndTheUsageOnStandardError)
 {
     const QString file = Data("sample-ymd.ov1");

@@ -17,6 +17,7 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitUsage = 1;
 constexpr int kExitFile = 2;
+constexpr int kExitDropped = 3;
 
 const char kUsage[] =
     "Usage: tarvel-diary COMMAND FILE [OUT] [--locale NAME]\n"
@@ -34,7 +35,13 @@ const char kUsage[] =
     "                     (for example de_DE); the default is the system locale\n"
     "  --help             show this text\n"
     "\n"
-    "Exit status: 0 on success, 2 when a file cannot be read or written, 1 on a usage error.\n";
+    "Dates are read in the order the file was written in (a four-digit year first or last, a day\n"
+    "past 12, \".\" or \"-\" after a day); only where every date could be either does the locale\n"
+    "decide. Dates are written in the locale's order.\n"
+    "\n"
+    "Exit status: 0 on success, 1 on a usage error, 2 when a file cannot be read or written or is\n"
+    "no diary, 3 when lines of FILE could not be read (their count is on standard error; rewrite\n"
+    "leaves them out of OUT).\n";
 
 // Messages of the reader and writer go to standard error.
 class StderrMessages : public MessageService {
@@ -137,7 +144,8 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     diary.DiaryPath = options.files[0];
     diary.DiaryTitle = QFileInfo(options.files[0]).fileName();
     GraphPeriod period;
-    if (!file.ReadDiaryFile(diary, period, 1))
+    int dropped = 0;
+    if (!file.ReadDiaryFile(diary, period, 1, &dropped))
         return kExitFile;
 
     if (options.command == QLatin1String("show")) {
@@ -153,7 +161,7 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
         if (!file.WriteDiaryFile(target))
             return kExitFile;
     }
-    return kExitOk;
+    return dropped > 0 ? kExitDropped : kExitOk;
 }
 
 } // namespace tarvel

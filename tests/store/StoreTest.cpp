@@ -1,0 +1,184 @@
+// The record store, the command line and the settings.
+
+#include "platform/SettingsStore.h"
+#include "store/CommandLine.h"
+#include "store/Diary.h"
+#include "store/Settings.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace tarvel;
+using tarvel::testing::ReadBytes;
+using tarvel::testing::TempFolder;
+
+namespace {
+
+DayRecord Day(qint64 dayNumber, const char* memo = "")
+{
+    DayRecord r;
+    r.DayNumber = dayNumber;
+    r.Slot[0].Memo = QString::fromLatin1(memo);
+    return r;
+}
+
+QString Days(const RecordStore& store)
+{
+    QStringList days;
+    for (const DayRecord& r : store.Records())
+        days << QString::number(r.DayNumber) + r.Slot[0].Memo;
+    return days.join(QLatin1Char(' '));
+}
+
+TEST(RecordStore, KeepsDaysInDateOrderAndEqualDaysInTheOrderAdded)
+{
+    RecordStore store;
+    const struct {
+        qint64 day;
+        const char* memo;
+        int position;
+    } adds[] = {{100, "", 1}, {300, "", 2}, {200, "a", 2}, {200, "b", 3}, {-5, "", 1}};
+    for (const auto& a : adds)
+        EXPECT_EQ(store.Add(Day(a.day, a.memo)), a.position) << a.day << a.memo;
+    EXPECT_EQ(Days(store), QStringLiteral("-5 100 200a 200b 300"));
+    EXPECT_EQ(store.FindItem(200), 3);
+    for (qint64 missing : {0, 99, 250, 301})
+        EXPECT_EQ(store.FindItem(missing), 0) << missing;
+    store.Remove(0);
+    store.Remove(6);
+    store.Remove(2);
+    EXPECT_EQ(Days(store), QStringLiteral("-5 200a 200b 300"));
+
+    std::vector<DayRecord> many;
+    for (qint64 d = 70000; d-- > 0;)
+        many.push_back(Day(d * 2));
+    store.Assign(std::move(many));
+    EXPECT_EQ(store.FindItem(2 * 65535), 65536);
+    EXPECT_EQ(store.Add(Day(2 * 50000 + 1)), 50002);
+
+    Diary diary;
+    diary.SetAppFolder(QStringLiteral("/data/"));
+    diary.Records = store;
+    diary.Owner = {QStringLiteral("Sample"), QStringLiteral("170"), 1};
+    diary.NewEntryIndex = diary.CurrentIndex = diary.ListFirst = diary.ListLast = 9;
+    diary.DataChanged = true;
+    diary.Reset();
+    EXPECT_TRUE(diary.Records.IsEmpty());
+    EXPECT_EQ(diary.Owner, Profile());
+    EXPECT_EQ(diary.NewEntryIndex + diary.CurrentIndex + diary.ListFirst + diary.ListLast, 4);
+    EXPECT_FALSE(diary.DataChanged);
+    EXPECT_EQ(diary.BackupPath, QStringLiteral("/data/TV_Backup"));
+}
+
+TEST(CommandLine, DiaryFromCommandLine)
+{
+    const struct {
+        QStringList arguments;
+        const char* path; // nullptr: the command line is ignored
+    } cases[] = {
+        {{"tarvel", "/home/a/mine.ov1"}, "/home/a/mine.ov1"},
+        {{"tarvel", "\"/home/a/mine.ov1\""}, "/home/a/mine.ov1"},
+        {{"tarvel", "\"/home/a/mine.ov1"}, "/home/a/mine.ov1"},
+        {{"tarvel", "/mine.ov1"}, "/mine.ov1"},
+        {{"tarvel", "mine.ov1"}, "/home/a/mine.ov1"},
+        {{"tarvel", "../x/mine.ov1"}, "/home/x/mine.ov1"},
+        {{"tarvel", "/home/a/my", "diary 2.ov1"}, "/home/a/my diary 2.ov1"},
+        {{"tarvel", "\"my diary.ov1\""}, "/home/a/my diary.ov1"},
+        {{"tarvel"}, nullptr},
+        {{}, nullptr},
+        {{"tarvel", "\"\""}, nullptr},
+        {{"tarvel", "/home/a/"}, nullptr},
+        {{"tarvel", "."}, nullptr},
+        {{"tarvel", "sub/.."}, nullptr},
+    };
+    for (const auto& c : cases) {
+        const QString text = CommandLineText(c.arguments);
+        const auto diary = DiaryFromCommandLine(text, QStringLiteral("/home/a"));
+        ASSERT_EQ(diary.has_value(), c.path != nullptr) << text.toStdString();
+        if (diary) {
+            EXPECT_EQ(diary->path, QString::fromUtf8(c.path));
+            EXPECT_EQ(diary->folder + diary->title, diary->path);
+            EXPECT_TRUE(diary->folder.endsWith(QLatin1Char('/')) && !diary->title.contains(QLatin1Char('/')));
+        }
+    }
+}
+
+// Each value is read as the leading number of its text rounded half to even; one out of its
+// range, beyond 16 bits or no number takes its default.
+TEST(Settings, NumbersAndTheirRanges)
+{
+    const struct {
+        QByteArray ini;
+        int port, scheme, bmiMax, bmiMin, months;
+    } cases[] = {
+        {"", 1, 1, 35, 15, 1},
+        {"[CommSet]\nPort=16\n[ColorFlg]\nFlg=7\n[BmiScale]\nMax=50kg\n[TrendScale]\nMonth=3\n", 16, 7, 50, 0, 3},
+        {"[CommSet]\nPort=3.5\n[ColorFlg]\nFlg=7.5\n[BmiScale]\nMax=40\n[TrendScale]\nMonth=2\n", 4, 1, 35, 15, 1},
+        {"[CommSet]\nPort=2.5\n[BmiScale]\nMax=35\n[TrendScale]\nMonth=3e0\n", 2, 1, 35, 15, 3},
+        {"[CommSet]\nPort=65544\n[ColorFlg]\nFlg=-1e308\n[BmiScale]\nMax=65586\n[TrendScale]\nMonth=-3\n", 1, 1, 35, 15, 1},
+        {"[CommSet]\nPort=17\n[ColorFlg]\nFlg=8\n[BmiScale]\nMax=nan\n[TrendScale]\nMonth=6\n", 1, 1, 35, 15, 1},
+        {"[CommSet]\nPort= 5\n[ColorFlg]\nFlg=inf\n", 5, 1, 35, 15, 1},
+        {QByteArray("\x00\xff\xfe garbage \x01\x02\n[[[\n=\n[CommSet\nPort\n", 35), 1, 1, 35, 15, 1},
+        {"[CommSet]\nPort=" + QByteArray(1 << 20, '9') + "\n[ColorFlg]\nFlg=" + QByteArray(1 << 20, '-') + "\n",
+         1, 1, 35, 15, 1},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        IniSettingsStore store(folder.Write(QStringLiteral("Tarvel.ini"), c.ini));
+        Settings s;
+        s.PortNo = s.ColorScheme = s.BmiScaleMax = s.BmiScaleMin = s.TrendMonths = 9;
+        s.Load(store);
+        const std::string name = c.ini.left(80).toStdString();
+        EXPECT_EQ(s.PortNo, c.port) << name;
+        EXPECT_EQ(s.ColorScheme, c.scheme) << name;
+        EXPECT_EQ(s.BmiScaleMax, c.bmiMax) << name;
+        EXPECT_EQ(s.BmiScaleMin, c.bmiMin) << name;
+        EXPECT_EQ(s.TrendMonths, c.months) << name;
+        EXPECT_EQ(s.RecentPath, (std::array<QString, 3>{})) << name;
+    }
+}
+
+TEST(Settings, SavedInOneRunLoadedInTheNext)
+{
+    TempFolder folder;
+    const QString ini = folder.File(QStringLiteral("Tarvel.ini"));
+    Settings saved;
+    saved.PortNo = 3;
+    saved.ColorScheme = 5;
+    saved.BmiScaleMax = 50;
+    saved.TrendMonths = 3;
+    saved.RecentPath = {QStringLiteral("/home/anna/My Diary, 2024.ov1"), QStringLiteral("/tmp/\u00E9t\u00E9.ov1"),
+                        QString()};
+    {
+        IniSettingsStore store(ini);
+        saved.SaveSettings(store);
+        EXPECT_FALSE(Settings::FileTypeRegistered(store));
+        Settings::MarkFileTypeRegistered(store);
+        EXPECT_TRUE(Settings::TakeFirstRun(store));
+    }
+    for (const char* section :
+         {"[CommSet]\nPort=3\n", "[BmiScale]\nMax=50\n", "[RegSet]\nNum=1\n", "[FirstRun]\nValue=0\n"})
+        EXPECT_TRUE(ReadBytes(ini).contains(section)) << section;
+    IniSettingsStore next(ini);
+    Settings loaded;
+    loaded.Load(next);
+    EXPECT_EQ(loaded.PortNo, 3);
+    EXPECT_EQ(loaded.ColorScheme, 5);
+    EXPECT_EQ(loaded.BmiScaleMin, 0);
+    EXPECT_EQ(loaded.TrendMonths, 3);
+    EXPECT_EQ(loaded.RecentPath, saved.RecentPath);
+    EXPECT_TRUE(Settings::FileTypeRegistered(next));
+    EXPECT_FALSE(Settings::TakeFirstRun(next));
+
+    // A store that cannot be written (a folder in the file's place) is skipped in silence.
+    ASSERT_TRUE(QDir().mkpath(folder.File(QStringLiteral("dir.ini"))));
+    IniSettingsStore blocked(folder.File(QStringLiteral("dir.ini")));
+    saved.SaveSettings(blocked);
+    EXPECT_TRUE(QDir(folder.File(QStringLiteral("dir.ini"))).isEmpty());
+}
+
+} // namespace
