@@ -66,7 +66,7 @@ int main(int argc, char* argv[])
                      &tarvel::MainWindow::BringToFront);
     QObject::connect(&instance, &tarvel::SingleInstance::OpenRequested, &window,
                      [&window](const QString& path) { window.Commands().OpenDiaryAt(path); });
-    window.Form_Load();
+    window.Load();
     window.show();
     return app.exec();
 }

@@ -164,12 +164,9 @@ void FileCommands::OpenDiaryAt(const QString& path)
         TakeUpDiary(path);
 }
 
-void FileCommands::OpenRecentDiary(int number)
+void FileCommands::OpenRecentDiary(const QString& path)
 {
-    if (number < 1 || number > 3 || !AskSaveBeforeDiscard())
-        return;
-    const QString path = m.settings.RecentPath.at(static_cast<std::size_t>(number - 1));
-    if (path.isEmpty())
+    if (path.isEmpty() || !AskSaveBeforeDiscard())
         return;
     if (!QFileInfo(path).isFile()) {
         m.messages.ShowMessage(LoadText(700), ButtonsOk, IconInformation);

@@ -51,8 +51,8 @@ public:
     // failed and said so).
     bool SaveDiary();
     bool SaveDiaryAs();
-    // Recent file 1, 2 or 3.
-    void OpenRecentDiary(int number);
+    // A recent file's item: asks to save first; a file that is gone is reported (text 700).
+    void OpenRecentDiary(const QString& path);
 
     // The questions before the current diary is given up: first about the Diary page's edits, then
     // about a diary that no file holds. False when the caller must stop: the user cancelled, or

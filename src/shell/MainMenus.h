@@ -4,7 +4,7 @@
 #include <QString>
 
 #include <array>
-#include <functional>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -13,50 +13,58 @@ class QToolBar;
 
 namespace tarvel {
 
-// The main window's menu bar (File, Setting, Help) and toolbar. Items are addressed by their index
-// as the commands know them, separators included: File 0..13, Setting 0..2, Help 0..6, toolbar
-// buttons 1..13. Each click is handed to the dispatcher of its menu with the item's index.
+// The window's commands, each one QAction that the menu bar (File, Setting, Help) and the toolbar
+// share: caption, shortcut, tooltip and enabled state live in one place. The window connects each
+// action to the slot that does the work. Every action has an object name, so tests find it by name.
 class MainMenus : public QObject {
     Q_OBJECT
 
-public:
-    struct Dispatch {
-        std::function<void(int)> file;
-        std::function<void(int)> setting;
-        std::function<void(int)> help;
-        std::function<void(int)> toolbar;
+    // Declared first: the actions below are made (and their texts registered here) in order.
+    struct Texts {
+        QAction* action;
+        int textId;
+        const char* suffix; // the accelerator after the caption, "(&N)"
+        int toolTipId;      // 0: not on the toolbar
     };
+    std::vector<Texts> m_texts;
 
-    MainMenus(QMainWindow& window, Dispatch dispatch);
+public:
+    explicit MainMenus(QMainWindow& window);
 
-    // Captions with their accelerator suffixes, tooltips; called once the texts are chosen.
+    // Captions with their accelerator suffixes and tooltips; called once the texts are chosen.
     void ApplyTexts();
-    // Shows the recent-file items (and the separator before them) for the non-empty paths.
+    // Shows a recent-file item (and the separator before them) for each non-empty path; an item
+    // carries its path in data().
     void ShowRecentFiles(const std::array<QString, 3>& paths);
-    // Enables a command in the menu and on the toolbar together.
-    void EnableCommand(QAction* menuItem, QAction* button, bool enabled);
 
-    QAction* mnuFileItem(int index) const { return m_file.at(static_cast<std::size_t>(index)); }
-    QAction* mnuSetItem(int index) const { return m_setting.at(static_cast<std::size_t>(index)); }
-    QAction* mnuHelpItem(int index) const { return m_help.at(static_cast<std::size_t>(index)); }
-    // Button 1..13; the separators' indexes give nullptr.
-    QAction* ToolbarButton(int index) const { return m_buttons.at(static_cast<std::size_t>(index)); }
-    QToolBar* Toolbar() const { return m_toolbar; }
-    QMenu* FileMenu() const { return m_fileMenu; }
+    QAction* const newDiary;
+    QAction* const openDiary;
+    QAction* const closeDiary;
+    QAction* const saveDiary;
+    QAction* const saveDiaryAs;
+    QAction* const print;
+    std::array<QAction*, 3> recentFiles{};
+    QAction* const exit;
+    QAction* const choosePort;
+    QAction* const graphRange;
+    QAction* const appearance;
+    QAction* const helpContents;
+    QAction* const helpTopics;
+    QAction* const productPage;
+    QAction* const makerPage;
+    QAction* const about;
+    QAction* const copy; // the toolbar only
 
 private:
+    QAction* Add(const char* name, int textId, const char* suffix, int toolTipId = 0,
+                 const char* shortcut = nullptr);
     void BuildMenus(QMainWindow& window);
     void BuildToolbar(QMainWindow& window);
 
-    Dispatch m_dispatch;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_settingMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
-    QToolBar* m_toolbar = nullptr;
-    std::array<QAction*, 14> m_file{};
-    std::array<QAction*, 3> m_setting{};
-    std::array<QAction*, 7> m_help{};
-    std::array<QAction*, 14> m_buttons{};
+    QAction* m_recentSeparator = nullptr;
 };
 
 } // namespace tarvel

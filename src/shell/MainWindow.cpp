@@ -38,10 +38,7 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_file(m_formats, services.messages, services.clock)
 {
     setWindowTitle(LoadText(101) + QStringLiteral("[*]"));
-    m_menus = new MainMenus(*this, {[this](int i) { mnuFileItem_Click(i); },
-                                    [this](int i) { mnuSetItem_Click(i); },
-                                    [this](int i) { mnuHelpItem_Click(i); },
-                                    [this](int i) { Toolbar_ButtonClick(i); }});
+    m_menus = new MainMenus(*this);
     BuildTabs();
     m_commands = std::make_unique<FileCommands>(FileCommands::Parts{
         m_diary, m_period, m_settings, services.settingsStore, m_file, services.dialogs, services.folders,
@@ -53,10 +50,11 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     m_link->WeightAccepted = [this](int slot, const QString& weight) { m_page->WeightInput(slot)->setText(weight); };
     m_commands->StopQuietTimer = [this] { m_link->StopQuietTimer(); };
     ConnectPage();
+    ConnectCommands();
 
     resize(800, 600);
 
-    // Form_Initialize: the tabs stay hidden until the first activation has shown the current day.
+    // The tabs stay hidden until the first activation has shown the current day.
     m_tabs->hide();
     m_diary.Initializing = true;
 }
@@ -139,31 +137,32 @@ void MainWindow::ShowRecentFiles()
     m_menus->ShowRecentFiles(m_settings.RecentPath);
 }
 
-void MainWindow::mnuFileItem_Click(int index)
+void MainWindow::ConnectCommands()
 {
-    switch (index) {
-    case 0: m_commands->NewDiary(); break;
-    case 1: m_commands->OpenDiary(); break;
-    case 2: m_commands->CloseDiary(); break;
-    case 4: m_commands->SaveDiary(); break;
-    case 5: m_commands->SaveDiaryAs(); break;
-    case 7: PrintView(*this, *m_tabs, m_services.printerDialog); break;
-    case 9:
-    case 10:
-    case 11: m_commands->OpenRecentDiary(index - 8); break;
-    case 13: close(); break;
-    default: break;
+    const MainMenus& c = *m_menus;
+    FileCommands* files = m_commands.get();
+    connect(c.newDiary, &QAction::triggered, this, [files] { files->NewDiary(); });
+    connect(c.openDiary, &QAction::triggered, this, [files] { files->OpenDiary(); });
+    connect(c.closeDiary, &QAction::triggered, this, [files] { files->CloseDiary(); });
+    connect(c.saveDiary, &QAction::triggered, this, [files] { files->SaveDiary(); });
+    connect(c.saveDiaryAs, &QAction::triggered, this, [files] { files->SaveDiaryAs(); });
+    connect(c.print, &QAction::triggered, this, [this] { PrintView(*this, *m_tabs, m_services.printerDialog); });
+    for (QAction* recent : c.recentFiles) {
+        connect(recent, &QAction::triggered, this,
+                [files, recent] { files->OpenRecentDiary(recent->data().toString()); });
     }
-}
-
-void MainWindow::mnuSetItem_Click(int index)
-{
-    if (index == 0)
-        Set_Com();
-    else if (index == 1)
-        SetGraphRange();
-    else if (index == 2)
-        SetAppearance();
+    connect(c.exit, &QAction::triggered, this, &QWidget::close);
+    connect(c.choosePort, &QAction::triggered, this, &MainWindow::ChoosePort);
+    connect(c.graphRange, &QAction::triggered, this, &MainWindow::SetGraphRange);
+    connect(c.appearance, &QAction::triggered, this, &MainWindow::SetAppearance);
+    connect(c.helpContents, &QAction::triggered, this, [this] { ShowHelp(false); });
+    connect(c.helpTopics, &QAction::triggered, this, [this] { ShowHelp(true); });
+    for (QAction* web : {c.productPage, c.makerPage}) {
+        connect(web, &QAction::triggered, this,
+                [this] { m_services.openUrl(QString::fromLatin1(kHomePage)); });
+    }
+    connect(c.about, &QAction::triggered, this, &MainWindow::ShowAbout);
+    connect(c.copy, &QAction::triggered, this, [this] { CopyView(*this, *m_tabs); });
 }
 
 void MainWindow::SetGraphRange()
@@ -175,43 +174,12 @@ void MainWindow::SetGraphRange()
     m_views->ApplyRange(change);
 }
 
-void MainWindow::Set_Com()
+void MainWindow::ChoosePort()
 {
     m_port->Set_Com([this] {
         CommDlg dialog(m_services.testPort, *m_errorLog, m_services.messages, m_services.portDevice, this);
         dialog.Run(m_settings.PortNo, m_port->PortState);
     });
-}
-
-void MainWindow::mnuHelpItem_Click(int index)
-{
-    switch (index) {
-    case 0: ShowHelp(false); break;
-    case 1: ShowHelp(true); break;
-    case 3:
-    case 4:
-        if (kHomePage[0] != '\0')
-            m_services.openUrl(QString::fromLatin1(kHomePage));
-        break;
-    case 6: ShowAbout(); break;
-    default: break;
-    }
-}
-
-void MainWindow::Toolbar_ButtonClick(int index)
-{
-    switch (index) {
-    case 1: m_commands->NewDiary(); break;
-    case 2: m_commands->OpenDiary(); break;
-    case 3: m_commands->SaveDiary(); break;
-    case 5: PrintView(*this, *m_tabs, m_services.printerDialog); break;
-    case 7: Set_Com(); break;
-    case 8: SetGraphRange(); break;
-    case 9: SetAppearance(); break;
-    case 11: CopyView(*this, *m_tabs); break;
-    case 13: ShowHelp(false); break;
-    default: break;
-    }
 }
 
 void MainWindow::ShowAbout()
@@ -243,7 +211,7 @@ void MainWindow::BringToFront()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (Form_QueryUnload())
+    if (MayClose())
         event->accept();
     else
         event->ignore();
@@ -253,7 +221,7 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!m_activated)
-        QMetaObject::invokeMethod(this, &MainWindow::Form_Activate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::ShowFirstDay, Qt::QueuedConnection);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

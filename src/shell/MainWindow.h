@@ -73,18 +73,13 @@ public:
     ~MainWindow() override;
 
     // Start-up: StartUp and then FirstLoad. Shows nothing yet.
-    void Form_Load();
+    void Load();
     // The first activation: reads a command-line diary, shows the current day and the tabs. The
     // window runs it once it is first shown; later calls do nothing.
-    void Form_Activate();
+    void ShowFirstDay();
     // The questions before closing and the shut-down steps; false when the user cancelled (the
     // window stays open, nothing changed).
-    bool Form_QueryUnload();
-
-    void mnuFileItem_Click(int index);
-    void mnuSetItem_Click(int index);
-    void mnuHelpItem_Click(int index);
-    void Toolbar_ButtonClick(int index);
+    bool MayClose();
 
     // The redraw sequence after the records changed: the views, then the current day.
     void RedrawAll();
@@ -104,7 +99,7 @@ public:
     ScaleLink& Link() const { return *m_link; }
     PortConnection& Port() const { return *m_port; }
     // The Port command: Setting > Port and the toolbar's port button.
-    void Set_Com();
+    void ChoosePort();
     // The Range command: Setting > Range and the toolbar's range button.
     void SetGraphRange();
     // The About command: Help > About.
@@ -129,6 +124,7 @@ protected:
 private:
     void BuildTabs();
     void ConnectPage();
+    void ConnectCommands();
     void StartUp();
     void FirstLoad();
     void RegisterFileTypeOnce();

@@ -24,7 +24,7 @@
 
 namespace tarvel {
 
-void MainWindow::Form_Load()
+void MainWindow::Load()
 {
     StartUp();
     FirstLoad();
@@ -105,7 +105,7 @@ void MainWindow::FirstLoad()
     m_port->OpenScalePort();
 }
 
-void MainWindow::Form_Activate()
+void MainWindow::ShowFirstDay()
 {
     // Later activations (returning from a dialog) leave the page alone: showing the current day
     // again would drop what the user has typed.
@@ -127,7 +127,7 @@ void MainWindow::Form_Activate()
     m_page->NameInput()->setFocus();
 }
 
-bool MainWindow::Form_QueryUnload()
+bool MainWindow::MayClose()
 {
     if (!m_commands->AskSaveBeforeDiscard())
         return false;

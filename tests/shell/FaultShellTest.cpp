@@ -153,11 +153,11 @@ TEST(FaultShellTest, SaveSaveAsAndBackupWhereTheDiskRefuses)
             FolderFault fault(c.fault, folder, target);
             switch (c.command) {
             case Save:
-                s.File(4);
+                s.Command("saveDiary");
                 break;
             case SaveAs:
                 s.dialogs.Script(target);
-                s.File(5);
+                s.Command("saveDiaryAs");
                 break;
             case Backup:
                 s.AddDay("65.2", "2026/12/06");
@@ -178,7 +178,7 @@ TEST(FaultShellTest, SaveSaveAsAndBackupWhereTheDiskRefuses)
         // The fault is gone: the diary in memory is saved whole.
         const QString saved = s.temp.File(U("diaries/saved.ov1"));
         s.dialogs.Script(saved);
-        s.File(c.command == Save ? 4 : 5);
+        s.Command(c.command == Save ? "saveDiary" : "saveDiaryAs");
         const QString written = c.command == Save ? bea : saved;
         EXPECT_EQ(s.Texts().size(), 1);
         EXPECT_FALSE(s.State().DataChanged);
@@ -213,7 +213,7 @@ TEST(FaultShellTest, ABackupThatIsAFolder)
 
     const QString saved = s.temp.File(U("saved.ov1"));
     s.dialogs.Script(saved);
-    s.File(5);
+    s.Command("saveDiaryAs");
     EXPECT_EQ(ReadBytes(saved),
               QByteArray("Ann,170.0,0,,,,,,,,,,,\r\n2026/12/05,07:30,065.40,22.6,,,,,\r\n"));
     EXPECT_TRUE(w.close());
@@ -296,7 +296,7 @@ TEST(FaultShellTest, HugeAndDamagedDiariesOpenShowPageAndSave)
             EXPECT_EQ(s.Page().DateInput()->text(), date.addDays(-3).toString(U("yyyy/M/d")));
         }
         const std::string page = watch.Lap();
-        s.File(4);
+        s.Command("saveDiary");
         const std::string save = watch.Lap();
         EXPECT_EQ(s.Texts().size(), 0);
         EXPECT_FALSE(s.State().DataChanged);
@@ -317,7 +317,7 @@ TEST(FaultShellTest, HugeAndDamagedDiariesOpenShowPageAndSave)
     EXPECT_TRUE(s.State().IsUnnamed());
     s.AddDay("65.4", "2026/12/05");
     s.dialogs.Script(QString());
-    s.File(4);
+    s.Command("saveDiary");
     ASSERT_EQ(s.dialogs.Dialogs().size(), 1u);
     EXPECT_EQ(s.dialogs.Dialogs()[0].kind, ScriptedFileDialogs::Save);
     EXPECT_TRUE(QFileInfo(folder).isDir());

@@ -40,6 +40,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolBar>
 #include <QTimer>
 #include <QTextCharFormat>
 
@@ -96,11 +97,10 @@ TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
     for (QAction* menu : w.menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{U("File(&F)"), U("Setting(&S)"), U("Help(&H)")}));
-    const MainMenus& m = w.Menus();
     const std::pair<QAction*, const char*> captions[] = {
-        {m.mnuFileItem(0), "New(&N)"},          {m.mnuFileItem(1), "Open(&O)..."},
-        {m.mnuFileItem(5), "Save as(&A)..."},   {m.mnuFileItem(13), "Exit(&X)"},
-        {m.mnuSetItem(2), "Appearance(&S)..."}, {m.mnuHelpItem(6), "About(&A)..."}};
+        {s.Action("newDiary"), "New(&N)"},          {s.Action("openDiary"), "Open(&O)..."},
+        {s.Action("saveDiaryAs"), "Save as(&A)..."},   {s.Action("exit"), "Exit(&X)"},
+        {s.Action("appearance"), "Appearance(&S)..."}, {s.Action("about"), "About(&A)..."}};
     for (const auto& [item, caption] : captions)
         EXPECT_EQ(item->text(), U(caption));
     QStringList tabs;
@@ -108,14 +108,15 @@ TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
         tabs << w.MainTab()->tabText(i);
     EXPECT_EQ(tabs, (QStringList{U("Diary"), U("List"), U("Weight trend"), U("BMI trend")}));
     EXPECT_TRUE(w.MainTab()->isVisible());
-    for (int i = 8; i <= 11; ++i)
-        EXPECT_FALSE(m.mnuFileItem(i)->isVisible()) << i;
+    for (const char* recent : {"recentFile1", "recentFile2", "recentFile3"})
+        EXPECT_FALSE(s.Action(recent)->isVisible()) << recent;
 
-    for (QAction* on : {m.mnuFileItem(0), m.mnuFileItem(1), m.mnuFileItem(4), m.mnuFileItem(7), m.mnuSetItem(0),
-                        m.mnuSetItem(1), m.mnuSetItem(2), m.mnuHelpItem(0), m.mnuHelpItem(6), m.ToolbarButton(1),
-                        m.ToolbarButton(3), m.ToolbarButton(5), m.ToolbarButton(7), m.ToolbarButton(8),
-                        m.ToolbarButton(9), m.ToolbarButton(11), m.ToolbarButton(13)})
-        EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
+    // The toolbar holds the menus' own actions and Copy, in this order.
+    QStringList toolbar;
+    for (QAction* button : w.findChild<QToolBar*>(U("Toolbar"))->actions())
+        toolbar << (button->isSeparator() ? U("|") : button->objectName());
+    EXPECT_EQ(toolbar.join(U(" ")), U("newDiary openDiary saveDiary | print | choosePort graphRange appearance | "
+                                      "copy | helpContents"));
 
     // The scale's port was opened at start-up.
     EXPECT_TRUE(s.scalePort.IsOpen());
@@ -135,7 +136,7 @@ TEST(MainWindowTest, PrintCopyAndAboutCommands)
     MainWindow& w = s.Start();
     const QString pdf = s.temp.File(U("page.pdf"));
     s.printerDialog.Script(pdf);
-    for (QAction* print : {w.Menus().mnuFileItem(7), w.Menus().ToolbarButton(5)}) {
+    for (QAction* print : {s.Action("print"), s.Action("print")}) {
         QFile::remove(pdf);
         print->trigger();
         EXPECT_TRUE(ReadBytes(pdf).startsWith("%PDF")) << print->text().toStdString();
@@ -143,7 +144,7 @@ TEST(MainWindowTest, PrintCopyAndAboutCommands)
     EXPECT_EQ(s.printerDialog.shown, 2);
 
     QGuiApplication::clipboard()->clear();
-    w.Menus().ToolbarButton(11)->trigger();
+    s.Action("copy")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), InnerArea(w).size());
 
     QString caption;
@@ -157,7 +158,7 @@ TEST(MainWindowTest, PrintCopyAndAboutCommands)
         }
     });
     closer.start(10);
-    w.Menus().mnuHelpItem(6)->trigger();
+    s.Action("about")->trigger();
     EXPECT_EQ(caption, LoadText(600));
 }
 
@@ -180,7 +181,7 @@ TEST(MainWindowTest, TypicalDayIsBackedUpThenSavedUnderAName)
 
     const QString path = s.temp.File(U("mine.ov1"));
     s.dialogs.Script(path);
-    s.File(4);
+    s.Command("saveDiary");
     ASSERT_EQ(s.dialogs.Dialogs().size(), 1u);
     EXPECT_EQ(s.dialogs.Dialogs()[0].kind, ScriptedFileDialogs::Save);
     EXPECT_EQ(s.dialogs.Dialogs()[0].title, LoadText(107));
@@ -191,13 +192,13 @@ TEST(MainWindowTest, TypicalDayIsBackedUpThenSavedUnderAName)
     EXPECT_EQ(Caption(w), U("Tarvel [mine.ov1]"));
     EXPECT_FALSE(QFile::exists(s.Backup()));
     // A named diary's dialogs start in its folder.
-    s.File(1);
+    s.Command("openDiary");
     ASSERT_EQ(s.dialogs.Dialogs().size(), 2u);
     EXPECT_EQ(s.dialogs.Dialogs()[1].folder, s.temp.Path() + U("/"));
     EXPECT_FALSE(s.State().DataChanged);
     EXPECT_EQ(w.SettingsState().RecentPath[0], path);
-    EXPECT_EQ(w.Menus().mnuFileItem(9)->text(), U("&1 ") + path);
-    EXPECT_TRUE(w.Menus().mnuFileItem(9)->isVisible());
+    EXPECT_EQ(s.Action("recentFile1")->text(), U("&1 ") + path);
+    EXPECT_TRUE(s.Action("recentFile1")->isVisible());
 
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(s.Texts().isEmpty());
@@ -279,7 +280,7 @@ TEST(MainWindowTest, CommandLineDiary)
     EXPECT_EQ(Caption(w), U("Tarvel"));
     s.AddDay("65.4");
     s.dialogs.Script(QString());
-    s.File(4);
+    s.Command("saveDiary");
     ASSERT_EQ(s.dialogs.Dialogs().size(), 1u);
     EXPECT_EQ(s.dialogs.Dialogs()[0].kind, ScriptedFileDialogs::Save);
     EXPECT_FALSE(QFile::exists(gone));
@@ -289,7 +290,7 @@ TEST(MainWindowTest, UnsavedWorkIsGuardedByNewAndShutDown)
 {
     Shell s;
     MainWindow& w = s.Start();
-    s.File(0);
+    s.Command("newDiary");
     EXPECT_TRUE(s.Texts().isEmpty());
 
     s.AddDay("65.4");
@@ -299,7 +300,7 @@ TEST(MainWindowTest, UnsavedWorkIsGuardedByNewAndShutDown)
 
     // Yes, then a cancelled Save as dialog: nothing is given up.
     s.messages.Script(AnswerYes);
-    s.File(0);
+    s.Command("newDiary");
     EXPECT_EQ(s.Texts(), QStringList{UnsavedQuestion(false)});
     ASSERT_EQ(s.dialogs.Dialogs().size(), 1u);
     EXPECT_EQ(s.dialogs.Dialogs()[0].kind, ScriptedFileDialogs::Save);
@@ -309,7 +310,7 @@ TEST(MainWindowTest, UnsavedWorkIsGuardedByNewAndShutDown)
     EXPECT_EQ(Caption(w), U("Tarvel"));
 
     s.messages.Script(AnswerNo);
-    s.File(0);
+    s.Command("newDiary");
     EXPECT_EQ(s.Texts().size(), 2);
     EXPECT_EQ(s.State().Records.Count(), 0);
     EXPECT_EQ(s.State().Owner, Profile());
@@ -340,7 +341,7 @@ TEST(MainWindowTest, OpenOfUnreadableFileKeepsCurrentDiary)
     const QString missing = s.temp.File(U("elsewhere/missing.ov1"));
     s.messages.Script(AnswerNo);
     s.dialogs.Script(missing);
-    s.File(1);
+    s.Command("openDiary");
 
     EXPECT_EQ(s.Texts(), (QStringList{UnsavedQuestion(true), LoadText(700)}));
     EXPECT_EQ(s.State().Records.Records(), records);
@@ -386,36 +387,35 @@ TEST(MainWindowTest, RecentFilesKeepTheLatestThreeOnce)
         for (std::size_t i = 0; i < 3; ++i) {
             const QString expected = U(c.after[i]);
             EXPECT_EQ(w.SettingsState().RecentPath[i], expected) << i;
-            QAction* item = w.Menus().mnuFileItem(9 + static_cast<int>(i));
+            QAction* item = s.Action(("recentFile" + std::to_string(i + 1)).c_str());
             EXPECT_EQ(item->isVisible(), !expected.isEmpty()) << i;
             if (!expected.isEmpty()) {
                 EXPECT_EQ(item->text(), U("&%1 ").arg(i + 1) + QString(expected).replace(U("&"), U("&&")));
             }
         }
-        EXPECT_TRUE(w.Menus().mnuFileItem(8)->isVisible());
     }
 }
 
 TEST(MainWindowTest, OpenRecentFile)
 {
-    for (int goneItem : {9, 10}) {
+    for (int goneItem : {1, 2}) {
         SCOPED_TRACE(goneItem);
         Shell s;
         const QString gone = s.temp.File(U("gone.ov1"));
         const QString bea = s.temp.Write(U("bea.ov1"), kBeaDiary);
-        const std::array<QString, 3> recent = goneItem == 9 ? std::array<QString, 3>{gone, bea, QString()}
+        const std::array<QString, 3> recent = goneItem == 1 ? std::array<QString, 3>{gone, bea, QString()}
                                                             : std::array<QString, 3>{bea, gone, QString()};
         s.Store().Save(U("History"), U("Path1"), recent[0]);
         s.Store().Save(U("History"), U("Path2"), recent[1]);
         MainWindow& w = s.Start();
 
-        s.File(goneItem);
+        s.Command(goneItem == 1 ? "recentFile1" : "recentFile2");
         EXPECT_EQ(s.Texts(), QStringList{LoadText(700)});
         EXPECT_EQ(w.SettingsState().RecentPath, recent);
         EXPECT_TRUE(s.State().IsUnnamed());
         EXPECT_EQ(Caption(w), U("Tarvel"));
 
-        s.File(goneItem == 9 ? 10 : 9);
+        s.Command(goneItem == 1 ? "recentFile2" : "recentFile1");
         EXPECT_EQ(s.Texts().size(), 1);
         EXPECT_EQ(Caption(w), U("Tarvel [bea.ov1]"));
         EXPECT_EQ(s.State().Records.Count(), 1);
@@ -431,7 +431,7 @@ TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
     QTest::keyClicks(s.Page().WeightInput(0), U("65"));
     ASSERT_EQ(Caption(w), U("Tarvel *"));
     // A later activation (back from a dialog) keeps what was typed.
-    w.Form_Activate();
+    w.ShowFirstDay();
     EXPECT_EQ(Caption(w), U("Tarvel *"));
     QTabBar* bar = w.MainTab()->tabBar();
 
@@ -529,7 +529,7 @@ TEST(MainWindowTest, AppearanceCommandAppliesOnlyAChangedScheme)
     QTest::mouseClick(w.Page(), Qt::LeftButton, {}, QPoint(2, 2));
     w.MainTab()->setCurrentIndex(1);
 
-    w.Menus().mnuSetItem(2)->trigger();
+    s.Action("appearance")->trigger();
     EXPECT_EQ(w.SettingsState().ColorScheme, 1);
     EXPECT_NE(pictureKey(), grayKey);
     EXPECT_EQ(w.Page()->palette().color(QPalette::Window), QColor(218, 237, 229));
@@ -540,10 +540,10 @@ TEST(MainWindowTest, AppearanceCommandAppliesOnlyAChangedScheme)
 
     // The scheme in force chosen again, and a choice cancelled: nothing is painted again.
     const qint64 key = pictureKey();
-    w.Menus().ToolbarButton(9)->trigger();
+    s.Action("appearance")->trigger();
     choice = 3;
     ok = false;
-    w.Menus().mnuSetItem(2)->trigger();
+    s.Action("appearance")->trigger();
     EXPECT_EQ(runs, 3);
     EXPECT_EQ(w.SettingsState().ColorScheme, 1);
     EXPECT_EQ(pictureKey(), key);
@@ -554,15 +554,15 @@ TEST(MainWindowTest, HelpMenu)
     Shell s;
     MainWindow& w = s.Start();
     EXPECT_EQ(w.Help(), nullptr);
-    w.Menus().mnuHelpItem(0)->trigger();
+    s.Action("helpContents")->trigger();
     ASSERT_NE(w.Help(), nullptr);
     EXPECT_TRUE(w.Help()->isVisible());
 
     // Both web items open the configured web page; without one they are hidden and open nothing.
     const bool homePage = kHomePage[0] != '\0';
-    EXPECT_EQ(w.Menus().mnuHelpItem(3)->isVisible(), homePage);
-    w.Menus().mnuHelpItem(3)->trigger();
-    w.Menus().mnuHelpItem(4)->trigger();
+    EXPECT_EQ(s.Action("productPage")->isVisible(), homePage);
+    s.Action("productPage")->trigger();
+    s.Action("makerPage")->trigger();
     EXPECT_EQ(s.opened, homePage ? (QStringList{U(kHomePage), U(kHomePage)}) : QStringList());
 }
 
@@ -583,7 +583,7 @@ TEST(MainWindowTest, ScaleWeightGoesIntoTheNewDay)
     s.scalePort.Feed("ST,+070.00kg\r\n");
     EXPECT_EQ(s.Page().WeightInput(0)->text(), U("65.40"));
     s.messages.Script(AnswerNo);
-    s.File(0);
+    s.Command("newDiary");
     s.scalePort.Feed("\nST,+066.20kg\r\n");
     EXPECT_EQ(s.Page().WeightInput(0)->text(), U("66.20"));
 }

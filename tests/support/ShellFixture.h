@@ -82,16 +82,23 @@ struct Shell {
             messages, dialogs, clock, Store(), folders, tools, QLocale(QStringLiteral("ja_JP")), DataHome(),
             kExecutable, commandLine, temp.Path(), [this](const QString& url) { opened << url; }, scalePort,
             testPort, [](int port) { return QStringLiteral("/dev/fake%1").arg(port); }, printerDialog});
-        window->Form_Load();
+        window->Load();
         window->show();
-        window->Form_Activate();
+        window->ShowFirstDay();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         return *window;
     }
 
     DiaryPage& Page() const { return *window->Page(); }
     Diary& State() const { return window->DiaryState(); }
-    void File(int index) const { window->Menus().mnuFileItem(index)->trigger(); }
+    // A command of the menus and toolbar by its action's object name.
+    QAction* Action(const char* name) const
+    {
+        auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
+    void Command(const char* name) const { Action(name)->trigger(); }
 
     QStringList Texts() const
     {
