@@ -65,93 +65,142 @@ DiaryPage::DiaryPage(Diary& diary, const LocaleFormats& formats, const Clock& cl
     : QWidget(parent), m_diary(diary), m_formats(formats), m_clock(clock), m_messages(messages)
 {
     BuildControls();
+    NameControls();
     BuildLayout();
+    setFocusProxy(m_name);
     ConnectRules();
 }
 
 void DiaryPage::BuildControls()
 {
-    InputName = new QLineEdit(this);
-    InputName->setToolTip(LoadText(900));
-    NameLabel = PlainLabel(LoadText(205), this);
+    m_name = new QLineEdit(this);
+    m_name->setToolTip(LoadText(900));
+    m_nameLabel = PlainLabel(LoadText(205), this);
 
-    NumeLabel = PlainLabel(QStringLiteral("1"), this);
-    NumeLabel->setToolTip(LoadText(901));
-    NumeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LineLabel = PlainLabel(QStringLiteral("/"), this);
-    DenoLabel = PlainLabel(QStringLiteral("1"), this);
-    DenoLabel->setToolTip(LoadText(902));
+    m_position = PlainLabel(QStringLiteral("1"), this);
+    m_position->setToolTip(LoadText(901));
+    m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_slash = PlainLabel(QStringLiteral("/"), this);
+    m_count = PlainLabel(QStringLiteral("1"), this);
+    m_count->setToolTip(LoadText(902));
 
-    DateLabel = PlainLabel(LoadText(213), this);
-    InputDate = new QLineEdit(this);
-    InputDate->setToolTip(LoadText(903));
-    GetDateImg = new PictureButton(LoadText(228), PictureButton::Kind::Wide, this);
-    GetDateImg->setToolTip(LoadText(908));
+    m_dateLabel = PlainLabel(LoadText(213), this);
+    m_date = new QLineEdit(this);
+    m_date->setToolTip(LoadText(903));
+    m_dateButton = new PictureButton(LoadText(228), PictureButton::Kind::Wide, this);
+    m_dateButton->setToolTip(LoadText(908));
 
-    HeightLabel = PlainLabel(LoadText(215), this);
-    InputHeight = new QLineEdit(this);
-    InputHeight->setToolTip(LoadText(905));
+    m_heightLabel = PlainLabel(LoadText(215), this);
+    m_height = new QLineEdit(this);
+    m_height->setToolTip(LoadText(905));
 
-    SelectFrame = new QGroupBox(LoadText(218), this);
-    SelectFrame->setToolTip(LoadText(911));
-    SelectMan = new QRadioButton(LoadText(219), SelectFrame);
-    SelectWoman = new QRadioButton(LoadText(220), SelectFrame);
+    m_sexBox = new QGroupBox(LoadText(218), this);
+    m_sexBox->setToolTip(LoadText(911));
+    m_male = new QRadioButton(LoadText(219), m_sexBox);
+    m_female = new QRadioButton(LoadText(220), m_sexBox);
 
-    MorningLabel = PlainLabel(LoadText(239), this);
-    NightLabel = PlainLabel(LoadText(240), this);
-    TimeLabel = PlainLabel(LoadText(214), this);
-    WeightLabel = PlainLabel(LoadText(216), this);
-    BmiLabel = PlainLabel(LoadText(217), this);
-    MemoLabel = PlainLabel(LoadText(221), this);
+    m_morningLabel = PlainLabel(LoadText(239), this);
+    m_nightLabel = PlainLabel(LoadText(240), this);
+    m_timeLabel = PlainLabel(LoadText(214), this);
+    m_weightLabel = PlainLabel(LoadText(216), this);
+    m_bmiLabel = PlainLabel(LoadText(217), this);
+    m_memoLabel = PlainLabel(LoadText(221), this);
 
     BuildSlotControls();
 
-    FrontDataImg = new PictureButton(LoadText(222), PictureButton::Kind::Large, this);
-    NextDataImg = new PictureButton(LoadText(223), PictureButton::Kind::Large, this);
-    DecisionImg = new PictureButton(LoadText(224), PictureButton::Kind::Large, this);
-    NewDataImg = new PictureButton(LoadText(226), PictureButton::Kind::Large, this);
-    NewDataImg->setToolTip(LoadText(921));
-    DeleteDataImg = new PictureButton(LoadText(227), PictureButton::Kind::Large, this);
-    DeleteDataImg->setToolTip(LoadText(922));
-    DecisionImg->setEnabled(false);
+    m_previousButton = new PictureButton(LoadText(222), PictureButton::Kind::Large, this);
+    m_nextButton = new PictureButton(LoadText(223), PictureButton::Kind::Large, this);
+    m_saveButton = new PictureButton(LoadText(224), PictureButton::Kind::Large, this);
+    m_newButton = new PictureButton(LoadText(226), PictureButton::Kind::Large, this);
+    m_newButton->setToolTip(LoadText(921));
+    m_deleteButton = new PictureButton(LoadText(227), PictureButton::Kind::Large, this);
+    m_deleteButton->setToolTip(LoadText(922));
+    m_saveButton->setEnabled(false);
 
     // The calendar lies over the page rather than in a pop-up window: a pop-up would swallow the
     // click that closes it, and that click may be meant for one of the large buttons. It closes when
     // the focus leaves it, on a click on the panel and on a press of a large button.
-    MonthView = new QCalendarWidget(this);
-    MonthView->setObjectName(QStringLiteral("MonthView"));
-    MonthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MonthView->setAutoFillBackground(true);
-    MonthView->hide();
+    m_calendar = new QCalendarWidget(this);
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_calendar->setAutoFillBackground(true);
+    m_calendar->hide();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         // The calendar's own month menu is a pop-up; the focus going there keeps it open.
-        if (MonthView->isVisible() && now != nullptr && now != MonthView && !MonthView->isAncestorOf(now) &&
-            QApplication::activePopupWidget() == nullptr)
+        if (m_calendar->isVisible() && now != nullptr && now != m_calendar &&
+            !m_calendar->isAncestorOf(now) && QApplication::activePopupWidget() == nullptr)
             HideCalendar();
     });
 
-    LogoImgD = new QLabel(this);
-    LogoImgD->setObjectName(QStringLiteral("LogoImgD"));
-    LogoImgD->setFixedSize(80, 38);
+    m_logo = new QLabel(this);
+    m_logo->setObjectName(QStringLiteral("logo"));
+    m_logo->setFixedSize(80, 38);
+}
+
+void DiaryPage::NameControls()
+{
+    // Object names say what a control shows; tests and the accessibility tree find controls by them.
+    const std::pair<QObject*, const char*> named[] = {
+        {m_name, "name"},
+        {m_height, "height"},
+        {m_sexBox, "sex"},
+        {m_male, "male"},
+        {m_female, "female"},
+        {m_date, "date"},
+        {m_dateButton, "dateButton"},
+        {m_position, "position"},
+        {m_count, "count"},
+        {m_previousButton, "previousButton"},
+        {m_nextButton, "nextButton"},
+        {m_saveButton, "saveButton"},
+        {m_newButton, "newButton"},
+        {m_deleteButton, "deleteButton"},
+        {m_calendar, "calendar"},
+    };
+    for (const auto& [control, name] : named)
+        control->setObjectName(QLatin1String(name));
+    for (std::size_t slot = 0; slot < 2; ++slot) {
+        const QString prefix = QLatin1String(slot == 0 ? "morning" : "night");
+        m_time[slot]->setObjectName(prefix + QStringLiteral("Time"));
+        m_timeButton[slot]->setObjectName(prefix + QStringLiteral("TimeButton"));
+        m_weight[slot]->setObjectName(prefix + QStringLiteral("Weight"));
+        m_bmi[slot]->setObjectName(prefix + QStringLiteral("Bmi"));
+        m_bmiButton[slot]->setObjectName(prefix + QStringLiteral("BmiButton"));
+        m_memo[slot]->setObjectName(prefix + QStringLiteral("Memo"));
+    }
+}
+
+std::vector<PictureButton*> DiaryPage::LargeButtons() const
+{
+    return {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton};
+}
+
+std::vector<PictureButton*> DiaryPage::WideButtons() const
+{
+    return {m_dateButton, m_timeButton[0], m_timeButton[1], m_bmiButton[0], m_bmiButton[1]};
+}
+
+void DiaryPage::PutScaleWeight(int slot, const QString& weight)
+{
+    m_weight.at(Slot(slot))->setText(weight);
 }
 
 void DiaryPage::BuildSlotControls()
 {
     for (std::size_t slot = 0; slot < 2; ++slot) {
-        InputTime[slot] = new QLineEdit(this);
-        InputTime[slot]->setToolTip(LoadText(904));
-        GetTimeImg[slot] = new PictureButton(LoadText(228), PictureButton::Kind::Wide, this);
-        GetTimeImg[slot]->setToolTip(LoadText(909));
-        InputWeight[slot] = new QLineEdit(this);
-        InputWeight[slot]->setToolTip(LoadText(906));
-        InputBmi[slot] = new QLineEdit(this);
-        InputBmi[slot]->setToolTip(LoadText(907));
-        BmiInputImg[slot] = new PictureButton(LoadText(228), PictureButton::Kind::Wide, this);
-        BmiInputImg[slot]->setToolTip(LoadText(910));
-        BmiInputImg[slot]->setEnabled(false);
-        InputMemo[slot] = new QPlainTextEdit(this);
-        InputMemo[slot]->setToolTip(LoadText(912));
-        InputMemo[slot]->setTabChangesFocus(true);
+        m_time[slot] = new QLineEdit(this);
+        m_time[slot]->setToolTip(LoadText(904));
+        m_timeButton[slot] = new PictureButton(LoadText(228), PictureButton::Kind::Wide, this);
+        m_timeButton[slot]->setToolTip(LoadText(909));
+        m_weight[slot] = new QLineEdit(this);
+        m_weight[slot]->setToolTip(LoadText(906));
+        m_bmi[slot] = new QLineEdit(this);
+        m_bmi[slot]->setToolTip(LoadText(907));
+        m_bmiButton[slot] = new PictureButton(LoadText(228), PictureButton::Kind::Wide, this);
+        m_bmiButton[slot]->setToolTip(LoadText(910));
+        m_bmiButton[slot]->setEnabled(false);
+        m_memo[slot] = new QPlainTextEdit(this);
+        m_memo[slot]->setToolTip(LoadText(912));
+        m_memo[slot]->setTabChangesFocus(true);
     }
 }
 
@@ -175,49 +224,49 @@ void DiaryPage::BuildLayout()
     auto* counters = new QHBoxLayout;
     counters->setSpacing(4);
     counters->addStretch();
-    counters->addWidget(NumeLabel);
-    counters->addWidget(LineLabel);
-    counters->addWidget(DenoLabel);
+    counters->addWidget(m_position);
+    counters->addWidget(m_slash);
+    counters->addWidget(m_count);
     counters->addSpacing(12);
-    counters->addWidget(LogoImgD);
+    counters->addWidget(m_logo);
     // The counters and the logo span the night slot's columns, so its buttons keep the width of
     // the morning slot's.
-    grid->addWidget(InputName, 0, 0, 1, 2);
-    grid->addWidget(NameLabel, 0, 2);
+    grid->addWidget(m_name, 0, 0, 1, 2);
+    grid->addWidget(m_nameLabel, 0, 2);
     grid->addLayout(counters, 0, 3, 1, 2);
 
-    auto* sexRow = new QHBoxLayout(SelectFrame);
-    sexRow->addWidget(SelectMan);
-    sexRow->addWidget(SelectWoman);
+    auto* sexRow = new QHBoxLayout(m_sexBox);
+    sexRow->addWidget(m_male);
+    sexRow->addWidget(m_female);
     sexRow->addStretch();
 
-    grid->addWidget(DateLabel, 1, 0);
-    grid->addWidget(InputDate, 1, 1);
-    grid->addWidget(GetDateImg, 1, 2);
-    grid->addWidget(SelectFrame, 1, 3, 2, 2);
-    grid->addWidget(HeightLabel, 2, 0);
-    grid->addWidget(InputHeight, 2, 1);
+    grid->addWidget(m_dateLabel, 1, 0);
+    grid->addWidget(m_date, 1, 1);
+    grid->addWidget(m_dateButton, 1, 2);
+    grid->addWidget(m_sexBox, 1, 3, 2, 2);
+    grid->addWidget(m_heightLabel, 2, 0);
+    grid->addWidget(m_height, 2, 1);
     grid->addWidget(PlainLabel(QStringLiteral("cm"), this), 2, 2);
 
-    grid->addWidget(MorningLabel, 3, 1, 1, 2);
-    grid->addWidget(NightLabel, 3, 3, 1, 2);
-    grid->addWidget(TimeLabel, 4, 0);
-    grid->addWidget(WeightLabel, 5, 0);
-    grid->addWidget(BmiLabel, 6, 0);
-    grid->addWidget(MemoLabel, 7, 0, Qt::AlignTop);
+    grid->addWidget(m_morningLabel, 3, 1, 1, 2);
+    grid->addWidget(m_nightLabel, 3, 3, 1, 2);
+    grid->addWidget(m_timeLabel, 4, 0);
+    grid->addWidget(m_weightLabel, 5, 0);
+    grid->addWidget(m_bmiLabel, 6, 0);
+    grid->addWidget(m_memoLabel, 7, 0, Qt::AlignTop);
     for (std::size_t slot = 0; slot < 2; ++slot) {
         const int column = 1 + 2 * static_cast<int>(slot);
-        grid->addWidget(InputTime[slot], 4, column);
-        grid->addWidget(GetTimeImg[slot], 4, column + 1);
-        grid->addWidget(InputWeight[slot], 5, column);
+        grid->addWidget(m_time[slot], 4, column);
+        grid->addWidget(m_timeButton[slot], 4, column + 1);
+        grid->addWidget(m_weight[slot], 5, column);
         grid->addWidget(PlainLabel(QStringLiteral("kg"), this), 5, column + 1);
-        grid->addWidget(InputBmi[slot], 6, column);
-        grid->addWidget(BmiInputImg[slot], 6, column + 1);
-        grid->addWidget(InputMemo[slot], 7, column, 1, 2);
+        grid->addWidget(m_bmi[slot], 6, column);
+        grid->addWidget(m_bmiButton[slot], 6, column + 1);
+        grid->addWidget(m_memo[slot], 7, column, 1, 2);
     }
 
     auto* buttons = new QHBoxLayout;
-    for (PictureButton* button : {FrontDataImg, NextDataImg, DecisionImg, NewDataImg, DeleteDataImg})
+    for (PictureButton* button : {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton})
         buttons->addWidget(button);
     grid->addLayout(buttons, 8, 0, 1, 5);
 
@@ -227,43 +276,43 @@ void DiaryPage::BuildLayout()
 
     // Tab walks the page as it is read: profile, date, the morning slot, the night slot, then the
     // five buttons.
-    std::vector<QWidget*> order{InputName, InputHeight, SelectMan, SelectWoman, InputDate, GetDateImg};
+    std::vector<QWidget*> order{m_name, m_height, m_male, m_female, m_date, m_dateButton};
     for (std::size_t slot = 0; slot < 2; ++slot) {
-        order.insert(order.end(), {InputTime[slot], GetTimeImg[slot], InputWeight[slot], InputBmi[slot],
-                                   BmiInputImg[slot], InputMemo[slot]});
+        order.insert(order.end(), {m_time[slot], m_timeButton[slot], m_weight[slot], m_bmi[slot],
+                                   m_bmiButton[slot], m_memo[slot]});
     }
-    order.insert(order.end(), {FrontDataImg, NextDataImg, DecisionImg, NewDataImg, DeleteDataImg});
+    order.insert(order.end(), {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton});
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
 void DiaryPage::ConnectRules()
 {
-    connect(InputName, &QLineEdit::textChanged, this, &DiaryPage::OnNameChanged);
-    connect(InputHeight, &QLineEdit::textChanged, this, &DiaryPage::OnHeightChanged);
-    connect(SelectMan, &QRadioButton::clicked, this, [this] { OnSexClicked(1); });
-    connect(SelectWoman, &QRadioButton::clicked, this, [this] { OnSexClicked(2); });
+    connect(m_name, &QLineEdit::textChanged, this, &DiaryPage::OnNameChanged);
+    connect(m_height, &QLineEdit::textChanged, this, &DiaryPage::OnHeightChanged);
+    connect(m_male, &QRadioButton::clicked, this, [this] { OnSexClicked(1); });
+    connect(m_female, &QRadioButton::clicked, this, [this] { OnSexClicked(2); });
     for (int slot = 0; slot < 2; ++slot) {
         const std::size_t i = Slot(slot);
-        connect(InputTime[i], &QLineEdit::textChanged, this, [this] { MarkEdited(EditScope::Page); });
-        connect(InputWeight[i], &QLineEdit::textChanged, this,
+        connect(m_time[i], &QLineEdit::textChanged, this, [this] { MarkEdited(EditScope::Page); });
+        connect(m_weight[i], &QLineEdit::textChanged, this,
                 [this, slot](const QString& text) { OnWeightChanged(slot, text); });
-        connect(InputBmi[i], &QLineEdit::textChanged, this, [this, slot] { MarkEdited(SlotScope(slot)); });
-        connect(InputMemo[i], &QPlainTextEdit::textChanged, this, [this, slot] { OnMemoChanged(slot); });
-        connect(BmiInputImg[i], &PictureButton::Released, this, [this, slot] { EnterBmi(slot); });
-        connect(GetTimeImg[i], &PictureButton::Released, this, [this, slot] { EnterCurrentTime(slot); });
+        connect(m_bmi[i], &QLineEdit::textChanged, this, [this, slot] { MarkEdited(SlotScope(slot)); });
+        connect(m_memo[i], &QPlainTextEdit::textChanged, this, [this, slot] { OnMemoChanged(slot); });
+        connect(m_bmiButton[i], &PictureButton::Released, this, [this, slot] { EnterBmi(slot); });
+        connect(m_timeButton[i], &PictureButton::Released, this, [this, slot] { EnterCurrentTime(slot); });
     }
-    connect(InputDate, &QLineEdit::textChanged, this, &DiaryPage::OnDateChanged);
-    connect(GetDateImg, &PictureButton::Released, this, &DiaryPage::ShowCalendar);
-    connect(FrontDataImg, &PictureButton::Released, this, &DiaryPage::ShowPreviousEntry);
-    connect(NextDataImg, &PictureButton::Released, this, &DiaryPage::ShowNextEntry);
-    connect(DecisionImg, &PictureButton::Released, this, &DiaryPage::SaveEntry);
-    connect(NewDataImg, &PictureButton::Released, this, &DiaryPage::NewEntry);
-    connect(DeleteDataImg, &PictureButton::Released, this, &DiaryPage::DeleteEntry);
-    for (PictureButton* button : {FrontDataImg, NextDataImg, DecisionImg, NewDataImg, DeleteDataImg})
+    connect(m_date, &QLineEdit::textChanged, this, &DiaryPage::OnDateChanged);
+    connect(m_dateButton, &PictureButton::Released, this, &DiaryPage::ShowCalendar);
+    connect(m_previousButton, &PictureButton::Released, this, &DiaryPage::ShowPreviousEntry);
+    connect(m_nextButton, &PictureButton::Released, this, &DiaryPage::ShowNextEntry);
+    connect(m_saveButton, &PictureButton::Released, this, &DiaryPage::SaveEntry);
+    connect(m_newButton, &PictureButton::Released, this, &DiaryPage::NewEntry);
+    connect(m_deleteButton, &PictureButton::Released, this, &DiaryPage::DeleteEntry);
+    for (PictureButton* button : {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton})
         connect(button, &PictureButton::Pressed, this, &DiaryPage::HideCalendar);
-    connect(MonthView, &QCalendarWidget::clicked, this, &DiaryPage::OnCalendarPicked);
-    connect(MonthView, &QCalendarWidget::activated, this, &DiaryPage::OnCalendarPicked);
+    connect(m_calendar, &QCalendarWidget::clicked, this, &DiaryPage::OnCalendarPicked);
+    connect(m_calendar, &QCalendarWidget::activated, this, &DiaryPage::OnCalendarPicked);
 }
 
 void DiaryPage::ShowMessage(int textId, int iconKind)
@@ -276,7 +325,7 @@ void DiaryPage::MarkEdited(EditScope scope)
     if (m_diary.Loading)
         return;
     SetEdited(true);
-    DecisionImg->setEnabled(true);
+    m_saveButton->setEnabled(true);
     if (scope == EditScope::Height || scope == EditScope::MorningSlot)
         UpdateBmiButton(0);
     if (scope == EditScope::Height || scope == EditScope::NightSlot)
@@ -294,7 +343,7 @@ void DiaryPage::SetEdited(bool edited)
 void DiaryPage::UpdateBmiButton(int slot)
 {
     const std::size_t i = Slot(slot);
-    BmiInputImg[i]->setEnabled(!InputHeight->text().isEmpty() && !InputWeight[i]->text().isEmpty());
+    m_bmiButton[i]->setEnabled(!m_height->text().isEmpty() && !m_weight[i]->text().isEmpty());
 }
 
 void DiaryPage::RefuseInput(int textId, QLineEdit* input, const QString& lastAccepted)
@@ -313,7 +362,7 @@ void DiaryPage::OnNameChanged(const QString& text)
         return;
     if (text.contains(QLatin1Char(','))) {
         // The name becomes part of file names and of the comma-separated diary file.
-        RefuseInput(729, InputName, m_diary.Owner.ProfileName);
+        RefuseInput(729, m_name, m_diary.Owner.ProfileName);
         return;
     }
     m_diary.Owner.ProfileName = text;
@@ -326,18 +375,18 @@ void DiaryPage::ShowOwner()
     const bool wasLoading = m_diary.Loading;
     m_diary.Loading = true;
     const Profile owner = m_diary.Owner;
-    InputName->setText(owner.ProfileName);
-    InputHeight->setText(owner.ProfileHeight.isEmpty()
-                             ? QString()
-                             : m_formats.FormatNumber(m_formats.LeadingNumber(owner.ProfileHeight),
-                                                      kHeightPattern));
+    m_name->setText(owner.ProfileName);
+    m_height->setText(
+        owner.ProfileHeight.isEmpty()
+            ? QString()
+            : m_formats.FormatNumber(m_formats.LeadingNumber(owner.ProfileHeight), kHeightPattern));
     // Exclusive radio buttons cannot be unchecked one by one.
-    SelectMan->setAutoExclusive(false);
-    SelectWoman->setAutoExclusive(false);
-    SelectMan->setChecked(owner.ProfileSex == 1);
-    SelectWoman->setChecked(owner.ProfileSex == 2);
-    SelectMan->setAutoExclusive(true);
-    SelectWoman->setAutoExclusive(true);
+    m_male->setAutoExclusive(false);
+    m_female->setAutoExclusive(false);
+    m_male->setChecked(owner.ProfileSex == 1);
+    m_female->setChecked(owner.ProfileSex == 2);
+    m_male->setAutoExclusive(true);
+    m_female->setAutoExclusive(true);
     // The height rule has taken the laid-out text into the profile, as typing it would.
     m_diary.Loading = wasLoading;
     Q_EMIT OwnerNameChanged(owner.ProfileName);
@@ -346,12 +395,12 @@ void DiaryPage::ShowOwner()
 void DiaryPage::OnHeightChanged(const QString& text)
 {
     if (text.isEmpty()) {
-        BmiInputImg[0]->setEnabled(false);
-        BmiInputImg[1]->setEnabled(false);
+        m_bmiButton[0]->setEnabled(false);
+        m_bmiButton[1]->setEnabled(false);
         return;
     }
     if (m_formats.LeadingNumber(text) > kMaxHeight) {
-        RefuseInput(730, InputHeight, m_diary.Owner.ProfileHeight);
+        RefuseInput(730, m_height, m_diary.Owner.ProfileHeight);
         return;
     }
     m_diary.Owner.ProfileHeight = text;
@@ -369,30 +418,30 @@ void DiaryPage::OnWeightChanged(int slot, const QString& text)
     // No lower limit here: a weight of 0 gives no BMI and the save refuses it.
     const std::size_t i = Slot(slot);
     if (m_formats.LeadingNumber(text) > kMaxWeight) {
-        RefuseInput(731, InputWeight[i], LastValidWeight[i]);
+        RefuseInput(731, m_weight[i], m_lastValidWeight[i]);
         return;
     }
-    LastValidWeight[i] = text;
+    m_lastValidWeight[i] = text;
     MarkEdited(SlotScope(slot));
 }
 
 void DiaryPage::OnMemoChanged(int slot)
 {
     MarkEdited(EditScope::Page);
-    if (MemoWarningShown)
+    if (m_memoWarningShown)
         return;
     // Longer memos are kept; the warning only says the printout cuts them.
-    if (MemoLineCount(InputMemo[Slot(slot)]->toPlainText()) >= kMemoWarningLines) {
+    if (MemoLineCount(m_memo[Slot(slot)]->toPlainText()) >= kMemoWarningLines) {
         ShowMessage(732, IconInformation);
-        MemoWarningShown = true;
+        m_memoWarningShown = true;
     }
 }
 
 QString DiaryPage::ComputeBmi(int slot) const
 {
     const QString invalid = m_formats.FormatNumber(0, kBmiComputePattern);
-    const std::optional<double> height = m_formats.ParseNumber(InputHeight->text());
-    const std::optional<double> weight = m_formats.ParseNumber(InputWeight[Slot(slot)]->text());
+    const std::optional<double> height = m_formats.ParseNumber(m_height->text());
+    const std::optional<double> weight = m_formats.ParseNumber(m_weight[Slot(slot)]->text());
     if (!height || !weight || *height == 0)
         return invalid;
     const double metres = *height * 0.01;
@@ -402,7 +451,7 @@ QString DiaryPage::ComputeBmi(int slot) const
 void DiaryPage::EnterBmi(int slot)
 {
     const std::size_t i = Slot(slot);
-    const int missing = (InputHeight->text().isEmpty() ? 1 : 0) + (InputWeight[i]->text().isEmpty() ? 2 : 0);
+    const int missing = (m_height->text().isEmpty() ? 1 : 0) + (m_weight[i]->text().isEmpty() ? 2 : 0);
     if (missing != 0) {
         ShowMessage(700 + missing, IconExclamation); // 701 height, 702 weight, 703 both
         return;
@@ -411,12 +460,12 @@ void DiaryPage::EnterBmi(int slot)
     if (bmi == m_formats.FormatNumber(0, kBmiComputePattern))
         return;
     // ComputeBmi read both inputs as numbers, so they are numbers here.
-    const double height = m_formats.ParseNumber(InputHeight->text()).value_or(0);
-    const double weight = m_formats.ParseNumber(InputWeight[i]->text()).value_or(0);
-    InputBmi[i]->setText(m_formats.FormatNumber(m_formats.ParseNumber(bmi).value_or(0), kBmiPattern));
-    InputBmi[i]->setFocus();
-    InputHeight->setText(m_formats.FormatNumber(height, kHeightPattern));
-    InputWeight[i]->setText(m_formats.FormatNumber(weight, kWeightPattern));
+    const double height = m_formats.ParseNumber(m_height->text()).value_or(0);
+    const double weight = m_formats.ParseNumber(m_weight[i]->text()).value_or(0);
+    m_bmi[i]->setText(m_formats.FormatNumber(m_formats.ParseNumber(bmi).value_or(0), kBmiPattern));
+    m_bmi[i]->setFocus();
+    m_height->setText(m_formats.FormatNumber(height, kHeightPattern));
+    m_weight[i]->setText(m_formats.FormatNumber(weight, kWeightPattern));
 }
 
 void DiaryPage::ShowCurrentEntry()
@@ -453,24 +502,23 @@ void DiaryPage::ShowCurrentEntry()
         if (const std::optional<QDate> day = m_formats.ParseDate(date))
             date = m_formats.FormatDate(*day, m_formats.ShortDateFormat);
     }
-    if (!InputHeight->text().isEmpty())
-        InputHeight->setText(
-            m_formats.FormatNumber(m_formats.LeadingNumber(InputHeight->text()), kHeightPattern));
+    if (!m_height->text().isEmpty())
+        m_height->setText(m_formats.FormatNumber(m_formats.LeadingNumber(m_height->text()), kHeightPattern));
 
     // The date is the page's own, not a move to another day.
-    NumeLabel->setText(QString::number(current));
+    m_position->setText(QString::number(current));
     PutDate(date);
-    ShownDate = date;
+    m_shownDate = date;
     for (std::size_t i = 0; i < 2; ++i) {
-        InputTime[i]->setText(slots[i].Time);
-        InputWeight[i]->setText(slots[i].Weight);
-        InputBmi[i]->setText(slots[i].Bmi);
-        InputMemo[i]->setPlainText(slots[i].Memo);
-        LastValidWeight[i] = slots[i].Weight;
+        m_time[i]->setText(slots[i].Time);
+        m_weight[i]->setText(slots[i].Weight);
+        m_bmi[i]->setText(slots[i].Bmi);
+        m_memo[i]->setPlainText(slots[i].Memo);
+        m_lastValidWeight[i] = slots[i].Weight;
     }
     if (m_diary.NewEntryIndex == 1)
         PutDate(m_formats.FormatDate(m_clock.Today(), m_formats.ShortDateFormat));
-    DenoLabel->setText(QString::number(onRecord ? m_diary.NewEntryIndex - 1 : m_diary.NewEntryIndex));
+    m_count->setText(QString::number(onRecord ? m_diary.NewEntryIndex - 1 : m_diary.NewEntryIndex));
     UpdateBmiButton(0);
     UpdateBmiButton(1);
 
@@ -482,58 +530,58 @@ void DiaryPage::ShowCurrentEntry()
 void DiaryPage::SetEntryButtons(bool onRecord)
 {
     const int current = m_diary.CurrentIndex;
-    FrontDataImg->setEnabled(true);
-    NextDataImg->setEnabled(true);
+    m_previousButton->setEnabled(true);
+    m_nextButton->setEnabled(true);
     if (LanguageCode() == 1) {
-        FrontDataImg->setToolTip(QString::number(current - 1) + LoadText(917));
-        NextDataImg->setToolTip(QString::number(current + 1) + LoadText(918));
+        m_previousButton->setToolTip(QString::number(current - 1) + LoadText(917));
+        m_nextButton->setToolTip(QString::number(current + 1) + LoadText(918));
     } else {
-        FrontDataImg->setToolTip(LoadText(917));
-        NextDataImg->setToolTip(LoadText(918));
+        m_previousButton->setToolTip(LoadText(917));
+        m_nextButton->setToolTip(LoadText(918));
     }
     if (!onRecord) {
-        NextDataImg->setEnabled(false);
-        FrontDataImg->setEnabled(m_diary.NewEntryIndex != 1);
+        m_nextButton->setEnabled(false);
+        m_previousButton->setEnabled(m_diary.NewEntryIndex != 1);
     } else {
-        FrontDataImg->setEnabled(current != 1);
-        NextDataImg->setEnabled(current + 1 <= m_diary.NewEntryIndex - 1);
+        m_previousButton->setEnabled(current != 1);
+        m_nextButton->setEnabled(current + 1 <= m_diary.NewEntryIndex - 1);
     }
 
-    DecisionImg->setEnabled(false);
-    DecisionImg->SetCaption(LoadText(onRecord ? 225 : 224));
-    DecisionImg->setToolTip(LoadText(onRecord ? 920 : 919));
-    NewDataImg->setEnabled(onRecord);
-    DeleteDataImg->setEnabled(onRecord);
+    m_saveButton->setEnabled(false);
+    m_saveButton->SetCaption(LoadText(onRecord ? 225 : 224));
+    m_saveButton->setToolTip(LoadText(onRecord ? 920 : 919));
+    m_newButton->setEnabled(onRecord);
+    m_deleteButton->setEnabled(onRecord);
 }
 
 void DiaryPage::ShowCalendar()
 {
     QDate day = m_clock.Today();
-    if (const std::optional<QDate> typed = m_formats.ParseDate(InputDate->text()))
+    if (const std::optional<QDate> typed = m_formats.ParseDate(m_date->text()))
         day = *typed;
-    MonthView->setSelectedDate(day);
-    MonthView->setCurrentPage(day.year(), day.month());
+    m_calendar->setSelectedDate(day);
+    m_calendar->setCurrentPage(day.year(), day.month());
     // Over the date button, kept inside the page.
-    MonthView->resize(MonthView->sizeHint());
-    QPoint at = GetDateImg->mapTo(this, QPoint(0, 0));
-    at.setX(std::max(0, std::min(at.x(), width() - MonthView->width())));
-    at.setY(std::max(0, std::min(at.y(), height() - MonthView->height())));
-    MonthView->move(at);
-    MonthView->raise();
-    MonthView->show();
-    MonthView->setFocus();
+    m_calendar->resize(m_calendar->sizeHint());
+    QPoint at = m_dateButton->mapTo(this, QPoint(0, 0));
+    at.setX(std::max(0, std::min(at.x(), width() - m_calendar->width())));
+    at.setY(std::max(0, std::min(at.y(), height() - m_calendar->height())));
+    m_calendar->move(at);
+    m_calendar->raise();
+    m_calendar->show();
+    m_calendar->setFocus();
 }
 
 void DiaryPage::HideCalendar()
 {
-    MonthView->hide();
+    m_calendar->hide();
 }
 
 void DiaryPage::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && MonthView->isVisible()) {
+    if (event->key() == Qt::Key_Escape && m_calendar->isVisible()) {
         HideCalendar();
-        InputDate->setFocus();
+        m_date->setFocus();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -549,13 +597,13 @@ void DiaryPage::mousePressEvent(QMouseEvent* event)
 void DiaryPage::OnCalendarPicked(const QDate& date)
 {
     HideCalendar();
-    InputDate->setFocus();
-    InputDate->setText(m_formats.FormatDate(date, m_formats.ShortDateFormat));
+    m_date->setFocus();
+    m_date->setText(m_formats.FormatDate(date, m_formats.ShortDateFormat));
 }
 
 void DiaryPage::EnterCurrentTime(int slot)
 {
-    QLineEdit* input = InputTime[Slot(slot)];
+    QLineEdit* input = m_time[Slot(slot)];
     input->setText(m_formats.FormatTime(m_clock.TimeOfDay(), m_formats.ShortTimeFormat));
     input->setFocus();
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QCalendarWidget;
 class QGridLayout;
@@ -43,7 +44,7 @@ public:
     // New or Close) and tells the other tabs the name. Marks nothing as edited.
     void ShowOwner();
 
-    // Save data: checks the page and stores the day (under PendingSaveDate while a date change
+    // Save data: checks the page and stores the day (under m_pendingSaveDate while a date change
     // asks). Messages tell what is missing or wrong; nothing is stored then and false comes back.
     bool SaveEntry();
 
@@ -76,43 +77,27 @@ public:
     // cannot be computed (an empty or unreadable input, a height of 0).
     QString ComputeBmi(int slot) const;
 
-    // The BMI button of a slot: puts the BMI into InputBmi and tidies the height and weight texts.
+    // The BMI button of a slot: puts the BMI into m_bmi and tidies the height and weight texts.
     void EnterBmi(int slot);
 
-    // The date button: opens MonthView over it on the date of InputDate, or today.
+    // The date button: opens m_calendar over it on the date of m_date, or today.
     void ShowCalendar();
     void HideCalendar();
 
-    // The time button of a slot: the clock's time into InputTime(slot).
+    // The time button of a slot: the clock's time into m_time(slot).
     void EnterCurrentTime(int slot);
 
-    // Controls, for the main window and tests.
-    QLineEdit* NameInput() const { return InputName; }
-    QLineEdit* HeightInput() const { return InputHeight; }
-    QGroupBox* SexFrame() const { return SelectFrame; }
-    QRadioButton* ManOption() const { return SelectMan; }
-    QRadioButton* WomanOption() const { return SelectWoman; }
-    QLineEdit* DateInput() const { return InputDate; }
-    QLineEdit* TimeInput(int slot) const { return InputTime.at(Slot(slot)); }
-    QLineEdit* WeightInput(int slot) const { return InputWeight.at(Slot(slot)); }
-    QLineEdit* BmiInput(int slot) const { return InputBmi.at(Slot(slot)); }
-    QPlainTextEdit* MemoInput(int slot) const { return InputMemo.at(Slot(slot)); }
-    PictureButton* PreviousButton() const { return FrontDataImg; }
-    PictureButton* NextButton() const { return NextDataImg; }
-    PictureButton* SaveButton() const { return DecisionImg; }
-    PictureButton* NewButton() const { return NewDataImg; }
-    PictureButton* DeleteButton() const { return DeleteDataImg; }
-    PictureButton* DateButton() const { return GetDateImg; }
-    PictureButton* TimeButton(int slot) const { return GetTimeImg.at(Slot(slot)); }
-    PictureButton* BmiButton(int slot) const { return BmiInputImg.at(Slot(slot)); }
-    QLabel* NumeratorLabel() const { return NumeLabel; }
-    QLabel* DenominatorLabel() const { return DenoLabel; }
-    QCalendarWidget* Calendar() const { return MonthView; }
-    // The tab's logo in the top right corner; the colour scheme puts its picture in.
-    QLabel* Logo() const { return LogoImgD; }
+    // A stable scale reading into a slot's weight input, as if typed there.
+    void PutScaleWeight(int slot, const QString& weight);
 
-    QString LastAcceptedWeight(int slot) const { return LastValidWeight.at(Slot(slot)); }
-    QString ShownDateText() const { return ShownDate; }
+    // What the colour scheme paints: the five large buttons, the wide "Enter" buttons, the sex
+    // frame with its options, the calendar and the tab's logo in the top right corner.
+    std::vector<PictureButton*> LargeButtons() const;
+    std::vector<PictureButton*> WideButtons() const;
+    QGroupBox* SexFrame() const { return m_sexBox; }
+    std::array<QRadioButton*, 2> SexOptions() const { return {m_male, m_female}; }
+    QCalendarWidget* Calendar() const { return m_calendar; }
+    QLabel* Logo() const { return m_logo; }
 
 Q_SIGNALS:
     void EditedChanged(bool edited);
@@ -139,6 +124,7 @@ private:
 
     void BuildControls();
     void BuildSlotControls();
+    void NameControls();
     void BuildLayout();
     void ConnectRules();
 
@@ -178,49 +164,49 @@ private:
     const Clock& m_clock;
     MessageService& m_messages;
 
-    QLabel* NameLabel = nullptr;
-    QLineEdit* InputName = nullptr;
-    QLabel* HeightLabel = nullptr;
-    QLineEdit* InputHeight = nullptr;
-    QGroupBox* SelectFrame = nullptr;
-    QRadioButton* SelectMan = nullptr;
-    QRadioButton* SelectWoman = nullptr;
-    QLabel* DateLabel = nullptr;
-    QLineEdit* InputDate = nullptr;
-    PictureButton* GetDateImg = nullptr;
-    QLabel* MorningLabel = nullptr;
-    QLabel* NightLabel = nullptr;
-    QLabel* TimeLabel = nullptr;
-    QLabel* WeightLabel = nullptr;
-    QLabel* BmiLabel = nullptr;
-    QLabel* MemoLabel = nullptr;
-    std::array<QLineEdit*, 2> InputTime{};
-    std::array<PictureButton*, 2> GetTimeImg{};
-    std::array<QLineEdit*, 2> InputWeight{};
-    std::array<QLineEdit*, 2> InputBmi{};
-    std::array<PictureButton*, 2> BmiInputImg{};
-    std::array<QPlainTextEdit*, 2> InputMemo{};
-    QLabel* NumeLabel = nullptr;
-    QLabel* LineLabel = nullptr;
-    QLabel* DenoLabel = nullptr;
-    PictureButton* FrontDataImg = nullptr;
-    PictureButton* NextDataImg = nullptr;
-    PictureButton* DecisionImg = nullptr;
-    PictureButton* NewDataImg = nullptr;
-    PictureButton* DeleteDataImg = nullptr;
-    QCalendarWidget* MonthView = nullptr;
-    QLabel* LogoImgD = nullptr;
+    QLabel* m_nameLabel = nullptr;
+    QLineEdit* m_name = nullptr;
+    QLabel* m_heightLabel = nullptr;
+    QLineEdit* m_height = nullptr;
+    QGroupBox* m_sexBox = nullptr;
+    QRadioButton* m_male = nullptr;
+    QRadioButton* m_female = nullptr;
+    QLabel* m_dateLabel = nullptr;
+    QLineEdit* m_date = nullptr;
+    PictureButton* m_dateButton = nullptr;
+    QLabel* m_morningLabel = nullptr;
+    QLabel* m_nightLabel = nullptr;
+    QLabel* m_timeLabel = nullptr;
+    QLabel* m_weightLabel = nullptr;
+    QLabel* m_bmiLabel = nullptr;
+    QLabel* m_memoLabel = nullptr;
+    std::array<QLineEdit*, 2> m_time{};
+    std::array<PictureButton*, 2> m_timeButton{};
+    std::array<QLineEdit*, 2> m_weight{};
+    std::array<QLineEdit*, 2> m_bmi{};
+    std::array<PictureButton*, 2> m_bmiButton{};
+    std::array<QPlainTextEdit*, 2> m_memo{};
+    QLabel* m_position = nullptr;
+    QLabel* m_slash = nullptr;
+    QLabel* m_count = nullptr;
+    PictureButton* m_previousButton = nullptr;
+    PictureButton* m_nextButton = nullptr;
+    PictureButton* m_saveButton = nullptr;
+    PictureButton* m_newButton = nullptr;
+    PictureButton* m_deleteButton = nullptr;
+    QCalendarWidget* m_calendar = nullptr;
+    QLabel* m_logo = nullptr;
 
-    // The last accepted texts of InputWeight(0) and InputWeight(1).
-    std::array<QString, 2> LastValidWeight;
+    // The last accepted texts of m_weight(0) and m_weight(1).
+    std::array<QString, 2> m_lastValidWeight;
     // The memo line-count warning comes once in the life of the page.
-    bool MemoWarningShown = false;
-    // The date text ShowCurrentEntry last put into InputDate ("" on the new-entry page).
-    QString ShownDate;
+    bool m_memoWarningShown = false;
+    // The date text ShowCurrentEntry last put into m_date ("" on the new-entry page).
+    QString m_shownDate;
     // While a date change asks to save the shown day: its date, under which the edits are stored.
-    QString PendingSaveDate;
+    QString m_pendingSaveDate;
     // Set while a date change is handled or the program puts a date in; such texts are not handled.
-    bool DateChangeBusy = false;
+    bool m_dateChangeBusy = false;
     bool m_edited = false;
 };
 

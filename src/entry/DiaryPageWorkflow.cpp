@@ -37,11 +37,12 @@ bool IsCompleteDate(const QString& text, const LocaleFormats& formats)
     if (second < 0)
         return false;
     const QStringView view(text);
-    const QStringView fields[3] = {view.left(first), view.mid(first + 1, second - first - 1), view.mid(second + 1)};
+    const QStringView fields[3] = {view.left(first), view.mid(first + 1, second - first - 1),
+                                   view.mid(second + 1)};
     for (int place = 1; place <= 3; ++place) {
         const QStringView field = fields[place - 1];
-        const bool digits = !field.isEmpty() &&
-                            std::all_of(field.begin(), field.end(), [](QChar c) { return c.isDigit(); });
+        const bool digits =
+            !field.isEmpty() && std::all_of(field.begin(), field.end(), [](QChar c) { return c.isDigit(); });
         const bool year = place == formats.YearPos;
         if (!digits || (year && field.size() != 4) || (!year && field.size() > 2))
             return false;
@@ -53,20 +54,20 @@ bool IsCompleteDate(const QString& text, const LocaleFormats& formats)
 
 void DiaryPage::PutDate(const QString& text)
 {
-    const bool wasBusy = DateChangeBusy;
-    DateChangeBusy = true;
-    InputDate->setText(text);
-    DateChangeBusy = wasBusy;
+    const bool wasBusy = m_dateChangeBusy;
+    m_dateChangeBusy = true;
+    m_date->setText(text);
+    m_dateChangeBusy = wasBusy;
 }
 
 void DiaryPage::OnDateChanged(const QString& text)
 {
-    if (m_diary.Initializing || DateChangeBusy || !IsCompleteDate(text, m_formats))
+    if (m_diary.Initializing || m_dateChangeBusy || !IsCompleteDate(text, m_formats))
         return;
     const std::optional<QDate> typed = m_formats.ParseDate(text);
     if (!typed)
         return;
-    const std::optional<QDate> shown = m_formats.ParseDate(ShownDate);
+    const std::optional<QDate> shown = m_formats.ParseDate(m_shownDate);
     // The page's own date typed again changes nothing (and drops nothing).
     if (shown && *shown == *typed)
         return;
@@ -75,41 +76,40 @@ void DiaryPage::OnDateChanged(const QString& text)
     if (onNewPage && m_diary.Records.FindItem(DayNumber(*typed)) == 0)
         return;
 
-    DateChangeBusy = true;
-    const int caret = InputDate->cursorPosition();
+    m_dateChangeBusy = true;
+    const int caret = m_date->cursorPosition();
     // Edits of a shown day are saved under that day's date, not the typed one; a new page's input
     // goes to the typed date.
-    PendingSaveDate = onNewPage ? QString() : ShownDate;
+    m_pendingSaveDate = onNewPage ? QString() : m_shownDate;
     const bool goOn = AskSaveEntry();
-    PendingSaveDate.clear();
+    m_pendingSaveDate.clear();
     if (!goOn) {
         // A shown day keeps its own date, so that a later Save cannot store it under another.
         if (!onNewPage)
-            InputDate->setText(ShownDate);
-        DateChangeBusy = false;
+            m_date->setText(m_shownDate);
+        m_dateChangeBusy = false;
         return;
     }
     const int position = m_diary.Records.FindItem(DayNumber(*typed));
     if (position == 0) {
         m_diary.CurrentIndex = m_diary.NewEntryIndex;
         ShowCurrentEntry();
-        InputDate->setText(m_formats.FormatDate(*typed, m_formats.ShortDateFormat));
-        InputDate->setCursorPosition(caret);
+        m_date->setText(m_formats.FormatDate(*typed, m_formats.ShortDateFormat));
+        m_date->setCursorPosition(caret);
     } else {
         m_diary.CurrentIndex = position;
         ShowCurrentEntry();
     }
-    DateChangeBusy = false;
+    m_dateChangeBusy = false;
 }
 
 bool DiaryPage::AskSaveEntry(SaveQuestion question)
 {
     if (!m_edited)
         return true;
-    const int answer = m_messages.ShowMessage(LoadText(718) + kCrLf + LoadText(719),
-                                              question == SaveQuestion::YesNoCancel ? ButtonsYesNoCancel
-                                                                                    : ButtonsYesNo,
-                                              IconQuestion);
+    const int answer = m_messages.ShowMessage(
+        LoadText(718) + kCrLf + LoadText(719),
+        question == SaveQuestion::YesNoCancel ? ButtonsYesNoCancel : ButtonsYesNo, IconQuestion);
     if (answer == AnswerYes)
         return SaveEntry();
     if (answer != AnswerNo)
@@ -160,7 +160,8 @@ bool DiaryPage::MergeIntoStoredDay(int position, const std::array<Measurement, 2
             return false;
         }
     }
-    if (m_messages.ShowMessage(LoadText(750) + kCrLf + LoadText(751), ButtonsYesNo, IconQuestion) != AnswerYes)
+    if (m_messages.ShowMessage(LoadText(750) + kCrLf + LoadText(751), ButtonsYesNo, IconQuestion) !=
+        AnswerYes)
         return false;
     for (std::size_t i = 0; i < 2; ++i) {
         if (!slots[i].Weight.isEmpty())
@@ -177,11 +178,11 @@ void DiaryPage::FillNewEntryDefaults()
     const QDateTime now = m_clock.Now();
     // The date goes in without moving the page: the input is saved under it, into a day already
     // stored only with the user's consent.
-    if (InputDate->text().isEmpty())
+    if (m_date->text().isEmpty())
         PutDate(m_formats.FormatDate(now.date(), m_formats.ShortDateFormat));
     for (std::size_t i = 0; i < 2; ++i) {
-        if (!InputWeight[i]->text().isEmpty() && InputTime[i]->text().isEmpty())
-            InputTime[i]->setText(m_formats.FormatTime(now.time(), m_formats.ShortTimeFormat));
+        if (!m_weight[i]->text().isEmpty() && m_time[i]->text().isEmpty())
+            m_time[i]->setText(m_formats.FormatTime(now.time(), m_formats.ShortTimeFormat));
     }
 }
 
@@ -189,16 +190,16 @@ bool DiaryPage::ReportMissingInputs()
 {
     QString missing;
     const auto add = [&missing](int textId) { missing += LoadText(textId) + kCrLf; };
-    if (InputName->text().isEmpty())
+    if (m_name->text().isEmpty())
         add(704);
-    if (InputDate->text().isEmpty())
+    if (m_date->text().isEmpty())
         add(705);
-    if (InputHeight->text().isEmpty())
+    if (m_height->text().isEmpty())
         add(701);
-    if (InputWeight[0]->text().isEmpty() && InputWeight[1]->text().isEmpty())
+    if (m_weight[0]->text().isEmpty() && m_weight[1]->text().isEmpty())
         add(702);
     for (std::size_t i = 0; i < 2; ++i) {
-        if (!InputWeight[i]->text().isEmpty() && InputTime[i]->text().isEmpty())
+        if (!m_weight[i]->text().isEmpty() && m_time[i]->text().isEmpty())
             add(706);
     }
     if (missing.isEmpty())
@@ -212,7 +213,7 @@ bool DiaryPage::SetSlotBmis()
     const QString invalid = m_formats.FormatNumber(0, kBmiComputePattern);
     for (int slot = 0; slot < 2; ++slot) {
         const std::size_t i = Slot(slot);
-        if (InputWeight[i]->text().isEmpty())
+        if (m_weight[i]->text().isEmpty())
             continue;
         const QString bmi = ComputeBmi(slot);
         if (bmi == invalid) {
@@ -220,22 +221,22 @@ bool DiaryPage::SetSlotBmis()
             return false;
         }
         // A typed BMI gives way to the computed one.
-        InputBmi[i]->setText(m_formats.FormatNumber(m_formats.ParseNumber(bmi).value_or(0), kBmiPattern));
+        m_bmi[i]->setText(m_formats.FormatNumber(m_formats.ParseNumber(bmi).value_or(0), kBmiPattern));
     }
     return true;
 }
 
 bool DiaryPage::ReadSaveDate(QDate& date)
 {
-    const QString text = PendingSaveDate.isEmpty() ? InputDate->text() : PendingSaveDate;
+    const QString text = m_pendingSaveDate.isEmpty() ? m_date->text() : m_pendingSaveDate;
     if (const std::optional<QDate> read = m_formats.ParseDate(text)) {
         date = *read;
         return true;
     }
     m_messages.ShowMessage(LoadText(708) + kCrLf + LoadText(709) + m_formats.DateFormat + LoadText(735),
                            ButtonsOk, IconQuestion);
-    InputDate->selectAll();
-    InputDate->setFocus();
+    m_date->selectAll();
+    m_date->setFocus();
     return false;
 }
 
@@ -243,20 +244,20 @@ bool DiaryPage::ReadSlots(std::array<Measurement, 2>& slots)
 {
     for (std::size_t i = 0; i < 2; ++i) {
         slots[i] = Measurement();
-        if (InputWeight[i]->text().isEmpty())
+        if (m_weight[i]->text().isEmpty())
             continue; // a slot without a weight is stored empty, memo included
-        const std::optional<DateTimeValue> time = m_formats.ParseDateTimeText(InputTime[i]->text());
+        const std::optional<DateTimeValue> time = m_formats.ParseDateTimeText(m_time[i]->text());
         if (!time || !time->time.isValid()) {
             m_messages.ShowMessage(LoadText(710) + kCrLf + LoadText(711), ButtonsOk, IconQuestion);
-            InputTime[i]->selectAll();
-            InputTime[i]->setFocus();
+            m_time[i]->selectAll();
+            m_time[i]->setFocus();
             return false;
         }
         slots[i].Time = m_formats.FormatTime(time->time, m_formats.TimeFormat);
         slots[i].Weight =
-            m_formats.FormatNumber(m_formats.LeadingNumber(InputWeight[i]->text()), kWeightPattern);
-        slots[i].Bmi = m_formats.FormatNumber(m_formats.LeadingNumber(InputBmi[i]->text()), kBmiPattern);
-        slots[i].Memo = MemoForStore(InputMemo[i]->toPlainText());
+            m_formats.FormatNumber(m_formats.LeadingNumber(m_weight[i]->text()), kWeightPattern);
+        slots[i].Bmi = m_formats.FormatNumber(m_formats.LeadingNumber(m_bmi[i]->text()), kBmiPattern);
+        slots[i].Memo = MemoForStore(m_memo[i]->toPlainText());
     }
     return true;
 }
@@ -320,10 +321,10 @@ QString DiaryPage::DeleteQuestion() const
 {
     // The texts as they stand on the page; an empty slot shows its bare labels.
     const QString space = LoadText(714).left(1);
-    QStringList lines{LoadText(712), QString(), LoadText(713) + InputDate->text()};
+    QStringList lines{LoadText(712), QString(), LoadText(713) + m_date->text()};
     for (std::size_t i = 0; i < 2; ++i) {
-        lines << QString() << space + LoadText(i == 0 ? 239 : 240) << LoadText(714) + InputTime[i]->text()
-              << LoadText(715) + InputWeight[i]->text() << LoadText(716) + InputBmi[i]->text();
+        lines << QString() << space + LoadText(i == 0 ? 239 : 240) << LoadText(714) + m_time[i]->text()
+              << LoadText(715) + m_weight[i]->text() << LoadText(716) + m_bmi[i]->text();
     }
     lines << QString() << LoadText(717);
     return lines.join(kCrLf);

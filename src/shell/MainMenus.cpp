@@ -23,23 +23,15 @@ QString MenuSafe(QString text)
 } // namespace
 
 MainMenus::MainMenus(QMainWindow& window)
-    : QObject(&window),
-      newDiary(Add("newDiary", 103, "(&N)", 103, "Ctrl+N")),
-      openDiary(Add("openDiary", 104, "(&O)...", 104, "Ctrl+O")),
-      closeDiary(Add("closeDiary", 105, "(&C)")),
+    : QObject(&window), newDiary(Add("newDiary", 103, "(&N)", 103, "Ctrl+N")),
+      openDiary(Add("openDiary", 104, "(&O)...", 104, "Ctrl+O")), closeDiary(Add("closeDiary", 105, "(&C)")),
       saveDiary(Add("saveDiary", 106, "(&S)", 106, "Ctrl+S")),
-      saveDiaryAs(Add("saveDiaryAs", 107, "(&A)...")),
-      print(Add("print", 108, "(&P)...", 108, "Ctrl+P")),
-      exit(Add("exit", 109, "(&X)")),
-      choosePort(Add("choosePort", 111, "(&C)...", 111)),
-      graphRange(Add("graphRange", 112, "(&G)...", 112)),
-      appearance(Add("appearance", 113, "(&S)...", 113)),
-      helpContents(Add("helpContents", 115, "(&C)...", 114)),
-      helpTopics(Add("helpTopics", 116, "(&S)...")),
-      productPage(Add("productPage", 117, "(&G)")),
-      makerPage(Add("makerPage", 118, "(&H)")),
-      about(Add("about", 119, "(&A)...")),
-      copy(Add("copy", 120, "", 120))
+      saveDiaryAs(Add("saveDiaryAs", 107, "(&A)...")), print(Add("print", 108, "(&P)...", 108, "Ctrl+P")),
+      exit(Add("exit", 109, "(&X)")), choosePort(Add("choosePort", 111, "(&C)...", 111)),
+      graphRange(Add("graphRange", 112, "(&G)...", 112)), appearance(Add("appearance", 113, "(&S)...", 113)),
+      helpContents(Add("helpContents", 115, "(&C)...", 114)), helpTopics(Add("helpTopics", 116, "(&S)...")),
+      productPage(Add("productPage", 117, "(&G)")), makerPage(Add("makerPage", 118, "(&H)")),
+      about(Add("about", 119, "(&A)...")), copy(Add("copy", 120, "", 120))
 {
     for (std::size_t i = 0; i < recentFiles.size(); ++i) {
         recentFiles[i] = new QAction(this);
@@ -103,10 +95,10 @@ void MainMenus::BuildToolbar(QMainWindow& window)
         ToolbarPicture picture;
         bool separatorAfter;
     } buttons[] = {
-        {newDiary, ToolbarPicture::New, false},          {openDiary, ToolbarPicture::Open, false},
-        {saveDiary, ToolbarPicture::Save, true},         {print, ToolbarPicture::Print, true},
-        {choosePort, ToolbarPicture::Port, false},       {graphRange, ToolbarPicture::Range, false},
-        {appearance, ToolbarPicture::Appearance, true},  {copy, ToolbarPicture::Copy, true},
+        {newDiary, ToolbarPicture::New, false},         {openDiary, ToolbarPicture::Open, false},
+        {saveDiary, ToolbarPicture::Save, true},        {print, ToolbarPicture::Print, true},
+        {choosePort, ToolbarPicture::Port, false},      {graphRange, ToolbarPicture::Range, false},
+        {appearance, ToolbarPicture::Appearance, true}, {copy, ToolbarPicture::Copy, true},
         {helpContents, ToolbarPicture::Help, false},
     };
     for (const auto& button : buttons) {

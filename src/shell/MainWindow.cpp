@@ -4,6 +4,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageService.h"
 #include "platform/TextTable.h"
+#include "platform/WindowFont.h"
 #include "scale/CommDlg.h"
 #include "scale/ErrorLog.h"
 #include "scale/PortConnection.h"
@@ -15,7 +16,6 @@
 #include "shell/MainMenus.h"
 #include "shell/SchemePainter.h"
 #include "shell/WebPages.h"
-#include "platform/WindowFont.h"
 #include "views/GraphSetDlg.h"
 #include "views/ListView.h"
 #include "views/TrendView.h"
@@ -40,14 +40,15 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     setWindowTitle(LoadText(101) + QStringLiteral("[*]"));
     m_menus = new MainMenus(*this);
     BuildTabs();
-    m_commands = std::make_unique<FileCommands>(FileCommands::Parts{
-        m_diary, m_period, m_settings, services.settingsStore, m_file, services.dialogs, services.folders,
-        services.messages,
-        services.clock, *m_page, *m_views, *this});
+    m_commands = std::make_unique<FileCommands>(
+        FileCommands::Parts{m_diary, m_period, m_settings, services.settingsStore, m_file, services.dialogs,
+                            services.folders, services.messages, services.clock, *m_page, *m_views, *this});
     m_commands->RecentFilesChanged = [this] { ShowRecentFiles(); };
     m_link = std::make_unique<ScaleLink>(services.scalePort, m_diary, m_formats, services.clock);
     // A stable reading goes into the weight input as if typed, with the input's own rules.
-    m_link->WeightAccepted = [this](int slot, const QString& weight) { m_page->WeightInput(slot)->setText(weight); };
+    m_link->WeightAccepted = [this](int slot, const QString& weight) {
+        m_page->PutScaleWeight(slot, weight);
+    };
     m_commands->StopQuietTimer = [this] { m_link->StopQuietTimer(); };
     ConnectPage();
     ConnectCommands();
@@ -89,7 +90,8 @@ void MainWindow::ConnectPage()
     connect(m_page, &DiaryPage::ViewsNeedRedraw, this, [this] { m_views->Redraw(); });
     connect(m_page, &DiaryPage::BackupNeeded, this, [this] { m_file.WriteBackup(m_diary); });
     connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this, &MainWindow::MoveGraphPeriod);
-    connect(m_page, &DiaryPage::ListStepNeeded, this, [this](int direction) { m_views->List().StepList(direction); });
+    connect(m_page, &DiaryPage::ListStepNeeded, this,
+            [this](int direction) { m_views->List().StepList(direction); });
     m_views->List().SetAskSaveEntry([this] { m_page->AskSaveEntry(); });
     // A record opened from the list or a graph is shown on the Diary tab, once the page's edits
     // are settled.
@@ -119,8 +121,7 @@ void MainWindow::MoveGraphPeriod(const QDate& deletedDay, const QDate& target, b
 
 void MainWindow::ApplyTexts()
 {
-    const QString family =
-        ChooseFontFamily(WindowFontName(), LanguageCode(), QFontDatabase::families());
+    const QString family = ChooseFontFamily(WindowFontName(), LanguageCode(), QFontDatabase::families());
     if (!family.isEmpty()) {
         QFont font = this->font();
         font.setFamily(family);
@@ -146,7 +147,8 @@ void MainWindow::ConnectCommands()
     connect(c.closeDiary, &QAction::triggered, this, [files] { files->CloseDiary(); });
     connect(c.saveDiary, &QAction::triggered, this, [files] { files->SaveDiary(); });
     connect(c.saveDiaryAs, &QAction::triggered, this, [files] { files->SaveDiaryAs(); });
-    connect(c.print, &QAction::triggered, this, [this] { PrintView(*this, *m_tabs, m_services.printerDialog); });
+    connect(c.print, &QAction::triggered, this,
+            [this] { PrintView(*this, *m_tabs, m_services.printerDialog); });
     for (QAction* recent : c.recentFiles) {
         connect(recent, &QAction::triggered, this,
                 [files, recent] { files->OpenRecentDiary(recent->data().toString()); });

@@ -124,7 +124,7 @@ void MainWindow::ShowFirstDay()
     m_diary.Loading = false;
     m_diary.Initializing = false;
     m_tabs->show();
-    m_page->NameInput()->setFocus();
+    m_page->setFocus(); // the name input
 }
 
 bool MainWindow::MayClose()

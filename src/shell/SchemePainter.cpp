@@ -15,6 +15,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextCharFormat>
+#include <vector>
 
 #include <algorithm>
 #include <initializer_list>
@@ -26,7 +27,7 @@ namespace {
 // Captions stay dark on the light hues whatever the desktop's colours are.
 const QColor kDarkText(0x1c, 0x1c, 0x1c);
 
-void PutPair(std::initializer_list<PictureButton*> buttons, const QPixmap& up, const QPixmap& down)
+void PutPair(const std::vector<PictureButton*>& buttons, const QPixmap& up, const QPixmap& down)
 {
     for (PictureButton* button : buttons) {
         if (button != nullptr)
@@ -94,7 +95,7 @@ void SchemePainter::ApplyScheme(int colorScheme)
     PaintPanel(*m_page.SexFrame(), diary.light);
     // The option buttons take the colour too, but let the frame's face show through them: styles
     // shade the inside of a frame.
-    for (QRadioButton* option : {m_page.ManOption(), m_page.WomanOption()}) {
+    for (QRadioButton* option : m_page.SexOptions()) {
         QPalette optionPalette = option->palette();
         optionPalette.setColor(QPalette::Window, diary.light);
         option->setPalette(optionPalette);
@@ -140,12 +141,8 @@ void SchemePainter::PutPictures()
     pair(8, BmiTab, ButtonShape::Large);
     pair(10, WeightTab, ButtonShape::Small);
 
-    PutPair({m_page.PreviousButton(), m_page.NextButton(), m_page.SaveButton(), m_page.NewButton(),
-             m_page.DeleteButton()},
-            UpDnBtnImg[0], UpDnBtnImg[1]);
-    PutPair({m_page.DateButton(), m_page.TimeButton(0), m_page.TimeButton(1), m_page.BmiButton(0),
-             m_page.BmiButton(1)},
-            UpDnBtnImg[2], UpDnBtnImg[3]);
+    PutPair(m_page.LargeButtons(), UpDnBtnImg[0], UpDnBtnImg[1]);
+    PutPair(m_page.WideButtons(), UpDnBtnImg[2], UpDnBtnImg[3]);
     PutPair({m_views.List().BackButton(), m_views.List().ForwardButton()}, UpDnBtnImg[4], UpDnBtnImg[5]);
     TrendView& weight = m_views.WeightView();
     TrendView& bmi = m_views.BmiView();

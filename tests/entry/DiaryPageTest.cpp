@@ -3,6 +3,7 @@
 
 #include "platform/TextTable.h"
 #include "store/DiaryFixture.h"
+#include "support/PageControls.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -19,6 +20,7 @@
 
 using namespace tarvel;
 using tarvel::testing::DiaryFixture;
+using tarvel::testing::PageControls;
 
 namespace {
 
@@ -32,7 +34,7 @@ QString U(const char* text)
 // 2004-05-09, and the page shows record `current` of them with name and height filled in.
 struct Page {
     explicit Page(const char* locale = "ja_JP", bool records = false, int current = 1)
-        : f(locale), page(f.diary, f.formats, f.clock, f.messages)
+        : f(locale), page(f.diary, f.formats, f.clock, f.messages), c(page)
     {
         page.show();
         QApplication::setActiveWindow(&page);
@@ -51,8 +53,8 @@ struct Page {
         f.diary.NewEntryIndex = 4;
         f.diary.CurrentIndex = current;
         f.diary.Initializing = false;
-        page.NameInput()->setText(U("Ann"));
-        page.HeightInput()->setText(U("170"));
+        c.name->setText(U("Ann"));
+        c.height->setText(U("170"));
         page.ShowCurrentEntry();
     }
 
@@ -66,6 +68,7 @@ struct Page {
 
     DiaryFixture f;
     DiaryPage page;
+    PageControls c;
     int backups = 0;
 };
 
@@ -88,8 +91,8 @@ TEST(DiaryPageTest, LimitsAcceptOrRestoreSelected)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.tried);
         Page p(c.locale);
-        p.page.HeightInput()->setText(U("170"));
-        QLineEdit* input = c.field < 0 ? p.page.HeightInput() : p.page.WeightInput(c.field);
+        p.c.height->setText(U("170"));
+        QLineEdit* input = c.field < 0 ? p.c.height : p.c.weight[static_cast<std::size_t>(c.field)];
         input->setText(U(c.accepted));
         input->setText(U(c.tried));
 
@@ -105,8 +108,9 @@ TEST(DiaryPageTest, LimitsAcceptOrRestoreSelected)
         EXPECT_EQ(input->text(), U(c.accepted));
         EXPECT_EQ(input->selectedText(), U(c.accepted));
         EXPECT_EQ(QApplication::focusWidget(), input);
-        EXPECT_EQ(c.field < 0 ? p.f.diary.Owner.ProfileHeight : p.page.LastAcceptedWeight(c.field),
-                  U(c.accepted));
+        if (c.field < 0) {
+            EXPECT_EQ(p.f.diary.Owner.ProfileHeight, U(c.accepted));
+        }
     }
 }
 
@@ -115,13 +119,13 @@ TEST(DiaryPageTest, CommaInNameRestoresPreviousName)
     Page p;
     QString announced;
     QObject::connect(&p.page, &DiaryPage::OwnerNameChanged, [&](const QString& name) { announced = name; });
-    QTest::keyClicks(p.page.NameInput(), U("Ann,"));
-    EXPECT_EQ(p.page.NameInput()->selectedText(), U("Ann"));
+    QTest::keyClicks(p.c.name, U("Ann,"));
+    EXPECT_EQ(p.c.name->selectedText(), U("Ann"));
     EXPECT_EQ(p.Last(), LoadText(729));
     EXPECT_EQ(p.Count(), 1);
 
     // An emptied name keeps the old one for the profile and the tab titles.
-    p.page.NameInput()->clear();
+    p.c.name->clear();
     EXPECT_EQ(p.f.diary.Owner.ProfileName, U("Ann"));
     EXPECT_EQ(announced, U("Ann"));
 }
@@ -129,26 +133,26 @@ TEST(DiaryPageTest, CommaInNameRestoresPreviousName)
 TEST(DiaryPageTest, BmiButtonsFollowHeightAndWeightWithoutMarkingWhileLoading)
 {
     Page p;
-    p.page.WeightInput(0)->setText(U("60"));
-    p.page.WeightInput(1)->setText(U("61"));
-    EXPECT_FALSE(p.page.BmiButton(0)->isEnabled());
-    p.page.HeightInput()->setText(U("170"));
-    EXPECT_TRUE(p.page.BmiButton(0)->isEnabled());
-    EXPECT_TRUE(p.page.BmiButton(1)->isEnabled());
-    p.page.WeightInput(1)->clear();
-    EXPECT_FALSE(p.page.BmiButton(1)->isEnabled());
+    p.c.weight[0]->setText(U("60"));
+    p.c.weight[1]->setText(U("61"));
+    EXPECT_FALSE(p.c.bmiButton[0]->isEnabled());
+    p.c.height->setText(U("170"));
+    EXPECT_TRUE(p.c.bmiButton[0]->isEnabled());
+    EXPECT_TRUE(p.c.bmiButton[1]->isEnabled());
+    p.c.weight[1]->clear();
+    EXPECT_FALSE(p.c.bmiButton[1]->isEnabled());
 
     // Clearing the height disables both buttons but marks nothing.
     p.page.ShowCurrentEntry();
-    p.page.WeightInput(0)->setText(U("60"));
+    p.c.weight[0]->setText(U("60"));
     p.page.ShowCurrentEntry();
-    p.page.HeightInput()->clear();
+    p.c.height->clear();
     EXPECT_FALSE(p.Marked());
-    EXPECT_FALSE(p.page.SaveButton()->isEnabled());
+    EXPECT_FALSE(p.c.save->isEnabled());
 
     p.f.diary.Loading = true;
-    QTest::keyClicks(p.page.TimeInput(1), U("7"));
-    QTest::mouseClick(p.page.WomanOption(), Qt::LeftButton);
+    QTest::keyClicks(p.c.time[1], U("7"));
+    QTest::mouseClick(p.c.female, Qt::LeftButton);
     EXPECT_FALSE(p.Marked());
     EXPECT_EQ(p.f.diary.Owner.ProfileSex, 2);
 }
@@ -178,11 +182,11 @@ TEST(DiaryPageTest, BmiButton)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.height + " / " + c.weight);
         Page p(c.locale);
-        p.page.HeightInput()->setText(U(c.height));
-        p.page.WeightInput(1)->setText(U(c.weight));
+        p.c.height->setText(U(c.height));
+        p.c.weight[1]->setText(U(c.weight));
         EXPECT_EQ(p.page.ComputeBmi(1), U(c.computed));
-        if (p.page.BmiButton(1)->isEnabled())
-            QTest::mouseClick(p.page.BmiButton(1), Qt::LeftButton);
+        if (p.c.bmiButton[1]->isEnabled())
+            QTest::mouseClick(p.c.bmiButton[1], Qt::LeftButton);
         else
             p.page.EnterBmi(1);
 
@@ -191,8 +195,8 @@ TEST(DiaryPageTest, BmiButton)
             EXPECT_EQ(p.Last(), LoadText(c.messageId));
             EXPECT_EQ(p.LastIcon(), IconExclamation);
         }
-        const QString shown = p.page.BmiInput(1)->text() + U(" ") + p.page.HeightInput()->text() + U(" ") +
-                              p.page.WeightInput(1)->text();
+        const QString shown =
+            p.c.bmi[1]->text() + U(" ") + p.c.height->text() + U(" ") + p.c.weight[1]->text();
         EXPECT_EQ(shown, *c.after ? U(c.after) : U(" ") + U(c.height) + U(" ") + U(c.weight));
     }
 }
@@ -200,7 +204,7 @@ TEST(DiaryPageTest, BmiButton)
 TEST(DiaryPageTest, MemoWarningComesOncePerPage)
 {
     Page p;
-    QPlainTextEdit* memo = p.page.MemoInput(0);
+    QPlainTextEdit* memo = p.c.memo[0];
     memo->setPlainText(U("1\n2\n3\n4\n5\n6\n7\n8\n9"));
     memo->moveCursor(QTextCursor::End);
     QTest::keyClick(memo, Qt::Key_Return); // ends in a line break: still nine lines
@@ -208,7 +212,7 @@ TEST(DiaryPageTest, MemoWarningComesOncePerPage)
     QTest::keyClicks(memo, U("ten"));
     EXPECT_EQ(p.Last(), LoadText(732));
     EXPECT_EQ(memo->toPlainText(), U("1\n2\n3\n4\n5\n6\n7\n8\n9\nten"));
-    p.page.MemoInput(1)->setPlainText(U("line\n").repeated(20));
+    p.c.memo[1]->setPlainText(U("line\n").repeated(20));
     EXPECT_EQ(p.Count(), 1);
 }
 
@@ -234,28 +238,24 @@ TEST(DiaryPageTest, ShowCurrentEntry)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " record " + std::to_string(c.current));
         Page p(c.locale, c.records, c.current);
-        p.page.WeightInput(1)->setText(U("99"));
+        p.c.weight[1]->setText(U("99"));
         p.page.ShowCurrentEntry();
 
-        const QStringList texts{p.page.DateInput()->text(), p.page.TimeInput(0)->text(),
-                                p.page.WeightInput(0)->text(), p.page.BmiInput(0)->text(),
-                                p.page.MemoInput(0)->toPlainText()};
+        const QStringList texts{p.c.date->text(), p.c.time[0]->text(), p.c.weight[0]->text(),
+                                p.c.bmi[0]->text(), p.c.memo[0]->toPlainText()};
         EXPECT_EQ(texts.join(QLatin1Char('|')), U(c.shown));
-        EXPECT_EQ(p.page.WeightInput(1)->text(), QString());
-        EXPECT_EQ(p.page.LastAcceptedWeight(0), texts[2]);
-        EXPECT_EQ(p.page.NumeratorLabel()->text() + U("/") + p.page.DenominatorLabel()->text(),
-                  U(c.counters));
+        EXPECT_EQ(p.c.weight[1]->text(), QString());
+        EXPECT_EQ(p.c.position->text() + U("/") + p.c.count->text(), U(c.counters));
         QString enabled;
-        for (QWidget* w :
-             {static_cast<QWidget*>(p.page.PreviousButton()), static_cast<QWidget*>(p.page.NextButton()),
-              static_cast<QWidget*>(p.page.SaveButton()), static_cast<QWidget*>(p.page.NewButton()),
-              static_cast<QWidget*>(p.page.DeleteButton()), static_cast<QWidget*>(p.page.BmiButton(0))})
+        for (QWidget* w : {static_cast<QWidget*>(p.c.previous), static_cast<QWidget*>(p.c.next),
+                           static_cast<QWidget*>(p.c.save), static_cast<QWidget*>(p.c.newDay),
+                           static_cast<QWidget*>(p.c.remove), static_cast<QWidget*>(p.c.bmiButton[0])})
             enabled += w->isEnabled() ? U("1") : U("0");
         EXPECT_EQ(enabled, U(c.buttons));
-        EXPECT_EQ(p.page.SaveButton()->toolTip(), LoadText(c.current < 4 && c.records ? 920 : 919));
+        EXPECT_EQ(p.c.save->toolTip(), LoadText(c.current < 4 && c.records ? 920 : 919));
         EXPECT_FALSE(p.Marked());
         if (c.records) {
-            EXPECT_EQ(p.page.HeightInput()->text(), c.locale[0] == 'd' ? U("170,0") : U("170.0"));
+            EXPECT_EQ(p.c.height->text(), c.locale[0] == 'd' ? U("170,0") : U("170.0"));
         }
     }
 }
@@ -277,24 +277,24 @@ TEST(DiaryPageTest, CalendarAndTimeButtons)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.typed);
         Page p(c.locale);
-        p.page.DateInput()->setText(U(c.typed));
-        QTest::mouseClick(p.page.DateButton(), Qt::LeftButton);
+        p.c.date->setText(U(c.typed));
+        QTest::mouseClick(p.c.dateButton, Qt::LeftButton);
         ASSERT_TRUE(p.page.Calendar()->isVisible());
         EXPECT_EQ(p.page.Calendar()->selectedDate(), c.opensOn);
         auto* days = p.page.Calendar()->findChild<QTableView*>();
         ASSERT_NE(days, nullptr);
         QTest::keyClick(days, Qt::Key_Right);
         QTest::keyClick(days, Qt::Key_Return);
-        EXPECT_EQ(p.page.DateInput()->text(), U(c.picked));
+        EXPECT_EQ(p.c.date->text(), U(c.picked));
         EXPECT_FALSE(p.page.Calendar()->isVisible());
     }
 
     Page fi("fi_FI");
     fi.f.clock.Set(QDateTime(QDate(2026, 12, 6), QTime(7, 5, 59)));
-    QTest::mouseClick(fi.page.TimeButton(1), Qt::LeftButton);
-    EXPECT_EQ(fi.page.TimeInput(1)->text(), U("7.05"));
-    EXPECT_EQ(fi.page.TimeInput(0)->text(), QString());
-    EXPECT_EQ(QApplication::focusWidget(), fi.page.TimeInput(1));
+    QTest::mouseClick(fi.c.timeButton[1], Qt::LeftButton);
+    EXPECT_EQ(fi.c.time[1]->text(), U("7.05"));
+    EXPECT_EQ(fi.c.time[0]->text(), QString());
+    EXPECT_EQ(QApplication::focusWidget(), fi.c.time[1]);
     EXPECT_TRUE(fi.Marked());
 }
 
@@ -306,15 +306,15 @@ TEST(DiaryPageTest, SaveOnNewEntryPageFillsTodayAndNow)
         Page p(locale);
         p.f.diary.Initializing = false;
         p.page.ShowCurrentEntry();
-        p.page.DateInput()->clear();
-        QTest::keyClicks(p.page.NameInput(), U("Ann"));
-        QTest::keyClicks(p.page.HeightInput(), U("170"));
-        QTest::keyClicks(p.page.WeightInput(0), ja ? U("65") : U("65,5"));
-        QTest::keyClicks(p.page.MemoInput(0), U("ran"));
-        QTest::keyClick(p.page.MemoInput(0), Qt::Key_Return);
-        QTest::keyClicks(p.page.MemoInput(0), U("tired"));
-        QTest::keyClicks(p.page.MemoInput(1), U("no weight, not stored"));
-        QTest::mouseClick(p.page.SaveButton(), Qt::LeftButton);
+        p.c.date->clear();
+        QTest::keyClicks(p.c.name, U("Ann"));
+        QTest::keyClicks(p.c.height, U("170"));
+        QTest::keyClicks(p.c.weight[0], ja ? U("65") : U("65,5"));
+        QTest::keyClicks(p.c.memo[0], U("ran"));
+        QTest::keyClick(p.c.memo[0], Qt::Key_Return);
+        QTest::keyClicks(p.c.memo[0], U("tired"));
+        QTest::keyClicks(p.c.memo[1], U("no weight, not stored"));
+        QTest::mouseClick(p.c.save, Qt::LeftButton);
 
         EXPECT_EQ(p.Count(), 0) << p.Last().toStdString();
         ASSERT_EQ(p.f.diary.Records.Count(), 1);
@@ -329,7 +329,7 @@ TEST(DiaryPageTest, SaveOnNewEntryPageFillsTodayAndNow)
         EXPECT_EQ(p.f.diary.NewEntryIndex, 2);
         EXPECT_TRUE(p.f.diary.DataChanged);
         EXPECT_EQ(p.backups, 1);
-        EXPECT_EQ(p.page.NumeratorLabel()->text() + p.page.DenominatorLabel()->text(), U("11"));
+        EXPECT_EQ(p.c.position->text() + p.c.count->text(), U("11"));
         EXPECT_FALSE(p.Marked());
     }
 }
@@ -355,9 +355,8 @@ TEST(DiaryPageTest, SaveReportsProblemsAndStoresNothing)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         Page p("ja_JP", true, 2);
-        p.page.NameInput()->setText(U("Ann"));
-        QLineEdit* inputs[] = {p.page.NameInput(),  p.page.DateInput(),    p.page.HeightInput(),
-                               p.page.TimeInput(0), p.page.WeightInput(0), p.page.WeightInput(1)};
+        p.c.name->setText(U("Ann"));
+        QLineEdit* inputs[] = {p.c.name, p.c.date, p.c.height, p.c.time[0], p.c.weight[0], p.c.weight[1]};
         inputs[c.input]->setText(U(c.text));
         const std::vector<DayRecord> before = p.f.diary.Records.Records();
         const bool edited = p.Marked();
@@ -410,18 +409,36 @@ TEST(DiaryPageTest, Journeys)
         {"en_US", 2, {}, "m0=x del", "Y", "712", "5/9/2004|||", 2, false, "5-1:/ 5-9:/"},
         // Input on the new page is asked about like edits of a stored day.
         {"ja_JP", 4, {}, "w0=64 m0=x prev", "N", "718", "2004/5/9|||", 3, false, kBase},
-        {"ja_JP", 4, {}, "w0=64 prev", "Y", "718", "2004/5/9|||", 3, false, "5-1:/ 5-6:65.4/ 5-9:/ 12-6:64.00/"},
+        {"ja_JP",
+         4,
+         {},
+         "w0=64 prev",
+         "Y",
+         "718",
+         "2004/5/9|||",
+         3,
+         false,
+         "5-1:/ 5-6:65.4/ 5-9:/ 12-6:64.00/"},
         // Saving a new page under a stored day's date fills its empty slots, with consent.
         {"en_US", 4, evening, "scale1=64.00 save", "Y", "750", "5/6/2004|7:30|65.40|64.00", 2, false,
          "5-1:/ 5-6:65.4/64.00 5-9:/"},
         {"en_US", 4, evening, "scale1=64.00 save", "N", "750", "5/6/2004|||64.00", 4, true, kBase},
         {"en_US", 4, morning, "scale0=64.00 save", "", "752", "5/6/2004|7:45|64.00|", 4, true, kBase},
         {"en_US", 4, {}, "w0=64 d=5/6/2004", "Y", "718 752", "5/6/2004|10:00|64|", 4, true, kBase},
-        {"en_US", 4, {}, "w1=64 d=5/6/2004", "YY", "718 750", "5/6/2004|7:30|65.40|64.00", 2, false,
+        {"en_US",
+         4,
+         {},
+         "w1=64 d=5/6/2004",
+         "YY",
+         "718 750",
+         "5/6/2004|7:30|65.40|64.00",
+         2,
+         false,
          "5-1:/ 5-6:65.4/64.00 5-9:/"},
     };
     for (const Journey& j : journeys) {
-        SCOPED_TRACE(std::string(j.locale) + " " + std::to_string(j.current) + ": " + j.steps + " / " + j.answers);
+        SCOPED_TRACE(std::string(j.locale) + " " + std::to_string(j.current) + ": " + j.steps + " / " +
+                     j.answers);
         Page p(j.locale, true, j.current);
         if (j.now.isValid())
             p.f.clock.Set(j.now);
@@ -430,11 +447,11 @@ TEST(DiaryPageTest, Journeys)
         for (const QString& step : U(j.steps).split(QLatin1Char(' '))) {
             const QString name = step.section(QLatin1Char('='), 0, 0);
             const QString value = step.section(QLatin1Char('='), 1);
-            const int slot = name.back() == QLatin1Char('1') ? 1 : 0;
-            QPlainTextEdit* memo = p.page.MemoInput(slot);
-            QLineEdit* input = name == U("d")        ? p.page.DateInput()
-                               : name.startsWith(u't') ? p.page.TimeInput(slot)
-                               : name.startsWith(u'w') ? p.page.WeightInput(slot)
+            const std::size_t slot = name.back() == QLatin1Char('1') ? 1 : 0;
+            QPlainTextEdit* memo = p.c.memo[slot];
+            QLineEdit* input = name == U("d")          ? p.c.date
+                               : name.startsWith(u't') ? p.c.time[slot]
+                               : name.startsWith(u'w') ? p.c.weight[slot]
                                                        : nullptr;
             if (input != nullptr) {
                 input->clear();
@@ -442,12 +459,13 @@ TEST(DiaryPageTest, Journeys)
             } else if (name.startsWith(u'm')) {
                 QTest::keyClicks(memo, value);
             } else if (name.startsWith(U("scale"))) {
-                p.page.WeightInput(slot)->setText(value);
+                p.c.weight[slot]->setText(value);
             } else {
-                const std::map<QString, PictureButton*> buttons{
-                    {U("prev"), p.page.PreviousButton()}, {U("next"), p.page.NextButton()},
-                    {U("new"), p.page.NewButton()},       {U("save"), p.page.SaveButton()},
-                    {U("del"), p.page.DeleteButton()}};
+                const std::map<QString, PictureButton*> buttons{{U("prev"), p.c.previous},
+                                                                {U("next"), p.c.next},
+                                                                {U("new"), p.c.newDay},
+                                                                {U("save"), p.c.save},
+                                                                {U("del"), p.c.remove}};
                 QTest::mouseClick(buttons.at(step), Qt::LeftButton);
             }
         }
@@ -461,8 +479,8 @@ TEST(DiaryPageTest, Journeys)
         }
         EXPECT_EQ(ids.join(QLatin1Char(' ')), U(j.messages));
         EXPECT_TRUE(p.f.messages.ScriptUsedUp());
-        const QStringList page{p.page.DateInput()->text(), p.page.TimeInput(0)->text(),
-                               p.page.WeightInput(0)->text(), p.page.WeightInput(1)->text()};
+        const QStringList page{p.c.date->text(), p.c.time[0]->text(), p.c.weight[0]->text(),
+                               p.c.weight[1]->text()};
         EXPECT_EQ(page.join(QLatin1Char('|')), U(j.page));
         EXPECT_EQ(p.f.diary.CurrentIndex, j.currentAfter);
         EXPECT_EQ(p.page.IsEdited(), j.editedAfter);
@@ -483,9 +501,9 @@ TEST(DiaryPageTest, Journeys)
 TEST(DiaryPageTest, LargeButtonActsWhileCalendarIsOpen)
 {
     Page p("ja_JP", true, 2);
-    QTest::mouseClick(p.page.DateButton(), Qt::LeftButton);
+    QTest::mouseClick(p.c.dateButton, Qt::LeftButton);
     ASSERT_TRUE(p.page.Calendar()->isVisible());
-    QTest::mouseClick(p.page.NextButton(), Qt::LeftButton);
+    QTest::mouseClick(p.c.next, Qt::LeftButton);
     EXPECT_FALSE(p.page.Calendar()->isVisible());
     EXPECT_EQ(p.f.diary.CurrentIndex, 3);
 }
@@ -524,14 +542,14 @@ TEST(DiaryPageTest, DeleteEntry)
                              always = a;
                          });
         p.f.messages.Script(c.answer);
-        QTest::mouseClick(p.page.DeleteButton(), Qt::LeftButton);
+        QTest::mouseClick(p.c.remove, Qt::LeftButton);
 
         const int countBefore = c.onlyRecord ? 1 : 3;
         const bool deleted = c.answer == AnswerYes;
         EXPECT_EQ(p.f.diary.Records.Count(), countBefore - (deleted ? 1 : 0));
         EXPECT_EQ(p.f.diary.NewEntryIndex, p.f.diary.Records.Count() + 1);
         EXPECT_EQ(p.f.diary.CurrentIndex, c.currentAfter);
-        EXPECT_EQ(p.page.DateInput()->text(), U(c.dateAfter));
+        EXPECT_EQ(p.c.date->text(), U(c.dateAfter));
         EXPECT_EQ(periodTarget, c.periodTarget);
         EXPECT_EQ(always, c.onlyRecord);
         EXPECT_EQ(p.backups, deleted ? 1 : 0);

@@ -19,8 +19,8 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedPrinterDialog.h"
-#include "support/Stopwatch.h"
 #include "support/ShellFixture.h"
+#include "support/Stopwatch.h"
 #include "support/TempFolder.h"
 #include "support/WriteFaults.h"
 
@@ -37,6 +37,7 @@
 #include <memory>
 
 using namespace tarvel;
+using tarvel::testing::Caption;
 using tarvel::testing::FakeSerialPort;
 using tarvel::testing::FileSizeLimit;
 using tarvel::testing::PermissionsStopWrites;
@@ -44,9 +45,8 @@ using tarvel::testing::ReadBytes;
 using tarvel::testing::ScriptedFileDialogs;
 using tarvel::testing::ScriptedMessages;
 using tarvel::testing::ScriptedPrinterDialog;
-using tarvel::testing::Stopwatch;
-using tarvel::testing::Caption;
 using tarvel::testing::Shell;
+using tarvel::testing::Stopwatch;
 using tarvel::testing::TempFolder;
 
 namespace {
@@ -288,12 +288,12 @@ TEST(FaultShellTest, HugeAndDamagedDiariesOpenShowPageAndSave)
         ASSERT_EQ(s.State().Records.Count(), c.records);
         EXPECT_EQ(Caption(w), U("Tarvel [big.ov1]"));
         if (c.records > 1) {
-            EXPECT_EQ(s.Page().DateInput()->text(), date.addDays(-1).toString(U("yyyy/M/d")));
+            EXPECT_EQ(s.Controls().date->text(), date.addDays(-1).toString(U("yyyy/M/d")));
             for (int i = 0; i < 3; ++i)
-                QTest::mouseClick(s.Page().PreviousButton(), Qt::LeftButton);
-            QTest::mouseClick(s.Page().NextButton(), Qt::LeftButton);
+                QTest::mouseClick(s.Controls().previous, Qt::LeftButton);
+            QTest::mouseClick(s.Controls().next, Qt::LeftButton);
             EXPECT_EQ(s.State().CurrentIndex, c.records - 2);
-            EXPECT_EQ(s.Page().DateInput()->text(), date.addDays(-3).toString(U("yyyy/M/d")));
+            EXPECT_EQ(s.Controls().date->text(), date.addDays(-3).toString(U("yyyy/M/d")));
         }
         const std::string page = watch.Lap();
         s.Command("saveDiary");

@@ -26,8 +26,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -40,21 +40,22 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <QToolBar>
-#include <QTimer>
 #include <QTextCharFormat>
+#include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 using namespace tarvel;
+using tarvel::testing::Caption;
 using tarvel::testing::FakeSerialPort;
+using tarvel::testing::PageControls;
 using tarvel::testing::ReadBytes;
 using tarvel::testing::ScriptedFileDialogs;
 using tarvel::testing::ScriptedMessages;
 using tarvel::testing::ScriptedPrinterDialog;
-using tarvel::testing::Caption;
 using tarvel::testing::Shell;
 using tarvel::testing::TempFolder;
 
@@ -97,10 +98,12 @@ TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
     for (QAction* menu : w.menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{U("File(&F)"), U("Setting(&S)"), U("Help(&H)")}));
-    const std::pair<QAction*, const char*> captions[] = {
-        {s.Action("newDiary"), "New(&N)"},          {s.Action("openDiary"), "Open(&O)..."},
-        {s.Action("saveDiaryAs"), "Save as(&A)..."},   {s.Action("exit"), "Exit(&X)"},
-        {s.Action("appearance"), "Appearance(&S)..."}, {s.Action("about"), "About(&A)..."}};
+    const std::pair<QAction*, const char*> captions[] = {{s.Action("newDiary"), "New(&N)"},
+                                                         {s.Action("openDiary"), "Open(&O)..."},
+                                                         {s.Action("saveDiaryAs"), "Save as(&A)..."},
+                                                         {s.Action("exit"), "Exit(&X)"},
+                                                         {s.Action("appearance"), "Appearance(&S)..."},
+                                                         {s.Action("about"), "About(&A)..."}};
     for (const auto& [item, caption] : captions)
         EXPECT_EQ(item->text(), U(caption));
     QStringList tabs;
@@ -115,8 +118,9 @@ TEST(MainWindowTest, FirstStartRegistersTypeAndShowsTheEmptyShell)
     QStringList toolbar;
     for (QAction* button : w.findChild<QToolBar*>(U("Toolbar"))->actions())
         toolbar << (button->isSeparator() ? U("|") : button->objectName());
-    EXPECT_EQ(toolbar.join(U(" ")), U("newDiary openDiary saveDiary | print | choosePort graphRange appearance | "
-                                      "copy | helpContents"));
+    EXPECT_EQ(toolbar.join(U(" ")),
+              U("newDiary openDiary saveDiary | print | choosePort graphRange appearance | "
+                "copy | helpContents"));
 
     // The scale's port was opened at start-up.
     EXPECT_TRUE(s.scalePort.IsOpen());
@@ -166,13 +170,13 @@ TEST(MainWindowTest, TypicalDayIsBackedUpThenSavedUnderAName)
 {
     Shell s;
     MainWindow& w = s.Start();
-    DiaryPage& page = s.Page();
-    QTest::keyClicks(page.NameInput(), U("Ann"));
-    QTest::keyClicks(page.HeightInput(), U("170"));
-    QTest::mouseClick(page.ManOption(), Qt::LeftButton);
-    QTest::keyClicks(page.WeightInput(0), U("65.4"));
-    QTest::mouseClick(page.BmiButton(0), Qt::LeftButton);
-    QTest::mouseClick(page.SaveButton(), Qt::LeftButton);
+    const PageControls page = s.Controls();
+    QTest::keyClicks(page.name, U("Ann"));
+    QTest::keyClicks(page.height, U("170"));
+    QTest::mouseClick(page.male, Qt::LeftButton);
+    QTest::keyClicks(page.weight[0], U("65.4"));
+    QTest::mouseClick(page.bmiButton[0], Qt::LeftButton);
+    QTest::mouseClick(page.save, Qt::LeftButton);
 
     const QByteArray day("Ann,170.0,1,,,,,,,,,,,\r\n2026/12/06,10:00,065.40,22.6,,,,,\r\n");
     EXPECT_EQ(ReadBytes(s.Backup()), day);
@@ -220,7 +224,7 @@ TEST(MainWindowTest, RecalledBackupIsAnUnsavedDiary)
     ASSERT_EQ(s.State().Records.Count(), 1);
     EXPECT_EQ(s.State().Records.Item(1).Slot[0].Weight, U("65.40"));
     EXPECT_EQ(s.State().Owner.ProfileName, U("Ann"));
-    EXPECT_EQ(s.Page().NameInput()->text(), U("Ann"));
+    EXPECT_EQ(s.Controls().name->text(), U("Ann"));
     EXPECT_TRUE(s.State().IsUnnamed());
     EXPECT_TRUE(s.State().DataChanged);
     EXPECT_EQ(Caption(w), U("Tarvel"));
@@ -267,7 +271,7 @@ TEST(MainWindowTest, CommandLineDiary)
         EXPECT_EQ(s.State().DiaryPath, path);
         EXPECT_EQ(Caption(w), U("Tarvel [bea.ov1]"));
         EXPECT_EQ(s.State().Records.Count(), 1);
-        EXPECT_EQ(s.Page().NameInput()->text(), U("Bea"));
+        EXPECT_EQ(s.Controls().name->text(), U("Bea"));
     }
 
     // A file that is not there leaves an empty diary without a name: Save asks for one.
@@ -314,7 +318,7 @@ TEST(MainWindowTest, UnsavedWorkIsGuardedByNewAndShutDown)
     EXPECT_EQ(s.Texts().size(), 2);
     EXPECT_EQ(s.State().Records.Count(), 0);
     EXPECT_EQ(s.State().Owner, Profile());
-    EXPECT_EQ(s.Page().NameInput()->text(), QString());
+    EXPECT_EQ(s.Controls().name->text(), QString());
     EXPECT_FALSE(s.State().DataChanged);
     EXPECT_EQ(ReadBytes(s.Backup()), kEmptyBackup);
 
@@ -333,8 +337,8 @@ TEST(MainWindowTest, OpenOfUnreadableFileKeepsCurrentDiary)
     Shell s;
     const QString bea = s.temp.Write(U("bea.ov1"), kBeaDiary);
     MainWindow& w = s.Start(bea);
-    s.Page().WeightInput(0)->setText(U("56"));
-    QTest::mouseClick(s.Page().SaveButton(), Qt::LeftButton);
+    s.Controls().weight[0]->setText(U("56"));
+    QTest::mouseClick(s.Controls().save, Qt::LeftButton);
     ASSERT_TRUE(s.State().DataChanged);
     const auto records = s.State().Records.Records();
 
@@ -428,7 +432,7 @@ TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
 {
     Shell s;
     MainWindow& w = s.Start();
-    QTest::keyClicks(s.Page().WeightInput(0), U("65"));
+    QTest::keyClicks(s.Controls().weight[0], U("65"));
     ASSERT_EQ(Caption(w), U("Tarvel *"));
     // A later activation (back from a dialog) keeps what was typed.
     w.ShowFirstDay();
@@ -444,7 +448,7 @@ TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
     EXPECT_EQ(s.Texts(), QStringList{LoadText(718) + kCrLf + LoadText(719)});
     EXPECT_EQ(s.messages.Messages()[0].buttonKind, ButtonsYesNo);
     EXPECT_EQ(Caption(w), U("Tarvel"));
-    EXPECT_EQ(s.Page().WeightInput(0)->text(), QString());
+    EXPECT_EQ(s.Controls().weight[0]->text(), QString());
     EXPECT_EQ(w.MainTab()->currentIndex(), 1);
 }
 
@@ -458,7 +462,7 @@ TEST(MainWindowTest, OwnerNameInPanelTitlesIsPlainText)
     for (const auto& [panel, suffix] : panels)
         EXPECT_EQ(panel->TitleLabel()->text(), U("(New)") + U(suffix));
 
-    QTest::keyClicks(s.Page().NameInput(), U("<b>Ann</b>"));
+    QTest::keyClicks(s.Controls().name, U("<b>Ann</b>"));
     for (const auto& [panel, suffix] : panels) {
         EXPECT_EQ(panel->TitleLabel()->text(), U("<b>Ann</b>") + U(suffix));
         EXPECT_EQ(panel->TitleLabel()->textFormat(), Qt::PlainText);
@@ -496,8 +500,8 @@ TEST(MainWindowTest, SchemePaintsPanelsButtonsLogosAndTheTabStrip)
         return button->UpPicture().toImage() == ButtonPicture(hue, shape, false, ratio).toImage() &&
                button->DownPicture().toImage() == ButtonPicture(hue, shape, true, ratio).toImage();
     };
-    EXPECT_TRUE(shows(s.Page().SaveButton(), Hue::Green, ButtonShape::Large));
-    EXPECT_TRUE(shows(s.Page().BmiButton(1), Hue::Green, ButtonShape::Wide));
+    EXPECT_TRUE(shows(s.Controls().save, Hue::Green, ButtonShape::Large));
+    EXPECT_TRUE(shows(s.Controls().bmiButton[1], Hue::Green, ButtonShape::Wide));
     EXPECT_TRUE(shows(v.List().ForwardButton(), Hue::Orange, ButtonShape::Large));
     EXPECT_TRUE(shows(v.WeightView().FrontButton(), Hue::Pink, ButtonShape::Large));
     EXPECT_TRUE(shows(v.WeightView().MinusLabel(), Hue::Pink, ButtonShape::Small));
@@ -523,7 +527,7 @@ TEST(MainWindowTest, AppearanceCommandAppliesOnlyAChangedScheme)
         QTest::mouseClick(dialog.Option(choice), Qt::LeftButton);
         QTest::mouseClick(ok ? dialog.OKBtn() : dialog.CancelBtn(), Qt::LeftButton);
     });
-    const auto pictureKey = [&s] { return s.Page().DateButton()->UpPicture().cacheKey(); };
+    const auto pictureKey = [&s] { return s.Controls().dateButton->UpPicture().cacheKey(); };
     const qint64 grayKey = pictureKey();
     // A click on the Diary page (it closes the calendar) before the user turns to the List tab.
     QTest::mouseClick(w.Page(), Qt::LeftButton, {}, QPoint(2, 2));
@@ -572,20 +576,20 @@ TEST(MainWindowTest, ScaleWeightGoesIntoTheNewDay)
     MainWindow& w = s.Start();
     // Before noon the morning input, as if typed: the page is marked edited.
     s.scalePort.Feed("\nST,+065.40kg\r\n");
-    EXPECT_EQ(s.Page().WeightInput(0)->text(), U("65.40"));
+    EXPECT_EQ(s.Controls().weight[0]->text(), U("65.40"));
     EXPECT_EQ(Caption(w), U("Tarvel *"));
-    s.Page().NameInput()->setText(U("Ann"));
-    s.Page().HeightInput()->setText(U("170"));
-    QTest::mouseClick(s.Page().SaveButton(), Qt::LeftButton);
+    s.Controls().name->setText(U("Ann"));
+    s.Controls().height->setText(U("170"));
+    QTest::mouseClick(s.Controls().save, Qt::LeftButton);
     ASSERT_EQ(s.State().Records.Count(), 1);
 
     // A stored day shown takes nothing; New ends the quiet period, so the next weighing counts.
     s.scalePort.Feed("ST,+070.00kg\r\n");
-    EXPECT_EQ(s.Page().WeightInput(0)->text(), U("65.40"));
+    EXPECT_EQ(s.Controls().weight[0]->text(), U("65.40"));
     s.messages.Script(AnswerNo);
     s.Command("newDiary");
     s.scalePort.Feed("\nST,+066.20kg\r\n");
-    EXPECT_EQ(s.Page().WeightInput(0)->text(), U("66.20"));
+    EXPECT_EQ(s.Controls().weight[0]->text(), U("66.20"));
 }
 
 TEST(MainWindowTest, ViewsShowTheDiaryAndOpenADayOnTheDiaryTab)
@@ -608,7 +612,7 @@ TEST(MainWindowTest, ViewsShowTheDiaryAndOpenADayOnTheDiaryTab)
     w.MainTab()->setCurrentIndex(1);
     Q_EMIT list.RecordOpened(1);
     EXPECT_EQ(w.MainTab()->currentIndex(), 0);
-    EXPECT_EQ(s.Page().DateInput()->text(), U("2004/5/6"));
+    EXPECT_EQ(s.Controls().date->text(), U("2004/5/6"));
 }
 
 } // namespace

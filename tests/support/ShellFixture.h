@@ -9,15 +9,16 @@
 #include "shell/MainMenus.h"
 #include "shell/MainWindow.h"
 #include "support/FakeSerialPort.h"
+#include "support/PageControls.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedPrinterDialog.h"
 #include "support/TempFolder.h"
 
 #include <QAction>
-#include <QWindow>
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,7 @@ struct Shell {
     }
 
     DiaryPage& Page() const { return *window->Page(); }
+    PageControls Controls() const { return PageControls(Page()); }
     Diary& State() const { return window->DiaryState(); }
     // A command of the menus and toolbar by its action's object name.
     QAction* Action(const char* name) const
@@ -112,18 +114,19 @@ struct Shell {
     // profile when none is filled in) and presses Save data.
     void AddDay(const char* weight, const char* date = nullptr) const
     {
+        const PageControls c = Controls();
         if (date != nullptr) {
-            if (Page().NewButton()->isEnabled())
-                QTest::mouseClick(Page().NewButton(), Qt::LeftButton);
-            Page().DateInput()->setText(QString::fromUtf8(date));
-            Page().TimeInput(0)->setText(QStringLiteral("07:30"));
+            if (c.newDay->isEnabled())
+                QTest::mouseClick(c.newDay, Qt::LeftButton);
+            c.date->setText(QString::fromUtf8(date));
+            c.time[0]->setText(QStringLiteral("07:30"));
         }
-        if (Page().NameInput()->text().isEmpty())
-            Page().NameInput()->setText(QStringLiteral("Ann"));
-        if (Page().HeightInput()->text().isEmpty())
-            Page().HeightInput()->setText(QStringLiteral("170"));
-        QTest::keyClicks(Page().WeightInput(0), QString::fromUtf8(weight));
-        QTest::mouseClick(Page().SaveButton(), Qt::LeftButton);
+        if (c.name->text().isEmpty())
+            c.name->setText(QStringLiteral("Ann"));
+        if (c.height->text().isEmpty())
+            c.height->setText(QStringLiteral("170"));
+        QTest::keyClicks(c.weight[0], QString::fromUtf8(weight));
+        QTest::mouseClick(c.save, Qt::LeftButton);
     }
 
 private:
