@@ -1,3 +1,4 @@
+#include "views/ImageRaster.h"
 #include "views/TrendGraph.h"
 
 #include "store/DiaryFixture.h"
@@ -7,10 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace tarvel;
 using tarvel::testing::DiaryFixture;
 
 namespace {
+
+const QColor kMarker(0, 255, 0);
 
 // A picture of 560 x 400 pixels at 96 dpi (8400 x 6000 twips, 15 twips a pixel) in a window 800
 // pixels wide: GraphUnit 100, plot 929..8129 across and 300..5400 down; January has 31 columns of
@@ -21,7 +26,6 @@ struct Graph {
         f.period = {QDate(2024, 1, 1), QDate(2024, 1, 31)};
         image.fill(Qt::magenta);
     }
-
     void Add(QDate day, const char* morning, const char* night = "")
     {
         DayRecord record;
@@ -32,23 +36,24 @@ struct Graph {
         f.diary.Records.Add(record);
         f.diary.NewEntryIndex = f.diary.Records.Count() + 1;
     }
-    void Draw(bool weight)
+    void Draw(bool weight, GraphBackdrop* backdrop = nullptr)
     {
+        labels.clear();
+        image.fill(Qt::magenta);
         QPainter painter(&image);
         const GraphSources sources{f.diary, f.period, settings, f.formats};
         if (weight)
-            DrawWeightGraph(painter, 96, g, sources, scale, &labels);
+            DrawWeightGraph(painter, 96, g, sources, scale, &labels, backdrop);
         else
-            DrawBmiGraph(painter, 96, g, sources, &labels);
+            DrawBmiGraph(painter, 96, g, sources, &labels, backdrop);
     }
     QColor At(int x, int y) const { return image.pixelColor(x / 15, y / 15); }
-    bool Dark(int x, int y) const { return qGray(image.pixel(x / 15, y / 15)) < 128; }
-    int GreenPixels() const
+    int Markers() const
     {
         int count = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                count += image.pixelColor(x, y) == QColor(0, 255, 0);
+                count += image.pixelColor(x, y) == kMarker;
         return count;
     }
     // The texts drawn on one row (all rows when y is -1).
@@ -69,51 +74,45 @@ struct Graph {
     QImage image{560, 400, QImage::Format_RGB32};
 };
 
-TEST(TrendGraph, GeometryInTwipsWithoutSixteenBitLimits)
+TEST(TrendGraph, GeometryInTwipsWithoutSixteenBitLimitsAndTheDayUnderThePointer)
 {
-    const struct {
-        int window, width, height, unit, plotWidth, plotLeft, plotTop, plotBottom;
-    } cases[] = {
+    const int cases[][8] = {
+        // window, width, height, unit, plot width, left, top, bottom
         {12000, 8400, 6000, 100, 7200, 929, 300, 5400},
         {13500, 8400, 6000, 112, 7200, 917, 300, 5400},       // 112.5 rounds to the even 112
         {57600, 55500, 30000, 480, 47571, 6316, 1500, 27000}, // a 4K window: past 32,767 twips
     };
     for (const auto& c : cases) {
-        const GraphGeometry g = ComputeGraphGeometry(c.window, QSize(c.width, c.height), QSize(c.width, 100));
-        EXPECT_EQ(g.GraphUnit, c.unit);
-        EXPECT_EQ(g.WeightPlotWidth, c.plotWidth);
-        EXPECT_EQ(g.WeightPlotLeft, c.plotLeft);
-        EXPECT_EQ(g.WeightPlotRight, c.plotLeft + c.plotWidth);
-        EXPECT_EQ(g.BmiPlotLeft, c.plotLeft);
-        EXPECT_EQ(g.PlotTop, c.plotTop);
-        EXPECT_EQ(g.PlotBottom, c.plotBottom); // from the weight graph's height alone
+        const GraphGeometry g = ComputeGraphGeometry(c[0], QSize(c[1], c[2]), QSize(c[1], 100));
+        EXPECT_EQ(QList<int>({g.GraphUnit, g.WeightPlotWidth, g.WeightPlotLeft, g.PlotTop, g.PlotBottom}),
+                  QList<int>({c[3], c[4], c[5], c[6], c[7]})) << c[0];
+        EXPECT_EQ(g.BmiPlotLeft, c[5]);
+    }
+    // A border between columns belongs to the earlier day.
+    const double points[][3] = {{1045, 2000, 1},  {1161, 2000, 1},      {1162, 300, 2},  {8121, 5400, 31},
+                                {8122, 2000, -1}, {900, 2000, -1},      {1045, 299, -1}, {1045, 5401, -1}};
+    const Graph graph;
+    for (const auto& [x, y, day] : points) {
+        EXPECT_EQ(WeightDayAt(graph.g, graph.f.period, x, y), day) << x << "," << y;
+        EXPECT_EQ(BmiDayAt(graph.g, graph.f.period, x, y), day) << x << "," << y;
     }
 }
 
-TEST(TrendGraph, EmptyDiaryShowsBandsGridAndTitlesOnly)
+TEST(TrendGraph, EmptyDiaryShowsBandsAndTitlesOnly)
 {
     Graph weight;
     weight.Draw(true);
     EXPECT_EQ(weight.At(15, 15), QColor(Qt::white)); // the picture's background is drawn
-    // Points between grid lines in each quarter, from the top.
-    const QColor bands[] = {{255, 234, 215}, {255, 255, 223}, {230, 242, 255}, {230, 242, 255}};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(weight.At(1045, 360 + 1275 * i), bands[i]) << i;
     EXPECT_EQ(weight.Texts(), QStringList{QStringLiteral("[kg]")});
-    EXPECT_EQ(weight.GreenPixels(), 0);
-
+    EXPECT_EQ(weight.Markers(), 0);
     Graph bmi;
     bmi.Draw(false);
     // Edges at BMI 19.8 (y 4176), 24.2 (3054) and 26.4 (2493) on the 15..35 scale.
-    const struct {
-        int y;
-        QColor colour;
-    } bmiBands[] = {
-        {4650, {230, 230, 230}}, {3600, {157, 206, 255}}, {2700, {255, 188, 117}}, {1500, {255, 223, 223}}};
-    for (const auto& band : bmiBands)
-        EXPECT_EQ(bmi.At(1045, band.y), band.colour) << band.y;
+    EXPECT_EQ(bmi.At(1045, 4650), QColor(230, 230, 230));
+    EXPECT_EQ(bmi.At(1045, 3600), QColor(157, 206, 255));
+    EXPECT_EQ(bmi.At(1045, 2700), QColor(255, 188, 117));
+    EXPECT_EQ(bmi.At(1045, 1500), QColor(255, 223, 223));
     EXPECT_EQ(bmi.Texts().size(), 12); // "BMI" and eleven values, no dates
-    EXPECT_EQ(bmi.GreenPixels(), 0);
 }
 
 TEST(TrendGraph, ValueAndDateLabels)
@@ -121,52 +120,28 @@ TEST(TrendGraph, ValueAndDateLabels)
     // The only record lies `day` days after the period's start; the centre was 64 before.
     const struct {
         double range;
-        const char* firstWeight;
-        int day;
-        int months;
+        const char* weight;
+        int day, months;
         QDate start;
-        QStringList values;
-        QStringList dates;
+        const char *values, *dates;
     } cases[] = {
-        {0.5,
-         "65.30",
-         3,
-         1,
-         QDate(2024, 1, 26),
-         {"66", "65"},
-         {"2024/1/26", "2/1", "2/6", "2/11", "2/16", "2/21"}},
-        {2,
-         "70.80",
-         3,
-         3,
-         QDate(2024, 1, 16),
-         {"72", "71", "70", "69", "68"},
-         {"2024/1/16", "2/1", "2/16", "3/1", "3/16", "4/1"}},
-        {5,
-         "70.80",
-         3,
-         1,
-         QDate(2024, 12, 26),
-         {"75", "74", "73", "72", "71", "70", "69", "68", "67", "66", "65"},
-         {"2024/12/26", "2025/1/1", "1/6", "1/11", "1/16", "1/21"}},
-        {2,
-         "80.00",
-         -40,
-         1,
-         QDate(2024, 1, 1),
-         {"66", "65", "64", "63", "62"}, // no record in the period
-         {"2024/1/1", "1/6", "1/11", "1/16", "1/21", "1/26"}},
+        {0.5, "65.30", 3, 1, QDate(2024, 1, 26), "66 65", "2024/1/26 2/1 2/6 2/11 2/16 2/21"},
+        {2, "70.80", 3, 3, QDate(2024, 1, 16), "72 71 70 69 68", "2024/1/16 2/1 2/16 3/1 3/16 4/1"},
+        {5, "70.80", 3, 1, QDate(2024, 12, 26), "75 74 73 72 71 70 69 68 67 66 65",
+         "2024/12/26 2025/1/1 1/6 1/11 1/16 1/21"},
+        {2, "80.00", -40, 1, QDate(2024, 1, 1), "66 65 64 63 62", // no record in the period
+         "2024/1/1 1/6 1/11 1/16 1/21 1/26"},
     };
     for (const auto& c : cases) {
         Graph graph;
         graph.settings.TrendMonths = c.months;
         graph.f.period = {c.start, PeriodEndFor(c.start, c.months)};
         graph.scale = {c.range, 64};
-        graph.Add(c.start.addDays(c.day), c.firstWeight);
+        graph.Add(c.start.addDays(c.day), c.weight);
         graph.Draw(true);
-        EXPECT_EQ(graph.Texts(graph.g.PlotBottom + 200), c.dates);
-        const QStringList texts = graph.Texts();
-        EXPECT_EQ(texts.mid(1, static_cast<int>(c.values.size())), c.values);
+        const QStringList values = QString::fromLatin1(c.values).split(QLatin1Char(' '));
+        EXPECT_EQ(graph.Texts(graph.g.PlotBottom + 200).join(QLatin1Char(' ')), QString::fromLatin1(c.dates));
+        EXPECT_EQ(graph.Texts().mid(1, values.size()), values) << c.values;
     }
     for (int max : {35, 50}) {
         Graph bmi;
@@ -174,9 +149,8 @@ TEST(TrendGraph, ValueAndDateLabels)
         bmi.settings.BmiScaleMin = max == 35 ? 15 : 0;
         bmi.Draw(false);
         const QStringList values = bmi.Texts().mid(1);
-        EXPECT_EQ(values.first(), QString::number(max));
-        EXPECT_EQ(values.at(1), QString::number(max == 35 ? 33 : 45));
-        EXPECT_EQ(values.last(), QString::number(max == 35 ? 15 : 0));
+        EXPECT_EQ(QStringList({values.first(), values.at(1), values.last()}).join(QLatin1Char(' ')),
+                  QString::fromLatin1(max == 35 ? "35 33 15" : "50 45 0"));
     }
 }
 
@@ -191,41 +165,18 @@ TEST(TrendGraph, MarkersOnlyInsideThePlotAndSegmentsCutAtItsEdge)
     graph.Draw(true);
     EXPECT_EQ(graph.scale.WeightCenter, 70);
 
-    EXPECT_EQ(graph.At(3083, 2850), QColor(0, 255, 0));
+    EXPECT_EQ(graph.At(3083, 2850), kMarker);
     // The night point at 10/14 of day 20's column, 2.5 kg below the top label (72).
-    EXPECT_EQ(graph.At(929 + 232 * 19 + 166, 300 + 3188), QColor(0, 255, 0));
+    EXPECT_EQ(graph.At(929 + 232 * 19 + 166, 300 + 3188), kMarker);
     for (int dx = -60; dx <= 60; dx += 15)
-        EXPECT_NE(graph.At(3547 + dx, 172), QColor(0, 255, 0)) << dx;
+        EXPECT_NE(graph.At(3547 + dx, 172), kMarker) << dx;
 
     // A to B: on the line just below the plot's top, and nothing of it just above.
-    EXPECT_TRUE(graph.Dark(3514, 360));
+    EXPECT_LT(qGray(graph.At(3514, 360).rgb()), 128);
     EXPECT_EQ(graph.At(3535, 240), QColor(Qt::white));
     // B to C lies wholly above the plot: it is drawn off the picture, not rising from B.
     for (int x = 3500; x < 3700; x += 15)
         EXPECT_EQ(graph.At(x, 150), QColor(Qt::white)) << x;
-}
-
-TEST(TrendGraph, DayUnderThePointer)
-{
-    const Graph graph;
-    const GraphGeometry& g = graph.g;
-    const struct {
-        double x, y;
-        int day;
-    } cases[] = {
-        {1045, 2000, 1},
-        {929 + 232, 2000, 1}, // the border belongs to the earlier day
-        {929 + 233, 300, 2},
-        {929 + 232 * 31, 5400, 31},
-        {929 + 232 * 31 + 1, 2000, -1}, // past the last column
-        {900, 2000, -1},
-        {1045, 299, -1},
-        {1045, 5401, -1},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(WeightDayAt(g, graph.f.period, c.x, c.y), c.day) << c.x << "," << c.y;
-        EXPECT_EQ(BmiDayAt(g, graph.f.period, c.x, c.y), c.day);
-    }
 }
 
 QDate D(int y, int m, int d)
@@ -262,16 +213,13 @@ TEST(TrendGraph, PeriodStepsAndTheirLimits)
         }
         GraphPeriod period{c.start, PeriodEndFor(c.start, c.months)};
         const GraphPeriod before = period;
-        const bool taken =
-            StepGraphPeriod(period, c.direction, c.months, graph.f.diary, graph.f.clock.Today());
+        const bool taken = StepGraphPeriod(period, c.direction, c.months, graph.f.diary, graph.f.clock.Today());
         const std::string where = c.start.toString(Qt::ISODate).toStdString();
         EXPECT_EQ(taken, c.newStart.isValid()) << where;
         EXPECT_EQ(period.PeriodStart, taken ? c.newStart : before.PeriodStart) << where;
         EXPECT_EQ(period.PeriodEnd, taken ? c.newEnd : before.PeriodEnd) << where;
     }
 }
-
-} // namespace
 
 TEST(TrendGraph, BackdropGivesTheSamePictureAndTextsWhilePaging)
 {
@@ -293,17 +241,9 @@ TEST(TrendGraph, BackdropGivesTheSamePictureAndTextsWhilePaging)
                 kept.scale.WeightRange = fresh.scale.WeightRange = 1;
             for (Graph* graph : {&kept, &fresh}) {
                 StepGraphPeriod(graph->f.period, step < 3 ? 1 : 0, 3, graph->f.diary, QDate(2030, 1, 1));
-                graph->labels.clear();
-                graph->image.fill(Qt::magenta);
-                QPainter painter(&graph->image);
-                const GraphSources sources{graph->f.diary, graph->f.period, graph->settings, graph->f.formats};
-                GraphBackdrop* with = graph == &kept ? &backdrop : nullptr;
-                if (weight)
-                    DrawWeightGraph(painter, 96, graph->g, sources, graph->scale, &graph->labels, with);
-                else
-                    DrawBmiGraph(painter, 96, graph->g, sources, &graph->labels, with);
+                graph->Draw(weight, graph == &kept ? &backdrop : nullptr);
             }
-            ASSERT_GT(fresh.GreenPixels(), 0);
+            ASSERT_GT(fresh.Markers(), 0);
             EXPECT_EQ(kept.image, fresh.image);
             QStringList keptTexts = kept.Texts();
             QStringList freshTexts = fresh.Texts();
@@ -313,3 +253,120 @@ TEST(TrendGraph, BackdropGivesTheSamePictureAndTextsWhilePaging)
         }
     }
 }
+
+// The graphs' direct image writing and copied grid lines against what the painter draws.
+
+QImage White(QSize size, qreal ratio, QImage::Format format = QImage::Format_RGB32)
+{
+    QImage image(size, format);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    return image;
+}
+
+TEST(ImageRaster, SegmentsCoverWhatThePainterCovers)
+{
+    // Steep, flat, diagonal and nearly flat lines, at plain and double density: the same amount
+    // of ink as the painter's smoothed flat-ended line, in the same place.
+    const QLineF lines[] = {{20.3, 10.2, 27.8, 80.6}, {10.5, 40.25, 90.2, 44.0}, {15, 15, 85, 85},
+                            {12.0, 60.0, 88.0, 61.5}, {50.5, 5.0, 50.5, 95.0}};
+    for (qreal ratio : {1.0, 2.0}) {
+        for (const QLineF& line : lines) {
+            SCOPED_TRACE(::testing::Message() << ratio << ": " << line.x1() << "," << line.y1());
+            QImage direct = White({100 * int(ratio), 100 * int(ratio)}, ratio);
+            QImage painted = direct.copy();
+            {
+                QPainter painter(&direct);
+                ImageRaster::For(painter).value().Segments({line}, 2, qRgb(0, 0, 0));
+            }
+            QPainter painter(&painted);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(line);
+            painter.end();
+            // As much ink (darkness summed over the image), and away from the ends, no pixel dark in
+            // one picture and pale in the other.
+            double ink[2] = {0, 0};
+            for (int y = 0; y < direct.height(); ++y) {
+                for (int x = 0; x < direct.width(); ++x) {
+                    const int grey[2] = {qGray(direct.pixel(x, y)), qGray(painted.pixel(x, y))};
+                    ink[0] += (255 - grey[0]) / 255.0;
+                    ink[1] += (255 - grey[1]) / 255.0;
+                    const QPointF p = QPointF(x + 0.5, y + 0.5) / ratio;
+                    const bool nearEnd = std::min(QLineF(p, line.p1()).length(), QLineF(p, line.p2()).length()) < 3;
+                    EXPECT_FALSE(!nearEnd && std::min(grey[0], grey[1]) < 100 && std::max(grey[0], grey[1]) > 200)
+                        << x << "," << y;
+                }
+            }
+            EXPECT_NEAR(ink[0], ink[1], ink[1] * 0.06);
+        }
+    }
+}
+
+TEST(ImageRaster, PictureBlendsLikeThePainterAndIsCutAtTheEdges)
+{
+    QImage sprite(12, 12, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    {
+        QPainter p(&sprite);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(kMarker);
+        p.drawEllipse(QPointF(6, 6), 5, 5);
+    }
+    for (const QPointF at : {QPointF(20, 20), QPointF(-5, 30), QPointF(35, -4), QPointF(37, 37), QPointF(60, 60)}) {
+        QImage direct = White({44, 44}, 1);
+        direct.setPixel(25, 25, qRgb(200, 10, 10));
+        QImage painted = direct.copy();
+        {
+            QPainter painter(&direct);
+            ImageRaster::For(painter)->Picture(sprite, at);
+        }
+        QPainter(&painted).drawImage(at, sprite);
+        for (int y = 0; y < direct.height(); ++y)
+            for (int x = 0; x < direct.width(); ++x)
+                for (int shift : {0, 8, 16})
+                    ASSERT_NEAR(int(direct.pixel(x, y) >> shift & 0xff), int(painted.pixel(x, y) >> shift & 0xff), 1)
+                        << "at " << at.x() << "," << at.y() << " pixel " << x << "," << y;
+    }
+    // Only for a 32-bit image without transformation or clipping.
+    QImage image = White({10, 10}, 1);
+    QImage rgb888 = White({10, 10}, 1, QImage::Format_RGB888);
+    QPainter painter(&image);
+    painter.translate(1, 0);
+    EXPECT_FALSE(ImageRaster::For(painter).has_value());
+    painter.resetTransform();
+    painter.setClipRect(0, 0, 5, 5);
+    EXPECT_FALSE(ImageRaster::For(painter).has_value());
+    painter.end();
+    painter.begin(&rgb888);
+    EXPECT_FALSE(ImageRaster::For(painter).has_value());
+}
+
+TEST(GraphBackdrop, StampedLinesArePixelForPixelThePaintersLines)
+{
+    const QPen pens[] = {QPen(Qt::black, 1, Qt::DotLine, Qt::FlatCap), QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap),
+                         QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap)};
+    for (qreal ratio : {1.0, 1.5, 2.0}) {
+        for (const QPen& pen : pens) {
+            GraphBackdrop stamps;
+            QImage stamped = White({120, 90}, ratio);
+            QImage painted = stamped.copy();
+            // Twice over the same columns: the second round comes from the stamps.
+            for (int round = 0; round < 2; ++round) {
+                for (double x = 3; x < 70; x += 4.37) {
+                    const QPointF from(x, 7.3);
+                    const QPointF to(x, 52.9);
+                    QPainter stamping(&stamped);
+                    ASSERT_TRUE(stamps.StampVerticalLine(stamping, from, to, pen));
+                    QPainter painter(&painted);
+                    painter.setPen(pen);
+                    painter.drawLine(from, to);
+                }
+            }
+            EXPECT_EQ(stamped, painted) << "ratio " << ratio << " width " << pen.widthF() << " style "
+                                        << int(pen.style());
+        }
+    }
+}
+
+} // namespace

@@ -1,3 +1,4 @@
+#include "views/GraphSetDlg.h"
 #include "views/TrendView.h"
 
 #include "entry/PictureButton.h"
@@ -5,7 +6,9 @@
 #include "store/Settings.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -37,8 +40,7 @@ struct Trends {
         DayRecord record;
         record.Date = f.formats.FormatDate(day, f.formats.DateFormat);
         record.DayNumber = DayNumber(day);
-        record.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"),
-                          QString()};
+        record.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"), QString()};
         f.diary.Records.Add(record);
         f.diary.NewEntryIndex = f.diary.Records.Count() + 1;
     }
@@ -90,22 +92,14 @@ TEST(TrendView, ZoomLabelsWalkTheRangeAndRestWithAnEmptyDiary)
     EXPECT_FALSE(t.weight.PlusLabel()->isEnabled());
     t.weight.ZoomWeightGraph(1);
     EXPECT_EQ(t.weight.Scale().WeightRange, 2);
-
     t.Add(QDate(2024, 1, 10));
     t.weight.Redraw();
-    ASSERT_TRUE(t.weight.PlusLabel()->isEnabled());
-    const struct {
-        PictureButton* label;
-        double range;
-    } walk[] = {
-        {t.weight.PlusLabel(), 1},  {t.weight.PlusLabel(), 0.5}, {t.weight.PlusLabel(), 0.5},
-        {t.weight.MinusLabel(), 1}, {t.weight.MinusLabel(), 2},  {t.weight.MinusLabel(), 3},
-        {t.weight.MinusLabel(), 4}, {t.weight.MinusLabel(), 5},  {t.weight.MinusLabel(), 5},
-        {t.weight.PlusLabel(), 4},
-    };
-    for (const auto& step : walk) {
-        QTest::mouseClick(step.label, Qt::LeftButton);
-        EXPECT_EQ(t.weight.Scale().WeightRange, step.range) << step.label->objectName().toStdString();
+    // Clicks on + and -, each with the range it leaves: it stops at 0.5 and 5 kg.
+    const char clicks[] = "+++------+";
+    const double ranges[] = {1, 0.5, 0.5, 1, 2, 3, 4, 5, 5, 4};
+    for (int i = 0; clicks[i] != '\0'; ++i) {
+        QTest::mouseClick(clicks[i] == '+' ? t.weight.PlusLabel() : t.weight.MinusLabel(), Qt::LeftButton);
+        EXPECT_EQ(t.weight.Scale().WeightRange, ranges[i]) << i;
     }
 }
 
@@ -137,43 +131,32 @@ TEST(TrendView, PointerAndDoubleClickOpenOnlyADayWithARecord)
     EXPECT_EQ(t.Pointer(), Qt::ArrowCursor); // reset by the double click
 }
 
-TEST(TrendView, PagingOneGraphUpdatesAndRedrawsBoth)
+TEST(TrendView, PagingOneGraphRedrawsBothAndAHoldEndsWhenTheButtonIsDisabled)
 {
     Trends t;
     t.Add(QDate(2024, 1, 10));
     t.Add(QDate(2024, 3, 5));
     t.f.period = {QDate(2024, 1, 6), QDate(2024, 2, 5)};
     t.RedrawBoth();
-    ASSERT_TRUE(t.bmi.FrontButton()->isEnabled());
     const QImage before = t.bmi.Image();
-
     QTest::mouseClick(t.weight.FrontButton(), Qt::LeftButton); // a short click: one step
     EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 1));
-    EXPECT_EQ(t.f.period.PeriodEnd, QDate(2024, 1, 31));
-    EXPECT_FALSE(t.weight.FrontButton()->isEnabled()); // the month of the first record
-    EXPECT_FALSE(t.bmi.FrontButton()->isEnabled());
+    EXPECT_FALSE(t.bmi.FrontButton()->isEnabled()); // the month of the first record
     EXPECT_NE(t.bmi.Image(), before);
-
     QTest::mouseClick(t.bmi.NextButton(), Qt::LeftButton);
     EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 6));
     EXPECT_TRUE(t.weight.FrontButton()->isEnabled());
-}
 
-TEST(TrendView, HoldingAPagingButtonEndsWhenItIsDisabled)
-{
-    Trends t;
-    t.Add(QDate(2024, 1, 10));
-    t.Add(QDate(2024, 3, 5));
     t.f.period = {QDate(2024, 1, 11), QDate(2024, 2, 10)};
     t.RedrawBoth();
     QTest::mousePress(t.weight.FrontButton(), Qt::LeftButton);
     for (int tick = 0; tick < 4; ++tick)
         t.weight.Hold().Tick();
     EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 1)); // two steps, then the button is off
-    EXPECT_FALSE(t.weight.FrontButton()->isEnabled());
     EXPECT_FALSE(t.weight.Hold().Timer().isActive());
 }
 
+// The paging buttons of the list and of both graphs repeat through HoldRepeat.
 TEST(TrendView, HoldRepeatsFasterAndAClickStepsOnce)
 {
     HoldRepeat hold;
@@ -181,22 +164,17 @@ TEST(TrendView, HoldRepeatsFasterAndAClickStepsOnce)
     hold.SetTimeSource([&] { return now; });
     std::vector<qint64> steps;
     hold.Press([&] { steps.push_back(now); });
-    EXPECT_EQ(hold.HoldState(), 1);
-    EXPECT_EQ(hold.Timer().interval(), 500);
     while (now < 6000) {
         now += hold.Timer().interval();
         hold.Tick();
     }
-    // Every 0.2 s, every 0.1 s from 2 s into the repetition, every 0.02 s from 5 s.
-    const struct {
-        qint64 at, gap;
-    } gaps[] = {{500, 200}, {2700, 200}, {2900, 100}, {5600, 100}, {5700, 20}};
-    for (const auto& g : gaps) {
-        const auto it = std::find(steps.begin(), steps.end(), g.at);
-        ASSERT_NE(it, steps.end()) << g.at;
-        EXPECT_EQ(*(it + 1) - g.at, g.gap) << g.at;
+    // After 0.5 s every 0.2 s, every 0.1 s from 2 s into the repetition, every 0.02 s from 5 s.
+    const qint64 gaps[][2] = {{500, 200}, {2700, 200}, {2900, 100}, {5600, 100}, {5700, 20}}; // at, gap
+    for (const auto& [at, gap] : gaps) {
+        const auto it = std::find(steps.begin(), steps.end(), at);
+        ASSERT_NE(it, steps.end()) << at;
+        EXPECT_EQ(*(it + 1) - at, gap) << at;
     }
-    EXPECT_EQ(std::count_if(steps.begin(), steps.end(), [](qint64 t) { return t <= 3000; }), 14);
     const std::size_t repeated = steps.size();
     hold.Release();
     EXPECT_EQ(steps.size(), repeated); // the release after repeating adds no step
@@ -208,29 +186,52 @@ TEST(TrendView, HoldRepeatsFasterAndAClickStepsOnce)
     hold.Release();
     hold.Tick();
     EXPECT_EQ(steps.size(), 1u);
-    EXPECT_EQ(hold.HoldState(), 0);
 }
 
 TEST(TrendView, ElasticSizeAndNoResizeLoop)
 {
-    const struct {
-        QSize requested;
-        bool maximised;
-        QSize result;
-    } cases[] = {
-        {{800, 500}, false, {800, 600}}, {{801, 100}, false, {801, 601}}, {{802, 900}, false, {802, 602}},
-        {{806, 900}, false, {806, 604}}, {{800, 500}, true, {800, 500}}, // halves to even
-    };
+    const int cases[][5] = {{800, 500, 0, 800, 600}, {801, 100, 0, 801, 601}, {806, 900, 0, 806, 604},
+                            {800, 500, 1, 800, 500}}; // requested, maximised, result
     for (const auto& c : cases)
-        EXPECT_EQ(ElasticSize(c.requested, c.maximised), c.result) << c.requested.width();
+        EXPECT_EQ(ElasticSize({c[0], c[1]}, c[2] != 0), QSize(c[3], c[4])) << c[0];
 
     ElasticSizer sizer;
     EXPECT_EQ(sizer.Resized({800, 500}, false), QSize(800, 600));
     for (int answer = 0; answer < 4; ++answer) // the manager keeps the window at 800 x 560
         EXPECT_EQ(sizer.Resized({800, 560}, false), std::nullopt) << answer;
     EXPECT_EQ(sizer.Resized({1000, 560}, false), QSize(1000, 750)); // the user resizes again
-    EXPECT_EQ(sizer.Resized({1000, 750}, false), std::nullopt);
     EXPECT_EQ(sizer.Resized({1200, 700}, true), std::nullopt);
+}
+
+TEST(GraphSetDlg, RangeCommandReportsWhatChangedAndAnUnknownSpanBecomesOneMonth)
+{
+    const struct {
+        int presetMonths, bmiEntry, spanEntry; // -1: leave as it is
+        bool ok, span, bmiScale;
+        int bmiMax, months;
+    } cases[] = {
+        {-1, -1, -1, true, false, false, 35, 1}, {-1, 0, -1, true, false, true, 50, 1},
+        {-1, 1, 1, false, false, false, 50, 1},  {-1, -1, 1, true, true, false, 50, 3},
+        {6, -1, -1, false, true, false, 50, 1}, // even on Cancel
+    };
+    Settings settings; // 35 / 15, one month
+    for (const auto& c : cases) {
+        if (c.presetMonths >= 0)
+            settings.TrendMonths = c.presetMonths;
+        const RangeChange change = SetGraphRange(settings, [&] {
+            GraphSetDlg dialog(settings);
+            if (c.bmiEntry >= 0)
+                dialog.BmiScaleCombo()->setCurrentIndex(c.bmiEntry);
+            if (c.spanEntry >= 0)
+                dialog.TrendCombo()->setCurrentIndex(c.spanEntry);
+            (c.ok ? dialog.OKBtn() : dialog.CancelBtn())->click();
+        });
+        EXPECT_EQ(change.span, c.span) << c.bmiEntry << c.spanEntry << c.ok;
+        EXPECT_EQ(change.bmiScale, c.bmiScale) << c.bmiEntry << c.spanEntry << c.ok;
+        EXPECT_EQ(settings.BmiScaleMax, c.bmiMax);
+        EXPECT_EQ(settings.BmiScaleMin, c.bmiMax == 50 ? 0 : 15);
+        EXPECT_EQ(settings.TrendMonths, c.months);
+    }
 }
 
 } // namespace
