@@ -77,15 +77,12 @@ TEST(FileTypeRegistry, RefreshesADatabaseOnlyWithItsToolInstalledAndAfterItsFile
     EXPECT_TRUE(FileTypeRegistry(data, u"/opt/tarvel"_s, u"Tarvel Data"_s).Install(tools));
     EXPECT_TRUE(FileTypeRegistry(data, u"/opt/tarvel"_s, u"Diary"_s).Install(tools));
     EXPECT_EQ(tools.calls, QStringList({desktopCall, mimeCall}));
-}
 
-TEST(FileTypeRegistry, AFileWhereTheDataFolderShouldBeFailsWithoutRunningTools)
-{
-    TempFolder folder;
-    const QString data = folder.Write(u"share"_s, "not a folder");
-    RecordingTools tools({kMimeTool, kDesktopTool});
-    EXPECT_FALSE(FileTypeRegistry(data, u"/usr/bin/tarvel"_s, u"Tarvel Data"_s).Install(tools));
-    EXPECT_EQ(tools.calls, QStringList());
+    // A file where the data folder should be: failure, and no tool runs.
+    RecordingTools blocked({kMimeTool, kDesktopTool});
+    const QString file = folder.Write(u"share"_s, "not a folder");
+    EXPECT_FALSE(FileTypeRegistry(file, u"/usr/bin/tarvel"_s, u"Tarvel Data"_s).Install(blocked));
+    EXPECT_EQ(blocked.calls, QStringList());
 }
 
 // The real desktop-file-utils and shared-mime-info read what was written; skipped without them.
