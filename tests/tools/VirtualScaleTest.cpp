@@ -2,7 +2,6 @@
 
 #include "support/TempFolder.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
