@@ -68,7 +68,11 @@ TEST(QtFileDialogs, ShowTitleFolderFiltersAndAnswerThePath)
         bool save;
         QString choose; // empty: cancel
         bool asks;
-    } cases[] = {{false, existing, false}, {false, {}, false}, {true, fresh, false}, {true, existing, true}, {true, {}, false}};
+    } cases[] = {{false, existing, false},
+                 {false, {}, false},
+                 {true, fresh, false},
+                 {true, existing, true},
+                 {true, {}, false}};
     for (const auto& c : cases) {
         SeenDialog seen;
         const QString answer = ShowAndAnswer(c.save, folder.Path(), c.choose, seen);

@@ -39,7 +39,8 @@ TEST(FileTypeRegistry, TheDesktopEntryQuotesTheExecutableAndTheTypeEscapesItsDes
         ASSERT_TRUE(registry.Install(tools));
         const QString desktop = QString::fromUtf8(ReadBytes(registry.DesktopFilePath()));
         EXPECT_TRUE(desktop.contains(u"\nExec="_s + c.exec + u" %f\n"_s)) << desktop.toStdString();
-        EXPECT_TRUE(ReadBytes(registry.MimeFilePath()).contains("<comment>Tarvel &lt;Data&gt; &amp; co</comment>"));
+        EXPECT_TRUE(
+            ReadBytes(registry.MimeFilePath()).contains("<comment>Tarvel &lt;Data&gt; &amp; co</comment>"));
     }
 }
 

@@ -21,18 +21,25 @@ TEST(FormatNumber, PatternsGiveWholeDigitsAndDecimals)
         char16_t sep;
         const char* expected;
     } const cases[] = {
-        {170, kHeightPattern, u'.', "170.0"}, {65.4, kWeightPattern, u'.', "65.40"},
-        {65.4, kWeightPattern, u',', "65,40"}, {22.56, kBmiPattern, u'.', "22.6"},
-        {5.26, kBmiComputePattern, u'.', "05.3"}, {8.5, kBmiComputePattern, u'.', "08.5"},
-        {65.4, kFileWeightPattern, u'.', "065.40"}, {150, kFileWeightPattern, u'.', "150.00"},
-        {1234.5, kFileWeightPattern, u'.', "1234.50"}, {170, kFileHeightPattern, u'.', "170.0"},
-        {0, kWeightPattern, u'.', "0.00"}, {0.04, kBmiPattern, u'.', "0.0"},
+        {170, kHeightPattern, u'.', "170.0"},
+        {65.4, kWeightPattern, u'.', "65.40"},
+        {65.4, kWeightPattern, u',', "65,40"},
+        {22.56, kBmiPattern, u'.', "22.6"},
+        {5.26, kBmiComputePattern, u'.', "05.3"},
+        {8.5, kBmiComputePattern, u'.', "08.5"},
+        {65.4, kFileWeightPattern, u'.', "065.40"},
+        {150, kFileWeightPattern, u'.', "150.00"},
+        {1234.5, kFileWeightPattern, u'.', "1234.50"},
+        {170, kFileHeightPattern, u'.', "170.0"},
+        {0, kWeightPattern, u'.', "0.00"},
+        {0.04, kBmiPattern, u'.', "0.0"},
         {-1.5, kHeightPattern, u'.', "-1.5"},
         {-0.01, kBmiPattern, u'.', "0.0"}, // no "-0.0"
         {-5, kFileWeightPattern, u'.', "-005.00"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FormatNumber(c.value, c.pattern, QChar(c.sep)), QString::fromLatin1(c.expected)) << c.expected;
+        EXPECT_EQ(FormatNumber(c.value, c.pattern, QChar(c.sep)), QString::fromLatin1(c.expected))
+            << c.expected;
 }
 
 TEST(LeadingNumber, ReadsTheNumberATextBeginsWith)
@@ -57,17 +64,18 @@ TEST(ParseNumber, AcceptsOnlyAWholeNumberWithTheLocaleSeparatorAndRoundingToSixt
         const char16_t* text;
         char16_t sep;
         std::optional<double> value;
-    } texts[] = {{u"65,40", u',', 65.4}, {u" 12 ", u'.', 12.0}, {u"-0.5", u'.', -0.5}, {u"065.40", u'.', 65.4},
-                 {u"65.40", u',', {}}, // "." is no decimal point there
-                 {u"12a", u'.', {}},   {u"", u'.', {}}, {u"-", u'.', {}}, {u"1 2", u'.', {}}};
+    } texts[] = {{u"65,40", u',', 65.4},  {u" 12 ", u'.', 12.0}, {u"-0.5", u'.', -0.5},
+                 {u"065.40", u'.', 65.4}, {u"65.40", u',', {}}, // "." is no decimal point there
+                 {u"12a", u'.', {}},      {u"", u'.', {}},       {u"-", u'.', {}},
+                 {u"1 2", u'.', {}}};
     for (const auto& c : texts)
         EXPECT_EQ(ParseNumber(c.text, QChar(c.sep)), c.value) << QString::fromUtf16(c.text).toStdString();
 
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<double, std::optional<int>> rounded[] = {
-        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.6, 3}, {32767.4, 32767}, {-32768, -32768},
-        {32768, {}}, {-32769, {}}, {nan, {}}, {inf, {}}};
+        {2.5, 2},         {3.5, 4},    {-2.5, -2},   {2.6, 3},  {32767.4, 32767},
+        {-32768, -32768}, {32768, {}}, {-32769, {}}, {nan, {}}, {inf, {}}};
     for (const auto& [value, result] : rounded)
         EXPECT_EQ(RoundToInt16(value), result) << value;
 }

@@ -23,8 +23,9 @@ TEST(IniSettingsStore, EachSaveReachesTheFileAndHandEditedValuesReadAsText)
     // On disk at once, while the store still lives: a crash after a Save loses nothing.
     EXPECT_TRUE(ReadBytes(ini).contains("[CommSet]\nPort=3\n")) << ReadBytes(ini).toStdString();
     // An empty value is stored, not the default.
-    EXPECT_EQ(IniSettingsStore(ini).Get(QStringLiteral("History"), QStringLiteral("Path2"), QStringLiteral("x")),
-              QString());
+    EXPECT_EQ(
+        IniSettingsStore(ini).Get(QStringLiteral("History"), QStringLiteral("Path2"), QStringLiteral("x")),
+        QString());
 }
 
 } // namespace

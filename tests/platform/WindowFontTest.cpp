@@ -25,7 +25,8 @@ TEST(WindowFont, ChooseFontFamilyFallsBackInOrder)
     for (const auto& c : cases) {
         const QString available = QString::fromUtf8(c.available);
         const QStringList families = available.isEmpty() ? QStringList() : available.split(QLatin1Char(','));
-        EXPECT_EQ(ChooseFontFamily(QString::fromUtf8(c.wanted), c.languageCode, families), QString::fromUtf8(c.chosen))
+        EXPECT_EQ(ChooseFontFamily(QString::fromUtf8(c.wanted), c.languageCode, families),
+                  QString::fromUtf8(c.chosen))
             << c.wanted << " / " << c.available;
     }
 }

@@ -62,7 +62,8 @@ TEST(ErrorLog, EntriesAppendUntilTheLogIsDeletedAndAnUnwritableLogIsSkipped)
     const ErrorLog log(folder.Path() + QLatin1Char('/'), clock, formats);
     EXPECT_EQ(log.Path(), folder.Path() + QStringLiteral("/ErrLog.txt"));
     log.WriteErrLog(8002, QStringLiteral("Invalid port number"), QStringLiteral("Open"), 2);
-    EXPECT_EQ(ReadBytes(log.Path()), earlier + "[2026/12/06 09:05] (Open) No.=8002 Msg=Invalid port number Port=2\r\n");
+    EXPECT_EQ(ReadBytes(log.Path()),
+              earlier + "[2026/12/06 09:05] (Open) No.=8002 Msg=Invalid port number Port=2\r\n");
     log.Delete();
     EXPECT_FALSE(QFileInfo::exists(log.Path()));
     log.Delete(); // a missing log is no error

@@ -1,6 +1,6 @@
+#include "scale/PortConnection.h"
 #include "scale/CommDlg.h"
 #include "scale/ErrorLog.h"
-#include "scale/PortConnection.h"
 #include "scale/ScaleLink.h"
 
 #include "platform/Clock.h"
@@ -62,7 +62,8 @@ struct Link {
     void RunDialog(const std::function<void(CommDlg&)>& act)
     {
         connection.Set_Com([&] {
-            CommDlg dialog(testPort, log, messages, [](int n) { return QStringLiteral("/dev/port%1").arg(n); });
+            CommDlg dialog(testPort, log, messages,
+                           [](int n) { return QStringLiteral("/dev/port%1").arg(n); });
             QTimer::singleShot(0, &dialog, [&] { act(dialog); });
             dialog.Run(portNo, connection.PortState);
         });

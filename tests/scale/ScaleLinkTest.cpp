@@ -34,7 +34,8 @@ Accepted Morning(std::initializer_list<const char*> texts)
 
 // A link on a fake port, recording what it hands over.
 struct Rig {
-    Rig(const Diary& diary, const LocaleFormats& formats, const Clock& clock) : link(source, diary, formats, clock)
+    Rig(const Diary& diary, const LocaleFormats& formats, const Clock& clock)
+        : link(source, diary, formats, clock)
     {
         link.WeightAccepted = [this](int slot, const QString& text) { accepted.emplace_back(slot, text); };
     }
@@ -77,7 +78,8 @@ TEST_F(ScaleLinkTest, StableReadingGoesToTheSlotOfTheTimeAndStartsTheQuietPeriod
         const LocaleFormats& formats;
         int slot;
         const char* text;
-    } cases[] = {{QTime(11, 59, 59), formats, 0, "65.40"}, {QTime(12, 0), formats, 1, "65.40"},
+    } cases[] = {{QTime(11, 59, 59), formats, 0, "65.40"},
+                 {QTime(12, 0), formats, 1, "65.40"},
                  {QTime(23, 59), german, 1, "65,40"}};
     for (const auto& c : cases) {
         clock.Set(QDateTime(QDate(2026, 12, 6), c.time));
@@ -86,7 +88,8 @@ TEST_F(ScaleLinkTest, StableReadingGoesToTheSlotOfTheTimeAndStartsTheQuietPeriod
         r.link.MSComm_OnComm(1); // only code 2 (characters arrived) is handled
         EXPECT_EQ(r.source.BufferedCount(), 15);
         r.link.MSComm_OnComm(2);
-        EXPECT_EQ(r.accepted, (Accepted{{c.slot, QString::fromLatin1(c.text)}})) << c.time.toString().toStdString();
+        EXPECT_EQ(r.accepted, (Accepted{{c.slot, QString::fromLatin1(c.text)}}))
+            << c.time.toString().toStdString();
         EXPECT_EQ(r.link.RecvState, 1);
         EXPECT_TRUE(r.link.PortTimer().isActive());
     }

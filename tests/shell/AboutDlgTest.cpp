@@ -24,7 +24,8 @@ TEST(AboutDlg, ShowsTheVersionWithTwoDigitMinorAndCloses)
     RecordingTools tools;
     ScriptedMessages messages;
     AboutDlg dialog(QPixmap(), tools, messages);
-    EXPECT_TRUE(dialog.VersionLabel()->text().endsWith(VersionText(TARVEL_VERSION_MAJOR, TARVEL_VERSION_MINOR)));
+    EXPECT_TRUE(
+        dialog.VersionLabel()->text().endsWith(VersionText(TARVEL_VERSION_MAJOR, TARVEL_VERSION_MINOR)));
     dialog.show();
     QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());

@@ -25,7 +25,7 @@ QColor Light(int scheme, int tab)
 TEST(SchemeTest, SchemeOneGivesEachTabItsHueTheOthersOneHueForAll)
 {
     const Hue schemeOne[] = {Hue::Green, Hue::Orange, Hue::Pink, Hue::Blue}; // Diary, List, Weight, BMI
-    for (int scheme = 0; scheme <= kSchemeCount + 1; ++scheme) { // out of range counts as 1
+    for (int scheme = 0; scheme <= kSchemeCount + 1; ++scheme) {             // out of range counts as 1
         const bool one = scheme < 2 || scheme > kSchemeCount;
         const SchemeSlots slots = FillSchemeSlots(scheme);
         for (int tab = 0; tab < 4; ++tab) {
@@ -33,7 +33,8 @@ TEST(SchemeTest, SchemeOneGivesEachTabItsHueTheOthersOneHueForAll)
             const HueColours& palette = PaletteOf(hue);
             EXPECT_EQ(slots.Tab(tab).hue, hue) << scheme << " tab " << tab;
             EXPECT_EQ(QList<QColor>({slots.Tab(tab).light, slots.Tab(tab).medium, slots.Tab(tab).dark}),
-                      QList<QColor>({palette.light, palette.medium, palette.dark})) << scheme << " tab " << tab;
+                      QList<QColor>({palette.light, palette.medium, palette.dark}))
+                << scheme << " tab " << tab;
             // Picture sets 1..6 follow the hues blue .. gray, so scheme n >= 2 shows set n - 1.
             EXPECT_TRUE(one || palette.pictureSet == scheme - 1) << scheme;
         }

@@ -53,12 +53,13 @@ TEST(VirtualScale, AWeighingClimbsThroughUnstableReadingsWithNoiseOnlyBeforeThem
 TEST(VirtualScale, CommandLineOptionsAndTheirRanges)
 {
     QString error;
-    const auto options = ParseScaleArguments(
-        QStringList{"--port", "14", "--interval", "250", "--unstable", "0", "--noise", "--count", "5", "80.5", "70"},
-        &error);
+    const auto options = ParseScaleArguments(QStringList{"--port", "14", "--interval", "250", "--unstable",
+                                                         "0", "--noise", "--count", "5", "80.5", "70"},
+                                             &error);
     ASSERT_TRUE(options) << qPrintable(error);
-    EXPECT_EQ(QList<int>({options->weight, options->port, options->intervalMs, options->unstable, options->count}),
-              QList<int>({8050, 14, 250, 0, 5}));
+    EXPECT_EQ(
+        QList<int>({options->weight, options->port, options->intervalMs, options->unstable, options->count}),
+        QList<int>({8050, 14, 250, 0, 5}));
     EXPECT_TRUE(options->noise);
     EXPECT_EQ(options->weights, QList<int>({8050, 7000})); // sent in turn
     for (const QStringList& bad : {QStringList{}, QStringList{"65", "1.5"}, QStringList{"--port", "12", "65"},
@@ -103,7 +104,7 @@ TEST(TarvelScale, SendsOnTheLinkedRawTerminalTakesTheFirstFreePortAndRemovesItsL
 
     const int fd = ::open(QFile::encodeName(link).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
-    termios settings {};
+    termios settings{};
     ASSERT_EQ(::tcgetattr(fd, &settings), 0);
     // Raw already: what arrived before this reader came is as the scale sent it.
     EXPECT_EQ(settings.c_lflag & (ICANON | ECHO), 0u);
@@ -114,7 +115,7 @@ TEST(TarvelScale, SendsOnTheLinkedRawTerminalTakesTheFirstFreePortAndRemovesItsL
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     // Read until the scale goes: once everything it sent has been taken, it ends at once.
     while (std::chrono::steady_clock::now() < deadline) {
-        pollfd ready {fd, POLLIN, 0};
+        pollfd ready{fd, POLLIN, 0};
         if (::poll(&ready, 1, 100) <= 0)
             continue;
         char buffer[256];

@@ -88,8 +88,12 @@ TEST(ListViewTest, GridLaysOutRecordsAcrossWithMergedNumbersAndBands)
 {
     List list(3); // window 1..4: three records and the blank record 4
     // Column 0, then record 1's morning and night columns.
-    const char* rows[][3] = {{"", "1", "1"},         {"Date", "2004/5/1", "2004/5/1"}, {"", "(1)", "(2)"},
-                             {"Time", "7:30", ""},   {"Weight", "65.40", ""},          {"BMI", "22.6", ""},
+    const char* rows[][3] = {{"", "1", "1"},
+                             {"Date", "2004/5/1", "2004/5/1"},
+                             {"", "(1)", "(2)"},
+                             {"Time", "7:30", ""},
+                             {"Weight", "65.40", ""},
+                             {"BMI", "22.6", ""},
                              {"Memo", "line one\n<b>two</b>", ""}};
     for (int row = 0; row < 7; ++row) {
         for (int column = 0; column < 3; ++column)

@@ -1,5 +1,5 @@
-#include "views/ImageRaster.h"
 #include "views/TrendGraph.h"
+#include "views/ImageRaster.h"
 
 #include "store/DiaryFixture.h"
 #include "store/Settings.h"
@@ -85,12 +85,13 @@ TEST(TrendGraph, GeometryInTwipsWithoutSixteenBitLimitsAndTheDayUnderThePointer)
     for (const auto& c : cases) {
         const GraphGeometry g = ComputeGraphGeometry(c[0], QSize(c[1], c[2]), QSize(c[1], 100));
         EXPECT_EQ(QList<int>({g.GraphUnit, g.WeightPlotWidth, g.WeightPlotLeft, g.PlotTop, g.PlotBottom}),
-                  QList<int>({c[3], c[4], c[5], c[6], c[7]})) << c[0];
+                  QList<int>({c[3], c[4], c[5], c[6], c[7]}))
+            << c[0];
         EXPECT_EQ(g.BmiPlotLeft, c[5]);
     }
     // A border between columns belongs to the earlier day.
-    const double points[][3] = {{1045, 2000, 1},  {1161, 2000, 1},      {1162, 300, 2},  {8121, 5400, 31},
-                                {8122, 2000, -1}, {900, 2000, -1},      {1045, 299, -1}, {1045, 5401, -1}};
+    const double points[][3] = {{1045, 2000, 1},  {1161, 2000, 1}, {1162, 300, 2},  {8121, 5400, 31},
+                                {8122, 2000, -1}, {900, 2000, -1}, {1045, 299, -1}, {1045, 5401, -1}};
     const Graph graph;
     for (const auto& [x, y, day] : points) {
         EXPECT_EQ(WeightDayAt(graph.g, graph.f.period, x, y), day) << x << "," << y;
@@ -213,7 +214,8 @@ TEST(TrendGraph, PeriodStepsAndTheirLimits)
         }
         GraphPeriod period{c.start, PeriodEndFor(c.start, c.months)};
         const GraphPeriod before = period;
-        const bool taken = StepGraphPeriod(period, c.direction, c.months, graph.f.diary, graph.f.clock.Today());
+        const bool taken =
+            StepGraphPeriod(period, c.direction, c.months, graph.f.diary, graph.f.clock.Today());
         const std::string where = c.start.toString(Qt::ISODate).toStdString();
         EXPECT_EQ(taken, c.newStart.isValid()) << where;
         EXPECT_EQ(period.PeriodStart, taken ? c.newStart : before.PeriodStart) << where;
@@ -231,7 +233,8 @@ TEST(TrendGraph, BackdropGivesTheSamePictureAndTextsWhilePaging)
         for (Graph* graph : {&kept, &fresh}) {
             graph->settings.TrendMonths = 3;
             for (int day = 0; day < 200; day += 2)
-                graph->Add(QDate(2023, 11, 1).addDays(day), day % 4 ? "22.20" : "21.45", "23.05"); // kg and BMI
+                graph->Add(QDate(2023, 11, 1).addDays(day), day % 4 ? "22.20" : "21.45",
+                           "23.05"); // kg and BMI
             graph->f.period = {QDate(2023, 11, 16), PeriodEndFor(QDate(2023, 11, 16), 3)};
         }
         GraphBackdrop backdrop;
@@ -268,8 +271,11 @@ TEST(ImageRaster, SegmentsCoverWhatThePainterCovers)
 {
     // Steep, flat, diagonal and nearly flat lines, at plain and double density: the same amount
     // of ink as the painter's smoothed flat-ended line, in the same place.
-    const QLineF lines[] = {{20.3, 10.2, 27.8, 80.6}, {10.5, 40.25, 90.2, 44.0}, {15, 15, 85, 85},
-                            {12.0, 60.0, 88.0, 61.5}, {50.5, 5.0, 50.5, 95.0}};
+    const QLineF lines[] = {{20.3, 10.2, 27.8, 80.6},
+                            {10.5, 40.25, 90.2, 44.0},
+                            {15, 15, 85, 85},
+                            {12.0, 60.0, 88.0, 61.5},
+                            {50.5, 5.0, 50.5, 95.0}};
     for (qreal ratio : {1.0, 2.0}) {
         for (const QLineF& line : lines) {
             SCOPED_TRACE(::testing::Message() << ratio << ": " << line.x1() << "," << line.y1());
@@ -293,8 +299,10 @@ TEST(ImageRaster, SegmentsCoverWhatThePainterCovers)
                     ink[0] += (255 - grey[0]) / 255.0;
                     ink[1] += (255 - grey[1]) / 255.0;
                     const QPointF p = QPointF(x + 0.5, y + 0.5) / ratio;
-                    const bool nearEnd = std::min(QLineF(p, line.p1()).length(), QLineF(p, line.p2()).length()) < 3;
-                    EXPECT_FALSE(!nearEnd && std::min(grey[0], grey[1]) < 100 && std::max(grey[0], grey[1]) > 200)
+                    const bool nearEnd =
+                        std::min(QLineF(p, line.p1()).length(), QLineF(p, line.p2()).length()) < 3;
+                    EXPECT_FALSE(!nearEnd && std::min(grey[0], grey[1]) < 100 &&
+                                 std::max(grey[0], grey[1]) > 200)
                         << x << "," << y;
                 }
             }
@@ -313,7 +321,8 @@ TEST(ImageRaster, PictureBlendsLikeThePainterAndIsCutAtTheEdges)
         p.setBrush(kMarker);
         p.drawEllipse(QPointF(6, 6), 5, 5);
     }
-    for (const QPointF at : {QPointF(20, 20), QPointF(-5, 30), QPointF(35, -4), QPointF(37, 37), QPointF(60, 60)}) {
+    for (const QPointF at :
+         {QPointF(20, 20), QPointF(-5, 30), QPointF(35, -4), QPointF(37, 37), QPointF(60, 60)}) {
         QImage direct = White({44, 44}, 1);
         direct.setPixel(25, 25, qRgb(200, 10, 10));
         QImage painted = direct.copy();
@@ -325,7 +334,8 @@ TEST(ImageRaster, PictureBlendsLikeThePainterAndIsCutAtTheEdges)
         for (int y = 0; y < direct.height(); ++y)
             for (int x = 0; x < direct.width(); ++x)
                 for (int shift : {0, 8, 16})
-                    ASSERT_NEAR(int(direct.pixel(x, y) >> shift & 0xff), int(painted.pixel(x, y) >> shift & 0xff), 1)
+                    ASSERT_NEAR(int(direct.pixel(x, y) >> shift & 0xff),
+                                int(painted.pixel(x, y) >> shift & 0xff), 1)
                         << "at " << at.x() << "," << at.y() << " pixel " << x << "," << y;
     }
     // Only for a 32-bit image without transformation or clipping.
@@ -344,7 +354,8 @@ TEST(ImageRaster, PictureBlendsLikeThePainterAndIsCutAtTheEdges)
 
 TEST(GraphBackdrop, StampedLinesArePixelForPixelThePaintersLines)
 {
-    const QPen pens[] = {QPen(Qt::black, 1, Qt::DotLine, Qt::FlatCap), QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap),
+    const QPen pens[] = {QPen(Qt::black, 1, Qt::DotLine, Qt::FlatCap),
+                         QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap),
                          QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap)};
     for (qreal ratio : {1.0, 1.5, 2.0}) {
         for (const QPen& pen : pens) {
@@ -363,8 +374,8 @@ TEST(GraphBackdrop, StampedLinesArePixelForPixelThePaintersLines)
                     painter.drawLine(from, to);
                 }
             }
-            EXPECT_EQ(stamped, painted) << "ratio " << ratio << " width " << pen.widthF() << " style "
-                                        << int(pen.style());
+            EXPECT_EQ(stamped, painted)
+                << "ratio " << ratio << " width " << pen.widthF() << " style " << int(pen.style());
         }
     }
 }

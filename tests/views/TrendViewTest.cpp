@@ -1,5 +1,5 @@
-#include "views/GraphSetDlg.h"
 #include "views/TrendView.h"
+#include "views/GraphSetDlg.h"
 
 #include "entry/PictureButton.h"
 #include "store/DiaryFixture.h"
@@ -40,7 +40,8 @@ struct Trends {
         DayRecord record;
         record.Date = f.formats.FormatDate(day, f.formats.DateFormat);
         record.DayNumber = DayNumber(day);
-        record.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"), QString()};
+        record.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"),
+                          QString()};
         f.diary.Records.Add(record);
         f.diary.NewEntryIndex = f.diary.Records.Count() + 1;
     }
@@ -190,7 +191,9 @@ TEST(TrendView, HoldRepeatsFasterAndAClickStepsOnce)
 
 TEST(TrendView, ElasticSizeAndNoResizeLoop)
 {
-    const int cases[][5] = {{800, 500, 0, 800, 600}, {801, 100, 0, 801, 601}, {806, 900, 0, 806, 604},
+    const int cases[][5] = {{800, 500, 0, 800, 600},
+                            {801, 100, 0, 801, 601},
+                            {806, 900, 0, 806, 604},
                             {800, 500, 1, 800, 500}}; // requested, maximised, result
     for (const auto& c : cases)
         EXPECT_EQ(ElasticSize({c[0], c[1]}, c[2] != 0), QSize(c[3], c[4])) << c[0];
