@@ -17,16 +17,9 @@ using tarvel::testing::TempFolder;
 
 namespace {
 
-TEST(FileDialogs, DiaryFileFilterText)
-{
-    EXPECT_EQ(DiaryFileFilter(), QStringLiteral("OV1 Files (*.ov1);;All Files (*)"));
-}
-
 struct SeenDialog {
-    QString title;
-    QString directory;
+    QString title, directory, selectedFilter;
     QStringList filters;
-    QString selectedFilter;
     bool askedToReplace = false;
 };
 
@@ -70,23 +63,22 @@ TEST(QtFileDialogs, ShowTitleFolderFiltersAndAnswerThePath)
 
     const TempFolder folder;
     const QString existing = folder.Write(QStringLiteral("mine.ov1"), "x");
+    const QString fresh = folder.File(QStringLiteral("new diary"));
     const struct {
         bool save;
-        QString choose;
-        QString answer;
+        QString choose; // empty: cancel
         bool asks;
-    } cases[] = {
-        {false, existing, existing, false},
-        {false, QString(), QString(), false},
-        {true, folder.File(QStringLiteral("new diary")), folder.File(QStringLiteral("new diary.ov1")), false},
-        {true, folder.File(QStringLiteral("notes.txt")), folder.File(QStringLiteral("notes.txt")), false},
-        {true, existing, existing, true},
-        {true, QString(), QString(), false},
-    };
+        QString answer; // as chosen when empty
+    } cases[] = {{false, existing, false, {}},
+                 {false, {}, false, {}},
+                 {true, fresh, false, fresh + QStringLiteral(".ov1")}, // a name without extension gets ".ov1"
+                 {true, folder.File(QStringLiteral("notes.txt")), false, {}},
+                 {true, existing, true, {}},
+                 {true, {}, false, {}}};
     for (const auto& c : cases) {
         SeenDialog seen;
         const QString answer = ShowAndAnswer(c.save, folder.Path(), c.choose, seen);
-        EXPECT_EQ(answer, c.answer) << c.save << " " << c.choose.toStdString();
+        EXPECT_EQ(answer, c.answer.isEmpty() ? c.choose : c.answer) << c.save << " " << c.choose.toStdString();
         EXPECT_EQ(seen.askedToReplace, c.asks) << c.save << " " << c.choose.toStdString();
         EXPECT_EQ(seen.title, c.save ? QStringLiteral("Save diary") : QStringLiteral("Open diary"));
         EXPECT_EQ(seen.directory, folder.Path());

@@ -19,23 +19,7 @@ namespace {
 const QString kMimeTool = u"update-mime-database"_s;
 const QString kDesktopTool = u"update-desktop-database"_s;
 
-TEST(FileTypeRegistry, TheMimeDefinitionEscapesTheDescription)
-{
-    TempFolder folder;
-    RecordingTools tools;
-    FileTypeRegistry registry(folder.Path(), u"/usr/bin/tarvel"_s, u"Tarvel <Data> & co"_s);
-    ASSERT_TRUE(registry.Install(tools));
-    EXPECT_EQ(ReadBytes(registry.MimeFilePath()),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-              "  <mime-type type=\"application/x-tarvel-diary\">\n"
-              "    <comment>Tarvel &lt;Data&gt; &amp; co</comment>\n"
-              "    <glob pattern=\"*.ov1\"/>\n"
-              "  </mime-type>\n"
-              "</mime-info>\n");
-}
-
-TEST(FileTypeRegistry, TheDesktopEntryQuotesTheExecutableAsNeeded)
+TEST(FileTypeRegistry, TheDesktopEntryQuotesTheExecutableAndTheTypeEscapesItsDescription)
 {
     const struct {
         QString executable;
@@ -51,12 +35,12 @@ TEST(FileTypeRegistry, TheDesktopEntryQuotesTheExecutableAsNeeded)
     for (const auto& c : cases) {
         TempFolder folder;
         RecordingTools tools;
-        FileTypeRegistry registry(folder.Path(), c.executable, u"Tarvel Data"_s);
+        FileTypeRegistry registry(folder.Path(), c.executable, u"Tarvel <Data> & co"_s);
         ASSERT_TRUE(registry.Install(tools));
-        EXPECT_EQ(QString::fromUtf8(ReadBytes(registry.DesktopFilePath())),
-                  u"[Desktop Entry]\nType=Application\nName=Tarvel\nComment=Diary of body weight\nExec="_s +
-                      c.exec + u" %f\nIcon=tarvel\nTerminal=false\nCategories=Utility;\n"_s +
-                      u"MimeType=application/x-tarvel-diary;\n"_s);
+        const QString desktop = QString::fromUtf8(ReadBytes(registry.DesktopFilePath()));
+        EXPECT_TRUE(desktop.contains(u"\nExec="_s + c.exec + u" %f\n"_s)) << desktop.toStdString();
+        EXPECT_TRUE(
+            ReadBytes(registry.MimeFilePath()).contains("<comment>Tarvel &lt;Data&gt; &amp; co</comment>"));
     }
 }
 
@@ -77,15 +61,12 @@ TEST(FileTypeRegistry, RefreshesADatabaseOnlyWithItsToolInstalledAndAfterItsFile
     EXPECT_TRUE(FileTypeRegistry(data, u"/opt/tarvel"_s, u"Tarvel Data"_s).Install(tools));
     EXPECT_TRUE(FileTypeRegistry(data, u"/opt/tarvel"_s, u"Diary"_s).Install(tools));
     EXPECT_EQ(tools.calls, QStringList({desktopCall, mimeCall}));
-}
 
-TEST(FileTypeRegistry, AFileWhereTheDataFolderShouldBeFailsWithoutRunningTools)
-{
-    TempFolder folder;
-    const QString data = folder.Write(u"share"_s, "not a folder");
-    RecordingTools tools({kMimeTool, kDesktopTool});
-    EXPECT_FALSE(FileTypeRegistry(data, u"/usr/bin/tarvel"_s, u"Tarvel Data"_s).Install(tools));
-    EXPECT_EQ(tools.calls, QStringList());
+    // A file where the data folder should be: failure, and no tool runs.
+    RecordingTools blocked({kMimeTool, kDesktopTool});
+    const QString file = folder.Write(u"share"_s, "not a folder");
+    EXPECT_FALSE(FileTypeRegistry(file, u"/usr/bin/tarvel"_s, u"Tarvel Data"_s).Install(blocked));
+    EXPECT_EQ(blocked.calls, QStringList());
 }
 
 // The real desktop-file-utils and shared-mime-info read what was written; skipped without them.

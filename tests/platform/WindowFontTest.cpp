@@ -4,37 +4,29 @@
 
 using namespace tarvel;
 
-namespace {
-
-QString U(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-} // namespace
-
 TEST(WindowFont, ChooseFontFamilyFallsBackInOrder)
 {
-    struct Case {
+    const struct {
         const char* wanted;
         int languageCode;
-        QStringList available;
-        const char* chosen;
+        const char *available, *chosen; // available: comma-separated
+    } cases[] = {
+        {"Arial", 2, "Times New Roman,Arial", "Arial"},
+        {"Arial", 2, "Comic Sans MS,Times New Roman,Courier New", "Courier New"},
+        {"Arial", 2, "Comic Sans MS,Times New Roman", "Times New Roman"},
+        {"Arial", 2, "DejaVu Sans,Comic Sans MS", "Comic Sans MS"},
+        {"Arial", 2, "DejaVu Sans", ""},
+        {"Arial", 2, "", ""},
+        {"arial", 2, "Courier New,ARIAL", "ARIAL"},
+        {"Arial", 2, "courier new", "courier new"},
+        {"", 2, ",Comic Sans MS", "Comic Sans MS"},
+        {"Arial", 1, "Courier New,IPAGothic", "IPAGothic"},
     };
-    const Case cases[] = {
-        {"Arial", 2, {U("Times New Roman"), U("Arial")}, "Arial"},
-        {"Arial", 2, {U("Comic Sans MS"), U("Times New Roman"), U("Courier New")}, "Courier New"},
-        {"Arial", 2, {U("Comic Sans MS"), U("Times New Roman")}, "Times New Roman"},
-        {"Arial", 2, {U("DejaVu Sans"), U("Comic Sans MS")}, "Comic Sans MS"},
-        {"Arial", 2, {U("DejaVu Sans")}, ""},
-        {"Arial", 2, {}, ""},
-        {"arial", 2, {U("Courier New"), U("ARIAL")}, "ARIAL"},
-        {"Arial", 2, {U("courier new")}, "courier new"},
-        {"", 2, {U(""), U("Comic Sans MS")}, "Comic Sans MS"},
-        {"Arial", 1, {U("Courier New"), U("IPAGothic")}, "IPAGothic"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.wanted) + " / " + c.available.join(U(",")).toStdString());
-        EXPECT_EQ(ChooseFontFamily(U(c.wanted), c.languageCode, c.available), U(c.chosen));
+    for (const auto& c : cases) {
+        const QString available = QString::fromUtf8(c.available);
+        const QStringList families = available.isEmpty() ? QStringList() : available.split(QLatin1Char(','));
+        EXPECT_EQ(ChooseFontFamily(QString::fromUtf8(c.wanted), c.languageCode, families),
+                  QString::fromUtf8(c.chosen))
+            << c.wanted << " / " << c.available;
     }
 }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
@@ -11,7 +12,6 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -29,21 +29,6 @@ QByteArray PageBytes(const QString& page)
 {
     QFile file(QStringLiteral(":/help/") + page);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The anchors a page offers, as the browser's own HTML reader finds them.
-QSet<QString> Anchors(const QString& page)
-{
-    QTextDocument document;
-    document.setHtml(QString::fromUtf8(PageBytes(page)));
-    QSet<QString> names;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            for (const QString& name : it.fragment().charFormat().anchorNames())
-                names.insert(name);
-        }
-    }
-    return names;
 }
 
 // The help window, shown with the topics panel, and the controls a test works with.
@@ -78,13 +63,10 @@ struct TopicsWindow {
 
 } // namespace
 
-TEST(HelpPages, EveryPageIsCompiledInAndLoadsWithATitle)
+TEST(HelpPages, EveryPageLoadsWithATitleAndEveryLinkLeadsToAPageAndAnchorThere)
 {
-    const QStringList pages = HelpPages();
-    EXPECT_EQ(
-        pages.join(QLatin1Char(' ')),
-        QStringLiteral("diary.html files.html index.html list.html scale.html settings.html trends.html"));
-    for (const QString& page : pages) {
+    QMap<QString, QSet<QString>> anchors; // as the browser's own HTML reader finds them
+    for (const QString& page : HelpPages()) {
         SCOPED_TRACE(page.toStdString());
         QStringDecoder utf8(QStringDecoder::Utf8);
         static_cast<void>(utf8.decode(PageBytes(page)));
@@ -92,18 +74,17 @@ TEST(HelpPages, EveryPageIsCompiledInAndLoadsWithATitle)
         QTextBrowser browser;
         browser.setSource(QUrl(QStringLiteral("qrc:/help/") + page));
         EXPECT_FALSE(browser.documentTitle().isEmpty());
-        // The shared style sheet was found and read: headings take its colour.
-        QTextBlock heading = browser.document()->begin();
-        while (heading.isValid() && heading.blockFormat().headingLevel() != 1)
-            heading = heading.next();
-        ASSERT_TRUE(heading.isValid());
-        EXPECT_EQ(heading.charFormat().foreground().style(), Qt::SolidPattern);
         EXPECT_GT(browser.toPlainText().size(), 200);
+        bool styledHeading = false; // the shared style sheet was found and read: headings take its colour
+        for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
+            styledHeading |= block.blockFormat().headingLevel() == 1 &&
+                             block.charFormat().foreground().style() == Qt::SolidPattern;
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                for (const QString& name : it.fragment().charFormat().anchorNames())
+                    anchors[page].insert(name);
+        }
+        EXPECT_TRUE(styledHeading);
     }
-}
-
-TEST(HelpPages, EveryLinkLeadsToAPageInTheResourceAndToAnAnchorThere)
-{
     static const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
     QSet<QString> linkedFromIndex;
     for (const QString& page : HelpPages()) {
@@ -115,32 +96,14 @@ TEST(HelpPages, EveryLinkLeadsToAPageInTheResourceAndToAnAnchorThere)
             SCOPED_TRACE((page + QStringLiteral(" -> ") + match.captured(1)).toStdString());
             ASSERT_EQ(target.scheme(), QStringLiteral("qrc"));
             EXPECT_TRUE(QFile::exists(QLatin1Char(':') + target.path()));
-            if (target.hasFragment()) {
-                EXPECT_TRUE(Anchors(target.fileName()).contains(target.fragment()));
-            }
+            EXPECT_TRUE(!target.hasFragment() || anchors[target.fileName()].contains(target.fragment()));
             if (page == QLatin1String("index.html"))
                 linkedFromIndex.insert(target.fileName());
         }
     }
-    for (const QString& page : HelpPages()) {
-        if (page != QLatin1String("index.html")) {
-            EXPECT_TRUE(linkedFromIndex.contains(page))
-                << page.toStdString() << " is missing from the contents";
-        }
-    }
-}
-
-TEST(HelpWindow, ShowContentsReturnsToTheContentsPage)
-{
-    TopicsWindow w;
-    w.Search(QStringLiteral("dialout"));
-    QTest::keyClick(w.keyword, Qt::Key_Return);
-    ASSERT_EQ(w.browser->source().fileName(), QStringLiteral("scale.html"));
-    w.window.ShowContents();
-    EXPECT_EQ(w.browser->source().toString().toStdString(), "qrc:/help/index.html");
-    EXPECT_EQ(w.browser->documentTitle(), QStringLiteral("Tarvel Help"));
-    EXPECT_TRUE(w.window.isVisible());
-    EXPECT_EQ(w.window.windowTitle(), QStringLiteral("Tarvel - Help"));
+    for (const QString& page : HelpPages())
+        EXPECT_TRUE(page == QLatin1String("index.html") || linkedFromIndex.contains(page))
+            << page.toStdString() << " is missing from the contents";
 }
 
 TEST(HelpWindow, TopicsHoldEveryWordOfTheKeywordInAnyCase)
@@ -166,7 +129,7 @@ TEST(HelpWindow, TopicsHoldEveryWordOfTheKeywordInAnyCase)
             << c.keyword;
 }
 
-TEST(HelpWindow, ActivatingATopicOpensItsPageAtTheHeading)
+TEST(HelpWindow, ActivatingATopicOpensItsPageAtTheHeadingAndContentsReturns)
 {
     TopicsWindow w;
     w.Search(QStringLiteral("tarvel-diary"));
@@ -176,4 +139,11 @@ TEST(HelpWindow, ActivatingATopicOpensItsPageAtTheHeading)
     QTest::keyClick(w.topics, Qt::Key_Return);
     EXPECT_EQ(w.browser->source().toString().toStdString(), "qrc:/help/files.html#tarvel-diary");
     EXPECT_GT(w.browser->verticalScrollBar()->value(), 0); // the last section, scrolled into view
+
+    w.Search(QStringLiteral("dialout"));
+    QTest::keyClick(w.keyword, Qt::Key_Return); // Return in the keyword opens the first topic
+    EXPECT_EQ(w.browser->source().fileName(), QStringLiteral("scale.html"));
+    w.window.ShowContents();
+    EXPECT_EQ(w.browser->source().toString().toStdString(), "qrc:/help/index.html");
+    EXPECT_TRUE(w.window.isVisible());
 }

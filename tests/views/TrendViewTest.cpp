@@ -1,11 +1,17 @@
 #include "views/TrendView.h"
+#include "views/GraphSetDlg.h"
+#include "views/ImageRaster.h"
+#include "views/TrendGraph.h"
 
 #include "entry/PictureButton.h"
 #include "store/DiaryFixture.h"
 #include "store/Settings.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -16,6 +22,251 @@ using namespace tarvel;
 using tarvel::testing::DiaryFixture;
 
 namespace {
+
+// Appends a day after the records, with a morning and a night weighing (weight and BMI alike).
+void AddDay(DiaryFixture& f, QDate day, const char* morning, const char* night = "")
+{
+    DayRecord record;
+    record.Date = f.formats.FormatDate(day, f.formats.DateFormat);
+    record.DayNumber = DayNumber(day);
+    record.Slot[0].Weight = record.Slot[0].Bmi = QString::fromLatin1(morning);
+    record.Slot[1].Weight = record.Slot[1].Bmi = QString::fromLatin1(night);
+    f.diary.Records.Add(record);
+    f.diary.NewEntryIndex = f.diary.Records.Count() + 1;
+}
+
+const QColor kMarker(0, 255, 0);
+
+// A picture of 560 x 400 pixels at 96 dpi (8400 x 6000 twips, 15 twips a pixel) in a window 800
+// pixels wide: GraphUnit 100, plot 929..8129 across and 300..5400 down; January has 31 columns of
+// 232 twips.
+struct Graph {
+    Graph()
+    {
+        f.period = {QDate(2024, 1, 1), QDate(2024, 1, 31)};
+        image.fill(Qt::magenta);
+    }
+    void Add(QDate day, const char* morning, const char* night = "") { AddDay(f, day, morning, night); }
+    void Draw(bool weight, GraphBackdrop* backdrop = nullptr)
+    {
+        labels.clear();
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        const GraphSources sources{f.diary, f.period, settings, f.formats};
+        if (weight)
+            DrawWeightGraph(painter, 96, g, sources, scale, &labels, backdrop);
+        else
+            DrawBmiGraph(painter, 96, g, sources, &labels, backdrop);
+    }
+    QColor At(int x, int y) const { return image.pixelColor(x / 15, y / 15); }
+    int Markers() const
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == kMarker;
+        return count;
+    }
+    // The texts drawn on one row (all rows when y is -1).
+    QStringList Texts(int y = -1) const
+    {
+        QStringList texts;
+        for (const GraphLabel& label : labels)
+            if (y == -1 || label.y == y)
+                texts << label.text;
+        return texts;
+    }
+
+    DiaryFixture f;
+    Settings settings;
+    WeightScale scale;
+    GraphGeometry g = ComputeGraphGeometry(12000, QSize(8400, 6000), QSize(8400, 6000));
+    GraphLabels labels;
+    QImage image{560, 400, QImage::Format_RGB32};
+};
+
+TEST(TrendGraph, GeometryInTwipsWithoutSixteenBitLimitsAndTheDayUnderThePointer)
+{
+    const int cases[][8] = {
+        // window, width, height, unit, plot width, left, top, bottom
+        {12000, 8400, 6000, 100, 7200, 929, 300, 5400},
+        {13500, 8400, 6000, 112, 7200, 917, 300, 5400},       // 112.5 rounds to the even 112
+        {57600, 55500, 30000, 480, 47571, 6316, 1500, 27000}, // a 4K window: past 32,767 twips
+    };
+    for (const auto& c : cases) {
+        const GraphGeometry g = ComputeGraphGeometry(c[0], QSize(c[1], c[2]), QSize(c[1], 100));
+        EXPECT_EQ(QList<int>({g.GraphUnit, g.WeightPlotWidth, g.WeightPlotLeft, g.PlotTop, g.PlotBottom}),
+                  QList<int>({c[3], c[4], c[5], c[6], c[7]}))
+            << c[0];
+        EXPECT_EQ(g.BmiPlotLeft, c[5]);
+    }
+    // A border between columns belongs to the earlier day.
+    const double points[][3] = {{1045, 2000, 1},  {1161, 2000, 1}, {1162, 300, 2},  {8121, 5400, 31},
+                                {8122, 2000, -1}, {900, 2000, -1}, {1045, 299, -1}, {1045, 5401, -1}};
+    const Graph graph;
+    for (const auto& [x, y, day] : points) {
+        EXPECT_EQ(WeightDayAt(graph.g, graph.f.period, x, y), day) << x << "," << y;
+        EXPECT_EQ(BmiDayAt(graph.g, graph.f.period, x, y), day) << x << "," << y;
+    }
+}
+
+TEST(TrendGraph, EmptyDiaryShowsBandsAndTitlesOnly)
+{
+    Graph weight;
+    weight.Draw(true);
+    EXPECT_EQ(weight.At(15, 15), QColor(Qt::white)); // the picture's background is drawn
+    EXPECT_EQ(weight.Texts(), QStringList{QStringLiteral("[kg]")});
+    EXPECT_EQ(weight.Markers(), 0);
+    Graph bmi;
+    bmi.Draw(false);
+    // Edges at BMI 19.8 (y 4176), 24.2 (3054) and 26.4 (2493) on the 15..35 scale.
+    EXPECT_EQ(bmi.At(1045, 4650), QColor(230, 230, 230));
+    EXPECT_EQ(bmi.At(1045, 3600), QColor(157, 206, 255));
+    EXPECT_EQ(bmi.At(1045, 2700), QColor(255, 188, 117));
+    EXPECT_EQ(bmi.At(1045, 1500), QColor(255, 223, 223));
+    EXPECT_EQ(bmi.Texts().size(), 12); // "BMI" and eleven values, no dates
+}
+
+TEST(TrendGraph, ValueAndDateLabels)
+{
+    // The only record lies `day` days after the period's start; the centre was 64 before.
+    const struct {
+        double range;
+        const char* weight;
+        int day, months;
+        QDate start;
+        const char *values, *dates;
+    } cases[] = {
+        {0.5, "65.30", 3, 1, QDate(2024, 1, 26), "66 65", "2024/1/26 2/1 2/6 2/11 2/16 2/21"},
+        {2, "70.80", 3, 3, QDate(2024, 1, 16), "72 71 70 69 68", "2024/1/16 2/1 2/16 3/1 3/16 4/1"},
+        {5, "70.80", 3, 1, QDate(2024, 12, 26), "75 74 73 72 71 70 69 68 67 66 65",
+         "2024/12/26 2025/1/1 1/6 1/11 1/16 1/21"},
+        {2, "80.00", -40, 1, QDate(2024, 1, 1), "66 65 64 63 62", // no record in the period
+         "2024/1/1 1/6 1/11 1/16 1/21 1/26"},
+    };
+    for (const auto& c : cases) {
+        Graph graph;
+        graph.settings.TrendMonths = c.months;
+        graph.f.period = {c.start, PeriodEndFor(c.start, c.months)};
+        graph.scale = {c.range, 64};
+        graph.Add(c.start.addDays(c.day), c.weight);
+        graph.Draw(true);
+        const QStringList values = QString::fromLatin1(c.values).split(QLatin1Char(' '));
+        EXPECT_EQ(graph.Texts(graph.g.PlotBottom + 200).join(QLatin1Char(' ')), QString::fromLatin1(c.dates));
+        EXPECT_EQ(graph.Texts().mid(1, values.size()), values) << c.values;
+    }
+    for (int max : {35, 50}) {
+        Graph bmi;
+        bmi.settings.BmiScaleMax = max;
+        bmi.settings.BmiScaleMin = max == 35 ? 15 : 0;
+        bmi.Draw(false);
+        const QStringList values = bmi.Texts().mid(1);
+        EXPECT_EQ(QStringList({values.first(), values.at(1), values.last()}).join(QLatin1Char(' ')),
+                  QString::fromLatin1(max == 35 ? "35 33 15" : "50 45 0"));
+    }
+}
+
+TEST(TrendGraph, MarkersOnlyInsideThePlotAndSegmentsCutAtItsEdge)
+{
+    Graph graph;
+    graph.Add(QDate(2023, 12, 28), "69.00");
+    graph.Add(QDate(2024, 1, 10), "70.00");     // A: (3083, 2850), inside
+    graph.Add(QDate(2024, 1, 12), "72.10");     // B: (3547, 172), above the plot, on the picture
+    graph.Add(QDate(2024, 1, 14), "80.00");     // C: above the picture
+    graph.Add(QDate(2024, 1, 20), "", "69.50"); // a night point, inside
+    graph.Draw(true);
+    EXPECT_EQ(graph.scale.WeightCenter, 70);
+
+    EXPECT_EQ(graph.At(3083, 2850), kMarker);
+    // The night point at 10/14 of day 20's column, 2.5 kg below the top label (72).
+    EXPECT_EQ(graph.At(929 + 232 * 19 + 166, 300 + 3188), kMarker);
+    for (int dx = -60; dx <= 60; dx += 15)
+        EXPECT_NE(graph.At(3547 + dx, 172), kMarker) << dx;
+
+    // A to B: on the line just below the plot's top, and nothing of it just above.
+    EXPECT_LT(qGray(graph.At(3514, 360).rgb()), 128);
+    EXPECT_EQ(graph.At(3535, 240), QColor(Qt::white));
+    // B to C lies wholly above the plot: it is drawn off the picture, not rising from B.
+    for (int x = 3500; x < 3700; x += 15)
+        EXPECT_EQ(graph.At(x, 150), QColor(Qt::white)) << x;
+}
+
+QDate D(int y, int m, int d)
+{
+    return QDate(y, m, d);
+}
+
+TEST(TrendGraph, PeriodStepsAndTheirLimits)
+{
+    const struct {
+        int months;
+        QDate start;
+        int direction;
+        QDate first, last;      // records; none when invalid (today, 2026-12-06, stands for both)
+        QDate newStart, newEnd; // invalid: refused
+    } cases[] = {
+        {1, D(2024, 2, 1), 0, D(2024, 1, 10), D(2024, 3, 1), D(2024, 1, 26), D(2024, 2, 25)},
+        {1, D(2024, 1, 26), 0, D(2024, 2, 22), D(2024, 3, 1), {}, {}}, // new end 20 Feb before the first
+        {1, D(2024, 1, 26), 1, D(2024, 1, 1), D(2024, 3, 1), D(2024, 2, 1), D(2024, 2, 29)},
+        {1, D(2024, 12, 26), 1, D(2024, 1, 1), D(2025, 3, 1), D(2025, 1, 1), D(2025, 1, 31)},
+        {1, D(2024, 3, 26), 1, D(2024, 1, 1), D(2024, 3, 30), {}, {}}, // past the last record
+        {1, D(2024, 1, 31), 1, D(2024, 1, 1), D(2024, 3, 30), {}, {}}, // not a period start
+        {3, D(2024, 1, 1), 0, D(2024, 1, 5), D(2024, 3, 1), D(2023, 12, 16), D(2024, 3, 15)},
+        {3, D(2024, 2, 1), 1, D(2024, 1, 5), D(2024, 4, 20), D(2024, 2, 16), D(2024, 5, 15)},
+        {3, D(2023, 11, 16), 1, D(2023, 1, 5), D(2024, 4, 20), D(2023, 12, 1), D(2024, 2, 29)},
+        {1, D(2026, 12, 1), 1, {}, {}, D(2026, 12, 6), D(2027, 1, 5)},
+        {1, D(2026, 12, 6), 1, {}, {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        Graph graph;
+        if (c.first.isValid()) {
+            graph.Add(c.first, "60.00");
+            graph.Add(c.last, "60.00");
+        }
+        GraphPeriod period{c.start, PeriodEndFor(c.start, c.months)};
+        const GraphPeriod before = period;
+        const bool taken =
+            StepGraphPeriod(period, c.direction, c.months, graph.f.diary, graph.f.clock.Today());
+        const std::string where = c.start.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(taken, c.newStart.isValid()) << where;
+        EXPECT_EQ(period.PeriodStart, taken ? c.newStart : before.PeriodStart) << where;
+        EXPECT_EQ(period.PeriodEnd, taken ? c.newEnd : before.PeriodEnd) << where;
+    }
+}
+
+TEST(TrendGraph, BackdropGivesTheSamePictureAndTextsWhilePaging)
+{
+    // Both graphs drawn with a kept backdrop over a few pages and back, against drawing everything
+    // anew each time: the same pixels and the same texts, also after the zoom changed the backdrop.
+    for (bool weight : {true, false}) {
+        Graph kept;
+        Graph fresh;
+        for (Graph* graph : {&kept, &fresh}) {
+            graph->settings.TrendMonths = 3;
+            for (int day = 0; day < 200; day += 2)
+                graph->Add(QDate(2023, 11, 1).addDays(day), day % 4 ? "22.20" : "21.45",
+                           "23.05"); // kg and BMI
+            graph->f.period = {QDate(2023, 11, 16), PeriodEndFor(QDate(2023, 11, 16), 3)};
+        }
+        GraphBackdrop backdrop;
+        for (int step = 0; step < 6; ++step) {
+            SCOPED_TRACE(step);
+            if (step == 4)
+                kept.scale.WeightRange = fresh.scale.WeightRange = 1;
+            for (Graph* graph : {&kept, &fresh}) {
+                StepGraphPeriod(graph->f.period, step < 3 ? 1 : 0, 3, graph->f.diary, QDate(2030, 1, 1));
+                graph->Draw(weight, graph == &kept ? &backdrop : nullptr);
+            }
+            ASSERT_GT(fresh.Markers(), 0);
+            EXPECT_EQ(kept.image, fresh.image);
+            QStringList keptTexts = kept.Texts();
+            QStringList freshTexts = fresh.Texts();
+            keptTexts.sort();
+            freshTexts.sort();
+            EXPECT_EQ(keptTexts, freshTexts);
+        }
+    }
+}
 
 // Both trend views, linked, shown over a diary whose period is January 2024.
 struct Trends {
@@ -35,16 +286,7 @@ struct Trends {
         }
     }
 
-    void Add(QDate day)
-    {
-        DayRecord record;
-        record.Date = f.formats.FormatDate(day, f.formats.DateFormat);
-        record.DayNumber = DayNumber(day);
-        record.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"),
-                          QString()};
-        f.diary.Records.Add(record);
-        f.diary.NewEntryIndex = f.diary.Records.Count() + 1;
-    }
+    void Add(QDate day) { AddDay(f, day, "65.40"); }
     void RedrawBoth()
     {
         for (TrendView* view : {&weight, &bmi}) {
@@ -94,22 +336,14 @@ TEST(TrendView, ZoomLabelsWalkTheRangeAndRestWithAnEmptyDiary)
     EXPECT_FALSE(t.weight.PlusLabel()->isEnabled());
     t.weight.ZoomWeightGraph(1);
     EXPECT_EQ(t.weight.Scale().WeightRange, 2);
-
     t.Add(QDate(2024, 1, 10));
     t.weight.Redraw();
-    ASSERT_TRUE(t.weight.PlusLabel()->isEnabled());
-    const struct {
-        PictureButton* label;
-        double range;
-    } walk[] = {
-        {t.weight.PlusLabel(), 1},  {t.weight.PlusLabel(), 0.5}, {t.weight.PlusLabel(), 0.5},
-        {t.weight.MinusLabel(), 1}, {t.weight.MinusLabel(), 2},  {t.weight.MinusLabel(), 3},
-        {t.weight.MinusLabel(), 4}, {t.weight.MinusLabel(), 5},  {t.weight.MinusLabel(), 5},
-        {t.weight.PlusLabel(), 4},
-    };
-    for (const auto& step : walk) {
-        QTest::mouseClick(step.label, Qt::LeftButton);
-        EXPECT_EQ(t.weight.Scale().WeightRange, step.range) << step.label->objectName().toStdString();
+    // Clicks on + and -, each with the range it leaves: it stops at 0.5 and 5 kg.
+    const char clicks[] = "+++------+";
+    const double ranges[] = {1, 0.5, 0.5, 1, 2, 3, 4, 5, 5, 4};
+    for (int i = 0; clicks[i] != '\0'; ++i) {
+        QTest::mouseClick(clicks[i] == '+' ? t.weight.PlusLabel() : t.weight.MinusLabel(), Qt::LeftButton);
+        EXPECT_EQ(t.weight.Scale().WeightRange, ranges[i]) << i;
     }
 }
 
@@ -141,43 +375,32 @@ TEST(TrendView, PointerAndDoubleClickOpenOnlyADayWithARecord)
     EXPECT_EQ(t.Pointer(), Qt::ArrowCursor); // reset by the double click
 }
 
-TEST(TrendView, PagingOneGraphUpdatesAndRedrawsBoth)
+TEST(TrendView, PagingOneGraphRedrawsBothAndAHoldEndsWhenTheButtonIsDisabled)
 {
     Trends t;
     t.Add(QDate(2024, 1, 10));
     t.Add(QDate(2024, 3, 5));
     t.f.period = {QDate(2024, 1, 6), QDate(2024, 2, 5)};
     t.RedrawBoth();
-    ASSERT_TRUE(t.bmi.FrontButton()->isEnabled());
     const QImage before = t.bmi.Image();
-
     QTest::mouseClick(t.weight.FrontButton(), Qt::LeftButton); // a short click: one step
     EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 1));
-    EXPECT_EQ(t.f.period.PeriodEnd, QDate(2024, 1, 31));
-    EXPECT_FALSE(t.weight.FrontButton()->isEnabled()); // the month of the first record
-    EXPECT_FALSE(t.bmi.FrontButton()->isEnabled());
+    EXPECT_FALSE(t.bmi.FrontButton()->isEnabled()); // the month of the first record
     EXPECT_NE(t.bmi.Image(), before);
-
     QTest::mouseClick(t.bmi.NextButton(), Qt::LeftButton);
     EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 6));
     EXPECT_TRUE(t.weight.FrontButton()->isEnabled());
-}
 
-TEST(TrendView, HoldingAPagingButtonEndsWhenItIsDisabled)
-{
-    Trends t;
-    t.Add(QDate(2024, 1, 10));
-    t.Add(QDate(2024, 3, 5));
     t.f.period = {QDate(2024, 1, 11), QDate(2024, 2, 10)};
     t.RedrawBoth();
     QTest::mousePress(t.weight.FrontButton(), Qt::LeftButton);
     for (int tick = 0; tick < 4; ++tick)
         t.weight.Hold().Tick();
     EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 1)); // two steps, then the button is off
-    EXPECT_FALSE(t.weight.FrontButton()->isEnabled());
     EXPECT_FALSE(t.weight.Hold().Timer().isActive());
 }
 
+// The paging buttons of the list and of both graphs repeat through HoldRepeat.
 TEST(TrendView, HoldRepeatsFasterAndAClickStepsOnce)
 {
     HoldRepeat hold;
@@ -185,22 +408,17 @@ TEST(TrendView, HoldRepeatsFasterAndAClickStepsOnce)
     hold.SetTimeSource([&] { return now; });
     std::vector<qint64> steps;
     hold.Press([&] { steps.push_back(now); });
-    EXPECT_EQ(hold.HoldState(), 1);
-    EXPECT_EQ(hold.Timer().interval(), 500);
     while (now < 6000) {
         now += hold.Timer().interval();
         hold.Tick();
     }
-    // Every 0.2 s, every 0.1 s from 2 s into the repetition, every 0.02 s from 5 s.
-    const struct {
-        qint64 at, gap;
-    } gaps[] = {{500, 200}, {2700, 200}, {2900, 100}, {5600, 100}, {5700, 20}};
-    for (const auto& g : gaps) {
-        const auto it = std::find(steps.begin(), steps.end(), g.at);
-        ASSERT_NE(it, steps.end()) << g.at;
-        EXPECT_EQ(*(it + 1) - g.at, g.gap) << g.at;
+    // After 0.5 s every 0.2 s, every 0.1 s from 2 s into the repetition, every 0.02 s from 5 s.
+    const qint64 gaps[][2] = {{500, 200}, {2700, 200}, {2900, 100}, {5600, 100}, {5700, 20}}; // at, gap
+    for (const auto& [at, gap] : gaps) {
+        const auto it = std::find(steps.begin(), steps.end(), at);
+        ASSERT_NE(it, steps.end()) << at;
+        EXPECT_EQ(*(it + 1) - at, gap) << at;
     }
-    EXPECT_EQ(std::count_if(steps.begin(), steps.end(), [](qint64 t) { return t <= 3000; }), 14);
     const std::size_t repeated = steps.size();
     hold.Release();
     EXPECT_EQ(steps.size(), repeated); // the release after repeating adds no step
@@ -212,29 +430,177 @@ TEST(TrendView, HoldRepeatsFasterAndAClickStepsOnce)
     hold.Release();
     hold.Tick();
     EXPECT_EQ(steps.size(), 1u);
-    EXPECT_EQ(hold.HoldState(), 0);
 }
 
 TEST(TrendView, ElasticSizeAndNoResizeLoop)
 {
-    const struct {
-        QSize requested;
-        bool maximised;
-        QSize result;
-    } cases[] = {
-        {{800, 500}, false, {800, 600}}, {{801, 100}, false, {801, 601}}, {{802, 900}, false, {802, 602}},
-        {{806, 900}, false, {806, 604}}, {{800, 500}, true, {800, 500}}, // halves to even
-    };
+    const int cases[][5] = {{800, 500, 0, 800, 600},
+                            {801, 100, 0, 801, 601},
+                            {806, 900, 0, 806, 604},
+                            {800, 500, 1, 800, 500}}; // requested, maximised, result
     for (const auto& c : cases)
-        EXPECT_EQ(ElasticSize(c.requested, c.maximised), c.result) << c.requested.width();
+        EXPECT_EQ(ElasticSize({c[0], c[1]}, c[2] != 0), QSize(c[3], c[4])) << c[0];
 
     ElasticSizer sizer;
     EXPECT_EQ(sizer.Resized({800, 500}, false), QSize(800, 600));
     for (int answer = 0; answer < 4; ++answer) // the manager keeps the window at 800 x 560
         EXPECT_EQ(sizer.Resized({800, 560}, false), std::nullopt) << answer;
     EXPECT_EQ(sizer.Resized({1000, 560}, false), QSize(1000, 750)); // the user resizes again
-    EXPECT_EQ(sizer.Resized({1000, 750}, false), std::nullopt);
     EXPECT_EQ(sizer.Resized({1200, 700}, true), std::nullopt);
+}
+
+TEST(GraphSetDlg, RangeCommandReportsWhatChangedAndAnUnknownSpanBecomesOneMonth)
+{
+    const struct {
+        int presetMonths, bmiEntry, spanEntry; // -1: leave as it is
+        bool ok, span, bmiScale;
+        int bmiMax, months;
+    } cases[] = {
+        {-1, -1, -1, true, false, false, 35, 1}, {-1, 0, -1, true, false, true, 50, 1},
+        {-1, 1, 1, false, false, false, 50, 1},  {-1, -1, 1, true, true, false, 50, 3},
+        {6, -1, -1, false, true, false, 50, 1}, // even on Cancel
+    };
+    Settings settings; // 35 / 15, one month
+    for (const auto& c : cases) {
+        if (c.presetMonths >= 0)
+            settings.TrendMonths = c.presetMonths;
+        const RangeChange change = SetGraphRange(settings, [&] {
+            GraphSetDlg dialog(settings);
+            if (c.bmiEntry >= 0)
+                dialog.BmiScaleCombo()->setCurrentIndex(c.bmiEntry);
+            if (c.spanEntry >= 0)
+                dialog.TrendCombo()->setCurrentIndex(c.spanEntry);
+            (c.ok ? dialog.OKBtn() : dialog.CancelBtn())->click();
+        });
+        EXPECT_EQ(change.span, c.span) << c.bmiEntry << c.spanEntry << c.ok;
+        EXPECT_EQ(change.bmiScale, c.bmiScale) << c.bmiEntry << c.spanEntry << c.ok;
+        EXPECT_EQ(settings.BmiScaleMax, c.bmiMax);
+        EXPECT_EQ(settings.BmiScaleMin, c.bmiMax == 50 ? 0 : 15);
+        EXPECT_EQ(settings.TrendMonths, c.months);
+    }
+}
+
+// The graphs' direct image writing and copied grid lines against what the painter draws.
+
+QImage White(QSize size, qreal ratio, QImage::Format format = QImage::Format_RGB32)
+{
+    QImage image(size, format);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    return image;
+}
+
+TEST(ImageRaster, SegmentsCoverWhatThePainterCovers)
+{
+    // Steep, flat, diagonal and nearly flat lines, at plain and double density: the same amount
+    // of ink as the painter's smoothed flat-ended line, in the same place.
+    const QLineF lines[] = {{20.3, 10.2, 27.8, 80.6},
+                            {10.5, 40.25, 90.2, 44.0},
+                            {15, 15, 85, 85},
+                            {12.0, 60.0, 88.0, 61.5},
+                            {50.5, 5.0, 50.5, 95.0}};
+    for (qreal ratio : {1.0, 2.0}) {
+        for (const QLineF& line : lines) {
+            SCOPED_TRACE(::testing::Message() << ratio << ": " << line.x1() << "," << line.y1());
+            QImage direct = White({100 * int(ratio), 100 * int(ratio)}, ratio);
+            QImage painted = direct.copy();
+            {
+                QPainter painter(&direct);
+                ImageRaster::For(painter).value().Segments({line}, 2, qRgb(0, 0, 0));
+            }
+            QPainter painter(&painted);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(line);
+            painter.end();
+            // As much ink (darkness summed over the image), and away from the ends, no pixel dark in
+            // one picture and pale in the other.
+            double ink[2] = {0, 0};
+            for (int y = 0; y < direct.height(); ++y) {
+                for (int x = 0; x < direct.width(); ++x) {
+                    const int grey[2] = {qGray(direct.pixel(x, y)), qGray(painted.pixel(x, y))};
+                    ink[0] += (255 - grey[0]) / 255.0;
+                    ink[1] += (255 - grey[1]) / 255.0;
+                    const QPointF p = QPointF(x + 0.5, y + 0.5) / ratio;
+                    const bool nearEnd =
+                        std::min(QLineF(p, line.p1()).length(), QLineF(p, line.p2()).length()) < 3;
+                    EXPECT_FALSE(!nearEnd && std::min(grey[0], grey[1]) < 100 &&
+                                 std::max(grey[0], grey[1]) > 200)
+                        << x << "," << y;
+                }
+            }
+            EXPECT_NEAR(ink[0], ink[1], ink[1] * 0.06);
+        }
+    }
+}
+
+TEST(ImageRaster, PictureBlendsLikeThePainterAndIsCutAtTheEdges)
+{
+    QImage sprite(12, 12, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    {
+        QPainter p(&sprite);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(kMarker);
+        p.drawEllipse(QPointF(6, 6), 5, 5);
+    }
+    for (const QPointF at :
+         {QPointF(20, 20), QPointF(-5, 30), QPointF(35, -4), QPointF(37, 37), QPointF(60, 60)}) {
+        QImage direct = White({44, 44}, 1);
+        direct.setPixel(25, 25, qRgb(200, 10, 10));
+        QImage painted = direct.copy();
+        {
+            QPainter painter(&direct);
+            ImageRaster::For(painter)->Picture(sprite, at);
+        }
+        QPainter(&painted).drawImage(at, sprite);
+        for (int y = 0; y < direct.height(); ++y)
+            for (int x = 0; x < direct.width(); ++x)
+                for (int shift : {0, 8, 16})
+                    ASSERT_NEAR(int(direct.pixel(x, y) >> shift & 0xff),
+                                int(painted.pixel(x, y) >> shift & 0xff), 1)
+                        << "at " << at.x() << "," << at.y() << " pixel " << x << "," << y;
+    }
+    // Only for a 32-bit image without transformation or clipping.
+    QImage image = White({10, 10}, 1);
+    QImage rgb888 = White({10, 10}, 1, QImage::Format_RGB888);
+    QPainter painter(&image);
+    painter.translate(1, 0);
+    EXPECT_FALSE(ImageRaster::For(painter).has_value());
+    painter.resetTransform();
+    painter.setClipRect(0, 0, 5, 5);
+    EXPECT_FALSE(ImageRaster::For(painter).has_value());
+    painter.end();
+    painter.begin(&rgb888);
+    EXPECT_FALSE(ImageRaster::For(painter).has_value());
+}
+
+TEST(GraphBackdrop, StampedLinesArePixelForPixelThePaintersLines)
+{
+    const QPen pens[] = {QPen(Qt::black, 1, Qt::DotLine, Qt::FlatCap),
+                         QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap),
+                         QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap)};
+    for (qreal ratio : {1.0, 1.5, 2.0}) {
+        for (const QPen& pen : pens) {
+            GraphBackdrop stamps;
+            QImage stamped = White({120, 90}, ratio);
+            QImage painted = stamped.copy();
+            // Twice over the same columns: the second round comes from the stamps.
+            for (int round = 0; round < 2; ++round) {
+                for (double x = 3; x < 70; x += 4.37) {
+                    const QPointF from(x, 7.3);
+                    const QPointF to(x, 52.9);
+                    QPainter stamping(&stamped);
+                    ASSERT_TRUE(stamps.StampVerticalLine(stamping, from, to, pen));
+                    QPainter painter(&painted);
+                    painter.setPen(pen);
+                    painter.drawLine(from, to);
+                }
+            }
+            EXPECT_EQ(stamped, painted)
+                << "ratio " << ratio << " width " << pen.widthF() << " style " << int(pen.style());
+        }
+    }
 }
 
 } // namespace
