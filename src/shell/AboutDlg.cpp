@@ -35,63 +35,63 @@ QString VersionText(int major, int minor)
 }
 
 AboutDlg::AboutDlg(const QPixmap& logo, ToolRunner& tools, MessageService& messages, QWidget* parent)
-    : QDialog(parent), m_tools(tools), m_messages(messages), lblTitle(new QLabel(LoadText(101), this)),
-      lblVersion(new QLabel(this)), lblDescription(new QLabel(kDescriptionPrefix + LoadText(603), this)),
-      lblDisclaimer(new QLabel(LoadText(604), this)), LogoPic(new QLabel(this)),
-      cmdOK(new QPushButton(QStringLiteral("OK"), this)),
-      cmdSysInfo(new QPushButton(LoadText(601) + QStringLiteral("(&S)..."), this))
+    : QDialog(parent), m_tools(tools), m_messages(messages), m_title(new QLabel(LoadText(101), this)),
+      m_version(new QLabel(this)), m_description(new QLabel(kDescriptionPrefix + LoadText(603), this)),
+      m_disclaimer(new QLabel(LoadText(604), this)), m_logo(new QLabel(this)),
+      m_ok(new QPushButton(QStringLiteral("OK"), this)),
+      m_systemInfo(new QPushButton(LoadText(601) + QStringLiteral("(&S)..."), this))
 {
     setWindowTitle(LoadText(600));
     UseDialogFont(*this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    LogoPic->setObjectName(QStringLiteral("LogoPic"));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    m_title->setObjectName(QStringLiteral("title"));
+    m_version->setObjectName(QStringLiteral("version"));
+    m_description->setObjectName(QStringLiteral("description"));
+    m_disclaimer->setObjectName(QStringLiteral("disclaimer"));
+    m_logo->setObjectName(QStringLiteral("logo"));
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_systemInfo->setObjectName(QStringLiteral("systemInfo"));
 
-    QFont titleFont = lblTitle->font();
+    QFont titleFont = m_title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
     titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
-    lblVersion->setText(LoadText(602) + QLatin1Char(' ') +
-                        VersionText(TARVEL_VERSION_MAJOR, TARVEL_VERSION_MINOR));
-    for (QLabel* label : {lblTitle, lblVersion, lblDescription, lblDisclaimer})
+    m_title->setFont(titleFont);
+    m_version->setText(LoadText(602) + QLatin1Char(' ') +
+                       VersionText(TARVEL_VERSION_MAJOR, TARVEL_VERSION_MINOR));
+    for (QLabel* label : {m_title, m_version, m_description, m_disclaimer})
         label->setTextFormat(Qt::PlainText);
-    lblDisclaimer->setWordWrap(true);
-    LogoPic->setPixmap(logo);
-    LogoPic->setFixedSize(logo.isNull() ? kLogoSize : logo.deviceIndependentSize().toSize());
-    LogoPic->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_disclaimer->setWordWrap(true);
+    m_logo->setPixmap(logo);
+    m_logo->setFixedSize(logo.isNull() ? kLogoSize : logo.deviceIndependentSize().toSize());
+    m_logo->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
     // Logo beside title, version and makers; a line; the notice beside the buttons, which the
     // column makes as wide as the longer caption.
     auto* texts = new QVBoxLayout;
-    texts->addWidget(lblTitle);
-    texts->addWidget(lblVersion);
-    texts->addWidget(lblDescription);
+    texts->addWidget(m_title);
+    texts->addWidget(m_version);
+    texts->addWidget(m_description);
     if (kHomePage[0] != '\0') {
         const QString page = QString::fromLatin1(kHomePage);
         auto* home = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(page.toHtmlEscaped()), this);
-        home->setObjectName(QStringLiteral("lblHomePage"));
+        home->setObjectName(QStringLiteral("homePage"));
         home->setTextFormat(Qt::RichText);
         home->setOpenExternalLinks(true);
         texts->addWidget(home);
     }
     texts->addStretch();
     auto* top = new QHBoxLayout;
-    top->addWidget(LogoPic, 0, Qt::AlignTop);
+    top->addWidget(m_logo, 0, Qt::AlignTop);
     top->addSpacing(12);
     top->addLayout(texts, 1);
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdSysInfo);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_systemInfo);
     buttons->addStretch();
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblDisclaimer, 1);
+    bottom->addWidget(m_disclaimer, 1);
     bottom->addSpacing(12);
     bottom->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
@@ -100,14 +100,14 @@ AboutDlg::AboutDlg(const QPixmap& logo, ToolRunner& tools, MessageService& messa
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // Wide enough that the notice wraps into a few lines rather than many.
-    lblDisclaimer->setMinimumWidth(lblDisclaimer->fontMetrics().averageCharWidth() * 48);
+    m_disclaimer->setMinimumWidth(m_disclaimer->fontMetrics().averageCharWidth() * 48);
 
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutDlg::cmdSysInfo_Click);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_systemInfo, &QPushButton::clicked, this, &AboutDlg::ShowSystemInfo);
 }
 
-void AboutDlg::cmdSysInfo_Click()
+void AboutDlg::ShowSystemInfo()
 {
     for (const char* name : kSystemInfoTools) {
         const QString program = m_tools.FindTool(QString::fromLatin1(name));

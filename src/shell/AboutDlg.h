@@ -21,27 +21,19 @@ public:
     // logo: the about picture of the colour scheme; a null pixmap leaves its place empty.
     AboutDlg(const QPixmap& logo, ToolRunner& tools, MessageService& messages, QWidget* parent = nullptr);
 
-    QLabel* TitleLabel() const { return lblTitle; }
-    QLabel* VersionLabel() const { return lblVersion; }
-    QLabel* DescriptionLabel() const { return lblDescription; }
-    QLabel* DisclaimerLabel() const { return lblDisclaimer; }
-    QLabel* Logo() const { return LogoPic; }
-    QPushButton* OKButton() const { return cmdOK; }
-    QPushButton* SysInfoButton() const { return cmdSysInfo; }
-
     // Starts the first system information tool found on PATH; message 802 when there is none.
-    void cmdSysInfo_Click();
+    void ShowSystemInfo();
 
 private:
     ToolRunner& m_tools;
     MessageService& m_messages;
-    QLabel* lblTitle;
-    QLabel* lblVersion;
-    QLabel* lblDescription;
-    QLabel* lblDisclaimer;
-    QLabel* LogoPic;
-    QPushButton* cmdOK;
-    QPushButton* cmdSysInfo;
+    QLabel* m_title;
+    QLabel* m_version;
+    QLabel* m_description;
+    QLabel* m_disclaimer;
+    QLabel* m_logo;
+    QPushButton* m_ok;
+    QPushButton* m_systemInfo;
 };
 
 // The version as the dialog shows it: the major number, ".", the minor number with two digits.

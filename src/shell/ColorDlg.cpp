@@ -24,11 +24,11 @@ ColorDlg::ColorDlg(Settings& settings, QWidget* parent)
     setWindowTitle(LoadText(500));
     UseDialogFont(*this);
 
-    CheckLabel = new QLabel(LoadText(501), this);
+    m_check = new QLabel(LoadText(501), this);
     auto* options = new QVBoxLayout;
     for (int k = 1; k <= kSchemeCount; ++k) {
         auto* option = new QRadioButton(LoadText(501 + k), this);
-        option->setObjectName(QStringLiteral("Option%1").arg(k));
+        option->setObjectName(QStringLiteral("scheme%1").arg(k));
         m_options.at(Index(k)) = option;
         options->addWidget(option);
         connect(option, &QRadioButton::clicked, this, [this, k] { ShowPreview(k); });
@@ -36,11 +36,11 @@ ColorDlg::ColorDlg(Settings& settings, QWidget* parent)
     options->addStretch(1);
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("OKBtn"));
+    m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
     m_cancel = new QPushButton(LoadText(301), this);
-    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(m_ok, &QPushButton::clicked, this, &ColorDlg::OKBtn_Click);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    connect(m_ok, &QPushButton::clicked, this, &ColorDlg::Accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* body = new QHBoxLayout;
@@ -52,12 +52,12 @@ ColorDlg::ColorDlg(Settings& settings, QWidget* parent)
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(CheckLabel);
+    layout->addWidget(m_check);
     layout->addSpacing(4);
     layout->addLayout(body);
     layout->addLayout(buttons);
 
-    Option(m_shown)->setChecked(true);
+    m_options.at(Index(m_shown))->setChecked(true);
     ShowPreview(m_shown);
 }
 
@@ -67,7 +67,7 @@ QWidget* ColorDlg::BuildPreview()
     // its button centred in it.
     auto* preview = new QWidget(this);
     m_previewTab = new QTabBar(preview);
-    m_previewTab->setObjectName(QStringLiteral("PreviewTab"));
+    m_previewTab->setObjectName(QStringLiteral("previewTabs"));
     m_previewTab->setExpanding(true);
     m_previewTab->setDrawBase(false);
     m_previewTab->setToolTip(LoadText(1001));
@@ -76,10 +76,10 @@ QWidget* ColorDlg::BuildPreview()
     for (int k = 1; k <= 4; ++k) {
         m_previewTab->addTab(LoadText(200 + k));
         auto* panel = new QWidget(preview);
-        panel->setObjectName(QStringLiteral("PreElastic%1").arg(k));
+        panel->setObjectName(QStringLiteral("preview%1").arg(k));
         panel->setToolTip(LoadText(1001));
         auto* button = new PictureButton(LoadText(509), PictureButton::Kind::Large, panel);
-        button->setObjectName(QStringLiteral("Command%1").arg(k));
+        button->setObjectName(QStringLiteral("previewButton%1").arg(k));
         button->setToolTip(LoadText(1001));
         auto* centre = new QHBoxLayout(panel);
         centre->setContentsMargins(8, 24, 8, 24);
@@ -107,9 +107,9 @@ void ColorDlg::ShowPreview(int colorScheme)
     const qreal ratio = devicePixelRatio();
     for (int k = 1; k <= 4; ++k) {
         const TabColours& tab = slots.Tab(k - 1);
-        PaintPanel(*PreElastic(k), tab.light);
-        Command(k)->SetPictures(ButtonPicture(tab.hue, ButtonShape::Large, false, ratio),
-                                ButtonPicture(tab.hue, ButtonShape::Large, true, ratio));
+        PaintPanel(*m_panels.at(Index(k)), tab.light);
+        m_buttons.at(Index(k))->SetPictures(ButtonPicture(tab.hue, ButtonShape::Large, false, ratio),
+                                            ButtonPicture(tab.hue, ButtonShape::Large, true, ratio));
     }
     SyncPreviewTab();
 }
@@ -121,7 +121,7 @@ void ColorDlg::SyncPreviewTab()
         PaintTabStrip(*m_previewTab, FillSchemeSlots(m_shown).Tab(shown).light);
 }
 
-void ColorDlg::OKBtn_Click()
+void ColorDlg::Accept()
 {
     m_settings.ColorScheme = m_shown;
     accept();

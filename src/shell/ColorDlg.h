@@ -26,14 +26,6 @@ public:
     // The scheme of the selected option, 1..7.
     int SelectedScheme() const { return m_shown; }
 
-    // Controls by their number as the dialog counts them: options 1..7, panels and buttons 1..4.
-    QRadioButton* Option(int number) const { return m_options.at(Index(number)); }
-    QWidget* PreElastic(int number) const { return m_panels.at(Index(number)); }
-    PictureButton* Command(int number) const { return m_buttons.at(Index(number)); }
-    QTabBar* PreviewTab() const { return m_previewTab; }
-    QPushButton* OKBtn() const { return m_ok; }
-    QPushButton* CancelBtn() const { return m_cancel; }
-
 private:
     static std::size_t Index(int number) { return static_cast<std::size_t>(number - 1); }
 
@@ -42,11 +34,12 @@ private:
     void ShowPreview(int colorScheme);
     // The preview strip takes the light colour of the tab it shows, as the window's strip does.
     void SyncPreviewTab();
-    void OKBtn_Click();
+    // OK: the shown scheme becomes the window's.
+    void Accept();
 
     Settings& m_settings;
     int m_shown = 1;
-    QLabel* CheckLabel = nullptr;
+    QLabel* m_check = nullptr;
     std::array<QRadioButton*, 7> m_options{};
     QTabBar* m_previewTab = nullptr;
     std::array<QWidget*, 4> m_panels{};

@@ -24,10 +24,11 @@ TEST(AboutDlg, ShowsTheVersionWithTwoDigitMinorAndCloses)
     RecordingTools tools;
     ScriptedMessages messages;
     AboutDlg dialog(QPixmap(), tools, messages);
-    EXPECT_TRUE(
-        dialog.VersionLabel()->text().endsWith(VersionText(TARVEL_VERSION_MAJOR, TARVEL_VERSION_MINOR)));
+    EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("version"))
+                    ->text()
+                    .endsWith(VersionText(TARVEL_VERSION_MAJOR, TARVEL_VERSION_MINOR)));
     dialog.show();
-    QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
 }
 
@@ -39,7 +40,7 @@ TEST(AboutDlg, SystemInfoStartsTheFirstToolFoundOrSays802)
                                        : QStringList{});
         ScriptedMessages messages;
         AboutDlg dialog(QPixmap(), tools, messages);
-        dialog.SysInfoButton()->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("systemInfo"))->click();
         EXPECT_EQ(tools.calls, installed ? QStringList{QStringLiteral("start /usr/bin/gnome-system-monitor")}
                                          : QStringList{});
         ASSERT_EQ(messages.Messages().size(), installed ? 0u : 1u);

@@ -157,7 +157,7 @@ TEST(MainWindowTest, PrintCopyAndAboutCommands)
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (auto* about = qobject_cast<AboutDlg*>(top); about != nullptr && about->isVisible()) {
                 caption = about->windowTitle();
-                about->OKButton()->click();
+                about->findChild<QPushButton*>(U("ok"))->click();
             }
         }
     });
@@ -523,9 +523,10 @@ TEST(MainWindowTest, AppearanceCommandAppliesOnlyAChangedScheme)
     int runs = 0;
     w.SetColorDlgRunner([&](ColorDlg& dialog) {
         ++runs;
-        EXPECT_TRUE(dialog.Option(w.SettingsState().ColorScheme)->isChecked());
-        QTest::mouseClick(dialog.Option(choice), Qt::LeftButton);
-        QTest::mouseClick(ok ? dialog.OKBtn() : dialog.CancelBtn(), Qt::LeftButton);
+        EXPECT_TRUE(
+            dialog.findChild<QRadioButton*>(U("scheme%1").arg(w.SettingsState().ColorScheme))->isChecked());
+        QTest::mouseClick(dialog.findChild<QRadioButton*>(U("scheme%1").arg(choice)), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(ok ? U("ok") : U("cancel")), Qt::LeftButton);
     });
     const auto pictureKey = [&s] { return s.Controls().dateButton->UpPicture().cacheKey(); };
     const qint64 grayKey = pictureKey();

@@ -16,6 +16,11 @@ using namespace tarvel;
 
 namespace {
 
+template <class W> W* Find(const QWidget& dialog, const QString& name)
+{
+    return dialog.findChild<W*>(name);
+}
+
 // The light colour of a tab under a scheme.
 QColor Light(int scheme, int tab)
 {
@@ -92,23 +97,25 @@ TEST(SchemeTest, AppearanceDialogPreviewsTheOptionAndOnlyOkChangesTheScheme)
     ColorDlg dialog(settings);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    EXPECT_TRUE(dialog.Option(2)->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>(dialog, QStringLiteral("scheme%1").arg(2))->isChecked());
     for (int k = 1; k <= 4; ++k)
-        EXPECT_EQ(PanelFace(dialog.PreElastic(k)), Light(2, 0)) << k;
-    const QColor blueButton = Middle(dialog.Command(1));
+        EXPECT_EQ(PanelFace(Find<QWidget>(dialog, QStringLiteral("preview%1").arg(k))), Light(2, 0)) << k;
+    const QColor blueButton = Middle(Find<PictureButton>(dialog, QStringLiteral("previewButton%1").arg(1)));
 
-    QTest::mouseClick(dialog.Option(1), Qt::LeftButton);
+    QTest::mouseClick(Find<QRadioButton>(dialog, QStringLiteral("scheme%1").arg(1)), Qt::LeftButton);
     for (int k = 1; k <= 4; ++k)
-        EXPECT_EQ(PanelFace(dialog.PreElastic(k)), Light(1, k - 1)) << k;
-    EXPECT_NE(Middle(dialog.Command(1)), blueButton);
-    EXPECT_EQ(Middle(dialog.Command(4)), blueButton);
+        EXPECT_EQ(PanelFace(Find<QWidget>(dialog, QStringLiteral("preview%1").arg(k))), Light(1, k - 1)) << k;
+    EXPECT_NE(Middle(Find<PictureButton>(dialog, QStringLiteral("previewButton%1").arg(1))), blueButton);
+    EXPECT_EQ(Middle(Find<PictureButton>(dialog, QStringLiteral("previewButton%1").arg(4))), blueButton);
     // The strip takes the light colour of the tab it shows.
-    EXPECT_EQ(dialog.PreviewTab()->palette().color(QPalette::Window), Light(1, 0));
-    dialog.PreviewTab()->setCurrentIndex(1);
-    EXPECT_EQ(dialog.PreviewTab()->palette().color(QPalette::Window), Light(1, 1));
+    EXPECT_EQ(Find<QTabBar>(dialog, QStringLiteral("previewTabs"))->palette().color(QPalette::Window),
+              Light(1, 0));
+    Find<QTabBar>(dialog, QStringLiteral("previewTabs"))->setCurrentIndex(1);
+    EXPECT_EQ(Find<QTabBar>(dialog, QStringLiteral("previewTabs"))->palette().color(QPalette::Window),
+              Light(1, 1));
     EXPECT_EQ(settings.ColorScheme, 2);
 
-    QTest::mouseClick(dialog.OKBtn(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(dialog, QStringLiteral("ok")), Qt::LeftButton);
     EXPECT_EQ(settings.ColorScheme, 1);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
@@ -116,10 +123,10 @@ TEST(SchemeTest, AppearanceDialogPreviewsTheOptionAndOnlyOkChangesTheScheme)
     for (const bool cancel : {true, false}) {
         ColorDlg again(settings);
         again.show();
-        QTest::mouseClick(again.Option(7), Qt::LeftButton);
-        EXPECT_EQ(PanelFace(again.PreElastic(1)), Light(7, 0));
+        QTest::mouseClick(Find<QRadioButton>(again, QStringLiteral("scheme%1").arg(7)), Qt::LeftButton);
+        EXPECT_EQ(PanelFace(Find<QWidget>(again, QStringLiteral("preview%1").arg(1))), Light(7, 0));
         if (cancel)
-            QTest::mouseClick(again.CancelBtn(), Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(again, QStringLiteral("cancel")), Qt::LeftButton);
         else
             again.close();
         EXPECT_FALSE(again.isVisible());
