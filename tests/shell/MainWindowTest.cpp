@@ -443,10 +443,20 @@ TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
     EXPECT_TRUE(s.Texts().isEmpty());
     EXPECT_EQ(Caption(w), U("Tarvel *"));
 
+    // Yes without a name: the save is refused, and the user stays on the page with the input.
+    s.messages.Script(AnswerYes);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    ASSERT_EQ(s.Texts().size(), 2);
+    EXPECT_EQ(s.Texts()[0], LoadText(718) + kCrLf + LoadText(719));
+    EXPECT_TRUE(s.Texts()[1].startsWith(LoadText(704))); // no name (nor height)
+    EXPECT_EQ(w.MainTab()->currentIndex(), 0);
+    EXPECT_EQ(Caption(w), U("Tarvel *"));
+    EXPECT_EQ(s.Controls().weight[0]->text(), U("65"));
+
     s.messages.Script(AnswerNo);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
-    EXPECT_EQ(s.Texts(), QStringList{LoadText(718) + kCrLf + LoadText(719)});
-    EXPECT_EQ(s.messages.Messages()[0].buttonKind, ButtonsYesNo);
+    EXPECT_EQ(s.Texts().size(), 3);
+    EXPECT_EQ(s.messages.Messages()[2].buttonKind, ButtonsYesNo);
     EXPECT_EQ(Caption(w), U("Tarvel"));
     EXPECT_EQ(s.Controls().weight[0]->text(), QString());
     EXPECT_EQ(w.MainTab()->currentIndex(), 1);
