@@ -7,10 +7,8 @@ namespace tarvel {
 // The toolbar's pictures, by command.
 enum class ToolbarPicture { New, Open, Save, Print, Port, Range, Appearance, Copy, Help };
 
-// The desktop icon theme's icon for the command when the theme has one, else a plain drawing of
-// our own (a page, a folder, a disk, ...), drawn at 24 and 48 pixels so it stays crisp.
+// The desktop icon theme's icon for the command when the theme has one, else the program's own
+// picture (resources/toolbar), rendered at 24 and 48 pixels so it stays crisp.
 QIcon ToolbarIcon(ToolbarPicture picture);
-// The drawing alone, for a desktop without an icon theme.
-QIcon DrawnToolbarIcon(ToolbarPicture picture);
 
 } // namespace tarvel

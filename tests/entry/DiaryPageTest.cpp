@@ -400,6 +400,8 @@ TEST(DiaryPageTest, Journeys)
         {"ja_JP", 4, {}, "d=2004/5/17", "", "", "2004/5/17|||", 4, false, kBase},
         {"en_US", 4, {}, "d=5/6/2004", "", "", "5/6/2004|7:30|65.40|", 2, false, kBase},
         {"en_US", 2, {}, "d=5/6/2004", "", "", "5/6/2004|7:30|65.40|", 2, false, kBase},
+        {"en_US", 2, {}, "d=5/9/2004", "", "", "5/9/2004|||", 3, false, kBase},
+        {"de_DE", 2, {}, "d=1.5.2004", "", "", "1.5.2004|||", 1, false, kBase},
         // A refused save keeps the page as it was, the shown day its own date.
         {"ja_JP", 2, {}, "t0= prev", "Y", "718 706", "2004/5/6||65.40|", 2, true, kBase},
         {"de_DE", 2, {}, "t0= d=1.5.2004", "Y", "718 706", "6.5.2004||65,40|", 2, true, kBase},
