@@ -50,6 +50,7 @@ void CommDlg::BuildControls()
         grid->addWidget(Label(QStringLiteral(":"), this), row, 1);
     }
     m_portCombo = new QComboBox(this);
+    m_portCombo->setObjectName(QStringLiteral("portList"));
     m_portCombo->setToolTip(LoadText(1000));
     grid->addWidget(m_portCombo, 0, 2, 1, 2);
     const char* values[][2] = {{"2400", "bps"}, {"7", "bit"}};
@@ -64,6 +65,8 @@ void CommDlg::BuildControls()
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_cancel = new QPushButton(LoadText(301), this);
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -74,7 +77,7 @@ void CommDlg::BuildControls()
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    connect(m_portCombo, &QComboBox::activated, this, &CommDlg::PortCombo_Click);
+    connect(m_portCombo, &QComboBox::activated, this, &CommDlg::OnPortPicked);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -91,9 +94,9 @@ void CommDlg::SelectEntryOf(int portNumber)
         m_portCombo->setCurrentIndex(index);
 }
 
-bool CommDlg::Form_Load(int currentPort)
+bool CommDlg::LoadPorts(int currentPort)
 {
-    DlgActive = 0;
+    m_shown = false;
     bool currentMissing = false;
     m_portCombo->clear();
     for (int n = 1; n <= 16; ++n) {
@@ -123,32 +126,32 @@ bool CommDlg::Form_Load(int currentPort)
         SelectEntryOf(currentPort);
     if (currentMissing || m_portCombo->findData(currentPort) < 0)
         m_portCombo->setCurrentIndex(0);
-    SelPort = EntryPort(m_portCombo->currentIndex());
+    m_selectedPort = EntryPort(m_portCombo->currentIndex());
     return true;
 }
 
-void CommDlg::Run(int& portNo, int& portState)
+bool CommDlg::Run(int& portNo)
 {
-    if (!Form_Load(portNo)) {
+    if (!LoadPorts(portNo)) {
         m_messages.ShowMessage(LoadText(800) + kCrLf + LoadText(726), ButtonsOk, IconInformation);
-        portState = 2;
-        return;
+        return false;
     }
     if (exec() == QDialog::Accepted)
-        portNo = SelPort;
+        portNo = m_selectedPort;
+    return true;
 }
 
 void CommDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    DlgActive = 1;
+    m_shown = true;
 }
 
-void CommDlg::PortCombo_Click(int index)
+void CommDlg::OnPortPicked(int index)
 {
-    if (DlgActive != 1)
+    if (!m_shown)
         return;
-    const int old = SelPort;
+    const int old = m_selectedPort;
     int picked = EntryPort(index);
     if (picked == old)
         return;
@@ -166,7 +169,7 @@ void CommDlg::PortCombo_Click(int index)
     if (!closed.Ok())
         m_log.WriteErrLog(closed.number, closed.description, QStringLiteral("CommDlg-PortCombo_Click 2"),
                           m_testPort.SelectedPort());
-    SelPort = picked;
+    m_selectedPort = picked;
 }
 
 void CommDlg::done(int result)

@@ -178,9 +178,9 @@ void MainWindow::SetGraphRange()
 
 void MainWindow::ChoosePort()
 {
-    m_port->Set_Com([this] {
+    m_port->ChangePort([this] {
         CommDlg dialog(m_services.testPort, *m_errorLog, m_services.messages, m_services.portDevice, this);
-        dialog.Run(m_settings.PortNo, m_port->PortState);
+        return dialog.Run(m_settings.PortNo);
     });
 }
 

@@ -61,11 +61,11 @@ struct Link {
     // Runs the Port dialog over the test port; `act` runs once the dialog is shown.
     void RunDialog(const std::function<void(CommDlg&)>& act)
     {
-        connection.Set_Com([&] {
+        connection.ChangePort([&] {
             CommDlg dialog(testPort, log, messages,
                            [](int n) { return QStringLiteral("/dev/port%1").arg(n); });
             QTimer::singleShot(0, &dialog, [&] { act(dialog); });
-            dialog.Run(portNo, connection.PortState);
+            return dialog.Run(portNo);
         });
     }
 };
@@ -104,7 +104,7 @@ TEST(PortConnectionTest, OpeningLadderLogsEachFailureWithItsTag)
         for (int step : c.steps)
             tags << QStringLiteral("MainForm-Form_Load %1").arg(step);
         EXPECT_EQ(l.Tags(), tags);
-        EXPECT_EQ(l.connection.PortState, c.message ? 0 : 1);
+        EXPECT_EQ(l.connection.State(), c.message ? PortState::Closed : PortState::Open);
         EXPECT_EQ(l.Texts(), c.message ? QStringList{kCannotOpen} : QStringList{});
         EXPECT_EQ(l.port.IsOpen(), !c.result.has_value());
     }
@@ -119,32 +119,32 @@ TEST(PortConnectionTest, PortCommandReopensAfterTheDialog)
     l.testPort.Exists(3);
 
     // Cancel: the same port is closed and opened again.
-    l.RunDialog([](CommDlg& d) { d.CancelBtn()->click(); });
+    l.RunDialog([](CommDlg& d) { d.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click(); });
     EXPECT_EQ(l.portNo, 3);
     EXPECT_TRUE(l.port.IsOpen());
     EXPECT_EQ(l.port.calls.back(), QStringLiteral("open 3"));
 
     // OK after picking Com1; the main port does not exist there: logged with the command's tags.
     l.RunDialog([](CommDlg& d) {
-        d.PortCombo()->setCurrentIndex(0);
-        Q_EMIT d.PortCombo()->activated(0);
-        d.OKBtn()->click();
+        d.findChild<QComboBox*>(QStringLiteral("portList"))->setCurrentIndex(0);
+        Q_EMIT d.findChild<QComboBox*>(QStringLiteral("portList"))->activated(0);
+        d.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
     EXPECT_EQ(l.portNo, 1);
     EXPECT_EQ(l.Tags().filter(QStringLiteral("MainForm")),
               (QStringList{QStringLiteral("MainForm-Set_Com 2"), QStringLiteral("MainForm-Set_Com 6")}));
     EXPECT_EQ(l.Texts(), QStringList{kCannotOpen});
-    EXPECT_EQ(l.connection.PortState, 0);
+    EXPECT_EQ(l.connection.State(), PortState::Closed);
 
     // No usable port: the dialog's own message only, and the port stays closed.
     Link none;
     none.port.Exists(3);
     none.connection.OpenScalePort();
-    none.RunDialog([](CommDlg& d) { d.CancelBtn()->click(); });
+    none.RunDialog([](CommDlg& d) { d.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click(); });
     EXPECT_EQ(none.Texts(), QStringList{LoadText(800) + QStringLiteral("\r\n")});
     EXPECT_EQ(none.messages.Messages()[0].iconKind, 3);
     EXPECT_FALSE(none.port.IsOpen());
-    EXPECT_EQ(none.connection.PortState, 0);
+    EXPECT_EQ(none.connection.State(), PortState::Closed);
 }
 
 TEST(PortConnectionTest, DialogListsUsablePortsAndTriesEachPick)
@@ -158,23 +158,22 @@ TEST(PortConnectionTest, DialogListsUsablePortsAndTriesEachPick)
     int selected = 0;
     CommDlg dialog(l.testPort, l.log, l.messages, [](int n) { return QStringLiteral("/dev/port%1").arg(n); });
     QTimer::singleShot(0, &dialog, [&] {
-        for (int i = 0; i < dialog.PortCombo()->count(); ++i)
-            entries << dialog.PortCombo()->itemText(i);
-        selected = dialog.SelPort;
+        for (int i = 0; i < dialog.findChild<QComboBox*>(QStringLiteral("portList"))->count(); ++i)
+            entries << dialog.findChild<QComboBox*>(QStringLiteral("portList"))->itemText(i);
+        selected = dialog.findChild<QComboBox*>(QStringLiteral("portList"))->currentData().toInt();
         // A held port is taken without a message.
-        dialog.PortCombo()->setCurrentIndex(2);
-        Q_EMIT dialog.PortCombo()->activated(2);
-        EXPECT_EQ(dialog.SelPort, 12);
+        dialog.findChild<QComboBox*>(QStringLiteral("portList"))->setCurrentIndex(2);
+        Q_EMIT dialog.findChild<QComboBox*>(QStringLiteral("portList"))->activated(2);
+        EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("portList"))->currentData().toInt(), 12);
         // Com1 has gone since the list was made: 801, and the previous pick comes back.
         l.testPort.Script(1, {8002, QStringLiteral("gone")});
-        dialog.PortCombo()->setCurrentIndex(0);
-        Q_EMIT dialog.PortCombo()->activated(0);
-        EXPECT_EQ(dialog.SelPort, 12);
-        EXPECT_EQ(dialog.PortCombo()->currentIndex(), 2);
-        dialog.OKBtn()->click();
+        dialog.findChild<QComboBox*>(QStringLiteral("portList"))->setCurrentIndex(0);
+        Q_EMIT dialog.findChild<QComboBox*>(QStringLiteral("portList"))->activated(0);
+        EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("portList"))->currentData().toInt(), 12);
+        EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("portList"))->currentIndex(), 2);
+        dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
-    int portState = 1;
-    dialog.Run(l.portNo, portState);
+    dialog.Run(l.portNo);
 
     EXPECT_EQ(entries, (QStringList{QStringLiteral("Com1   /dev/port1"), QStringLiteral("Com2   /dev/port2"),
                                     QStringLiteral("Com12   /dev/port12")}));
@@ -192,8 +191,8 @@ TEST(PortConnectionTest, DialogListsUsablePortsAndTriesEachPick)
     gone.testPort.Exists(4);
     gone.testPort.Exists(9);
     gone.RunDialog([](CommDlg& d) {
-        EXPECT_EQ(d.SelPort, 4);
-        d.CancelBtn()->click();
+        EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("portList"))->currentData().toInt(), 4);
+        d.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
     EXPECT_EQ(gone.portNo, 5);
 }
@@ -208,7 +207,7 @@ TEST(PortConnectionTest, LostDeviceIsClosedAndLoggedOnce)
     l.port.Close();
     Q_EMIT l.port.DeviceLost({8009, QStringLiteral("Resource error")});
     EXPECT_EQ(l.Tags(), QStringList{QStringLiteral("MainForm-MSComm_OnComm 1")});
-    EXPECT_EQ(l.connection.PortState, 0);
+    EXPECT_EQ(l.connection.State(), PortState::Closed);
     EXPECT_EQ(l.link.RecvState, -1);
     EXPECT_TRUE(l.messages.Messages().empty());
 }

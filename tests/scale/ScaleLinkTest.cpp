@@ -43,7 +43,7 @@ struct Rig {
     void Feed(const QByteArray& bytes)
     {
         source.Feed(bytes);
-        link.MSComm_OnComm(2);
+        link.OnSerialData();
     }
 
     tarvel::testing::FakeSerialPort source;
@@ -85,13 +85,11 @@ TEST_F(ScaleLinkTest, StableReadingGoesToTheSlotOfTheTimeAndStartsTheQuietPeriod
         clock.Set(QDateTime(QDate(2026, 12, 6), c.time));
         Rig r(diary, c.formats, clock);
         r.source.Feed("\n" + kMessage);
-        r.link.MSComm_OnComm(1); // only code 2 (characters arrived) is handled
-        EXPECT_EQ(r.source.BufferedCount(), 15);
-        r.link.MSComm_OnComm(2);
+        r.link.OnSerialData();
         EXPECT_EQ(r.accepted, (Accepted{{c.slot, QString::fromLatin1(c.text)}}))
             << c.time.toString().toStdString();
         EXPECT_EQ(r.link.RecvState, 1);
-        EXPECT_TRUE(r.link.PortTimer().isActive());
+        EXPECT_TRUE(r.link.QuietTimer().isActive());
     }
 }
 
@@ -103,7 +101,7 @@ TEST_F(ScaleLinkTest, StoredDayShownTakesNothingAndTheSameReadingCountsLater)
     rig.Feed(kMessage);
     EXPECT_TRUE(rig.accepted.empty());
     EXPECT_EQ(rig.link.RecvState, 0);
-    EXPECT_FALSE(rig.link.PortTimer().isActive());
+    EXPECT_FALSE(rig.link.QuietTimer().isActive());
 
     diary.CurrentIndex = 4; // back on the new day: the very same message is examined again
     rig.Feed(kMessage);
@@ -178,19 +176,19 @@ TEST_F(ScaleLinkTest, QuietPeriodDiscardsReadingsForFiveTicksOrUntilStopped)
     for (int tick = 1; tick <= 5; ++tick) {
         rig.Feed("ST,+080.00kg\r\n");
         EXPECT_EQ(rig.link.RecvState, tick);
-        rig.link.PortTimer_Timer();
+        rig.link.OnQuietTick();
     }
     EXPECT_EQ(rig.link.RecvState, -1);
-    EXPECT_FALSE(rig.link.PortTimer().isActive());
+    EXPECT_FALSE(rig.link.QuietTimer().isActive());
     // The next line feed brings the link in step again; the same weight then counts once more.
     rig.Feed(kMessage + kMessage);
     EXPECT_EQ(rig.accepted, Morning({"65.40", "65.40"}));
 
-    rig.link.PortTimer_Timer();
+    rig.link.OnQuietTick();
     ASSERT_EQ(rig.link.RecvState, 2);
     rig.link.StopQuietTimer();
     EXPECT_EQ(rig.link.RecvState, -1);
-    EXPECT_FALSE(rig.link.PortTimer().isActive());
+    EXPECT_FALSE(rig.link.QuietTimer().isActive());
     rig.Feed(kMessage + "ST,+071.20kg\r\n");
     EXPECT_EQ(rig.accepted, Morning({"65.40", "65.40", "71.20"}));
 }
