@@ -121,7 +121,7 @@ void MainWindow::MoveGraphPeriod(const QDate& deletedDay, const QDate& target, b
 
 void MainWindow::ApplyTexts()
 {
-    const QString family = ChooseFontFamily(WindowFontName(), LanguageCode(), QFontDatabase::families());
+    const QString family = ChooseFontFamily(WindowFontName(), QFontDatabase::families());
     if (!family.isEmpty()) {
         QFont font = this->font();
         font.setFamily(family);
