@@ -77,6 +77,7 @@ void CommDlg::BuildControls()
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
+    // Only the user's picks: filling and preselecting the list raise no activated().
     connect(m_portCombo, &QComboBox::activated, this, &CommDlg::OnPortPicked);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -96,8 +97,6 @@ void CommDlg::SelectEntryOf(int portNumber)
 
 bool CommDlg::LoadPorts(int currentPort)
 {
-    m_shown = false;
-    bool currentMissing = false;
     m_portCombo->clear();
     for (int n = 1; n <= 16; ++n) {
         m_testPort.SelectPort(n);
@@ -107,8 +106,6 @@ bool CommDlg::LoadPorts(int currentPort)
             m_log.WriteErrLog(opened.number, opened.description, QStringLiteral("CommDlg-Form_Load 1"), n);
             // A port another program holds is there; it may be free when the scale is used.
             usable = opened.number == kPortAlreadyOpen;
-            if (!usable && n == currentPort)
-                currentMissing = true;
         }
         if (usable) {
             const QString device = m_deviceName ? m_deviceName(n) : QString();
@@ -122,10 +119,9 @@ bool CommDlg::LoadPorts(int currentPort)
     }
     if (m_portCombo->count() == 0)
         return false;
-    if (!currentMissing)
-        SelectEntryOf(currentPort);
-    if (currentMissing || m_portCombo->findData(currentPort) < 0)
-        m_portCombo->setCurrentIndex(0);
+    // The port in use is preselected; when it has gone, the first entry.
+    const int current = m_portCombo->findData(currentPort);
+    m_portCombo->setCurrentIndex(current >= 0 ? current : 0);
     m_selectedPort = EntryPort(m_portCombo->currentIndex());
     return true;
 }
@@ -141,16 +137,8 @@ bool CommDlg::Run(int& portNo)
     return true;
 }
 
-void CommDlg::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    m_shown = true;
-}
-
 void CommDlg::OnPortPicked(int index)
 {
-    if (!m_shown)
-        return;
     const int old = m_selectedPort;
     int picked = EntryPort(index);
     if (picked == old)

@@ -31,7 +31,6 @@ public:
     bool Run(int& portNo);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
 private:
@@ -53,8 +52,6 @@ private:
     QPushButton* m_cancel = nullptr;
     // The port number chosen so far.
     int m_selectedPort = 0;
-    // Picks count only once the dialog is shown, not while the list is filled.
-    bool m_shown = false;
 };
 
 } // namespace tarvel
