@@ -149,11 +149,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         pos += length;
         if (c & 0x80)
             diary.CurrentIndex = diary.CurrentIndex == diary.NewEntryIndex ? 1 : diary.NewEntryIndex;
-        link.MSComm_OnComm(2);
+        link.OnSerialData();
         // Nothing that one more step could use is left waiting.
         FUZZ_CHECK(source.BufferedCount() < (link.RecvState == -1 ? 1 : 14));
-        if ((c & 0x40) && link.PortTimer().isActive()) {
-            link.PortTimer_Timer();
+        if ((c & 0x40) && link.QuietTimer().isActive()) {
+            link.OnQuietTick();
             ++ticksSinceAccepted;
         }
     }

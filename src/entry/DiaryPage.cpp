@@ -532,13 +532,8 @@ void DiaryPage::SetEntryButtons(bool onRecord)
     const int current = m_diary.CurrentIndex;
     m_previousButton->setEnabled(true);
     m_nextButton->setEnabled(true);
-    if (LanguageCode() == 1) {
-        m_previousButton->setToolTip(QString::number(current - 1) + LoadText(917));
-        m_nextButton->setToolTip(QString::number(current + 1) + LoadText(918));
-    } else {
-        m_previousButton->setToolTip(LoadText(917));
-        m_nextButton->setToolTip(LoadText(918));
-    }
+    m_previousButton->setToolTip(LoadText(917));
+    m_nextButton->setToolTip(LoadText(918));
     if (!onRecord) {
         m_nextButton->setEnabled(false);
         m_previousButton->setEnabled(m_diary.NewEntryIndex != 1);

@@ -12,7 +12,7 @@ namespace tarvel {
 // dialog keeps the platform's font when none is found. For the libraries that build dialogs.
 inline void UseDialogFont(QWidget& dialog)
 {
-    const QString family = ChooseFontFamily(DialogFontName(), LanguageCode(), QFontDatabase::families());
+    const QString family = ChooseFontFamily(DialogFontName(), QFontDatabase::families());
     if (family.isEmpty())
         return;
     QFont font = dialog.font();

@@ -1,7 +1,5 @@
 #include "platform/TextTable.h"
 
-#include "platform/NumberText.h"
-
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -194,11 +192,6 @@ QString LoadText(int id)
     return QString::fromUtf8(it->text);
 }
 
-int LanguageCode()
-{
-    return RoundToInt16(LeadingNumber(LoadText(2000))).value_or(0);
-}
-
 QString WindowFontName()
 {
     return LoadText(160);
@@ -207,11 +200,6 @@ QString WindowFontName()
 QString DialogFontName()
 {
     return LoadText(161);
-}
-
-int PictureBase()
-{
-    return RoundToInt16(LeadingNumber(LoadText(162))).value_or(0);
 }
 
 } // namespace tarvel

@@ -9,12 +9,8 @@ namespace tarvel {
 // port messages, is such an id).
 QString LoadText(int id);
 
-// Text 2000 read as a number: 1 selects the Japanese layout variant, anything else the Western one.
-int LanguageCode();
-
-// Window and dialog font names (texts 160 and 161) and the picture base number (text 162).
+// Window and dialog font names (texts 160 and 161).
 QString WindowFontName();
 QString DialogFontName();
-int PictureBase();
 
 } // namespace tarvel

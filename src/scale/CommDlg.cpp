@@ -50,6 +50,7 @@ void CommDlg::BuildControls()
         grid->addWidget(Label(QStringLiteral(":"), this), row, 1);
     }
     m_portCombo = new QComboBox(this);
+    m_portCombo->setObjectName(QStringLiteral("portList"));
     m_portCombo->setToolTip(LoadText(1000));
     grid->addWidget(m_portCombo, 0, 2, 1, 2);
     const char* values[][2] = {{"2400", "bps"}, {"7", "bit"}};
@@ -64,6 +65,8 @@ void CommDlg::BuildControls()
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_cancel = new QPushButton(LoadText(301), this);
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -74,7 +77,8 @@ void CommDlg::BuildControls()
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    connect(m_portCombo, &QComboBox::activated, this, &CommDlg::PortCombo_Click);
+    // Only the user's picks: filling and preselecting the list raise no activated().
+    connect(m_portCombo, &QComboBox::activated, this, &CommDlg::OnPortPicked);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -91,10 +95,8 @@ void CommDlg::SelectEntryOf(int portNumber)
         m_portCombo->setCurrentIndex(index);
 }
 
-bool CommDlg::Form_Load(int currentPort)
+bool CommDlg::LoadPorts(int currentPort)
 {
-    DlgActive = 0;
-    bool currentMissing = false;
     m_portCombo->clear();
     for (int n = 1; n <= 16; ++n) {
         m_testPort.SelectPort(n);
@@ -104,8 +106,6 @@ bool CommDlg::Form_Load(int currentPort)
             m_log.WriteErrLog(opened.number, opened.description, QStringLiteral("CommDlg-Form_Load 1"), n);
             // A port another program holds is there; it may be free when the scale is used.
             usable = opened.number == kPortAlreadyOpen;
-            if (!usable && n == currentPort)
-                currentMissing = true;
         }
         if (usable) {
             const QString device = m_deviceName ? m_deviceName(n) : QString();
@@ -119,36 +119,27 @@ bool CommDlg::Form_Load(int currentPort)
     }
     if (m_portCombo->count() == 0)
         return false;
-    if (!currentMissing)
-        SelectEntryOf(currentPort);
-    if (currentMissing || m_portCombo->findData(currentPort) < 0)
-        m_portCombo->setCurrentIndex(0);
-    SelPort = EntryPort(m_portCombo->currentIndex());
+    // The port in use is preselected; when it has gone, the first entry.
+    const int current = m_portCombo->findData(currentPort);
+    m_portCombo->setCurrentIndex(current >= 0 ? current : 0);
+    m_selectedPort = EntryPort(m_portCombo->currentIndex());
     return true;
 }
 
-void CommDlg::Run(int& portNo, int& portState)
+bool CommDlg::Run(int& portNo)
 {
-    if (!Form_Load(portNo)) {
+    if (!LoadPorts(portNo)) {
         m_messages.ShowMessage(LoadText(800) + kCrLf + LoadText(726), ButtonsOk, IconInformation);
-        portState = 2;
-        return;
+        return false;
     }
     if (exec() == QDialog::Accepted)
-        portNo = SelPort;
+        portNo = m_selectedPort;
+    return true;
 }
 
-void CommDlg::showEvent(QShowEvent* event)
+void CommDlg::OnPortPicked(int index)
 {
-    QDialog::showEvent(event);
-    DlgActive = 1;
-}
-
-void CommDlg::PortCombo_Click(int index)
-{
-    if (DlgActive != 1)
-        return;
-    const int old = SelPort;
+    const int old = m_selectedPort;
     int picked = EntryPort(index);
     if (picked == old)
         return;
@@ -166,7 +157,7 @@ void CommDlg::PortCombo_Click(int index)
     if (!closed.Ok())
         m_log.WriteErrLog(closed.number, closed.description, QStringLiteral("CommDlg-PortCombo_Click 2"),
                           m_testPort.SelectedPort());
-    SelPort = picked;
+    m_selectedPort = picked;
 }
 
 void CommDlg::done(int result)

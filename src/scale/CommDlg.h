@@ -16,7 +16,7 @@ class SerialPort;
 // The Port dialog: lists the ports 1..16 that can be used (those that open, and those another
 // program holds), preselects the one in use, tries every port the user picks before accepting it,
 // and shows the fixed line settings. It tries ports with a test port of its own, so the main
-// connection is not disturbed.
+// connection is not disturbed. Its controls are named "portList", "okButton" and "cancelButton".
 class CommDlg : public QDialog {
     Q_OBJECT
 
@@ -26,31 +26,22 @@ public:
             std::function<QString(int)> deviceName, QWidget* parent = nullptr);
     ~CommDlg() override;
 
-    // Lists the ports and shows the dialog modally. OK puts the chosen port into portNo; with no
-    // usable port the dialog says so and sets portState to 2 without showing itself.
-    void Run(int& portNo, int& portState);
-
-    // The port number chosen so far.
-    int SelPort = 0;
-    // 0 while the dialog loads, 1 once it is shown: only then do picks count.
-    int DlgActive = 0;
-
-    QComboBox* PortCombo() const { return m_portCombo; }
-    QPushButton* OKBtn() const { return m_ok; }
-    QPushButton* CancelBtn() const { return m_cancel; }
-    // The port number of a list entry.
-    int EntryPort(int index) const;
+    // Lists the ports and shows the dialog modally; OK puts the chosen port into portNo. With no
+    // usable port the dialog says so without showing itself and returns false.
+    bool Run(int& portNo);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
 private:
     void BuildControls();
     // Fills the list; false when no port can be used.
-    bool Form_Load(int currentPort);
-    void PortCombo_Click(int index);
+    bool LoadPorts(int currentPort);
+    // Tries the port the user picked; one that cannot be opened gives way to the previous pick.
+    void OnPortPicked(int index);
     void SelectEntryOf(int portNumber);
+    // The port number of a list entry.
+    int EntryPort(int index) const;
 
     SerialPort& m_testPort;
     const ErrorLog& m_log;
@@ -59,6 +50,8 @@ private:
     QComboBox* m_portCombo = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    // The port number chosen so far.
+    int m_selectedPort = 0;
 };
 
 } // namespace tarvel

@@ -19,7 +19,7 @@ PortConnection::PortConnection(SerialPort& port, ScaleLink& link, const ErrorLog
                                int& portNo)
     : m_port(port), m_link(link), m_log(log), m_messages(messages), m_portNo(portNo)
 {
-    QObject::connect(&m_port, &SerialPort::Received, &m_link, [this] { m_link.MSComm_OnComm(2); });
+    QObject::connect(&m_port, &SerialPort::Received, &m_link, [this] { m_link.OnSerialData(); });
     QObject::connect(&m_port, &SerialPort::DeviceLost, &m_link,
                      [this](const PortResult& error) { OnDeviceLost(error); });
 }
@@ -54,26 +54,25 @@ void PortConnection::RunLadder(const QString& prefix, int firstTag)
         Log(m_port.Open(), prefix, tag(7));
         return;
     }
-    PortState = 0;
+    m_state = PortState::Closed;
     Log(m_port.Close(), prefix, tag(8));
     m_messages.ShowMessage(LoadText(725) + kCrLf + LoadText(726), ButtonsOk, IconCritical);
 }
 
 void PortConnection::OpenScalePort()
 {
-    PortState = 1;
+    m_state = PortState::Open;
     RunLadder(kStartUpTags, 1);
 }
 
-void PortConnection::Set_Com(const std::function<void()>& showPortDialog)
+void PortConnection::ChangePort(const std::function<bool()>& runPortDialog)
 {
     Log(m_port.Close(), kPortCommandTags, 1);
-    showPortDialog();
-    if (PortState == 2) {
-        PortState = 0;
+    if (!runPortDialog()) {
+        m_state = PortState::Closed;
         return;
     }
-    PortState = 1;
+    m_state = PortState::Open;
     RunLadder(kPortCommandTags, 2);
 }
 
@@ -93,7 +92,7 @@ void PortConnection::OnDeviceLost(const PortResult& error)
     // The port is closed already; the program goes on without the scale until the next Port
     // command, and the link waits for a line end when it is back.
     m_log.WriteErrLog(error.number, error.description, kDeviceLostTag, m_portNo);
-    PortState = 0;
+    m_state = PortState::Closed;
     m_link.StopQuietTimer();
     m_link.Resynchronise();
 }

@@ -46,15 +46,12 @@ ScaleLink::ScaleLink(CharacterSource& source, const Diary& diary, const LocaleFo
                      QObject* parent)
     : QObject(parent), m_source(source), m_diary(diary), m_formats(formats), m_clock(clock)
 {
-    m_portTimer.setInterval(kQuietTickMs);
-    connect(&m_portTimer, &QTimer::timeout, this, &ScaleLink::PortTimer_Timer);
+    m_quietTimer.setInterval(kQuietTickMs);
+    connect(&m_quietTimer, &QTimer::timeout, this, &ScaleLink::OnQuietTick);
 }
 
-void ScaleLink::MSComm_OnComm(int code)
+void ScaleLink::OnSerialData()
 {
-    if (code != 2)
-        return;
-
     // The port notifies once per batch of characters, not once per character, so a single step
     // (one character while resynchronising, one block otherwise) could leave characters waiting
     // with no notification to follow. Each pass below is one such step; repeating them while they
@@ -104,8 +101,8 @@ void ScaleLink::MSComm_OnComm(int code)
         RecvBuf.clear();
 
         if (RecvState == 1) {
-            m_portTimer.setInterval(kQuietTickMs);
-            m_portTimer.start();
+            m_quietTimer.setInterval(kQuietTickMs);
+            m_quietTimer.start();
         } else {
             LastMsg.clear();
         }
@@ -141,7 +138,7 @@ void ScaleLink::ParseScaleMessage()
         WeightAccepted(slot, weightText);
 }
 
-void ScaleLink::PortTimer_Timer()
+void ScaleLink::OnQuietTick()
 {
     if (RecvState < kLastQuietState) {
         ++RecvState;
@@ -150,7 +147,7 @@ void ScaleLink::PortTimer_Timer()
     RecvState = -1;
     RecvBuf.clear();
     LastMsg.clear();
-    m_portTimer.stop();
+    m_quietTimer.stop();
 }
 
 void ScaleLink::Resynchronise()
@@ -162,7 +159,7 @@ void ScaleLink::Resynchronise()
 
 void ScaleLink::StopQuietTimer()
 {
-    m_portTimer.stop();
+    m_quietTimer.stop();
     if (RecvState >= 1 && RecvState <= kLastQuietState)
         Resynchronise();
 }

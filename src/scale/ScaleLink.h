@@ -26,10 +26,10 @@ public:
     ScaleLink(CharacterSource& source, const Diary& diary, const LocaleFormats& formats, const Clock& clock,
               QObject* parent = nullptr);
 
-    // A notification of the port; code 2 means characters arrived, other codes are ignored.
-    void MSComm_OnComm(int code);
-    // One tick of the quiet timer.
-    void PortTimer_Timer();
+    // The port says characters arrived: takes every message they complete.
+    void OnSerialData();
+    // One tick of the quiet timer; the fifth ends the quiet period.
+    void OnQuietTick();
     // Checks RecvBuf and, when it holds an accepted reading, hands the weight over.
     void ParseScaleMessage();
 
@@ -40,7 +40,7 @@ public:
     // next weighing is taken.
     void StopQuietTimer();
 
-    QTimer& PortTimer() { return m_portTimer; }
+    QTimer& QuietTimer() { return m_quietTimer; }
 
     // The link's state, as the rest of the program and the tests see it.
     int RecvState = -1; // -1 resynchronising, 0 ready, 1..5 quiet period
@@ -54,7 +54,7 @@ private:
     const Diary& m_diary;
     const LocaleFormats& m_formats;
     const Clock& m_clock;
-    QTimer m_portTimer;
+    QTimer m_quietTimer;
 };
 
 } // namespace tarvel

@@ -121,7 +121,7 @@ void MainWindow::MoveGraphPeriod(const QDate& deletedDay, const QDate& target, b
 
 void MainWindow::ApplyTexts()
 {
-    const QString family = ChooseFontFamily(WindowFontName(), LanguageCode(), QFontDatabase::families());
+    const QString family = ChooseFontFamily(WindowFontName(), QFontDatabase::families());
     if (!family.isEmpty()) {
         QFont font = this->font();
         font.setFamily(family);
@@ -178,9 +178,9 @@ void MainWindow::SetGraphRange()
 
 void MainWindow::ChoosePort()
 {
-    m_port->Set_Com([this] {
+    m_port->ChangePort([this] {
         CommDlg dialog(m_services.testPort, *m_errorLog, m_services.messages, m_services.portDevice, this);
-        dialog.Run(m_settings.PortNo, m_port->PortState);
+        return dialog.Run(m_settings.PortNo);
     });
 }
 

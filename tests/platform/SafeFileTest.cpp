@@ -8,66 +8,35 @@
 
 #include <gtest/gtest.h>
 
-using tarvel::WriteAll;
-using tarvel::WriteFileSafely;
-using tarvel::testing::FileSizeLimit;
+#include <optional>
+
+using namespace Qt::StringLiterals;
 using tarvel::testing::ReadBytes;
-using tarvel::testing::TempFolder;
 
 namespace {
 
-QStringList FilesIn(const TempFolder& folder)
+// Every way a write can fail leaves the old file whole and no temporary file behind.
+TEST(WriteFileSafely, ReplacesTheFileOnlyWhenEverythingWasWritten)
 {
-    return QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
-}
-
-TEST(WriteFileSafely, ReplacesTheFileWhenEverythingWasWritten)
-{
-    TempFolder folder;
-    const QString path = folder.Write(QStringLiteral("mine.ov1"), "old content\r\n");
-    const QByteArray content(100000, 'x');
-    EXPECT_TRUE(WriteFileSafely(
-        path, [&](QIODevice& out) { return WriteAll(out, content.constData(), content.size()); }));
-    EXPECT_EQ(ReadBytes(path), content);
-    EXPECT_EQ(FilesIn(folder), QStringList{QStringLiteral("mine.ov1")});
-}
-
-TEST(WriteFileSafely, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile)
-{
-    TempFolder folder;
-    const QString path = folder.Write(QStringLiteral("mine.ov1"), "old content\r\n");
-    EXPECT_FALSE(WriteFileSafely(path, [](QIODevice& out) {
-        out.write("partial", 7);
-        return false;
-    }));
-    EXPECT_EQ(ReadBytes(path), QByteArray("old content\r\n"));
-    EXPECT_EQ(FilesIn(folder), QStringList{QStringLiteral("mine.ov1")});
-}
-
-TEST(WriteFileSafely, AFileSizeLimitFailsTheWriteEvenForRoot)
-{
-    TempFolder folder;
-    const QString path = folder.Write(QStringLiteral("mine.ov1"), "old content\r\n");
     const QByteArray content(1 << 20, 'y');
-
-    bool written = true;
-    {
-        FileSizeLimit limit(64 * 1024);
-        ASSERT_TRUE(limit.Active());
-        written = WriteFileSafely(
-            path, [&](QIODevice& out) { return WriteAll(out, content.constData(), content.size()); });
+    const char* ways[] = {"complete", "the writer stops after a part", "the disk is full", "no such folder"};
+    for (int way = 0; way < 4; ++way) {
+        const tarvel::testing::TempFolder folder;
+        const QString old = folder.Write(u"mine.ov1"_s, "old content\r\n");
+        std::optional<tarvel::testing::FileSizeLimit> limit; // a full disk, even for root
+        ASSERT_TRUE(way != 2 || limit.emplace(64 * 1024).Active());
+        const bool written =
+            tarvel::WriteFileSafely(way == 3 ? folder.File(u"no/such/mine.ov1"_s) : old, [&](QIODevice& out) {
+                return way == 1 ? (out.write("partial", 7), false)
+                                : tarvel::WriteAll(out, content.constData(), content.size());
+            });
+        limit.reset();
+        EXPECT_EQ(written, way == 0) << ways[way];
+        EXPECT_EQ(ReadBytes(old), way == 0 ? content : QByteArray("old content\r\n")) << ways[way];
+        EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  QStringList{u"mine.ov1"_s})
+            << ways[way];
     }
-    EXPECT_FALSE(written);
-    EXPECT_EQ(ReadBytes(path), QByteArray("old content\r\n"));
-    EXPECT_EQ(FilesIn(folder), QStringList{QStringLiteral("mine.ov1")});
-}
-
-TEST(WriteFileSafely, AMissingFolderIsAFailure)
-{
-    TempFolder folder;
-    const QString path = folder.File(QStringLiteral("no/such/folder/mine.ov1"));
-    EXPECT_FALSE(WriteFileSafely(path, [](QIODevice& out) { return WriteAll(out, "x", 1); }));
-    EXPECT_FALSE(QFile::exists(path));
 }
 
 } // namespace

@@ -1,0 +1,262 @@
+#include "scale/CommDlg.h"
+#include "scale/ErrorLog.h"
+#include "scale/PortConnection.h"
+#include "scale/ScaleLink.h"
+
+#include "platform/Clock.h"
+#include "platform/LocaleFormats.h"
+#include "platform/TextTable.h"
+#include "store/Diary.h"
+#include "support/FakeSerialPort.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempFolder.h"
+
+#include <QComboBox>
+#include <QLocale>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+// Garbage of any kind (reading more than is waiting, leaving characters waiting) is left to the scale
+// link's fuzz target, whose seeds run with the tests.
+
+using namespace tarvel;
+using namespace Qt::StringLiterals;
+using tarvel::testing::ReadBytes;
+using namespace std::string_view_literals;
+
+namespace {
+
+const QByteArray kMessage = "ST,+065.40kg\r\n";
+
+// A link on a fake port in ja_JP at 9:30 on a new day, recording each weight it hands over as
+// "slot text". The quiet timer never fires here: tests tick it by hand.
+struct Rig {
+    Diary diary;
+    LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(u"ja_JP"_s));
+    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 30))};
+    tarvel::testing::FakeSerialPort source;
+    ScaleLink link{source, diary, formats, clock};
+    QStringList accepted;
+
+    Rig()
+    {
+        link.WeightAccepted = [this](int slot, const QString& text) {
+            accepted << QString::number(slot) + u' ' + text;
+        };
+    }
+    // Appends bytes as one batch and notifies the link, as the port does.
+    void Feed(const QByteArray& bytes)
+    {
+        source.Feed(bytes);
+        link.OnSerialData();
+    }
+};
+
+TEST(ScaleLink, MessagesAreCheckedAndFramedFromPiecesStrayCharactersAndOutOfStep)
+{
+    const struct {
+        std::string_view stream; // "|" separates the batches
+        const char* weight;      // nullptr: nothing taken
+    } cases[] = {
+        // clang-format off
+        {"\nST,+001.99kg\r\n", nullptr}, {"\nST,+002.00kg\r\n", "2.00"}, {"\nST,+003.5 kg\r\n", "3.50"},
+        {"\nST;+065.40kg\r\n", "65.40"}, {"\nST,+1234.5kg\r\n", "1234.50"}, {"\nUS,+065.40kg\r\n", nullptr},
+        {"\nOL,+065.40kg\r\n", nullptr}, {"\nst,+065.40kg\r\n", nullptr}, {"\nST,-065.40kg\r\n", nullptr},
+        {"\nST,+065.40lb\r\n", nullptr}, {"\nST,+065.40KG\r\n", nullptr}, {"\nST,+065.40kg\n\r", nullptr},
+        {"\nST,+065.40kg\r\r", nullptr}, {"\nST,+06a.40kg\r\n", nullptr}, {"\nST,+06.4.0kg\r\n", nullptr},
+        {"\nST,+ 65.40kg\r\n", "65.40"}, {"\nST,+      kg\r\n", nullptr}, {"\nST,+-65.40kg\r\n", nullptr},
+        {"\nST,+6.5e01kg\r\n", nullptr}, {"\nST,+065,40kg\r\n", nullptr}, {"\nST,+06\xE9.40kg\r\n", nullptr},
+        {"\nST,+065.4\0kg\r\n"sv, nullptr}, {"\nST,+  5.4 kg\r\n", "5.40"}, {"\nST,+ 6 5.4kg\r\n", nullptr},
+        {"\n|ST,+06|5.40kg\r\n", "65.40"}, {"\n|ST,+065.40kg\r|\n", "65.40"},
+        {"\n|S|T|,|+|0|6|5|.|4|0|k|g|\r|\n", "65.40"},
+        {"\nxxST,+065.40kg\r\n", "65.40"}, // stray characters before the header
+        {"\nUSST,+065.40kg\r\n", "65.40"}, // a stable header wins over another one before it
+        {"\nxxST,+065.40kg", nullptr},     // the line end has not yet arrived
+        // Out of step: the message the first line feed ends is discarded, the next one examined.
+        {"5.40kg\r\nST,+066.00kg\r\n", "66.00"}, {"ST,+065.40kg\r\nST,+06|5.40kg\r\n", "65.40"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        Rig r;
+        const QByteArray stream(c.stream.data(), qsizetype(c.stream.size()));
+        for (const QByteArray& piece : stream.split('|'))
+            r.Feed(piece);
+        const std::string name = stream.toPercentEncoding().toStdString();
+        const QStringList accepted{u"0 "_s + QLatin1String(c.weight)};
+        EXPECT_EQ(r.accepted, c.weight ? accepted : QStringList{}) << name;
+        EXPECT_EQ(r.link.RecvState, c.weight ? 1 : 0) << name;
+        EXPECT_EQ(r.source.BufferedCount(), 0) << name; // nothing left that a step could use
+    }
+}
+
+TEST(ScaleLink, SlotFollowsTheClockTextTheLocaleAndAStoredDayTakesNothing)
+{
+    const struct {
+        QTime time;
+        const char *locale, *accepted;
+    } cases[] = {{QTime(11, 59, 59), "ja_JP", "0 65.40"},
+                 {QTime(12, 0), "ja_JP", "1 65.40"},
+                 {QTime(23, 59), "de_DE", "1 65,40"}};
+    for (const auto& c : cases) {
+        Rig r;
+        r.clock.Set(QDateTime(QDate(2026, 12, 6), c.time));
+        r.formats = LocaleFormats::ProbeLocale(QLocale(QString::fromLatin1(c.locale)));
+        r.Feed("\n" + kMessage);
+        EXPECT_EQ(r.accepted, QStringList{QString::fromLatin1(c.accepted)});
+        EXPECT_TRUE(r.link.QuietTimer().isActive());
+    }
+    Rig r;
+    r.diary.NewEntryIndex = 4;
+    r.diary.CurrentIndex = 2;
+    r.Feed("\n" + kMessage);
+    EXPECT_TRUE(r.accepted.empty());
+    EXPECT_EQ(r.link.RecvState, 0);
+    r.diary.CurrentIndex = 4; // back on the new day: the very same message is examined again
+    r.Feed(kMessage);
+    EXPECT_EQ(r.accepted, QStringList{u"0 65.40"_s});
+}
+
+TEST(ScaleLink, QuietPeriodDiscardsReadingsForFiveTicksOrUntilStopped)
+{
+    Rig r;
+    r.Feed("kg\r\n");
+    r.link.StopQuietTimer(); // outside a quiet period the link stays in step
+    r.Feed(kMessage);
+    for (int tick = 1; tick <= 5; ++tick) {
+        r.Feed("ST,+080.00kg\r\n");
+        EXPECT_EQ(r.link.RecvState, tick);
+        r.link.OnQuietTick();
+    }
+    EXPECT_EQ(r.link.RecvState, -1);
+    EXPECT_FALSE(r.link.QuietTimer().isActive());
+    // The next line feed brings the link in step again; the same weight then counts once more.
+    r.Feed(kMessage + kMessage);
+    r.link.OnQuietTick();
+    r.link.StopQuietTimer();
+    EXPECT_EQ(r.link.RecvState, -1);
+    EXPECT_FALSE(r.link.QuietTimer().isActive());
+    r.Feed(kMessage + "ST,+071.20kg\r\n");
+    EXPECT_EQ(r.accepted.join(u','), u"0 65.40,0 65.40,0 71.20"_s);
+}
+
+// The port connection on the rig's port, with a test port for the Port dialog and the error log in a
+// temporary folder.
+struct Link : Rig {
+    tarvel::testing::TempFolder temp;
+    tarvel::testing::ScriptedMessages messages;
+    tarvel::testing::FakeSerialPort testPort;
+    ErrorLog log{temp.Path(), clock, formats};
+    int portNo = 3;
+    PortConnection connection{source, link, log, messages, portNo};
+
+    // The tags of the error log's lines, in order.
+    QStringList Tags() const
+    {
+        QStringList tags;
+        for (const QString& line :
+             QString::fromUtf8(ReadBytes(log.Path())).split(u"\r\n"_s, Qt::SkipEmptyParts))
+            tags << line.section(u'(', 1).section(u')', 0, 0);
+        return tags;
+    }
+    QStringList Texts() const
+    {
+        QStringList texts;
+        for (const auto& shown : messages.Messages())
+            texts << shown.text;
+        return texts;
+    }
+    // The Port command over the test port; `act` runs once the dialog is shown.
+    void PortCommand(const std::function<void(QComboBox&, CommDlg&)>& act)
+    {
+        connection.ChangePort([&] {
+            CommDlg dialog(testPort, log, messages, [](int n) { return u"/dev/port%1"_s.arg(n); });
+            QTimer::singleShot(0, &dialog,
+                               [&] { act(*dialog.findChild<QComboBox*>(u"portList"_s), dialog); });
+            return dialog.Run(portNo);
+        });
+    }
+};
+
+const QString kCannotOpen = LoadText(725) + u"\r\n"_s;
+
+TEST(PortConnection, OpeningLadderLogsEachFailureWithItsTag)
+{
+    // clang-format off
+    const struct {
+        int openError; // 0: the port opens
+        bool closesFail;
+        const char* tags; // n of each "MainForm-Form_Load n" logged, in order
+    } cases[] = {{0, false, ""}, {kPortAlreadyOpen, false, "1 3"}, {kPortAlreadyOpen, true, "1 2 3"},
+                 {8002, false, "1 5"}, {8002, true, "1 4 5 8"}};
+    // clang-format on
+    for (const auto& c : cases) {
+        Link l;
+        l.source.Script(3, {c.openError, u"failed"_s});
+        if (c.closesFail)
+            l.source.FailCloses({9, u"close failed"_s});
+        l.connection.OpenScalePort();
+        EXPECT_EQ(l.Tags().join(u' ').remove(u"MainForm-Form_Load "_s), c.tags);
+        const bool givenUp = c.openError == 8002; // a held port may be free when the scale is used
+        EXPECT_EQ(l.connection.State(), givenUp ? PortState::Closed : PortState::Open) << c.tags;
+        EXPECT_EQ(l.Texts(), givenUp ? QStringList{kCannotOpen} : QStringList{}) << c.tags;
+    }
+}
+
+TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEachPick)
+{
+    Link l;
+    l.source.Exists(3);
+    l.connection.OpenScalePort();
+    l.source.Feed("\n");
+    ASSERT_EQ(l.link.RecvState, 0);
+    l.source.Close();
+    Q_EMIT l.source.DeviceLost({8009, u"Resource error"_s});
+    // Closed and logged once without a message; the link waits for the next line end.
+    EXPECT_EQ(ReadBytes(l.log.Path()),
+              "[2026/12/06 09:30] (MainForm-MSComm_OnComm 1) No.=8009 Msg=Resource error Port=3\r\n");
+    EXPECT_EQ(l.connection.State(), PortState::Closed);
+    EXPECT_EQ(l.link.RecvState, -1);
+
+    for (int n : {1, 3})
+        l.testPort.Exists(n);
+    l.testPort.Script(12, {kPortAlreadyOpen, u"held"_s});
+    QStringList entries;
+    l.PortCommand([&](QComboBox& list, CommDlg& dialog) {
+        for (int i = 0; i < list.count(); ++i)
+            entries << list.itemText(i);
+        EXPECT_EQ(list.currentIndex(), 1); // the port in use
+        // A held port is taken without a message; Com1 has gone since the list was made: 801,
+        // and the previous pick comes back.
+        list.setCurrentIndex(2);
+        Q_EMIT list.activated(2);
+        l.testPort.Script(1, {8002, u"gone"_s});
+        list.setCurrentIndex(0);
+        Q_EMIT list.activated(0);
+        EXPECT_EQ(list.currentIndex(), 2);
+        dialog.findChild<QPushButton*>(u"okButton"_s)->click();
+    });
+    EXPECT_EQ(entries,
+              (QStringList{u"Com1   /dev/port1"_s, u"Com3   /dev/port3"_s, u"Com12   /dev/port12"_s}));
+    EXPECT_EQ(l.portNo, 12);
+    // One line for each port the list could not use and for each failed pick; the main port,
+    // missing on Com12, is logged with the command's tags.
+    EXPECT_EQ(l.Tags().count(u"CommDlg-Form_Load 1"_s), 14);
+    EXPECT_EQ(l.Tags().count(u"CommDlg-PortCombo_Click 1"_s), 2);
+    EXPECT_EQ(l.Tags().filter(u"MainForm-Set_Com"_s),
+              (QStringList{u"MainForm-Set_Com 2"_s, u"MainForm-Set_Com 6"_s}));
+    EXPECT_EQ(l.Texts(), (QStringList{LoadText(801), kCannotOpen}));
+    EXPECT_EQ(l.connection.State(), PortState::Closed);
+
+    // No usable port: the dialog's own message only, and the port stays closed.
+    Link none;
+    none.source.Exists(3);
+    none.connection.OpenScalePort();
+    none.PortCommand([](QComboBox&, CommDlg& dialog) { dialog.reject(); });
+    EXPECT_EQ(none.Texts(), QStringList{LoadText(800) + u"\r\n"_s});
+    EXPECT_FALSE(none.source.IsOpen());
+}
+
+} // namespace
