@@ -288,7 +288,7 @@ TEST(MainWindowTest, ARecordOpenedFromTheListIsShownOnTheDiaryTab)
     ListView& list = w.ViewSet().List();
     EXPECT_EQ(list.ShownRecord(1), 1);
     EXPECT_EQ(w.ViewSet().ElasticL()->TitleLabel()->text(), u"Bea 's data list"_s);
-    s.Page().NewEntry();
+    w.Page()->NewEntry();
     w.MainTab()->setCurrentIndex(1);
     Q_EMIT list.RecordOpened(1);
     EXPECT_EQ(w.MainTab()->currentIndex(), 0);

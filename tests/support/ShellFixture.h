@@ -60,8 +60,7 @@ struct Shell {
         return *window;
     }
 
-    DiaryPage& Page() const { return *window->Page(); }
-    PageControls Controls() const { return PageControls(Page()); }
+    PageControls Controls() const { return PageControls(*window->Page()); }
     Diary& State() const { return window->DiaryState(); }
     // The title as the window system shows it: " *" while the Diary page holds edits.
     QString Caption() const { return window->windowHandle()->title(); }
