@@ -15,24 +15,17 @@ namespace tarvel::testing {
 
 // The Diary page's controls, found by their object names; slot 0 is the morning, 1 the night.
 struct PageControls {
-    explicit PageControls(const QWidget& page) : m_page(page)
-    {
-        for (std::size_t i = 0; i < 2; ++i) {
-            const char* slot = i == 0 ? "morning" : "night";
-            time[i] = Find<QLineEdit>(slot, "Time");
-            weight[i] = Find<QLineEdit>(slot, "Weight");
-            bmi[i] = Find<QLineEdit>(slot, "Bmi");
-            memo[i] = Find<QPlainTextEdit>(slot, "Memo");
-            timeButton[i] = Find<PictureButton>(slot, "TimeButton");
-            bmiButton[i] = Find<PictureButton>(slot, "BmiButton");
-        }
-    }
+    explicit PageControls(const QWidget& page) : m_page(page) {}
 
-    template <class W> W* Find(const char* name, const char* suffix = "") const
+    template <class W> W* Find(const QByteArray& name) const
     {
-        auto* found = m_page.findChild<W*>(QString::fromLatin1(name) + QString::fromLatin1(suffix));
-        EXPECT_NE(found, nullptr) << name << suffix;
+        auto* found = m_page.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name.constData();
         return found;
+    }
+    template <class W> std::array<W*, 2> Slots(const char* suffix) const
+    {
+        return {Find<W>("morning" + QByteArray(suffix)), Find<W>("night" + QByteArray(suffix))};
     }
 
     const QWidget& m_page;
@@ -42,9 +35,11 @@ struct PageControls {
     QRadioButton* female = Find<QRadioButton>("female");
     QLineEdit* date = Find<QLineEdit>("date");
     PictureButton* dateButton = Find<PictureButton>("dateButton");
-    std::array<QLineEdit*, 2> time{}, weight{}, bmi{};
-    std::array<QPlainTextEdit*, 2> memo{};
-    std::array<PictureButton*, 2> timeButton{}, bmiButton{};
+    std::array<QLineEdit*, 2> time = Slots<QLineEdit>("Time"), weight = Slots<QLineEdit>("Weight"),
+                              bmi = Slots<QLineEdit>("Bmi");
+    std::array<QPlainTextEdit*, 2> memo = Slots<QPlainTextEdit>("Memo");
+    std::array<PictureButton*, 2> timeButton = Slots<PictureButton>("TimeButton"),
+                                  bmiButton = Slots<PictureButton>("BmiButton");
     QLabel* position = Find<QLabel>("position");
     QLabel* count = Find<QLabel>("count");
     PictureButton* previous = Find<PictureButton>("previousButton");

@@ -18,13 +18,11 @@ public:
     }
     void RunTool(const QString& program, const QStringList& arguments) override
     {
-        calls.append(QStringList{program, arguments.join(QLatin1Char(' '))}.join(QLatin1Char(' ')));
+        calls << (QStringList{program} + arguments).join(QLatin1Char(' '));
     }
     bool StartTool(const QString& program, const QStringList& arguments) override
     {
-        calls.append(QStringList{QStringLiteral("start"), program, arguments.join(QLatin1Char(' '))}
-                         .join(QLatin1Char(' '))
-                         .trimmed());
+        calls << (QStringList{QStringLiteral("start"), program} + arguments).join(QLatin1Char(' '));
         return true;
     }
     QStringList calls;

@@ -2,42 +2,35 @@
 
 #include "platform/FileDialogs.h"
 
-#include <QString>
-
-#include <deque>
-#include <vector>
+#include <QStringList>
 
 namespace tarvel::testing {
 
-// The file dialog double: answers from a script of paths, in order ("" is Cancel), and records every
-// dialog it was asked to show. A dialog beyond the script is cancelled and counted as unscripted.
+// The file dialog double: answers from a script of paths, in order ("" and a dialog beyond the
+// script are Cancel), and records every dialog it was asked to show.
 class ScriptedFileDialogs : public FileDialogs {
 public:
-    enum Kind { Open, Save };
+    QString OpenFile(const QString&, const QString& folder, const QString&) override
+    {
+        return Answer(QStringLiteral("open "), folder);
+    }
+    QString SaveFile(const QString&, const QString& folder, const QString&) override
+    {
+        return Answer(QStringLiteral("save "), folder);
+    }
+    void Script(const QString& path) { m_paths << path; }
 
-    struct Shown {
-        Kind kind;
-        QString title;
-        QString folder;
-        QString filter;
-    };
-
-    explicit ScriptedFileDialogs(std::deque<QString> paths = {}) : m_paths(std::move(paths)) {}
-
-    QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
-    QString SaveFile(const QString& title, const QString& folder, const QString& filter) override;
-
-    void Script(const QString& path) { m_paths.push_back(path); }
-    const std::vector<Shown>& Dialogs() const { return m_shown; }
-    int Unscripted() const { return m_unscripted; }
-    bool ScriptUsedUp() const { return m_paths.empty(); }
+    // Every dialog shown as "open folder" or "save folder", in order.
+    QStringList shown;
 
 private:
-    QString Answer(Kind kind, const QString& title, const QString& folder, const QString& filter);
+    QString Answer(const QString& kind, const QString& folder)
+    {
+        shown << kind + folder;
+        return m_paths.isEmpty() ? QString() : m_paths.takeFirst();
+    }
 
-    std::deque<QString> m_paths;
-    std::vector<Shown> m_shown;
-    int m_unscripted = 0;
+    QStringList m_paths;
 };
 
 } // namespace tarvel::testing

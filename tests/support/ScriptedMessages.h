@@ -2,16 +2,15 @@
 
 #include "platform/MessageService.h"
 
+#include <QList>
 #include <QString>
 
-#include <deque>
 #include <vector>
 
 namespace tarvel::testing {
 
-// The message box double: answers from a script, in order, and records every message it was
-// asked to show. A message beyond the script is answered with OK (or Cancel when OK is no choice)
-// and counted as unscripted, so a test can tell an unexpected message.
+// The message box double: answers from a script, in order, and records every message it was asked
+// to show. A message beyond the script is answered with OK, or Cancel when OK is no choice.
 class ScriptedMessages : public MessageService {
 public:
     struct Shown {
@@ -20,19 +19,20 @@ public:
         int iconKind;
     };
 
-    explicit ScriptedMessages(std::deque<int> answers = {}) : m_answers(std::move(answers)) {}
-
-    int ShowMessage(const QString& text, int buttonKind, int iconKind) override;
-
+    int ShowMessage(const QString& text, int buttonKind, int iconKind) override
+    {
+        m_shown.push_back({text, buttonKind, iconKind});
+        if (m_answers.isEmpty())
+            return buttonKind == ButtonsOk || buttonKind == ButtonsOkCancel ? AnswerOk : AnswerCancel;
+        return m_answers.takeFirst();
+    }
     void Script(int answer) { m_answers.push_back(answer); }
     const std::vector<Shown>& Messages() const { return m_shown; }
-    int Unscripted() const { return m_unscripted; }
-    bool ScriptUsedUp() const { return m_answers.empty(); }
+    bool ScriptUsedUp() const { return m_answers.isEmpty(); }
 
 private:
-    std::deque<int> m_answers;
+    QList<int> m_answers;
     std::vector<Shown> m_shown;
-    int m_unscripted = 0;
 };
 
 } // namespace tarvel::testing

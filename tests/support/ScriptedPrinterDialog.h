@@ -3,7 +3,6 @@
 #include "platform/PrinterDialog.h"
 
 #include <QPrinter>
-#include <QString>
 
 namespace tarvel::testing {
 
@@ -11,9 +10,6 @@ namespace tarvel::testing {
 // is scripted. Counts how often it was shown. Header only: its users link Qt's print support.
 class ScriptedPrinterDialog : public PrinterDialog {
 public:
-    // The PDF file the next prints go to; "" cancels.
-    void Script(const QString& pdfPath) { m_pdfPath = pdfPath; }
-
     bool ChoosePrinter(QPrinter& printer, QWidget*) override
     {
         ++shown;
@@ -23,7 +19,8 @@ public:
         printer.setOutputFileName(m_pdfPath);
         return true;
     }
-
+    // The PDF file the next prints go to; "" cancels.
+    void Script(const QString& pdfPath) { m_pdfPath = pdfPath; }
     int shown = 0;
 
 private:
