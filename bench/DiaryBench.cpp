@@ -42,7 +42,7 @@ constexpr int kTrendMonths = 1;
 // Counts what it was asked and answers OK; a benchmark that sees a message has failed.
 class SilentMessages : public MessageService {
 public:
-    int ShowMessage(const QString&, int, int) override {
+    Answer ShowMessage(const QString&, ButtonKind, IconKind) override {
         ++shown;
         return AnswerOk;
     }

@@ -315,7 +315,7 @@ void DiaryPage::ConnectRules()
     connect(m_calendar, &QCalendarWidget::activated, this, &DiaryPage::OnCalendarPicked);
 }
 
-void DiaryPage::ShowMessage(int textId, int iconKind)
+void DiaryPage::ShowMessage(int textId, IconKind iconKind)
 {
     m_messages.ShowMessage(LoadText(textId), ButtonsOk, iconKind);
 }

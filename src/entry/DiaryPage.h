@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MessageService.h"
 #include "store/DayRecord.h"
 
 #include <QString>
@@ -151,7 +152,7 @@ private:
     void UpdateBmiButton(int slot);
     // Enabled states, captions and tooltips of Previous, Next, Save, New and Delete.
     void SetEntryButtons(bool onRecord);
-    void ShowMessage(int textId, int iconKind);
+    void ShowMessage(int textId, IconKind icon);
     void SetEdited(bool edited);
     // Sets the date text without running the date change handling.
     void PutDate(const QString& text);

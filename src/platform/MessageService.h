@@ -37,11 +37,11 @@ enum Answer : int {
 };
 
 // The one modal message box of the program. The title is always the program's name; the text is
-// complete when passed (callers join table texts with CR LF). A button kind outside 0..5 gives OK.
+// complete when passed (callers join table texts with CR LF).
 class MessageService {
 public:
     virtual ~MessageService() = default;
-    virtual int ShowMessage(const QString& text, int buttonKind, int iconKind) = 0;
+    virtual Answer ShowMessage(const QString& text, ButtonKind buttons, IconKind icon) = 0;
 };
 
 } // namespace tarvel

@@ -8,7 +8,7 @@ namespace tarvel {
 
 namespace {
 
-QMessageBox::StandardButtons ButtonsFor(int buttonKind)
+QMessageBox::StandardButtons ButtonsFor(ButtonKind buttonKind)
 {
     switch (buttonKind) {
     case ButtonsOkCancel:
@@ -26,7 +26,7 @@ QMessageBox::StandardButtons ButtonsFor(int buttonKind)
     }
 }
 
-QMessageBox::Icon IconFor(int iconKind)
+QMessageBox::Icon IconFor(IconKind iconKind)
 {
     switch (iconKind) {
     case IconCritical:
@@ -42,7 +42,7 @@ QMessageBox::Icon IconFor(int iconKind)
     }
 }
 
-int AnswerFor(int button)
+Answer AnswerFor(int button)
 {
     switch (button) {
     case QMessageBox::Ok:
@@ -67,7 +67,7 @@ int AnswerFor(int button)
 
 } // namespace
 
-int QtMessageService::ShowMessage(const QString& text, int buttonKind, int iconKind)
+Answer QtMessageService::ShowMessage(const QString& text, ButtonKind buttonKind, IconKind iconKind)
 {
     QMessageBox box(IconFor(iconKind), LoadText(101), text, ButtonsFor(buttonKind), m_parent);
     // Messages can quote what the user typed: shown as typed, never read as markup.

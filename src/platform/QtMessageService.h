@@ -12,7 +12,7 @@ public:
     explicit QtMessageService(QWidget* parent = nullptr) : m_parent(parent) {}
     // The window the boxes are modal over and centred on.
     void SetParent(QWidget* parent) { m_parent = parent; }
-    int ShowMessage(const QString& text, int buttonKind, int iconKind) override;
+    Answer ShowMessage(const QString& text, ButtonKind buttons, IconKind icon) override;
 
 private:
     QWidget* m_parent;

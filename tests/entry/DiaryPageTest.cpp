@@ -513,7 +513,7 @@ TEST(DiaryPageTest, DeleteEntry)
     struct Case {
         bool onlyRecord; // the diary holds only 2004-05-06
         int current;
-        int answer;
+        Answer answer;
         int currentAfter;
         const char* dateAfter;
         QDate periodTarget; // invalid: the period stays

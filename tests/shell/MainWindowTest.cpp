@@ -176,7 +176,7 @@ TEST(MainWindowTest, UnsavedWorkIsGuardedByNewAndClose)
 {
     const struct {
         bool close;
-        int answer;
+        Answer answer;
         const char* saveAs;
         bool givenUp;
     } cases[] = {

@@ -15,23 +15,23 @@ class ScriptedMessages : public MessageService {
 public:
     struct Shown {
         QString text;
-        int buttonKind;
-        int iconKind;
+        ButtonKind buttonKind;
+        IconKind iconKind;
     };
 
-    int ShowMessage(const QString& text, int buttonKind, int iconKind) override
+    Answer ShowMessage(const QString& text, ButtonKind buttonKind, IconKind iconKind) override
     {
         m_shown.push_back({text, buttonKind, iconKind});
         if (m_answers.isEmpty())
             return buttonKind == ButtonsOk || buttonKind == ButtonsOkCancel ? AnswerOk : AnswerCancel;
         return m_answers.takeFirst();
     }
-    void Script(int answer) { m_answers.push_back(answer); }
+    void Script(Answer answer) { m_answers.push_back(answer); }
     const std::vector<Shown>& Messages() const { return m_shown; }
     bool ScriptUsedUp() const { return m_answers.isEmpty(); }
 
 private:
-    QList<int> m_answers;
+    QList<Answer> m_answers;
     std::vector<Shown> m_shown;
 };
 

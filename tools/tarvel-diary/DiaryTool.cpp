@@ -47,7 +47,7 @@ const char kUsage[] =
 class StderrMessages : public MessageService {
 public:
     explicit StderrMessages(FILE* err) : m_err(err) {}
-    int ShowMessage(const QString& text, int, int) override
+    Answer ShowMessage(const QString& text, ButtonKind, IconKind) override
     {
         std::fputs(text.toLocal8Bit().constData(), m_err);
         std::fputc('\n', m_err);
