@@ -1,6 +1,6 @@
 #include "shell/ColorDlg.h"
 
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 #include "platform/DialogFont.h"
 #include "platform/TextTable.h"
 #include "shell/ButtonArt.h"

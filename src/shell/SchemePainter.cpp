@@ -1,7 +1,7 @@
 #include "shell/SchemePainter.h"
 
 #include "entry/DiaryPage.h"
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 #include "shell/ButtonArt.h"
 #include "views/ListView.h"
 #include "views/TrendView.h"

@@ -1,6 +1,6 @@
 #include "views/ListView.h"
 
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
 #include "platform/TextTable.h"

@@ -5,7 +5,7 @@
 #include "shell/MainWindow.h"
 
 #include "entry/DiaryPage.h"
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 #include "platform/Clock.h"
 #include "platform/FileTypeRegistry.h"
 #include "platform/Folders.h"

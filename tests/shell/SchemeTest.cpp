@@ -2,7 +2,7 @@
 #include "shell/ColorDlg.h"
 #include "shell/Schemes.h"
 
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 #include "store/Settings.h"
 
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "entry/DiaryPage.h"
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 #include "platform/Clock.h"
 #include "platform/FileTypeRegistry.h"
 #include "platform/Folders.h"

@@ -3,7 +3,7 @@
 #include "views/ImageRaster.h"
 #include "views/TrendGraph.h"
 
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 #include "store/DiaryFixture.h"
 #include "store/Settings.h"
 
