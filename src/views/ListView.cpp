@@ -1,8 +1,8 @@
 #include "views/ListView.h"
 
-#include "platform/PictureButton.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
+#include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"

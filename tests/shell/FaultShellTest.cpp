@@ -5,11 +5,11 @@
 #include "shell/MainWindow.h"
 
 #include "entry/DiaryPage.h"
-#include "platform/PictureButton.h"
 #include "platform/Clock.h"
 #include "platform/FileTypeRegistry.h"
 #include "platform/Folders.h"
 #include "platform/MessageService.h"
+#include "platform/PictureButton.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextTable.h"
 #include "shell/MainMenus.h"

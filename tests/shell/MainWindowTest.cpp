@@ -1,10 +1,10 @@
 #include "shell/MainWindow.h"
 
 #include "entry/DiaryPage.h"
-#include "platform/PictureButton.h"
 #include "platform/Clock.h"
 #include "platform/FileTypeRegistry.h"
 #include "platform/Folders.h"
+#include "platform/PictureButton.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextTable.h"
 #include "shell/AboutDlg.h"
@@ -21,6 +21,7 @@
 #include "support/ShellFixture.h"
 #include "support/TempFolder.h"
 #include "views/ListView.h"
+#include "views/TrendView.h"
 #include "views/Views.h"
 #include "views/WindowPicture.h"
 
@@ -456,9 +457,9 @@ TEST(MainWindowTest, OwnerNameInPanelTitlesIsPlainText)
 {
     Shell s;
     MainWindow& w = s.Start();
-    const std::pair<ViewPanel*, const char*> panels[] = {{w.ViewSet().ElasticL(), " 's data list"},
-                                                         {w.ViewSet().ElasticW(), " 's weight trend"},
-                                                         {w.ViewSet().ElasticB(), " 's BMI trend"}};
+    const std::pair<ViewPanel*, const char*> panels[] = {{w.ViewSet().ListPanel(), " 's data list"},
+                                                         {w.ViewSet().WeightPanel(), " 's weight trend"},
+                                                         {w.ViewSet().BmiPanel(), " 's BMI trend"}};
     for (const auto& [panel, suffix] : panels)
         EXPECT_EQ(panel->TitleLabel()->text(), U("(New)") + U(suffix));
 
@@ -483,9 +484,9 @@ TEST(MainWindowTest, SchemePaintsPanelsButtonsLogosAndTheTabStrip)
         Hue hue;
         QColor light;
     } tabs[] = {{w.Page(), s.Page().Logo(), Hue::Green, QColor(218, 237, 229)},
-                {v.ElasticL(), v.ElasticL()->Logo(), Hue::Orange, QColor(255, 234, 215)},
-                {v.ElasticW(), v.ElasticW()->Logo(), Hue::Pink, QColor(255, 223, 223)},
-                {v.ElasticB(), v.ElasticB()->Logo(), Hue::Blue, QColor(230, 242, 255)}};
+                {v.ListPanel(), v.ListPanel()->Logo(), Hue::Orange, QColor(255, 234, 215)},
+                {v.WeightPanel(), v.WeightPanel()->Logo(), Hue::Pink, QColor(255, 223, 223)},
+                {v.BmiPanel(), v.BmiPanel()->Logo(), Hue::Blue, QColor(230, 242, 255)}};
     for (int tab = 0; tab < 4; ++tab) {
         const auto& t = tabs[tab];
         w.MainTab()->setCurrentIndex(tab);
@@ -604,7 +605,7 @@ TEST(MainWindowTest, ViewsShowTheDiaryAndOpenADayOnTheDiaryTab)
 
     ListView& list = w.ViewSet().List();
     EXPECT_EQ(list.ShownRecord(1), 1);
-    EXPECT_EQ(w.ViewSet().ElasticL()->TitleLabel()->text(), U("Bea 's data list"));
+    EXPECT_EQ(w.ViewSet().ListPanel()->TitleLabel()->text(), U("Bea 's data list"));
     // The period follows the diary's latest day, so the weight graph shows its marker.
     EXPECT_EQ(w.Period().PeriodStart, QDate(2004, 5, 1));
 

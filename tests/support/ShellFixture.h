@@ -1,10 +1,10 @@
 #pragma once
 
 #include "entry/DiaryPage.h"
-#include "platform/PictureButton.h"
 #include "platform/Clock.h"
 #include "platform/FileTypeRegistry.h"
 #include "platform/Folders.h"
+#include "platform/PictureButton.h"
 #include "platform/SettingsStore.h"
 #include "shell/MainMenus.h"
 #include "shell/MainWindow.h"

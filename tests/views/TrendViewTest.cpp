@@ -1,7 +1,7 @@
-#include "views/TrendView.h"
 #include "views/GraphSetDlg.h"
 #include "views/ImageRaster.h"
 #include "views/TrendGraph.h"
+#include "views/TrendView.h"
 
 #include "platform/PictureButton.h"
 #include "store/DiaryFixture.h"
@@ -430,23 +430,6 @@ TEST(TrendView, HoldRepeatsFasterAndAClickStepsOnce)
     hold.Release();
     hold.Tick();
     EXPECT_EQ(steps.size(), 1u);
-}
-
-TEST(TrendView, ElasticSizeAndNoResizeLoop)
-{
-    const int cases[][5] = {{800, 500, 0, 800, 600},
-                            {801, 100, 0, 801, 601},
-                            {806, 900, 0, 806, 604},
-                            {800, 500, 1, 800, 500}}; // requested, maximised, result
-    for (const auto& c : cases)
-        EXPECT_EQ(ElasticSize({c[0], c[1]}, c[2] != 0), QSize(c[3], c[4])) << c[0];
-
-    ElasticSizer sizer;
-    EXPECT_EQ(sizer.Resized({800, 500}, false), QSize(800, 600));
-    for (int answer = 0; answer < 4; ++answer) // the manager keeps the window at 800 x 560
-        EXPECT_EQ(sizer.Resized({800, 560}, false), std::nullopt) << answer;
-    EXPECT_EQ(sizer.Resized({1000, 560}, false), QSize(1000, 750)); // the user resizes again
-    EXPECT_EQ(sizer.Resized({1200, 700}, true), std::nullopt);
 }
 
 TEST(GraphSetDlg, RangeCommandReportsWhatChangedAndAnUnknownSpanBecomesOneMonth)

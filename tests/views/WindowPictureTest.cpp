@@ -41,9 +41,9 @@ struct Window {
         toolbar->addAction(QIcon(red), QStringLiteral("Print"));
         tabs = new QTabWidget;
         tabs->addTab(new QLabel(QStringLiteral("Diary")), QStringLiteral("Diary"));
-        tabs->addTab(views.ElasticL(), QStringLiteral("List"));
-        tabs->addTab(views.ElasticW(), QStringLiteral("Weight trend"));
-        tabs->addTab(views.ElasticB(), QStringLiteral("BMI trend"));
+        tabs->addTab(views.ListPanel(), QStringLiteral("List"));
+        tabs->addTab(views.WeightPanel(), QStringLiteral("Weight trend"));
+        tabs->addTab(views.BmiPanel(), QStringLiteral("BMI trend"));
         window.setCentralWidget(tabs);
         window.showMaximized();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
