@@ -88,7 +88,7 @@ void MainWindow::ConnectPage()
     connect(m_page, &DiaryPage::BackupNeeded, this, [this] { m_file.WriteBackup(m_diary); });
     connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this, &MainWindow::MoveGraphPeriod);
     connect(m_page, &DiaryPage::ListStepNeeded, this,
-            [this](int direction) { m_views->List().StepList(direction); });
+            [this](PagingDirection direction) { m_views->List().StepList(direction); });
     m_views->List().SetAskSaveEntry([this] { m_page->AskSaveEntry(); });
     // A record opened from the list or a graph is shown on the Diary tab, once the page's edits
     // are settled.

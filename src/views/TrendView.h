@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PagingDirection.h"
 #include "views/HoldRepeat.h"
 #include "views/TrendGraph.h"
 
@@ -86,15 +87,15 @@ public:
 
     // Enables or disables this view's paging buttons.
     void UpdateGraphPagingButtons();
-    // One step back (0) or forward (1); updates the paging buttons when taken.
-    bool StepGraphPeriod(int direction);
+    // One step back or forward; updates the paging buttons when taken.
+    bool StepGraphPeriod(PagingDirection direction);
     // The period anew after the span changed; the caller updates the buttons and redraws.
     void ResetGraphPeriod();
     // A step, then both graphs redrawn whether or not it was taken.
     void GraphPreviousPage();
     void GraphNextPage();
-    // Direction 1 zoom in, 0 zoom out; nothing for an empty diary. Redraws the weight graph only.
-    void ZoomWeightGraph(int direction);
+    // One zoom step; nothing for an empty diary. Redraws the weight graph only.
+    void ZoomWeightGraph(Zoom zoom);
 
     // WeightDayAt or BmiDayAt on this graph's geometry; x and y in twips.
     int DayAt(double x, double y) const;
@@ -121,7 +122,7 @@ Q_SIGNALS:
     void PeriodPaged();
 
 private:
-    void Page(int direction);
+    void Page(PagingDirection direction);
     void FollowPaging();
     void MouseMoved(QPointF position);
     void OpenDayAt(QPointF position);

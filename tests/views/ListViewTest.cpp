@@ -136,7 +136,7 @@ TEST(ListViewTest, WindowStopsAtBothEnds)
         else if (c.step == 1)
             list.view.ListStepForward();
         else if (c.step == 2)
-            list.view.StepList(-1);
+            list.view.StepList(PagingDirection::Back);
         SCOPED_TRACE(::testing::Message() << c.records << " records, " << c.first << ", step " << c.step);
         EXPECT_EQ(list.view.ShownRecord(1), c.wantFirst);
         EXPECT_EQ(list.view.ShownRecord(list.view.ShownRecordCount()), c.wantLast);
