@@ -5,10 +5,8 @@
 #include "support/ScriptedPrinterDialog.h"
 #include "views/Views.h"
 
-#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -119,25 +117,6 @@ TEST(WindowPicture, PrintIsOnePageOfTheCurrentTabAndLeavesTheWindowAlone)
     PrintView(w.window, *w.tabs, cancelled);
     EXPECT_EQ(cancelled.shown, 1);
     EXPECT_EQ(QDir(w.f.folder.Path()).entryList({QStringLiteral("*.pdf")}).size(), 3);
-}
-
-TEST(WindowPicture, CopyIsTheInnerAreaWithTheToolbarLeftOut)
-{
-    Window w;
-    w.tabs->setCurrentIndex(1);
-    QGuiApplication::clipboard()->clear();
-    CopyView(w.window, *w.tabs);
-
-    const QImage copy = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-    const QRect inner = InnerArea(w.window);
-    EXPECT_EQ(inner.top(), w.window.menuBar()->height());
-    ASSERT_EQ(copy.size(), inner.size());
-    const QRect bar = w.toolbar->geometry().translated(-inner.topLeft());
-    const QImage barArea = copy.copy(bar);
-    const QRgb background = w.window.palette().color(QPalette::Window).rgb();
-    EXPECT_EQ(CountNear(barArea, background), bar.width() * bar.height());
-    const QRect tab = w.tabs->geometry().translated(-inner.topLeft());
-    EXPECT_EQ(copy.copy(tab), w.tabs->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 } // namespace
