@@ -10,7 +10,8 @@
 
 namespace tarvel {
 
-void GraphBackdrop::Paint(QPainter& painter, const QString& key, GraphLabels* labels, const Painting& painting)
+void GraphBackdrop::Paint(QPainter& painter, const QString& key, GraphLabels* labels,
+                          const Painting& painting)
 {
     QPaintDevice* device = painter.device();
     if (device == nullptr || device->devType() != QInternal::Image || !painter.transform().isIdentity()) {
@@ -21,7 +22,8 @@ void GraphBackdrop::Paint(QPainter& painter, const QString& key, GraphLabels* la
     const QString fullKey = key + QLatin1Char(' ') + painter.font().key();
     if (fullKey != m_key || m_image.size() != image->size() || m_image.format() != image->format() ||
         m_image.devicePixelRatio() != image->devicePixelRatio() ||
-        m_image.dotsPerMeterX() != image->dotsPerMeterX() || m_image.dotsPerMeterY() != image->dotsPerMeterY()) {
+        m_image.dotsPerMeterX() != image->dotsPerMeterX() ||
+        m_image.dotsPerMeterY() != image->dotsPerMeterY()) {
         m_image = QImage(image->size(), image->format());
         m_image.setDevicePixelRatio(image->devicePixelRatio());
         m_image.setDotsPerMeterX(image->dotsPerMeterX());
@@ -46,9 +48,14 @@ bool GraphBackdrop::StampVerticalLine(QPainter& painter, QPointF from, QPointF t
     const qreal ratio = static_cast<const QImage*>(painter.device())->devicePixelRatio();
     const double x = from.x() * ratio;
     const int column = static_cast<int>(std::floor(x));
-    const StampKey key{x - column,       from.y() * ratio,     to.y() * ratio,
-                       pen.widthF(),     static_cast<int>(pen.style()), pen.color().rgba(),
-                       ratio,            painter.testRenderHint(QPainter::Antialiasing)};
+    const StampKey key{x - column,
+                       from.y() * ratio,
+                       to.y() * ratio,
+                       pen.widthF(),
+                       static_cast<int>(pen.style()),
+                       pen.color().rgba(),
+                       ratio,
+                       painter.testRenderHint(QPainter::Antialiasing)};
     if (m_stamps.size() > 1000)
         m_stamps.clear();
     Stamp& stamp = m_stamps[key];

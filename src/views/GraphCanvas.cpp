@@ -36,8 +36,8 @@ void GraphCanvas::Circle(int radius, QPoint centre, const QColor& outline, const
     const qreal ratio = m_painter.device()->devicePixelRatioF();
     const double r = radius * m_scale;
     const int side = static_cast<int>(std::ceil(2 * r + m_width + 2));
-    const SpriteKey key{r, m_width, outline.rgba(), fill.rgba(), ratio,
-                        m_painter.testRenderHint(QPainter::Antialiasing)};
+    const SpriteKey key{r,           m_width, outline.rgba(),
+                        fill.rgba(), ratio,   m_painter.testRenderHint(QPainter::Antialiasing)};
     QImage& sprite = m_sprites[key];
     if (sprite.isNull()) {
         sprite = QImage(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);

@@ -76,7 +76,8 @@ void ListView::BuildControls()
     m_backButton = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
     m_forwardButton = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
     connect(m_backButton, &PictureButton::Pressed, this, [this] { PressPaging(PagingDirection::Back); });
-    connect(m_forwardButton, &PictureButton::Pressed, this, [this] { PressPaging(PagingDirection::Forward); });
+    connect(m_forwardButton, &PictureButton::Pressed, this,
+            [this] { PressPaging(PagingDirection::Forward); });
     connect(m_backButton, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
     connect(m_forwardButton, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
 

@@ -149,7 +149,8 @@ struct Edge {
 // records outside the period, and a green dot on every point inside the plot. field selects the
 // value plotted, toY places a value.
 void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphSources& src,
-                      const DayColumns& cols, QString Measurement::*field, const std::function<int(double)>& toY)
+                      const DayColumns& cols, QString Measurement::*field,
+                      const std::function<int(double)>& toY)
 {
     const RecordStore& store = src.diary.Records;
     // The value of a slot, none when it is empty, unreadable or the record does not exist.
@@ -186,9 +187,9 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
             const auto value = valueOf(position, slot);
             if (!value)
                 continue;
-            const QPoint point(
-                RoundTwips(s.left + cols.dayWidth * (k - 1) + cols.dayWidth / 14.0 * (4 * (slot + 1) + 2 * slot)),
-                toY(*value));
+            const QPoint point(RoundTwips(s.left + cols.dayWidth * (k - 1) +
+                                          cols.dayWidth / 14.0 * (4 * (slot + 1) + 2 * slot)),
+                               toY(*value));
             QPoint from = prev.value_or(QPoint());
             QPoint to = point;
             if (prev) {
@@ -400,9 +401,10 @@ void DrawBmiGraph(QPainter& painter, double dpi, const GraphGeometry& g, const G
         // Bands from the bottom up, their edges at fixed BMI values (not limited to the plot).
         int y = g.PlotBottom;
         for (std::size_t band = 0; band < kBmiBands.size(); ++band) {
-            const int next = band < kBmiEdges.size()
-                                 ? RoundTwips(g.PlotBottom - (kBmiEdges[band] - scaleMin) / scaleSpan * g.PlotHeight)
-                                 : g.PlotTop;
+            const int next =
+                band < kBmiEdges.size()
+                    ? RoundTwips(g.PlotBottom - (kBmiEdges[band] - scaleMin) / scaleSpan * g.PlotHeight)
+                    : g.PlotTop;
             c.Fill(s.left, y, s.right, next, kBmiBands[band]);
             y = next;
         }
@@ -425,8 +427,9 @@ void DrawBmiGraph(QPainter& painter, double dpi, const GraphGeometry& g, const G
             y = RoundTwips(y + g.PlotHeight / 10.0);
         }
     };
-    PaintBackdrop(painter, backdrop, BackdropKey(QStringLiteral("bmi %1 %2").arg(scaleMax).arg(scaleMin), g, dpi),
-                  labels, backdropPainting);
+    PaintBackdrop(painter, backdrop,
+                  BackdropKey(QStringLiteral("bmi %1 %2").arg(scaleMax).arg(scaleMin), g, dpi), labels,
+                  backdropPainting);
 
     GraphCanvas c(painter, dpi, labels, backdrop);
     DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols);

@@ -10,8 +10,8 @@ TEST(WindowShape, ThreeQuartersHighOnTheScreenAndNoResizeLoop)
 {
     const int cases[][7] = {
         // requested, maximised, available, result
-        {800, 500, 0, 0, 0, 800, 600},        {806, 900, 0, 0, 0, 806, 604},
-        {800, 500, 1, 0, 0, 800, 500},        {1600, 500, 0, 1200, 800, 1066, 800},
+        {800, 500, 0, 0, 0, 800, 600},       {806, 900, 0, 0, 0, 806, 604},
+        {800, 500, 1, 0, 0, 800, 500},       {1600, 500, 0, 1200, 800, 1066, 800},
         {1000, 500, 0, 900, 1000, 900, 675},
     };
     for (const auto& c : cases)

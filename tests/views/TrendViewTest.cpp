@@ -29,8 +29,6 @@ void AddDay(DiaryFixture& f, QDate day, const char* morning, const char* night =
     f.diary.NewEntryIndex = f.diary.Records.Count() + 1;
 }
 
-const QColor kMarker(0, 255, 0);
-
 // A picture of 560 x 400 pixels at 96 dpi (8400 x 6000 twips, 15 twips a pixel) in a window 800
 // pixels wide: GraphUnit 100, plot 929..8129 across and 300..5400 down; January has 31 columns of
 // 232 twips.
@@ -50,14 +48,11 @@ struct Graph {
         else
             DrawBmiGraph(painter, 96, g, sources, &labels, backdrop);
     }
-    QColor At(int x, int y) const { return image.pixelColor(x / 15, y / 15); }
-    // The texts drawn on one row (all rows when y is -1).
-    QStringList Texts(int y = -1) const
+    QStringList Texts() const
     {
         QStringList texts;
         for (const GraphLabel& label : labels)
-            if (y == -1 || label.y == y)
-                texts << label.text;
+            texts << label.text;
         return texts;
     }
 
@@ -94,59 +89,9 @@ TEST(TrendGraph, GeometryInTwipsWithoutSixteenBitLimitsAndTheDayUnderThePointer)
     }
 }
 
-TEST(TrendGraph, ValueAndDateLabels)
-{
-    // The only record lies `day` days after the period's start; the centre was 64 before.
-    const struct {
-        double range;
-        const char* weight;
-        int day, months;
-        QDate start;
-        const char *values, *dates;
-    } cases[] = {
-        {0.5, "65.30", 3, 1, QDate(2024, 1, 26), "66 65", "2024/1/26 2/1 2/6 2/11 2/16 2/21"},
-        {2, "70.80", 3, 3, QDate(2024, 1, 16), "72 71 70 69 68", "2024/1/16 2/1 2/16 3/1 3/16 4/1"},
-        {5, "70.80", 3, 1, QDate(2024, 12, 26), "75 74 73 72 71 70 69 68 67 66 65",
-         "2024/12/26 2025/1/1 1/6 1/11 1/16 1/21"},
-        {2, "80.00", -40, 1, QDate(2024, 1, 1), "66 65 64 63 62", // no record in the period
-         "2024/1/1 1/6 1/11 1/16 1/21 1/26"},
-    };
-    for (const auto& c : cases) {
-        Graph graph;
-        graph.settings.TrendMonths = c.months;
-        graph.f.period = {c.start, PeriodEndFor(c.start, c.months)};
-        graph.scale = {c.range, 64};
-        graph.Draw(true);
-        EXPECT_EQ(graph.Texts(), QStringList{QStringLiteral("[kg]")}); // an empty diary: no values, no dates
-        AddDay(graph.f, c.start.addDays(c.day), c.weight);
-        graph.Draw(true);
-        EXPECT_EQ(graph.Texts(graph.g.PlotBottom + 200).join(QLatin1Char(' ')), QString::fromLatin1(c.dates));
-        EXPECT_EQ(graph.Texts().mid(1).join(QLatin1Char(' ')).left(qstrlen(c.values)), QString::fromLatin1(c.values));
-    }
-}
-
-TEST(TrendGraph, MarkersOnlyInsideThePlotAndSegmentsCutAtItsEdge)
-{
-    Graph graph;
-    AddDay(graph.f, QDate(2024, 1, 10), "70.00"); // A: (3083, 2850), inside
-    AddDay(graph.f, QDate(2024, 1, 12), "72.10"); // B: (3547, 172), above the plot, on the picture
-    AddDay(graph.f, QDate(2024, 1, 14), "80.00"); // C: above the picture
-    graph.Draw(true);
-    EXPECT_EQ(graph.At(3083, 2850), kMarker);
-    for (int dx = -60; dx <= 60; dx += 15)
-        EXPECT_NE(graph.At(3547 + dx, 172), kMarker) << dx;
-    // A to B: on the line just below the plot's top, and nothing of it just above.
-    EXPECT_LT(qGray(graph.At(3514, 360).rgb()), 128);
-    EXPECT_EQ(graph.At(3535, 240), QColor(Qt::white));
-    // B to C lies wholly above the plot: it is drawn off the picture, not rising from B.
-    for (int x = 3500; x < 3700; x += 15)
-        EXPECT_EQ(graph.At(x, 150), QColor(Qt::white)) << x;
-}
-
 TEST(TrendGraph, PeriodStepsAndTheirLimits)
 {
-    const auto B = PagingDirection::Back;
-    const auto F = PagingDirection::Forward;
+    using enum PagingDirection;
     // Span, start, direction, the records' first and last day (none: today, 2026-12-06, for both)
     // and the new start (none: refused).
     const struct {
@@ -155,15 +100,16 @@ TEST(TrendGraph, PeriodStepsAndTheirLimits)
         PagingDirection direction;
         QDate first, last, newStart;
     } cases[] = {
-        {1, QDate(2024, 2, 1), B, QDate(2024, 1, 10), QDate(2024, 3, 1), QDate(2024, 1, 26)},
-        {1, QDate(2024, 1, 26), B, QDate(2024, 2, 22), QDate(2024, 3, 1), {}}, // ends 20 Feb, before the first
-        {1, QDate(2024, 12, 26), F, QDate(2024, 1, 1), QDate(2025, 3, 1), QDate(2025, 1, 1)},
-        {1, QDate(2024, 3, 26), F, QDate(2024, 1, 1), QDate(2024, 3, 30), {}}, // past the last record
-        {1, QDate(2024, 1, 31), F, QDate(2024, 1, 1), QDate(2024, 3, 30), {}}, // not a period start
-        {3, QDate(2024, 1, 1), B, QDate(2024, 1, 5), QDate(2024, 3, 1), QDate(2023, 12, 16)},
-        {3, QDate(2023, 11, 16), F, QDate(2023, 1, 5), QDate(2024, 4, 20), QDate(2023, 12, 1)},
-        {1, QDate(2026, 12, 1), F, {}, {}, QDate(2026, 12, 6)},
-        {1, QDate(2026, 12, 6), F, {}, {}, {}},
+        {1, QDate(2024, 2, 1), Back, QDate(2024, 1, 10), QDate(2024, 3, 1), QDate(2024, 1, 26)},
+        {1, QDate(2024, 1, 26), Back, QDate(2024, 2, 22), QDate(2024, 3, 1), {}}, // ends 20 Feb, before the
+                                                                                  // first
+        {1, QDate(2024, 12, 26), Forward, QDate(2024, 1, 1), QDate(2025, 3, 1), QDate(2025, 1, 1)},
+        {1, QDate(2024, 3, 26), Forward, QDate(2024, 1, 1), QDate(2024, 3, 30), {}}, // past the last record
+        {1, QDate(2024, 1, 31), Forward, QDate(2024, 1, 1), QDate(2024, 3, 30), {}}, // not a period start
+        {3, QDate(2024, 1, 1), Back, QDate(2024, 1, 5), QDate(2024, 3, 1), QDate(2023, 12, 16)},
+        {3, QDate(2023, 11, 16), Forward, QDate(2023, 1, 5), QDate(2024, 4, 20), QDate(2023, 12, 1)},
+        {1, QDate(2026, 12, 1), Forward, {}, {}, QDate(2026, 12, 6)},
+        {1, QDate(2026, 12, 6), Forward, {}, {}, {}},
     };
     for (const auto& c : cases) {
         Graph graph;
@@ -172,7 +118,8 @@ TEST(TrendGraph, PeriodStepsAndTheirLimits)
             AddDay(graph.f, c.last, "60.00");
         }
         GraphPeriod period{c.start, PeriodEndFor(c.start, c.months)};
-        const bool taken = StepGraphPeriod(period, c.direction, c.months, graph.f.diary, graph.f.clock.Today());
+        const bool taken =
+            StepGraphPeriod(period, c.direction, c.months, graph.f.diary, graph.f.clock.Today());
         const QDate start = taken ? c.newStart : c.start;
         EXPECT_EQ(taken, c.newStart.isValid()) << c.start.toString(Qt::ISODate).toStdString();
         EXPECT_EQ(period.PeriodStart, start);
@@ -204,17 +151,19 @@ TEST(TrendGraph, FastDrawingWhilePagingMatchesThePainter)
                                 3, graph->f.diary, QDate(2030, 1, 1));
                 graph->Draw(weight, graph == &fast ? &backdrop : nullptr, graph == &painted);
             }
-            QStringList texts[2] = {fast.Texts(), painted.Texts()};
-            texts[0].sort();
-            texts[1].sort();
-            EXPECT_EQ(texts[0], texts[1]);
+            EXPECT_EQ(fast.Texts(), painted.Texts());
+            // The first date and the first of a new year carry the year.
+            EXPECT_TRUE(step > 0 || !weight ||
+                        fast.Texts().join(QLatin1Char(' ')) ==
+                            QStringLiteral("[kg] 24 23 22 21 20 2023/12/1 12/16 2024/1/1 1/16 2/1 2/16"))
+                << fast.Texts().join(QLatin1Char(' ')).toStdString();
             int worst = 0;
             int markers = 0;
             for (int y = 0; y < fast.image.height(); ++y) {
                 for (int x = 0; x < fast.image.width(); ++x) {
                     const QRgb a = fast.image.pixel(x, y);
                     const QRgb b = painted.image.pixel(x, y);
-                    markers += QColor(a) == kMarker;
+                    markers += QColor(a) == QColor(0, 255, 0); // a marker's fill
                     worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                                       std::abs(qBlue(a) - qBlue(b))});
                 }
@@ -248,25 +197,20 @@ struct Trends {
             view->Redraw();
         }
     }
-    // Sends a mouse event at the middle of a January day's column, `down` twips under the plot's top.
-    void Mouse(QEvent::Type type, int day, int down = 1000)
+    // A double click at the middle of a January day's column, `down` twips under the plot's top.
+    void DoubleClick(int day, int down = 1000)
     {
         const GraphGeometry& g = weight.Geometry();
         const double scale = weight.Dpi() / kTwipsPerInch;
         const QPointF at((g.WeightPlotLeft + std::nearbyint(g.WeightPlotWidth / 31.0) * (day - 0.5)) * scale,
                          (g.PlotTop + down) * scale);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent event(type, at, weight.Graph()->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(weight.Graph(), &event);
-    }
-    void DoubleClick(int day, int down = 1000)
-    {
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
-            Mouse(type, day, down);
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, weight.Graph()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(weight.Graph(), &event);
+        }
     }
-    Qt::CursorShape Pointer() const { return weight.Graph()->cursor().shape(); }
 
     DiaryFixture f;
     Settings settings;
@@ -275,19 +219,10 @@ struct Trends {
     int openedRecord = 0;
 };
 
-TEST(TrendView, PointerAndDoubleClickOpenOnlyADayWithARecord)
+TEST(TrendView, DoubleClickOpensOnlyADayWithARecord)
 {
     Trends t;
     t.RedrawBoth(QDate(2023, 12, 28), QDate(2024, 1, 10));
-    t.Mouse(QEvent::MouseMove, 10);
-    EXPECT_EQ(t.Pointer(), Qt::PointingHandCursor);
-    t.weight.Redraw(); // a drawing leaves the arrow; the next move in the same day sets the hand again
-    EXPECT_EQ(t.Pointer(), Qt::ArrowCursor);
-    t.Mouse(QEvent::MouseMove, 10, 1200);
-    EXPECT_EQ(t.Pointer(), Qt::PointingHandCursor);
-    t.Mouse(QEvent::MouseMove, 11);
-    EXPECT_EQ(t.Pointer(), Qt::ArrowCursor);
-
     t.DoubleClick(11);
     t.DoubleClick(10, -150); // above the plot
     EXPECT_EQ(t.openedRecord, 0);
@@ -295,11 +230,9 @@ TEST(TrendView, PointerAndDoubleClickOpenOnlyADayWithARecord)
     EXPECT_EQ(t.openedRecord, 2);
 }
 
-TEST(TrendView, PagingRedrawsBothAHoldEndsWhenTheButtonIsDisabledAndZoomStopsAtItsEnds)
+TEST(TrendView, PagingRedrawsBothAndAHoldEndsWhenTheButtonIsDisabled)
 {
     Trends t;
-    t.weight.Redraw();
-    EXPECT_FALSE(t.weight.PlusLabel()->isEnabled()); // no zoom for an empty diary
     t.f.period = {QDate(2024, 1, 6), QDate(2024, 2, 5)};
     t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 3, 5));
     const QImage before = t.bmi.Image();
@@ -308,27 +241,22 @@ TEST(TrendView, PagingRedrawsBothAHoldEndsWhenTheButtonIsDisabledAndZoomStopsAtI
     EXPECT_FALSE(t.bmi.FrontButton()->isEnabled()); // the month of the first record
     EXPECT_NE(t.bmi.Image(), before);
     QTest::mouseClick(t.bmi.NextButton(), Qt::LeftButton);
-    EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 6));
-
-    t.f.period = {QDate(2024, 1, 11), QDate(2024, 2, 10)};
-    t.weight.UpdateGraphPagingButtons();
-    QTest::mousePress(t.weight.FrontButton(), Qt::LeftButton);
+    QTest::mousePress(t.weight.FrontButton(), Qt::LeftButton); // from 6 Jan: one step, then the button is off
     for (int tick = 0; tick < 4; ++tick)
         t.weight.Hold().Tick();
-    EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 1)); // two steps, then the button is off
+    EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 1));
     EXPECT_FALSE(t.weight.Hold().Timer().isActive());
-
-    // Clicks on + and -, each with the range it leaves.
-    const char clicks[] = "+++------+";
-    const double ranges[] = {1, 0.5, 0.5, 1, 2, 3, 4, 5, 5, 4};
-    for (int i = 0; clicks[i] != '\0'; ++i) {
-        QTest::mouseClick(clicks[i] == '+' ? t.weight.PlusLabel() : t.weight.MinusLabel(), Qt::LeftButton);
-        EXPECT_EQ(t.weight.Scale().WeightRange, ranges[i]) << i;
+    // Zoom: out from 2 kg stops at 5, in stops at 0.5.
+    for (const auto& [label, clicks, range] :
+         {std::tuple(t.weight.MinusLabel(), 4, 5.0), {t.weight.PlusLabel(), 7, 0.5}}) {
+        for (int click = 0; click < clicks; ++click)
+            QTest::mouseClick(label, Qt::LeftButton);
+        EXPECT_EQ(t.weight.Scale().WeightRange, range);
     }
 }
 
 // The paging buttons of the list and of both graphs repeat through HoldRepeat.
-TEST(TrendView, HoldRepeatsFasterAndAClickStepsOnce)
+TEST(TrendView, HoldRepeatsFasterAndTheReleaseAddsNoStep)
 {
     HoldRepeat hold;
     qint64 now = 0;
@@ -347,12 +275,8 @@ TEST(TrendView, HoldRepeatsFasterAndAClickStepsOnce)
         EXPECT_EQ(*(it + 1) - at, gap) << at;
     }
     const std::size_t repeated = steps.size();
-    hold.Release(); // after repeating: no step
-    hold.Press([&] { steps.push_back(now); });
-    now += 300;
-    hold.Release(); // a click: one step
-    hold.Tick();
-    EXPECT_EQ(steps.size(), repeated + 1);
+    hold.Release();
+    EXPECT_EQ(steps.size(), repeated);
 }
 
 } // namespace
