@@ -102,10 +102,10 @@ TEST(ListViewTest, WindowStopsAtBothEnds)
 
 TEST(ListViewTest, DoubleClickOpensOnlyRecordNumbers)
 {
-    List list(10);                                                                   // window 7..11
-    const int cases[][3] = {{1, 3, 0}, {4, 3, 0}, {0, 0, 0}, {0, 4, 8}, {0, 9, 11}}; // row, column, record
+    List list(10);                                                                      // window 7..11
+    const int cases[][3] = {{1, 3, -1}, {4, 3, -1}, {0, 0, -1}, {0, 4, 8}, {0, 9, 11}}; // row, column, record
     for (const auto& [row, column, record] : cases) {
-        list.openedRecord = 0;
+        list.openedRecord = -1; // none
         const QRect cell = list.view.Grid()->visualRect(list.view.Grid()->model()->index(row, column));
         QTest::mouseDClick(list.view.Grid()->viewport(), Qt::LeftButton, {}, cell.center());
         EXPECT_EQ(list.openedRecord, record) << row << " " << column;

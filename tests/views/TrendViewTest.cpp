@@ -216,7 +216,7 @@ struct Trends {
     Settings settings;
     TrendView weight;
     TrendView bmi;
-    int openedRecord = 0;
+    int openedRecord = -1; // none
 };
 
 TEST(TrendView, DoubleClickOpensOnlyADayWithARecord)
@@ -225,7 +225,7 @@ TEST(TrendView, DoubleClickOpensOnlyADayWithARecord)
     t.RedrawBoth(QDate(2023, 12, 28), QDate(2024, 1, 10));
     t.DoubleClick(11);
     t.DoubleClick(10, -150); // above the plot
-    EXPECT_EQ(t.openedRecord, 0);
+    EXPECT_EQ(t.openedRecord, -1);
     t.DoubleClick(10);
     EXPECT_EQ(t.openedRecord, 2);
 }
