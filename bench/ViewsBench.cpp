@@ -11,7 +11,6 @@
 #include "store/GraphPeriod.h"
 #include "store/Settings.h"
 #include "views/ListView.h"
-#include "views/TrendGraph.h"
 #include "views/TrendView.h"
 
 #include <QApplication>
@@ -62,7 +61,7 @@ struct Sample {
         diary.NewEntryIndex = diary.Records.Count() + 1;
         diary.CurrentIndex = diary.NewEntryIndex - 1;
         diary.ListLast = diary.NewEntryIndex;
-        diary.ListFirst = diary.ListLast - 4;
+        diary.ListFirst = diary.ListLast - (kListWindowSize - 1);
         // A period in the middle of the diary, so both directions have data.
         period.PeriodStart = PeriodStartFor(first.addDays(kDays / 2), settings.TrendMonths);
         period.PeriodEnd = PeriodEndFor(period.PeriodStart, settings.TrendMonths);
@@ -99,14 +98,14 @@ void BM_GraphPagingStep(benchmark::State& state)
         state.SkipWithError("the graphs were not drawn at the intended size");
         return;
     }
-    int direction = 1;
+    bool forward = true;
     int steps = 0;
     for (auto _ : state) {
-        // Back and forth (1 forward, 0 back), so every step stays among the data.
+        // Back and forth, so every step stays among the data.
         if (++steps % 8 == 0)
-            direction = 1 - direction;
+            forward = !forward;
         const QDate before = s.period.PeriodStart;
-        if (direction == 1)
+        if (forward)
             weight.GraphNextPage();
         else
             weight.GraphPreviousPage();
@@ -137,12 +136,12 @@ void BM_ListPagingStep(benchmark::State& state)
     ListView list(s.diary, s.formats, s.clock);
     list.resize(1200, 700);
     list.SetAskSaveEntry([] {});
-    int direction = -1;
+    bool back = true;
     int steps = 0;
     for (auto _ : state) {
         if (++steps % 8 == 0)
-            direction = -direction;
-        if (direction < 0)
+            back = !back;
+        if (back)
             list.ListStepBack();
         else
             list.ListStepForward();

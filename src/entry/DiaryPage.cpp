@@ -1,10 +1,10 @@
 #include "entry/DiaryPage.h"
 
-#include "entry/PictureButton.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
 #include "platform/MessageService.h"
 #include "platform/NumberText.h"
+#include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MessageService.h"
+#include "platform/PagingDirection.h"
 #include "store/DayRecord.h"
 
 #include <QString>
@@ -109,9 +110,8 @@ Q_SIGNALS:
     void ViewsNeedRedraw();
     // ... and, after it, the whole diary written to the backup file.
     void BackupNeeded();
-    // The shown record left the data list's window of records: page the list one step back (-1)
-    // or forward (+1).
-    void ListStepNeeded(int direction);
+    // The shown record left the data list's window of records: page the list one step that way.
+    void ListStepNeeded(PagingDirection direction);
     // A record is about to be deleted: the graph period moves to the period of target when always
     // is set, or when deletedDay lies in the period (so the graphs keep showing data).
     void GraphPeriodNeedsMove(const QDate& deletedDay, const QDate& target, bool always);

@@ -304,7 +304,7 @@ void DiaryPage::ShowPreviousEntry()
     m_diary.CurrentIndex = std::max(1, m_diary.CurrentIndex - 1);
     ShowCurrentEntry();
     if (m_diary.ListFirst > m_diary.CurrentIndex)
-        Q_EMIT ListStepNeeded(-1);
+        Q_EMIT ListStepNeeded(PagingDirection::Back);
 }
 
 void DiaryPage::ShowNextEntry()
@@ -314,7 +314,7 @@ void DiaryPage::ShowNextEntry()
     m_diary.CurrentIndex = std::min(m_diary.NewEntryIndex, m_diary.CurrentIndex + 1);
     ShowCurrentEntry();
     if (m_diary.ListLast < m_diary.CurrentIndex)
-        Q_EMIT ListStepNeeded(+1);
+        Q_EMIT ListStepNeeded(PagingDirection::Forward);
 }
 
 QString DiaryPage::DeleteQuestion() const

@@ -1,7 +1,7 @@
 #include "shell/ColorDlg.h"
 
-#include "entry/PictureButton.h"
 #include "platform/DialogFont.h"
+#include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 #include "shell/ButtonArt.h"
 #include "shell/SchemePainter.h"

@@ -68,15 +68,12 @@ void MainWindow::BuildTabs()
     m_tabs->setObjectName(QStringLiteral("MainTab"));
     m_tabs->setDocumentMode(false);
     m_page = new DiaryPage(m_diary, m_formats, m_services.clock, m_services.messages);
-    m_page->setObjectName(QStringLiteral("ElasticD"));
+    m_page->setObjectName(QStringLiteral("diaryPage"));
     m_views = std::make_unique<Views>(m_diary, m_period, m_settings, m_formats, m_services.clock);
-    m_views->ElasticL()->setObjectName(QStringLiteral("ElasticL"));
-    m_views->ElasticW()->setObjectName(QStringLiteral("ElasticW"));
-    m_views->ElasticB()->setObjectName(QStringLiteral("ElasticB"));
     m_tabs->addTab(m_page, QString());
-    m_tabs->addTab(m_views->ElasticL(), QString());
-    m_tabs->addTab(m_views->ElasticW(), QString());
-    m_tabs->addTab(m_views->ElasticB(), QString());
+    m_tabs->addTab(m_views->ListPanel(), QString());
+    m_tabs->addTab(m_views->WeightPanel(), QString());
+    m_tabs->addTab(m_views->BmiPanel(), QString());
     m_tabs->tabBar()->installEventFilter(this);
     setCentralWidget(m_tabs);
     m_schemes = std::make_unique<SchemePainter>(*m_tabs, *m_page, *m_views);
@@ -91,7 +88,7 @@ void MainWindow::ConnectPage()
     connect(m_page, &DiaryPage::BackupNeeded, this, [this] { m_file.WriteBackup(m_diary); });
     connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this, &MainWindow::MoveGraphPeriod);
     connect(m_page, &DiaryPage::ListStepNeeded, this,
-            [this](int direction) { m_views->List().StepList(direction); });
+            [this](PagingDirection direction) { m_views->List().StepList(direction); });
     m_views->List().SetAskSaveEntry([this] { m_page->AskSaveEntry(); });
     // A record opened from the list or a graph is shown on the Diary tab, once the page's edits
     // are settled.
@@ -237,7 +234,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
         const QSize frame = frameGeometry().size() - size();
         available = screen->availableGeometry().size() - frame;
     }
-    if (const std::optional<QSize> wanted = m_sizer.Resized(event->size(), isMaximized(), available))
+    if (const std::optional<QSize> wanted = m_shape.Resized(event->size(), isMaximized(), available))
         resize(*wanted);
 }
 

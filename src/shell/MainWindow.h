@@ -5,7 +5,7 @@
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
 #include "store/Settings.h"
-#include "views/TrendView.h"
+#include "shell/WindowShape.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -144,7 +144,7 @@ private:
     DiaryFile m_file;
     bool m_commandLineFile = false;
     bool m_activated = false;
-    ElasticSizer m_sizer;
+    WindowShape m_shape;
 
     QTabWidget* m_tabs = nullptr;
     DiaryPage* m_page = nullptr;

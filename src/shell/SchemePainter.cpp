@@ -1,7 +1,7 @@
 #include "shell/SchemePainter.h"
 
 #include "entry/DiaryPage.h"
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 #include "shell/ButtonArt.h"
 #include "views/ListView.h"
 #include "views/TrendView.h"
@@ -69,9 +69,9 @@ void PaintTabStrip(QTabBar& strip, const QColor& colour)
 SchemePainter::SchemePainter(QTabWidget& tabs, DiaryPage& page, Views& views)
     : m_tabs(tabs), m_page(page), m_views(views), m_slots(FillSchemeSlots(1))
 {
-    m_views.ElasticL()->Logo()->setObjectName(QStringLiteral("LogoImgL"));
-    m_views.ElasticW()->Logo()->setObjectName(QStringLiteral("LogoImgW"));
-    m_views.ElasticB()->Logo()->setObjectName(QStringLiteral("LogoImgB"));
+    m_views.ListPanel()->Logo()->setObjectName(QStringLiteral("LogoImgL"));
+    m_views.WeightPanel()->Logo()->setObjectName(QStringLiteral("LogoImgW"));
+    m_views.BmiPanel()->Logo()->setObjectName(QStringLiteral("LogoImgB"));
     m_tabSwitch = QObject::connect(&tabs, &QTabWidget::currentChanged, &tabs, [this] { SyncTabColour(); });
 }
 
@@ -89,9 +89,9 @@ void SchemePainter::ApplyScheme(int colorScheme)
 
     PaintTabStrip(*m_tabs.tabBar(), diary.light);
     PaintPanel(m_page, diary.light);
-    PaintPanel(*m_views.ElasticL(), m_slots.Tab(ListTab).light);
-    PaintPanel(*m_views.ElasticW(), m_slots.Tab(WeightTab).light);
-    PaintPanel(*m_views.ElasticB(), m_slots.Tab(BmiTab).light);
+    PaintPanel(*m_views.ListPanel(), m_slots.Tab(ListTab).light);
+    PaintPanel(*m_views.WeightPanel(), m_slots.Tab(WeightTab).light);
+    PaintPanel(*m_views.BmiPanel(), m_slots.Tab(BmiTab).light);
     PaintPanel(*m_page.SexFrame(), diary.light);
     // The option buttons take the colour too, but let the frame's face show through them: styles
     // shade the inside of a frame.
@@ -154,8 +154,8 @@ void SchemePainter::PutPictures()
 void SchemePainter::PutLogos()
 {
     const qreal ratio = m_tabs.devicePixelRatio();
-    const std::array<QLabel*, 4> logos = {m_page.Logo(), m_views.ElasticL()->Logo(),
-                                          m_views.ElasticW()->Logo(), m_views.ElasticB()->Logo()};
+    const std::array<QLabel*, 4> logos = {m_page.Logo(), m_views.ListPanel()->Logo(),
+                                          m_views.WeightPanel()->Logo(), m_views.BmiPanel()->Logo()};
     for (int tab = 0; tab < 4; ++tab)
         logos.at(static_cast<std::size_t>(tab))->setPixmap(TabLogo(m_slots.Tab(tab).hue, ratio));
 }

@@ -1,8 +1,8 @@
 #include "views/ListView.h"
 
-#include "entry/PictureButton.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
+#include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"
@@ -27,9 +27,8 @@ namespace {
 
 constexpr int kRows = 7;
 constexpr int kMemoRow = 6;
-constexpr int kMaxShown = 5;
-// The grid is sized so that eleven columns and seven rows fill it: the field names and five records.
-constexpr int kGridColumns = 11;
+// The grid is sized so that the field names and a full window of records fill it.
+constexpr int kGridColumns = 1 + 2 * kListWindowSize;
 
 // Background of rows 1..6 of the record columns, two rows per band.
 QColor BandColour(int row)
@@ -57,44 +56,45 @@ void ListView::BuildControls()
     // The view stands for the tab's panel: a click on it takes the focus from the memo box.
     setFocusPolicy(Qt::ClickFocus);
 
-    ListGrid = new QTableWidget(kRows, 3, this);
-    ListGrid->horizontalHeader()->hide();
-    ListGrid->verticalHeader()->hide();
-    for (QHeaderView* header : {ListGrid->horizontalHeader(), ListGrid->verticalHeader()}) {
+    m_grid = new QTableWidget(kRows, 3, this);
+    m_grid->horizontalHeader()->hide();
+    m_grid->verticalHeader()->hide();
+    for (QHeaderView* header : {m_grid->horizontalHeader(), m_grid->verticalHeader()}) {
         header->setMinimumSectionSize(1);
         header->setSectionResizeMode(QHeaderView::Fixed);
     }
-    ListGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Nothing in the grid is selected or edited; its mouse events are handled here.
-    ListGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListGrid->setSelectionMode(QAbstractItemView::NoSelection);
-    ListGrid->setFocusPolicy(Qt::NoFocus);
-    ListGrid->setWordWrap(true);
-    ListGrid->viewport()->setMouseTracking(true);
-    ListGrid->viewport()->installEventFilter(this);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->setFocusPolicy(Qt::NoFocus);
+    m_grid->setWordWrap(true);
+    m_grid->viewport()->setMouseTracking(true);
+    m_grid->viewport()->installEventFilter(this);
 
-    FrontListImg = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
-    NextListImg = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
-    connect(FrontListImg, &PictureButton::Pressed, this, [this] { PressPaging(-1); });
-    connect(NextListImg, &PictureButton::Pressed, this, [this] { PressPaging(+1); });
-    connect(FrontListImg, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
-    connect(NextListImg, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
+    m_backButton = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
+    m_forwardButton = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
+    connect(m_backButton, &PictureButton::Pressed, this, [this] { PressPaging(PagingDirection::Back); });
+    connect(m_forwardButton, &PictureButton::Pressed, this,
+            [this] { PressPaging(PagingDirection::Forward); });
+    connect(m_backButton, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
+    connect(m_forwardButton, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(ListGrid, 1);
+    layout->addWidget(m_grid, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(FrontListImg);
+    buttons->addWidget(m_backButton);
     buttons->addStretch(1);
-    buttons->addWidget(NextListImg);
+    buttons->addWidget(m_forwardButton);
     layout->addLayout(buttons);
 
     // Laid over the list, outside the layout; shown by a click on a memo cell.
-    ViewMemo = new QPlainTextEdit(this);
-    ViewMemo->setReadOnly(true);
-    ViewMemo->hide();
-    ViewMemo->installEventFilter(this);
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setReadOnly(true);
+    m_memo->hide();
+    m_memo->installEventFilter(this);
 }
 
 void ListView::SetAskSaveEntry(std::function<void()> askSaveEntry)
@@ -107,8 +107,8 @@ void ListView::SetListColours(const QColor& dark, const QColor& accent)
     m_dark = dark;
     m_accent = accent;
     ColourRecordColumns();
-    ListHoverPair = 0;
-    ListHoverRow = -1;
+    m_hoverPair = 0;
+    m_hoverRow = -1;
 }
 
 void ListView::WatchTitleLabel(QWidget* label)
@@ -124,33 +124,33 @@ void ListView::NormalizeWindow()
 {
     const int newEntry = std::max(1, m_diary.NewEntryIndex);
     m_diary.ListLast = std::clamp(m_diary.ListLast, 1, newEntry);
-    m_diary.ListFirst = std::max(1, m_diary.ListLast - (kMaxShown - 1));
+    m_diary.ListFirst = std::max(1, m_diary.ListLast - (kListWindowSize - 1));
 }
 
 void ListView::FillListGrid()
 {
     NormalizeWindow();
     const int shown = m_diary.ListLast - m_diary.ListFirst + 1;
-    ListGrid->setUpdatesEnabled(false);
-    ListGrid->clearSpans();
-    ListGrid->setColumnCount(1 + 2 * shown);
+    m_grid->setUpdatesEnabled(false);
+    m_grid->clearSpans();
+    m_grid->setColumnCount(1 + 2 * shown);
 
     const std::array<QString, kRows> fieldNames = {QString(),     LoadText(213), QString(),
                                                    LoadText(214), LoadText(216), QStringLiteral("BMI"),
                                                    LoadText(221)};
     for (int row = 0; row < kRows; ++row) {
         SetCell(row, 0, fieldNames[static_cast<std::size_t>(row)]);
-        ListGrid->item(row, 0)->setTextAlignment(Qt::AlignCenter);
+        m_grid->item(row, 0)->setTextAlignment(Qt::AlignCenter);
     }
     for (int position = 1; position <= shown; ++position)
         FillRecordColumns(position, m_diary.ListFirst + position - 1);
 
     ColourRecordColumns();
-    ListHoverPair = 0;
-    ListHoverRow = -1;
+    m_hoverPair = 0;
+    m_hoverRow = -1;
     SizeGridCells();
     UpdateListPagingButtons();
-    ListGrid->setUpdatesEnabled(true);
+    m_grid->setUpdatesEnabled(true);
 }
 
 void ListView::FillRecordColumns(int pagePosition, int record)
@@ -188,37 +188,37 @@ void ListView::FillRecordColumns(int pagePosition, int record)
         for (int row = 1; row < kRows; ++row)
             SetCell(row, column, slot[static_cast<std::size_t>(row)]);
         for (int row = 0; row < kRows; ++row) {
-            ListGrid->item(row, column)
+            m_grid->item(row, column)
                 ->setTextAlignment(row == kMemoRow ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         }
     }
     // The number and the date stand in both columns of the record; they show once across them.
-    ListGrid->setSpan(0, first, 1, 2);
-    ListGrid->setSpan(1, first, 1, 2);
+    m_grid->setSpan(0, first, 1, 2);
+    m_grid->setSpan(1, first, 1, 2);
 }
 
 void ListView::SetCell(int row, int column, const QString& text)
 {
-    QTableWidgetItem* item = ListGrid->item(row, column);
+    QTableWidgetItem* item = m_grid->item(row, column);
     if (!item) {
         item = new QTableWidgetItem;
         item->setFlags(Qt::ItemIsEnabled);
-        ListGrid->setItem(row, column, item);
+        m_grid->setItem(row, column, item);
     }
     item->setText(text);
 }
 
 void ListView::ClearListGrid()
 {
-    ListGrid->clearContents();
-    ListGrid->clearSpans();
+    m_grid->clearContents();
+    m_grid->clearSpans();
 }
 
 void ListView::ColourRecordColumns()
 {
-    for (int column = 0; column < ListGrid->columnCount(); ++column) {
+    for (int column = 0; column < m_grid->columnCount(); ++column) {
         for (int row = 0; row < kRows; ++row) {
-            if (QTableWidgetItem* item = ListGrid->item(row, column))
+            if (QTableWidgetItem* item = m_grid->item(row, column))
                 item->setBackground(row == 0 || column == 0 ? m_dark : BandColour(row));
         }
     }
@@ -226,8 +226,8 @@ void ListView::ColourRecordColumns()
 
 void ListView::ColourRecordNumbers(int accentPair)
 {
-    for (int column = 0; column < ListGrid->columnCount(); ++column) {
-        if (QTableWidgetItem* item = ListGrid->item(0, column)) {
+    for (int column = 0; column < m_grid->columnCount(); ++column) {
+        if (QTableWidgetItem* item = m_grid->item(0, column)) {
             const bool accent = column >= 1 && (column + 1) / 2 == accentPair;
             item->setBackground(accent ? m_accent : m_dark);
         }
@@ -236,21 +236,21 @@ void ListView::ColourRecordNumbers(int accentPair)
 
 void ListView::SizeGridCells()
 {
-    const QSize area = ListGrid->viewport()->size();
+    const QSize area = m_grid->viewport()->size();
     const int width = std::max(1, area.width() / kGridColumns);
     const int height = std::max(1, area.height() / kRows);
-    for (int column = 0; column < ListGrid->columnCount(); ++column)
-        ListGrid->setColumnWidth(column, width);
+    for (int column = 0; column < m_grid->columnCount(); ++column)
+        m_grid->setColumnWidth(column, width);
     for (int row = 0; row < kRows; ++row)
-        ListGrid->setRowHeight(row, height);
+        m_grid->setRowHeight(row, height);
 }
 
 int ListView::ShownRecord(int pagePosition) const
 {
     const int column = 2 * pagePosition - 1;
-    if (pagePosition < 1 || column >= ListGrid->columnCount())
+    if (pagePosition < 1 || column >= m_grid->columnCount())
         return 0;
-    const QTableWidgetItem* item = ListGrid->item(0, column);
+    const QTableWidgetItem* item = m_grid->item(0, column);
     return item ? item->text().toInt() : 0;
 }
 
@@ -264,46 +264,44 @@ int ListView::ShownRecordCount() const
 
 void ListView::UpdateListPagingButtons()
 {
-    FrontListImg->setEnabled(!WindowAtEnd(-1));
-    NextListImg->setEnabled(!WindowAtEnd(+1));
+    m_backButton->setEnabled(!WindowAtEnd(PagingDirection::Back));
+    m_forwardButton->setEnabled(!WindowAtEnd(PagingDirection::Forward));
 }
 
-bool ListView::WindowAtEnd(int direction) const
+bool ListView::WindowAtEnd(PagingDirection direction) const
 {
     const int count = ShownRecordCount();
     if (count == 0)
         return true;
-    if (direction < 0)
+    if (direction == PagingDirection::Back)
         return ShownRecord(1) == 1;
     return ShownRecord(count) == m_diary.NewEntryIndex;
 }
 
-void ListView::MoveWindow(int direction)
+void ListView::MoveWindow(PagingDirection direction)
 {
-    if (direction < 0) {
+    if (direction == PagingDirection::Back) {
         --m_diary.ListFirst;
         --m_diary.ListLast;
         if (m_diary.ListFirst < 1) {
             m_diary.ListFirst = 1;
-            m_diary.ListLast = std::min(kMaxShown, m_diary.NewEntryIndex);
+            m_diary.ListLast = std::min(kListWindowSize, m_diary.NewEntryIndex);
         }
-    } else if (direction > 0) {
+    } else {
         ++m_diary.ListFirst;
         ++m_diary.ListLast;
         if (m_diary.ListLast > m_diary.NewEntryIndex) {
             m_diary.ListLast = m_diary.NewEntryIndex;
-            m_diary.ListFirst = std::max(1, m_diary.ListLast - (kMaxShown - 1));
+            m_diary.ListFirst = std::max(1, m_diary.ListLast - (kListWindowSize - 1));
         }
     }
     ClearListGrid();
     FillListGrid();
 }
 
-void ListView::StepList(int direction)
+void ListView::StepList(PagingDirection direction)
 {
-    if (direction == 0)
-        return;
-    ViewMemo->hide();
+    m_memo->hide();
     MoveWindow(direction);
 }
 
@@ -311,21 +309,21 @@ void ListView::ListStepBack()
 {
     if (m_askSaveEntry)
         m_askSaveEntry();
-    ViewMemo->hide();
-    MoveWindow(-1);
+    m_memo->hide();
+    MoveWindow(PagingDirection::Back);
 }
 
 void ListView::ListStepForward()
 {
     if (m_askSaveEntry)
         m_askSaveEntry();
-    ViewMemo->hide();
-    MoveWindow(+1);
+    m_memo->hide();
+    MoveWindow(PagingDirection::Forward);
 }
 
 // A click shorter than the hold delay moves one record, on the release. Held longer, the window
 // moves at once and then repeatedly until the release or the end of the diary.
-void ListView::PressPaging(int direction)
+void ListView::PressPaging(PagingDirection direction)
 {
     m_hold.Press([this, direction] {
         // At the end the repetition stops, and the release adds no step either.
@@ -333,7 +331,7 @@ void ListView::PressPaging(int direction)
             m_hold.Stop();
             return;
         }
-        if (direction < 0)
+        if (direction == PagingDirection::Back)
             ListStepBack();
         else
             ListStepForward();
@@ -353,49 +351,49 @@ bool ListView::event(QEvent* event)
 
 void ListView::HighlightListRecord(const QPoint& pos)
 {
-    const int row = ListGrid->rowAt(pos.y());
-    const int column = ListGrid->columnAt(pos.x());
+    const int row = m_grid->rowAt(pos.y());
+    const int column = m_grid->columnAt(pos.x());
     const int pair = column >= 1 ? (column + 1) / 2 : 0;
-    if (pair == ListHoverPair && row == ListHoverRow)
+    if (pair == m_hoverPair && row == m_hoverRow)
         return;
-    ListHoverPair = pair;
-    ListHoverRow = row;
+    m_hoverPair = pair;
+    m_hoverRow = row;
     ColourRecordNumbers(row == 0 ? pair : 0);
 }
 
 void ListView::OpenRecordAt(const QPoint& pos)
 {
-    const int column = ListGrid->columnAt(pos.x());
-    if (ListGrid->rowAt(pos.y()) != 0 || column < 1)
+    const int column = m_grid->columnAt(pos.x());
+    if (m_grid->rowAt(pos.y()) != 0 || column < 1)
         return;
-    const QTableWidgetItem* item = ListGrid->item(0, column);
+    const QTableWidgetItem* item = m_grid->item(0, column);
     const int record = item ? item->text().toInt() : 0;
     if (record < 1 || record > m_diary.NewEntryIndex)
         return;
     ColourRecordNumbers(0);
-    ListHoverPair = 0;
-    ListHoverRow = -1;
+    m_hoverPair = 0;
+    m_hoverRow = -1;
     Q_EMIT RecordOpened(record);
 }
 
 void ListView::ShowMemoAt(const QPoint& pos)
 {
-    if (ViewMemo->isVisible())
+    if (m_memo->isVisible())
         return;
-    const int column = ListGrid->columnAt(pos.x());
-    if (ListGrid->rowAt(pos.y()) != kMemoRow || column < 1)
+    const int column = m_grid->columnAt(pos.x());
+    if (m_grid->rowAt(pos.y()) != kMemoRow || column < 1)
         return;
-    const QTableWidgetItem* item = ListGrid->item(kMemoRow, column);
+    const QTableWidgetItem* item = m_grid->item(kMemoRow, column);
     const QString memo = item ? item->text() : QString();
     if (memo.isEmpty()) {
         setFocus(Qt::MouseFocusReason);
         return;
     }
-    ViewMemo->setPlainText(memo);
-    PlaceMemo(ListGrid->viewport()->mapTo(this, pos).x());
-    ViewMemo->show();
-    ViewMemo->raise();
-    ViewMemo->setFocus(Qt::MouseFocusReason);
+    m_memo->setPlainText(memo);
+    PlaceMemo(m_grid->viewport()->mapTo(this, pos).x());
+    m_memo->show();
+    m_memo->raise();
+    m_memo->setFocus(Qt::MouseFocusReason);
 }
 
 void ListView::PlaceMemo(int left)
@@ -404,19 +402,19 @@ void ListView::PlaceMemo(int left)
     const int width = std::min(this->width(), std::max(200, this->width() / 3));
     const int height = std::min(this->height(), std::max(100, this->height() * 2 / 5));
     left = std::clamp(left, 0, this->width() - width);
-    ViewMemo->setGeometry(left, this->height() - height, width, height);
+    m_memo->setGeometry(left, this->height() - height, width, height);
 }
 
 void ListView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (ViewMemo->isVisible())
-        PlaceMemo(ViewMemo->x());
+    if (m_memo->isVisible())
+        PlaceMemo(m_memo->x());
 }
 
 bool ListView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ListGrid->viewport()) {
+    if (watched == m_grid->viewport()) {
         switch (event->type()) {
         case QEvent::Resize:
             SizeGridCells();
@@ -425,8 +423,8 @@ bool ListView::eventFilter(QObject* watched, QEvent* event)
             HighlightListRecord(static_cast<QMouseEvent*>(event)->position().toPoint());
             break;
         case QEvent::Leave:
-            ListHoverPair = 0;
-            ListHoverRow = -1;
+            m_hoverPair = 0;
+            m_hoverRow = -1;
             ColourRecordNumbers(0);
             break;
         case QEvent::MouseButtonPress:
@@ -443,11 +441,11 @@ bool ListView::eventFilter(QObject* watched, QEvent* event)
         default:
             break;
         }
-    } else if (watched == ViewMemo && event->type() == QEvent::FocusOut) {
+    } else if (watched == m_memo && event->type() == QEvent::FocusOut) {
         // Switching to another program or opening the box's own menu keeps it.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            ViewMemo->hide();
+            m_memo->hide();
     } else if (watched == m_titleLabel && event->type() == QEvent::MouseButtonPress) {
         setFocus(Qt::MouseFocusReason);
     }

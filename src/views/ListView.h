@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PagingDirection.h"
 #include "views/HoldRepeat.h"
 
 #include <QColor>
@@ -16,6 +17,9 @@ class Clock;
 class LocaleFormats;
 class PictureButton;
 struct Diary;
+
+// How many records the data list shows at most, the blank new-entry record included.
+inline constexpr int kListWindowSize = 5;
 
 // The List tab's data list: a window of up to five consecutive records (ListFirst..ListLast of the
 // diary) side by side in a transposed grid, two columns per record (morning and night slot) and one
@@ -40,14 +44,14 @@ public:
     void WatchTitleLabel(QWidget* label);
 
     // Fills the grid for the record window. The window is first brought into shape: ListLast within
-    // 1..NewEntryIndex and ListFirst = ListLast - 4, at least 1, so it always ends at ListLast and
-    // never shows a record number past the blank new-entry record.
+    // 1..NewEntryIndex and ListFirst = ListLast - (kListWindowSize - 1), at least 1, so it always
+    // ends at ListLast and never shows a record number past the blank new-entry record.
     void FillListGrid();
     // Empties every cell.
     void ClearListGrid();
-    // Moves the window one record back (direction < 0) or forward (> 0) without asking to save; for
-    // the Diary page when Previous or Next data leaves the window.
-    void StepList(int direction);
+    // Moves the window one record without asking to save; for the Diary page when Previous or
+    // Next data leaves the window.
+    void StepList(PagingDirection direction);
     // The paging steps of the buttons: ask to save, hide the memo, move the window, refill.
     void ListStepBack();
     void ListStepForward();
@@ -61,10 +65,10 @@ public:
     int HoldStateValue() const { return m_hold.HoldState(); }
 
     // Controls, for the main window and tests.
-    QTableWidget* Grid() const { return ListGrid; }
-    QPlainTextEdit* MemoBox() const { return ViewMemo; }
-    PictureButton* BackButton() const { return FrontListImg; }
-    PictureButton* ForwardButton() const { return NextListImg; }
+    QTableWidget* Grid() const { return m_grid; }
+    QPlainTextEdit* MemoBox() const { return m_memo; }
+    PictureButton* BackButton() const { return m_backButton; }
+    PictureButton* ForwardButton() const { return m_forwardButton; }
     // The single-shot timer of the press-and-hold repetition.
     QTimer* HoldTimer() { return &m_hold.Timer(); }
 
@@ -80,16 +84,16 @@ protected:
 private:
     void BuildControls();
     // Moves the window one record; the ends hold it in place.
-    void MoveWindow(int direction);
+    void MoveWindow(PagingDirection direction);
     void NormalizeWindow();
     void FillRecordColumns(int pagePosition, int record);
     void ColourRecordColumns();
     void UpdateListPagingButtons();
     void SizeGridCells();
 
-    // Press-and-hold of a paging button; direction -1 back, +1 forward.
-    void PressPaging(int direction);
-    bool WindowAtEnd(int direction) const;
+    // Press-and-hold of a paging button.
+    void PressPaging(PagingDirection direction);
+    bool WindowAtEnd(PagingDirection direction) const;
 
     void HighlightListRecord(const QPoint& pos);
     void ColourRecordNumbers(int accentPair);
@@ -106,14 +110,14 @@ private:
     QColor m_accent;
     QWidget* m_titleLabel = nullptr;
 
-    QTableWidget* ListGrid = nullptr;
-    QPlainTextEdit* ViewMemo = nullptr;
-    PictureButton* FrontListImg = nullptr;
-    PictureButton* NextListImg = nullptr;
+    QTableWidget* m_grid = nullptr;
+    QPlainTextEdit* m_memo = nullptr;
+    PictureButton* m_backButton = nullptr;
+    PictureButton* m_forwardButton = nullptr;
 
     // The page position (1..5) and row (0..6) under the pointer at the last highlight update.
-    int ListHoverPair = 0;
-    int ListHoverRow = -1;
+    int m_hoverPair = 0;
+    int m_hoverRow = -1;
 
     // Press-and-hold of the paging buttons, timed by the view's clock.
     HoldRepeat m_hold;

@@ -1,11 +1,12 @@
 #include "views/TrendView.h"
 
-#include "entry/PictureButton.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
+#include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 #include "store/Diary.h"
 #include "store/Settings.h"
+#include "views/GraphPaging.h"
 
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -110,8 +111,8 @@ TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Setting
         buttons->addWidget(m_plus);
         buttons->addWidget(m_minus);
         buttons->addStretch(1);
-        connect(m_plus, &PictureButton::Released, this, [this] { ZoomWeightGraph(1); });
-        connect(m_minus, &PictureButton::Released, this, [this] { ZoomWeightGraph(0); });
+        connect(m_plus, &PictureButton::Released, this, [this] { ZoomWeightGraph(Zoom::In); });
+        connect(m_minus, &PictureButton::Released, this, [this] { ZoomWeightGraph(Zoom::Out); });
     }
     buttons->addWidget(m_next);
     auto* layout = new QVBoxLayout(this);
@@ -120,15 +121,15 @@ TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Setting
     layout->addLayout(buttons);
 
     // Holding a paging button repeats its step; one that becomes disabled under the hold ends it.
-    const auto holdStep = [this](int direction) {
+    const auto holdStep = [this](PagingDirection direction) {
         Page(direction);
-        if (!(direction == 1 ? m_next : m_front)->isEnabled())
+        if (!(direction == PagingDirection::Forward ? m_next : m_front)->isEnabled())
             m_hold.Stop();
     };
     connect(m_front, &PictureButton::Pressed, this,
-            [this, holdStep] { m_hold.Press([holdStep] { holdStep(0); }); });
+            [this, holdStep] { m_hold.Press([holdStep] { holdStep(PagingDirection::Back); }); });
     connect(m_next, &PictureButton::Pressed, this,
-            [this, holdStep] { m_hold.Press([holdStep] { holdStep(1); }); });
+            [this, holdStep] { m_hold.Press([holdStep] { holdStep(PagingDirection::Forward); }); });
     connect(m_front, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
     connect(m_next, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
 
@@ -230,7 +231,7 @@ void TrendView::UpdateGraphPagingButtons()
     m_next->setEnabled(paging.next);
 }
 
-bool TrendView::StepGraphPeriod(int direction)
+bool TrendView::StepGraphPeriod(PagingDirection direction)
 {
     if (!tarvel::StepGraphPeriod(m_period, direction, m_settings.TrendMonths, m_diary, m_clock.Today()))
         return false;
@@ -245,15 +246,15 @@ void TrendView::ResetGraphPeriod()
 
 void TrendView::GraphPreviousPage()
 {
-    Page(0);
+    Page(PagingDirection::Back);
 }
 
 void TrendView::GraphNextPage()
 {
-    Page(1);
+    Page(PagingDirection::Forward);
 }
 
-void TrendView::Page(int direction)
+void TrendView::Page(PagingDirection direction)
 {
     StepGraphPeriod(direction);
     Redraw();
@@ -266,11 +267,11 @@ void TrendView::FollowPaging()
     Redraw();
 }
 
-void TrendView::ZoomWeightGraph(int direction)
+void TrendView::ZoomWeightGraph(Zoom zoom)
 {
     if (m_diary.Records.IsEmpty())
         return;
-    m_scale.WeightRange = ZoomedWeightRange(m_scale.WeightRange, direction);
+    m_scale.WeightRange = ZoomedWeightRange(m_scale.WeightRange, zoom);
     Redraw();
 }
 
@@ -310,40 +311,6 @@ void TrendView::OpenDayAt(QPointF position)
     if (found == 0)
         return;
     Q_EMIT RecordOpened(found);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Elastic window size
-
-QSize ElasticSize(QSize requested, bool maximised, QSize available)
-{
-    if (maximised)
-        return requested;
-    int width = requested.width();
-    if (available.isValid() && !available.isEmpty()) {
-        width = std::min(width, available.width());
-        width = std::min(width, static_cast<int>(available.height() * 8.0 / 6));
-    }
-    return {width, static_cast<int>(std::nearbyint(width * 6.0 / 8))};
-}
-
-std::optional<QSize> ElasticSizer::Resized(QSize size, bool maximised, QSize available)
-{
-    const bool answer = m_answerPending;
-    m_answerPending = false;
-    if (maximised || size.isEmpty())
-        return std::nullopt;
-    const QSize target = ElasticSize(size, false, available);
-    if (target == size) {
-        m_lastAsked.reset();
-        return std::nullopt;
-    }
-    // The window manager answered an ask with another size, or would be asked the same again.
-    if (answer || m_lastAsked == target)
-        return std::nullopt;
-    m_answerPending = true;
-    m_lastAsked = target;
-    return target;
 }
 
 } // namespace tarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PagingDirection.h"
 #include "views/HoldRepeat.h"
 #include "views/TrendGraph.h"
 
@@ -10,7 +11,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 
 namespace tarvel {
 
@@ -87,15 +87,15 @@ public:
 
     // Enables or disables this view's paging buttons.
     void UpdateGraphPagingButtons();
-    // One step back (0) or forward (1); updates the paging buttons when taken.
-    bool StepGraphPeriod(int direction);
+    // One step back or forward; updates the paging buttons when taken.
+    bool StepGraphPeriod(PagingDirection direction);
     // The period anew after the span changed; the caller updates the buttons and redraws.
     void ResetGraphPeriod();
     // A step, then both graphs redrawn whether or not it was taken.
     void GraphPreviousPage();
     void GraphNextPage();
-    // Direction 1 zoom in, 0 zoom out; nothing for an empty diary. Redraws the weight graph only.
-    void ZoomWeightGraph(int direction);
+    // One zoom step; nothing for an empty diary. Redraws the weight graph only.
+    void ZoomWeightGraph(Zoom zoom);
 
     // WeightDayAt or BmiDayAt on this graph's geometry; x and y in twips.
     int DayAt(double x, double y) const;
@@ -122,7 +122,7 @@ Q_SIGNALS:
     void PeriodPaged();
 
 private:
-    void Page(int direction);
+    void Page(PagingDirection direction);
     void FollowPaging();
     void MouseMoved(QPointF position);
     void OpenDayAt(QPointF position);
@@ -148,25 +148,6 @@ private:
     PictureButton* m_next;
     PictureButton* m_plus = nullptr;
     PictureButton* m_minus = nullptr;
-};
-
-// The main window keeps a height of three quarters of its width unless it is maximised; this is
-// the size it asks for after a resize (the requested size when it already has that shape). Within
-// a valid `available` size (the screen's work area less the window frame) the shape is kept by
-// narrowing the window instead, so that no part of it lies off the screen.
-QSize ElasticSize(QSize requested, bool maximised, QSize available = QSize());
-
-// Decides on each resize of the main window whether to ask for the elastic size. The resize that
-// follows an ask is the window manager's answer and is accepted whatever its size; the same size is
-// never asked for twice in a row. So a manager that refuses or adjusts the size cannot start an
-// endless resize loop. The window calls Resized from its resize event and resizes to the result.
-class ElasticSizer {
-public:
-    std::optional<QSize> Resized(QSize size, bool maximised, QSize available = QSize());
-
-private:
-    bool m_answerPending = false;
-    std::optional<QSize> m_lastAsked;
 };
 
 } // namespace tarvel

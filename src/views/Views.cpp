@@ -47,6 +47,9 @@ Views::Views(Diary& diary, GraphPeriod& period, const Settings& settings, const 
       m_weightView(new TrendView(TrendView::Kind::Weight, diary, period, settings, formats, clock)),
       m_bmiView(new TrendView(TrendView::Kind::Bmi, diary, period, settings, formats, clock))
 {
+    m_list->setObjectName(QStringLiteral("listPanel"));
+    m_weight->setObjectName(QStringLiteral("weightPanel"));
+    m_bmi->setObjectName(QStringLiteral("bmiPanel"));
     m_list->Body()->addWidget(m_listView);
     m_listView->WatchTitleLabel(m_list->TitleLabel());
     m_weight->Body()->addWidget(m_weightView);

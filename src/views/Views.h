@@ -50,9 +50,9 @@ public:
     Views(Diary& diary, GraphPeriod& period, const Settings& settings, const LocaleFormats& formats,
           const Clock& clock);
 
-    ViewPanel* ElasticL() const { return m_list; }
-    ViewPanel* ElasticW() const { return m_weight; }
-    ViewPanel* ElasticB() const { return m_bmi; }
+    ViewPanel* ListPanel() const { return m_list; }
+    ViewPanel* WeightPanel() const { return m_weight; }
+    ViewPanel* BmiPanel() const { return m_bmi; }
     ListView& List() const { return *m_listView; }
     TrendView& WeightView() const { return *m_weightView; }
     TrendView& BmiView() const { return *m_bmiView; }

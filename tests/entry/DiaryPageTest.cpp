@@ -1,5 +1,5 @@
 #include "entry/DiaryPage.h"
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 
 #include "platform/TextTable.h"
 #include "store/DiaryFixture.h"

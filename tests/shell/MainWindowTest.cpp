@@ -10,6 +10,7 @@
 #include "support/ShellFixture.h"
 #include "support/WriteFaults.h"
 #include "views/ListView.h"
+#include "views/TrendView.h"
 #include "views/Views.h"
 
 #include <QPushButton>
@@ -287,7 +288,7 @@ TEST(MainWindowTest, ARecordOpenedFromTheListIsShownOnTheDiaryTab)
     MainWindow& w = s.Start(s.temp.Write(u"bea.ov1"_s, kBeaDiary));
     ListView& list = w.ViewSet().List();
     EXPECT_EQ(list.ShownRecord(1), 1);
-    EXPECT_EQ(w.ViewSet().ElasticL()->TitleLabel()->text(), u"Bea 's data list"_s);
+    EXPECT_EQ(w.ViewSet().ListPanel()->TitleLabel()->text(), u"Bea 's data list"_s);
     w.Page()->NewEntry();
     w.MainTab()->setCurrentIndex(1);
     Q_EMIT list.RecordOpened(1);

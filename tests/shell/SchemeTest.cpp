@@ -1,6 +1,6 @@
 #include "shell/ColorDlg.h"
 
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 #include "shell/Schemes.h"
 #include "store/Settings.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 
 #include <QLabel>
 #include <QLineEdit>

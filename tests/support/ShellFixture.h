@@ -3,6 +3,7 @@
 #include "entry/DiaryPage.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
+#include "platform/PictureButton.h"
 #include "platform/SettingsStore.h"
 #include "shell/MainWindow.h"
 #include "support/FakeSerialPort.h"

@@ -1,30 +1,24 @@
 #include "views/ListView.h"
 
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 #include "store/DiaryFixture.h"
 
 #include <QApplication>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <utility>
 
 using namespace tarvel;
 using tarvel::testing::DiaryFixture;
 
 namespace {
 
-const QColor kDark(255, 207, 164);
-const QColor kAccent(255, 188, 117);
-
 // A shown List view over `count` records of May 2004 onwards, the window as after reading the file
-// (ending with the blank new-entry record). Record 1 has a two-line memo with markup-like text in its
-// morning slot, every record a morning weighing; night slots are empty.
+// (ending with the blank new-entry record). Every record has a morning weighing; record 1 a
+// two-line memo with markup-like text; night slots are empty.
 struct List {
     explicit List(int count) : view(f.diary, f.formats, f.clock)
     {
@@ -33,20 +27,16 @@ struct List {
             DayRecord record;
             record.Date = f.formats.FormatDate(date, f.formats.DateFormat);
             record.DayNumber = DayNumber(date);
-            const QString memo = i == 1 ? QStringLiteral("line one[CRLF]<b>two</b>") : QStringLiteral("memo");
+            const QString memo = i == 1 ? QStringLiteral("line one[CRLF]<b>two</b>") : QString();
             record.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"), memo};
             f.diary.Records.Add(record);
         }
         f.diary.NewEntryIndex = count + 1;
         Window(std::max(1, count - 3), count + 1);
         view.SetAskSaveEntry([this] { ++asks; });
-        QObject::connect(&view, &ListView::RecordOpened, [this](int record) {
-            ++opened;
-            openedRecord = record;
-        });
+        QObject::connect(&view, &ListView::RecordOpened, [this](int record) { openedRecord = record; });
         view.resize(880, 420);
         view.show();
-        QApplication::setActiveWindow(&view);
     }
 
     void Window(int first, int last)
@@ -56,70 +46,35 @@ struct List {
         view.FillListGrid();
     }
     QString Text(int row, int column) const { return view.Grid()->item(row, column)->text(); }
-    QColor Colour(int row, int column) const { return view.Grid()->item(row, column)->background().color(); }
-    QPoint CellCentre(int row, int column) const
-    {
-        return view.Grid()->visualRect(view.Grid()->model()->index(row, column)).center();
-    }
-    void Mouse(QEvent::Type type, int row, int column)
-    {
-        const QPoint pos = CellCentre(row, column);
-        QWidget* viewport = view.Grid()->viewport();
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, pos, viewport->mapToGlobal(pos), button,
-                          type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &event);
-    }
-    // Stands in for the hold timer running out: the clock moves by its interval, then it fires.
-    void Fire()
-    {
-        QTimer* timer = view.HoldTimer();
-        EXPECT_TRUE(timer->isActive());
-        f.clock.Set(f.clock.Now().addMSecs(timer->interval()));
-        timer->stop();
-        QMetaObject::invokeMethod(timer, "timeout");
-    }
-    std::pair<int, int> Shown() const { return {f.diary.ListFirst, f.diary.ListLast}; }
 
     DiaryFixture f;
     ListView view;
     int asks = 0;
-    int opened = 0;
     int openedRecord = 0;
 };
 
-TEST(ListViewTest, GridLaysOutRecordsAcrossWithMergedNumbersAndBands)
+TEST(ListViewTest, GridLaysOutRecordsAcrossWithMergedNumbers)
 {
     List list(3); // window 1..4: three records and the blank record 4
-    // Column 0, then record 1's morning and night columns.
-    const char* rows[][3] = {{"", "1", "1"},
-                             {"Date", "2004/5/1", "2004/5/1"},
-                             {"", "(1)", "(2)"},
-                             {"Time", "7:30", ""},
-                             {"Weight", "65.40", ""},
-                             {"BMI", "22.6", ""},
-                             {"Memo", "line one\n<b>two</b>", ""}};
-    for (int row = 0; row < 7; ++row) {
-        for (int column = 0; column < 3; ++column)
-            EXPECT_EQ(list.Text(row, column), QString::fromUtf8(rows[row][column])) << row << "," << column;
-        EXPECT_EQ(list.Text(row, 8), row == 0 ? QStringLiteral("4") : QString()) << row; // blank record
-        EXPECT_EQ(list.Colour(row, 0), kDark) << row;
+    // Columns 0 (field names), 1 and 2 (record 1's slots) and 8 (the blank record) from the top.
+    const char* columns[][2] = {{"0", "|Date||Time|Weight|BMI|Memo"},
+                                {"1", "1|2004/5/1|(1)|7:30|65.40|22.6|line one\n<b>two</b>"},
+                                {"2", "1|2004/5/1|(2)||||"},
+                                {"8", "4||||||"}};
+    for (const auto& [column, texts] : columns) {
+        QStringList shown;
+        for (int row = 0; row < 7; ++row)
+            shown << list.Text(row, QByteArray(column).toInt());
+        EXPECT_EQ(shown.join(QLatin1Char('|')), QString::fromUtf8(texts));
     }
-    for (int column : {1, 3, 5, 7}) {
-        EXPECT_EQ(list.view.Grid()->columnSpan(0, column), 2);
-        EXPECT_EQ(list.view.Grid()->columnSpan(2, column), 1);
-    }
+    EXPECT_EQ(list.view.Grid()->columnSpan(0, 7), 2);
 }
 
 TEST(ListViewTest, WindowStopsAtBothEnds)
 {
-    struct Case {
-        int records, first, last;
-        int step; // -1 back, +1 forward, 2 StepList(-1), 0 only fill
-        int wantFirst, wantLast, wantAsks;
-        bool backEnabled, forwardEnabled;
-    };
-    const Case cases[] = {
+    // Records, window, step (-1 back, +1 forward, 2 the Diary page's step back, 0 only fill), the
+    // window after it, save questions asked, back and forward buttons enabled.
+    const int cases[][9] = {
         {0, 1, 1, 0, 1, 1, 0, false, false},    // empty diary: the blank record 1 alone
         {3, 1, 4, -1, 1, 4, 1, false, false},   // fewer than five: nowhere to go
         {10, 7, 11, -1, 6, 10, 1, true, true},  // just read, one back
@@ -128,91 +83,33 @@ TEST(ListViewTest, WindowStopsAtBothEnds)
         {10, 7, 11, 2, 6, 10, 0, true, true},   // the Diary page's step does not ask
         {4, 2, 6, 0, 1, 5, 0, false, false},    // after a delete the window ends at the blank record
     };
-    for (const Case& c : cases) {
-        List list(c.records);
-        list.Window(c.first, c.last);
-        if (c.step == -1)
+    for (const auto& c : cases) {
+        List list(c[0]);
+        list.Window(c[1], c[2]);
+        if (c[3] == -1)
             list.view.ListStepBack();
-        else if (c.step == 1)
+        else if (c[3] == 1)
             list.view.ListStepForward();
-        else if (c.step == 2)
-            list.view.StepList(-1);
-        SCOPED_TRACE(::testing::Message() << c.records << " records, " << c.first << ", step " << c.step);
-        EXPECT_EQ(list.view.ShownRecord(1), c.wantFirst);
-        EXPECT_EQ(list.view.ShownRecord(list.view.ShownRecordCount()), c.wantLast);
-        EXPECT_EQ(list.Shown(), std::make_pair(c.wantFirst, c.wantLast));
-        EXPECT_EQ(list.asks, c.wantAsks);
-        EXPECT_EQ(list.view.BackButton()->isEnabled(), c.backEnabled);
-        EXPECT_EQ(list.view.ForwardButton()->isEnabled(), c.forwardEnabled);
+        else if (c[3] == 2)
+            list.view.StepList(PagingDirection::Back);
+        EXPECT_EQ(QList<int>({list.view.ShownRecord(1), list.view.ShownRecord(list.view.ShownRecordCount()),
+                              list.f.diary.ListFirst, list.f.diary.ListLast, list.asks,
+                              list.view.BackButton()->isEnabled(), list.view.ForwardButton()->isEnabled()}),
+                  QList<int>({c[4], c[5], c[4], c[5], c[6], c[7], c[8]}))
+            << c[0] << " records, " << c[1] << ", step " << c[3];
     }
 }
 
-// The repeat timing itself is HoldRepeat's, tested with the trend views.
-TEST(ListViewTest, HoldingStopsAtTheFirstRecordOrWhenTheWindowLosesActivation)
+TEST(ListViewTest, DoubleClickOpensOnlyRecordNumbers)
 {
-    List list(6);
-    list.Window(2, 6);
-    QTest::mousePress(list.view.BackButton(), Qt::LeftButton);
-    list.Fire();
-    EXPECT_EQ(list.Shown(), std::make_pair(1, 5));
-    EXPECT_FALSE(list.view.BackButton()->isEnabled());
-    list.Fire(); // finds the window at its end: no step, no further timer
-    EXPECT_FALSE(list.view.HoldTimer()->isActive());
-    QTest::mouseRelease(list.view.BackButton(), Qt::LeftButton);
-    EXPECT_EQ(list.asks, 1);
-
-    // A save question opened by a step takes the activation; the repeating must not run on unseen.
-    QWidget box;
-    list.view.SetAskSaveEntry([&] {
-        box.show();
-        QApplication::setActiveWindow(&box);
-    });
-    QTest::mousePress(list.view.ForwardButton(), Qt::LeftButton);
-    list.Fire();
-    EXPECT_EQ(list.Shown(), std::make_pair(2, 6));
-    EXPECT_FALSE(list.view.HoldTimer()->isActive());
-    QTest::mouseRelease(list.view.ForwardButton(), Qt::LeftButton);
-    EXPECT_EQ(list.Shown(), std::make_pair(2, 6));
-}
-
-TEST(ListViewTest, PointingHighlightsAndDoubleClickOpensOnlyRecordNumbers)
-{
-    List list(10); // window 7..11
-    list.Mouse(QEvent::MouseMove, 0, 4);
-    EXPECT_EQ(list.Colour(0, 3), kAccent);
-    EXPECT_EQ(list.Colour(0, 1), kDark);
-    list.Mouse(QEvent::MouseMove, 3, 4);
-    EXPECT_EQ(list.Colour(0, 3), kDark);
-
-    const int cases[][3] = {{1, 3, 1}, {4, 3, 1}, {0, 0, 1}, {0, 4, 8}, {0, 9, 11}}; // row, column, record
+    List list(10);                                                                      // window 7..11
+    const int cases[][3] = {{1, 3, -1}, {4, 3, -1}, {0, 0, -1}, {0, 4, 8}, {0, 9, 11}}; // row, column, record
     for (const auto& [row, column, record] : cases) {
-        list.openedRecord = 1;
-        list.opened = 0;
-        list.Mouse(QEvent::MouseButtonPress, row, column);
-        list.Mouse(QEvent::MouseButtonDblClick, row, column);
+        list.openedRecord = -1; // none
+        const QRect cell = list.view.Grid()->visualRect(list.view.Grid()->model()->index(row, column));
+        QTest::mouseDClick(list.view.Grid()->viewport(), Qt::LeftButton, {}, cell.center());
         EXPECT_EQ(list.openedRecord, record) << row << " " << column;
-        EXPECT_EQ(list.opened, record == 1 ? 0 : 1) << row << " " << column;
     }
-}
-
-TEST(ListViewTest, MemoClickShowsPlainTextUntilTheFocusLeaves)
-{
-    List list(5); // window 2..6
-    QPlainTextEdit* memo = list.view.MemoBox();
-    list.Mouse(QEvent::MouseButtonRelease, 6, 4); // night slot: empty
-    EXPECT_FALSE(memo->isVisible());
-    list.Mouse(QEvent::MouseButtonRelease, 6, 7); // record 5, near the right edge
-    ASSERT_TRUE(memo->isVisible());
-    EXPECT_LE(memo->geometry().right(), list.view.width() - 1);
-    list.Mouse(QEvent::MouseButtonPress, 3, 3); // a click on the list takes the focus away
-    EXPECT_FALSE(memo->isVisible());
-
-    list.Window(1, 5);
-    list.Mouse(QEvent::MouseButtonRelease, 6, 1);
-    ASSERT_TRUE(memo->isVisible());
-    EXPECT_EQ(memo->toPlainText(), QStringLiteral("line one\n<b>two</b>"));
-    list.view.ListStepForward(); // a paging step hides it at once
-    EXPECT_FALSE(memo->isVisible());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "entry/PictureButton.h"
+#include "platform/PictureButton.h"
 
 #include <QEvent>
 #include <QKeyEvent>
