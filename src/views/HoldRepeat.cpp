@@ -25,7 +25,7 @@ HoldRepeat::HoldRepeat(QObject* parent) : QObject(parent)
 void HoldRepeat::Press(std::function<void()> step)
 {
     m_step = std::move(step);
-    m_holdState = 1;
+    m_holdState = State::Waiting;
     m_stopped = false;
     m_interval = kSlowMs;
     m_timer.start(kFirstDelayMs);
@@ -33,33 +33,33 @@ void HoldRepeat::Press(std::function<void()> step)
 
 void HoldRepeat::Release()
 {
-    const int was = m_holdState;
-    m_holdState = 0;
+    const State was = m_holdState;
+    m_holdState = State::Idle;
     m_timer.stop();
     // A click ends before the repetition began: its one step is taken now.
-    if (was != 2 && m_step)
+    if (was != State::Repeating && m_step)
         m_step();
 }
 
 void HoldRepeat::Stop()
 {
-    if (m_holdState == 0)
+    if (m_holdState == State::Idle)
         return;
-    m_holdState = 2; // the release that follows adds no step
+    m_holdState = State::Repeating; // the release that follows adds no step
     m_stopped = true;
     m_timer.stop();
 }
 
 void HoldRepeat::Tick()
 {
-    if (m_holdState == 0 || m_stopped || !m_step)
+    if (m_holdState == State::Idle || m_stopped || !m_step)
         return;
-    if (m_holdState == 1) {
-        m_holdState = 2;
+    if (m_holdState == State::Waiting) {
+        m_holdState = State::Repeating;
         m_t0 = m_now();
     }
     m_step();
-    if (m_holdState != 2 || m_stopped)
+    if (m_holdState != State::Repeating || m_stopped)
         return;
     // The wait is measured from the end of the step; the speed-up applies from the next one.
     const int wait = m_interval;

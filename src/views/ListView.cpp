@@ -327,7 +327,7 @@ void ListView::PressPaging(PagingDirection direction)
 {
     m_hold.Press([this, direction] {
         // At the end the repetition stops, and the release adds no step either.
-        if (m_hold.HoldState() == 2 && WindowAtEnd(direction)) {
+        if (m_hold.HoldState() == HoldRepeat::State::Repeating && WindowAtEnd(direction)) {
             m_hold.Stop();
             return;
         }

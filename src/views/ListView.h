@@ -61,8 +61,6 @@ public:
     // How many records (the blank new-entry record included) the grid shows.
     int ShownRecordCount() const;
 
-    // HoldState of the paging buttons: 0 idle, 1 pressed and the repeat delay runs, 2 repeating.
-    int HoldStateValue() const { return m_hold.HoldState(); }
 
     // Controls, for the main window and tests.
     QTableWidget* Grid() const { return m_grid; }
