@@ -583,7 +583,7 @@ bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records
 
 bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths, int* droppedLines) const
 {
-    QFile file(diary.DiaryPath);
+    QFile file(diary.FilePath());
     if (!file.open(QIODevice::ReadOnly)) {
         m_messages.ShowMessage(LoadText(700), ButtonsOk, IconInformation);
         return false;
@@ -618,15 +618,19 @@ bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths
     return true;
 }
 
+bool DiaryFile::WriteTo(const QString& path, const Diary& diary) const
+{
+    const bool written = WriteFileSafely(
+        path, [&](QIODevice& out) { return WriteDiary(out, diary.Owner, diary.Records, m_formats); });
+    if (!written)
+        m_messages.ShowMessage(LoadText(738), ButtonsOk, IconCritical);
+    return written;
+}
+
 bool DiaryFile::WriteDiaryFile(Diary& diary) const
 {
-    const bool written = WriteFileSafely(diary.DiaryPath, [&](QIODevice& out) {
-        return WriteDiary(out, diary.Owner, diary.Records, m_formats);
-    });
-    if (!written) {
-        m_messages.ShowMessage(LoadText(738), ButtonsOk, IconCritical);
+    if (!WriteTo(diary.FilePath(), diary))
         return false;
-    }
     if (!diary.IsUnnamed()) {
         if (!diary.BackupPath.isEmpty())
             QFile::remove(diary.BackupPath);
@@ -635,19 +639,9 @@ bool DiaryFile::WriteDiaryFile(Diary& diary) const
     return true;
 }
 
-bool DiaryFile::WriteBackup(Diary& diary) const
+bool DiaryFile::WriteBackup(const Diary& diary) const
 {
-    const QString folder = diary.DiaryFolder;
-    const QString title = diary.DiaryTitle;
-    const QString path = diary.DiaryPath;
-    diary.DiaryFolder = diary.BackupFolder;
-    diary.DiaryTitle = diary.BackupTitle;
-    diary.DiaryPath = diary.BackupPath;
-    const bool written = WriteDiaryFile(diary);
-    diary.DiaryFolder = folder;
-    diary.DiaryTitle = title;
-    diary.DiaryPath = path;
-    return written;
+    return WriteTo(diary.BackupPath, diary);
 }
 
 bool DiaryFile::ResetBackup(const Diary& diary) const
