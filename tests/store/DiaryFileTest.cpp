@@ -275,8 +275,6 @@ TEST(WriteDiaryFile, StoreTextsInTheFileLayout)
     DayRecord undated;
     undated.Slot[1].Memo = QStringLiteral("raw\r\nbreak\nhere");
     f.diary.Records.Add(undated);
-    f.diary.DiaryTitle = QStringLiteral("anna.ov1");
-    f.diary.DiaryPath = f.folder.File(f.diary.DiaryTitle);
     EXPECT_EQ(f.WriteBack(), QByteArray("J\xC3\xB6rg,172.0,2,,,,,,,,,,,\r\n"
                                         ",,,,,,,,raw[CRLF]break[CRLF]here\r\n"
                                         "06.05.2004,07:30,065.40,08.5,Lauf[COMMA] dann Bad[CRLF]gut,,,,\r\n"));

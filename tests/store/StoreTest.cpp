@@ -122,13 +122,10 @@ TEST(Settings, NumbersAndTheirRanges)
         Settings s;
         s.PortNo = s.ColorScheme = s.BmiScaleMax = s.BmiScaleMin = s.TrendMonths = 9;
         s.Load(store);
-        const std::string name = c.ini.left(80).toStdString();
-        EXPECT_EQ(s.PortNo, c.port) << name;
-        EXPECT_EQ(s.ColorScheme, c.scheme) << name;
-        EXPECT_EQ(s.BmiScaleMax, c.bmiMax) << name;
-        EXPECT_EQ(s.BmiScaleMin, c.bmiMin) << name;
-        EXPECT_EQ(s.TrendMonths, c.months) << name;
-        EXPECT_EQ(s.RecentPath, (std::array<QString, 3>{})) << name;
+        EXPECT_EQ(std::vector<int>({s.PortNo, s.ColorScheme, s.BmiScaleMax, s.BmiScaleMin, s.TrendMonths}),
+                  std::vector<int>({c.port, c.scheme, c.bmiMax, c.bmiMin, c.months}))
+            << c.ini.left(80).toStdString();
+        EXPECT_EQ(s.RecentPath, (std::array<QString, 3>{}));
     }
 }
 
