@@ -38,7 +38,7 @@ QLabel* PlainLabel(const QString& text, QWidget* parent)
 // Memos keep their line breaks as "[CRLF]" in the store; the memo input breaks lines with "\n".
 QString MemoForDisplay(QString memo)
 {
-    return memo.replace(QLatin1String(kLineBreakMarker), QStringLiteral("\n"));
+    return UnmarkLineBreaks(memo);
 }
 
 // Lines of a memo as the printout counts them: each line break, plus the last line unless the text

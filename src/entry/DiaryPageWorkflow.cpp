@@ -23,7 +23,7 @@ namespace {
 // The memo input breaks lines with "\n"; the store keeps them as "[CRLF]".
 QString MemoForStore(QString memo)
 {
-    return memo.replace(QStringLiteral("\n"), QLatin1String(kLineBreakMarker));
+    return MarkLineBreaks(memo);
 }
 
 // A date as typed is complete when it has its three parts in the locale's order and separators, the

@@ -7,9 +7,9 @@ void Diary::SetAppFolder(const QString& appFolder)
     BackupFolder = appFolder;
     BackupTitle = QString::fromLatin1(kBackupTitle);
     BackupPath = BackupFolder + BackupTitle;
-    DiaryFolder = BackupFolder;
-    DiaryTitle = BackupTitle;
-    DiaryPath = BackupPath;
+    DiaryFolder.clear();
+    DiaryTitle.clear();
+    DiaryPath.clear();
 }
 
 void Diary::Reset()

@@ -16,7 +16,7 @@ struct Profile {
     bool operator==(const Profile&) const = default;
 };
 
-// The name the backup file has; a DiaryTitle equal to it means no diary file is named yet.
+// The name of the backup file in the program folder.
 inline constexpr char kBackupTitle[] = "TV_Backup";
 
 // The open diary: its records and owner, the positions and flags every part of the window consults,
@@ -36,6 +36,8 @@ struct Diary {
     int ListFirst = 1;
     int ListLast = 1;
 
+    // The diary file: its folder (ending in "/"), name and path. All three are empty while no
+    // diary file is named yet; the diary then lives in the backup alone.
     QString DiaryFolder;
     QString DiaryTitle;
     QString DiaryPath;
@@ -43,12 +45,16 @@ struct Diary {
     QString BackupTitle = QString::fromLatin1(kBackupTitle);
     QString BackupPath;
 
-    // Points the backup paths (and, while no diary is named, the diary paths) at TV_Backup in the
-    // given folder, which ends in "/".
+    // Points the backup paths at TV_Backup in the given folder, which ends in "/", and names no
+    // diary file.
     void SetAppFolder(const QString& appFolder);
 
-    // True while no diary file is named (the diary is the backup).
-    bool IsUnnamed() const { return DiaryTitle == BackupTitle; }
+    // True while no diary file is named.
+    bool IsUnnamed() const { return DiaryPath.isEmpty(); }
+
+    // The file the diary is read from and saved to: the diary file, or the backup while none is
+    // named.
+    const QString& FilePath() const { return IsUnnamed() ? BackupPath : DiaryPath; }
 
     // New and Close: no records, no owner, positions at the start, nothing changed.
     void Reset();

@@ -10,9 +10,8 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <array>
-#include <iterator>
-#include <string>
 
 namespace tarvel {
 
@@ -241,69 +240,6 @@ std::optional<DayRecord> ReadRecordLine(QStringView line, const ReadingFormats& 
     return record;
 }
 
-// The text of the file being written, built in memory and handed to the device in chunks.
-using Chunk = std::u16string;
-
-void Append(Chunk& out, QStringView text)
-{
-    out.append(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
-}
-
-// The file form of a number field: "." as decimal point, laid out by pattern. A text that is no
-// number is kept as the reader found it: the reader turned each "." into the decimal separator, so
-// that becomes "." again (a "," separator dropped instead would turn "1.2.3" into "123"); any
-// other comma is dropped, since it would split the line.
-void AppendFileNumber(Chunk& out, const QString& text, QStringView pattern, const LocaleFormats& formats)
-{
-    if (text.isEmpty())
-        return;
-    DecimalText plain;
-    if (RelayoutDecimal(text, formats.DecimalSep, pattern, QLatin1Char('.'), plain)) {
-        Append(out, plain.View());
-    } else if (const auto value = formats.ParseNumber(text)) {
-        Append(out, FormatNumber(*value, pattern, QLatin1Char('.')));
-    } else {
-        QString kept = text;
-        kept.replace(formats.DecimalSep, QLatin1Char('.'));
-        Append(out, kept.remove(QLatin1Char(',')));
-    }
-}
-
-QString FileHeight(const QString& height, const LocaleFormats& formats)
-{
-    if (height.isEmpty())
-        return height;
-    // The height input takes any text that begins with a number of at most 300 ("172cm").
-    const double value = formats.ParseNumber(height).value_or(formats.LeadingNumber(height));
-    return FormatNumber(value, kFileHeightPattern, QLatin1Char('.'));
-}
-
-void AppendFileTime(Chunk& out, const QString& time, const LocaleFormats& formats)
-{
-    if (time.isEmpty())
-        return;
-    char16_t buffer[16];
-    int hour = 0;
-    int minute = 0;
-    if (formats.ReadPlainTime(time, hour, minute) && hour <= 23 && minute <= 59) {
-        out.append(buffer, static_cast<std::size_t>(formats.LayoutStoredTime(buffer, hour, minute)));
-        return;
-    }
-    if (const auto value = formats.ParseDateTimeText(time)) {
-        const QTime t = value->time;
-        out.append(buffer, static_cast<std::size_t>(formats.LayoutStoredTime(buffer, t.hour(), t.minute())));
-        return;
-    }
-    Append(out, QString(time).remove(QLatin1Char(',')));
-}
-
-QString OneLine(QString text)
-{
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}
-
 } // namespace
 
 DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, int trendMonths)
@@ -353,62 +289,9 @@ DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, i
     return content;
 }
 
-bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records,
-                const LocaleFormats& formats)
-{
-    constexpr std::size_t kChunkChars = 1 << 16;
-    Chunk chunk;
-    chunk.reserve(kChunkChars + 1024);
-    auto flush = [&out, &chunk]() {
-        const QByteArray bytes = QStringView(chunk.data(), static_cast<qsizetype>(chunk.size())).toUtf8();
-        chunk.clear();
-        return WriteAll(out, bytes.constData(), bytes.size());
-    };
-
-    const QString name = OneLine(owner.ProfileName);
-    // A name that begins with U+FEFF would begin the file with the bytes of a byte-order mark, which
-    // the reader drops; a mark in front keeps the name whole. Other files have no mark.
-    if (name.startsWith(QChar(0xFEFF)))
-        chunk += u'\uFEFF';
-    Append(chunk, name);
-    chunk += u',';
-    Append(chunk, FileHeight(owner.ProfileHeight, formats));
-    chunk += u',';
-    Append(chunk, QString::number(owner.ProfileSex));
-    chunk += u",,,,,,,,,,,\r\n";
-
-    for (const DayRecord& record : records.Records()) {
-        const bool slotsEmpty = record.Slot[0].IsEmpty() && record.Slot[1].IsEmpty();
-        if (record.Date.isEmpty() && slotsEmpty)
-            continue;
-        // The day number is the date the record's text names; writing from it spares reading the
-        // text again.
-        if (!record.Date.isEmpty()) {
-            char16_t buffer[16];
-            chunk.append(buffer, static_cast<std::size_t>(
-                                     formats.LayoutDateKey(buffer, DateFromDayNumber(record.DayNumber))));
-        }
-        for (const Measurement& m : record.Slot) {
-            chunk += u',';
-            AppendFileTime(chunk, m.Time, formats);
-            chunk += u',';
-            AppendFileNumber(chunk, m.Weight, kFileWeightPattern, formats);
-            chunk += u',';
-            AppendFileNumber(chunk, m.Bmi, kBmiComputePattern, formats);
-            chunk += u',';
-            if (!m.Memo.isEmpty())
-                Append(chunk, MemoToFileText(m.Memo));
-        }
-        chunk += u"\r\n";
-        if (chunk.size() >= kChunkChars && !flush())
-            return false;
-    }
-    return flush();
-}
-
 bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths, int* droppedLines) const
 {
-    QFile file(diary.DiaryPath);
+    QFile file(diary.FilePath());
     if (!file.open(QIODevice::ReadOnly)) {
         m_messages.ShowMessage(LoadText(700), ButtonsOk, IconInformation);
         return false;
@@ -443,15 +326,19 @@ bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths
     return true;
 }
 
+bool DiaryFile::WriteTo(const QString& path, const Diary& diary) const
+{
+    const bool written = WriteFileSafely(
+        path, [&](QIODevice& out) { return WriteDiary(out, diary.Owner, diary.Records, m_formats); });
+    if (!written)
+        m_messages.ShowMessage(LoadText(738), ButtonsOk, IconCritical);
+    return written;
+}
+
 bool DiaryFile::WriteDiaryFile(Diary& diary) const
 {
-    const bool written = WriteFileSafely(diary.DiaryPath, [&](QIODevice& out) {
-        return WriteDiary(out, diary.Owner, diary.Records, m_formats);
-    });
-    if (!written) {
-        m_messages.ShowMessage(LoadText(738), ButtonsOk, IconCritical);
+    if (!WriteTo(diary.FilePath(), diary))
         return false;
-    }
     if (!diary.IsUnnamed()) {
         if (!diary.BackupPath.isEmpty())
             QFile::remove(diary.BackupPath);
@@ -460,19 +347,9 @@ bool DiaryFile::WriteDiaryFile(Diary& diary) const
     return true;
 }
 
-bool DiaryFile::WriteBackup(Diary& diary) const
+bool DiaryFile::WriteBackup(const Diary& diary) const
 {
-    const QString folder = diary.DiaryFolder;
-    const QString title = diary.DiaryTitle;
-    const QString path = diary.DiaryPath;
-    diary.DiaryFolder = diary.BackupFolder;
-    diary.DiaryTitle = diary.BackupTitle;
-    diary.DiaryPath = diary.BackupPath;
-    const bool written = WriteDiaryFile(diary);
-    diary.DiaryFolder = folder;
-    diary.DiaryTitle = title;
-    diary.DiaryPath = path;
-    return written;
+    return WriteTo(diary.BackupPath, diary);
 }
 
 bool DiaryFile::ResetBackup(const Diary& diary) const

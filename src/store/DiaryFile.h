@@ -52,7 +52,7 @@ public:
     {
     }
 
-    // Replaces the records and owner with the file named by DiaryPath and sets the graph period
+    // Replaces the records and owner with the diary's file (FilePath) and sets the graph period
     // to the latest date's period (today's for a diary without dates); sets NewEntryIndex,
     // CurrentIndex and the list window. When the file cannot be opened, shows "Data file cannot be
     // opened." and changes nothing; a file that is no diary (nothing read from it, and not empty)
@@ -60,19 +60,21 @@ public:
     // count in droppedLines).
     bool ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths, int* droppedLines = nullptr) const;
 
-    // Writes the records and owner to the file named by DiaryPath without ever leaving a partial
-    // file behind. When a named diary (not the backup) was written completely, the backup is deleted
-    // and BackupRecalled cleared. A failed write shows "Data file cannot be saved." and changes
-    // nothing else.
+    // Writes the records and owner to the diary's file (FilePath) without ever leaving a partial
+    // file behind. When a named diary file was written completely, the backup is deleted and
+    // BackupRecalled cleared. A failed write shows "Data file cannot be saved." and changes nothing
+    // else.
     bool WriteDiaryFile(Diary& diary) const;
 
-    // Writes the whole diary to the backup file.
-    bool WriteBackup(Diary& diary) const;
+    // Writes the whole diary to the backup file, as WriteDiaryFile writes.
+    bool WriteBackup(const Diary& diary) const;
 
     // Makes the backup an empty diary.
     bool ResetBackup(const Diary& diary) const;
 
 private:
+    bool WriteTo(const QString& path, const Diary& diary) const;
+
     const LocaleFormats& m_formats;
     MessageService& m_messages;
     const Clock& m_clock;

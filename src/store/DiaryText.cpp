@@ -4,48 +4,6 @@
 
 namespace tarvel {
 
-QString ReplaceText(const QString& text, const QString& find, const QString& replacement)
-{
-    if (find.isEmpty() || text.size() < find.size())
-        return text;
-    QString out;
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype at = text.indexOf(find, from);
-        if (at < 0)
-            break;
-        out += QStringView(text).mid(from, at - from);
-        out += replacement;
-        from = at + find.size();
-    }
-    if (from == 0)
-        return text;
-    out += QStringView(text).mid(from);
-    return out;
-}
-
-QString MemoToFileText(const QString& memo)
-{
-    if (!memo.contains(QLatin1Char(',')) && !memo.contains(QLatin1Char('\n')) &&
-        !memo.contains(QLatin1Char('\r')))
-        return memo;
-    QString out = memo;
-    out.replace(QLatin1Char(','), QLatin1String(kCommaMarker));
-    out.replace(QLatin1String("\r\n"), QLatin1String(kLineBreakMarker));
-    out.replace(QLatin1Char('\n'), QLatin1String(kLineBreakMarker));
-    out.replace(QLatin1Char('\r'), QLatin1String(kLineBreakMarker));
-    return out;
-}
-
-QString MemoFromFileText(QStringView field)
-{
-    if (!field.contains(QLatin1String(kCommaMarker)))
-        return field.toString();
-    QString out = field.toString();
-    out.replace(QLatin1String(kCommaMarker), QLatin1String(","));
-    return out;
-}
-
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unused codes map to themselves.
@@ -67,6 +25,36 @@ QString DecodeWindows1252(const QByteArray& bytes)
 }
 
 } // namespace
+
+QString MarkLineBreaks(QString memo)
+{
+    memo.replace(QLatin1String("\r\n"), QLatin1String(kLineBreakMarker));
+    memo.replace(QLatin1Char('\n'), QLatin1String(kLineBreakMarker));
+    memo.replace(QLatin1Char('\r'), QLatin1String(kLineBreakMarker));
+    return memo;
+}
+
+QString UnmarkLineBreaks(QString memo, const QString& lineBreak)
+{
+    return memo.replace(QLatin1String(kLineBreakMarker), lineBreak);
+}
+
+QString MemoToFileText(const QString& memo)
+{
+    if (!memo.contains(QLatin1Char(',')) && !memo.contains(QLatin1Char('\n')) &&
+        !memo.contains(QLatin1Char('\r')))
+        return memo;
+    return MarkLineBreaks(QString(memo).replace(QLatin1Char(','), QLatin1String(kCommaMarker)));
+}
+
+QString MemoFromFileText(QStringView field)
+{
+    if (!field.contains(QLatin1String(kCommaMarker)))
+        return field.toString();
+    QString out = field.toString();
+    out.replace(QLatin1String(kCommaMarker), QLatin1String(","));
+    return out;
+}
 
 QString DecodeDiaryBytes(const QByteArray& bytes)
 {

@@ -9,13 +9,16 @@ namespace tarvel {
 // The single line of an empty diary, written into the backup when it is reset.
 inline constexpr char kEmptyDiaryLine[] = "-----,-----,-,,,,,,,,,,,,";
 
-// Memo line breaks are held as this marker in the store and in files.
+// Memo line breaks are held as this marker in the store and in files; an input shows them as "\n",
+// the CSV export as "\r\n".
 inline constexpr char kLineBreakMarker[] = "[CRLF]";
 // A "," of a memo is written to a file as this marker, since fields have no quoting.
 inline constexpr char kCommaMarker[] = "[COMMA]";
 
-// The text with every occurrence of find replaced; the search goes on after each replacement.
-QString ReplaceText(const QString& text, const QString& find, const QString& replacement);
+// The memo with each line break ("\r\n", "\n" or "\r") as the line-break marker.
+QString MarkLineBreaks(QString memo);
+// The memo with each line-break marker as lineBreak.
+QString UnmarkLineBreaks(QString memo, const QString& lineBreak = QStringLiteral("\n"));
 
 // A memo as the diary file holds it: commas as the comma marker, and any raw line break (which
 // would split the record) as the line-break marker.

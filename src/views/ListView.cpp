@@ -175,7 +175,7 @@ void ListView::FillRecordColumns(int pagePosition, int record)
                 }
                 slot[4] = stored.Weight;
                 slot[5] = stored.Bmi;
-                slot[6] = ReplaceText(stored.Memo, QLatin1String(kLineBreakMarker), QStringLiteral("\n"));
+                slot[6] = UnmarkLineBreaks(stored.Memo);
             }
         }
     }

@@ -31,10 +31,10 @@ struct DiaryFixture {
         return file.ReadDiaryFile(diary, period, trendMonths);
     }
 
-    // Writes the diary to its file and returns the bytes written.
+    // Writes the diary to its file (the backup while none is named) and returns the bytes written.
     QByteArray WriteBack()
     {
-        return file.WriteDiaryFile(diary) ? ReadBytes(diary.DiaryPath) : QByteArray("<write failed>");
+        return file.WriteDiaryFile(diary) ? ReadBytes(diary.FilePath()) : QByteArray("<write failed>");
     }
 
     // Every message shown so far, its text and icon kind, joined with " | ".

@@ -2,6 +2,7 @@
 
 #include "platform/LocaleFormats.h"
 #include "platform/SafeFile.h"
+#include "store/DiaryFile.h"
 #include "support/TempFolder.h"
 
 #include <QDateTime>
@@ -81,6 +82,8 @@ TEST(Leftovers, TheWritersTemporaryFileIsTheOneStartUpRemoves)
 
 enum class Make { Nothing, Bytes, Folder, Pipe, NoPermission };
 
+// What start-up makes of the backup: one that cannot be read goes aside under the first free name,
+// anything the reader can use stays; then only a backup with more than the empty diary is offered.
 TEST(Leftovers, KeepAsideUnreadableBackup)
 {
     const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("ja_JP")));
@@ -92,75 +95,53 @@ TEST(Leftovers, KeepAsideUnreadableBackup)
         const char* what;
         Make make;
         QByteArray bytes;
-        bool keptAside;
+        bool holds;    // BackupHoldsData afterwards
+        int aside = 0; // 0: it stays; n: it goes under the n-th name ("-n" from the second on)
+        int taken = 0; // names already taken by earlier unreadable backups
     } cases[] = {
         {"missing", Make::Nothing, {}, false},
         {"empty file", Make::Bytes, {}, false},
         {"empty diary line", Make::Bytes, "-----,-----,-,,,,,,,,,,,,\r\n", false},
-        {"diary", Make::Bytes, diary, false},
-        {"text that is no diary", Make::Bytes, "hello\r\n", false},
-        {"diary with a tail of NUL bytes", Make::Bytes, diary + QByteArray(512, '\0'), false},
-        {"NUL bytes only", Make::Bytes, QByteArray(4096, '\0'), true},
-        {"picture", Make::Bytes, png, true},
-        {"header and NUL bytes", Make::Bytes, "Sample,170.0,1,,,,,,,,,,,\r\n" + QByteArray(64, '\0'), true},
-        {"folder", Make::Folder, {}, true},
-        {"pipe", Make::Pipe, {}, true},
-        {"no read permission", Make::NoPermission, diary, true},
+        {"owner without days, as long as the empty diary", Make::Bytes, "Sample,170.0,1,,,,,,,,,,,\r\n", true},
+        {"diary", Make::Bytes, diary, true, 0, 2},
+        {"text that is no diary", Make::Bytes, "hello\r\n", true},
+        {"diary with a tail of NUL bytes", Make::Bytes, diary + QByteArray(512, '\0'), true},
+        {"NUL bytes only", Make::Bytes, QByteArray(4096, '\0'), false, 1},
+        {"picture", Make::Bytes, png, false, 3, 2},
+        {"header and NUL bytes", Make::Bytes, "Sample,170.0,1,,,,,,,,,,,\r\n" + QByteArray(64, '\0'), false, 2, 1},
+        {"folder", Make::Folder, {}, false, 1},
+        {"pipe", Make::Pipe, {}, false, 1},
+        {"no read permission", Make::NoPermission, diary, false, 1},
+    };
+    auto asideName = [](int n) {
+        return QStringLiteral("TV_Backup.unreadable-20261206-090507") + (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
     };
     for (const auto& c : cases) {
         if (c.make == Make::NoPermission && ::geteuid() == 0)
             continue; // root reads it all the same
+        SCOPED_TRACE(c.what);
         TempFolder folder;
         const QString backup = folder.File(QStringLiteral("TV_Backup"));
-        switch (c.make) {
-        case Make::Nothing:
-            break;
-        case Make::Bytes:
-        case Make::NoPermission:
+        for (int n = 1; n <= c.taken; ++n)
+            folder.Write(asideName(n), "earlier");
+        if (c.make == Make::Bytes || c.make == Make::NoPermission)
             folder.Write(QStringLiteral("TV_Backup"), c.bytes);
-            if (c.make == Make::NoPermission)
-                QFile::setPermissions(backup, QFileDevice::WriteOwner);
-            break;
-        case Make::Folder:
+        if (c.make == Make::NoPermission)
+            QFile::setPermissions(backup, QFileDevice::WriteOwner);
+        if (c.make == Make::Folder)
             QDir(folder.Path()).mkpath(QStringLiteral("TV_Backup/inner"));
-            break;
-        case Make::Pipe:
-            ASSERT_EQ(::mkfifo(QFile::encodeName(backup).constData(), 0600), 0);
-            break;
-        }
+        ASSERT_TRUE(c.make != Make::Pipe || ::mkfifo(QFile::encodeName(backup).constData(), 0600) == 0);
 
         const QString aside = KeepAsideUnreadableBackup(backup, formats, now);
 
-        if (!c.keptAside) {
-            EXPECT_EQ(aside, QString()) << c.what;
-            EXPECT_EQ(QFileInfo::exists(backup), c.make != Make::Nothing) << c.what;
-            continue;
-        }
-        EXPECT_EQ(aside, backup + QStringLiteral(".unreadable-20261206-090507")) << c.what;
-        EXPECT_FALSE(QFileInfo::exists(backup)) << c.what;
-        if (c.make == Make::Folder)
-            EXPECT_TRUE(QFileInfo(aside + QStringLiteral("/inner")).isDir()) << c.what;
-        else if (c.make == Make::Bytes)
-            EXPECT_EQ(ReadBytes(aside), c.bytes) << c.what;
-        else
-            EXPECT_TRUE(QFileInfo::exists(aside)) << c.what;
+        EXPECT_EQ(aside, c.aside ? folder.File(asideName(c.aside)) : QString());
+        EXPECT_EQ(QFileInfo::exists(backup), !c.aside && c.make != Make::Nothing);
+        EXPECT_EQ(QFileInfo::exists(aside), c.aside != 0);
+        EXPECT_EQ(BackupHoldsData(backup), c.holds);
+        EXPECT_TRUE(c.make != Make::Folder || QFileInfo(aside + QStringLiteral("/inner")).isDir());
+        EXPECT_TRUE(c.make != Make::Bytes || !c.aside || ReadBytes(aside) == c.bytes);
+        EXPECT_TRUE(c.taken == 0 || ReadBytes(folder.File(asideName(1))) == "earlier");
     }
-}
-
-TEST(Leftovers, KeepAsideUnreadableBackupTakesTheNextFreeName)
-{
-    const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("ja_JP")));
-    TempFolder folder;
-    const QString backup = folder.Write(QStringLiteral("TV_Backup"), QByteArray(100, '\0'));
-    folder.Write(QStringLiteral("TV_Backup.unreadable-20261206-090507"), "earlier");
-    folder.Write(QStringLiteral("TV_Backup.unreadable-20261206-090507-2"), "earlier too");
-
-    const QString aside =
-        KeepAsideUnreadableBackup(backup, formats, QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
-
-    EXPECT_EQ(aside, backup + QStringLiteral(".unreadable-20261206-090507-3"));
-    EXPECT_EQ(ReadBytes(aside), QByteArray(100, '\0'));
-    EXPECT_EQ(ReadBytes(backup + QStringLiteral(".unreadable-20261206-090507")), QByteArray("earlier"));
 }
 
 } // namespace

@@ -1,16 +1,19 @@
-// The record store, the command line and the settings.
+// The record store, the command line, the settings, the graph period and the BMI.
 
 #include "platform/SettingsStore.h"
+#include "store/Bmi.h"
 #include "store/CommandLine.h"
-#include "store/Diary.h"
+#include "store/GraphPeriod.h"
+#include "store/RecordStore.h"
 #include "store/Settings.h"
 #include "support/TempFolder.h"
 
-#include <QDir>
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <optional>
+#include <string>
+#include <vector>
 
 using namespace tarvel;
 using tarvel::testing::ReadBytes;
@@ -59,19 +62,6 @@ TEST(RecordStore, KeepsDaysInDateOrderAndEqualDaysInTheOrderAdded)
     store.Assign(std::move(many));
     EXPECT_EQ(store.FindItem(2 * 65535), 65536);
     EXPECT_EQ(store.Add(Day(2 * 50000 + 1)), 50002);
-
-    Diary diary;
-    diary.SetAppFolder(QStringLiteral("/data/"));
-    diary.Records = store;
-    diary.Owner = {QStringLiteral("Sample"), QStringLiteral("170"), 1};
-    diary.NewEntryIndex = diary.CurrentIndex = diary.ListFirst = diary.ListLast = 9;
-    diary.DataChanged = true;
-    diary.Reset();
-    EXPECT_TRUE(diary.Records.IsEmpty());
-    EXPECT_EQ(diary.Owner, Profile());
-    EXPECT_EQ(diary.NewEntryIndex + diary.CurrentIndex + diary.ListFirst + diary.ListLast, 4);
-    EXPECT_FALSE(diary.DataChanged);
-    EXPECT_EQ(diary.BackupPath, QStringLiteral("/data/TV_Backup"));
 }
 
 TEST(CommandLine, DiaryFromCommandLine)
@@ -132,13 +122,10 @@ TEST(Settings, NumbersAndTheirRanges)
         Settings s;
         s.PortNo = s.ColorScheme = s.BmiScaleMax = s.BmiScaleMin = s.TrendMonths = 9;
         s.Load(store);
-        const std::string name = c.ini.left(80).toStdString();
-        EXPECT_EQ(s.PortNo, c.port) << name;
-        EXPECT_EQ(s.ColorScheme, c.scheme) << name;
-        EXPECT_EQ(s.BmiScaleMax, c.bmiMax) << name;
-        EXPECT_EQ(s.BmiScaleMin, c.bmiMin) << name;
-        EXPECT_EQ(s.TrendMonths, c.months) << name;
-        EXPECT_EQ(s.RecentPath, (std::array<QString, 3>{})) << name;
+        EXPECT_EQ(std::vector<int>({s.PortNo, s.ColorScheme, s.BmiScaleMax, s.BmiScaleMin, s.TrendMonths}),
+                  std::vector<int>({c.port, c.scheme, c.bmiMax, c.bmiMin, c.months}))
+            << c.ini.left(80).toStdString();
+        EXPECT_EQ(s.RecentPath, (std::array<QString, 3>{}));
     }
 }
 
@@ -166,19 +153,56 @@ TEST(Settings, SavedInOneRunLoadedInTheNext)
     IniSettingsStore next(ini);
     Settings loaded;
     loaded.Load(next);
-    EXPECT_EQ(loaded.PortNo, 3);
-    EXPECT_EQ(loaded.ColorScheme, 5);
-    EXPECT_EQ(loaded.BmiScaleMin, 0);
-    EXPECT_EQ(loaded.TrendMonths, 3);
+    EXPECT_EQ(std::vector<int>({loaded.PortNo, loaded.ColorScheme, loaded.BmiScaleMin, loaded.TrendMonths}),
+              std::vector<int>({3, 5, 0, 3}));
     EXPECT_EQ(loaded.RecentPath, saved.RecentPath);
     EXPECT_TRUE(Settings::FileTypeRegistered(next));
     EXPECT_FALSE(Settings::TakeFirstRun(next));
+}
 
-    // A store that cannot be written (a folder in the file's place) is skipped in silence.
-    ASSERT_TRUE(QDir().mkpath(folder.File(QStringLiteral("dir.ini"))));
-    IniSettingsStore blocked(folder.File(QStringLiteral("dir.ini")));
-    saved.SaveSettings(blocked);
-    EXPECT_TRUE(QDir(folder.File(QStringLiteral("dir.ini"))).isEmpty());
+// The period that holds a day, and where a period that starts on that day ends; only 3 is three
+// months.
+TEST(GraphPeriod, StartAndEndForOneOrThreeMonths)
+{
+    const struct {
+        QDate day;
+        int months;
+        QDate start, end;
+    } cases[] = {
+        {QDate(2024, 3, 1), 1, QDate(2024, 3, 1), QDate(2024, 3, 31)},
+        {QDate(2024, 2, 1), 1, QDate(2024, 2, 1), QDate(2024, 2, 29)},
+        {QDate(2023, 2, 1), 1, QDate(2023, 2, 1), QDate(2023, 2, 28)},
+        {QDate(2024, 1, 26), 1, QDate(2024, 1, 1), QDate(2024, 2, 25)},
+        {QDate(2024, 12, 26), 1, QDate(2024, 12, 1), QDate(2025, 1, 25)},
+        {QDate(2024, 12, 6), 1, QDate(2024, 12, 1), QDate(2025, 1, 5)},
+        {QDate(2024, 5, 6), 2, QDate(2024, 5, 1), QDate(2024, 6, 5)},
+        {QDate(2024, 11, 1), 3, QDate(2024, 9, 1), QDate(2025, 1, 31)},
+        {QDate(2024, 1, 16), 3, QDate(2023, 11, 1), QDate(2024, 4, 15)},
+        {QDate(2024, 11, 16), 3, QDate(2024, 9, 1), QDate(2025, 2, 15)},
+        {QDate(2023, 12, 1), 3, QDate(2023, 10, 1), QDate(2024, 2, 29)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.day.toString(Qt::ISODate).toStdString() + " " + std::to_string(c.months));
+        EXPECT_EQ(PeriodStartFor(c.day, c.months), c.start);
+        EXPECT_EQ(PeriodEndFor(c.day, c.months), c.end);
+    }
+}
+
+TEST(BodyMassIndex, FromHeightAndWeight)
+{
+    const struct {
+        std::optional<double> height, weight, bmi;
+    } cases[] = {
+        {170, 65.4, 22.6298}, {200, 80, 20}, {100, 0, 0},           {0, 65, std::nullopt},
+        {std::nullopt, 65, std::nullopt},   {170, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const std::optional<double> bmi = BodyMassIndex(c.height, c.weight);
+        ASSERT_EQ(bmi.has_value(), c.bmi.has_value()) << c.height.value_or(-1) << " " << c.weight.value_or(-1);
+        if (bmi) {
+            EXPECT_NEAR(*bmi, *c.bmi, 1e-4) << *c.height << " " << *c.weight;
+        }
+    }
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
 #include "platform/MessageService.h"
+#include "store/CsvExport.h"
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
-#include "tarvel-diary/CsvExport.h"
 
 #include <QFileInfo>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "tarvel-diary/CsvExport.h"
+#include "store/CsvExport.h"
 
 #include "platform/LocaleFormats.h"
 #include "store/DiaryText.h"
@@ -42,7 +42,7 @@ QString ExportCsv(const RecordStore& records, const LocaleFormats& formats)
             const Measurement& m = record.Slot[static_cast<std::size_t>(slot)];
             if (m.IsEmpty())
                 continue;
-            const QString memo = ReplaceText(m.Memo, QLatin1String(kLineBreakMarker), QStringLiteral("\r\n"));
+            const QString memo = UnmarkLineBreaks(m.Memo, QStringLiteral("\r\n"));
             out += date + QLatin1Char(',') + QString::number(slot + 1) + QLatin1Char(',') +
                    CsvField(IsoTime(m.Time, formats)) + QLatin1Char(',') +
                    CsvField(PlainNumber(m.Weight, formats)) + QLatin1Char(',') +
