@@ -58,9 +58,8 @@ struct Sample {
         settings.TrendMonths = 3;
         DiaryContent content = ParseDiary(bytes, formats, settings.TrendMonths);
         diary.Records.Assign(std::move(content.Records));
-        diary.NewEntryIndex = diary.Records.Count() + 1;
-        diary.CurrentIndex = diary.NewEntryIndex - 1;
-        diary.ListLast = diary.NewEntryIndex;
+        diary.CurrentIndex = diary.NewEntryIndex() - 1;
+        diary.ListLast = diary.NewEntryIndex();
         diary.ListFirst = diary.ListLast - (kListWindowSize - 1);
         // A period in the middle of the diary, so both directions have data.
         period.PeriodStart = PeriodStartFor(first.addDays(kDays / 2), settings.TrendMonths);

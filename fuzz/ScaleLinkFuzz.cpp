@@ -119,7 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const LocaleFormats formats; // "." decimals
     FixedClock clock(QDateTime(QDate(2026, 12, 6), afternoon ? QTime(18, 0) : QTime(9, 30)));
     Diary diary;
-    diary.NewEntryIndex = 3;
+    for (qint64 day : {38000, 38001}) // two stored days; 3 is the new day
+        diary.Records.Add(DayRecord{{}, {}, day});
     diary.CurrentIndex = 3;
     FuzzSource source;
     ScaleLink link(source, diary, formats, clock);
@@ -128,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     bool acceptedBefore = false;
     link.WeightAccepted = [&](int slot, const QString& text) {
         FUZZ_CHECK(slot == (afternoon ? 1 : 0));
-        FUZZ_CHECK(diary.CurrentIndex == diary.NewEntryIndex);
+        FUZZ_CHECK(diary.CurrentIndex == diary.NewEntryIndex());
         FUZZ_CHECK(!acceptedBefore || ticksSinceAccepted >= 5); // one weighing, one value
         FUZZ_CHECK(IsWeightText(text));
         const double shown = text.toDouble();
@@ -145,10 +146,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     while (pos < streamSize) {
         const uint8_t c = controlCount ? control[turn++ % controlCount] : 0;
         const size_t length = controlCount ? std::min<size_t>((c & 0x3F) + 1, streamSize - pos) : streamSize;
-        source.Append(QByteArray(reinterpret_cast<const char*>(stream + pos), static_cast<qsizetype>(length)));
+        source.Append(
+            QByteArray(reinterpret_cast<const char*>(stream + pos), static_cast<qsizetype>(length)));
         pos += length;
         if (c & 0x80)
-            diary.CurrentIndex = diary.CurrentIndex == diary.NewEntryIndex ? 1 : diary.NewEntryIndex;
+            diary.CurrentIndex = diary.CurrentIndex == diary.NewEntryIndex() ? 1 : diary.NewEntryIndex();
         link.OnSerialData();
         // Nothing that one more step could use is left waiting.
         FUZZ_CHECK(source.BufferedCount() < (link.RecvState == -1 ? 1 : 14));

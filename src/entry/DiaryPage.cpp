@@ -475,7 +475,7 @@ void DiaryPage::ShowCurrentEntry()
     m_diary.Loading = true;
     const int current = m_diary.CurrentIndex;
     const bool onRecord =
-        current > 0 && current < m_diary.NewEntryIndex && current <= m_diary.Records.Count();
+        current > 0 && current < m_diary.NewEntryIndex() && current <= m_diary.Records.Count();
 
     QString date;
     std::array<Measurement, 2> slots;
@@ -516,9 +516,9 @@ void DiaryPage::ShowCurrentEntry()
         m_memo[i]->setPlainText(slots[i].Memo);
         m_lastValidWeight[i] = slots[i].Weight;
     }
-    if (m_diary.NewEntryIndex == 1)
+    if (m_diary.NewEntryIndex() == 1)
         PutDate(m_formats.FormatDate(m_clock.Today(), m_formats.ShortDateFormat));
-    m_count->setText(QString::number(onRecord ? m_diary.NewEntryIndex - 1 : m_diary.NewEntryIndex));
+    m_count->setText(QString::number(onRecord ? m_diary.NewEntryIndex() - 1 : m_diary.NewEntryIndex()));
     UpdateBmiButton(0);
     UpdateBmiButton(1);
 
@@ -536,10 +536,10 @@ void DiaryPage::SetEntryButtons(bool onRecord)
     m_nextButton->setToolTip(LoadText(918));
     if (!onRecord) {
         m_nextButton->setEnabled(false);
-        m_previousButton->setEnabled(m_diary.NewEntryIndex != 1);
+        m_previousButton->setEnabled(m_diary.NewEntryIndex() != 1);
     } else {
         m_previousButton->setEnabled(current != 1);
-        m_nextButton->setEnabled(current + 1 <= m_diary.NewEntryIndex - 1);
+        m_nextButton->setEnabled(current + 1 <= m_diary.NewEntryIndex() - 1);
     }
 
     m_saveButton->setEnabled(false);

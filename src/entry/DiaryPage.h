@@ -24,7 +24,7 @@ class Clock;
 class LocaleFormats;
 class MessageService;
 class PictureButton;
-struct Diary;
+class Diary;
 
 // The Diary tab: the owner's profile, one day's date and its two weighings (slot 0 morning, slot 1
 // night), the counters and the picture buttons. Every input runs its rule on each change of its
@@ -105,10 +105,7 @@ Q_SIGNALS:
     void EditedChanged(bool edited);
     // A name was accepted into ProfileName; the other tabs put it into their titles.
     void OwnerNameChanged(const QString& name);
-    // A day was stored: the list and both graphs are to be drawn again (before the page shows the
-    // stored day) ...
-    void ViewsNeedRedraw();
-    // ... and, after it, the whole diary written to the backup file.
+    // A day was stored or deleted: the whole diary is to be written to the backup file.
     void BackupNeeded();
     // The shown record left the data list's window of records: page the list one step that way.
     void ListStepNeeded(PagingDirection direction);
@@ -145,7 +142,7 @@ private:
     bool ReadSlots(std::array<Measurement, 2>& slots);
     void StoreDay(const QDate& date, const std::array<Measurement, 2>& slots);
     QString DeleteQuestion() const;
-    void MoveWindowsForDelete(const QDate& deletedDay);
+    void MoveGraphPeriodForDelete(const QDate& deletedDay);
 
     // Shows a rule's message, then puts the last accepted text back, selected, with the focus.
     void RefuseInput(int textId, QLineEdit* input, const QString& lastAccepted);

@@ -71,7 +71,7 @@ void DiaryPage::OnDateChanged(const QString& text)
     // The page's own date typed again changes nothing (and drops nothing).
     if (shown && *shown == *typed)
         return;
-    const bool onNewPage = m_diary.CurrentIndex == m_diary.NewEntryIndex;
+    const bool onNewPage = m_diary.CurrentIndex == m_diary.NewEntryIndex();
     // On the new-entry page a date without a stored day is simply the date of the page's input.
     if (onNewPage && m_diary.Records.FindItem(DayNumber(*typed)) == 0)
         return;
@@ -92,7 +92,7 @@ void DiaryPage::OnDateChanged(const QString& text)
     }
     const int position = m_diary.Records.FindItem(DayNumber(*typed));
     if (position == 0) {
-        m_diary.CurrentIndex = m_diary.NewEntryIndex;
+        m_diary.CurrentIndex = m_diary.NewEntryIndex();
         ShowCurrentEntry();
         m_date->setText(m_formats.FormatDate(*typed, m_formats.ShortDateFormat));
         m_date->setCursorPosition(caret);
@@ -122,7 +122,7 @@ bool DiaryPage::OpenRecord(int position)
 {
     if (!AskSaveEntry())
         return false;
-    m_diary.CurrentIndex = std::clamp(position, 1, m_diary.NewEntryIndex);
+    m_diary.CurrentIndex = std::clamp(position, 1, m_diary.NewEntryIndex());
     ShowCurrentEntry();
     return true;
 }
@@ -137,14 +137,12 @@ bool DiaryPage::SaveEntry()
     if (!ReadSaveDate(date) || !ReadSlots(slots))
         return false;
     const int stored = m_diary.Records.FindItem(DayNumber(date));
-    if (m_diary.CurrentIndex == m_diary.NewEntryIndex && stored != 0) {
+    if (m_diary.CurrentIndex == m_diary.NewEntryIndex() && stored != 0) {
         if (!MergeIntoStoredDay(stored, slots))
             return false;
     } else {
         StoreDay(date, slots);
     }
-
-    Q_EMIT ViewsNeedRedraw();
     ShowCurrentEntry();
     Q_EMIT BackupNeeded();
     m_diary.DataChanged = true;
@@ -153,7 +151,7 @@ bool DiaryPage::SaveEntry()
 
 bool DiaryPage::MergeIntoStoredDay(int position, const std::array<Measurement, 2>& slots)
 {
-    DayRecord& day = m_diary.Records.Item(position);
+    const DayRecord& day = m_diary.Records.Item(position);
     for (std::size_t i = 0; i < 2; ++i) {
         if (!slots[i].Weight.isEmpty() && !day.Slot[i].Weight.isEmpty()) {
             ShowMessage(752, IconInformation);
@@ -163,17 +161,18 @@ bool DiaryPage::MergeIntoStoredDay(int position, const std::array<Measurement, 2
     if (m_messages.ShowMessage(LoadText(750) + kCrLf + LoadText(751), ButtonsYesNo, IconQuestion) !=
         AnswerYes)
         return false;
+    DayRecord merged = day;
     for (std::size_t i = 0; i < 2; ++i) {
         if (!slots[i].Weight.isEmpty())
-            day.Slot[i] = slots[i];
+            merged.Slot[i] = slots[i];
     }
-    m_diary.CurrentIndex = position;
+    m_diary.CurrentIndex = m_diary.StoreDay(std::move(merged));
     return true;
 }
 
 void DiaryPage::FillNewEntryDefaults()
 {
-    if (m_diary.CurrentIndex != m_diary.NewEntryIndex)
+    if (m_diary.CurrentIndex != m_diary.NewEntryIndex())
         return;
     const QDateTime now = m_clock.Now();
     // The date goes in without moving the page: the input is saved under it, into a day already
@@ -264,28 +263,13 @@ bool DiaryPage::ReadSlots(std::array<Measurement, 2>& slots)
 
 void DiaryPage::StoreDay(const QDate& date, const std::array<Measurement, 2>& slots)
 {
-    const qint64 day = DayNumber(date);
-    const int found = m_diary.Records.FindItem(day);
-    if (found != 0) {
-        DayRecord& record = m_diary.Records.Item(found);
-        record.Slot = slots;
-        record.DayNumber = day;
-        return;
-    }
-    DayRecord record;
-    record.Date = m_formats.FormatDate(date, m_formats.DateFormat);
-    record.Slot = slots;
-    record.DayNumber = day;
-    const int position = m_diary.Records.Add(std::move(record));
-    // A new day widens the data list's window of records until it holds five, then moves it on.
-    if (m_diary.ListLast == m_diary.ListFirst + 4) {
-        ++m_diary.ListFirst;
-        ++m_diary.ListLast;
-    } else if (m_diary.ListLast < m_diary.ListFirst + 4) {
-        ++m_diary.ListLast;
-    }
-    ++m_diary.NewEntryIndex;
-    if (m_diary.CurrentIndex == m_diary.NewEntryIndex - 1)
+    DayRecord day;
+    day.Date = m_formats.FormatDate(date, m_formats.DateFormat);
+    day.Slot = slots;
+    day.DayNumber = DayNumber(date);
+    const bool onNewPage = m_diary.CurrentIndex == m_diary.NewEntryIndex();
+    const int position = m_diary.StoreDay(std::move(day));
+    if (onNewPage)
         m_diary.CurrentIndex = position;
 }
 
@@ -293,7 +277,7 @@ void DiaryPage::NewEntry()
 {
     if (!AskSaveEntry())
         return;
-    m_diary.CurrentIndex = m_diary.NewEntryIndex;
+    m_diary.CurrentIndex = m_diary.NewEntryIndex();
     ShowCurrentEntry();
 }
 
@@ -311,7 +295,7 @@ void DiaryPage::ShowNextEntry()
 {
     if (!AskSaveEntry())
         return;
-    m_diary.CurrentIndex = std::min(m_diary.NewEntryIndex, m_diary.CurrentIndex + 1);
+    m_diary.CurrentIndex = std::min(m_diary.NewEntryIndex(), m_diary.CurrentIndex + 1);
     ShowCurrentEntry();
     if (m_diary.ListLast < m_diary.CurrentIndex)
         Q_EMIT ListStepNeeded(PagingDirection::Forward);
@@ -334,31 +318,28 @@ void DiaryPage::DeleteEntry()
 {
     if (m_messages.ShowMessage(DeleteQuestion(), ButtonsYesNo, IconQuestion) != AnswerYes)
         return;
-    if (m_diary.CurrentIndex >= m_diary.NewEntryIndex || m_diary.CurrentIndex < 1) {
+    if (m_diary.CurrentIndex >= m_diary.NewEntryIndex() || m_diary.CurrentIndex < 1) {
         ShowCurrentEntry();
         return;
     }
     // The deleted day's edits go with it: nothing may offer to save them afterwards.
     SetEdited(false);
-    MoveWindowsForDelete(DateFromDayNumber(m_diary.Records.Item(m_diary.CurrentIndex).DayNumber));
-    m_diary.Records.Remove(m_diary.CurrentIndex);
-    --m_diary.NewEntryIndex;
-    // The record that moved into the removed one's place is shown, or the one before the last.
-    if (m_diary.CurrentIndex == m_diary.NewEntryIndex)
-        --m_diary.CurrentIndex;
-    m_diary.CurrentIndex = std::max(1, m_diary.CurrentIndex);
-
-    Q_EMIT ViewsNeedRedraw();
+    MoveGraphPeriodForDelete(DateFromDayNumber(m_diary.Records.Item(m_diary.CurrentIndex).DayNumber));
+    // The record that moves into the removed one's place is shown, or the one before the last.
+    const int shown =
+        m_diary.CurrentIndex == m_diary.NewEntryIndex() - 1 ? m_diary.CurrentIndex - 1 : m_diary.CurrentIndex;
+    m_diary.RemoveDay(m_diary.CurrentIndex);
+    m_diary.CurrentIndex = std::max(1, shown);
     ShowCurrentEntry();
     Q_EMIT BackupNeeded();
     m_diary.DataChanged = true;
     ShowCurrentEntry();
 }
 
-void DiaryPage::MoveWindowsForDelete(const QDate& deletedDay)
+void DiaryPage::MoveGraphPeriodForDelete(const QDate& deletedDay)
 {
     const int current = m_diary.CurrentIndex;
-    const int newEntry = m_diary.NewEntryIndex;
+    const int newEntry = m_diary.NewEntryIndex();
     const auto dateOf = [this](int position) {
         return DateFromDayNumber(m_diary.Records.Item(position).DayNumber);
     };
@@ -368,14 +349,6 @@ void DiaryPage::MoveWindowsForDelete(const QDate& deletedDay)
         Q_EMIT GraphPeriodNeedsMove(deletedDay, dateOf(2), false);
     else if (current == newEntry - 1)
         Q_EMIT GraphPeriodNeedsMove(deletedDay, dateOf(current - 1), false);
-
-    // The data list shows five records from ListFirst, the fourth being ListFirst + 3.
-    if (newEntry <= 5) {
-        m_diary.ListLast = std::max(1, m_diary.ListLast - 1);
-    } else if (m_diary.ListFirst + 3 == newEntry) {
-        --m_diary.ListLast;
-        m_diary.ListFirst = m_diary.ListLast - 4;
-    }
 }
 
 } // namespace tarvel

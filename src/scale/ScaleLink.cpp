@@ -129,7 +129,7 @@ void ScaleLink::ParseScaleMessage()
         return;
 
     // A stored day is on the Diary page: the reading is not for it.
-    if (m_diary.CurrentIndex != m_diary.NewEntryIndex)
+    if (m_diary.CurrentIndex != m_diary.NewEntryIndex())
         return;
 
     RecvState = 1;

@@ -11,7 +11,7 @@ namespace tarvel {
 class CharacterSource;
 class Clock;
 class LocaleFormats;
-struct Diary;
+class Diary;
 
 // Turns the scale's characters into weights. The scale sends 14-character messages such as
 // "ST,+065.40kg" CR LF; the link cuts them out of whatever characters arrive (in any fragments),

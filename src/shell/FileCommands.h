@@ -16,7 +16,7 @@ class Folders;
 class MessageService;
 class SettingsStore;
 class Views;
-struct Diary;
+class Diary;
 struct GraphPeriod;
 struct Settings;
 

@@ -84,7 +84,8 @@ void MainWindow::ConnectPage()
     connect(m_page, &DiaryPage::EditedChanged, this, [this] { m_commands->ShowDiaryCaption(); });
     connect(m_page, &DiaryPage::OwnerNameChanged, this,
             [this](const QString& name) { m_views->SetOwnerTitles(name); });
-    connect(m_page, &DiaryPage::ViewsNeedRedraw, this, [this] { m_views->Redraw(); });
+    // The views follow the records: a stored or deleted day redraws them before the page shows it.
+    connect(&m_diary, &Diary::RecordsChanged, this, [this] { m_views->Redraw(); });
     connect(m_page, &DiaryPage::BackupNeeded, this, [this] { m_file.WriteBackup(m_diary); });
     connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this, &MainWindow::MoveGraphPeriod);
     connect(m_page, &DiaryPage::ListStepNeeded, this,

@@ -1,5 +1,7 @@
 #include "store/Diary.h"
 
+#include <algorithm>
+
 namespace tarvel {
 
 void Diary::SetAppFolder(const QString& appFolder)
@@ -15,12 +17,45 @@ void Diary::SetAppFolder(const QString& appFolder)
 void Diary::Reset()
 {
     Records.Clear();
-    NewEntryIndex = 1;
     CurrentIndex = 1;
     ListFirst = 1;
     ListLast = 1;
     Owner = Profile();
     DataChanged = false;
+}
+
+int Diary::StoreDay(DayRecord day)
+{
+    const int found = Records.FindItem(day.DayNumber);
+    if (found != 0) {
+        Records.Item(found).Slot = day.Slot;
+        Q_EMIT RecordsChanged();
+        return found;
+    }
+    const int position = Records.Add(std::move(day));
+    if (ListLast == ListFirst + kListWindowSize - 1) {
+        ++ListFirst;
+        ++ListLast;
+    } else if (ListLast < ListFirst + kListWindowSize - 1) {
+        ++ListLast;
+    }
+    Q_EMIT RecordsChanged();
+    return position;
+}
+
+void Diary::RemoveDay(int position)
+{
+    const int newEntry = NewEntryIndex();
+    // The list shows kListWindowSize records from ListFirst; when the removed record leaves it short
+    // at the end, it moves back by one.
+    if (newEntry <= kListWindowSize) {
+        ListLast = std::max(1, ListLast - 1);
+    } else if (ListFirst + kListWindowSize - 2 == newEntry) {
+        --ListLast;
+        ListFirst = ListLast - (kListWindowSize - 1);
+    }
+    Records.Remove(position);
+    Q_EMIT RecordsChanged();
 }
 
 } // namespace tarvel

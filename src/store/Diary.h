@@ -2,6 +2,7 @@
 
 #include "store/RecordStore.h"
 
+#include <QObject>
 #include <QString>
 
 namespace tarvel {
@@ -19,14 +20,24 @@ struct Profile {
 // The name of the backup file in the program folder.
 inline constexpr char kBackupTitle[] = "TV_Backup";
 
+// How many records the data list shows side by side.
+inline constexpr int kListWindowSize = 5;
+
 // The open diary: its records and owner, the positions and flags every part of the window consults,
-// and which file it is. The main window owns one and hands it out by reference.
-struct Diary {
+// and which file it is. The main window owns one and hands it out by reference. Days are stored and
+// removed through StoreDay and RemoveDay, which keep the list's window and say so with
+// RecordsChanged; the views follow that signal.
+class Diary : public QObject {
+    Q_OBJECT
+
+public:
     RecordStore Records;
     Profile Owner;
 
-    int NewEntryIndex = 1; // number of records + 1: the blank new-entry page
-    int CurrentIndex = 1;  // the record shown on the Diary page, 1..NewEntryIndex
+    // The position of the blank new-entry page: always the number of records + 1.
+    int NewEntryIndex() const { return Records.Count() + 1; }
+
+    int CurrentIndex = 1; // the record shown on the Diary page, 1..NewEntryIndex()
     bool DataChanged = false;
     bool Loading = false;
     bool Initializing = true;
@@ -58,6 +69,16 @@ struct Diary {
 
     // New and Close: no records, no owner, positions at the start, nothing changed.
     void Reset();
+
+    // Stores a day: overwrites the slots of the day with its date, or adds it (a new day widens the
+    // list's window until it holds kListWindowSize records, then moves it on). Returns its position.
+    int StoreDay(DayRecord day);
+    // Removes the day at a position (1..count); the list's window keeps showing records.
+    void RemoveDay(int position);
+
+Q_SIGNALS:
+    // Days were stored or removed: the list and the graphs are to be drawn again.
+    void RecordsChanged();
 };
 
 } // namespace tarvel

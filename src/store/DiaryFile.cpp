@@ -316,10 +316,9 @@ bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths
         period.PeriodStart = PeriodStartFor(m_clock.Today(), trendMonths);
         period.PeriodEnd = PeriodEndFor(period.PeriodStart, trendMonths);
     }
-    diary.NewEntryIndex = diary.Records.Count() + 1;
-    diary.ListLast = diary.NewEntryIndex;
-    diary.ListFirst = std::max(1, diary.ListLast - 4);
-    diary.CurrentIndex = diary.Records.IsEmpty() ? 1 : diary.NewEntryIndex - 1;
+    diary.ListLast = diary.NewEntryIndex();
+    diary.ListFirst = std::max(1, diary.ListLast - (kListWindowSize - 1));
+    diary.CurrentIndex = diary.Records.IsEmpty() ? 1 : diary.NewEntryIndex() - 1;
     if (content.DroppedLines > 0)
         m_messages.ShowMessage(LoadText(741).arg(content.DroppedLines) + kCrLf + LoadText(742), ButtonsOk,
                                IconInformation);

@@ -7,7 +7,7 @@
 
 namespace tarvel {
 
-struct Diary;
+class Diary;
 
 // The labelled days of a span, on which periods start and the date labels stand: the 1st and the
 // 16th of each month for three months (trendMonths 3), the 1st, 6th, ... 26th for one month. The

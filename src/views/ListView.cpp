@@ -122,7 +122,7 @@ void ListView::WatchTitleLabel(QWidget* label)
 
 void ListView::NormalizeWindow()
 {
-    const int newEntry = std::max(1, m_diary.NewEntryIndex);
+    const int newEntry = std::max(1, m_diary.NewEntryIndex());
     m_diary.ListLast = std::clamp(m_diary.ListLast, 1, newEntry);
     m_diary.ListFirst = std::max(1, m_diary.ListLast - (kListWindowSize - 1));
 }
@@ -157,7 +157,7 @@ void ListView::FillRecordColumns(int pagePosition, int record)
 {
     // Texts of rows 1..6 per slot; a record whose date cannot be read shows its number only.
     std::array<std::array<QString, kRows>, 2> texts{};
-    if (record >= 1 && record < m_diary.NewEntryIndex && record <= m_diary.Records.Count()) {
+    if (record >= 1 && record < m_diary.NewEntryIndex() && record <= m_diary.Records.Count()) {
         const DayRecord& day = m_diary.Records.Item(record);
         const std::optional<DateTimeValue> date = m_formats.ParseDateTimeText(day.Date);
         if (date && date->date.isValid()) {
@@ -275,7 +275,7 @@ bool ListView::WindowAtEnd(PagingDirection direction) const
         return true;
     if (direction == PagingDirection::Back)
         return ShownRecord(1) == 1;
-    return ShownRecord(count) == m_diary.NewEntryIndex;
+    return ShownRecord(count) == m_diary.NewEntryIndex();
 }
 
 void ListView::MoveWindow(PagingDirection direction)
@@ -285,13 +285,13 @@ void ListView::MoveWindow(PagingDirection direction)
         --m_diary.ListLast;
         if (m_diary.ListFirst < 1) {
             m_diary.ListFirst = 1;
-            m_diary.ListLast = std::min(kListWindowSize, m_diary.NewEntryIndex);
+            m_diary.ListLast = std::min(kListWindowSize, m_diary.NewEntryIndex());
         }
     } else {
         ++m_diary.ListFirst;
         ++m_diary.ListLast;
-        if (m_diary.ListLast > m_diary.NewEntryIndex) {
-            m_diary.ListLast = m_diary.NewEntryIndex;
+        if (m_diary.ListLast > m_diary.NewEntryIndex()) {
+            m_diary.ListLast = m_diary.NewEntryIndex();
             m_diary.ListFirst = std::max(1, m_diary.ListLast - (kListWindowSize - 1));
         }
     }
@@ -368,7 +368,7 @@ void ListView::OpenRecordAt(const QPoint& pos)
         return;
     const QTableWidgetItem* item = m_grid->item(0, column);
     const int record = item ? item->text().toInt() : 0;
-    if (record < 1 || record > m_diary.NewEntryIndex)
+    if (record < 1 || record > m_diary.NewEntryIndex())
         return;
     ColourRecordNumbers(0);
     m_hoverPair = 0;

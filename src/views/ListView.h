@@ -16,10 +16,8 @@ namespace tarvel {
 class Clock;
 class LocaleFormats;
 class PictureButton;
-struct Diary;
+class Diary;
 
-// How many records the data list shows at most, the blank new-entry record included.
-inline constexpr int kListWindowSize = 5;
 
 // The List tab's data list: a window of up to five consecutive records (ListFirst..ListLast of the
 // diary) side by side in a transposed grid, two columns per record (morning and night slot) and one

@@ -8,7 +8,7 @@ class QPainter;
 
 namespace tarvel {
 
-struct Diary;
+class Diary;
 struct Settings;
 class LocaleFormats;
 

@@ -8,7 +8,7 @@ class QVBoxLayout;
 
 namespace tarvel {
 
-struct Diary;
+class Diary;
 
 // One of the List, Weight trend and BMI trend panels: the tab's title label over the area its view
 // fills.

@@ -51,7 +51,6 @@ struct Page {
                 record.Slot[0] = {U("07:30"), U(weight), U("22.63"), U("after the run[CRLF]tired")};
             f.diary.Records.Add(record);
         }
-        f.diary.NewEntryIndex = 4;
         f.diary.CurrentIndex = current;
         f.diary.Initializing = false;
         c.name->setText(U("Ann"));
@@ -319,7 +318,7 @@ TEST(DiaryPageTest, SaveOnNewEntryPageFillsTodayAndNow)
         EXPECT_EQ(stored.Slot[0], morning);
         EXPECT_TRUE(stored.Slot[1].IsEmpty());
         EXPECT_EQ(p.f.diary.CurrentIndex, 1);
-        EXPECT_EQ(p.f.diary.NewEntryIndex, 2);
+        EXPECT_EQ(p.f.diary.NewEntryIndex(), 2);
         EXPECT_TRUE(p.f.diary.DataChanged);
         EXPECT_EQ(p.backups, 1);
         EXPECT_EQ(p.c.position->text() + p.c.count->text(), U("11"));
@@ -531,7 +530,6 @@ TEST(DiaryPageTest, DeleteEntry)
         if (c.onlyRecord) {
             p.f.diary.Records.Remove(3);
             p.f.diary.Records.Remove(1);
-            p.f.diary.NewEntryIndex = 2;
             p.page.ShowCurrentEntry();
         }
         QDate periodTarget;
@@ -547,7 +545,7 @@ TEST(DiaryPageTest, DeleteEntry)
         const int countBefore = c.onlyRecord ? 1 : 3;
         const bool deleted = c.answer == AnswerYes;
         EXPECT_EQ(p.f.diary.Records.Count(), countBefore - (deleted ? 1 : 0));
-        EXPECT_EQ(p.f.diary.NewEntryIndex, p.f.diary.Records.Count() + 1);
+        EXPECT_EQ(p.f.diary.NewEntryIndex(), p.f.diary.Records.Count() + 1);
         EXPECT_EQ(p.f.diary.CurrentIndex, c.currentAfter);
         EXPECT_EQ(p.c.date->text(), U(c.dateAfter));
         EXPECT_EQ(periodTarget, c.periodTarget);

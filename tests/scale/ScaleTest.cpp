@@ -109,7 +109,8 @@ TEST(ScaleLink, SlotFollowsTheClockTextTheLocaleAndAStoredDayTakesNothing)
         EXPECT_TRUE(r.link.QuietTimer().isActive());
     }
     Rig r;
-    r.diary.NewEntryIndex = 4;
+    for (qint64 day : {38000, 38001, 38002}) // three stored days; 4 is the new day
+        r.diary.Records.Add(DayRecord{{}, {}, day});
     r.diary.CurrentIndex = 2;
     r.Feed("\n" + kMessage);
     EXPECT_TRUE(r.accepted.empty());

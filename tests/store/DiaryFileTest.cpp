@@ -221,7 +221,7 @@ TEST(ReadDiaryFile, FilesReadOrRefused)
         EXPECT_EQ(memos, QString::fromUtf8(c.memos ? c.memos : "before|"));
         EXPECT_EQ(f.diary.Owner.ProfileName, QString::fromUtf8(c.owner));
         const int count = f.diary.Records.Count();
-        EXPECT_EQ(f.diary.NewEntryIndex, count + 1);
+        EXPECT_EQ(f.diary.NewEntryIndex(), count + 1);
         EXPECT_EQ(f.diary.CurrentIndex, std::max(1, count));
         EXPECT_EQ(f.diary.ListLast - f.diary.ListFirst, std::min(count, 4)); // the last four and the new page
         EXPECT_EQ(f.period.PeriodStart, c.period);

@@ -31,7 +31,6 @@ struct List {
             record.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"), memo};
             f.diary.Records.Add(record);
         }
-        f.diary.NewEntryIndex = count + 1;
         Window(std::max(1, count - 3), count + 1);
         view.SetAskSaveEntry([this] { ++asks; });
         QObject::connect(&view, &ListView::RecordOpened, [this](int record) { openedRecord = record; });

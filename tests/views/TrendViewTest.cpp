@@ -26,7 +26,6 @@ void AddDay(DiaryFixture& f, QDate day, const char* morning, const char* night =
     record.Slot[0].Weight = record.Slot[0].Bmi = QString::fromLatin1(morning);
     record.Slot[1].Weight = record.Slot[1].Bmi = QString::fromLatin1(night);
     f.diary.Records.Add(record);
-    f.diary.NewEntryIndex = f.diary.Records.Count() + 1;
 }
 
 // A picture of 560 x 400 pixels at 96 dpi (8400 x 6000 twips, 15 twips a pixel) in a window 800

@@ -153,12 +153,11 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     } else if (options.command == QLatin1String("export")) {
         Print(out, ExportCsv(diary.Records, formats));
     } else {
-        Diary target = diary;
-        target.DiaryPath = options.files[1];
-        target.DiaryTitle = QFileInfo(options.files[1]).fileName();
+        diary.DiaryPath = options.files[1];
+        diary.DiaryTitle = QFileInfo(options.files[1]).fileName();
         // The tool has no backup file: keep the write from deleting anything beside OUT.
-        target.BackupPath.clear();
-        if (!file.WriteDiaryFile(target))
+        diary.BackupPath.clear();
+        if (!file.WriteDiaryFile(diary))
             return kExitFile;
     }
     return dropped > 0 ? kExitDropped : kExitOk;
