@@ -6,6 +6,7 @@
 #include "platform/NumberText.h"
 #include "platform/PictureButton.h"
 #include "platform/TextTable.h"
+#include "store/Bmi.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"
 
@@ -439,13 +440,9 @@ void DiaryPage::OnMemoChanged(int slot)
 
 QString DiaryPage::ComputeBmi(int slot) const
 {
-    const QString invalid = m_formats.FormatNumber(0, kBmiComputePattern);
-    const std::optional<double> height = m_formats.ParseNumber(m_height->text());
-    const std::optional<double> weight = m_formats.ParseNumber(m_weight[Slot(slot)]->text());
-    if (!height || !weight || *height == 0)
-        return invalid;
-    const double metres = *height * 0.01;
-    return m_formats.FormatNumber(*weight / (metres * metres), kBmiComputePattern);
+    const std::optional<double> bmi = BodyMassIndex(m_formats.ParseNumber(m_height->text()),
+                                                    m_formats.ParseNumber(m_weight[Slot(slot)]->text()));
+    return m_formats.FormatNumber(bmi.value_or(0), kBmiComputePattern);
 }
 
 void DiaryPage::EnterBmi(int slot)
@@ -453,7 +450,9 @@ void DiaryPage::EnterBmi(int slot)
     const std::size_t i = Slot(slot);
     const int missing = (m_height->text().isEmpty() ? 1 : 0) + (m_weight[i]->text().isEmpty() ? 2 : 0);
     if (missing != 0) {
-        ShowMessage(700 + missing, IconExclamation); // 701 height, 702 weight, 703 both
+        // Input your height, your weight, or both.
+        constexpr int kMissingTexts[] = {701, 702, 703};
+        ShowMessage(kMissingTexts[missing - 1], IconExclamation);
         return;
     }
     const QString bmi = ComputeBmi(slot);

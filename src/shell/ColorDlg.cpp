@@ -27,7 +27,7 @@ ColorDlg::ColorDlg(Settings& settings, QWidget* parent)
     m_check = new QLabel(LoadText(501), this);
     auto* options = new QVBoxLayout;
     for (int k = 1; k <= kSchemeCount; ++k) {
-        auto* option = new QRadioButton(LoadText(501 + k), this);
+        auto* option = new QRadioButton(LoadText(kSchemeNameTexts[Index(k)]), this);
         option->setObjectName(QStringLiteral("scheme%1").arg(k));
         m_options.at(Index(k)) = option;
         options->addWidget(option);
@@ -74,7 +74,7 @@ QWidget* ColorDlg::BuildPreview()
     auto* panels = new QHBoxLayout;
     panels->setSpacing(0);
     for (int k = 1; k <= 4; ++k) {
-        m_previewTab->addTab(LoadText(200 + k));
+        m_previewTab->addTab(LoadText(kTabCaptionTexts[Index(k)]));
         auto* panel = new QWidget(preview);
         panel->setObjectName(QStringLiteral("preview%1").arg(k));
         panel->setToolTip(LoadText(1001));

@@ -128,7 +128,7 @@ void MainWindow::ApplyTexts()
     }
     m_menus->ApplyTexts();
     for (int tab = 0; tab < 4; ++tab)
-        m_tabs->setTabText(tab, LoadText(201 + tab));
+        m_tabs->setTabText(tab, LoadText(kTabCaptionTexts[tab]));
 }
 
 void MainWindow::ShowRecentFiles()
