@@ -53,11 +53,11 @@ GraphSetDlg::GraphSetDlg(Settings& settings, QWidget* parent)
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    connect(m_ok, &QPushButton::clicked, this, &GraphSetDlg::OKBtn_Click);
+    connect(m_ok, &QPushButton::clicked, this, &GraphSetDlg::Accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void GraphSetDlg::OKBtn_Click()
+void GraphSetDlg::Accept()
 {
     const QString bmi = m_bmiScale->currentText();
     if (bmi == QStringLiteral(" 0") + RangeSep + QStringLiteral("50")) {

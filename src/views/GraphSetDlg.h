@@ -20,13 +20,8 @@ public:
     // Opening the dialog already turns a span other than 1 or 3 into 1.
     explicit GraphSetDlg(Settings& settings, QWidget* parent = nullptr);
 
-    QComboBox* BmiScaleCombo() const { return m_bmiScale; }
-    QComboBox* TrendCombo() const { return m_trend; }
-    QPushButton* OKBtn() const { return m_ok; }
-    QPushButton* CancelBtn() const { return m_cancel; }
-
 private:
-    void OKBtn_Click();
+    void Accept();
 
     Settings& m_settings;
     QString RangeSep;
