@@ -87,17 +87,10 @@ public:
     void BringToFront();
 
     Diary& DiaryState() { return m_diary; }
-    const Settings& SettingsState() const { return m_settings; }
-    const LocaleFormats& Formats() const { return m_formats; }
-    const GraphPeriod& Period() const { return m_period; }
     DiaryPage* Page() const { return m_page; }
     QTabWidget* MainTab() const { return m_tabs; }
-    MainMenus& Menus() const { return *m_menus; }
     Views& ViewSet() const { return *m_views; }
     FileCommands& Commands() const { return *m_commands; }
-    HelpWindow* Help() const { return m_help; }
-    ScaleLink& Link() const { return *m_link; }
-    PortConnection& Port() const { return *m_port; }
     // The Port command: Setting > Port and the toolbar's port button.
     void ChoosePort();
     // The Range command: Setting > Range and the toolbar's range button.
@@ -112,7 +105,6 @@ public:
     // ColorScheme onto the window; the tab strip's colour after a change of tabs or schemes.
     void ApplyScheme();
     void SyncTabColour();
-    SchemePainter& Schemes() const { return *m_schemes; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
