@@ -44,28 +44,6 @@ QString Slots(const DayRecord& record)
     return columns.join(QLatin1Char('|'));
 }
 
-TEST(ReadDiaryFile, HeaderFieldsAndPlaceholders)
-{
-    const struct {
-        const char *header, *locale, *name, *height;
-        int sex;
-    } cases[] = {
-        {"Sample,170.0,1,,,,,,,,,,,", "de_DE", "Sample", "170,0", 1},
-        {"-----,-----,-,,,,,,,,,,,,", "ja_JP", "", "", 0}, // the empty diary line
-        {"Anna,165.5,abc", "ja_JP", "Anna", "165.5", 0},
-        {"Anna,165.5,2.6", "ja_JP", "Anna", "165.5", 3},
-        {"x,y", "ja_JP", "Before", "180", 2}, // fewer than three fields: the owner stays
-    };
-    for (const auto& c : cases) {
-        DiaryFixture f(c.locale);
-        f.diary.Owner = {QStringLiteral("Before"), QStringLiteral("180"), 2};
-        ASSERT_TRUE(f.Read(QByteArray(c.header) + "\r\n2004/05/06,,,,,,,,\r\n"));
-        EXPECT_EQ(f.diary.Owner, (Profile{QString::fromLatin1(c.name), QString::fromLatin1(c.height), c.sex}))
-            << c.header;
-        EXPECT_EQ(f.Said(), QString()) << c.header;
-    }
-}
-
 // Each line follows a readable day, so the file is a diary whatever the line gives.
 TEST(ReadDiaryFile, RecordLinesAcceptedAndRejected)
 {
@@ -147,10 +125,15 @@ TEST(ReadDiaryFile, FilesReadOrRefused)
         const char* memos; // the first memo of every day read, each followed by "|"; nullptr: refused
         QString said;
         QDate period = QDate(2004, 5, 1); // its start
-        const char* owner = "Sample";
+        const char* owner = "Sample|170.0|1"; // name, height and sex
         int months = 1;
+        const char* locale = "ja_JP";
     } cases[] = {
-        {"empty diary line", "-----,-----,-,,,,,,,,,,,,\r\n", "", {}, today, ""},
+        {"empty diary line", "-----,-----,-,,,,,,,,,,,,\r\n", "", {}, today, "||0"},
+        {"height in the locale", "Sample,170.0,1\r\n2004/05/06,,,,a,,,,", "a|", {}, may, "Sample|170,0|1", 1, "de_DE"},
+        {"sex no number", "Anna,165.5,abc\r\n2004/05/06,,,,a,,,,", "a|", {}, may, "Anna|165.5|0"},
+        {"sex rounded", "Anna,165.5,2.6\r\n2004/05/06,,,,a,,,,", "a|", {}, may, "Anna|165.5|3"},
+        {"fewer than three fields: the owner stays", "x,y\r\n2004/05/06,,,,a,,,,", "a|", {}, may, "Sample|170.0|1"},
         {"no bytes", "", "", {}, today},
         {"LF line ends, no last line end", "Sample,170.0,1\n2004/05/06,,,,a,,,,\n2004/05/07,,,,x", "a|x|", {}},
         // Days in file order, equal days as they come; a dropped line's date still sets the period.
@@ -159,17 +142,17 @@ TEST(ReadDiaryFile, FilesReadOrRefused)
                    "x,1\r\n2004/07/20,,065.40,,,,,,\r\n2004/05/10,,,,d,,,,\r\n2004/05/11,,,,e,,,,\r\n",
          "a|b1|b2|c|d|e|",
          QString(kOneDropped).replace(QLatin1Char('1'), QLatin1Char('2')), QDate(2004, 7, 1)},
-        {"three months", kHeader + "2004/02/10,,,,m,,,,\r\n", "m|", {}, QDate(2003, 12, 1), "Sample", 3},
+        {"three months", kHeader + "2004/02/10,,,,m,,,,\r\n", "m|", {}, QDate(2003, 12, 1), "Sample|170.0|1", 3},
         // Bytes that are no UTF-8 are Windows-1252, as older single-byte diaries were written.
         {"Windows-1252", Data("windows-1252.ov1"), "\u20AC 5 f\u00FCr Caf\u00E9 \u2013 gut|", {}, may,
-         "Jos\u00E9 M\u00FCller"},
+         "Jos\u00E9 M\u00FCller|180.0|1"},
         {"a text", "Dear diary,\r\ntoday I weighed myself.\r\n", nullptr, notADiary},
         {"only damaged lines", kHeader + "2004/05/06,,065.40,,,,,,\r\n", nullptr, notADiary},
         {"a folder", QByteArray(), nullptr, QStringLiteral("Data file cannot be opened. (icon 3)")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        DiaryFixture f;
+        DiaryFixture f(c.locale);
         ASSERT_TRUE(f.Read(kHeader + "2004/05/06,07:30,065.40,22.6,before,,,,\r\n"));
         if (c.bytes.isNull()) {
             f.diary.DiaryPath = f.folder.Path();
@@ -182,7 +165,8 @@ TEST(ReadDiaryFile, FilesReadOrRefused)
         for (const DayRecord& record : f.diary.Records.Records())
             memos += record.Slot[0].Memo + QLatin1Char('|');
         EXPECT_EQ(memos, QString::fromUtf8(c.memos ? c.memos : "before|"));
-        EXPECT_EQ(f.diary.Owner.ProfileName, QString::fromUtf8(c.owner));
+        const Profile& o = f.diary.Owner;
+        EXPECT_EQ(o.ProfileName + u'|' + o.ProfileHeight + u'|' + QString::number(o.ProfileSex), QString::fromUtf8(c.owner));
         EXPECT_EQ(f.diary.NewEntryIndex, f.diary.Records.Count() + 1);
         EXPECT_EQ(f.diary.CurrentIndex, std::max(1, f.diary.Records.Count()));
         EXPECT_EQ(f.period.PeriodStart, c.period);
