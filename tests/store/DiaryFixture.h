@@ -40,10 +40,10 @@ struct DiaryFixture {
     // Every message shown so far, its text and icon kind, joined with " | ".
     QString Said() const
     {
-        QStringList all;
+        QString all;
         for (const auto& m : messages.Messages())
-            all << m.text + QStringLiteral(" (icon ") + QString::number(m.iconKind) + QLatin1Char(')');
-        return all.join(QStringLiteral(" | "));
+            all += (all.isEmpty() ? QString() : QStringLiteral(" | ")) + m.text + QStringLiteral(" (icon %1)").arg(m.iconKind);
+        return all;
     }
 
     TempFolder folder;

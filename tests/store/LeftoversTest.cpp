@@ -69,32 +69,26 @@ TEST(Leftovers, TheWritersTemporaryFileIsTheOneStartUpRemoves)
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("mine.ov1")});
 }
 
-enum class Make { Nothing, Bytes, Folder };
-
 // What start-up makes of the backup: one that cannot be read goes aside under the first free name,
 // anything the reader can use stays; then only a backup with more than the empty diary is offered.
 TEST(Leftovers, KeepAsideUnreadableBackup)
 {
     const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("ja_JP")));
-    const QDateTime now(QDate(2026, 12, 6), QTime(9, 5, 7));
     const QByteArray diary = "Sample,170.0,1,,,,,,,,,,,\r\n2004/05/06,07:30,065.40,22.6,,,,,\r\n";
-    static const char pngStart[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
-    const QByteArray png(pngStart, sizeof pngStart - 1);
     const struct {
         const char* what;
-        Make make;
-        QByteArray bytes;
-        bool holds;    // BackupHoldsData afterwards
-        int aside = 0; // 0: it stays; n: it goes under the n-th name ("-n" from the second on)
-        int taken = 0; // names already taken by earlier unreadable backups
+        QByteArray bytes; // null: nothing there; "/": a folder
+        bool holds;       // BackupHoldsData afterwards
+        int aside = 0;    // 0: it stays; n: it goes under the n-th name ("-n" from the second on)
+        int taken = 0;    // names already taken by earlier unreadable backups
     } cases[] = {
-        {"missing", Make::Nothing, {}, false},
-        {"empty diary line", Make::Bytes, "-----,-----,-,,,,,,,,,,,,\r\n", false},
-        {"diary", Make::Bytes, diary, true, 0, 2},
-        {"diary with a tail of NUL bytes", Make::Bytes, diary + QByteArray(512, '\0'), true},
-        {"NUL bytes only", Make::Bytes, QByteArray(4096, '\0'), false, 1},
-        {"picture", Make::Bytes, png, false, 3, 2},
-        {"folder", Make::Folder, {}, false, 1},
+        {"missing", QByteArray(), false},
+        {"empty diary line", "-----,-----,-,,,,,,,,,,,,\r\n", false},
+        {"diary", diary, true, 0, 2},
+        {"diary with a tail of NUL bytes", diary + QByteArray(512, '\0'), true},
+        {"NUL bytes only", QByteArray(4096, '\0'), false, 1},
+        {"picture", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), false, 3, 2},
+        {"folder", "/", false, 1},
     };
     auto asideName = [](int n) {
         return QStringLiteral("TV_Backup.unreadable-20261206-090507") + (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
@@ -105,19 +99,18 @@ TEST(Leftovers, KeepAsideUnreadableBackup)
         const QString backup = folder.File(QStringLiteral("TV_Backup"));
         for (int n = 1; n <= c.taken; ++n)
             folder.Write(asideName(n), "earlier");
-        if (c.make == Make::Bytes)
+        if (c.bytes == "/")
+            QDir(folder.Path()).mkdir(QStringLiteral("TV_Backup"));
+        else if (!c.bytes.isNull())
             folder.Write(QStringLiteral("TV_Backup"), c.bytes);
-        if (c.make == Make::Folder)
-            QDir(folder.Path()).mkpath(QStringLiteral("TV_Backup/inner"));
 
-        const QString aside = KeepAsideUnreadableBackup(backup, formats, now);
+        const QString aside = KeepAsideUnreadableBackup(backup, formats, QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
 
         EXPECT_EQ(aside, c.aside ? folder.File(asideName(c.aside)) : QString());
-        EXPECT_EQ(QFileInfo::exists(backup), !c.aside && c.make != Make::Nothing);
+        EXPECT_EQ(QFileInfo::exists(backup), !c.aside && !c.bytes.isNull());
         EXPECT_EQ(QFileInfo::exists(aside), c.aside != 0);
         EXPECT_EQ(BackupHoldsData(backup), c.holds);
-        EXPECT_TRUE(c.make != Make::Folder || QFileInfo(aside + QStringLiteral("/inner")).isDir());
-        EXPECT_TRUE(c.make != Make::Bytes || !c.aside || ReadBytes(aside) == c.bytes);
+        EXPECT_TRUE(c.bytes == "/" || !c.aside || ReadBytes(aside) == c.bytes);
         EXPECT_TRUE(c.taken == 0 || ReadBytes(folder.File(asideName(1))) == "earlier");
     }
 }

@@ -38,18 +38,14 @@ QString Days(const RecordStore& store)
 TEST(RecordStore, KeepsDaysInDateOrderAndEqualDaysInTheOrderAdded)
 {
     RecordStore store;
-    const struct {
-        qint64 day;
-        const char* memo;
-        int position;
-    } adds[] = {{100, "", 1}, {300, "", 2}, {200, "a", 2}, {200, "b", 3}, {-5, "", 1}};
-    for (const auto& a : adds)
-        EXPECT_EQ(store.Add(Day(a.day, a.memo)), a.position) << a.day << a.memo;
+    std::vector<int> positions;
+    for (const auto& [day, memo] : std::vector<std::pair<qint64, const char*>>{{100, ""}, {300, ""}, {200, "a"}, {200, "b"}, {-5, ""}})
+        positions.push_back(store.Add(Day(day, memo)));
+    EXPECT_EQ(positions, std::vector<int>({1, 2, 2, 3, 1}));
     EXPECT_EQ(Days(store), QStringLiteral("-5 100 200a 200b 300"));
     EXPECT_EQ(std::vector<int>({store.FindItem(200), store.FindItem(99), store.FindItem(301)}), std::vector<int>({3, 0, 0}));
-    store.Remove(0);
-    store.Remove(6);
-    store.Remove(2);
+    for (int index : {0, 6, 2})
+        store.Remove(index);
     EXPECT_EQ(Days(store), QStringLiteral("-5 200a 200b 300"));
 
     std::vector<DayRecord> many;
@@ -75,7 +71,6 @@ TEST(CommandLine, DiaryFromCommandLine)
         {{"tarvel"}, nullptr},
         {{"tarvel", "\"\""}, nullptr},
         {{"tarvel", "/home/a/"}, nullptr},
-        {{"tarvel", "."}, nullptr},
         {{"tarvel", "sub/.."}, nullptr},
     };
     for (const auto& c : cases) {
@@ -150,10 +145,9 @@ TEST(GraphPeriod, StartAndEndForOneOrThreeMonths)
     const struct {
         QDate day;
         int months;
-        QDate start, end;
+        QDate start, end; // of the period that holds the day, of one that starts on it
     } cases[] = {
         {QDate(2024, 2, 1), 1, QDate(2024, 2, 1), QDate(2024, 2, 29)},
-        {QDate(2023, 2, 1), 1, QDate(2023, 2, 1), QDate(2023, 2, 28)},
         {QDate(2024, 1, 26), 1, QDate(2024, 1, 1), QDate(2024, 2, 25)},
         {QDate(2024, 12, 26), 1, QDate(2024, 12, 1), QDate(2025, 1, 25)},
         {QDate(2024, 5, 6), 2, QDate(2024, 5, 1), QDate(2024, 6, 5)},
@@ -161,9 +155,8 @@ TEST(GraphPeriod, StartAndEndForOneOrThreeMonths)
         {QDate(2023, 12, 1), 3, QDate(2023, 10, 1), QDate(2024, 2, 29)},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.day.toString(Qt::ISODate).toStdString() + " " + std::to_string(c.months));
-        EXPECT_EQ(PeriodStartFor(c.day, c.months), c.start);
-        EXPECT_EQ(PeriodEndFor(c.day, c.months), c.end);
+        EXPECT_EQ(std::pair(PeriodStartFor(c.day, c.months), PeriodEndFor(c.day, c.months)), std::pair(c.start, c.end))
+            << c.day.toString(Qt::ISODate).toStdString() << " " << c.months;
     }
 }
 
