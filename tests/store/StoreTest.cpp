@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
 #include <vector>
 
 using namespace tarvel;
@@ -124,8 +123,6 @@ TEST(Settings, SavedInOneRunLoadedInTheNext)
     {
         IniSettingsStore store(ini);
         saved.SaveSettings(store);
-        EXPECT_FALSE(Settings::FileTypeRegistered(store));
-        Settings::MarkFileTypeRegistered(store);
         EXPECT_TRUE(Settings::TakeFirstRun(store));
     }
     IniSettingsStore next(ini);
@@ -134,7 +131,6 @@ TEST(Settings, SavedInOneRunLoadedInTheNext)
     EXPECT_EQ(std::vector<int>({loaded.PortNo, loaded.ColorScheme, loaded.BmiScaleMin, loaded.TrendMonths}),
               std::vector<int>({3, 5, 0, 3}));
     EXPECT_EQ(loaded.RecentPath, saved.RecentPath);
-    EXPECT_TRUE(Settings::FileTypeRegistered(next));
     EXPECT_FALSE(Settings::TakeFirstRun(next));
 }
 
