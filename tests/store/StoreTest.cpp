@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -82,7 +83,7 @@ TEST(CommandLine, DiaryFromCommandLine)
 }
 
 // Each value is read as the leading number of its text rounded half to even; one out of its
-// range, beyond 16 bits or no number takes its default.
+// range, beyond 16 bits or no number takes its default. What is loaded is saved and loaded again.
 TEST(Settings, NumbersAndTheirRanges)
 {
     const struct {
@@ -99,39 +100,32 @@ TEST(Settings, NumbersAndTheirRanges)
         {"[CommSet]\nPort=" + QByteArray(1 << 20, '9') + "\n[ColorFlg]\nFlg=" + QByteArray(1 << 20, '-') + "\n",
          {1, 1, 35, 15, 1}},
     };
+    const std::array<QString, 3> paths = {QStringLiteral("/home/anna/My Diary, 2024.ov1"), QStringLiteral("/tmp/\u00E9t\u00E9.ov1")};
+    auto values = [](const Settings& s) {
+        return std::vector<int>({s.PortNo, s.ColorScheme, s.BmiScaleMax, s.BmiScaleMin, s.TrendMonths});
+    };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.ini.left(80).toStdString());
         TempFolder folder;
         IniSettingsStore store(folder.Write(QStringLiteral("Tarvel.ini"), c.ini));
         Settings s;
         s.PortNo = s.ColorScheme = s.BmiScaleMax = s.BmiScaleMin = s.TrendMonths = 9;
         s.Load(store);
-        EXPECT_EQ(std::vector<int>({s.PortNo, s.ColorScheme, s.BmiScaleMax, s.BmiScaleMin, s.TrendMonths}), c.values)
-            << c.ini.left(80).toStdString();
+        EXPECT_EQ(values(s), c.values);
+        // Saved with recent diaries in one run, loaded in the next.
+        s.RecentPath = paths;
+        {
+            IniSettingsStore out(folder.File(QStringLiteral("next.ini")));
+            s.SaveSettings(out);
+            EXPECT_TRUE(Settings::TakeFirstRun(out));
+        }
+        IniSettingsStore next(folder.File(QStringLiteral("next.ini")));
+        Settings loaded;
+        loaded.Load(next);
+        EXPECT_EQ(values(loaded), c.values);
+        EXPECT_EQ(loaded.RecentPath, paths);
+        EXPECT_FALSE(Settings::TakeFirstRun(next));
     }
-}
-
-TEST(Settings, SavedInOneRunLoadedInTheNext)
-{
-    TempFolder folder;
-    const QString ini = folder.File(QStringLiteral("Tarvel.ini"));
-    Settings saved;
-    saved.PortNo = saved.TrendMonths = 3;
-    saved.ColorScheme = 5;
-    saved.BmiScaleMax = 50;
-    saved.RecentPath = {QStringLiteral("/home/anna/My Diary, 2024.ov1"), QStringLiteral("/tmp/\u00E9t\u00E9.ov1"),
-                        QString()};
-    {
-        IniSettingsStore store(ini);
-        saved.SaveSettings(store);
-        EXPECT_TRUE(Settings::TakeFirstRun(store));
-    }
-    IniSettingsStore next(ini);
-    Settings loaded;
-    loaded.Load(next);
-    EXPECT_EQ(std::vector<int>({loaded.PortNo, loaded.ColorScheme, loaded.BmiScaleMin, loaded.TrendMonths}),
-              std::vector<int>({3, 5, 0, 3}));
-    EXPECT_EQ(loaded.RecentPath, saved.RecentPath);
-    EXPECT_FALSE(Settings::TakeFirstRun(next));
 }
 
 // The period that holds a day, and where a period that starts on that day ends; only 3 is three
