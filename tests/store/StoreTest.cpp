@@ -1,7 +1,6 @@
-// The record store, the command line, the settings, the graph period and the BMI.
+// The record store, the command line, the settings and the graph period.
 
 #include "platform/SettingsStore.h"
-#include "store/Bmi.h"
 #include "store/CommandLine.h"
 #include "store/GraphPeriod.h"
 #include "store/RecordStore.h"
@@ -11,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <optional>
 #include <vector>
 
 using namespace tarvel;
@@ -69,7 +67,6 @@ TEST(CommandLine, DiaryFromCommandLine)
         {{"tarvel", "../x/mine.ov1"}, "/home/x/|mine.ov1"},
         {{"tarvel", "/home/a/my", "diary 2.ov1"}, "/home/a/|my diary 2.ov1"},
         {{"tarvel"}, nullptr},
-        {{"tarvel", "\"\""}, nullptr},
         {{"tarvel", "/home/a/"}, nullptr},
         {{"tarvel", "sub/.."}, nullptr},
     };
@@ -148,15 +145,6 @@ TEST(GraphPeriod, StartAndEndForOneOrThreeMonths)
         EXPECT_EQ(std::pair(PeriodStartFor(c.day, c.months), PeriodEndFor(c.day, c.months)), std::pair(c.start, c.end))
             << c.day.toString(Qt::ISODate).toStdString() << " " << c.months;
     }
-}
-
-TEST(BodyMassIndex, FromHeightAndWeight)
-{
-    EXPECT_NEAR(BodyMassIndex(170, 65.4).value_or(0), 22.6298, 1e-4);
-    EXPECT_EQ(BodyMassIndex(100, 0), 0.0);
-    for (const auto& [height, weight] : {std::pair<std::optional<double>, std::optional<double>>{0, 65},
-                                         {std::nullopt, 65}, {170, std::nullopt}})
-        EXPECT_EQ(BodyMassIndex(height, weight), std::nullopt) << height.value_or(-1) << " " << weight.value_or(-1);
 }
 
 } // namespace
