@@ -2,9 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
-#include "store/Diary.h"
 #include "store/DiaryFile.h"
-#include "store/GraphPeriod.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 

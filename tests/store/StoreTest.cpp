@@ -68,7 +68,6 @@ TEST(CommandLine, DiaryFromCommandLine)
         {{"tarvel", "/home/a/my", "diary 2.ov1"}, "/home/a/|my diary 2.ov1"},
         {{"tarvel"}, nullptr},
         {{"tarvel", "/home/a/"}, nullptr},
-        {{"tarvel", "sub/.."}, nullptr},
     };
     for (const auto& c : cases) {
         const QString text = CommandLineText(c.arguments);
