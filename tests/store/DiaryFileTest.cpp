@@ -86,6 +86,7 @@ TEST(ReadDiaryFile, DatesInTheFilesOwnOrder)
         {"day first with /", "30/11/2026", "01/12/2026", nov30, nov30},
         {"year first with -", "2026-11-30", "2026-12-01", nov30, nov30},
         {"ambiguous with /", "03/04/2026", "03/05/2026", apr3, mar4},
+        {"ambiguous with .", "03.04.2026", "04.04.2026", apr3, apr3}, // day first: no month-first locale writes "."
     };
     for (const char* locale : {"en_US", "de_DE"}) {
         for (const auto& c : cases) {

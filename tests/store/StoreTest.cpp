@@ -62,7 +62,6 @@ TEST(CommandLine, DiaryFromCommandLine)
     } cases[] = {
         {{"tarvel", "/home/a/mine.ov1"}, "/home/a/|mine.ov1"},
         {{"tarvel", "\"/home/a/mine.ov1\""}, "/home/a/|mine.ov1"},
-        {{"tarvel", "\"/home/a/mine.ov1"}, "/home/a/|mine.ov1"},
         {{"tarvel", "mine.ov1"}, "/home/a/|mine.ov1"},
         {{"tarvel", "../x/mine.ov1"}, "/home/x/|mine.ov1"},
         {{"tarvel", "/home/a/my", "diary 2.ov1"}, "/home/a/|my diary 2.ov1"},
