@@ -38,10 +38,10 @@ struct DiaryFixture {
     // Every message shown so far, its text and icon kind, joined with " | ".
     QString Said() const
     {
-        QString all;
+        QStringList all;
         for (const auto& m : messages.Messages())
-            all += (all.isEmpty() ? QString() : QStringLiteral(" | ")) + m.text + QStringLiteral(" (icon %1)").arg(m.iconKind);
-        return all;
+            all << m.text + QStringLiteral(" (icon %1)").arg(m.iconKind);
+        return all.join(QStringLiteral(" | "));
     }
 
     TempFolder folder;

@@ -25,7 +25,8 @@ TEST(Leftovers, RemoveInterruptedSavesTakesOnlyOurTemporaryFiles)
 {
     TempFolder folder;
     QString temporary;
-    EXPECT_FALSE(WriteFileSafely(folder.Write(QStringLiteral("mine.ov1"), "old"), [&temporary](QIODevice& out) {
+    const QString mine = folder.Write(QStringLiteral("mine.ov1"), "old");
+    EXPECT_FALSE(WriteFileSafely(mine, [&temporary](QIODevice& out) {
         temporary = static_cast<QFileDevice&>(out).fileName();
         return false;
     }));
@@ -33,14 +34,15 @@ TEST(Leftovers, RemoveInterruptedSavesTakesOnlyOurTemporaryFiles)
     EXPECT_TRUE(QFileInfo(temporary).fileName().startsWith(QLatin1Char('.'))) << temporary.toStdString();
     folder.Write(QFileInfo(temporary).fileName(), "left by a killed save");
     QDir(folder.Path()).mkdir(QStringLiteral(".mine.ov1.tarvel-QwErTy"));
-    QFile::link(folder.File(QStringLiteral("mine.ov1")), folder.File(QStringLiteral(".mine.ov1.tarvel-AsDfGh")));
+    QFile::link(mine, folder.File(QStringLiteral(".mine.ov1.tarvel-AsDfGh")));
     const struct {
         const char* name;
         bool removed;
     } files[] = {
-        {".mine.ov1.tarvel-faTN9F", true}, {".mine.ov1.tarvel-000000", true},   {"mine.ov1.myCopy", false},
-        {"mine.ov1.faTNvF", false},        {".mine.ov1.tarvel-abcde", false},   {".mine.ov1.tarvel-abcdefg", false},
-        {"mine.ov1.tarvel-abcdef", false}, {".mine.ov1.tarvel-ab-cde", false},  {".other.ov1.tarvel-abcdef", false},
+        {".mine.ov1.tarvel-faTN9F", true},   {".mine.ov1.tarvel-000000", true},
+        {"mine.ov1.faTNvF", false},          {".mine.ov1.tarvel-abcde", false},
+        {".mine.ov1.tarvel-abcdefg", false}, {".mine.ov1.tarvel-ab-cde", false},
+        {"mine.ov1.tarvel-abcdef", false},   {".other.ov1.tarvel-abcdef", false},
     };
     for (const auto& f : files)
         folder.Write(QString::fromUtf8(f.name), "data");
@@ -52,7 +54,8 @@ TEST(Leftovers, RemoveInterruptedSavesTakesOnlyOurTemporaryFiles)
         EXPECT_EQ(QFile::exists(path), !f.removed) << f.name;
         EXPECT_EQ(removed.contains(path), f.removed) << f.name;
     }
-    EXPECT_TRUE(removed.contains(temporary) && !QFile::exists(temporary) && removed.size() == 3) << removed.join(u' ').toStdString();
+    EXPECT_TRUE(removed.contains(temporary) && !QFile::exists(temporary) && removed.size() == 3)
+        << removed.join(u' ').toStdString();
     EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral(".mine.ov1.tarvel-QwErTy"))).isDir());
     EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral(".mine.ov1.tarvel-AsDfGh"))).isSymLink());
 }
@@ -63,6 +66,7 @@ TEST(Leftovers, KeepAsideUnreadableBackup)
 {
     const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("ja_JP")));
     const QByteArray diary = "Sample,170.0,1,,,,,,,,,,,\r\n2004/05/06,07:30,065.40,22.6,,,,,\r\n";
+    const QDateTime now(QDate(2026, 12, 6), QTime(9, 5, 7));
     const struct {
         const char* what;
         QByteArray bytes; // null: nothing there; "/": a folder
@@ -92,7 +96,7 @@ TEST(Leftovers, KeepAsideUnreadableBackup)
         else if (!c.bytes.isNull())
             folder.Write(QStringLiteral("TV_Backup"), c.bytes);
 
-        const QString aside = KeepAsideUnreadableBackup(backup, formats, QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
+        const QString aside = KeepAsideUnreadableBackup(backup, formats, now);
 
         EXPECT_EQ(aside, c.aside ? folder.File(asideName(c.aside)) : QString());
         EXPECT_EQ(QFileInfo::exists(backup), !c.aside && !c.bytes.isNull());
