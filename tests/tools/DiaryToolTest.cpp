@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 using namespace tarvel;
+using namespace Qt::StringLiterals;
 using tarvel::testing::ReadBytes;
 using tarvel::testing::TempFolder;
 using tarvel::testing::TestDataPath;
@@ -36,7 +37,7 @@ QByteArray Drain(FILE* stream)
 ToolResult RunTool(QStringList arguments, const char* locale = "ja_JP")
 {
     if (locale)
-        arguments << QStringLiteral("--locale") << QString::fromLatin1(locale);
+        arguments << u"--locale"_s << QString::fromLatin1(locale);
     FILE* out = std::tmpfile();
     FILE* err = std::tmpfile();
     if (out == nullptr || err == nullptr)
@@ -56,7 +57,7 @@ QString Data(const char* name)
 // 2004-05-06 is day 38113 counted from 1899-12-30; the sample diary holds 6, 7, 8 and 9 May.
 TEST(DiaryTool, ShowPrintsTheProfileAndEveryRecordAsTheStoreHoldsIt)
 {
-    const ToolResult r = RunTool({QStringLiteral("show"), Data("sample-dmy.ov1")}, "de_DE");
+    const ToolResult r = RunTool({u"show"_s, Data("sample-dmy.ov1")}, "de_DE");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, QByteArray("Sample\t170\t1\n"
                                 "1\t6.5.2004\t7:30\t65,40\t22,6\tafter the run\t21:10\t66,10\t22,9\t\t38113\n"
@@ -70,17 +71,17 @@ TEST(DiaryTool, ShowPrintsTheProfileAndEveryRecordAsTheStoreHoldsIt)
 TEST(DiaryTool, RewriteWritesTheGoldenBytesAndNothingElse)
 {
     TempFolder folder;
-    const QString source = folder.Write(QStringLiteral("in.ov1"), ReadBytes(Data("sample-dmy.ov1")));
-    const QString out = folder.Write(QStringLiteral("out.ov1"), "stale\r\n");
-    folder.Write(QStringLiteral("TV_Backup"), "backup\r\n");
-    const ToolResult r = RunTool({QStringLiteral("rewrite"), source, out}, "de_DE");
+    const QString source = folder.Write(u"in.ov1"_s, ReadBytes(Data("sample-dmy.ov1")));
+    const QString out = folder.Write(u"out.ov1"_s, "stale\r\n");
+    folder.Write(u"TV_Backup"_s, "backup\r\n");
+    const ToolResult r = RunTool({u"rewrite"_s, source, out}, "de_DE");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out + r.err, QByteArray());
     EXPECT_EQ(ReadBytes(out), ReadBytes(Data("sample-dmy.golden.ov1")));
     EXPECT_EQ(ReadBytes(source), ReadBytes(Data("sample-dmy.ov1")));
-    EXPECT_EQ(ReadBytes(folder.File(QStringLiteral("TV_Backup"))), QByteArray("backup\r\n"));
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
-              (QStringList{QStringLiteral("TV_Backup"), QStringLiteral("in.ov1"), QStringLiteral("out.ov1")}));
+    EXPECT_EQ(ReadBytes(folder.File(u"TV_Backup"_s)), QByteArray("backup\r\n"));
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{u"TV_Backup"_s, u"in.ov1"_s, u"out.ov1"_s}));
 }
 
 // One row per weighing, ISO dates, plain numbers; fields with commas, quotes or line breaks quoted.
@@ -88,9 +89,10 @@ TEST(DiaryTool, RewriteWritesTheGoldenBytesAndNothingElse)
 TEST(DiaryTool, ExportOneRowPerWeighingWithIsoDatesAndPlainNumbers)
 {
     TempFolder folder;
-    const QString memos = folder.Write(QStringLiteral("memo.ov1"),
-                                       "Anna,165.5,2,,,,,,,,,,,\r\n2024/03/01,07:00,060.50,22.3,say \"hi\"[COMMA] then[CRLF]go,"
-                                       "21:15,061.25,22.5,plain\r\n2024/03/02,,,,\"quoted\",,,,a[COMMA]b\r\n");
+    const QString memos =
+        folder.Write(u"memo.ov1"_s, "Anna,165.5,2,,,,,,,,,,,\r\n"
+                                    "2024/03/01,07:00,060.50,22.3,say \"hi\"[COMMA] then[CRLF]go,"
+                                    "21:15,061.25,22.5,plain\r\n2024/03/02,,,,\"quoted\",,,,a[COMMA]b\r\n");
     const struct {
         QString file;
         const char* locale;
@@ -98,13 +100,15 @@ TEST(DiaryTool, ExportOneRowPerWeighingWithIsoDatesAndPlainNumbers)
     } cases[] = {
         {Data("sample-dmy.ov1"), "de_DE",
          "date,slot,time,weight_kg,bmi,memo\r\n2004-05-06,1,07:30,65.4,22.6,after the run\r\n"
-         "2004-05-06,2,21:10,66.1,22.9,\r\n2004-05-08,1,06:05,64.95,22.5,\"two\r\nlines\"\r\n2004-05-09,1,07:00,0,,\r\n"},
+         "2004-05-06,2,21:10,66.1,22.9,\r\n2004-05-08,1,06:05,64.95,22.5,\"two\r\nlines\"\r\n"
+         "2004-05-09,1,07:00,0,,\r\n"},
         {memos, "ja_JP",
-         "date,slot,time,weight_kg,bmi,memo\r\n2024-03-01,1,07:00,60.5,22.3,\"say \"\"hi\"\", then\r\ngo\"\r\n"
-         "2024-03-01,2,21:15,61.25,22.5,plain\r\n2024-03-02,1,,,,\"\"\"quoted\"\"\"\r\n2024-03-02,2,,,,\"a,b\"\r\n"},
+         "date,slot,time,weight_kg,bmi,memo\r\n2024-03-01,1,07:00,60.5,22.3,\"say \"\"hi\"\", then\r\n"
+         "go\"\r\n2024-03-01,2,21:15,61.25,22.5,plain\r\n2024-03-02,1,,,,\"\"\"quoted\"\"\"\r\n"
+         "2024-03-02,2,,,,\"a,b\"\r\n"},
     };
     for (const auto& c : cases) {
-        const ToolResult r = RunTool({QStringLiteral("export"), c.file}, c.locale);
+        const ToolResult r = RunTool({u"export"_s, c.file}, c.locale);
         EXPECT_EQ(r.status, 0) << c.locale;
         EXPECT_EQ(r.out, c.csv) << c.locale;
         EXPECT_EQ(r.err, QByteArray()) << c.locale;
@@ -116,21 +120,20 @@ TEST(DiaryTool, ExportOneRowPerWeighingWithIsoDatesAndPlainNumbers)
 TEST(DiaryTool, FileAndUsageErrors)
 {
     TempFolder folder;
-    const QString missing = folder.File(QStringLiteral("missing.ov1")), file = Data("sample-ymd.ov1");
-    const QString out = folder.File(QStringLiteral("out.ov1"));
+    const QString missing = folder.File(u"missing.ov1"_s), file = Data("sample-ymd.ov1");
     const struct {
         QStringList arguments;
         int status;
         const char* said; // in standard error, or in standard output with status 0
     } cases[] = {
-        {{QStringLiteral("show"), missing}, 2, "Data file cannot be opened.\n"},
-        {{QStringLiteral("export"), folder.Path()}, 2, "Data file cannot be opened.\n"},
-        {{QStringLiteral("rewrite"), missing, out}, 2, "Data file cannot be opened.\n"},
-        {{QStringLiteral("rewrite"), file, folder.File(QStringLiteral("no/out.ov1"))}, 2, "Data file cannot be saved."},
-        {{QStringLiteral("frobnicate"), file}, 1, "Usage: tarvel-diary"},
-        {{QStringLiteral("rewrite"), file}, 1, "Usage: tarvel-diary"},
-        {{QStringLiteral("show"), file, file}, 1, "Usage: tarvel-diary"},
-        {{QStringLiteral("show"), QStringLiteral("--help")}, 0, "Usage: tarvel-diary"},
+        {{u"show"_s, missing}, 2, "Data file cannot be opened.\n"},
+        {{u"export"_s, folder.Path()}, 2, "Data file cannot be opened.\n"},
+        {{u"rewrite"_s, missing, folder.File(u"out.ov1"_s)}, 2, "Data file cannot be opened.\n"},
+        {{u"rewrite"_s, file, folder.File(u"no/out.ov1"_s)}, 2, "Data file cannot be saved."},
+        {{u"frobnicate"_s, file}, 1, "Usage: tarvel-diary"},
+        {{u"rewrite"_s, file}, 1, "Usage: tarvel-diary"},
+        {{u"show"_s, file, file}, 1, "Usage: tarvel-diary"},
+        {{u"show"_s, u"--help"_s}, 0, "Usage: tarvel-diary"},
     };
     for (const auto& c : cases) {
         const ToolResult r = RunTool(c.arguments);
@@ -139,20 +142,20 @@ TEST(DiaryTool, FileAndUsageErrors)
         EXPECT_TRUE((c.status ? r.err : r.out).contains(c.said)) << r.err.toStdString();
         EXPECT_EQ(c.status ? r.out : r.err, QByteArray());
     }
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_TRUE(QDir(folder.Path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 // Lines that cannot be read are counted on standard error and give status 3; rewrite leaves them out.
 TEST(DiaryTool, DroppedLinesGiveStatusThree)
 {
     TempFolder folder;
-    const QString source = folder.Write(QStringLiteral("in.ov1"), "A,,0,,,,,,,,,,,\r\n30.11.2026,,,,kept,,,,\r\n"
-                                                                  "2026/02/30,,,,bad,,,,\r\n30.11.2026,,065.40,,,,,,\r\n");
-    const QString out = folder.File(QStringLiteral("out.ov1"));
-    for (const QStringList& arguments : {QStringList{QStringLiteral("show"), source}, QStringList{QStringLiteral("rewrite"), source, out}}) {
+    const QString source = folder.Write(u"in.ov1"_s, "A,,0,,,,,,,,,,,\r\n30.11.2026,,,,kept,,,,\r\n"
+                                                     "2026/02/30,,,,bad,,,,\r\n30.11.2026,,065.40,,,,,,\r\n");
+    const QString out = folder.File(u"out.ov1"_s);
+    for (const QStringList& arguments : {QStringList{u"show"_s, source}, {u"rewrite"_s, source, out}}) {
         const ToolResult r = RunTool(arguments, "en_US");
         EXPECT_EQ(r.status, 3) << arguments[0].toStdString();
-        EXPECT_EQ(r.err, QByteArray("Lines that cannot be read: 2\r\nThey will be left out when the file is saved.\n"));
+        EXPECT_EQ(r.err, "Lines that cannot be read: 2\r\nThey will be left out when the file is saved.\n");
     }
     EXPECT_EQ(ReadBytes(out), QByteArray("A,,0,,,,,,,,,,,\r\n11/30/2026,,,,kept,,,,\r\n"));
 }
