@@ -53,7 +53,7 @@ public:
     }
 
     // Replaces the records and owner with the diary's file (FilePath) and sets the graph period
-    // to the latest date's period (today's for a diary without dates); sets NewEntryIndex,
+    // to the latest date's period (today's for a diary without dates); sets
     // CurrentIndex and the list window. When the file cannot be opened, shows "Data file cannot be
     // opened." and changes nothing; a file that is no diary (nothing read from it, and not empty)
     // says so and changes nothing either. When lines were dropped, says how many (and gives the

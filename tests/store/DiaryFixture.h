@@ -2,9 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
-#include "store/Diary.h"
 #include "store/DiaryFile.h"
-#include "store/GraphPeriod.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
@@ -42,7 +40,7 @@ struct DiaryFixture {
     {
         QStringList all;
         for (const auto& m : messages.Messages())
-            all << m.text + QStringLiteral(" (icon ") + QString::number(m.iconKind) + QLatin1Char(')');
+            all << m.text + QStringLiteral(" (icon %1)").arg(m.iconKind);
         return all.join(QStringLiteral(" | "));
     }
 
