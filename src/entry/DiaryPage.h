@@ -134,12 +134,8 @@ private:
     void OnCalendarPicked(const QDate& date);
     void OnDateChanged(const QString& text);
 
-    // Steps of SaveEntry; each returns false after reporting a problem.
+    // Steps of SaveEntry; the rules of a day are CheckDay's, in the store.
     void FillNewEntryDefaults();
-    bool ReportMissingInputs();
-    bool SetSlotBmis();
-    bool ReadSaveDate(QDate& date);
-    bool ReadSlots(std::array<Measurement, 2>& slots);
     void StoreDay(const QDate& date, const std::array<Measurement, 2>& slots);
     QString DeleteQuestion() const;
     void MoveGraphPeriodForDelete(const QDate& deletedDay);

@@ -7,6 +7,7 @@
 #include "platform/MessageService.h"
 #include "platform/NumberText.h"
 #include "platform/TextTable.h"
+#include "store/DayCheck.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"
 
@@ -19,12 +20,6 @@
 namespace tarvel {
 
 namespace {
-
-// The memo input breaks lines with "\n"; the store keeps them as "[CRLF]".
-QString MemoForStore(QString memo)
-{
-    return MarkLineBreaks(memo);
-}
 
 // A date as typed is complete when it has its three parts in the locale's order and separators, the
 // year with four digits, the day and month with one or two, and nothing after them. While a date is
@@ -130,12 +125,39 @@ bool DiaryPage::OpenRecord(int position)
 bool DiaryPage::SaveEntry()
 {
     FillNewEntryDefaults();
-    if (!ReportMissingInputs() || !SetSlotBmis())
+    DayInput input{m_name->text(),
+                   m_pendingSaveDate.isEmpty() ? m_date->text() : m_pendingSaveDate,
+                   m_height->text(),
+                   {},
+                   {},
+                   {},
+                   {}};
+    for (std::size_t i = 0; i < 2; ++i) {
+        input.time[i] = m_time[i]->text();
+        input.weight[i] = m_weight[i]->text();
+        input.bmi[i] = m_bmi[i]->text();
+        input.memo[i] = m_memo[i]->toPlainText();
+    }
+    const DayCheck check = CheckDay(input, m_formats);
+    // A typed BMI gives way to the computed one, even when a later check fails.
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!check.bmis[i].isEmpty())
+            m_bmi[i]->setText(check.bmis[i]);
+    }
+    if (check.problem) {
+        m_messages.ShowMessage(check.problem->message, ButtonsOk, check.problem->icon);
+        QLineEdit* field = check.problem->field == DayField::Date          ? m_date
+                           : check.problem->field == DayField::MorningTime ? m_time[0]
+                           : check.problem->field == DayField::NightTime   ? m_time[1]
+                                                                           : nullptr;
+        if (field != nullptr) {
+            field->selectAll();
+            field->setFocus();
+        }
         return false;
-    QDate date;
-    std::array<Measurement, 2> slots;
-    if (!ReadSaveDate(date) || !ReadSlots(slots))
-        return false;
+    }
+    const QDate date = check.date;
+    const std::array<Measurement, 2>& slots = check.slots;
     const int stored = m_diary.Records.FindItem(DayNumber(date));
     if (m_diary.CurrentIndex == m_diary.NewEntryIndex() && stored != 0) {
         if (!MergeIntoStoredDay(stored, slots))
@@ -183,82 +205,6 @@ void DiaryPage::FillNewEntryDefaults()
         if (!m_weight[i]->text().isEmpty() && m_time[i]->text().isEmpty())
             m_time[i]->setText(m_formats.FormatTime(now.time(), m_formats.ShortTimeFormat));
     }
-}
-
-bool DiaryPage::ReportMissingInputs()
-{
-    QString missing;
-    const auto add = [&missing](int textId) { missing += LoadText(textId) + kCrLf; };
-    if (m_name->text().isEmpty())
-        add(704);
-    if (m_date->text().isEmpty())
-        add(705);
-    if (m_height->text().isEmpty())
-        add(701);
-    if (m_weight[0]->text().isEmpty() && m_weight[1]->text().isEmpty())
-        add(702);
-    for (std::size_t i = 0; i < 2; ++i) {
-        if (!m_weight[i]->text().isEmpty() && m_time[i]->text().isEmpty())
-            add(706);
-    }
-    if (missing.isEmpty())
-        return true;
-    m_messages.ShowMessage(missing, ButtonsOk, IconInformation);
-    return false;
-}
-
-bool DiaryPage::SetSlotBmis()
-{
-    const QString invalid = m_formats.FormatNumber(0, kBmiComputePattern);
-    for (int slot = 0; slot < 2; ++slot) {
-        const std::size_t i = Slot(slot);
-        if (m_weight[i]->text().isEmpty())
-            continue;
-        const QString bmi = ComputeBmi(slot);
-        if (bmi == invalid) {
-            ShowMessage(707, IconQuestion);
-            return false;
-        }
-        // A typed BMI gives way to the computed one.
-        m_bmi[i]->setText(m_formats.FormatNumber(m_formats.ParseNumber(bmi).value_or(0), kBmiPattern));
-    }
-    return true;
-}
-
-bool DiaryPage::ReadSaveDate(QDate& date)
-{
-    const QString text = m_pendingSaveDate.isEmpty() ? m_date->text() : m_pendingSaveDate;
-    if (const std::optional<QDate> read = m_formats.ParseDate(text)) {
-        date = *read;
-        return true;
-    }
-    m_messages.ShowMessage(LoadText(708) + kCrLf + LoadText(709) + m_formats.DateFormat + LoadText(735),
-                           ButtonsOk, IconQuestion);
-    m_date->selectAll();
-    m_date->setFocus();
-    return false;
-}
-
-bool DiaryPage::ReadSlots(std::array<Measurement, 2>& slots)
-{
-    for (std::size_t i = 0; i < 2; ++i) {
-        slots[i] = Measurement();
-        if (m_weight[i]->text().isEmpty())
-            continue; // a slot without a weight is stored empty, memo included
-        const std::optional<DateTimeValue> time = m_formats.ParseDateTimeText(m_time[i]->text());
-        if (!time || !time->time.isValid()) {
-            m_messages.ShowMessage(LoadText(710) + kCrLf + LoadText(711), ButtonsOk, IconQuestion);
-            m_time[i]->selectAll();
-            m_time[i]->setFocus();
-            return false;
-        }
-        slots[i].Time = m_formats.FormatTime(time->time, m_formats.TimeFormat);
-        slots[i].Weight =
-            m_formats.FormatNumber(m_formats.LeadingNumber(m_weight[i]->text()), kWeightPattern);
-        slots[i].Bmi = m_formats.FormatNumber(m_formats.LeadingNumber(m_bmi[i]->text()), kBmiPattern);
-        slots[i].Memo = MemoForStore(m_memo[i]->toPlainText());
-    }
-    return true;
 }
 
 void DiaryPage::StoreDay(const QDate& date, const std::array<Measurement, 2>& slots)

@@ -1,0 +1,85 @@
+#include "store/DayCheck.h"
+
+#include "platform/LocaleFormats.h"
+#include "platform/NumberText.h"
+#include "platform/TextTable.h"
+#include "store/Bmi.h"
+#include "store/DiaryText.h"
+
+namespace tarvel {
+
+namespace {
+
+std::optional<DayProblem> MissingInputs(const DayInput& in)
+{
+    QString missing;
+    const auto add = [&missing](int textId) { missing += LoadText(textId) + kCrLf; };
+    if (in.name.isEmpty())
+        add(704);
+    if (in.date.isEmpty())
+        add(705);
+    if (in.height.isEmpty())
+        add(701);
+    if (in.weight[0].isEmpty() && in.weight[1].isEmpty())
+        add(702);
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!in.weight[i].isEmpty() && in.time[i].isEmpty())
+            add(706);
+    }
+    if (missing.isEmpty())
+        return std::nullopt;
+    return DayProblem{missing, IconInformation, DayField::None};
+}
+
+} // namespace
+
+DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
+{
+    DayCheck check;
+    if ((check.problem = MissingInputs(in)))
+        return check;
+
+    std::array<QString, 2> bmis;
+    const QString invalid = formats.FormatNumber(0, kBmiComputePattern);
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (in.weight[i].isEmpty())
+            continue;
+        const std::optional<double> bmi =
+            BodyMassIndex(formats.ParseNumber(in.height), formats.ParseNumber(in.weight[i]));
+        // A BMI that lays out as "00.0" (a weight of 0, an unreadable height) is no BMI.
+        const QString laidOut = formats.FormatNumber(bmi.value_or(0), kBmiComputePattern);
+        if (laidOut == invalid) {
+            check.problem = DayProblem{LoadText(707), IconQuestion, DayField::None};
+            return check;
+        }
+        bmis[i] = formats.FormatNumber(formats.ParseNumber(laidOut).value_or(0), kBmiPattern);
+    }
+    check.bmis = bmis;
+
+    const std::optional<QDate> date = formats.ParseDate(in.date);
+    if (!date) {
+        check.problem = DayProblem{LoadText(708) + kCrLf + LoadText(709) + formats.DateFormat + LoadText(735),
+                                   IconQuestion, DayField::Date};
+        return check;
+    }
+    check.date = *date;
+
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (in.weight[i].isEmpty())
+            continue;
+        const std::optional<DateTimeValue> time = formats.ParseDateTimeText(in.time[i]);
+        if (!time || !time->time.isValid()) {
+            check.problem = DayProblem{LoadText(710) + kCrLf + LoadText(711), IconQuestion,
+                                       i == 0 ? DayField::MorningTime : DayField::NightTime};
+            return check;
+        }
+        Measurement& slot = check.slots[i];
+        slot.Time = formats.FormatTime(time->time, formats.TimeFormat);
+        slot.Weight = formats.FormatNumber(formats.LeadingNumber(in.weight[i]), kWeightPattern);
+        slot.Bmi = bmis[i];
+        slot.Memo = MarkLineBreaks(in.memo[i]);
+    }
+    return check;
+}
+
+} // namespace tarvel

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/MessageService.h"
+#include "store/DayRecord.h"
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace tarvel {
+
+class LocaleFormats;
+
+// A day as typed on the Diary page (or read by an importer): texts in the user's locale, memos
+// with their line breaks.
+struct DayInput {
+    QString name;
+    QString date;
+    QString height;
+    std::array<QString, 2> time, weight, bmi, memo;
+};
+
+// The input a problem is about, for the page to select and focus.
+enum class DayField { None, Date, MorningTime, NightTime };
+
+struct DayProblem {
+    QString message; // complete, lines joined with CR LF
+    IconKind icon;
+    DayField field;
+};
+
+// What checking a day gives: a problem to report, or the day's date and the slots as stored. The
+// BMI of each weighed slot is worked out from the height before the date and times are read, so
+// bmis holds them (laid out "#0.0") whenever the BMI check passed, even if a later check failed.
+struct DayCheck {
+    std::optional<DayProblem> problem;
+    std::array<QString, 2> bmis;
+    QDate date;
+    std::array<Measurement, 2> slots;
+};
+
+// The rules of saving a day, in order: every missing input at once (name, date, height, a weight, a
+// weighed slot's time); a weight that gives no BMI; the date; each weighed slot's time. A slot
+// without a weight is stored empty, memo included.
+DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats);
+
+} // namespace tarvel
