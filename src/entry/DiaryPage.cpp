@@ -125,7 +125,7 @@ void DiaryPage::BuildControls()
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setAutoFillBackground(true);
     m_calendar->hide();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         // The calendar's own month menu is a pop-up; the focus going there keeps it open.
         if (m_calendar->isVisible() && now != nullptr && now != m_calendar &&
             !m_calendar->isAncestorOf(now) && QApplication::activePopupWidget() == nullptr)
@@ -135,6 +135,12 @@ void DiaryPage::BuildControls()
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("logo"));
     m_logo->setFixedSize(80, 38);
+}
+
+DiaryPage::~DiaryPage()
+{
+    // The widget's own teardown moves the focus, which must not reach the half-destroyed page.
+    disconnect(m_focusWatch);
 }
 
 void DiaryPage::NameControls()

@@ -39,6 +39,7 @@ class DiaryPage : public QWidget {
 public:
     DiaryPage(Diary& diary, const LocaleFormats& formats, const Clock& clock, MessageService& messages,
               QWidget* parent = nullptr);
+    ~DiaryPage() override;
 
     // Shows record CurrentIndex, or the blank new-entry page, and leaves the page unedited.
     void ShowCurrentEntry();
@@ -202,6 +203,7 @@ private:
     // Set while a date change is handled or the program puts a date in; such texts are not handled.
     bool m_dateChangeBusy = false;
     bool m_edited = false;
+    QMetaObject::Connection m_focusWatch;
 };
 
 } // namespace tarvel
