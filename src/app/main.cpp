@@ -8,6 +8,7 @@
 #include "platform/SerialPortMap.h"
 #include "platform/SettingsStore.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translations.h"
 #include "shell/FileCommands.h"
 #include "shell/MainWindow.h"
 #include "shell/WebPages.h"
@@ -22,6 +23,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Tarvel"));
     QApplication::setApplicationName(QStringLiteral("Tarvel"));
     QApplication::setDesktopFileName(QStringLiteral("tarvel"));
+    // Before any text is looked up: menus, messages and Qt's own dialogs in the desktop's language.
+    const tarvel::Translations translations(QLocale::system().uiLanguages());
 
     // A second start hands over to the running window, with the diary it was given, and ends before
     // it touches any file.

@@ -8,11 +8,12 @@
 
 namespace tarvel {
 
-// Gives a dialog the dialog font family (text 161, else the first fallback this machine has); the
-// dialog keeps the platform's font when none is found. For the libraries that build dialogs.
+// Gives a dialog the dialog font family (text 161, else the first fallback for the language code
+// that this machine has); the dialog keeps the platform's font when none is found. For the libraries
+// that build dialogs.
 inline void UseDialogFont(QWidget& dialog)
 {
-    const QString family = ChooseFontFamily(DialogFontName(), QFontDatabase::families());
+    const QString family = ChooseFontFamily(DialogFontName(), QFontDatabase::families(), LanguageCode());
     if (family.isEmpty())
         return;
     QFont font = dialog.font();

@@ -58,12 +58,12 @@ void CommDlg::BuildControls()
         grid->addWidget(Label(QString::fromLatin1(values[i][0]), this), 1 + i, 2);
         grid->addWidget(Label(QString::fromLatin1(values[i][1]), this), 1 + i, 3);
     }
-    grid->addWidget(Label(QStringLiteral("EVEN") + LoadText(307), this), 3, 2);
+    grid->addWidget(Label(tr("EVEN") + LoadText(307), this), 3, 2);
     grid->addWidget(Label(QStringLiteral("1"), this), 4, 2);
     grid->addWidget(Label(QStringLiteral("bit"), this), 4, 3);
     grid->setColumnStretch(2, 1);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_cancel = new QPushButton(LoadText(301), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_cancel->setObjectName(QStringLiteral("cancelButton"));

@@ -38,8 +38,7 @@ AboutDlg::AboutDlg(const QPixmap& logo, ToolRunner& tools, MessageService& messa
     : QDialog(parent), m_tools(tools), m_messages(messages), m_title(new QLabel(LoadText(101), this)),
       m_version(new QLabel(this)), m_description(new QLabel(kDescriptionPrefix + LoadText(603), this)),
       m_disclaimer(new QLabel(LoadText(604), this)), m_logo(new QLabel(this)),
-      m_ok(new QPushButton(QStringLiteral("OK"), this)),
-      m_systemInfo(new QPushButton(LoadText(601) + QStringLiteral("(&S)..."), this))
+      m_ok(new QPushButton(tr("OK"), this)), m_systemInfo(new QPushButton(LoadCaption(601, "(&S)..."), this))
 {
     setWindowTitle(LoadText(600));
     UseDialogFont(*this);

@@ -35,7 +35,7 @@ ColorDlg::ColorDlg(Settings& settings, QWidget* parent)
     }
     options->addStretch(1);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
     m_cancel = new QPushButton(LoadText(301), this);

@@ -71,8 +71,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_topicIndex = ReadTopics();
     setWindowTitle(LoadText(101) + QStringLiteral(" - ") + LoadText(114));
 
-    QToolButton* back = ToolButton(QStyle::SP_ArrowBack, QStringLiteral("Back"), this);
-    QToolButton* forward = ToolButton(QStyle::SP_ArrowForward, QStringLiteral("Forward"), this);
+    QToolButton* back = ToolButton(QStyle::SP_ArrowBack, tr("Back"), this);
+    QToolButton* forward = ToolButton(QStyle::SP_ArrowForward, tr("Forward"), this);
     QToolButton* contents = ToolButton(QStyle::SP_DirHomeIcon, LoadText(115), this);
     back->setEnabled(false);
     forward->setEnabled(false);
@@ -86,7 +86,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     buttons->addStretch();
 
     m_keyword->setObjectName(QStringLiteral("keyword"));
-    m_keyword->setPlaceholderText(QStringLiteral("Type a keyword"));
+    m_keyword->setPlaceholderText(tr("Type a keyword"));
     m_keyword->setClearButtonEnabled(true);
     m_topicList->setObjectName(QStringLiteral("topics"));
     m_topicList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

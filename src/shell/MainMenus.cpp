@@ -86,7 +86,7 @@ void MainMenus::BuildMenus(QMainWindow& window)
 
 void MainMenus::BuildToolbar(QMainWindow& window)
 {
-    QToolBar* toolbar = window.addToolBar(QStringLiteral("Toolbar"));
+    QToolBar* toolbar = window.addToolBar(tr("Toolbar"));
     toolbar->setObjectName(QStringLiteral("Toolbar"));
     toolbar->setMovable(false);
     toolbar->setIconSize(QSize(24, 24));
@@ -111,11 +111,11 @@ void MainMenus::BuildToolbar(QMainWindow& window)
 
 void MainMenus::ApplyTexts()
 {
-    m_fileMenu->setTitle(LoadText(102) + QStringLiteral("(&F)"));
-    m_settingMenu->setTitle(LoadText(110) + QStringLiteral("(&S)"));
-    m_helpMenu->setTitle(LoadText(114) + QStringLiteral("(&H)"));
+    m_fileMenu->setTitle(LoadCaption(102, "(&F)"));
+    m_settingMenu->setTitle(LoadCaption(110, "(&S)"));
+    m_helpMenu->setTitle(LoadCaption(114, "(&H)"));
     for (const Texts& t : m_texts) {
-        t.action->setText(LoadText(t.textId) + QString::fromLatin1(t.suffix));
+        t.action->setText(LoadCaption(t.textId, t.suffix));
         // On the toolbar a button shows the plain text as its tooltip and accessible name.
         if (t.toolTipId != 0) {
             t.action->setIconText(LoadText(t.toolTipId));

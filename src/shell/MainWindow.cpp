@@ -119,7 +119,7 @@ void MainWindow::MoveGraphPeriod(const QDate& deletedDay, const QDate& target, b
 
 void MainWindow::ApplyTexts()
 {
-    const QString family = ChooseFontFamily(WindowFontName(), QFontDatabase::families());
+    const QString family = ChooseFontFamily(WindowFontName(), QFontDatabase::families(), LanguageCode());
     if (!family.isEmpty()) {
         QFont font = this->font();
         font.setFamily(family);

@@ -15,7 +15,7 @@ namespace tarvel {
 
 GraphSetDlg::GraphSetDlg(Settings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings), RangeSep(LoadText(404)), m_bmiScale(new QComboBox(this)),
-      m_trend(new QComboBox(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
+      m_trend(new QComboBox(this)), m_ok(new QPushButton(tr("OK"), this)),
       m_cancel(new QPushButton(LoadText(301), this))
 {
     setWindowTitle(LoadText(400));

@@ -1,0 +1,712 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>Captions</name>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Close(&amp;C)</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save as(&amp;A)...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Setting(&amp;S)</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Port(&amp;C)...</source>
+        <translation>&amp;Anschluss...</translation>
+    </message>
+    <message>
+        <source>Range(&amp;G)...</source>
+        <translation>&amp;Bereich...</translation>
+    </message>
+    <message>
+        <source>Appearance(&amp;S)...</source>
+        <translation>&amp;Erscheinungsbild...</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents(&amp;C)...</source>
+        <translation>&amp;Inhalt...</translation>
+    </message>
+    <message>
+        <source>Topics(&amp;S)...</source>
+        <translation>&amp;Themen...</translation>
+    </message>
+    <message>
+        <source>Orvik Weight Web(&amp;G)</source>
+        <translation>Orvik-&amp;Weight-Website</translation>
+    </message>
+    <message>
+        <source>Orvik Web(&amp;H)</source>
+        <translation>&amp;Orvik-Website</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)...</source>
+        <translation>Ü&amp;ber Tarvel...</translation>
+    </message>
+    <message>
+        <source>System info.(&amp;S)...</source>
+        <translation>&amp;Systeminformationen...</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>Tarvel</source>
+        <translation>Tarvel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Themen</translation>
+    </message>
+    <message>
+        <source>Orvik Weight Web</source>
+        <translation>Orvik-Weight-Website</translation>
+    </message>
+    <message>
+        <source>Orvik Web</source>
+        <translation>Orvik-Website</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Tarvel</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Tarvel Data</source>
+        <translation>Tarvel-Daten</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>8000</source>
+        <translation>8000</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>Tagebuch</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Weight trend</source>
+        <translation>Gewichtsverlauf</translation>
+    </message>
+    <message>
+        <source>BMI trend</source>
+        <translation>BMI-Verlauf</translation>
+    </message>
+    <message>
+        <source>&apos;s Tarvel</source>
+        <translation>– Tarvel</translation>
+    </message>
+    <message>
+        <source> &apos;s data list</source>
+        <translation>: Datenliste</translation>
+    </message>
+    <message>
+        <source> &apos;s weight trend</source>
+        <translation>: Gewichtsverlauf</translation>
+    </message>
+    <message>
+        <source> &apos;s BMI trend</source>
+        <translation>: BMI-Verlauf</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>BMI</source>
+        <translation>BMI</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Weiblich</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Previous data</source>
+        <translation>Voriger Eintrag</translation>
+    </message>
+    <message>
+        <source>Next data</source>
+        <translation>Nächster Eintrag</translation>
+    </message>
+    <message>
+        <source>Save data</source>
+        <translation>Eintrag speichern</translation>
+    </message>
+    <message>
+        <source>New data</source>
+        <translation>Neuer Eintrag</translation>
+    </message>
+    <message>
+        <source>Delete this data</source>
+        <translation>Eintrag löschen</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eintragen</translation>
+    </message>
+    <message>
+        <source>&lt;</source>
+        <translation>&lt;</translation>
+    </message>
+    <message>
+        <source>&gt;</source>
+        <translation>&gt;</translation>
+    </message>
+    <message>
+        <source>(1) Morning</source>
+        <translation>(1) Morgens</translation>
+    </message>
+    <message>
+        <source>(2) Night</source>
+        <translation>(2) Abends</translation>
+    </message>
+    <message>
+        <source>Port setting</source>
+        <translation>Anschlusseinstellungen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Data bit</source>
+        <translation>Datenbits</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Stop bit</source>
+        <translation>Stoppbits</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Range setting</source>
+        <translation>Bereichseinstellungen</translation>
+    </message>
+    <message>
+        <source>Range for BMI trend</source>
+        <translation>Bereich des BMI-Verlaufs</translation>
+    </message>
+    <message>
+        <source> - </source>
+        <translation> - </translation>
+    </message>
+    <message>
+        <source>Time span for trend [month]</source>
+        <translation>Zeitraum des Verlaufs [Monate]</translation>
+    </message>
+    <message>
+        <source>Appearance setting</source>
+        <translation>Erscheinungsbild einstellen</translation>
+    </message>
+    <message>
+        <source>Select screen color.</source>
+        <translation>Wählen Sie die Farben des Fensters.</translation>
+    </message>
+    <message>
+        <source>4-color</source>
+        <translation>Vierfarbig</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Version info.</source>
+        <translation>Versionsinformationen</translation>
+    </message>
+    <message>
+        <source>System info.</source>
+        <translation>Systeminformationen</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>The Tarvel developers</source>
+        <translation>Die Tarvel-Entwickler</translation>
+    </message>
+    <message>
+        <source>Tarvel is free software under the MIT License, provided as is, without any warranty. It keeps a personal diary of body weight and is no medical device: ask a doctor about your health.</source>
+        <translation>Tarvel ist freie Software unter der MIT-Lizenz und wird ohne jede Gewährleistung so bereitgestellt, wie es ist. Es führt ein persönliches Tagebuch des Körpergewichts und ist kein Medizinprodukt: Fragen Sie zu Ihrer Gesundheit einen Arzt.</translation>
+    </message>
+    <message>
+        <source>Data file cannot be opened.</source>
+        <translation>Die Datendatei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Input your height. (cm)</source>
+        <translation>Geben Sie Ihre Körpergröße ein. (cm)</translation>
+    </message>
+    <message>
+        <source>Input your weight. (kg)</source>
+        <translation>Geben Sie Ihr Gewicht ein. (kg)</translation>
+    </message>
+    <message>
+        <source>Input your height and weight.</source>
+        <translation>Geben Sie Ihre Körpergröße und Ihr Gewicht ein.</translation>
+    </message>
+    <message>
+        <source>Input your name.</source>
+        <translation>Geben Sie Ihren Namen ein.</translation>
+    </message>
+    <message>
+        <source>Input date. (yyyy/mm/dd)</source>
+        <translation>Geben Sie das Datum ein. (JJJJ/MM/TT)</translation>
+    </message>
+    <message>
+        <source>Input time. (hh:mm)</source>
+        <translation>Geben Sie die Uhrzeit ein. (hh:mm)</translation>
+    </message>
+    <message>
+        <source>Invalid input at weight or BMI.</source>
+        <translation>Ungültige Eingabe bei Gewicht oder BMI.</translation>
+    </message>
+    <message>
+        <source>Invalid date.</source>
+        <translation>Ungültiges Datum.</translation>
+    </message>
+    <message>
+        <source>Date format should be </source>
+        <translation>Das Datum ist im Format </translation>
+    </message>
+    <message>
+        <source>Invalid time.</source>
+        <translation>Ungültige Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Time format should be hh:mm.</source>
+        <translation>Die Uhrzeit ist im Format hh:mm einzugeben.</translation>
+    </message>
+    <message>
+        <source>Following data will be deleted.</source>
+        <translation>Die folgenden Daten werden gelöscht.</translation>
+    </message>
+    <message>
+        <source> Date: </source>
+        <translation> Datum: </translation>
+    </message>
+    <message>
+        <source> Time: </source>
+        <translation> Uhrzeit: </translation>
+    </message>
+    <message>
+        <source> Weight: </source>
+        <translation> Gewicht: </translation>
+    </message>
+    <message>
+        <source> BMI: </source>
+        <translation> BMI: </translation>
+    </message>
+    <message>
+        <source>Continue process?</source>
+        <translation>Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Data is changed.</source>
+        <translation>Die Daten wurden geändert.</translation>
+    </message>
+    <message>
+        <source>Save data and continue process?</source>
+        <translation>Daten speichern und fortfahren?</translation>
+    </message>
+    <message>
+        <source>File is not saved.</source>
+        <translation>Die Datei ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Would you like to save the file?</source>
+        <translation>Möchten Sie die Datei speichern?</translation>
+    </message>
+    <message>
+        <source>All the data will be lost if file is not saved.</source>
+        <translation>Alle Daten gehen verloren, wenn die Datei nicht gespeichert wird.</translation>
+    </message>
+    <message>
+        <source>Would you like to overwrite the file?</source>
+        <translation>Möchten Sie die Datei überschreiben?</translation>
+    </message>
+    <message>
+        <source>New entries will be lost if the file is not saved.</source>
+        <translation>Neue Einträge gehen verloren, wenn die Datei nicht gespeichert wird.</translation>
+    </message>
+    <message>
+        <source>Cannot open communication port.</source>
+        <translation>Der Kommunikationsanschluss kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Backup data was kept from the last time.</source>
+        <translation>Vom letzten Mal ist eine Sicherung der Daten vorhanden.</translation>
+    </message>
+    <message>
+        <source>Would you like to recall data from the backup?</source>
+        <translation>Möchten Sie die Daten aus der Sicherung wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Do not use &quot;,&quot; for file name.</source>
+        <translation>Der Name darf kein „,“ enthalten.</translation>
+    </message>
+    <message>
+        <source>Maximum height is 300cm.</source>
+        <translation>Die Körpergröße beträgt höchstens 300 cm.</translation>
+    </message>
+    <message>
+        <source>Maximum weight is 150kg.</source>
+        <translation>Das Gewicht beträgt höchstens 150 kg.</translation>
+    </message>
+    <message>
+        <source>Cannot printout over 10 lines of text.</source>
+        <translation>Mehr als 10 Textzeilen können nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation> einzugeben.</translation>
+    </message>
+    <message>
+        <source>OV1 Files</source>
+        <translation>OV1-Dateien</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Data file cannot be saved.</source>
+        <translation>Die Datendatei kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>This file is not a Tarvel diary.</source>
+        <translation>Diese Datei ist kein Tarvel-Tagebuch.</translation>
+    </message>
+    <message>
+        <source>Lines that cannot be read: %1</source>
+        <translation>Zeilen, die nicht gelesen werden können: %1</translation>
+    </message>
+    <message>
+        <source>They will be left out when the file is saved.</source>
+        <translation>Sie werden beim Speichern der Datei weggelassen.</translation>
+    </message>
+    <message>
+        <source>The diary already holds this date.</source>
+        <translation>Das Tagebuch enthält dieses Datum bereits.</translation>
+    </message>
+    <message>
+        <source>Add the weighings of this page to it?</source>
+        <translation>Die Messungen dieser Seite dort hinzufügen?</translation>
+    </message>
+    <message>
+        <source>The day already holds a weighing in the same slot. Nothing was saved.</source>
+        <translation>Der Tag enthält bereits eine Messung zur selben Tageszeit. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Cannot find open port.</source>
+        <translation>Es wurde kein freier Anschluss gefunden.</translation>
+    </message>
+    <message>
+        <source>Designated port cannot be used.</source>
+        <translation>Der gewählte Anschluss kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot show system info.</source>
+        <translation>Die Systeminformationen können nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Input your name</source>
+        <translation>Ihren Namen eingeben</translation>
+    </message>
+    <message>
+        <source>Showing data location</source>
+        <translation>Nummer des angezeigten Eintrags</translation>
+    </message>
+    <message>
+        <source>Total number of data</source>
+        <translation>Anzahl der Einträge</translation>
+    </message>
+    <message>
+        <source>Input date or click right button</source>
+        <translation>Eingeben oder die Schaltfläche rechts anklicken</translation>
+    </message>
+    <message>
+        <source>Input height</source>
+        <translation>Körpergröße eingeben</translation>
+    </message>
+    <message>
+        <source>Input weight</source>
+        <translation>Gewicht eingeben</translation>
+    </message>
+    <message>
+        <source>BMI is calculated from height and weight</source>
+        <translation>Der BMI wird aus Größe und Gewicht berechnet</translation>
+    </message>
+    <message>
+        <source>Input date</source>
+        <translation>Heutiges Datum eintragen</translation>
+    </message>
+    <message>
+        <source>Input current time</source>
+        <translation>Aktuelle Uhrzeit eintragen</translation>
+    </message>
+    <message>
+        <source>Select sex</source>
+        <translation>Geschlecht auswählen</translation>
+    </message>
+    <message>
+        <source>Input memo or diary</source>
+        <translation>Notiz oder Tagebuchtext eingeben</translation>
+    </message>
+    <message>
+        <source>See previous data</source>
+        <translation>Vorigen Eintrag anzeigen</translation>
+    </message>
+    <message>
+        <source>See next data</source>
+        <translation>Nächsten Eintrag anzeigen</translation>
+    </message>
+    <message>
+        <source>Current data is stored</source>
+        <translation>Den Eintrag speichern</translation>
+    </message>
+    <message>
+        <source>Data correction is stored</source>
+        <translation>Die Korrektur speichern</translation>
+    </message>
+    <message>
+        <source>New entry</source>
+        <translation>Neuer Eintrag</translation>
+    </message>
+    <message>
+        <source>Click the input date.</source>
+        <translation>Klicken Sie auf das gewünschte Datum.</translation>
+    </message>
+    <message>
+        <source>Select communication port</source>
+        <translation>Kommunikationsanschluss auswählen</translation>
+    </message>
+    <message>
+        <source>Showing preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Select the range of BMI graph</source>
+        <translation>Bereich der BMI-Grafik auswählen</translation>
+    </message>
+    <message>
+        <source>Select the time span of graph</source>
+        <translation>Zeitraum der Grafik auswählen</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::AboutDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::ColorDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::CommDlg</name>
+    <message>
+        <source>EVEN</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::GraphSetDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::HelpWindow</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Type a keyword</source>
+        <translation>Suchbegriff eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::MainMenus</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,712 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en">
+<context>
+    <name>Captions</name>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新規作成(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Close(&amp;C)</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>上書き保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save as(&amp;A)...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Setting(&amp;S)</source>
+        <translation>設定(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Port(&amp;C)...</source>
+        <translation>ポート(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Range(&amp;G)...</source>
+        <translation>範囲(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Appearance(&amp;S)...</source>
+        <translation>外観(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Contents(&amp;C)...</source>
+        <translation>目次(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Topics(&amp;S)...</source>
+        <translation>トピック(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Orvik Weight Web(&amp;G)</source>
+        <translation>Orvik Weight Web(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Orvik Web(&amp;H)</source>
+        <translation>Orvik Web(&amp;H)</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)...</source>
+        <translation>バージョン情報(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>System info.(&amp;S)...</source>
+        <translation>システム情報(&amp;S)...</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>Tarvel</source>
+        <translation>Tarvel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>上書き保存</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>範囲</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目次</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>トピック</translation>
+    </message>
+    <message>
+        <source>Orvik Weight Web</source>
+        <translation>Orvik Weight Web</translation>
+    </message>
+    <message>
+        <source>Orvik Web</source>
+        <translation>Orvik Web</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Tarvel Data</source>
+        <translation>Tarvelデータ</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Noto Sans CJK JP</translation>
+    </message>
+    <message>
+        <source>8000</source>
+        <translation>8000</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>日記</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>一覧</translation>
+    </message>
+    <message>
+        <source>Weight trend</source>
+        <translation>体重の推移</translation>
+    </message>
+    <message>
+        <source>BMI trend</source>
+        <translation>BMIの推移</translation>
+    </message>
+    <message>
+        <source>&apos;s Tarvel</source>
+        <translation>さんのTarvel</translation>
+    </message>
+    <message>
+        <source> &apos;s data list</source>
+        <translation> さんのデータ一覧</translation>
+    </message>
+    <message>
+        <source> &apos;s weight trend</source>
+        <translation> さんの体重の推移</translation>
+    </message>
+    <message>
+        <source> &apos;s BMI trend</source>
+        <translation> さんのBMIの推移</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>身長</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>体重</translation>
+    </message>
+    <message>
+        <source>BMI</source>
+        <translation>BMI</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>性別</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>男性</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>女性</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Previous data</source>
+        <translation>前のデータ</translation>
+    </message>
+    <message>
+        <source>Next data</source>
+        <translation>次のデータ</translation>
+    </message>
+    <message>
+        <source>Save data</source>
+        <translation>データを保存</translation>
+    </message>
+    <message>
+        <source>New data</source>
+        <translation>新規データ</translation>
+    </message>
+    <message>
+        <source>Delete this data</source>
+        <translation>このデータを削除</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>&lt;</source>
+        <translation>&lt;</translation>
+    </message>
+    <message>
+        <source>&gt;</source>
+        <translation>&gt;</translation>
+    </message>
+    <message>
+        <source>(1) Morning</source>
+        <translation>(1) 朝</translation>
+    </message>
+    <message>
+        <source>(2) Night</source>
+        <translation>(2) 夜</translation>
+    </message>
+    <message>
+        <source>Port setting</source>
+        <translation>ポートの設定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>ボーレート</translation>
+    </message>
+    <message>
+        <source>Data bit</source>
+        <translation>データビット</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>パリティ</translation>
+    </message>
+    <message>
+        <source>Stop bit</source>
+        <translation>ストップビット</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Range setting</source>
+        <translation>範囲の設定</translation>
+    </message>
+    <message>
+        <source>Range for BMI trend</source>
+        <translation>BMIの推移の範囲</translation>
+    </message>
+    <message>
+        <source> - </source>
+        <translation> ～ </translation>
+    </message>
+    <message>
+        <source>Time span for trend [month]</source>
+        <translation>推移の期間 [月]</translation>
+    </message>
+    <message>
+        <source>Appearance setting</source>
+        <translation>外観の設定</translation>
+    </message>
+    <message>
+        <source>Select screen color.</source>
+        <translation>画面の色を選択してください。</translation>
+    </message>
+    <message>
+        <source>4-color</source>
+        <translation>4色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>オレンジ</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>ピンク</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>グレー</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>ボタン</translation>
+    </message>
+    <message>
+        <source>Version info.</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>System info.</source>
+        <translation>システム情報</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>The Tarvel developers</source>
+        <translation>Tarvelの開発者</translation>
+    </message>
+    <message>
+        <source>Tarvel is free software under the MIT License, provided as is, without any warranty. It keeps a personal diary of body weight and is no medical device: ask a doctor about your health.</source>
+        <translation>TarvelはMITライセンスのフリーソフトウェアで、現状のまま無保証で提供されます。個人の体重を記録する日記であり、医療機器ではありません。健康については医師にご相談ください。</translation>
+    </message>
+    <message>
+        <source>Data file cannot be opened.</source>
+        <translation>データファイルを開けません。</translation>
+    </message>
+    <message>
+        <source>Input your height. (cm)</source>
+        <translation>身長を入力してください。(cm)</translation>
+    </message>
+    <message>
+        <source>Input your weight. (kg)</source>
+        <translation>体重を入力してください。(kg)</translation>
+    </message>
+    <message>
+        <source>Input your height and weight.</source>
+        <translation>身長と体重を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input your name.</source>
+        <translation>名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input date. (yyyy/mm/dd)</source>
+        <translation>日付を入力してください。(yyyy/mm/dd)</translation>
+    </message>
+    <message>
+        <source>Input time. (hh:mm)</source>
+        <translation>時刻を入力してください。(hh:mm)</translation>
+    </message>
+    <message>
+        <source>Invalid input at weight or BMI.</source>
+        <translation>体重またはBMIの入力が正しくありません。</translation>
+    </message>
+    <message>
+        <source>Invalid date.</source>
+        <translation>日付が正しくありません。</translation>
+    </message>
+    <message>
+        <source>Date format should be </source>
+        <translation>日付は</translation>
+    </message>
+    <message>
+        <source>Invalid time.</source>
+        <translation>時刻が正しくありません。</translation>
+    </message>
+    <message>
+        <source>Time format should be hh:mm.</source>
+        <translation>時刻はhh:mmの形式で入力してください。</translation>
+    </message>
+    <message>
+        <source>Following data will be deleted.</source>
+        <translation>次のデータを削除します。</translation>
+    </message>
+    <message>
+        <source> Date: </source>
+        <translation> 日付: </translation>
+    </message>
+    <message>
+        <source> Time: </source>
+        <translation> 時刻: </translation>
+    </message>
+    <message>
+        <source> Weight: </source>
+        <translation> 体重: </translation>
+    </message>
+    <message>
+        <source> BMI: </source>
+        <translation> BMI: </translation>
+    </message>
+    <message>
+        <source>Continue process?</source>
+        <translation>続行しますか？</translation>
+    </message>
+    <message>
+        <source>Data is changed.</source>
+        <translation>データが変更されています。</translation>
+    </message>
+    <message>
+        <source>Save data and continue process?</source>
+        <translation>データを保存して続行しますか？</translation>
+    </message>
+    <message>
+        <source>File is not saved.</source>
+        <translation>ファイルが保存されていません。</translation>
+    </message>
+    <message>
+        <source>Would you like to save the file?</source>
+        <translation>ファイルを保存しますか？</translation>
+    </message>
+    <message>
+        <source>All the data will be lost if file is not saved.</source>
+        <translation>ファイルを保存しないと、すべてのデータが失われます。</translation>
+    </message>
+    <message>
+        <source>Would you like to overwrite the file?</source>
+        <translation>ファイルを上書きしますか？</translation>
+    </message>
+    <message>
+        <source>New entries will be lost if the file is not saved.</source>
+        <translation>ファイルを保存しないと、新しく入力したデータが失われます。</translation>
+    </message>
+    <message>
+        <source>Cannot open communication port.</source>
+        <translation>通信ポートを開けません。</translation>
+    </message>
+    <message>
+        <source>Backup data was kept from the last time.</source>
+        <translation>前回のバックアップデータが残っています。</translation>
+    </message>
+    <message>
+        <source>Would you like to recall data from the backup?</source>
+        <translation>バックアップからデータを復元しますか？</translation>
+    </message>
+    <message>
+        <source>Do not use &quot;,&quot; for file name.</source>
+        <translation>名前に「,」は使えません。</translation>
+    </message>
+    <message>
+        <source>Maximum height is 300cm.</source>
+        <translation>身長は300cmまでです。</translation>
+    </message>
+    <message>
+        <source>Maximum weight is 150kg.</source>
+        <translation>体重は150kgまでです。</translation>
+    </message>
+    <message>
+        <source>Cannot printout over 10 lines of text.</source>
+        <translation>10行を超えるテキストは印刷できません。</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>の形式で入力してください。</translation>
+    </message>
+    <message>
+        <source>OV1 Files</source>
+        <translation>OV1ファイル</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>Data file cannot be saved.</source>
+        <translation>データファイルを保存できません。</translation>
+    </message>
+    <message>
+        <source>This file is not a Tarvel diary.</source>
+        <translation>このファイルはTarvelの日記ではありません。</translation>
+    </message>
+    <message>
+        <source>Lines that cannot be read: %1</source>
+        <translation>読み込めない行: %1</translation>
+    </message>
+    <message>
+        <source>They will be left out when the file is saved.</source>
+        <translation>これらの行はファイルの保存時に省かれます。</translation>
+    </message>
+    <message>
+        <source>The diary already holds this date.</source>
+        <translation>この日付は日記にすでにあります。</translation>
+    </message>
+    <message>
+        <source>Add the weighings of this page to it?</source>
+        <translation>このページの測定値をその日に追加しますか？</translation>
+    </message>
+    <message>
+        <source>The day already holds a weighing in the same slot. Nothing was saved.</source>
+        <translation>その日の同じ時間帯にはすでに測定値があります。何も保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot find open port.</source>
+        <translation>使用できるポートが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Designated port cannot be used.</source>
+        <translation>指定されたポートは使用できません。</translation>
+    </message>
+    <message>
+        <source>Cannot show system info.</source>
+        <translation>システム情報を表示できません。</translation>
+    </message>
+    <message>
+        <source>Input your name</source>
+        <translation>名前を入力</translation>
+    </message>
+    <message>
+        <source>Showing data location</source>
+        <translation>表示中のデータの位置</translation>
+    </message>
+    <message>
+        <source>Total number of data</source>
+        <translation>データの総数</translation>
+    </message>
+    <message>
+        <source>Input date or click right button</source>
+        <translation>入力するか、右のボタンをクリック</translation>
+    </message>
+    <message>
+        <source>Input height</source>
+        <translation>身長を入力</translation>
+    </message>
+    <message>
+        <source>Input weight</source>
+        <translation>体重を入力</translation>
+    </message>
+    <message>
+        <source>BMI is calculated from height and weight</source>
+        <translation>BMIは身長と体重から計算されます</translation>
+    </message>
+    <message>
+        <source>Input date</source>
+        <translation>今日の日付を入力</translation>
+    </message>
+    <message>
+        <source>Input current time</source>
+        <translation>現在の時刻を入力</translation>
+    </message>
+    <message>
+        <source>Select sex</source>
+        <translation>性別を選択</translation>
+    </message>
+    <message>
+        <source>Input memo or diary</source>
+        <translation>メモや日記を入力</translation>
+    </message>
+    <message>
+        <source>See previous data</source>
+        <translation>前のデータを表示</translation>
+    </message>
+    <message>
+        <source>See next data</source>
+        <translation>次のデータを表示</translation>
+    </message>
+    <message>
+        <source>Current data is stored</source>
+        <translation>現在のデータを保存</translation>
+    </message>
+    <message>
+        <source>Data correction is stored</source>
+        <translation>修正を保存</translation>
+    </message>
+    <message>
+        <source>New entry</source>
+        <translation>新規入力</translation>
+    </message>
+    <message>
+        <source>Click the input date.</source>
+        <translation>入力する日付をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Select communication port</source>
+        <translation>通信ポートを選択</translation>
+    </message>
+    <message>
+        <source>Showing preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Select the range of BMI graph</source>
+        <translation>BMIグラフの範囲を選択</translation>
+    </message>
+    <message>
+        <source>Select the time span of graph</source>
+        <translation>グラフの期間を選択</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>1</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::AboutDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::ColorDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::CommDlg</name>
+    <message>
+        <source>EVEN</source>
+        <translation>偶数</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::GraphSetDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::HelpWindow</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Type a keyword</source>
+        <translation>キーワードを入力</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::MainMenus</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>ツールバー</translation>
+    </message>
+</context>
+</TS>
