@@ -98,8 +98,10 @@ constexpr Entry kTexts[] = {
     {601, QT_TRANSLATE_NOOP("Texts", "System info.")},
     {602, QT_TRANSLATE_NOOP("Texts", "Version")},
     {603, QT_TRANSLATE_NOOP("Texts", "The Tarvel developers")},
-    {604, QT_TRANSLATE_NOOP("Texts", "Tarvel is free software under the MIT License, provided as is, without any warranty. It keeps "
-          "a personal diary of body weight and is no medical device: ask a doctor about your health.")},
+    {604, QT_TRANSLATE_NOOP(
+              "Texts",
+              "Tarvel is free software under the MIT License, provided as is, without any warranty. It keeps "
+              "a personal diary of body weight and is no medical device: ask a doctor about your health.")},
     {700, QT_TRANSLATE_NOOP("Texts", "Data file cannot be opened.")},
     {701, QT_TRANSLATE_NOOP("Texts", "Input your height. (cm)")},
     {702, QT_TRANSLATE_NOOP("Texts", "Input your weight. (kg)")},
@@ -143,7 +145,8 @@ constexpr Entry kTexts[] = {
     // Saving a new page under the date of a day already stored.
     {750, QT_TRANSLATE_NOOP("Texts", "The diary already holds this date.")},
     {751, QT_TRANSLATE_NOOP("Texts", "Add the weighings of this page to it?")},
-    {752, QT_TRANSLATE_NOOP("Texts", "The day already holds a weighing in the same slot. Nothing was saved.")},
+    {752,
+     QT_TRANSLATE_NOOP("Texts", "The day already holds a weighing in the same slot. Nothing was saved.")},
     {800, QT_TRANSLATE_NOOP("Texts", "Cannot find open port.")},
     {801, QT_TRANSLATE_NOOP("Texts", "Designated port cannot be used.")},
     {802, QT_TRANSLATE_NOOP("Texts", "Cannot show system info.")},
@@ -211,7 +214,8 @@ constexpr Entry kCaptions[] = {
 
 const Entry* Find(const Entry* begin, const Entry* end, int id)
 {
-    const auto* it = std::lower_bound(begin, end, id, [](const Entry& e, int wanted) { return e.id < wanted; });
+    const auto* it =
+        std::lower_bound(begin, end, id, [](const Entry& e, int wanted) { return e.id < wanted; });
     return it == end || it->id != id ? nullptr : it;
 }
 
