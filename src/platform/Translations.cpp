@@ -7,20 +7,21 @@ namespace tarvel {
 
 Translations::Translations(const QStringList& uiLanguages)
 {
+    QString chosen;
     for (const QString& name : uiLanguages) {
         // "de-DE" and "de_DE" alike: the language is the part before the region.
         const QString language = name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en") || language == QLatin1String("C"))
             return; // the program's own language
         if (m_own.load(QStringLiteral(":/i18n/tarvel_") + language + QStringLiteral(".qm"))) {
-            m_language = language;
+            chosen = language;
             break;
         }
     }
-    if (m_language.isEmpty())
+    if (chosen.isEmpty())
         return;
     QCoreApplication::installTranslator(&m_own);
-    if (m_qt.load(QStringLiteral("qtbase_") + m_language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (m_qt.load(QStringLiteral("qtbase_") + chosen, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);
 }
 

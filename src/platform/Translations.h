@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 #include <QTranslator>
 
@@ -18,13 +17,9 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // "de", "ja", or "" when the texts stay English.
-    QString Language() const { return m_language; }
-
 private:
     QTranslator m_own;
     QTranslator m_qt;
-    QString m_language;
 };
 
 } // namespace tarvel

@@ -5,6 +5,8 @@
 
 #include "platform/MessageService.h"
 #include "platform/TextTable.h"
+#include "platform/Translations.h"
+#include "platform/WindowFont.h"
 #include "shell/ColorDlg.h"
 #include "shell/FileCommands.h"
 #include "support/ShellFixture.h"
@@ -19,6 +21,8 @@
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace tarvel;
 using namespace tarvel::testing;
@@ -379,6 +383,30 @@ TEST(MainWindowTest, AppearanceRepaintsTheWindow)
     s.Command("appearance");
     EXPECT_EQ(w.Page()->palette().color(QPalette::Window), QColor(218, 237, 229)); // the Diary green
     EXPECT_EQ(w.MainTab()->tabBar()->palette().color(QPalette::Window), QColor(255, 234, 215)); // List orange
+}
+
+// The desktop's first translated language picks the captions, the messages, the language code and
+// with it the font fallbacks; English first, or no translated language, keeps the English texts. A
+// language that marks a letter inside the word (German) has no "(&F)" suffix left in any caption.
+TEST(MainWindowTest, TheDesktopsLanguagePicksTextsCaptionsAndFonts)
+{
+    const std::tuple<QStringList, const char*, const char*, const char*> cases[] = {
+        {{}, "New(&N)", "Data file cannot be opened.", "Courier New"},
+        {{u"en-GB"_s, u"de-DE"_s}, "New(&N)", "Data file cannot be opened.", "Courier New"},
+        {{u"fr"_s, u"de-DE"_s}, "&Neu", "Die Datendatei kann nicht geöffnet werden.", "Courier New"},
+        {{u"ja_JP"_s}, "新規作成(&N)", "データファイルを開けません。", "ＭＳ　ゴシック"}};
+    for (const auto& [languages, newCaption, message, font] : cases) {
+        const Translations translations(languages);
+        Shell s;
+        s.Start();
+        EXPECT_EQ(s.Action("newDiary")->text().toStdString(), newCaption);
+        EXPECT_EQ(LoadText(700).toStdString(), message);
+        EXPECT_EQ(ChooseFontFamily({}, {u"Courier New"_s, u"ＭＳ　ゴシック"_s}, LanguageCode()).toStdString(),
+                  font);
+        for (const QAction* action : s.window->findChildren<QAction*>())
+            EXPECT_FALSE(*newCaption == '&' && action->text().contains(u"(&"_s))
+                << action->text().toStdString();
+    }
 }
 
 } // namespace
