@@ -106,7 +106,7 @@ done
 home=$work/home
 mkdir -p "$home" "$work/run" && chmod 700 "$work/run"
 HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$work/run \
-    QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 TZ=UTC "$prefix/bin/tarvel" >"$work/tarvel.log" 2>&1 &
+    QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 LANGUAGE= TZ=UTC "$prefix/bin/tarvel" >"$work/tarvel.log" 2>&1 &
 tarvel=$!
 user_mime=$home/.local/share/mime/packages/tarvel.xml
 user_desktop=$home/.local/share/applications/tarvel.desktop
