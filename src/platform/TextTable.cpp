@@ -167,6 +167,15 @@ constexpr Entry kTexts[] = {
     {1001, "Showing preview"},
     {1003, "Select the range of BMI graph"},
     {1004, "Select the time span of graph"},
+    // The smoothed trend and the goal weight: the Diary page's summary, the Range dialog's goal.
+    {1300, "Trend %1 kg, %2 kg/week"},
+    {1301, "Trend %1 kg"},
+    {1302, "Goal %1 kg: about %2"},
+    {1303, "Goal %1 kg: the trend is moving away from it"},
+    {1304, "Goal %1 kg: the trend is not moving toward it"},
+    {1305, "Goal %1 kg: reached"},
+    {1306, "Goal weight [kg]"},
+    {1307, "The weight the trend is to reach; leave empty for no goal"},
     {2000, "2"},
 };
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 using namespace tarvel;
@@ -85,18 +86,27 @@ TEST(Settings, NumbersAndTheirRanges)
 {
     const struct {
         QByteArray ini;
-        std::vector<int> values; // port, scheme, BMI scale top and bottom, months
+        std::vector<int> values; // port, scheme, BMI scale top and bottom, months, goal x 100 (-1: none)
     } cases[] = {
-        {"[CommSet]\nPort=16\n[ColorFlg]\nFlg=7\n[BmiScale]\nMax=50kg\n[TrendScale]\nMonth=3\n", {16, 7, 50, 0, 3}},
-        {"[CommSet]\nPort=3.5\n[ColorFlg]\nFlg=7.5\n[BmiScale]\nMax=40\n[TrendScale]\nMonth=2\n", {4, 1, 35, 15, 1}},
-        {"[CommSet]\nPort=65544\n[ColorFlg]\nFlg=-1e308\n[BmiScale]\nMax=65586\n[TrendScale]\nMonth=-3\n", {1, 1, 35, 15, 1}},
-        {"[CommSet]\nPort=17\n[ColorFlg]\nFlg=8\n[BmiScale]\nMax=nan\n[TrendScale]\nMonth=6\n", {1, 1, 35, 15, 1}},
-        {QByteArray("\x00\xff\xfe garbage \x01\x02\n[[[\n=\n[CommSet\nPort\n", 35), {1, 1, 35, 15, 1}},
+        {"[CommSet]\nPort=16\n[ColorFlg]\nFlg=7\n[BmiScale]\nMax=50kg\n[TrendScale]\nMonth=3\n"
+         "[Goal]\nWeight=68.25\n",
+         {16, 7, 50, 0, 3, 6825}},
+        {"[CommSet]\nPort=3.5\n[ColorFlg]\nFlg=7.5\n[BmiScale]\nMax=40\n[TrendScale]\nMonth=2\n"
+         "[Goal]\nWeight=150\n",
+         {4, 1, 35, 15, 1, 15000}},
+        {"[CommSet]\nPort=65544\n[ColorFlg]\nFlg=-1e308\n[BmiScale]\nMax=65586\n[TrendScale]\nMonth=-3\n"
+         "[Goal]\nWeight=68kg\n",
+         {1, 1, 35, 15, 1, -1}},
+        {"[CommSet]\nPort=17\n[ColorFlg]\nFlg=8\n[BmiScale]\nMax=nan\n[TrendScale]\nMonth=6\n"
+         "[Goal]\nWeight=0.5\n",
+         {1, 1, 35, 15, 1, -1}},
+        {QByteArray("\x00\xff\xfe garbage \x01\x02\n[[[\n=\n[CommSet\nPort\n", 35), {1, 1, 35, 15, 1, -1}},
     };
     const std::array<QString, 3> paths = {QStringLiteral("/home/anna/My Diary, 2024.ov1"),
                                           QStringLiteral("/tmp/\u00E9t\u00E9.ov1")};
     auto values = [](const Settings& s) {
-        return std::vector<int>({s.PortNo, s.ColorScheme, s.BmiScaleMax, s.BmiScaleMin, s.TrendMonths});
+        const int goal = s.GoalWeight ? static_cast<int>(std::lround(*s.GoalWeight * 100)) : -1;
+        return std::vector<int>({s.PortNo, s.ColorScheme, s.BmiScaleMax, s.BmiScaleMin, s.TrendMonths, goal});
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ini.left(80).toStdString());
@@ -104,6 +114,7 @@ TEST(Settings, NumbersAndTheirRanges)
         IniSettingsStore store(folder.Write(QStringLiteral("Tarvel.ini"), c.ini));
         Settings s;
         s.PortNo = s.ColorScheme = s.BmiScaleMax = s.BmiScaleMin = s.TrendMonths = 9;
+        s.GoalWeight = 99;
         s.Load(store);
         EXPECT_EQ(values(s), c.values);
         // Saved with recent diaries in one run, loaded in the next.

@@ -3,6 +3,7 @@
 #include "platform/PictureButton.h"
 #include "store/DiaryFixture.h"
 #include "store/Settings.h"
+#include "store/Trend.h"
 #include "views/GraphPaging.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ struct Graph {
         QPainter painter(&image);
         if (painterOnly)
             painter.setClipRect(image.rect());
-        const GraphSources sources{f.diary, f.period, settings, f.formats};
+        const GraphSources sources{f.diary, f.period, settings, f.formats, trend};
         if (weight)
             DrawWeightGraph(painter, 96, g, sources, scale, &labels, backdrop);
         else
@@ -57,6 +58,7 @@ struct Graph {
 
     DiaryFixture f;
     Settings settings;
+    const Trend* trend = nullptr;
     WeightScale scale;
     GraphGeometry g = ComputeGraphGeometry(12000, QSize(8400, 6000), QSize(8400, 6000));
     GraphLabels labels;
@@ -170,6 +172,30 @@ TEST(TrendGraph, FastDrawingWhilePagingMatchesThePainter)
             EXPECT_LE(worst, 32);
             EXPECT_GT(markers, 0);
         }
+    }
+}
+
+// Every day of January weighs 60 kg, and so does the trend: y = 300 + (62 - 60) x 5100 / 4 = 2850
+// twips, pixel row 190; the middle of 16 January is x = 929 + 232 x 15.5 = 4525 twips, pixel 302. A
+// goal of 61 kg lies at 1575 twips, row 105; one of 70 kg is above the plot and not drawn.
+TEST(TrendGraph, TrendOverTheMarkersAndTheGoalLine)
+{
+    for (const auto& [goal, drawn] : {std::pair(61.0, true), {70.0, false}}) {
+        Graph graph;
+        for (int day = 1; day <= 31; ++day)
+            AddDay(graph.f, QDate(2024, 1, day), "60.00");
+        const Trend trend(graph.f.diary.Records, graph.f.formats);
+        graph.trend = &trend;
+        graph.settings.GoalWeight = goal;
+        graph.Draw(true);
+        const TrendLineColours lines;
+        EXPECT_EQ(QColor(graph.image.pixel(302, 190)), lines.trend);
+        int goalPixels = 0;
+        for (int y = 104; y <= 106; ++y) {
+            for (int x = 0; x < graph.image.width(); ++x)
+                goalPixels += QColor(graph.image.pixel(x, y)) == lines.goal;
+        }
+        EXPECT_EQ(goalPixels > 200, drawn) << goalPixels;
     }
 }
 
