@@ -270,8 +270,8 @@ void DrawTrendLine(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, c
     const auto xOf = [&](qint64 day) {
         return s.left + cols.dayWidth * (static_cast<double>(day - firstDay) + 0.5);
     };
-    std::vector<QLine> segments;
-    segments.reserve(to - from);
+    // Runs of joined points; a segment cut at the plot's top or bottom starts a new run.
+    std::vector<std::vector<QPoint>> runs;
     for (std::size_t i = from + 1; i < to; ++i) {
         QPointF a(xOf(points[i - 1].dayNumber), toY(points[i - 1].trend));
         QPointF b(xOf(points[i].dayNumber), toY(points[i].trend));
@@ -285,10 +285,12 @@ void DrawTrendLine(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, c
         QPoint pa(RoundTwips(a.x()), RoundTwips(a.y()));
         QPoint pb(RoundTwips(b.x()), RoundTwips(b.y()));
         ClipSegment(pa, pb, g);
-        segments.emplace_back(pa, pb);
+        if (runs.empty() || runs.back().back() != pa)
+            runs.push_back({pa});
+        runs.back().push_back(pb);
     }
     c.Pen(3);
-    c.Polyline(segments, src.lines.trend);
+    c.JoinedLines(runs, src.lines.trend);
     c.Pen(1);
 }
 

@@ -130,15 +130,20 @@ TEST(TrendGraph, PeriodStepsAndTheirLimits)
 
 TEST(TrendGraph, FastDrawingWhilePagingMatchesThePainter)
 {
-    // Both graphs drawn the fast way (a kept backdrop, stamped grid lines, markers and the polyline
-    // written into the image) over a few pages and back, against the painter drawing everything anew:
-    // the same texts and, but for the smoothing of the polyline, the same pixels; also after the zoom
-    // changed the backdrop.
+    // Both graphs drawn the fast way (a kept backdrop, stamped grid lines, markers, the polyline and
+    // the trend line written into the image) over a few pages and back, against the painter drawing
+    // everything anew: the same texts and, but for the smoothing of the polyline, the same pixels; also after
+    // the zoom changed the backdrop.
     for (bool weight : {true, false}) {
         Graph fast;
         Graph painted;
+        const Trend trends[] = {{fast.f.diary.Records, fast.f.formats},
+                                {painted.f.diary.Records, painted.f.formats}};
+        fast.trend = &trends[0];
+        painted.trend = &trends[1];
         for (Graph* graph : {&fast, &painted}) {
             graph->settings.TrendMonths = 3;
+            graph->settings.GoalWeight = 22;
             for (int day = 0; day < 200; day += 2)
                 AddDay(graph->f, QDate(2023, 11, 1).addDays(day), day % 4 ? "22.20" : "21.45", "23.05");
             graph->f.period = {QDate(2023, 11, 16), PeriodEndFor(QDate(2023, 11, 16), 3)};
