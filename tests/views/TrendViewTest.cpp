@@ -58,7 +58,8 @@ struct Graph {
 
     DiaryFixture f;
     Settings settings;
-    const Trend* trend = nullptr;
+    const Trend diaryTrend{f.diary.Records, f.formats};
+    const Trend* trend = nullptr; // none: no trend line
     WeightScale scale;
     GraphGeometry g = ComputeGraphGeometry(12000, QSize(8400, 6000), QSize(8400, 6000));
     GraphLabels labels;
@@ -130,18 +131,15 @@ TEST(TrendGraph, PeriodStepsAndTheirLimits)
 
 TEST(TrendGraph, FastDrawingWhilePagingMatchesThePainter)
 {
-    // Both graphs drawn the fast way (a kept backdrop, stamped grid lines, markers, the polyline and
-    // the trend line written into the image) over a few pages and back, against the painter drawing
-    // everything anew: the same texts and, but for the smoothing of the polyline, the same pixels; also after
-    // the zoom changed the backdrop.
+    // Both graphs drawn the fast way (a kept backdrop, stamped grid lines, markers and the polyline
+    // written into the image) over a few pages and back, against the painter drawing everything anew:
+    // the same texts and, but for the smoothing of the polyline, the same pixels; also after the zoom
+    // changed the backdrop. The weight graph has its trend and goal lines.
     for (bool weight : {true, false}) {
         Graph fast;
         Graph painted;
-        const Trend trends[] = {{fast.f.diary.Records, fast.f.formats},
-                                {painted.f.diary.Records, painted.f.formats}};
-        fast.trend = &trends[0];
-        painted.trend = &trends[1];
         for (Graph* graph : {&fast, &painted}) {
+            graph->trend = &graph->diaryTrend;
             graph->settings.TrendMonths = 3;
             graph->settings.GoalWeight = 22;
             for (int day = 0; day < 200; day += 2)
@@ -182,21 +180,23 @@ TEST(TrendGraph, FastDrawingWhilePagingMatchesThePainter)
 
 // Every day of January weighs 60 kg, and so does the trend: y = 300 + (62 - 60) x 5100 / 4 = 2850
 // twips, pixel row 190; the middle of 16 January is x = 929 + 232 x 15.5 = 4525 twips, pixel 302. A
-// goal of 61 kg lies at 1575 twips, row 105; one of 70 kg is above the plot and not drawn.
+// goal of 61 kg lies at 1575 twips, row 105; one of 62.1 kg at 172 twips, row 11, above the plot,
+// is not drawn.
 TEST(TrendGraph, TrendOverTheMarkersAndTheGoalLine)
 {
-    for (const auto& [goal, drawn] : {std::pair(61.0, true), {70.0, false}}) {
+    for (const auto& [goal, row, drawn] : {std::tuple(61.0, 105, true), {62.1, 11, false}}) {
         Graph graph;
         for (int day = 1; day <= 31; ++day)
             AddDay(graph.f, QDate(2024, 1, day), "60.00");
-        const Trend trend(graph.f.diary.Records, graph.f.formats);
-        graph.trend = &trend;
+        graph.trend = &graph.diaryTrend;
         graph.settings.GoalWeight = goal;
         graph.Draw(true);
         const TrendLineColours lines;
-        EXPECT_EQ(QColor(graph.image.pixel(302, 190)), lines.trend);
+        // The line begins in the middle of 1 January (1045 twips, pixel 69.7), over its markers.
+        for (const auto& [x, trendColour] : {std::pair(66, false), {71, true}, {302, true}})
+            EXPECT_EQ(QColor(graph.image.pixel(x, 190)) == lines.trend, trendColour) << x;
         int goalPixels = 0;
-        for (int y = 104; y <= 106; ++y) {
+        for (int y = row - 1; y <= row + 1; ++y) {
             for (int x = 0; x < graph.image.width(); ++x)
                 goalPixels += QColor(graph.image.pixel(x, y)) == lines.goal;
         }
