@@ -1,6 +1,8 @@
 // Paging speed of the views on a diary of 100,000 days: one graph period step of the real views,
-// with both graphs drawn at 1,200 x 900 pixels over three months, and one step of the data list. The floor is
-// filling the same two images with white, measured in the same run.
+// with both graphs drawn at 1,200 x 900 pixels over three months (the weight graph with its trend
+// line and a goal line, as the window draws it), and one step of the data list. The floor is
+// filling the same two images with white, measured in the same run. Also the trend of the whole
+// diary computed anew, as after every change of the records.
 //
 //   build/bench/views_bench            (QT_QPA_PLATFORM=offscreen is set by the program)
 
@@ -10,6 +12,7 @@
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
 #include "store/Settings.h"
+#include "store/Trend.h"
 #include "views/ListView.h"
 #include "views/TrendView.h"
 
@@ -38,6 +41,7 @@ struct Sample {
     Settings settings;
     GraphPeriod period;
     FixedClock clock{QDateTime(QDate(2264, 1, 1), QTime(12, 0))};
+    Trend trend{diary.Records, formats};
 
     Sample()
     {
@@ -56,6 +60,7 @@ struct Sample {
             bytes += line;
         }
         settings.TrendMonths = 3;
+        settings.GoalWeight = 65;
         DiaryContent content = ParseDiary(bytes, formats, settings.TrendMonths);
         diary.Records.Assign(std::move(content.Records));
         diary.CurrentIndex = diary.NewEntryIndex() - 1;
@@ -88,6 +93,7 @@ void BM_GraphPagingStep(benchmark::State& state)
     TrendView weight(TrendView::Kind::Weight, s.diary, s.period, s.settings, s.formats, s.clock);
     TrendView bmi(TrendView::Kind::Bmi, s.diary, s.period, s.settings, s.formats, s.clock);
     TrendView::LinkPeriod(weight, bmi);
+    weight.SetTrend(&s.trend);
     for (TrendView* view : {&weight, &bmi}) {
         view->resize(kPixels + QSize(200, 200));
         view->Graph()->setFixedSize(kPixels);
@@ -95,6 +101,16 @@ void BM_GraphPagingStep(benchmark::State& state)
     }
     if (weight.Image().size() != kPixels || bmi.Image().size() != kPixels) {
         state.SkipWithError("the graphs were not drawn at the intended size");
+        return;
+    }
+    const QImage& picture = weight.Image();
+    int trendPixels = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            trendPixels += QColor(picture.pixel(x, y)) == TrendLineColours().trend;
+    }
+    if (trendPixels < kPixels.width() / 2) {
+        state.SkipWithError("the trend line was not drawn");
         return;
     }
     bool forward = true;
@@ -128,6 +144,16 @@ void BM_GraphFloor(benchmark::State& state)
     }
 }
 BENCHMARK(BM_GraphFloor)->Unit(benchmark::kMicrosecond);
+
+void BM_TrendRecompute(benchmark::State& state)
+{
+    Sample& s = TheSample();
+    for (auto _ : state) {
+        const std::vector<TrendPoint> points = ComputeTrend(s.diary.Records, s.formats);
+        benchmark::DoNotOptimize(WeeklyRateOf(points));
+    }
+}
+BENCHMARK(BM_TrendRecompute)->Unit(benchmark::kMillisecond);
 
 void BM_ListPagingStep(benchmark::State& state)
 {

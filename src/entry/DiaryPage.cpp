@@ -135,6 +135,9 @@ void DiaryPage::BuildControls()
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("logo"));
     m_logo->setFixedSize(80, 38);
+
+    m_trendSummary = PlainLabel(QString(), this);
+    m_trendSummary->setObjectName(QStringLiteral("trendSummary"));
 }
 
 DiaryPage::~DiaryPage()
@@ -276,6 +279,7 @@ void DiaryPage::BuildLayout()
     for (PictureButton* button : {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton})
         buttons->addWidget(button);
     grid->addLayout(buttons, 8, 0, 1, 5);
+    grid->addWidget(m_trendSummary, 9, 0, 1, 5);
 
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -528,8 +532,14 @@ void DiaryPage::ShowCurrentEntry()
     UpdateBmiButton(1);
 
     SetEntryButtons(onRecord);
+    ShowTrendSummary();
     m_diary.Loading = wasLoading;
     SetEdited(false);
+}
+
+void DiaryPage::ShowTrendSummary()
+{
+    m_trendSummary->setText(m_trendSummaryText ? m_trendSummaryText() : QString());
 }
 
 void DiaryPage::SetEntryButtons(bool onRecord)

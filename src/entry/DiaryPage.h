@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QCalendarWidget;
@@ -66,6 +67,11 @@ public:
     void ShowNextEntry();
     // Delete this data: asks with a summary of the page, then removes the shown record.
     void DeleteEntry();
+
+    // The trend and goal lines under the buttons: the text comes from summary, shown anew with every
+    // entry shown and by ShowTrendSummary (after the goal changed).
+    void SetTrendSummary(std::function<QString()> summary) { m_trendSummaryText = std::move(summary); }
+    void ShowTrendSummary();
 
     // Whether the page holds input that is not stored. The window title follows it.
     bool IsEdited() const { return m_edited; }
@@ -191,6 +197,8 @@ private:
     PictureButton* m_deleteButton = nullptr;
     QCalendarWidget* m_calendar = nullptr;
     QLabel* m_logo = nullptr;
+    QLabel* m_trendSummary = nullptr;
+    std::function<QString()> m_trendSummaryText;
 
     // The last accepted texts of m_weight(0) and m_weight(1).
     std::array<QString, 2> m_lastValidWeight;

@@ -174,6 +174,15 @@ constexpr Entry kTexts[] = {
     {1001, QT_TRANSLATE_NOOP("Texts", "Showing preview")},
     {1003, QT_TRANSLATE_NOOP("Texts", "Select the range of BMI graph")},
     {1004, QT_TRANSLATE_NOOP("Texts", "Select the time span of graph")},
+    // The smoothed trend and the goal weight: the Diary page's summary, the Range dialog's goal.
+    {1300, QT_TRANSLATE_NOOP("Texts", "Trend %1 kg, %2 kg/week")},
+    {1301, QT_TRANSLATE_NOOP("Texts", "Trend %1 kg")},
+    {1302, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: about %2")},
+    {1303, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: the trend is moving away from it")},
+    {1304, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: the trend is not moving toward it")},
+    {1305, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: reached")},
+    {1306, QT_TRANSLATE_NOOP("Texts", "Goal weight [kg]")},
+    {1307, QT_TRANSLATE_NOOP("Texts", "The weight the trend is to reach; leave empty for no goal")},
     {2000, QT_TRANSLATE_NOOP("Texts", "2")},
 };
 

@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "entry/DiaryPage.h"
+#include "entry/TrendSummary.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageService.h"
 #include "platform/TextTable.h"
@@ -76,6 +77,11 @@ void MainWindow::BuildTabs()
     m_tabs->addTab(m_views->BmiPanel(), QString());
     m_tabs->tabBar()->installEventFilter(this);
     setCentralWidget(m_tabs);
+    m_views->WeightView().SetTrend(&m_trend);
+    m_page->SetTrendSummary([this] {
+        return TrendSummaryText(m_trend.LastWeighedDay(), m_trend.CurrentTrend(), m_trend.WeeklyRate(),
+                                m_settings.GoalWeight, m_formats);
+    });
     m_schemes = std::make_unique<SchemePainter>(*m_tabs, *m_page, *m_views);
 }
 
@@ -168,10 +174,12 @@ void MainWindow::ConnectCommands()
 void MainWindow::SetGraphRange()
 {
     const RangeChange change = tarvel::SetGraphRange(m_settings, [this] {
-        GraphSetDlg dialog(m_settings, this);
+        GraphSetDlg dialog(m_settings, m_formats, this);
         dialog.exec();
     });
     m_views->ApplyRange(change);
+    if (change.goal)
+        m_page->ShowTrendSummary();
 }
 
 void MainWindow::ChoosePort()

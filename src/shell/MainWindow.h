@@ -5,6 +5,7 @@
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
 #include "store/Settings.h"
+#include "store/Trend.h"
 #include "shell/WindowShape.h"
 
 #include <QLocale>
@@ -132,6 +133,7 @@ private:
     Diary m_diary;
     Settings m_settings;
     LocaleFormats m_formats;
+    Trend m_trend{m_diary.Records, m_formats};
     GraphPeriod m_period;
     DiaryFile m_file;
     bool m_commandLineFile = false;

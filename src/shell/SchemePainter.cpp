@@ -114,6 +114,7 @@ void SchemePainter::ApplyScheme(int colorScheme)
     calendar->setHeaderTextFormat(weekdays);
 
     m_views.List().SetListColours(m_slots.Tab(ListTab).dark, m_slots.listAccent);
+    m_views.WeightView().SetLineColours({m_slots.trendLine, m_slots.goalLine});
 
     PutPictures();
     PutLogos();

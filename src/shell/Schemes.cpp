@@ -13,6 +13,17 @@ const std::array<HueColours, 6> kPalette = {{
     {QColor(192, 192, 192), QColor(192, 192, 192), QColor(192, 192, 192), QColor(128, 128, 128), 6},
 }};
 
+// The trend and goal line colours of ColorScheme 1..7.
+const std::array<std::array<QColor, 2>, kSchemeCount> kLineColours = {{
+    {QColor(176, 24, 96), QColor(40, 96, 176)}, // 4-color: crimson, blue
+    {QColor(0, 84, 180), QColor(200, 80, 0)},   // blue: deep blue, burnt orange
+    {QColor(0, 122, 74), QColor(176, 32, 120)}, // green: deep green, magenta
+    {QColor(208, 88, 0), QColor(0, 96, 176)},   // orange: dark orange, blue
+    {QColor(196, 24, 48), QColor(0, 112, 120)}, // pink: red, teal
+    {QColor(136, 0, 136), QColor(0, 120, 60)},  // purple: deep purple, green
+    {QColor(48, 72, 112), QColor(176, 48, 0)},  // gray: slate, rust
+}};
+
 // The hues of the four tabs in the 4-color scheme.
 constexpr std::array<Hue, 4> kFourColourHues = {Hue::Green, Hue::Orange, Hue::Pink, Hue::Blue};
 
@@ -32,6 +43,10 @@ const HueColours& PaletteOf(Hue hue)
 SchemeSlots FillSchemeSlots(int colorScheme)
 {
     SchemeSlots slots;
+    const bool inRange = colorScheme >= 1 && colorScheme <= kSchemeCount;
+    const auto& lines = kLineColours.at(static_cast<std::size_t>(inRange ? colorScheme - 1 : 0));
+    slots.trendLine = lines[0];
+    slots.goalLine = lines[1];
     if (colorScheme < 2 || colorScheme > kSchemeCount) {
         for (std::size_t tab = 0; tab < slots.tabs.size(); ++tab)
             slots.tabs[tab] = SlotsOf(kFourColourHues[tab]);

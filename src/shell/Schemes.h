@@ -32,10 +32,14 @@ struct TabColours {
     QColor dark;
 };
 
-// The tab colour slots of a colour scheme: a triple for each tab and the list's accent colour.
+// The tab colour slots of a colour scheme: a triple for each tab, the list's accent colour and the
+// weight graph's trend and goal lines (dark enough to stand out on the graph's pale bands, and
+// apart from its black day line and green markers).
 struct SchemeSlots {
     std::array<TabColours, 4> tabs;
     QColor listAccent;
+    QColor trendLine;
+    QColor goalLine;
 
     const TabColours& Tab(int tab) const { return tabs.at(static_cast<std::size_t>(tab)); }
 };

@@ -28,7 +28,7 @@ int Diary::StoreDay(DayRecord day)
 {
     const int found = Records.FindItem(day.DayNumber);
     if (found != 0) {
-        Records.Item(found).Slot = day.Slot;
+        Records.SetSlots(found, day.Slot);
         Q_EMIT RecordsChanged();
         return found;
     }

@@ -37,6 +37,7 @@ int RecordStore::Add(DayRecord record)
 {
     const auto at = std::upper_bound(m_records.begin(), m_records.end(), record, DayLess);
     const auto inserted = m_records.insert(at, std::move(record));
+    ++m_revision;
     return static_cast<int>(inserted - m_records.begin()) + 1;
 }
 
@@ -45,6 +46,13 @@ void RecordStore::Assign(std::vector<DayRecord> records)
     m_records = std::move(records);
     if (!std::is_sorted(m_records.begin(), m_records.end(), DayLess))
         std::stable_sort(m_records.begin(), m_records.end(), DayLess);
+    ++m_revision;
+}
+
+void RecordStore::SetSlots(int position, const std::array<Measurement, 2>& slots)
+{
+    m_records.at(static_cast<std::size_t>(position - 1)).Slot = slots;
+    ++m_revision;
 }
 
 int RecordStore::FindItem(qint64 dayNumber) const
@@ -61,6 +69,7 @@ void RecordStore::Remove(int position)
     if (position < 1 || position > Count())
         return;
     m_records.erase(m_records.begin() + (position - 1));
+    ++m_revision;
 }
 
 } // namespace tarvel

@@ -11,7 +11,11 @@ namespace tarvel {
 // so the list and graph code may look up every day of a period.
 class RecordStore {
 public:
-    void Clear() { m_records.clear(); }
+    void Clear()
+    {
+        m_records.clear();
+        ++m_revision;
+    }
     int Count() const { return static_cast<int>(m_records.size()); }
     bool IsEmpty() const { return m_records.empty(); }
 
@@ -27,15 +31,21 @@ public:
 
     // The record at a position, 1..Count().
     const DayRecord& Item(int position) const { return m_records.at(static_cast<std::size_t>(position - 1)); }
-    DayRecord& Item(int position) { return m_records.at(static_cast<std::size_t>(position - 1)); }
+    // Replaces the two weighings of the record at a position, 1..Count().
+    void SetSlots(int position, const std::array<Measurement, 2>& slots);
 
     // Removes the record at a position; later records move up one place.
     void Remove(int position);
 
     const std::vector<DayRecord>& Records() const { return m_records; }
 
+    // Counts the changes of the content: every call that changes a record or the set of records
+    // gives a new value. Caches of values computed from the records compare it.
+    quint64 Revision() const { return m_revision; }
+
 private:
     std::vector<DayRecord> m_records;
+    quint64 m_revision = 0;
 };
 
 } // namespace tarvel

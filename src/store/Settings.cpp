@@ -20,6 +20,7 @@ constexpr Key kPaths[3] = {{"History", "Path1", ""}, {"History", "Path2", ""}, {
 constexpr Key kScheme{"ColorFlg", "Flg", "1"};
 constexpr Key kBmiMax{"BmiScale", "Max", "35"};
 constexpr Key kTrendMonths{"TrendScale", "Month", "1"};
+constexpr Key kGoal{"Goal", "Weight", ""};
 constexpr Key kRegistered{"RegSet", "Num", "0"};
 constexpr Key kFirstRun{"FirstRun", "Value", "1"};
 
@@ -58,6 +59,8 @@ void Settings::Load(const SettingsStore& store)
     BmiScaleMin = BmiScaleMax == 50 ? 0 : 15;
     // Only spans of one and three months have period rules; anything else is one month.
     TrendMonths = Number(store, kTrendMonths) == 3 ? 3 : 1;
+    const std::optional<double> goal = ParseNumber(Text(store, kGoal), QLatin1Char('.'));
+    GoalWeight = goal && IsGoalWeight(*goal) ? goal : std::nullopt;
 }
 
 void Settings::SaveSettings(SettingsStore& store) const
@@ -68,6 +71,7 @@ void Settings::SaveSettings(SettingsStore& store) const
     Put(store, kTrendMonths, QString::number(TrendMonths));
     for (std::size_t i = 0; i < RecentPath.size(); ++i)
         Put(store, kPaths[i], RecentPath[i]);
+    Put(store, kGoal, GoalWeight ? QString::number(*GoalWeight, 'f', 2) : QString());
 }
 
 bool Settings::FileTypeRegistered(const SettingsStore& store)

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace tarvel {
 
@@ -17,12 +18,19 @@ struct Settings {
     int BmiScaleMax = 35;              // BmiScale/Max, 35 or 50
     int BmiScaleMin = 15;              // 15 with 35, 0 with 50
     int TrendMonths = 1;               // TrendScale/Month, 1 or 3
+    std::optional<double> GoalWeight;  // Goal/Weight in kg, kLeastGoal..kMostGoal; none: no goal
 
-    // Reads CommSet/Port, History/Path1..3, ColorFlg/Flg, BmiScale/Max and TrendScale/Month, in
-    // this order; a value out of its range takes the default.
+    static constexpr double kLeastGoal = 1;
+    static constexpr double kMostGoal = 150;
+    // A goal the settings keep: a number in kLeastGoal..kMostGoal.
+    static bool IsGoalWeight(double kg) { return kg >= kLeastGoal && kg <= kMostGoal; }
+
+    // Reads CommSet/Port, History/Path1..3, ColorFlg/Flg, BmiScale/Max, TrendScale/Month and
+    // Goal/Weight, in this order; a value out of its range takes the default.
     void Load(const SettingsStore& store);
 
-    // Writes Port, Flg, Max, Month and the three paths, in this order.
+    // Writes Port, Flg, Max, Month, the three paths and the goal ("" for none, else the number with
+    // "." whatever the locale), in this order.
     void SaveSettings(SettingsStore& store) const;
 
     // RegSet/Num: whether the diary file type was registered for this user.

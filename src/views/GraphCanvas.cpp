@@ -29,6 +29,21 @@ void GraphCanvas::Polyline(const std::vector<QLine>& segments, const QColor& col
     Smooth(smooth);
 }
 
+void GraphCanvas::JoinedLines(const std::vector<std::vector<QPoint>>& runs, const QColor& color)
+{
+    const bool smooth = m_painter.testRenderHint(QPainter::Antialiasing);
+    Smooth(true);
+    m_painter.setPen(QPen(color, m_width, m_style, Qt::FlatCap, Qt::RoundJoin));
+    QPolygonF polygon;
+    for (const std::vector<QPoint>& run : runs) {
+        polygon.clear();
+        for (const QPoint& point : run)
+            polygon << At(point.x(), point.y());
+        m_painter.drawPolyline(polygon);
+    }
+    Smooth(smooth);
+}
+
 // A graph holds up to two markers a day: each is drawn once into a small image and then copied,
 // which is many times faster than painting a smoothed circle again and again.
 void GraphCanvas::Circle(int radius, QPoint centre, const QColor& outline, const QColor& fill)

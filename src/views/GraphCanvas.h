@@ -56,6 +56,9 @@ public:
 
     // Smoothed segments of the current width: straight into an image when it can, else painted.
     void Polyline(const std::vector<QLine>& segments, const QColor& color);
+    // Smoothed lines of the current width through each run of points, with round joins and flat
+    // ends, always painted: a line whose joints no marker covers.
+    void JoinedLines(const std::vector<std::vector<QPoint>>& runs, const QColor& color);
     // A circle of the current width around the centre, filled.
     void Circle(int radius, QPoint centre, const QColor& outline, const QColor& fill);
     // The text's top-left corner at the point.

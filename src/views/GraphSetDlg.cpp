@@ -1,6 +1,8 @@
 #include "views/GraphSetDlg.h"
 
 #include "platform/DialogFont.h"
+#include "platform/LocaleFormats.h"
+#include "platform/NumberText.h"
 #include "platform/TextTable.h"
 #include "store/Settings.h"
 
@@ -8,15 +10,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tarvel {
 
-GraphSetDlg::GraphSetDlg(Settings& settings, QWidget* parent)
-    : QDialog(parent), m_settings(settings), RangeSep(LoadText(404)), m_bmiScale(new QComboBox(this)),
-      m_trend(new QComboBox(this)), m_ok(new QPushButton(tr("OK"), this)),
-      m_cancel(new QPushButton(LoadText(301), this))
+GraphSetDlg::GraphSetDlg(Settings& settings, const LocaleFormats& formats, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_formats(formats), m_goal(new QLineEdit(this)),
+      RangeSep(LoadText(404)), m_bmiScale(new QComboBox(this)), m_trend(new QComboBox(this)),
+      m_ok(new QPushButton(tr("OK"), this)), m_cancel(new QPushButton(LoadText(301), this))
 {
     setWindowTitle(LoadText(400));
     UseDialogFont(*this);
@@ -44,6 +47,14 @@ GraphSetDlg::GraphSetDlg(Settings& settings, QWidget* parent)
     grid->addWidget(m_bmiScale, 0, 1);
     grid->addWidget(trendLabel, 1, 0);
     grid->addWidget(m_trend, 1, 1);
+    m_goal->setObjectName(QStringLiteral("goalWeight"));
+    m_goal->setToolTip(LoadText(1307));
+    m_goal->setMaxLength(6);
+    if (settings.GoalWeight)
+        m_goal->setText(formats.FormatNumber(*settings.GoalWeight, kWeightPattern));
+    grid->addWidget(new QLabel(LoadText(1306), this), 2, 0);
+    grid->addWidget(m_goal, 2, 1);
+    connect(m_goal, &QLineEdit::textChanged, this, [this] { m_ok->setEnabled(TypedGoal().has_value()); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
@@ -72,7 +83,20 @@ void GraphSetDlg::Accept()
         m_settings.TrendMonths = 1;
     else if (span == QStringLiteral("3"))
         m_settings.TrendMonths = 3;
+    if (const auto goal = TypedGoal())
+        m_settings.GoalWeight = *goal;
     accept();
+}
+
+std::optional<std::optional<double>> GraphSetDlg::TypedGoal() const
+{
+    const QString text = m_goal->text().trimmed();
+    if (text.isEmpty())
+        return std::optional<double>();
+    const std::optional<double> kg = m_formats.ParseNumber(text);
+    if (!kg || !Settings::IsGoalWeight(*kg))
+        return std::nullopt;
+    return kg;
 }
 
 RangeChange SetGraphRange(Settings& settings, const std::function<void()>& showDialog)
@@ -80,10 +104,12 @@ RangeChange SetGraphRange(Settings& settings, const std::function<void()>& showD
     const int max = settings.BmiScaleMax;
     const int min = settings.BmiScaleMin;
     const int months = settings.TrendMonths;
+    const std::optional<double> goal = settings.GoalWeight;
     showDialog();
     RangeChange change;
     change.span = settings.TrendMonths != months;
     change.bmiScale = settings.BmiScaleMax != max || settings.BmiScaleMin != min;
+    change.goal = settings.GoalWeight != goal;
     return change;
 }
 

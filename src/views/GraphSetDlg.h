@@ -3,27 +3,36 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 
 class QComboBox;
+class QLineEdit;
 class QPushButton;
 
 namespace tarvel {
 
+class LocaleFormats;
 struct Settings;
 
-// The Range dialog: the scale of the BMI graph (0 - 50 or 15 - 35) and the months both trend graphs
-// span (1 or 3). OK writes the choice into the settings; Cancel leaves them.
+// The Range dialog: the scale of the BMI graph (0 - 50 or 15 - 35), the months both trend graphs
+// span (1 or 3) and the goal weight (a number in the locale's writing, or empty for none; OK is
+// offered only for a goal the settings keep). OK writes the choice into the settings; Cancel
+// leaves them.
 class GraphSetDlg : public QDialog {
     Q_OBJECT
 
 public:
     // Opening the dialog already turns a span other than 1 or 3 into 1.
-    explicit GraphSetDlg(Settings& settings, QWidget* parent = nullptr);
+    GraphSetDlg(Settings& settings, const LocaleFormats& formats, QWidget* parent = nullptr);
 
 private:
     void Accept();
+    // The goal typed: none for an empty input, nothing valid for one the settings do not keep.
+    std::optional<std::optional<double>> TypedGoal() const;
 
     Settings& m_settings;
+    const LocaleFormats& m_formats;
+    QLineEdit* m_goal;
     QString RangeSep;
     QComboBox* m_bmiScale;
     QComboBox* m_trend;
@@ -32,10 +41,12 @@ private:
 };
 
 // What the Range command changed, so the caller redraws only that: a new span needs a new period
-// and both graphs, a new BMI scale only the BMI graph.
+// and both graphs, a new BMI scale only the BMI graph, a new goal the weight graph and the Diary
+// page's summary.
 struct RangeChange {
     bool span = false;
     bool bmiScale = false;
+    bool goal = false;
 };
 
 // The Range command: runs the dialog (showDialog) and compares the settings before and after.

@@ -3,6 +3,7 @@
 #include "platform/LocaleFormats.h"
 #include "store/Diary.h"
 #include "store/Settings.h"
+#include "store/Trend.h"
 #include "views/GraphCanvas.h"
 #include "views/GraphPaging.h"
 
@@ -236,6 +237,63 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
     c.Smooth(false);
 }
 
+// The goal weight as a dashed line across the plot, when it lies within the plot.
+void DrawGoalLine(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphSources& src,
+                  const std::function<int(double)>& toY)
+{
+    if (!src.settings.GoalWeight)
+        return;
+    const int y = toY(*src.settings.GoalWeight);
+    if (y < g.PlotTop || y > g.PlotBottom)
+        return;
+    c.Pen(2, Qt::DashLine);
+    c.Line(s.left, y, s.right, y, src.lines.goal);
+    c.Pen(1);
+}
+
+// The trend through the middle of every weighed day's column, led in from the last weighed day
+// before the period and out to the first one after it, both cut at the plot's sides. Only the
+// period's points are visited: a paging step costs the same in a diary of any length.
+void DrawTrendLine(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphSources& src,
+                   const DayColumns& cols, const std::function<int(double)>& toY)
+{
+    if (src.trend == nullptr || cols.dayCount == 0)
+        return;
+    const std::vector<TrendPoint>& points = src.trend->Points();
+    const qint64 firstDay = DayNumber(src.period.PeriodStart);
+    std::size_t from = src.trend->FirstPointFrom(firstDay);
+    std::size_t to = src.trend->FirstPointFrom(firstDay + cols.dayCount);
+    from -= from > 0 ? 1 : 0;
+    to += to < points.size() ? 1 : 0;
+    if (to - from < 2)
+        return;
+    const auto xOf = [&](qint64 day) {
+        return s.left + cols.dayWidth * (static_cast<double>(day - firstDay) + 0.5);
+    };
+    // Runs of joined points; a segment cut at the plot's top or bottom starts a new run.
+    std::vector<std::vector<QPoint>> runs;
+    for (std::size_t i = from + 1; i < to; ++i) {
+        QPointF a(xOf(points[i - 1].dayNumber), toY(points[i - 1].trend));
+        QPointF b(xOf(points[i].dayNumber), toY(points[i].trend));
+        if (b.x() <= s.left || a.x() >= s.right)
+            continue;
+        const double slope = (b.y() - a.y()) / (b.x() - a.x());
+        if (a.x() < s.left)
+            a = QPointF(s.left, a.y() + slope * (s.left - a.x()));
+        if (b.x() > s.right)
+            b = QPointF(s.right, b.y() - slope * (b.x() - s.right));
+        QPoint pa(RoundTwips(a.x()), RoundTwips(a.y()));
+        QPoint pb(RoundTwips(b.x()), RoundTwips(b.y()));
+        ClipSegment(pa, pb, g);
+        if (runs.empty() || runs.back().back() != pa)
+            runs.push_back({pa});
+        runs.back().push_back(pb);
+    }
+    c.Pen(3);
+    c.JoinedLines(runs, src.lines.trend);
+    c.Pen(1);
+}
+
 // The weight of the period's first record, in whole kilograms (the night weight when the morning
 // one is empty or below 1 kg); nothing when the period holds no record.
 std::optional<double> FirstWholeWeight(const GraphSources& src, const DayColumns& cols)
@@ -380,9 +438,12 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
     }
 
     DrawDateLabels(c, g, s, src, cols);
-    DrawMeasurements(c, g, s, src, cols, &Measurement::Weight, [&](double weight) {
+    const std::function<int(double)> toY = [&](double weight) {
         return RoundTwips(g.PlotTop + (topValue - weight) * g.PlotHeight / (2 * range));
-    });
+    };
+    DrawGoalLine(c, g, s, src, toY);
+    DrawMeasurements(c, g, s, src, cols, &Measurement::Weight, toY);
+    DrawTrendLine(c, g, s, src, cols, toY);
 }
 
 void DrawBmiGraph(QPainter& painter, double dpi, const GraphGeometry& g, const GraphSources& src,

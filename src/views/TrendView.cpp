@@ -153,6 +153,14 @@ void TrendView::LinkPeriod(TrendView& first, TrendView& second)
     connect(&second, &TrendView::PeriodPaged, &first, [&first] { first.FollowPaging(); });
 }
 
+void TrendView::SetLineColours(const TrendLineColours& colours)
+{
+    if (colours == m_lines)
+        return;
+    m_lines = colours;
+    Redraw();
+}
+
 double TrendView::Dpi() const
 {
     return m_surface->logicalDpiX();
@@ -199,7 +207,7 @@ void TrendView::DrawGraph()
             // Each drawing begins by filling the whole picture.
             QPainter painter(&image);
             painter.setFont(m_surface->font());
-            const GraphSources sources{m_diary, m_period, m_settings, m_formats};
+            const GraphSources sources{m_diary, m_period, m_settings, m_formats, m_trend, m_lines};
             if (m_kind == Kind::Weight)
                 DrawWeightGraph(painter, dpi, m_geometry, sources, m_scale, nullptr, &m_backdrop);
             else

@@ -71,6 +71,11 @@ public:
 
     Kind GraphKind() const { return m_kind; }
 
+    // The diary's trend, which the weight graph draws as a line (none: no line), and the colours of
+    // the trend and goal lines; a change of colours redraws the graph.
+    void SetTrend(const Trend* trend) { m_trend = trend; }
+    void SetLineColours(const TrendLineColours& colours);
+
     // ClearWeightGraph or ClearBmiGraph.
     void ClearGraph();
     // The geometry from the main window's width and this graph's size.
@@ -134,6 +139,8 @@ private:
     const Settings& m_settings;
     const LocaleFormats& m_formats;
     const Clock& m_clock;
+    const Trend* m_trend = nullptr;
+    TrendLineColours m_lines;
 
     GraphGeometry m_geometry;
     WeightScale m_scale;

@@ -115,6 +115,8 @@ void Views::ApplyRange(const RangeChange& change)
         m_weightView->UpdateGraphPagingButtons();
         m_bmiView->UpdateGraphPagingButtons();
         m_weightView->Redraw();
+    } else if (change.goal) {
+        m_weightView->Redraw();
     }
     if (change.span || change.bmiScale)
         m_bmiView->Redraw();

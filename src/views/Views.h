@@ -70,7 +70,7 @@ public:
     // The weight graph's vertical scale back to its start (a diary read, New, Close).
     void ResetWeightScale();
     // After the Range command: a new span chooses the period anew and redraws both graphs, a new
-    // BMI scale redraws the BMI graph.
+    // BMI scale redraws the BMI graph, a new goal the weight graph.
     void ApplyRange(const RangeChange& change);
 
 private:

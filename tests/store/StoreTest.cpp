@@ -1,15 +1,21 @@
-// The record store, the command line, the settings and the graph period.
+// The record store, the command line, the settings, the graph period and the trend.
 
+#include "platform/LocaleFormats.h"
 #include "platform/SettingsStore.h"
 #include "store/CommandLine.h"
+#include "store/Diary.h"
 #include "store/GraphPeriod.h"
 #include "store/RecordStore.h"
 #include "store/Settings.h"
+#include "store/Trend.h"
 #include "support/TempFolder.h"
+
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 using namespace tarvel;
@@ -85,18 +91,21 @@ TEST(Settings, NumbersAndTheirRanges)
 {
     const struct {
         QByteArray ini;
-        std::vector<int> values; // port, scheme, BMI scale top and bottom, months
+        std::vector<int> values; // port, scheme, BMI scale top and bottom, months, goal x 100 (-1: none)
     } cases[] = {
-        {"[CommSet]\nPort=16\n[ColorFlg]\nFlg=7\n[BmiScale]\nMax=50kg\n[TrendScale]\nMonth=3\n", {16, 7, 50, 0, 3}},
-        {"[CommSet]\nPort=3.5\n[ColorFlg]\nFlg=7.5\n[BmiScale]\nMax=40\n[TrendScale]\nMonth=2\n", {4, 1, 35, 15, 1}},
-        {"[CommSet]\nPort=65544\n[ColorFlg]\nFlg=-1e308\n[BmiScale]\nMax=65586\n[TrendScale]\nMonth=-3\n", {1, 1, 35, 15, 1}},
-        {"[CommSet]\nPort=17\n[ColorFlg]\nFlg=8\n[BmiScale]\nMax=nan\n[TrendScale]\nMonth=6\n", {1, 1, 35, 15, 1}},
-        {QByteArray("\x00\xff\xfe garbage \x01\x02\n[[[\n=\n[CommSet\nPort\n", 35), {1, 1, 35, 15, 1}},
+        {"[CommSet]\nPort=16\n[ColorFlg]\nFlg=7\n[BmiScale]\nMax=50kg\n[TrendScale]\nMonth=3\n"
+         "[Goal]\nWeight=68.25\n", {16, 7, 50, 0, 3, 6825}},
+        {"[CommSet]\nPort=3.5\n[ColorFlg]\nFlg=7.5\n[BmiScale]\nMax=40\n[TrendScale]\nMonth=2\n", {4, 1, 35, 15, 1, -1}},
+        {"[CommSet]\nPort=65544\n[ColorFlg]\nFlg=-1e308\n[BmiScale]\nMax=65586\n[TrendScale]\nMonth=-3\n", {1, 1, 35, 15, 1, -1}},
+        {"[CommSet]\nPort=17\n[ColorFlg]\nFlg=8\n[BmiScale]\nMax=nan\n[TrendScale]\nMonth=6\n"
+         "[Goal]\nWeight=0.5\n", {1, 1, 35, 15, 1, -1}},
+        {QByteArray("\x00\xff\xfe garbage \x01\x02\n[[[\n=\n[CommSet\nPort\n", 35), {1, 1, 35, 15, 1, -1}},
     };
     const std::array<QString, 3> paths = {QStringLiteral("/home/anna/My Diary, 2024.ov1"),
                                           QStringLiteral("/tmp/\u00E9t\u00E9.ov1")};
     auto values = [](const Settings& s) {
-        return std::vector<int>({s.PortNo, s.ColorScheme, s.BmiScaleMax, s.BmiScaleMin, s.TrendMonths});
+        const int goal = s.GoalWeight ? static_cast<int>(std::lround(*s.GoalWeight * 100)) : -1;
+        return std::vector<int>({s.PortNo, s.ColorScheme, s.BmiScaleMax, s.BmiScaleMin, s.TrendMonths, goal});
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ini.left(80).toStdString());
@@ -104,6 +113,7 @@ TEST(Settings, NumbersAndTheirRanges)
         IniSettingsStore store(folder.Write(QStringLiteral("Tarvel.ini"), c.ini));
         Settings s;
         s.PortNo = s.ColorScheme = s.BmiScaleMax = s.BmiScaleMin = s.TrendMonths = 9;
+        s.GoalWeight = 99;
         s.Load(store);
         EXPECT_EQ(values(s), c.values);
         // Saved with recent diaries in one run, loaded in the next.
@@ -141,6 +151,69 @@ TEST(GraphPeriod, StartAndEndForOneOrThreeMonths)
     for (const auto& c : cases) {
         EXPECT_EQ(PeriodStartFor(c.day, c.months), c.start) << c.day.toString(Qt::ISODate).toStdString();
         EXPECT_EQ(PeriodEndFor(c.day, c.months), c.end) << c.day.toString(Qt::ISODate).toStdString();
+    }
+}
+
+DayRecord WeighedDay(int day, const char* morning, const char* night)
+{
+    DayRecord r;
+    r.DayNumber = DayNumber(QDate(2024, 3, day));
+    r.Slot[0].Weight = QString::fromLatin1(morning);
+    r.Slot[1].Weight = QString::fromLatin1(night);
+    return r;
+}
+
+// Weights written with the locale's decimal comma. By hand, keep = 0.9^gap:
+//   1 Mar  80,00 (night 82 ignored)    80
+//   2 Mar  night only 81,00, gap 1      80 + 0.1 * (81 - 80)               = 80.1
+//   3 Mar  no weighing                  (none)
+//   5 Mar  78,00, gap 3, 1 - 0.729      80.1 + 0.271 * (78 - 80.1)          = 79.5309
+//   6 Mar  morning "0" (no weighing), night 79,00, gap 1
+//                                       79.5309 + 0.1 * (79 - 79.5309)      = 79.47781
+// Storing 80,00 on 6 Mar then gives    79.5309 + 0.1 * (80 - 79.5309)      = 79.57781
+TEST(Trend, SmoothsWeighedDaysAcrossGapsAndFollowsEveryChange)
+{
+    const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("de_DE")));
+    Diary diary;
+    for (const DayRecord& day :
+         {WeighedDay(1, "80,00", "82,00"), WeighedDay(2, "", "81,00"), WeighedDay(3, "", ""),
+          WeighedDay(5, "78,00", ""), WeighedDay(6, "0", "79,00")})
+        diary.StoreDay(day);
+    const Trend trend(diary.Records, formats);
+    const double expected[][3] = {{1, 80, 80}, {2, 81, 80.1}, {5, 78, 79.5309}, {6, 79, 79.47781}};
+    ASSERT_EQ(trend.Points().size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const TrendPoint& p = trend.Points()[i];
+        EXPECT_EQ(p.dayNumber, DayNumber(QDate(2024, 3, static_cast<int>(expected[i][0]))));
+        EXPECT_DOUBLE_EQ(p.weight, expected[i][1]);
+        EXPECT_NEAR(p.trend, expected[i][2], 1e-9);
+    }
+    EXPECT_EQ(trend.TrendAt(3), std::nullopt);
+    EXPECT_NEAR(trend.TrendAt(4).value_or(0), 79.5309, 1e-9);
+
+    diary.StoreDay(WeighedDay(6, "80,00", ""));
+    EXPECT_NEAR(trend.CurrentTrend().value_or(0), 79.57781, 1e-9);
+    diary.RemoveDay(1);
+    EXPECT_NEAR(trend.Points().front().trend, 81, 1e-9);
+}
+
+// The change per week over the last 28 days, against the trend as it stood 28 days before the
+// last weighed day (the last weighed day on or before it), or the first day in a shorter diary.
+TEST(Trend, WeeklyRateOverTheLastFourWeeks)
+{
+    const struct {
+        std::vector<TrendPoint> points; // day, weight (unused), trend
+        std::optional<double> rate;
+    } cases[] = {
+        {{{0, 0, 70}, {28, 0, 69}}, -0.25},             // -1 kg in 4 weeks
+        {{{0, 0, 90}, {10, 0, 71}, {40, 0, 69}}, -0.5}, // from day 12: day 10 stands, -2 kg in 4 weeks
+        {{{5, 0, 70}, {19, 0, 71}}, 0.5},               // two weeks only: +1 kg in 2 weeks
+        {{{5, 0, 70}}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const std::optional<double> rate = WeeklyRateOf(c.points);
+        ASSERT_EQ(rate.has_value(), c.rate.has_value());
+        EXPECT_NEAR(rate.value_or(0), c.rate.value_or(0), 1e-12);
     }
 }
 

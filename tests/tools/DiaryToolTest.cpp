@@ -115,6 +115,16 @@ TEST(DiaryTool, ExportOneRowPerWeighingWithIsoDatesAndPlainNumbers)
     }
 }
 
+// The weighed days and their trend, with decimal points whatever the locale. By hand: 6 May 65.40
+// (morning); 7 May nothing; 8 May 64.95, two days on: 65.40 + (1 - 0.81) x (64.95 - 65.40) = 65.3145;
+// 9 May's "0" is no weighing.
+TEST(DiaryTool, TrendOneLinePerWeighedDay)
+{
+    const ToolResult r = RunTool({u"trend"_s, Data("sample-dmy.ov1")}, "de_DE");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out + r.err, QByteArray("2004-05-06\t65.40\t65.40\n2004-05-08\t64.95\t65.31\n"));
+}
+
 // A file that cannot be opened or written gives status 2, a usage error 1 and the usage on standard
 // error; --help gives the usage on standard output.
 TEST(DiaryTool, FileAndUsageErrors)

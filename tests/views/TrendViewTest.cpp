@@ -3,6 +3,7 @@
 #include "platform/PictureButton.h"
 #include "store/DiaryFixture.h"
 #include "store/Settings.h"
+#include "store/Trend.h"
 #include "views/GraphPaging.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ struct Graph {
         QPainter painter(&image);
         if (painterOnly)
             painter.setClipRect(image.rect());
-        const GraphSources sources{f.diary, f.period, settings, f.formats};
+        const GraphSources sources{f.diary, f.period, settings, f.formats, trend};
         if (weight)
             DrawWeightGraph(painter, 96, g, sources, scale, &labels, backdrop);
         else
@@ -57,6 +58,8 @@ struct Graph {
 
     DiaryFixture f;
     Settings settings;
+    const Trend diaryTrend{f.diary.Records, f.formats};
+    const Trend* trend = nullptr; // none: no trend line
     WeightScale scale;
     GraphGeometry g = ComputeGraphGeometry(12000, QSize(8400, 6000), QSize(8400, 6000));
     GraphLabels labels;
@@ -131,12 +134,14 @@ TEST(TrendGraph, FastDrawingWhilePagingMatchesThePainter)
     // Both graphs drawn the fast way (a kept backdrop, stamped grid lines, markers and the polyline
     // written into the image) over a few pages and back, against the painter drawing everything anew:
     // the same texts and, but for the smoothing of the polyline, the same pixels; also after the zoom
-    // changed the backdrop.
+    // changed the backdrop. The weight graph has its trend and goal lines.
     for (bool weight : {true, false}) {
         Graph fast;
         Graph painted;
         for (Graph* graph : {&fast, &painted}) {
+            graph->trend = &graph->diaryTrend;
             graph->settings.TrendMonths = 3;
+            graph->settings.GoalWeight = 22;
             for (int day = 0; day < 200; day += 2)
                 AddDay(graph->f, QDate(2023, 11, 1).addDays(day), day % 4 ? "22.20" : "21.45", "23.05");
             graph->f.period = {QDate(2023, 11, 16), PeriodEndFor(QDate(2023, 11, 16), 3)};
@@ -170,6 +175,32 @@ TEST(TrendGraph, FastDrawingWhilePagingMatchesThePainter)
             EXPECT_LE(worst, 32);
             EXPECT_GT(markers, 0);
         }
+    }
+}
+
+// Every day of January weighs 60 kg, and so does the trend: y = 300 + (62 - 60) x 5100 / 4 = 2850
+// twips, pixel row 190; the middle of 16 January is x = 929 + 232 x 15.5 = 4525 twips, pixel 302. A
+// goal of 61 kg lies at 1575 twips, row 105; one of 62.1 kg at 172 twips, row 11, above the plot,
+// is not drawn.
+TEST(TrendGraph, TrendOverTheMarkersAndTheGoalLine)
+{
+    for (const auto& [goal, row, drawn] : {std::tuple(61.0, 105, true), {62.1, 11, false}}) {
+        Graph graph;
+        for (int day = 1; day <= 31; ++day)
+            AddDay(graph.f, QDate(2024, 1, day), "60.00");
+        graph.trend = &graph.diaryTrend;
+        graph.settings.GoalWeight = goal;
+        graph.Draw(true);
+        const TrendLineColours lines;
+        // The line begins in the middle of 1 January (1045 twips, pixel 69.7), over its markers.
+        for (const auto& [x, trendColour] : {std::pair(66, false), {71, true}, {302, true}})
+            EXPECT_EQ(QColor(graph.image.pixel(x, 190)) == lines.trend, trendColour) << x;
+        int goalPixels = 0;
+        for (int y = row - 1; y <= row + 1; ++y) {
+            for (int x = 0; x < graph.image.width(); ++x)
+                goalPixels += QColor(graph.image.pixel(x, y)) == lines.goal;
+        }
+        EXPECT_EQ(goalPixels > 200, drawn) << goalPixels;
     }
 }
 

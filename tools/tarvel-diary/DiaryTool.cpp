@@ -6,6 +6,7 @@
 #include "store/CsvExport.h"
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
+#include "store/Trend.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -29,6 +30,9 @@ const char kUsage[] =
     "                     position, date, the eight slot texts and the sort key, tab-separated\n"
     "  rewrite FILE OUT   read FILE and write it to OUT as File > Save does\n"
     "  export FILE        print the diary as CSV, one row per weighing\n"
+    "  trend FILE         print one line per weighed day, oldest first: the ISO date, the day's\n"
+    "                     weight (morning, else night) and its smoothed trend, tab-separated,\n"
+    "                     with two decimals and \".\"\n"
     "\n"
     "Options:\n"
     "  --locale NAME      read dates, times and numbers as the locale NAME writes them\n"
@@ -78,6 +82,17 @@ QString ShowText(const Diary& diary)
     return out;
 }
 
+QString TrendText(const Diary& diary, const LocaleFormats& formats)
+{
+    QString out;
+    for (const TrendPoint& point : ComputeTrend(diary.Records, formats)) {
+        out += DateFromDayNumber(point.dayNumber).toString(Qt::ISODate) + QLatin1Char('\t') +
+               QString::number(point.weight, 'f', 2) + QLatin1Char('\t') +
+               QString::number(point.trend, 'f', 2) + QLatin1Char('\n');
+    }
+    return out;
+}
+
 struct Options {
     QString command;
     QStringList files;
@@ -123,9 +138,9 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
         return kExitOk;
     }
     const qsizetype wanted = options.command == QLatin1String("rewrite") ? 2 : 1;
-    const bool known = options.command == QLatin1String("show") ||
-                       options.command == QLatin1String("rewrite") ||
-                       options.command == QLatin1String("export");
+    const bool known =
+        options.command == QLatin1String("show") || options.command == QLatin1String("rewrite") ||
+        options.command == QLatin1String("export") || options.command == QLatin1String("trend");
     if (!options.error.isEmpty() || !known || options.files.size() != wanted) {
         Print(err, (options.error.isEmpty() ? QStringLiteral("tarvel-diary: missing or unknown arguments")
                                             : QStringLiteral("tarvel-diary: ") + options.error) +
@@ -152,6 +167,8 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
         Print(out, ShowText(diary));
     } else if (options.command == QLatin1String("export")) {
         Print(out, ExportCsv(diary.Records, formats));
+    } else if (options.command == QLatin1String("trend")) {
+        Print(out, TrendText(diary, formats));
     } else {
         diary.DiaryPath = options.files[1];
         diary.DiaryTitle = QFileInfo(options.files[1]).fileName();
