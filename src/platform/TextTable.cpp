@@ -167,6 +167,13 @@ constexpr Entry kTexts[] = {
     {1001, "Showing preview"},
     {1003, "Select the range of BMI graph"},
     {1004, "Select the time span of graph"},
+    {1350, "View"},
+    {1351, "Go to date"},
+    {1352, "whole diary"},
+    {1353, "%1 kg"},
+    {1354, "BMI %1"},
+    {1355, "Trend %1 kg"},
+    {1356, "Select the day to show"},
     {2000, "2"},
 };
 

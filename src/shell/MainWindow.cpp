@@ -163,6 +163,8 @@ void MainWindow::ConnectCommands()
     }
     connect(c.about, &QAction::triggered, this, &MainWindow::ShowAbout);
     connect(c.copy, &QAction::triggered, this, [this] { CopyView(*this, *m_tabs); });
+    connect(c.goToDate, &QAction::triggered, this, &MainWindow::GoToDate);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::FocusTabView);
 }
 
 void MainWindow::SetGraphRange()

@@ -16,7 +16,7 @@ struct Settings {
     int ColorScheme = 1;               // ColorFlg/Flg, 1..7
     int BmiScaleMax = 35;              // BmiScale/Max, 35 or 50
     int BmiScaleMin = 15;              // 15 with 35, 0 with 50
-    int TrendMonths = 1;               // TrendScale/Month, 1 or 3
+    int TrendMonths = 1;               // TrendScale/Month, 1, 3, 6, 12 or 0 (the whole diary)
 
     // Reads CommSet/Port, History/Path1..3, ColorFlg/Flg, BmiScale/Max and TrendScale/Month, in
     // this order; a value out of its range takes the default.

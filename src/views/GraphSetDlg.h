@@ -12,12 +12,12 @@ namespace tarvel {
 struct Settings;
 
 // The Range dialog: the scale of the BMI graph (0 - 50 or 15 - 35) and the months both trend graphs
-// span (1 or 3). OK writes the choice into the settings; Cancel leaves them.
+// span (1, 3, 6, 12 or the whole diary). OK writes the choice into the settings; Cancel leaves them.
 class GraphSetDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // Opening the dialog already turns a span other than 1 or 3 into 1.
+    // Opening the dialog already turns a span that is not offered into 1.
     explicit GraphSetDlg(Settings& settings, QWidget* parent = nullptr);
 
 private:

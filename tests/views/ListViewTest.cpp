@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,39 @@ TEST(ListViewTest, WindowStopsAtBothEnds)
                               list.view.BackButton()->isEnabled(), list.view.ForwardButton()->isEnabled()}),
                   QList<int>({c[4], c[5], c[4], c[5], c[6], c[7], c[8]}))
             << c[0] << " records, " << c[1] << ", step " << c[3];
+    }
+}
+
+// Keys and the wheel move the window, asking each time about the Diary page's edits: a record with
+// Left and Right, a window with Page Up and Page Down, to the ends with Home and End.
+TEST(ListViewTest, KeysAndWheelMoveTheWindow)
+{
+    List list(20); // window 17..21
+    const int steps[][4] = {
+        // key, wheel notches towards the user, the first and last record shown
+        {Qt::Key_PageUp, 0, 12, 16},
+        {Qt::Key_Left, 0, 11, 15},
+        {Qt::Key_Home, 0, 1, 5},
+        {Qt::Key_PageUp, 0, 1, 5},
+        {0, 1, 2, 6},
+        {Qt::Key_End, 0, 17, 21},
+        {Qt::Key_PageDown, 0, 17, 21},
+        {0, -3, 14, 18},
+        {Qt::Key_Right, 0, 15, 19},
+    };
+    int asks = 0;
+    for (const auto& [key, wheel, first, last] : steps) {
+        if (key != 0) {
+            QTest::keyClick(&list.view, Qt::Key(key));
+        } else {
+            const QPointF at(50, 50);
+            QWheelEvent event(at, at, {}, QPoint(0, -120 * wheel), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list.view.Grid()->viewport(), &event);
+        }
+        EXPECT_EQ(list.view.ShownRecord(1), first) << key << " " << wheel;
+        EXPECT_EQ(list.view.ShownRecord(list.view.ShownRecordCount()), last) << key << " " << wheel;
+        EXPECT_EQ(list.asks, ++asks);
     }
 }
 

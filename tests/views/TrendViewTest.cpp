@@ -1,13 +1,17 @@
 #include "views/TrendView.h"
 
 #include "platform/PictureButton.h"
+#include "platform/TextTable.h"
 #include "store/DiaryFixture.h"
 #include "store/Settings.h"
+#include "views/DayToolTip.h"
 #include "views/GraphPaging.h"
+#include "views/GraphTicks.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -109,6 +113,11 @@ TEST(TrendGraph, PeriodStepsAndTheirLimits)
         {3, QDate(2023, 11, 16), Forward, QDate(2023, 1, 5), QDate(2024, 4, 20), QDate(2023, 12, 1)},
         {1, QDate(2026, 12, 1), Forward, {}, {}, QDate(2026, 12, 6)},
         {1, QDate(2026, 12, 6), Forward, {}, {}, {}},
+        {6, QDate(2024, 3, 1), Back, QDate(2023, 1, 5), QDate(2024, 12, 1), QDate(2024, 2, 1)},
+        {6, QDate(2023, 1, 1), Back, QDate(2023, 6, 5), QDate(2024, 12, 1), {}}, // would end 31 May
+        {12, QDate(2023, 12, 1), Forward, QDate(2023, 1, 1), QDate(2025, 2, 1), QDate(2024, 3, 1)},
+        {12, QDate(2024, 3, 1), Forward, QDate(2023, 1, 1), QDate(2024, 5, 31), {}}, // 1 June: past the last
+        {0, QDate(2024, 1, 1), Forward, QDate(2023, 1, 1), QDate(2025, 5, 31), {}},  // the whole diary
     };
     for (const auto& c : cases) {
         Graph graph;
@@ -171,6 +180,35 @@ TEST(TrendGraph, FastDrawingWhilePagingMatchesThePainter)
             EXPECT_GT(markers, 0);
         }
     }
+}
+
+// A year of two weighings a day: month labels thinned to the room a month has, no day markers, and
+// day columns that divide the plot exactly.
+TEST(TrendGraph, AYearThinsItsLabelsAndMarkers)
+{
+    const double steps[][3] = {{900, 700, 1}, {600, 700, 2},  {300, 700, 3},
+                               {200, 700, 6}, {100, 700, 12}, {20, 700, 48}}; // month, label, step
+    for (const auto& [month, label, step] : steps)
+        EXPECT_EQ(MonthLabelStep(month, label), step) << month;
+
+    Graph graph;
+    graph.settings.TrendMonths = 12;
+    graph.f.period = {QDate(2023, 3, 1), PeriodEndFor(QDate(2023, 3, 1), 12)};
+    for (int day = 0; day < 366; ++day)
+        AddDay(graph.f, QDate(2023, 3, 1).addDays(day), day % 2 ? "22.20" : "21.45", "22.90");
+    graph.Draw(true);
+    int markers = 0;
+    for (int y = 0; y < graph.image.height(); ++y)
+        for (int x = 0; x < graph.image.width(); ++x)
+            markers += QColor(graph.image.pixel(x, y)) == QColor(0, 255, 0);
+    EXPECT_EQ(markers, 0);
+    const QStringList dates = graph.Texts().filter(QStringLiteral("/"));
+    EXPECT_GE(dates.size(), 3);
+    EXPECT_LE(dates.size(), 12);
+    for (const QString& text : dates)
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}/\\d{1,2}$")).match(text).hasMatch())
+            << text.toStdString();
+    EXPECT_EQ(WeightDayAt(graph.g, graph.f.period, graph.g.WeightPlotRight - 1, 2000), 366);
 }
 
 // Both trend views, linked, shown over a diary whose period is January 2024.
@@ -252,6 +290,73 @@ TEST(TrendView, PagingRedrawsBothAndAHoldEndsWhenTheButtonIsDisabled)
             QTest::mouseClick(label, Qt::LeftButton);
         EXPECT_EQ(t.weight.Scale().WeightRange, range);
     }
+}
+
+// Keys and the wheel page both graphs, here over a year: Home and End show the periods of the first
+// and the last record, a page is four quarters, and steps past the records are refused.
+TEST(TrendView, KeysAndWheelPageBothGraphs)
+{
+    Trends t;
+    t.settings.TrendMonths = 12;
+    t.RedrawBoth(QDate(2022, 1, 10), QDate(2024, 6, 20));
+    const struct {
+        int key;
+        int wheel; // notches, towards the user
+        QDate start;
+    } steps[] = {
+        {Qt::Key_End, 0, QDate(2023, 7, 1)},    {Qt::Key_PageDown, 0, QDate(2024, 4, 1)},
+        {Qt::Key_PageUp, 0, QDate(2023, 4, 1)}, {Qt::Key_Home, 0, QDate(2021, 2, 1)},
+        {Qt::Key_Right, 0, QDate(2021, 5, 1)},  {Qt::Key_Left, 0, QDate(2021, 2, 1)},
+        {Qt::Key_Left, 0, QDate(2021, 2, 1)},   {0, 2, QDate(2021, 8, 1)},
+        {Qt::Key_PageUp, 0, QDate(2021, 2, 1)}, {0, -1, QDate(2021, 2, 1)},
+    };
+    for (const auto& step : steps) {
+        if (step.key != 0) {
+            QTest::keyClick(&t.weight, Qt::Key(step.key));
+        } else {
+            const QPointF at(100, 100);
+            QWheelEvent wheel(at, t.weight.mapToGlobal(at), {}, QPoint(0, -120 * step.wheel), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&t.weight, &wheel);
+        }
+        EXPECT_EQ(t.f.period.PeriodStart, step.start) << step.key << " " << step.wheel;
+        EXPECT_EQ(t.f.period.PeriodEnd, PeriodEndFor(step.start, 12));
+    }
+    // The BMI graph follows: its back button is off at the first record's period.
+    EXPECT_FALSE(t.bmi.FrontButton()->isEnabled());
+    EXPECT_TRUE(t.bmi.NextButton()->isEnabled());
+}
+
+// The tooltip of a day: its date and weighings (with the BMI on the BMI graph) and a trend when
+// given; nothing where no record lies.
+TEST(TrendView, PointingAtADayShowsItsWeighings)
+{
+    DiaryFixture german("de_DE");
+    DayRecord day;
+    day.DayNumber = DayNumber(QDate(2024, 1, 10));
+    day.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65,40"), QStringLiteral("22,6"),
+                   QStringLiteral("memo")};
+    day.Slot[1].Memo = QStringLiteral("a memo alone");
+    const QString morning = LoadText(239) + QStringLiteral("  07:30  65,40 kg");
+    EXPECT_EQ(DayToolTipText(day, false, german.formats), QStringLiteral("10.1.2024\n") + morning);
+    EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449),
+              QStringLiteral("10.1.2024\n") + morning + QStringLiteral("  BMI 22,6\nTrend 65,4 kg"));
+
+    Trends t;
+    t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 1, 11));
+    t.f.diary.Records.Item(2).Slot[1] = {QStringLiteral("21:05"), QStringLiteral("66.00"), {}, {}};
+    t.bmi.SetTrendSource([](const QDate& date) { return date.day() + 0.04; });
+    const double scale = t.weight.Dpi() / kTwipsPerInch;
+    const GraphGeometry& g = t.bmi.Geometry();
+    const auto at = [&](int day) {
+        return QPointF((g.BmiPlotLeft + std::nearbyint(g.BmiPlotWidth / 31.0) * (day - 0.5)) * scale,
+                       (g.PlotTop + 1000) * scale);
+    };
+    EXPECT_EQ(t.bmi.ToolTipAt(at(9)), QString());
+    EXPECT_EQ(t.bmi.ToolTipAt(at(11)),
+              QStringLiteral("2024/1/11\n%1  65.40 kg  BMI 65.40\n%2  21:05  66.00 kg\n"
+                             "Trend 11.0 kg")
+                  .arg(LoadText(239), LoadText(240)));
 }
 
 // The paging buttons of the list and of both graphs repeat through HoldRepeat.
