@@ -5,6 +5,7 @@
 #include "store/DayRecord.h"
 
 #include <QStringList>
+#include <QTime>
 
 namespace tarvel {
 
@@ -28,7 +29,12 @@ QString DayToolTipText(const DayRecord& day, bool withBmi, const LocaleFormats& 
         if (m.Weight.isEmpty() && m.Time.isEmpty())
             continue;
         QStringList parts{LoadText(kSlotNameTexts[slot])};
-        if (!m.Time.isEmpty())
+        // Times are stored "07:30"; shown as the Diary tab shows them.
+        int hour = 0;
+        int minute = 0;
+        if (formats.ReadPlainTime(m.Time, hour, minute) && QTime::isValid(hour, minute, 0))
+            parts << formats.FormatTime(QTime(hour, minute), formats.ShortTimeFormat);
+        else if (!m.Time.isEmpty())
             parts << m.Time;
         if (!m.Weight.isEmpty())
             parts << LoadText(kWeightKgText).arg(m.Weight);

@@ -281,7 +281,10 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
         }
     }
 
-    c.Pen(2);
+    // Without markers the days are too narrow for a heavy line: it would merge into a band.
+    const int radius = RoundTwips(g.GraphUnit / 5.0 * 3);
+    const bool markers = ShowsDayMarkers(cols, radius);
+    c.Pen(markers ? 2 : 1);
     c.Polyline(segments, kBlack);
     for (Edge& e : edge)
         e.y = std::clamp(e.y, g.PlotTop, g.PlotBottom);
@@ -293,9 +296,8 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
 
     c.Pen(1);
     c.Smooth(true);
-    const int radius = RoundTwips(g.GraphUnit / 5.0 * 3);
     for (const auto& point : points) {
-        if (point && g.PlotTop <= point->y() && point->y() <= g.PlotBottom && ShowsDayMarkers(cols, radius))
+        if (point && markers && g.PlotTop <= point->y() && point->y() <= g.PlotBottom)
             c.Circle(radius, *point, kBlack, kGreen);
     }
     c.Smooth(false);

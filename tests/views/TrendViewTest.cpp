@@ -337,7 +337,7 @@ TEST(TrendView, PointingAtADayShowsItsWeighings)
     day.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65,40"), QStringLiteral("22,6"),
                    QStringLiteral("memo")};
     day.Slot[1].Memo = QStringLiteral("a memo alone");
-    const QString morning = LoadText(239) + QStringLiteral("  07:30  65,40 kg");
+    const QString morning = LoadText(239) + QStringLiteral("  7:30  65,40 kg");
     EXPECT_EQ(DayToolTipText(day, false, german.formats), QStringLiteral("10.1.2024\n") + morning);
     EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449),
               QStringLiteral("10.1.2024\n") + morning + QStringLiteral("  BMI 22,6\nTrend 65,4 kg"));
