@@ -105,31 +105,22 @@ TEST(ListViewTest, WindowStopsAtBothEnds)
 TEST(ListViewTest, KeysAndWheelMoveTheWindow)
 {
     List list(20); // window 17..21
-    const int steps[][4] = {
-        // key, wheel notches towards the user, the first and last record shown
-        {Qt::Key_PageUp, 0, 12, 16},
-        {Qt::Key_Left, 0, 11, 15},
-        {Qt::Key_Home, 0, 1, 5},
-        {Qt::Key_PageUp, 0, 1, 5},
-        {0, 1, 2, 6},
-        {Qt::Key_End, 0, 17, 21},
-        {Qt::Key_PageDown, 0, 17, 21},
-        {0, -3, 14, 18},
-        {Qt::Key_Right, 0, 15, 19},
-    };
-    int asks = 0;
-    for (const auto& [key, wheel, first, last] : steps) {
+    // Key, wheel notches towards the user, the first and last record shown.
+    using enum Qt::Key;
+    const int steps[][4] = {{Key_PageUp, 0, 12, 16},   {Key_Left, 0, 11, 15}, {Key_Home, 0, 1, 5},
+                            {Key_PageUp, 0, 1, 5},     {0, 1, 2, 6},          {Key_End, 0, 17, 21},
+                            {Key_PageDown, 0, 17, 21}, {0, -3, 14, 18},       {Key_Right, 0, 15, 19}};
+    for (int asks = 1; const auto& [key, wheel, first, last] : steps) {
         if (key != 0) {
             QTest::keyClick(&list.view, Qt::Key(key));
         } else {
-            const QPointF at(50, 50);
-            QWheelEvent event(at, at, {}, QPoint(0, -120 * wheel), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
+            QWheelEvent event(QPointF(50, 50), QPointF(50, 50), {}, QPoint(0, -120 * wheel), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(list.view.Grid()->viewport(), &event);
         }
-        EXPECT_EQ(list.view.ShownRecord(1), first) << key << " " << wheel;
-        EXPECT_EQ(list.view.ShownRecord(list.view.ShownRecordCount()), last) << key << " " << wheel;
-        EXPECT_EQ(list.asks, ++asks);
+        const ListView& v = list.view;
+        EXPECT_EQ(std::pair(v.ShownRecord(1), v.ShownRecord(v.ShownRecordCount())), std::pair(first, last));
+        EXPECT_EQ(list.asks, asks++);
     }
 }
 

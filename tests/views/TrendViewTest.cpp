@@ -18,6 +18,7 @@
 
 using namespace tarvel;
 using tarvel::testing::DiaryFixture;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -190,24 +191,17 @@ TEST(TrendGraph, AYearThinsItsLabelsAndMarkers)
                                {200, 700, 6}, {100, 700, 12}, {20, 700, 48}}; // month, label, step
     for (const auto& [month, label, step] : steps)
         EXPECT_EQ(MonthLabelStep(month, label), step) << month;
-
     Graph graph;
     graph.settings.TrendMonths = 12;
     graph.f.period = {QDate(2023, 3, 1), PeriodEndFor(QDate(2023, 3, 1), 12)};
     for (int day = 0; day < 366; ++day)
         AddDay(graph.f, QDate(2023, 3, 1).addDays(day), day % 2 ? "22.20" : "21.45", "22.90");
     graph.Draw(true);
-    int markers = 0;
-    for (int y = 0; y < graph.image.height(); ++y)
-        for (int x = 0; x < graph.image.width(); ++x)
-            markers += QColor(graph.image.pixel(x, y)) == QColor(0, 255, 0);
-    EXPECT_EQ(markers, 0);
+    const auto* pixels = reinterpret_cast<const QRgb*>(graph.image.constBits()); // a marker's green fill:
+    EXPECT_EQ(std::count(pixels, pixels + graph.image.width() * graph.image.height(), qRgb(0, 255, 0)), 0);
     const QStringList dates = graph.Texts().filter(QStringLiteral("/"));
-    EXPECT_GE(dates.size(), 3);
-    EXPECT_LE(dates.size(), 12);
-    for (const QString& text : dates)
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}/\\d{1,2}$")).match(text).hasMatch())
-            << text.toStdString();
+    EXPECT_TRUE(dates.size() >= 3 && dates.size() <= 12) << dates.join(u' ').toStdString();
+    EXPECT_EQ(dates.filter(QRegularExpression(QStringLiteral("^\\d{4}/\\d{1,2}$"))), dates);
     EXPECT_EQ(WeightDayAt(graph.g, graph.f.period, graph.g.WeightPlotRight - 1, 2000), 366);
 }
 
@@ -299,32 +293,27 @@ TEST(TrendView, KeysAndWheelPageBothGraphs)
     Trends t;
     t.settings.TrendMonths = 12;
     t.RedrawBoth(QDate(2022, 1, 10), QDate(2024, 6, 20));
-    const struct {
-        int key;
-        int wheel; // notches, towards the user
-        QDate start;
-    } steps[] = {
+    // Key, wheel notches towards the user, the period's new start.
+    const std::tuple<int, int, QDate> steps[] = {
         {Qt::Key_End, 0, QDate(2023, 7, 1)},    {Qt::Key_PageDown, 0, QDate(2024, 4, 1)},
         {Qt::Key_PageUp, 0, QDate(2023, 4, 1)}, {Qt::Key_Home, 0, QDate(2021, 2, 1)},
         {Qt::Key_Right, 0, QDate(2021, 5, 1)},  {Qt::Key_Left, 0, QDate(2021, 2, 1)},
         {Qt::Key_Left, 0, QDate(2021, 2, 1)},   {0, 2, QDate(2021, 8, 1)},
         {Qt::Key_PageUp, 0, QDate(2021, 2, 1)}, {0, -1, QDate(2021, 2, 1)},
     };
-    for (const auto& step : steps) {
-        if (step.key != 0) {
-            QTest::keyClick(&t.weight, Qt::Key(step.key));
+    for (const auto& [key, notches, start] : steps) {
+        if (key != 0) {
+            QTest::keyClick(&t.weight, Qt::Key(key));
         } else {
-            const QPointF at(100, 100);
-            QWheelEvent wheel(at, t.weight.mapToGlobal(at), {}, QPoint(0, -120 * step.wheel), Qt::NoButton,
+            QWheelEvent wheel(QPointF(9, 9), QPointF(9, 9), {}, QPoint(0, -120 * notches), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(&t.weight, &wheel);
         }
-        EXPECT_EQ(t.f.period.PeriodStart, step.start) << step.key << " " << step.wheel;
-        EXPECT_EQ(t.f.period.PeriodEnd, PeriodEndFor(step.start, 12));
+        EXPECT_EQ(t.f.period.PeriodStart, start) << key << " " << notches;
     }
     // The BMI graph follows: its back button is off at the first record's period.
-    EXPECT_FALSE(t.bmi.FrontButton()->isEnabled());
-    EXPECT_TRUE(t.bmi.NextButton()->isEnabled());
+    EXPECT_EQ(std::pair(t.bmi.FrontButton()->isEnabled(), t.bmi.NextButton()->isEnabled()),
+              std::pair(false, true));
 }
 
 // The tooltip of a day: its date and weighings (with the BMI on the BMI graph) and a trend when
@@ -334,29 +323,25 @@ TEST(TrendView, PointingAtADayShowsItsWeighings)
     DiaryFixture german("de_DE");
     DayRecord day;
     day.DayNumber = DayNumber(QDate(2024, 1, 10));
-    day.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65,40"), QStringLiteral("22,6"),
-                   QStringLiteral("memo")};
-    day.Slot[1].Memo = QStringLiteral("a memo alone");
-    const QString morning = LoadText(239) + QStringLiteral("  7:30  65,40 kg");
-    EXPECT_EQ(DayToolTipText(day, false, german.formats), QStringLiteral("10.1.2024\n") + morning);
-    EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449),
-              QStringLiteral("10.1.2024\n") + morning + QStringLiteral("  BMI 22,6\nTrend 65,4 kg"));
+    day.Slot[0] = {u"07:30"_s, u"65,40"_s, u"22,6"_s, u"memo"_s};
+    day.Slot[1].Memo = u"a memo alone"_s;
+    const QString morning = u"10.1.2024\n"_s + LoadText(239) + u"  7:30  65,40 kg"_s;
+    EXPECT_EQ(DayToolTipText(day, false, german.formats), morning);
+    EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449), morning + u"  BMI 22,6\nTrend 65,4 kg"_s);
 
     Trends t;
     t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 1, 11));
-    t.f.diary.Records.Item(2).Slot[1] = {QStringLiteral("21:05"), QStringLiteral("66.00"), {}, {}};
+    t.f.diary.Records.Item(2).Slot[1] = {u"21:05"_s, u"66.00"_s, {}, {}};
     t.bmi.SetTrendSource([](const QDate& date) { return date.day() + 0.04; });
-    const double scale = t.weight.Dpi() / kTwipsPerInch;
+    const double px = t.weight.Dpi() / kTwipsPerInch;
     const GraphGeometry& g = t.bmi.Geometry();
-    const auto at = [&](int day) {
-        return QPointF((g.BmiPlotLeft + std::nearbyint(g.BmiPlotWidth / 31.0) * (day - 0.5)) * scale,
-                       (g.PlotTop + 1000) * scale);
+    const auto at = [&](int d) {
+        return QPointF(g.BmiPlotLeft + g.BmiPlotWidth / 31.0 * (d - 0.5), 3000) * px;
     };
     EXPECT_EQ(t.bmi.ToolTipAt(at(9)), QString());
     EXPECT_EQ(t.bmi.ToolTipAt(at(11)),
-              QStringLiteral("2024/1/11\n%1  65.40 kg  BMI 65.40\n%2  21:05  66.00 kg\n"
-                             "Trend 11.0 kg")
-                  .arg(LoadText(239), LoadText(240)));
+              u"2024/1/11\n%1  65.40 kg  BMI 65.40\n%2  21:05  66.00 kg\nTrend 11.0 kg"_s.arg(LoadText(239),
+                                                                                              LoadText(240)));
 }
 
 // The paging buttons of the list and of both graphs repeat through HoldRepeat.
