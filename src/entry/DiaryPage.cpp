@@ -594,6 +594,12 @@ void DiaryPage::keyPressEvent(QKeyEvent* event)
         m_date->setFocus();
         return;
     }
+    // Home and End (with Ctrl inside a text input, where the plain keys move the cursor) show the
+    // first and the last record, after asking about the page's edits.
+    if ((event->key() == Qt::Key_Home || event->key() == Qt::Key_End) && !m_diary.Records.IsEmpty()) {
+        OpenRecord(event->key() == Qt::Key_Home ? 1 : m_diary.Records.Count());
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

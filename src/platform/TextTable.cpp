@@ -183,6 +183,14 @@ constexpr Entry kTexts[] = {
     {1305, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: reached")},
     {1306, QT_TRANSLATE_NOOP("Texts", "Goal weight [kg]")},
     {1307, QT_TRANSLATE_NOOP("Texts", "The weight the trend is to reach; leave empty for no goal")},
+    // Spans, pointing and navigation on the graphs and the list.
+    {1350, QT_TRANSLATE_NOOP("Texts", "View")},
+    {1351, QT_TRANSLATE_NOOP("Texts", "Go to date")},
+    {1352, QT_TRANSLATE_NOOP("Texts", "whole diary")},
+    {1353, QT_TRANSLATE_NOOP("Texts", "%1 kg")},
+    {1354, QT_TRANSLATE_NOOP("Texts", "BMI %1")},
+    {1355, QT_TRANSLATE_NOOP("Texts", "Trend %1 kg")},
+    {1356, QT_TRANSLATE_NOOP("Texts", "Select the day to show")},
     {2000, QT_TRANSLATE_NOOP("Texts", "2")},
 };
 
@@ -219,6 +227,8 @@ constexpr Entry kCaptions[] = {
     {118, QT_TRANSLATE_NOOP("Captions", "Orvik Web(&H)")},
     {119, QT_TRANSLATE_NOOP("Captions", "About(&A)...")},
     {601, QT_TRANSLATE_NOOP("Captions", "System info.(&S)...")},
+    {1350, QT_TRANSLATE_NOOP("Captions", "View(&V)")},
+    {1351, QT_TRANSLATE_NOOP("Captions", "Go to date(&D)...")},
 };
 
 const Entry* Find(const Entry* begin, const Entry* end, int id)

@@ -31,7 +31,8 @@ MainMenus::MainMenus(QMainWindow& window)
       graphRange(Add("graphRange", 112, "(&G)...", 112)), appearance(Add("appearance", 113, "(&S)...", 113)),
       helpContents(Add("helpContents", 115, "(&C)...", 114)), helpTopics(Add("helpTopics", 116, "(&S)...")),
       productPage(Add("productPage", 117, "(&G)")), makerPage(Add("makerPage", 118, "(&H)")),
-      about(Add("about", 119, "(&A)...")), copy(Add("copy", 120, "", 120))
+      about(Add("about", 119, "(&A)...")), copy(Add("copy", 120, "", 120)),
+      goToDate(Add("goToDate", 1351, "(&D)...", 0, "Ctrl+G"))
 {
     for (std::size_t i = 0; i < recentFiles.size(); ++i) {
         recentFiles[i] = new QAction(this);
@@ -68,6 +69,9 @@ void MainMenus::BuildMenus(QMainWindow& window)
 
     m_settingMenu = bar->addMenu(QString());
     m_settingMenu->addActions({choosePort, graphRange, appearance});
+
+    m_viewMenu = bar->addMenu(QString());
+    m_viewMenu->addAction(goToDate);
 
     m_helpMenu = bar->addMenu(QString());
     m_helpMenu->addActions({helpContents, helpTopics});
@@ -113,6 +117,7 @@ void MainMenus::ApplyTexts()
 {
     m_fileMenu->setTitle(LoadCaption(102, "(&F)"));
     m_settingMenu->setTitle(LoadCaption(110, "(&S)"));
+    m_viewMenu->setTitle(LoadCaption(1350, "(&V)"));
     m_helpMenu->setTitle(LoadCaption(114, "(&H)"));
     for (const Texts& t : m_texts) {
         t.action->setText(LoadCaption(t.textId, t.suffix));

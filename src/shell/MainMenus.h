@@ -54,6 +54,7 @@ public:
     QAction* const makerPage;
     QAction* const about;
     QAction* const copy; // the toolbar only
+    QAction* const goToDate; // View > Go to date, Ctrl+G
 
 private:
     QAction* Add(const char* name, int textId, const char* suffix, int toolTipId = 0,
@@ -63,6 +64,7 @@ private:
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_settingMenu = nullptr;
+    QMenu* m_viewMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
 };

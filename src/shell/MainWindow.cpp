@@ -78,6 +78,9 @@ void MainWindow::BuildTabs()
     m_tabs->tabBar()->installEventFilter(this);
     setCentralWidget(m_tabs);
     m_views->WeightView().SetTrend(&m_trend);
+    // Pointing at a day on either graph shows the weight trend of that day.
+    for (TrendView* view : {&m_views->WeightView(), &m_views->BmiView()})
+        view->SetTrendSource([this](const QDate& date) { return m_trend.TrendOn(date); });
     m_page->SetTrendSummary([this] {
         return TrendSummaryText(m_trend.LastWeighedDay(), m_trend.CurrentTrend(), m_trend.WeeklyRate(),
                                 m_settings.GoalWeight, m_formats);
@@ -169,6 +172,8 @@ void MainWindow::ConnectCommands()
     }
     connect(c.about, &QAction::triggered, this, &MainWindow::ShowAbout);
     connect(c.copy, &QAction::triggered, this, [this] { CopyView(*this, *m_tabs); });
+    connect(c.goToDate, &QAction::triggered, this, &MainWindow::GoToDate);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::FocusTabView);
 }
 
 void MainWindow::SetGraphRange()

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QTabWidget;
 
@@ -106,6 +107,14 @@ public:
     // ColorScheme onto the window; the tab strip's colour after a change of tabs or schemes.
     void ApplyScheme();
     void SyncTabColour();
+    // The Go to date command: View > Go to date (Ctrl+G). Asks for a day and shows it on the current
+    // tab: the Diary tab and the list its record or the nearest one, the graphs its period.
+    void GoToDate();
+    // Runs the Go to date dialog instead of exec(): given the starting day, the day chosen or none.
+    void SetDateDlgRunner(std::function<std::optional<QDate>(const QDate&)> run)
+    {
+        m_runDateDlg = std::move(run);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -128,6 +137,8 @@ private:
     bool MayLeaveTab(const QPoint& position);
     void MoveGraphPeriod(const QDate& deletedDay, const QDate& target, bool always);
     void ShowHelp(bool topics);
+    void ShowDate(const QDate& day);
+    void FocusTabView(int tab);
 
     const ShellServices m_services;
     Diary m_diary;
@@ -145,6 +156,7 @@ private:
     std::unique_ptr<Views> m_views;
     std::unique_ptr<SchemePainter> m_schemes;
     std::function<void(ColorDlg&)> m_runColorDlg;
+    std::function<std::optional<QDate>(const QDate&)> m_runDateDlg;
     std::unique_ptr<FileCommands> m_commands;
     std::unique_ptr<ScaleLink> m_link;
     std::unique_ptr<ErrorLog> m_errorLog;

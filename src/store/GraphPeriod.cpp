@@ -1,6 +1,7 @@
 #include "store/GraphPeriod.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace tarvel {
 
@@ -15,6 +16,11 @@ QDate MonthShifted(int year, int month, int day, int months)
 }
 } // namespace
 
+bool IsGraphSpan(int trendMonths)
+{
+    return std::find(std::begin(kGraphSpans), std::end(kGraphSpans), trendMonths) != std::end(kGraphSpans);
+}
+
 int DaysInMonth(int year, int month)
 {
     return QDate(year, month, 1).daysInMonth();
@@ -24,7 +30,8 @@ QDate PeriodStartFor(const QDate& date, int trendMonths)
 {
     if (!date.isValid())
         return QDate();
-    return MonthShifted(date.year(), date.month(), 1, trendMonths == 3 ? -2 : 0);
+    const bool months = trendMonths == 3 || trendMonths == 6 || trendMonths == 12;
+    return MonthShifted(date.year(), date.month(), 1, months ? 1 - trendMonths : 0);
 }
 
 QDate PeriodEndFor(const QDate& start, int trendMonths)
@@ -34,6 +41,9 @@ QDate PeriodEndFor(const QDate& start, int trendMonths)
     const int y = start.year();
     const int m = start.month();
     const int d = start.day();
+    // Six months and a year: up to the day before the same day that many months later.
+    if (trendMonths == 6 || trendMonths == 12)
+        return start.addMonths(trendMonths).addDays(-1);
     if (trendMonths == 3) {
         if (d == 1) {
             const QDate first = MonthShifted(y, m, 1, 2);

@@ -64,6 +64,22 @@ int RecordStore::FindItem(qint64 dayNumber) const
     return static_cast<int>(at - m_records.begin()) + 1;
 }
 
+int RecordStore::NearestItem(qint64 dayNumber) const
+{
+    if (m_records.empty())
+        return 0;
+    const auto at = std::lower_bound(m_records.begin(), m_records.end(), dayNumber,
+                                     [](const DayRecord& r, qint64 day) { return r.DayNumber < day; });
+    if (at == m_records.end())
+        return Count();
+    if (at != m_records.begin() && dayNumber - (at - 1)->DayNumber <= at->DayNumber - dayNumber) {
+        // The earlier day is as near or nearer; take the first record of it.
+        const qint64 earlier = (at - 1)->DayNumber;
+        return FindItem(earlier);
+    }
+    return static_cast<int>(at - m_records.begin()) + 1;
+}
+
 void RecordStore::Remove(int position)
 {
     if (position < 1 || position > Count())

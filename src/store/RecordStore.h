@@ -28,6 +28,9 @@ public:
 
     // The first record (lowest position) of the given day, or 0 when there is none.
     int FindItem(qint64 dayNumber) const;
+    // The first record of the given day, else of the nearest day that has one (the earlier of two
+    // as near); 0 for an empty store.
+    int NearestItem(qint64 dayNumber) const;
 
     // The record at a position, 1..Count().
     const DayRecord& Item(int position) const { return m_records.at(static_cast<std::size_t>(position - 1)); }

@@ -2,6 +2,7 @@
 
 #include "platform/NumberText.h"
 #include "platform/SettingsStore.h"
+#include "store/GraphPeriod.h"
 
 #include <optional>
 
@@ -57,8 +58,13 @@ void Settings::Load(const SettingsStore& store)
     ColorScheme = NumberInRange(store, kScheme, 1, 7, 1);
     BmiScaleMax = Number(store, kBmiMax) == 50 ? 50 : 35;
     BmiScaleMin = BmiScaleMax == 50 ? 0 : 15;
-    // Only spans of one and three months have period rules; anything else is one month.
-    TrendMonths = Number(store, kTrendMonths) == 3 ? 3 : 1;
+    // Only the offered spans have period rules; anything else is one month. The whole diary is the
+    // text "0" itself, so that no unreadable value turns into it.
+    const std::optional<int> months = Number(store, kTrendMonths);
+    if (Text(store, kTrendMonths).trimmed() == QLatin1String("0"))
+        TrendMonths = kWholeDiaryMonths;
+    else
+        TrendMonths = months && *months != kWholeDiaryMonths && IsGraphSpan(*months) ? *months : 1;
     const std::optional<double> goal = ParseNumber(Text(store, kGoal), QLatin1Char('.'));
     GoalWeight = goal && IsGoalWeight(*goal) ? goal : std::nullopt;
 }

@@ -17,7 +17,7 @@ struct Settings {
     int ColorScheme = 1;               // ColorFlg/Flg, 1..7
     int BmiScaleMax = 35;              // BmiScale/Max, 35 or 50
     int BmiScaleMin = 15;              // 15 with 35, 0 with 50
-    int TrendMonths = 1;               // TrendScale/Month, 1 or 3
+    int TrendMonths = 1;               // TrendScale/Month, 1, 3, 6, 12 or 0 (the whole diary)
     std::optional<double> GoalWeight;  // Goal/Weight in kg, kLeastGoal..kMostGoal; none: no goal
 
     static constexpr double kLeastGoal = 1;

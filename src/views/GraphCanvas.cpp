@@ -79,4 +79,9 @@ void GraphCanvas::Text(const QString& text, int x, int y)
     m_painter.drawText(At(x, y) + QPointF(0, m_painter.fontMetrics().ascent()), text);
 }
 
+int GraphCanvas::TextWidth(const QString& text) const
+{
+    return RoundTwips(m_painter.fontMetrics().horizontalAdvance(text) / m_scale);
+}
+
 } // namespace tarvel

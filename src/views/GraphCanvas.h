@@ -63,6 +63,8 @@ public:
     void Circle(int radius, QPoint centre, const QColor& outline, const QColor& fill);
     // The text's top-left corner at the point.
     void Text(const QString& text, int x, int y);
+    // The text's width in twips, in the painter's font.
+    int TextWidth(const QString& text) const;
 
 private:
     QPointF At(double x, double y) const { return {x * m_scale, y * m_scale}; }

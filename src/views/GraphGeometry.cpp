@@ -1,6 +1,10 @@
 #include "views/GraphGeometry.h"
 
 #include "store/GraphPeriod.h"
+#include "views/GraphTicks.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace tarvel {
 
@@ -11,11 +15,11 @@ int DayAt(const GraphGeometry& g, const GraphPeriod& period, const GraphSpan& s,
     const DayColumns cols = PeriodColumns(period, s.width);
     if (y < g.PlotTop || y > g.PlotBottom)
         return -1;
-    for (int k = 1; k <= cols.dayCount; ++k) {
-        if (s.left + (k - 1) * cols.dayWidth <= x && x <= s.left + k * cols.dayWidth)
-            return k;
-    }
-    return -1;
+    if (cols.dayCount == 0 || cols.dayWidth <= 0 || x < s.left)
+        return -1;
+    // The column under x, or the one before when x lies on its left border.
+    const double k = std::max(1.0, std::ceil((x - s.left) / cols.dayWidth));
+    return k <= cols.dayCount ? static_cast<int>(k) : -1;
 }
 
 } // namespace
@@ -59,7 +63,8 @@ DayColumns PeriodColumns(const GraphPeriod& period, int plotWidth)
     if (!period.PeriodStart.isValid() || !period.PeriodEnd.isValid() || period.PeriodEnd < period.PeriodStart)
         return {};
     const int count = static_cast<int>(period.PeriodStart.daysTo(period.PeriodEnd) + 1);
-    return {count, RoundTwips(static_cast<double>(plotWidth) / count)};
+    const double width = static_cast<double>(plotWidth) / count;
+    return {count, count > kLongestDayPeriod ? width : RoundTwips(width)};
 }
 
 int WeightDayAt(const GraphGeometry& g, const GraphPeriod& period, double x, double y)

@@ -54,9 +54,11 @@ GraphSpan WeightSpan(const GraphGeometry& g);
 GraphSpan BmiSpan(const GraphGeometry& g);
 
 // The period's day columns on a plot: DayCount and DayWidth; none for a period that is not set.
+// Up to three months a column is whole twips wide; longer periods divide the plot exactly, since a
+// day may then be less than a twip.
 struct DayColumns {
     int dayCount = 0;
-    int dayWidth = 0;
+    double dayWidth = 0;
 };
 DayColumns PeriodColumns(const GraphPeriod& period, int plotWidth);
 

@@ -3,6 +3,7 @@
 #include "platform/LocaleFormats.h"
 #include "store/Diary.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tarvel {
@@ -17,6 +18,37 @@ std::pair<QDate, QDate> DataDates(const Diary& diary, const QDate& today)
         return {today, today};
     return {DateFromDayNumber(store.Item(1).DayNumber),
             DateFromDayNumber(store.Item(store.Count()).DayNumber)};
+}
+
+// Whether a span pages by whole months (six months by one, a year by a quarter) rather than by its
+// labelled days; 0 for the spans that do not.
+int MonthsPerStep(int trendMonths)
+{
+    return trendMonths == 6 ? 1 : trendMonths == 12 ? 3 : 0;
+}
+
+// The period a step would show, or an invalid one when the span has no step there.
+GraphPeriod SteppedPeriod(const GraphPeriod& period, PagingDirection direction, int trendMonths)
+{
+    if (!period.PeriodStart.isValid() || trendMonths == kWholeDiaryMonths)
+        return {};
+    const bool forward = direction == PagingDirection::Forward;
+    QDate newStart;
+    if (const int months = MonthsPerStep(trendMonths))
+        newStart = period.PeriodStart.addMonths(forward ? months : -months);
+    else
+        newStart = StepLabelledDay(period.PeriodStart, direction, trendMonths);
+    if (!newStart.isValid())
+        return {};
+    return {newStart, PeriodEndFor(newStart, trendMonths)};
+}
+
+// Whether the data allows the stepped period (first and last as DataDates gives them).
+bool StepAllowed(const GraphPeriod& stepped, PagingDirection direction, const QDate& first, const QDate& last)
+{
+    if (!stepped.PeriodStart.isValid())
+        return false;
+    return direction == PagingDirection::Forward ? stepped.PeriodStart <= last : stepped.PeriodEnd >= first;
 }
 
 } // namespace
@@ -61,23 +93,34 @@ QDate StepLabelledDay(const QDate& day, PagingDirection direction, int trendMont
 bool StepGraphPeriod(GraphPeriod& period, PagingDirection direction, int trendMonths, const Diary& diary,
                      const QDate& today)
 {
-    if (!period.PeriodStart.isValid())
-        return false;
-    const QDate newStart = StepLabelledDay(period.PeriodStart, direction, trendMonths);
-    if (!newStart.isValid())
-        return false;
-    const QDate newEnd = PeriodEndFor(newStart, trendMonths);
+    const GraphPeriod stepped = SteppedPeriod(period, direction, trendMonths);
     const auto [first, last] = DataDates(diary, today);
-    const bool forward = direction == PagingDirection::Forward;
-    if ((forward && newStart > last) || (!forward && newEnd < first))
+    if (!StepAllowed(stepped, direction, first, last))
         return false;
-    period.PeriodStart = newStart;
-    period.PeriodEnd = newEnd;
+    period = stepped;
     return true;
+}
+
+int StepsPerPage(int trendMonths)
+{
+    return trendMonths == 12 ? 4 : 6;
+}
+
+GraphPeriod GraphPeriodHolding(const QDate& date, int trendMonths, const Diary& diary, const QDate& today)
+{
+    const auto [first, last] = DataDates(diary, today);
+    if (trendMonths == kWholeDiaryMonths && !diary.Records.IsEmpty())
+        return {first, last};
+    const QDate start = PeriodStartFor(std::clamp(date, first, last), trendMonths);
+    return {start, PeriodEndFor(start, trendMonths)};
 }
 
 void ResetGraphPeriod(GraphPeriod& period, int trendMonths, const Diary& diary, const QDate& today)
 {
+    if (trendMonths == kWholeDiaryMonths) {
+        period = GraphPeriodHolding(today, trendMonths, diary, today);
+        return;
+    }
     const bool hasData = !diary.Records.IsEmpty();
     const QDate base = hasData && period.PeriodEnd.isValid() ? period.PeriodEnd : today;
     period.PeriodStart = PeriodStartFor(base, trendMonths);
@@ -89,7 +132,8 @@ void ResetGraphPeriod(GraphPeriod& period, int trendMonths, const Diary& diary, 
     }
 }
 
-GraphPaging GraphPagingState(const GraphPeriod& period, const Diary& diary, const QDate& today)
+GraphPaging GraphPagingState(const GraphPeriod& period, int trendMonths, const Diary& diary,
+                             const QDate& today)
 {
     const auto [first, last] = DataDates(diary, today);
     const QDate& start = period.PeriodStart;
@@ -97,6 +141,15 @@ GraphPaging GraphPagingState(const GraphPeriod& period, const Diary& diary, cons
     GraphPaging paging;
     if (!start.isValid() || !end.isValid())
         return paging;
+    // The longer spans offer exactly the steps their paging takes.
+    if (trendMonths != 1 && trendMonths != 3) {
+        for (const PagingDirection direction : {PagingDirection::Back, PagingDirection::Forward}) {
+            const bool allowed =
+                StepAllowed(SteppedPeriod(period, direction, trendMonths), direction, first, last);
+            (direction == PagingDirection::Back ? paging.previous : paging.next) = allowed;
+        }
+        return paging;
+    }
     paging.previous = !(start.day() == 1 && start <= first && first <= end && first.month() == end.month());
     paging.next = !(end.day() == DaysInMonth(start.year(), start.month()) && start <= last && last <= end);
     return paging;

@@ -4,6 +4,7 @@
 #include "platform/LocaleFormats.h"
 #include "platform/NumberText.h"
 #include "platform/TextTable.h"
+#include "store/GraphPeriod.h"
 #include "store/Settings.h"
 
 #include <QComboBox>
@@ -27,18 +28,18 @@ GraphSetDlg::GraphSetDlg(Settings& settings, const LocaleFormats& formats, QWidg
     m_bmiScale->addItems({QStringLiteral(" 0") + RangeSep + QStringLiteral("50"),
                           QStringLiteral("15") + RangeSep + QStringLiteral("35")});
     m_bmiScale->setToolTip(LoadText(1003));
-    m_trend->addItems({QStringLiteral("1"), QStringLiteral("3")});
+    // The spans in months, the whole diary (0) last by name.
+    for (const int months : kGraphSpans) {
+        m_trend->addItem(months == kWholeDiaryMonths ? LoadText(1352) : QString::number(months), months);
+    }
     m_trend->setToolTip(LoadText(1004));
     if (settings.BmiScaleMax == 50 && settings.BmiScaleMin == 0)
         m_bmiScale->setCurrentIndex(0);
     else if (settings.BmiScaleMax == 35 && settings.BmiScaleMin == 15)
         m_bmiScale->setCurrentIndex(1);
-    if (settings.TrendMonths == 3) {
-        m_trend->setCurrentIndex(1);
-    } else {
-        m_trend->setCurrentIndex(0);
+    if (!IsGraphSpan(settings.TrendMonths))
         settings.TrendMonths = 1;
-    }
+    m_trend->setCurrentIndex(m_trend->findData(settings.TrendMonths));
 
     auto* grid = new QGridLayout;
     auto* bmiLabel = new QLabel(LoadText(402), this);
@@ -78,11 +79,8 @@ void GraphSetDlg::Accept()
         m_settings.BmiScaleMax = 35;
         m_settings.BmiScaleMin = 15;
     }
-    const QString span = m_trend->currentText();
-    if (span == QStringLiteral("1"))
-        m_settings.TrendMonths = 1;
-    else if (span == QStringLiteral("3"))
-        m_settings.TrendMonths = 3;
+    if (m_trend->currentIndex() >= 0)
+        m_settings.TrendMonths = m_trend->currentData().toInt();
     if (const auto goal = TypedGoal())
         m_settings.GoalWeight = *goal;
     accept();

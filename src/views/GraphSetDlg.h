@@ -15,14 +15,14 @@ class LocaleFormats;
 struct Settings;
 
 // The Range dialog: the scale of the BMI graph (0 - 50 or 15 - 35), the months both trend graphs
-// span (1 or 3) and the goal weight (a number in the locale's writing, or empty for none; OK is
-// offered only for a goal the settings keep). OK writes the choice into the settings; Cancel
-// leaves them.
+// span (1, 3, 6, 12 or the whole diary) and the goal weight (a number in the locale's writing, or
+// empty for none; OK is offered only for a goal the settings keep). OK writes the choice into the
+// settings; Cancel leaves them.
 class GraphSetDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // Opening the dialog already turns a span other than 1 or 3 into 1.
+    // Opening the dialog already turns a span that is not offered into 1.
     GraphSetDlg(Settings& settings, const LocaleFormats& formats, QWidget* parent = nullptr);
 
 private:

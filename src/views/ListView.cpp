@@ -11,10 +11,12 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <array>
@@ -53,8 +55,9 @@ ListView::ListView(Diary& diary, const LocaleFormats& formats, const Clock& cloc
 
 void ListView::BuildControls()
 {
-    // The view stands for the tab's panel: a click on it takes the focus from the memo box.
-    setFocusPolicy(Qt::ClickFocus);
+    // The view stands for the tab's panel: a click on it takes the focus from the memo box, and
+    // with the focus it takes the paging keys.
+    setFocusPolicy(Qt::StrongFocus);
 
     m_grid = new QTableWidget(kRows, 3, this);
     m_grid->horizontalHeader()->hide();
@@ -321,6 +324,68 @@ void ListView::ListStepForward()
     MoveWindow(PagingDirection::Forward);
 }
 
+void ListView::PlaceWindow(int last)
+{
+    if (m_askSaveEntry)
+        m_askSaveEntry();
+    m_memo->hide();
+    const int newEntry = m_diary.NewEntryIndex();
+    m_diary.ListLast = std::clamp(last, std::min(kListWindowSize, newEntry), newEntry);
+    ClearListGrid();
+    FillListGrid();
+}
+
+void ListView::ShowRecord(int position)
+{
+    // The window starts at the record where the records after it allow.
+    PlaceWindow(position + kListWindowSize - 1);
+}
+
+void ListView::ShowWindowEnd(PagingDirection end)
+{
+    PlaceWindow(end == PagingDirection::Back ? 1 : m_diary.NewEntryIndex());
+}
+
+void ListView::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        ListStepBack();
+        break;
+    case Qt::Key_Right:
+        ListStepForward();
+        break;
+    case Qt::Key_PageUp:
+        PlaceWindow(m_diary.ListLast - kListWindowSize);
+        break;
+    case Qt::Key_PageDown:
+        PlaceWindow(m_diary.ListLast + kListWindowSize);
+        break;
+    case Qt::Key_Home:
+        ShowWindowEnd(PagingDirection::Back);
+        break;
+    case Qt::Key_End:
+        ShowWindowEnd(PagingDirection::Forward);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void ListView::wheelEvent(QWheelEvent* event)
+{
+    // Towards the user (or tilted right): later records; one notch, one record.
+    const QPoint angle = event->angleDelta();
+    m_wheelAngle += angle.y() != 0 ? angle.y() : angle.x();
+    const int steps = m_wheelAngle / 120;
+    m_wheelAngle -= steps * 120;
+    if (steps != 0)
+        PlaceWindow(m_diary.ListLast - steps);
+    event->accept();
+}
+
 // A click shorter than the hold delay moves one record, on the release. Held longer, the window
 // moves at once and then repeatedly until the release or the end of the diary.
 void ListView::PressPaging(PagingDirection direction)
@@ -437,6 +502,9 @@ bool ListView::eventFilter(QObject* watched, QEvent* event)
             return true;
         case QEvent::MouseButtonRelease:
             ShowMemoAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            return true;
+        case QEvent::Wheel:
+            wheelEvent(static_cast<QWheelEvent*>(event));
             return true;
         default:
             break;

@@ -54,6 +54,11 @@ public:
     void ListStepBack();
     void ListStepForward();
 
+    // After asking to save: the window placed to show the record at a position (Go to date), or the
+    // first or last window (Home, End).
+    void ShowRecord(int position);
+    void ShowWindowEnd(PagingDirection end);
+
     // The record number shown at page position 1..5, or 0 when the grid shows none there.
     int ShownRecord(int pagePosition) const;
     // How many records (the blank new-entry record included) the grid shows.
@@ -74,6 +79,10 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent* event) override;
+    // Left and Right move one record, Page Up and Page Down a window of records, Home and End to
+    // the first and last window; the wheel one record a notch.
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -82,6 +91,8 @@ private:
     // Moves the window one record; the ends hold it in place.
     void MoveWindow(PagingDirection direction);
     void NormalizeWindow();
+    // Asks to save, then shows the window that ends at last (kept within the records).
+    void PlaceWindow(int last);
     void FillRecordColumns(int pagePosition, int record);
     void ColourRecordColumns();
     void UpdateListPagingButtons();
@@ -117,6 +128,7 @@ private:
 
     // Press-and-hold of the paging buttons, timed by the view's clock.
     HoldRepeat m_hold;
+    int m_wheelAngle = 0; // wheel turns not yet a whole step
 };
 
 } // namespace tarvel

@@ -6,6 +6,7 @@
 #include "store/Trend.h"
 #include "views/GraphCanvas.h"
 #include "views/GraphPaging.h"
+#include "views/GraphTicks.h"
 
 #include <QPainter>
 
@@ -44,9 +45,41 @@ void DrawAxes(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s)
     c.Pen(1);
 }
 
+// A label's text under a month grid: year and month in the locale's order, the year alone when
+// labels stand a year or more apart.
+QString MonthLabel(const LocaleFormats& formats, const QDate& day, int monthStep)
+{
+    if (monthStep >= 12)
+        return QString::number(day.year());
+    const bool yearFirst = formats.YearPos < formats.MonthPos;
+    return formats.FormatDate(day, yearFirst ? QStringLiteral("yyyy/m") : QStringLiteral("m/yyyy"));
+}
+
+int MonthLabelStepFor(const GraphCanvas& c, const GraphGeometry& g, const DayColumns& cols,
+                      const LocaleFormats& f)
+{
+    const QString widest = MonthLabel(f, QDate(2000, 12, 1), 1);
+    return MonthLabelStep(cols.dayWidth * 30.44, c.TextWidth(widest) + g.GraphUnit);
+}
+
+// Periods longer than three months: a line on the 1st of every month while a month is wide enough
+// to tell them apart, else only where the labels stand.
+void DrawMonthGrid(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphPeriod& period,
+                   const DayColumns& cols, const LocaleFormats& formats,
+                   const std::function<void(int)>& gridLine)
+{
+    const bool everyMonth = cols.dayWidth * 30.44 >= 2 * g.GraphUnit;
+    const int step = everyMonth ? 1 : MonthLabelStepFor(c, g, cols, formats);
+    gridLine(s.left);
+    for (const MonthMark& mark : MonthMarks(period.PeriodStart, period.PeriodEnd)) {
+        if ((mark.day.year() * 12 + mark.day.month() - 1) % step == 0)
+            gridLine(RoundTwips(s.left + cols.dayWidth * mark.offset));
+    }
+}
+
 // One line per day for a month; for three months 31 lines on the 1st, 4th, ..., 28th of each month.
 void DrawVerticalGrid(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphPeriod& period,
-                      int trendMonths, const DayColumns& cols)
+                      int trendMonths, const DayColumns& cols, const LocaleFormats& formats)
 {
     if (cols.dayCount == 0)
         return;
@@ -56,6 +89,11 @@ void DrawVerticalGrid(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
         c.Pen(1);
         c.VerticalLine(x, g.PlotBottom - g.GraphUnit, g.PlotBottom, kBlack);
     };
+    if (IsLongPeriod(cols)) {
+        DrawMonthGrid(c, g, s, period, cols, formats, gridLine);
+        return;
+    }
+    const int dayWidth = RoundTwips(cols.dayWidth);
     int x = s.left;
     if (trendMonths == 3) {
         QDate d = period.PeriodStart;
@@ -63,13 +101,33 @@ void DrawVerticalGrid(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
             gridLine(x);
             const int step = d.day() == 28 ? d.daysInMonth() - 27 : 3;
             d = d.addDays(step);
-            x += cols.dayWidth * step;
+            x += dayWidth * step;
         }
         return;
     }
     for (int line = 0; line <= cols.dayCount; ++line) {
         gridLine(x);
-        x += cols.dayWidth;
+        x += dayWidth;
+    }
+}
+
+// Month labels under a period longer than three months, thinned to the space a month has; one that
+// would run past the picture's right edge is left out.
+void DrawMonthLabels(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphSources& src,
+                     const DayColumns& cols)
+{
+    const int step = MonthLabelStepFor(c, g, cols, src.formats);
+    for (const MonthMark& mark : MonthMarks(src.period.PeriodStart, src.period.PeriodEnd)) {
+        if ((mark.day.year() * 12 + mark.day.month() - 1) % step != 0)
+            continue;
+        const QString text = MonthLabel(src.formats, mark.day, step);
+        const int x = RoundTwips(s.left + cols.dayWidth * mark.offset);
+        if (x + g.GraphUnit + c.TextWidth(text) > s.graphWidth)
+            break;
+        c.Pen(2);
+        c.Line(x, g.PlotBottom, x, g.PlotBottom + 4 * g.GraphUnit, kBlack);
+        c.Pen(1);
+        c.Text(text, x + g.GraphUnit, g.PlotBottom + 2 * g.GraphUnit);
     }
 }
 
@@ -80,6 +138,10 @@ void DrawDateLabels(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, 
     if (cols.dayCount == 0)
         return;
     const LocaleFormats& formats = src.formats;
+    if (IsLongPeriod(cols)) {
+        DrawMonthLabels(c, g, s, src, cols);
+        return;
+    }
     QDate d = src.period.PeriodStart;
     int shownYear = 0;
     int offset = 0;
@@ -91,12 +153,15 @@ void DrawDateLabels(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, 
             text = formats.FormatDate(d, formats.ShortDateFormat);
             shownYear = d.year();
         }
-        const int x = s.left + cols.dayWidth * offset;
+        const int x = RoundTwips(s.left + cols.dayWidth * offset);
         c.Pen(2);
         c.Line(x, g.PlotBottom, x, g.PlotBottom + 4 * g.GraphUnit, kBlack);
         c.Pen(1);
         c.Text(text, x + g.GraphUnit, g.PlotBottom + 2 * g.GraphUnit);
-        const QDate next = StepLabelledDay(d, PagingDirection::Forward, src.settings.TrendMonths);
+        // A short whole diary starts on any day: its labels stand a sixth of it apart.
+        const int months = src.settings.TrendMonths;
+        const QDate next = months == kWholeDiaryMonths ? d.addDays(std::max(1, cols.dayCount / 6))
+                                                       : StepLabelledDay(d, PagingDirection::Forward, months);
         if (!next.isValid())
             break;
         offset += static_cast<int>(d.daysTo(next));
@@ -217,7 +282,10 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
         }
     }
 
-    c.Pen(2);
+    // Without markers the days are too narrow for a heavy line: it would merge into a band.
+    const int radius = RoundTwips(g.GraphUnit / 5.0 * 3);
+    const bool markers = ShowsDayMarkers(cols, radius);
+    c.Pen(markers ? 2 : 1);
     c.Polyline(segments, kBlack);
     for (Edge& e : edge)
         e.y = std::clamp(e.y, g.PlotTop, g.PlotBottom);
@@ -229,9 +297,8 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
 
     c.Pen(1);
     c.Smooth(true);
-    const int radius = RoundTwips(g.GraphUnit / 5.0 * 3);
     for (const auto& point : points) {
-        if (point && g.PlotTop <= point->y() && point->y() <= g.PlotBottom)
+        if (point && markers && g.PlotTop <= point->y() && point->y() <= g.PlotBottom)
             c.Circle(radius, *point, kBlack, kGreen);
     }
     c.Smooth(false);
@@ -419,7 +486,7 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
                   backdropPainting);
 
     GraphCanvas c(painter, dpi, labels, backdrop);
-    DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols);
+    DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols, src.formats);
     if (src.diary.Records.IsEmpty())
         return;
 
@@ -493,7 +560,7 @@ void DrawBmiGraph(QPainter& painter, double dpi, const GraphGeometry& g, const G
                   backdropPainting);
 
     GraphCanvas c(painter, dpi, labels, backdrop);
-    DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols);
+    DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols, src.formats);
     if (!src.diary.Records.IsEmpty())
         DrawDateLabels(c, g, s, src, cols);
     DrawMeasurements(c, g, s, src, cols, &Measurement::Bmi, [&](double bmi) {

@@ -6,14 +6,18 @@
 #include "platform/TextTable.h"
 #include "store/Diary.h"
 #include "store/Settings.h"
+#include "views/DayToolTip.h"
 #include "views/GraphPaging.h"
 
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 
 namespace tarvel {
@@ -39,6 +43,16 @@ void GraphSurface::Clear()
 {
     m_image = QImage();
     update();
+}
+
+bool GraphSurface::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        Q_EMIT ToolTipAsked(help->pos(), help->globalPos());
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void GraphSurface::paintEvent(QPaintEvent*)
@@ -87,6 +101,8 @@ TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Setting
       m_formats(formats), m_clock(clock)
 {
     const bool weight = kind == Kind::Weight;
+    // The keys page the graph once it has the focus (a click on it, or the tab shown).
+    setFocusPolicy(Qt::StrongFocus);
     m_surface = new GraphSurface(this);
     m_surface->setObjectName(weight ? QStringLiteral("WeightGraph") : QStringLiteral("BmiGraph"));
     m_front = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
@@ -140,6 +156,13 @@ TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Setting
         m_hoverDay = -1;
     });
     connect(m_surface, &GraphSurface::DoubleClicked, this, [this] { m_doubleClicked = true; });
+    connect(m_surface, &GraphSurface::ToolTipAsked, this, [this](QPointF position, QPoint global) {
+        const QString text = ToolTipAt(position);
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(global, text, m_surface);
+    });
     connect(m_surface, &GraphSurface::ButtonReleased, this, [this](QPointF position) {
         if (m_doubleClicked)
             OpenDayAt(position);
@@ -234,7 +257,7 @@ void TrendView::ResetWeightScale()
 
 void TrendView::UpdateGraphPagingButtons()
 {
-    const GraphPaging paging = GraphPagingState(m_period, m_diary, m_clock.Today());
+    const GraphPaging paging = GraphPagingState(m_period, m_settings.TrendMonths, m_diary, m_clock.Today());
     m_front->setEnabled(paging.previous);
     m_next->setEnabled(paging.next);
 }
@@ -281,6 +304,99 @@ void TrendView::ZoomWeightGraph(Zoom zoom)
         return;
     m_scale.WeightRange = ZoomedWeightRange(m_scale.WeightRange, zoom);
     Redraw();
+}
+
+void TrendView::PageSteps(PagingDirection direction, int count)
+{
+    for (int step = 0; step < count; ++step) {
+        if (!tarvel::StepGraphPeriod(m_period, direction, m_settings.TrendMonths, m_diary, m_clock.Today()))
+            break;
+    }
+    ShowPeriod(m_period);
+}
+
+void TrendView::ShowRecordEnd(PagingDirection end)
+{
+    const RecordStore& store = m_diary.Records;
+    const QDate today = m_clock.Today();
+    QDate day = today;
+    if (!store.IsEmpty())
+        day = DateFromDayNumber(store.Item(end == PagingDirection::Back ? 1 : store.Count()).DayNumber);
+    ShowPeriod(GraphPeriodHolding(day, m_settings.TrendMonths, m_diary, today));
+}
+
+void TrendView::ShowDate(const QDate& date)
+{
+    ShowPeriod(GraphPeriodHolding(date, m_settings.TrendMonths, m_diary, m_clock.Today()));
+}
+
+void TrendView::ShowPeriod(const GraphPeriod& period)
+{
+    m_period = period;
+    UpdateGraphPagingButtons();
+    Redraw();
+    Q_EMIT PeriodPaged();
+}
+
+void TrendView::FitWholeDiary()
+{
+    if (m_settings.TrendMonths == kWholeDiaryMonths)
+        ResetGraphPeriod();
+}
+
+void TrendView::keyPressEvent(QKeyEvent* event)
+{
+    using enum PagingDirection;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        PageSteps(Back, 1);
+        break;
+    case Qt::Key_Right:
+        PageSteps(Forward, 1);
+        break;
+    case Qt::Key_PageUp:
+        PageSteps(Back, StepsPerPage(m_settings.TrendMonths));
+        break;
+    case Qt::Key_PageDown:
+        PageSteps(Forward, StepsPerPage(m_settings.TrendMonths));
+        break;
+    case Qt::Key_Home:
+        ShowRecordEnd(Back);
+        break;
+    case Qt::Key_End:
+        ShowRecordEnd(Forward);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TrendView::wheelEvent(QWheelEvent* event)
+{
+    // Turning the wheel towards the user (or tilting it right) moves to later days; one notch, one
+    // step.
+    const QPoint angle = event->angleDelta();
+    m_wheelAngle += angle.y() != 0 ? angle.y() : angle.x();
+    const int steps = m_wheelAngle / 120;
+    m_wheelAngle -= steps * 120;
+    if (steps != 0)
+        PageSteps(steps > 0 ? PagingDirection::Back : PagingDirection::Forward, std::abs(steps));
+    event->accept();
+}
+
+QString TrendView::ToolTipAt(QPointF position) const
+{
+    const int day = DayAt(ToTwips(position.x()), ToTwips(position.y()));
+    if (day < 1 || !m_period.PeriodStart.isValid())
+        return QString();
+    const QDate date = m_period.PeriodStart.addDays(day - 1);
+    const int found = m_diary.Records.FindItem(DayNumber(date));
+    if (found == 0)
+        return QString();
+    const std::optional<double> trend = m_trendAt ? m_trendAt(date) : std::nullopt;
+    return DayToolTipText(m_diary.Records.Item(found), m_kind == Kind::Bmi, m_formats, trend);
 }
 
 int TrendView::DayAt(double x, double y) const

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 namespace tarvel {
 
@@ -37,8 +38,11 @@ Q_SIGNALS:
     void Left();
     void DoubleClicked();
     void ButtonReleased(QPointF position);
+    // The pointer rested on the surface: a tooltip for that position is wanted.
+    void ToolTipAsked(QPointF position, QPoint globalPosition);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -101,6 +105,23 @@ public:
     void GraphNextPage();
     // One zoom step; nothing for an empty diary. Redraws the weight graph only.
     void ZoomWeightGraph(Zoom zoom);
+    // The keys and the wheel: count steps one way (refused steps end the walk), the period of the
+    // first or last record, or the period holding a date; then both graphs redrawn.
+    void PageSteps(PagingDirection direction, int count);
+    void ShowRecordEnd(PagingDirection end);
+    void ShowDate(const QDate& date);
+    // For the whole-diary span, the period follows the first and last record; the window runs it
+    // before redrawing after the records changed.
+    void FitWholeDiary();
+
+    // The tooltip of the day under a point of the surface (its pixels): the day's date and
+    // weighings, empty where no record lies.
+    QString ToolTipAt(QPointF position) const;
+    // Where the tooltips take a day's trend weight from; none by default.
+    void SetTrendSource(std::function<std::optional<double>(const QDate&)> trendAt)
+    {
+        m_trendAt = std::move(trendAt);
+    }
 
     // WeightDayAt or BmiDayAt on this graph's geometry; x and y in twips.
     int DayAt(double x, double y) const;
@@ -108,6 +129,7 @@ public:
     // arrow elsewhere; nothing when the day did not change.
     void UpdatePointer(int newDay, int oldDay);
 
+    const GraphPeriod& Period() const { return m_period; }
     const QImage& Image() const { return m_surface->Image(); }
     const GraphGeometry& Geometry() const { return m_geometry; }
     double Dpi() const;
@@ -126,8 +148,13 @@ Q_SIGNALS:
     // The period was paged here (a step taken or refused); the linked view follows.
     void PeriodPaged();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     void Page(PagingDirection direction);
+    void ShowPeriod(const GraphPeriod& period);
     void FollowPaging();
     void MouseMoved(QPointF position);
     void OpenDayAt(QPointF position);
@@ -147,6 +174,8 @@ private:
     HoldRepeat m_hold;
     int m_hoverDay = 0;
     bool m_doubleClicked = false;
+    int m_wheelAngle = 0; // wheel turns not yet a whole step
+    std::function<std::optional<double>(const QDate&)> m_trendAt;
 
     GraphBackdrop m_backdrop;
     QImage m_spareImage;

@@ -66,6 +66,7 @@ void Views::SetOwnerTitles(const QString& ownerName)
 
 void Views::Redraw()
 {
+    m_weightView->FitWholeDiary();
     ClearViews();
     FillListGrid();
     ComputeGraphGeometry();

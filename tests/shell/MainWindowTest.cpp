@@ -300,6 +300,39 @@ TEST(MainWindowTest, ARecordOpenedFromTheListIsShownOnTheDiaryTab)
     EXPECT_EQ(s.Controls().date->text(), u"2004/5/6"_s);
 }
 
+// Go to date (Ctrl+G) shows the chosen day on the tab in front: the Diary tab (after asking about
+// its edits) and the list the day's record or the nearest one, the graphs the period holding it.
+TEST(MainWindowTest, GoToDateShowsTheDayOnEachTab)
+{
+    QByteArray diary("Bea,160.0,2,,,,,,,,,,,\r\n");
+    for (int day = 0; day < 60; day += 5) // twelve days from 1 May 2004, five days apart
+        diary += QDate(2004, 5, 1).addDays(day).toString(u"yyyy/MM/dd").toLatin1() + ",7:30,55,,,,,,\r\n";
+    Shell s;
+    MainWindow& w = s.Start(s.temp.Write(u"bea.ov1"_s, diary));
+    QList<QDate> offered;
+    QDate chosen;
+    w.SetDateDlgRunner([&](const QDate& day) { return offered << day, std::optional<QDate>(chosen); });
+    QTest::keyClicks(s.Controls().weight[0], u"6"_s);
+    s.messages.Script(AnswerNo);
+    // Tab, day chosen, and what is shown: the Diary tab's date, the list's first record, the graphs' start.
+    const std::tuple<int, QDate, QString> cases[] = {
+        {0, QDate(2004, 5, 13), u"2004/5/11"_s},  {0, QDate(2004, 6, 3), u"2004/6/5"_s},
+        {1, QDate(2004, 6, 20), u"9"_s},          {1, QDate(2004, 5, 6), u"2"_s},
+        {2, QDate(2004, 6, 20), u"2004-06-01"_s}, {3, QDate(2003, 1, 1), u"2004-05-01"_s},
+    };
+    for (const auto& [tab, day, expected] : cases) {
+        w.MainTab()->setCurrentIndex(tab);
+        chosen = day;
+        s.Command("goToDate");
+        const QString shown = tab == 0   ? s.Controls().date->text()
+                              : tab == 1 ? QString::number(w.ViewSet().List().ShownRecord(1))
+                                         : w.ViewSet().BmiView().Period().PeriodStart.toString(Qt::ISODate);
+        EXPECT_EQ(shown, expected) << tab;
+    }
+    EXPECT_EQ(Texts(s).size(), 1); // the edit on the Diary tab was asked about once
+    EXPECT_EQ(offered.value(0), QDate(2004, 6, 25));
+}
+
 // Save as and the backup of Save data on a full disk: the user reads "Data file cannot be saved.",
 // the diary keeps its name, its records and its unsaved mark, the file on disk is whole; once there
 // is room again the diary is saved completely.

@@ -95,10 +95,14 @@ TEST(Settings, NumbersAndTheirRanges)
     } cases[] = {
         {"[CommSet]\nPort=16\n[ColorFlg]\nFlg=7\n[BmiScale]\nMax=50kg\n[TrendScale]\nMonth=3\n"
          "[Goal]\nWeight=68.25\n", {16, 7, 50, 0, 3, 6825}},
-        {"[CommSet]\nPort=3.5\n[ColorFlg]\nFlg=7.5\n[BmiScale]\nMax=40\n[TrendScale]\nMonth=2\n", {4, 1, 35, 15, 1, -1}},
-        {"[CommSet]\nPort=65544\n[ColorFlg]\nFlg=-1e308\n[BmiScale]\nMax=65586\n[TrendScale]\nMonth=-3\n", {1, 1, 35, 15, 1, -1}},
+        {"[CommSet]\nPort=3.5\n[ColorFlg]\nFlg=7.5\n[BmiScale]\nMax=40\n[TrendScale]\nMonth=2\n",
+         {4, 1, 35, 15, 1, -1}},
+        {"[CommSet]\nPort=65544\n[ColorFlg]\nFlg=-1e308\n[BmiScale]\nMax=65586\n[TrendScale]\nMonth=-3\n",
+         {1, 1, 35, 15, 1, -1}},
         {"[CommSet]\nPort=17\n[ColorFlg]\nFlg=8\n[BmiScale]\nMax=nan\n[TrendScale]\nMonth=6\n"
-         "[Goal]\nWeight=0.5\n", {1, 1, 35, 15, 1, -1}},
+         "[Goal]\nWeight=0.5\n", {1, 1, 35, 15, 6, -1}},
+        {"[TrendScale]\nMonth=0\n", {1, 1, 35, 15, 0, -1}},   // the whole diary
+        {"[TrendScale]\nMonth=0.4\n", {1, 1, 35, 15, 1, -1}}, // rounds to 0, but is not "0"
         {QByteArray("\x00\xff\xfe garbage \x01\x02\n[[[\n=\n[CommSet\nPort\n", 35), {1, 1, 35, 15, 1, -1}},
     };
     const std::array<QString, 3> paths = {QStringLiteral("/home/anna/My Diary, 2024.ov1"),
@@ -132,9 +136,9 @@ TEST(Settings, NumbersAndTheirRanges)
     }
 }
 
-// The period that holds a day, and where a period that starts on that day ends; only 3 is three
-// months.
-TEST(GraphPeriod, StartAndEndForOneOrThreeMonths)
+// The period that holds a day, and where a period that starts on that day ends; 3, 6 and 12 are
+// months, any other span one month.
+TEST(GraphPeriod, StartAndEndForEachSpan)
 {
     const struct {
         QDate day;
@@ -147,6 +151,10 @@ TEST(GraphPeriod, StartAndEndForOneOrThreeMonths)
         {QDate(2024, 5, 6), 2, QDate(2024, 5, 1), QDate(2024, 6, 5)},
         {QDate(2024, 1, 16), 3, QDate(2023, 11, 1), QDate(2024, 4, 15)},
         {QDate(2023, 12, 1), 3, QDate(2023, 10, 1), QDate(2024, 2, 29)},
+        {QDate(2024, 3, 1), 6, QDate(2023, 10, 1), QDate(2024, 8, 31)},
+        {QDate(2023, 9, 1), 6, QDate(2023, 4, 1), QDate(2024, 2, 29)},
+        {QDate(2024, 1, 1), 12, QDate(2023, 2, 1), QDate(2024, 12, 31)},
+        {QDate(2023, 3, 1), 12, QDate(2022, 4, 1), QDate(2024, 2, 29)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PeriodStartFor(c.day, c.months), c.start) << c.day.toString(Qt::ISODate).toStdString();

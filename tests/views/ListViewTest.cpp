@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,30 @@ TEST(ListViewTest, WindowStopsAtBothEnds)
                               list.view.BackButton()->isEnabled(), list.view.ForwardButton()->isEnabled()}),
                   QList<int>({c[4], c[5], c[4], c[5], c[6], c[7], c[8]}))
             << c[0] << " records, " << c[1] << ", step " << c[3];
+    }
+}
+
+// Keys and the wheel move the window, asking each time about the Diary page's edits: a record with
+// Left and Right, a window with Page Up and Page Down, to the ends with Home and End.
+TEST(ListViewTest, KeysAndWheelMoveTheWindow)
+{
+    List list(20); // window 17..21
+    // Key, wheel notches towards the user, the first and last record shown.
+    using enum Qt::Key;
+    const int steps[][4] = {{Key_PageUp, 0, 12, 16},   {Key_Left, 0, 11, 15}, {Key_Home, 0, 1, 5},
+                            {Key_PageUp, 0, 1, 5},     {0, 1, 2, 6},          {Key_End, 0, 17, 21},
+                            {Key_PageDown, 0, 17, 21}, {0, -3, 14, 18},       {Key_Right, 0, 15, 19}};
+    for (int asks = 1; const auto& [key, wheel, first, last] : steps) {
+        if (key != 0) {
+            QTest::keyClick(&list.view, Qt::Key(key));
+        } else {
+            QWheelEvent event(QPointF(50, 50), QPointF(50, 50), {}, QPoint(0, -120 * wheel), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list.view.Grid()->viewport(), &event);
+        }
+        const ListView& v = list.view;
+        EXPECT_EQ(std::pair(v.ShownRecord(1), v.ShownRecord(v.ShownRecordCount())), std::pair(first, last));
+        EXPECT_EQ(list.asks, asks++);
     }
 }
 

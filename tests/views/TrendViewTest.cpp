@@ -1,20 +1,25 @@
 #include "views/TrendView.h"
 
 #include "platform/PictureButton.h"
+#include "platform/TextTable.h"
 #include "store/DiaryFixture.h"
 #include "store/Settings.h"
 #include "store/Trend.h"
+#include "views/DayToolTip.h"
 #include "views/GraphPaging.h"
+#include "views/GraphTicks.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 using namespace tarvel;
 using tarvel::testing::DiaryFixture;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -112,6 +117,11 @@ TEST(TrendGraph, PeriodStepsAndTheirLimits)
         {3, QDate(2023, 11, 16), Forward, QDate(2023, 1, 5), QDate(2024, 4, 20), QDate(2023, 12, 1)},
         {1, QDate(2026, 12, 1), Forward, {}, {}, QDate(2026, 12, 6)},
         {1, QDate(2026, 12, 6), Forward, {}, {}, {}},
+        {6, QDate(2024, 3, 1), Back, QDate(2023, 1, 5), QDate(2024, 12, 1), QDate(2024, 2, 1)},
+        {6, QDate(2023, 1, 1), Back, QDate(2023, 6, 5), QDate(2024, 12, 1), {}}, // would end 31 May
+        {12, QDate(2023, 12, 1), Forward, QDate(2023, 1, 1), QDate(2025, 2, 1), QDate(2024, 3, 1)},
+        {12, QDate(2024, 3, 1), Forward, QDate(2023, 1, 1), QDate(2024, 5, 31), {}}, // 1 June: past the last
+        {0, QDate(2024, 1, 1), Forward, QDate(2023, 1, 1), QDate(2025, 5, 31), {}},  // the whole diary
     };
     for (const auto& c : cases) {
         Graph graph;
@@ -204,6 +214,28 @@ TEST(TrendGraph, TrendOverTheMarkersAndTheGoalLine)
     }
 }
 
+// A year of two weighings a day: month labels thinned to the room a month has, no day markers, and
+// day columns that divide the plot exactly.
+TEST(TrendGraph, AYearThinsItsLabelsAndMarkers)
+{
+    const double steps[][3] = {{900, 700, 1}, {600, 700, 2},  {300, 700, 3},
+                               {200, 700, 6}, {100, 700, 12}, {20, 700, 48}}; // month, label, step
+    for (const auto& [month, label, step] : steps)
+        EXPECT_EQ(MonthLabelStep(month, label), step) << month;
+    Graph graph;
+    graph.settings.TrendMonths = 12;
+    graph.f.period = {QDate(2023, 3, 1), PeriodEndFor(QDate(2023, 3, 1), 12)};
+    for (int day = 0; day < 366; ++day)
+        AddDay(graph.f, QDate(2023, 3, 1).addDays(day), day % 2 ? "22.20" : "21.45", "22.90");
+    graph.Draw(true);
+    const auto* pixels = reinterpret_cast<const QRgb*>(graph.image.constBits()); // a marker's green fill:
+    EXPECT_EQ(std::count(pixels, pixels + graph.image.width() * graph.image.height(), qRgb(0, 255, 0)), 0);
+    const QStringList dates = graph.Texts().filter(QStringLiteral("/"));
+    EXPECT_TRUE(dates.size() >= 3 && dates.size() <= 12) << dates.join(u' ').toStdString();
+    EXPECT_EQ(dates.filter(QRegularExpression(QStringLiteral("^\\d{4}/\\d{1,2}$"))), dates);
+    EXPECT_EQ(WeightDayAt(graph.g, graph.f.period, graph.g.WeightPlotRight - 1, 2000), 366);
+}
+
 // Both trend views, linked, shown over a diary whose period is January 2024.
 struct Trends {
     Trends()
@@ -283,6 +315,66 @@ TEST(TrendView, PagingRedrawsBothAndAHoldEndsWhenTheButtonIsDisabled)
             QTest::mouseClick(label, Qt::LeftButton);
         EXPECT_EQ(t.weight.Scale().WeightRange, range);
     }
+}
+
+// Keys and the wheel page both graphs, here over a year: Home and End show the periods of the first
+// and the last record, a page is four quarters, and steps past the records are refused.
+TEST(TrendView, KeysAndWheelPageBothGraphs)
+{
+    Trends t;
+    t.settings.TrendMonths = 12;
+    t.RedrawBoth(QDate(2022, 1, 10), QDate(2024, 6, 20));
+    // Key, wheel notches towards the user, the period's new start.
+    const std::tuple<int, int, QDate> steps[] = {
+        {Qt::Key_End, 0, QDate(2023, 7, 1)},    {Qt::Key_PageDown, 0, QDate(2024, 4, 1)},
+        {Qt::Key_PageUp, 0, QDate(2023, 4, 1)}, {Qt::Key_Home, 0, QDate(2021, 2, 1)},
+        {Qt::Key_Right, 0, QDate(2021, 5, 1)},  {Qt::Key_Left, 0, QDate(2021, 2, 1)},
+        {Qt::Key_Left, 0, QDate(2021, 2, 1)},   {0, 2, QDate(2021, 8, 1)},
+        {Qt::Key_PageUp, 0, QDate(2021, 2, 1)}, {0, -1, QDate(2021, 2, 1)},
+    };
+    for (const auto& [key, notches, start] : steps) {
+        if (key != 0) {
+            QTest::keyClick(&t.weight, Qt::Key(key));
+        } else {
+            QWheelEvent wheel(QPointF(9, 9), QPointF(9, 9), {}, QPoint(0, -120 * notches), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&t.weight, &wheel);
+        }
+        EXPECT_EQ(t.f.period.PeriodStart, start) << key << " " << notches;
+    }
+    // The BMI graph follows: its back button is off at the first record's period.
+    EXPECT_EQ(std::pair(t.bmi.FrontButton()->isEnabled(), t.bmi.NextButton()->isEnabled()),
+              std::pair(false, true));
+}
+
+// The tooltip of a day: its date and weighings (with the BMI on the BMI graph) and a trend when
+// given; nothing where no record lies.
+TEST(TrendView, PointingAtADayShowsItsWeighings)
+{
+    DiaryFixture german("de_DE");
+    DayRecord day;
+    day.DayNumber = DayNumber(QDate(2024, 1, 10));
+    day.Slot[0] = {u"07:30"_s, u"65,40"_s, u"22,6"_s, u"memo"_s};
+    day.Slot[1].Memo = u"a memo alone"_s;
+    const QString morning = u"10.1.2024\n"_s + LoadText(239) + u"  7:30  65,40 kg"_s;
+    EXPECT_EQ(DayToolTipText(day, false, german.formats), morning);
+    EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449), morning + u"  BMI 22,6\nTrend 65,4 kg"_s);
+
+    Trends t;
+    t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 1, 11));
+    auto slots = t.f.diary.Records.Item(2).Slot;
+    slots[1] = {u"21:05"_s, u"66.00"_s, {}, {}};
+    t.f.diary.Records.SetSlots(2, slots);
+    t.bmi.SetTrendSource([](const QDate& date) { return date.day() + 0.04; });
+    const double px = t.weight.Dpi() / kTwipsPerInch;
+    const GraphGeometry& g = t.bmi.Geometry();
+    const auto at = [&](int d) {
+        return QPointF(g.BmiPlotLeft + g.BmiPlotWidth / 31.0 * (d - 0.5), 3000) * px;
+    };
+    EXPECT_EQ(t.bmi.ToolTipAt(at(9)), QString());
+    EXPECT_EQ(t.bmi.ToolTipAt(at(11)),
+              u"2024/1/11\n%1  65.40 kg  BMI 65.40\n%2  21:05  66.00 kg\nTrend 11.0 kg"_s.arg(LoadText(239),
+                                                                                              LoadText(240)));
 }
 
 // The paging buttons of the list and of both graphs repeat through HoldRepeat.

@@ -1,0 +1,63 @@
+// The Go to date command and the keyboard focus of the tabs.
+#include "shell/MainWindow.h"
+
+#include "entry/DiaryPage.h"
+#include "platform/Clock.h"
+#include "shell/GoToDateDlg.h"
+#include "views/ListView.h"
+#include "views/TrendView.h"
+#include "views/Views.h"
+
+#include <QTabWidget>
+
+#include <algorithm>
+
+namespace tarvel {
+
+void MainWindow::FocusTabView(int tab)
+{
+    // The paging keys reach the list and the graphs as soon as their tab is shown.
+    QWidget* views[] = {nullptr, &m_views->List(), &m_views->WeightView(), &m_views->BmiView()};
+    if (tab >= 1 && tab <= 3)
+        views[tab]->setFocus(Qt::TabFocusReason);
+}
+
+void MainWindow::GoToDate()
+{
+    // The calendar starts on the record the Diary tab shows, else the last record, else today.
+    const RecordStore& store = m_diary.Records;
+    QDate day = m_services.clock.Today();
+    if (!store.IsEmpty()) {
+        const int shown = std::min(m_diary.CurrentIndex, store.Count());
+        day = DateFromDayNumber(store.Item(std::max(1, shown)).DayNumber);
+    }
+    std::optional<QDate> chosen;
+    if (m_runDateDlg) {
+        chosen = m_runDateDlg(day);
+    } else {
+        GoToDateDlg dialog(day, this);
+        if (dialog.exec() == QDialog::Accepted)
+            chosen = dialog.ChosenDate();
+    }
+    if (chosen && chosen->isValid())
+        ShowDate(*chosen);
+}
+
+void MainWindow::ShowDate(const QDate& day)
+{
+    const int tab = m_tabs->currentIndex();
+    if (tab >= 2) {
+        m_views->WeightView().ShowDate(day);
+        return;
+    }
+    // The Diary tab and the list show the day's record, else the nearest one.
+    const int position = m_diary.Records.NearestItem(DayNumber(day));
+    if (position == 0)
+        return;
+    if (tab == 0)
+        m_page->OpenRecord(position);
+    else
+        m_views->List().ShowRecord(position);
+}
+
+} // namespace tarvel

@@ -1,0 +1,50 @@
+#include "views/DayToolTip.h"
+
+#include "platform/LocaleFormats.h"
+#include "platform/TextTable.h"
+#include "store/DayRecord.h"
+
+#include <QStringList>
+#include <QTime>
+
+namespace tarvel {
+
+namespace {
+
+constexpr int kSlotNameTexts[2] = {239, 240}; // "(1) Morning", "(2) Night"
+constexpr int kWeightKgText = 1353;           // "%1 kg"
+constexpr int kBmiText = 1354;                // "BMI %1"
+constexpr int kTrendText = 1355;              // "Trend %1 kg"
+
+} // namespace
+
+QString DayToolTipText(const DayRecord& day, bool withBmi, const LocaleFormats& formats,
+                       std::optional<double> trend)
+{
+    QStringList lines;
+    lines << formats.FormatDate(DateFromDayNumber(day.DayNumber), formats.ShortDateFormat);
+    for (int slot = 0; slot < 2; ++slot) {
+        const Measurement& m = day.Slot[static_cast<std::size_t>(slot)];
+        // A slot with a memo alone is no weighing.
+        if (m.Weight.isEmpty() && m.Time.isEmpty())
+            continue;
+        QStringList parts{LoadText(kSlotNameTexts[slot])};
+        // Times are stored "07:30"; shown as the Diary tab shows them.
+        int hour = 0;
+        int minute = 0;
+        if (formats.ReadPlainTime(m.Time, hour, minute) && QTime::isValid(hour, minute, 0))
+            parts << formats.FormatTime(QTime(hour, minute), formats.ShortTimeFormat);
+        else if (!m.Time.isEmpty())
+            parts << m.Time;
+        if (!m.Weight.isEmpty())
+            parts << LoadText(kWeightKgText).arg(m.Weight);
+        if (withBmi && !m.Bmi.isEmpty())
+            parts << LoadText(kBmiText).arg(m.Bmi);
+        lines << parts.join(QStringLiteral("  "));
+    }
+    if (trend)
+        lines << LoadText(kTrendText).arg(formats.FormatNumber(*trend, u"#0.0"));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace tarvel
