@@ -22,6 +22,9 @@ constexpr Key kBmiMax{"BmiScale", "Max", "35"};
 constexpr Key kTrendMonths{"TrendScale", "Month", "1"};
 constexpr Key kRegistered{"RegSet", "Num", "0"};
 constexpr Key kFirstRun{"FirstRun", "Value", "1"};
+constexpr Key kWindowRect[4] = {
+    {"Window", "Left", ""}, {"Window", "Top", ""}, {"Window", "Width", ""}, {"Window", "Height", ""}};
+constexpr Key kWindowMaximised{"Window", "Maximized", "0"};
 
 QString Text(const SettingsStore& store, const Key& key)
 {
@@ -41,6 +44,21 @@ int NumberInRange(const SettingsStore& store, const Key& key, int low, int high,
     return value && *value >= low && *value <= high ? *value : fallback;
 }
 
+std::optional<QRect> WindowRectOf(const SettingsStore& store)
+{
+    std::array<int, 4> values{};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::optional<int> value =
+            Text(store, kWindowRect[i]).isEmpty() ? std::nullopt : Number(store, kWindowRect[i]);
+        if (!value)
+            return std::nullopt;
+        values[i] = *value;
+    }
+    if (values[2] <= 0 || values[3] <= 0)
+        return std::nullopt;
+    return QRect(values[0], values[1], values[2], values[3]);
+}
+
 void Put(SettingsStore& store, const Key& key, const QString& value)
 {
     store.Save(QLatin1String(key.section), QLatin1String(key.key), value);
@@ -58,6 +76,8 @@ void Settings::Load(const SettingsStore& store)
     BmiScaleMin = BmiScaleMax == 50 ? 0 : 15;
     // Only spans of one and three months have period rules; anything else is one month.
     TrendMonths = Number(store, kTrendMonths) == 3 ? 3 : 1;
+    WindowRect = WindowRectOf(store);
+    WindowMaximised = WindowRect && Number(store, kWindowMaximised) == 1;
 }
 
 void Settings::SaveSettings(SettingsStore& store) const
@@ -68,6 +88,13 @@ void Settings::SaveSettings(SettingsStore& store) const
     Put(store, kTrendMonths, QString::number(TrendMonths));
     for (std::size_t i = 0; i < RecentPath.size(); ++i)
         Put(store, kPaths[i], RecentPath[i]);
+    if (!WindowRect)
+        return;
+    const std::array<int, 4> values = {WindowRect->x(), WindowRect->y(), WindowRect->width(),
+                                       WindowRect->height()};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        Put(store, kWindowRect[i], QString::number(values[i]));
+    Put(store, kWindowMaximised, WindowMaximised ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 bool Settings::FileTypeRegistered(const SettingsStore& store)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace tarvel {
 
@@ -17,12 +19,16 @@ struct Settings {
     int BmiScaleMax = 35;              // BmiScale/Max, 35 or 50
     int BmiScaleMin = 15;              // 15 with 35, 0 with 50
     int TrendMonths = 1;               // TrendScale/Month, 1 or 3
+    // Window/Left, Top, Width and Height: the main window's normal rectangle at the last close
+    // (none before it, or when a value is missing or the size is empty); Window/Maximized.
+    std::optional<QRect> WindowRect;
+    bool WindowMaximised = false;
 
-    // Reads CommSet/Port, History/Path1..3, ColorFlg/Flg, BmiScale/Max and TrendScale/Month, in
-    // this order; a value out of its range takes the default.
+    // Reads CommSet/Port, History/Path1..3, ColorFlg/Flg, BmiScale/Max, TrendScale/Month and the
+    // Window section, in this order; a value out of its range takes the default.
     void Load(const SettingsStore& store);
 
-    // Writes Port, Flg, Max, Month and the three paths, in this order.
+    // Writes Port, Flg, Max, Month, the three paths and the Window section, in this order.
     void SaveSettings(SettingsStore& store) const;
 
     // RegSet/Num: whether the diary file type was registered for this user.

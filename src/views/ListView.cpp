@@ -26,6 +26,7 @@ namespace tarvel {
 namespace {
 
 constexpr int kRows = 7;
+const QColor kCellText(0x1c, 0x1c, 0x1c);
 constexpr int kMemoRow = 6;
 // The grid is sized so that the field names and a full window of records fill it.
 constexpr int kGridColumns = 1 + 2 * kListWindowSize;
@@ -72,9 +73,12 @@ void ListView::BuildControls()
     m_grid->setWordWrap(true);
     m_grid->viewport()->setMouseTracking(true);
     m_grid->viewport()->installEventFilter(this);
+    m_grid->setAccessibleName(LoadText(1214));
 
     m_backButton = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
     m_forwardButton = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
+    m_backButton->setAccessibleName(LoadText(1221));
+    m_forwardButton->setAccessibleName(LoadText(1222));
     connect(m_backButton, &PictureButton::Pressed, this, [this] { PressPaging(PagingDirection::Back); });
     connect(m_forwardButton, &PictureButton::Pressed, this,
             [this] { PressPaging(PagingDirection::Forward); });
@@ -148,6 +152,12 @@ void ListView::FillListGrid()
     ColourRecordColumns();
     m_hoverPair = 0;
     m_hoverRow = -1;
+    // Screen readers say which records the grid holds; the blank new-entry record is not counted.
+    const int records = m_diary.NewEntryIndex() - 1;
+    m_grid->setAccessibleDescription(
+        records == 0
+            ? LoadText(1227)
+            : LoadText(1215).arg(m_diary.ListFirst).arg(std::min(m_diary.ListLast, records)).arg(records));
     SizeGridCells();
     UpdateListPagingButtons();
     m_grid->setUpdatesEnabled(true);
@@ -203,6 +213,8 @@ void ListView::SetCell(int row, int column, const QString& text)
     if (!item) {
         item = new QTableWidgetItem;
         item->setFlags(Qt::ItemIsEnabled);
+        // Every cell has a light background of the scheme's, also on a dark desktop.
+        item->setForeground(kCellText);
         m_grid->setItem(row, column, item);
     }
     item->setText(text);
