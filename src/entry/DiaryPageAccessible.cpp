@@ -5,6 +5,7 @@
 #include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,6 +19,7 @@ void DiaryPage::NameForScreenReaders()
     // The label beside the name reads "'s Tarvel", which names nothing.
     m_name->setAccessibleName(LoadText(1200));
     m_dateButton->setAccessibleName(LoadText(1209));
+    m_calendar->setAccessibleName(LoadText(1228));
 
     // Per slot, morning then night: time, weight, BMI, memo, the time button and the BMI button.
     struct SlotTexts {

@@ -195,6 +195,7 @@ constexpr Entry kTexts[] = {
     {1225, "Zoom in"},
     {1226, "Zoom out"},
     {1227, "No records yet"},
+    {1228, "Calendar"},
     {2000, "2"},
 };
 

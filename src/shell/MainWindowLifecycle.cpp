@@ -112,7 +112,13 @@ void MainWindow::PlaceWindow()
             if (screen != QGuiApplication::primaryScreen())
                 screens.push_back(screen->availableGeometry());
         }
-        setGeometry(PlaceSavedWindow(*m_settings.WindowRect, screens));
+        // The rectangle holds the frame's corner and the inside's size; the frame's own size is known
+        // only once the desktop has framed the window, and counts as nothing before.
+        const QSize frame = frameGeometry().size() - size();
+        const QRect saved = *m_settings.WindowRect;
+        const QRect placed = PlaceSavedWindow(QRect(saved.topLeft(), saved.size() + frame), screens);
+        move(placed.topLeft());
+        resize(placed.size() - frame);
         if (m_settings.WindowMaximised)
             setWindowState(windowState() | Qt::WindowMaximized);
         return;
@@ -127,10 +133,11 @@ void MainWindow::PlaceWindow()
 void MainWindow::RememberWindow()
 {
     // A maximised window comes back maximised over the rectangle it had before.
-    const QRect rect = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-    if (rect.isEmpty())
+    const QRect inside = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    if (inside.isEmpty())
         return;
-    m_settings.WindowRect = rect;
+    // Kept as the desktop places a window: the frame's corner (pos) and the inside's size.
+    m_settings.WindowRect = QRect(inside.topLeft() - (geometry().topLeft() - pos()), inside.size());
     m_settings.WindowMaximised = isMaximized();
 }
 

@@ -1,6 +1,5 @@
 #include "platform/PictureButton.h"
 
-#include <QAccessible>
 #include <QPainter>
 #include <QTest>
 
@@ -62,28 +61,6 @@ TEST(PictureButtonTest, ShowsItsPicturesStretchedWithTheirRimAndTheDownOneWhileP
         EXPECT_NE(faded, up);
         EXPECT_NE(faded, plain);
     }
-}
-
-// To a screen reader the button is a push button named by its caption, and its press action runs it
-// as a click does, except while disabled.
-TEST(PictureButtonTest, ScreenReadersSeeAButtonThatTheyCanPress)
-{
-    PictureButton button(QStringLiteral("Save data"), PictureButton::Kind::Large);
-    int pressed = 0;
-    int released = 0;
-    QObject::connect(&button, &PictureButton::Pressed, [&] { pressed += button.IsDown() ? 1 : 0; });
-    QObject::connect(&button, &PictureButton::Released, [&] { released += button.IsDown() ? 0 : 1; });
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&button);
-    ASSERT_NE(accessible, nullptr);
-    EXPECT_EQ(accessible->role(), QAccessible::Button);
-    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Save data"));
-    ASSERT_NE(accessible->actionInterface(), nullptr);
-    for (const bool enabled : {true, false}) {
-        button.setEnabled(enabled);
-        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    }
-    EXPECT_EQ(pressed, 1);
-    EXPECT_EQ(released, 1);
 }
 
 } // namespace

@@ -42,7 +42,7 @@ TEST(WindowShape, RememberedWindowIsPlacedWithinTheScreensPresentNow)
         {{2000, 100, 800, 600}, {primary, right}, {2000, 100, 800, 600}},
         {{1800, 500, 800, 600}, {primary, right}, {1920, 424, 800, 600}}, // mostly on the right one
         {{2000, 100, 800, 600}, {primary}, {1120, 100, 800, 600}},        // the right screen is gone
-        {{-900, -300, 800, 600}, {primary}, {0, 0, 800, 600}},            // off every screen
+        {{-900, -300, 800, 600}, {primary, right}, {0, 0, 800, 600}},     // off every screen
         {{200, 100, 1600, 1000}, {laptop}, {0, 0, 1366, 740}},            // now on a smaller screen
         {{1930, 5, 1280, 1024}, {laptop, right}, {1920, 0, 1280, 1024}},  // maximised on the right one
     };
