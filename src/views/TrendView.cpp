@@ -43,7 +43,8 @@ QString GraphDescription(TrendView::Kind kind, const Diary& diary, const GraphPe
             continue;
         for (const Measurement& weighing : diary.Records.Item(position).Slot) {
             const QString& value = kind == TrendView::Kind::Weight ? weighing.Weight : weighing.Bmi;
-            if (value.isEmpty())
+            // A 0 or unreadable value lies below the plot, not on it.
+            if (formats.ParseNumber(value).value_or(0) <= 0)
                 continue;
             if (first.isEmpty())
                 first = value;
