@@ -67,6 +67,7 @@ DiaryPage::DiaryPage(Diary& diary, const LocaleFormats& formats, const Clock& cl
 {
     BuildControls();
     NameControls();
+    NameForScreenReaders();
     BuildLayout();
     setFocusProxy(m_name);
     ConnectRules();

@@ -130,6 +130,9 @@ private:
     void BuildControls();
     void BuildSlotControls();
     void NameControls();
+    // Names for screen readers: the labels beside the date and height, names from the text table
+    // for the inputs and buttons the labels cannot name (the two slots share their row labels).
+    void NameForScreenReaders();
     void BuildLayout();
     void ConnectRules();
 

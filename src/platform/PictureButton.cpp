@@ -1,5 +1,8 @@
 #include "platform/PictureButton.h"
 
+#include "platform/PictureButtonAccessible.h"
+
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -49,6 +52,7 @@ PictureButton::PictureButton(const QString& caption, Kind kind, QWidget* parent)
     // Reachable with Tab, so the page works from the keyboard; a click leaves the focus where the
     // user was typing.
     setFocusPolicy(Qt::TabFocus);
+    InstallPictureButtonAccessibility();
 }
 
 void PictureButton::SetCaption(const QString& caption)
@@ -56,6 +60,21 @@ void PictureButton::SetCaption(const QString& caption)
     m_caption = caption;
     updateGeometry();
     update();
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+}
+
+void PictureButton::Click()
+{
+    if (!isEnabled())
+        return;
+    m_down = true;
+    Q_EMIT Pressed();
+    m_down = false;
+    update();
+    Q_EMIT Released();
 }
 
 QSize PictureButton::sizeHint() const
@@ -125,8 +144,8 @@ void PictureButton::PaintPlainFace(QPainter& painter)
     painter.setBrush(fill);
     painter.drawRoundedRect(frame, 4, 4);
 
-    painter.setPen(enabled ? palette().color(QPalette::Active, QPalette::ButtonText)
-                           : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    // The face is light whatever the desktop's colours, so the caption is dark on a dark desktop too.
+    painter.setPen(enabled ? QColor(0x1c, 0x1c, 0x1c) : QColor(0, 0, 0, 0x6c));
     const QRect textRect = m_down ? rect().translated(1, 1) : rect();
     painter.drawText(textRect, Qt::AlignCenter, m_caption);
 }

@@ -21,6 +21,9 @@ public:
     QString Caption() const { return m_caption; }
     void SetCaption(const QString& caption);
     bool IsDown() const { return m_down; }
+    // A press and its release at once, as a screen reader's press action gives them; nothing while
+    // disabled.
+    void Click();
 
     // The up and down pictures. A picture of another size than the button is stretched with its
     // edges kept: the corners stay as drawn, the sides and the face are scaled.

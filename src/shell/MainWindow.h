@@ -131,6 +131,10 @@ private:
     void FirstLoad();
     void RegisterFileTypeOnce();
     void ReadCommandLine();
+    // The window where the last run left it, within the screens present now; on the first start
+    // 100 twips from the primary screen's corner. Kept in the settings at close.
+    void PlaceWindow();
+    void RememberWindow();
     void ApplyTexts();
     void ShowRecentFiles();
     // The tab prompt: false when a press on another tab's header must not switch tabs.

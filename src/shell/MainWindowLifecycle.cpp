@@ -12,6 +12,7 @@
 #include "scale/PortConnection.h"
 #include "scale/ScaleLink.h"
 #include "shell/FileCommands.h"
+#include "shell/WindowPlacement.h"
 #include "store/CommandLine.h"
 #include "store/Leftovers.h"
 #include "views/Views.h"
@@ -97,12 +98,47 @@ void MainWindow::FirstLoad()
     m_diary.DataChanged = m_diary.BackupRecalled;
     Settings::TakeFirstRun(m_services.settingsStore);
 
+    PlaceWindow();
+    m_port->OpenScalePort();
+}
+
+void MainWindow::PlaceWindow()
+{
+    if (m_settings.WindowRect) {
+        std::vector<QRect> screens;
+        if (const QScreen* primary = QGuiApplication::primaryScreen())
+            screens.push_back(primary->availableGeometry());
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen != QGuiApplication::primaryScreen())
+                screens.push_back(screen->availableGeometry());
+        }
+        // The rectangle holds the frame's corner and the inside's size; the frame's own size is known
+        // only once the desktop has framed the window, and counts as nothing before.
+        const QSize frame = frameGeometry().size() - size();
+        const QRect saved = *m_settings.WindowRect;
+        const QRect placed = PlaceSavedWindow(QRect(saved.topLeft(), saved.size() + frame), screens);
+        move(placed.topLeft());
+        resize(placed.size() - frame);
+        if (m_settings.WindowMaximised)
+            setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
     // 100 twips from the screen's left and top edges.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const int offset = qRound(100.0 * screen->logicalDotsPerInch() / 1440.0);
         move(screen->availableGeometry().topLeft() + QPoint(offset, offset));
     }
-    m_port->OpenScalePort();
+}
+
+void MainWindow::RememberWindow()
+{
+    // A maximised window comes back maximised over the rectangle it had before.
+    const QRect inside = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    if (inside.isEmpty())
+        return;
+    // Kept as the desktop places a window: the frame's corner (pos) and the inside's size.
+    m_settings.WindowRect = QRect(inside.topLeft() - (geometry().topLeft() - pos()), inside.size());
+    m_settings.WindowMaximised = isMaximized();
 }
 
 void MainWindow::ShowFirstDay()
@@ -132,6 +168,7 @@ bool MainWindow::MayClose()
     if (!m_commands->AskSaveBeforeDiscard())
         return false;
     m_port->ClosePort();
+    RememberWindow();
     m_settings.SaveSettings(m_services.settingsStore);
     // Whatever the backup held is now in a diary file, or the user chose to let it go.
     QFile::remove(m_diary.BackupPath);

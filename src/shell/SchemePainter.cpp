@@ -41,6 +41,9 @@ void PaintPanel(QWidget& panel, const QColor& colour)
 {
     QPalette palette = panel.palette();
     palette.setColor(QPalette::Window, colour);
+    // The panel's labels, options and frame titles stay dark on the light hue when the desktop's
+    // own text colour is light (a dark palette).
+    palette.setColor(QPalette::WindowText, kDarkText);
     panel.setPalette(palette);
     panel.setAutoFillBackground(true);
 }

@@ -24,6 +24,9 @@ constexpr Key kTrendMonths{"TrendScale", "Month", "1"};
 constexpr Key kGoal{"Goal", "Weight", ""};
 constexpr Key kRegistered{"RegSet", "Num", "0"};
 constexpr Key kFirstRun{"FirstRun", "Value", "1"};
+constexpr Key kWindowRect[4] = {
+    {"Window", "Left", ""}, {"Window", "Top", ""}, {"Window", "Width", ""}, {"Window", "Height", ""}};
+constexpr Key kWindowMaximised{"Window", "Maximized", "0"};
 
 QString Text(const SettingsStore& store, const Key& key)
 {
@@ -41,6 +44,21 @@ int NumberInRange(const SettingsStore& store, const Key& key, int low, int high,
 {
     const std::optional<int> value = Number(store, key);
     return value && *value >= low && *value <= high ? *value : fallback;
+}
+
+std::optional<QRect> WindowRectOf(const SettingsStore& store)
+{
+    std::array<int, 4> values{};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::optional<int> value =
+            Text(store, kWindowRect[i]).isEmpty() ? std::nullopt : Number(store, kWindowRect[i]);
+        if (!value)
+            return std::nullopt;
+        values[i] = *value;
+    }
+    if (values[2] <= 0 || values[3] <= 0)
+        return std::nullopt;
+    return QRect(values[0], values[1], values[2], values[3]);
 }
 
 void Put(SettingsStore& store, const Key& key, const QString& value)
@@ -67,6 +85,8 @@ void Settings::Load(const SettingsStore& store)
         TrendMonths = months && *months != kWholeDiaryMonths && IsGraphSpan(*months) ? *months : 1;
     const std::optional<double> goal = ParseNumber(Text(store, kGoal), QLatin1Char('.'));
     GoalWeight = goal && IsGoalWeight(*goal) ? goal : std::nullopt;
+    WindowRect = WindowRectOf(store);
+    WindowMaximised = WindowRect && Number(store, kWindowMaximised) == 1;
 }
 
 void Settings::SaveSettings(SettingsStore& store) const
@@ -78,6 +98,13 @@ void Settings::SaveSettings(SettingsStore& store) const
     for (std::size_t i = 0; i < RecentPath.size(); ++i)
         Put(store, kPaths[i], RecentPath[i]);
     Put(store, kGoal, GoalWeight ? QString::number(*GoalWeight, 'f', 2) : QString());
+    if (!WindowRect)
+        return;
+    const std::array<int, 4> values = {WindowRect->x(), WindowRect->y(), WindowRect->width(),
+                                       WindowRect->height()};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        Put(store, kWindowRect[i], QString::number(values[i]));
+    Put(store, kWindowMaximised, WindowMaximised ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 bool Settings::FileTypeRegistered(const SettingsStore& store)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -19,18 +20,22 @@ struct Settings {
     int BmiScaleMin = 15;              // 15 with 35, 0 with 50
     int TrendMonths = 1;               // TrendScale/Month, 1, 3, 6, 12 or 0 (the whole diary)
     std::optional<double> GoalWeight;  // Goal/Weight in kg, kLeastGoal..kMostGoal; none: no goal
+    // Window/Left, Top, Width and Height: the main window's normal rectangle at the last close
+    // (none before it, or when a value is missing or the size is empty); Window/Maximized.
+    std::optional<QRect> WindowRect;
+    bool WindowMaximised = false;
 
     static constexpr double kLeastGoal = 1;
     static constexpr double kMostGoal = 150;
     // A goal the settings keep: a number in kLeastGoal..kMostGoal.
     static bool IsGoalWeight(double kg) { return kg >= kLeastGoal && kg <= kMostGoal; }
 
-    // Reads CommSet/Port, History/Path1..3, ColorFlg/Flg, BmiScale/Max, TrendScale/Month and
-    // Goal/Weight, in this order; a value out of its range takes the default.
+    // Reads CommSet/Port, History/Path1..3, ColorFlg/Flg, BmiScale/Max, TrendScale/Month,
+    // Goal/Weight and the Window section, in this order; a value out of its range takes the default.
     void Load(const SettingsStore& store);
 
-    // Writes Port, Flg, Max, Month, the three paths and the goal ("" for none, else the number with
-    // "." whatever the locale), in this order.
+    // Writes Port, Flg, Max, Month, the three paths, the goal ("" for none, else the number with
+    // "." whatever the locale) and the Window section, in this order.
     void SaveSettings(SettingsStore& store) const;
 
     // RegSet/Num: whether the diary file type was registered for this user.

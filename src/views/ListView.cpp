@@ -7,6 +7,7 @@
 #include "store/Diary.h"
 #include "store/DiaryText.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -28,6 +29,7 @@ namespace tarvel {
 namespace {
 
 constexpr int kRows = 7;
+const QColor kCellText(0x1c, 0x1c, 0x1c);
 constexpr int kMemoRow = 6;
 // The grid is sized so that the field names and a full window of records fill it.
 constexpr int kGridColumns = 1 + 2 * kListWindowSize;
@@ -53,8 +55,26 @@ ListView::ListView(Diary& diary, const LocaleFormats& formats, const Clock& cloc
     FillListGrid();
 }
 
+namespace {
+
+// The list view holds the focus for its paging keys; a screen reader hears it as a named pane.
+QAccessibleInterface* MakeListInterface(const QString&, QObject* object)
+{
+    if (auto* view = qobject_cast<ListView*>(object))
+        return new QAccessibleWidget(view, QAccessible::Pane);
+    return nullptr;
+}
+
+} // namespace
+
 void ListView::BuildControls()
 {
+    static const bool paneInstalled = [] {
+        QAccessible::installFactory(MakeListInterface);
+        return true;
+    }();
+    (void)paneInstalled;
+    setAccessibleName(LoadText(1214));
     // The view stands for the tab's panel: a click on it takes the focus from the memo box, and
     // with the focus it takes the paging keys.
     setFocusPolicy(Qt::StrongFocus);
@@ -75,9 +95,12 @@ void ListView::BuildControls()
     m_grid->setWordWrap(true);
     m_grid->viewport()->setMouseTracking(true);
     m_grid->viewport()->installEventFilter(this);
+    m_grid->setAccessibleName(LoadText(1214));
 
     m_backButton = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
     m_forwardButton = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
+    m_backButton->setAccessibleName(LoadText(1221));
+    m_forwardButton->setAccessibleName(LoadText(1222));
     connect(m_backButton, &PictureButton::Pressed, this, [this] { PressPaging(PagingDirection::Back); });
     connect(m_forwardButton, &PictureButton::Pressed, this,
             [this] { PressPaging(PagingDirection::Forward); });
@@ -151,6 +174,14 @@ void ListView::FillListGrid()
     ColourRecordColumns();
     m_hoverPair = 0;
     m_hoverRow = -1;
+    // Screen readers say which records the grid holds; the blank new-entry record is not counted.
+    const int records = m_diary.NewEntryIndex() - 1;
+    const QString shownRecords =
+        records == 0
+            ? LoadText(1227)
+            : LoadText(1215).arg(m_diary.ListFirst).arg(std::min(m_diary.ListLast, records)).arg(records);
+    m_grid->setAccessibleDescription(shownRecords);
+    setAccessibleDescription(shownRecords);
     SizeGridCells();
     UpdateListPagingButtons();
     m_grid->setUpdatesEnabled(true);
@@ -206,6 +237,8 @@ void ListView::SetCell(int row, int column, const QString& text)
     if (!item) {
         item = new QTableWidgetItem;
         item->setFlags(Qt::ItemIsEnabled);
+        // Every cell has a light background of the scheme's, also on a dark desktop.
+        item->setForeground(kCellText);
         m_grid->setItem(row, column, item);
     }
     item->setText(text);

@@ -9,6 +9,7 @@
 #include "views/DayToolTip.h"
 #include "views/GraphPaging.h"
 
+#include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,6 +23,47 @@
 
 namespace tarvel {
 
+namespace {
+
+// A graph is a chart to screen readers; its name and description are the view's.
+QAccessibleInterface* MakeGraphInterface(const QString&, QObject* object)
+{
+    if (auto* surface = qobject_cast<GraphSurface*>(object))
+        return new QAccessibleWidget(surface, QAccessible::Chart);
+    return nullptr;
+}
+
+// What a screen reader says of a graph: its period and the first and last value plotted in it.
+QString GraphDescription(TrendView::Kind kind, const Diary& diary, const GraphPeriod& period,
+                         const LocaleFormats& formats)
+{
+    if (!period.PeriodStart.isValid() || !period.PeriodEnd.isValid())
+        return QString();
+    QString first;
+    QString last;
+    for (QDate day = period.PeriodStart; day <= period.PeriodEnd; day = day.addDays(1)) {
+        const int position = diary.Records.FindItem(DayNumber(day));
+        if (position == 0)
+            continue;
+        for (const Measurement& weighing : diary.Records.Item(position).Slot) {
+            const QString& value = kind == TrendView::Kind::Weight ? weighing.Weight : weighing.Bmi;
+            // A 0 or unreadable value lies below the plot, not on it.
+            if (formats.ParseNumber(value).value_or(0) <= 0)
+                continue;
+            if (first.isEmpty())
+                first = value;
+            last = value;
+        }
+    }
+    const QString from = formats.FormatDate(period.PeriodStart, formats.ShortDateFormat);
+    const QString to = formats.FormatDate(period.PeriodEnd, formats.ShortDateFormat);
+    if (first.isEmpty())
+        return LoadText(1220).arg(from, to);
+    return LoadText(kind == TrendView::Kind::Weight ? 1218 : 1219).arg(from, to, first, last);
+}
+
+} // namespace
+
 // ---------------------------------------------------------------------------------------------
 // GraphSurface
 
@@ -30,6 +72,11 @@ GraphSurface::GraphSurface(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(120, 90);
+    static const bool chartInstalled = [] {
+        QAccessible::installFactory(MakeGraphInterface);
+        return true;
+    }();
+    (void)chartInstalled;
 }
 
 QImage GraphSurface::SetImage(QImage image)
@@ -101,14 +148,19 @@ TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Setting
       m_formats(formats), m_clock(clock)
 {
     const bool weight = kind == Kind::Weight;
-    // The keys page the graph once it has the focus (a click on it, or the tab shown).
-    setFocusPolicy(Qt::StrongFocus);
     m_surface = new GraphSurface(this);
+    // The keys page the graph once it has the focus (a click on it, Tab, or the tab shown): the
+    // focus is the graph's, which a screen reader names, and its keys pass on to this view.
+    m_surface->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_surface);
     m_surface->setObjectName(weight ? QStringLiteral("WeightGraph") : QStringLiteral("BmiGraph"));
+    m_surface->setAccessibleName(LoadText(weight ? 1216 : 1217));
     m_front = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
     m_front->setObjectName(weight ? QStringLiteral("FrontWeightImg") : QStringLiteral("FrontBmiImg"));
     m_next = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
     m_next->setObjectName(weight ? QStringLiteral("NextWeightImg") : QStringLiteral("NextBmiImg"));
+    m_front->setAccessibleName(LoadText(1223));
+    m_next->setAccessibleName(LoadText(1224));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_front);
@@ -119,6 +171,8 @@ TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Setting
         m_plus->setObjectName(QStringLiteral("PlusLabel"));
         m_minus = new PictureButton(QStringLiteral("-"), PictureButton::Kind::Wide, this);
         m_minus->setObjectName(QStringLiteral("MinusLabel"));
+        m_plus->setAccessibleName(LoadText(1225));
+        m_minus->setAccessibleName(LoadText(1226));
         QFont zoomFont = m_plus->font();
         zoomFont.setPointSizeF(zoomFont.pointSizeF() * 1.5);
         zoomFont.setBold(true);
@@ -238,6 +292,8 @@ void TrendView::DrawGraph()
         }
         m_spareImage = m_surface->SetImage(std::move(image));
     }
+    // Every drawing follows a change of the period or the records: screen readers hear the new state.
+    m_surface->setAccessibleDescription(GraphDescription(m_kind, m_diary, m_period, m_formats));
     // The drawing leaves the arrow; the next move over a day sets the pointer again.
     UpdatePointer(-1, 0);
     m_hoverDay = -1;

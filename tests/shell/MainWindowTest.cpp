@@ -1,5 +1,6 @@
 // The main window as a user meets it: a day typed and saved, the backup offered at start, a diary
-// named on the command line, unsaved work guarded, a full disk, the tab prompt, the scale, printing.
+// named on the command line, unsaved work guarded, a full disk, the tab prompt, the scale, printing,
+// the schemes on light and dark desktops, what a screen reader hears.
 
 #include "shell/MainWindow.h"
 
@@ -9,16 +10,20 @@
 #include "platform/WindowFont.h"
 #include "shell/ColorDlg.h"
 #include "shell/FileCommands.h"
+#include "shell/Schemes.h"
 #include "support/ShellFixture.h"
 #include "support/WriteFaults.h"
 #include "views/ListView.h"
 #include "views/TrendView.h"
 #include "views/Views.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include <gtest/gtest.h>
 
@@ -396,26 +401,119 @@ TEST(MainWindowTest, PrintWritesThePage)
     EXPECT_TRUE(ReadBytes(pdf).startsWith("%PDF"));
 }
 
-// Setting > Appearance repaints the window in the chosen scheme, the tab strip in the colour of the
-// tab shown; Cancel changes nothing.
-TEST(MainWindowTest, AppearanceRepaintsTheWindow)
+double Contrast(const QColor& text, const QColor& background)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(text), luminance(background)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Setting > Appearance repaints the window in each scheme, the tab strip in the colour of the tab
+// shown; Cancel keeps the scheme. On a light and on a dark desktop every text on the scheme's panels,
+// tab strip and list cells keeps a contrast of at least 4.5 to 1 against the scheme's background.
+TEST(MainWindowTest, AppearanceRepaintsTheWindowLegiblyOnLightAndDarkDesktops)
+{
+    const QPalette desktop = QApplication::palette();
+    for (const QColor& window : {QColor(240, 240, 240), QColor(53, 53, 53)}) {
+        QApplication::setPalette(QPalette(window, window)); // black or white texts to match
+        Shell s;
+        s.store.Save(u"ColorFlg"_s, u"Flg"_s, u"7"_s);
+        MainWindow& w = s.Start();
+        w.MainTab()->setCurrentIndex(1);
+        QTableWidget* grid = w.ViewSet().List().Grid();
+        const std::vector<QWidget*> panels = {w.Page(), w.Page()->SexOptions()[0], w.MainTab()->tabBar(),
+                                              w.MainTab()->widget(1), w.MainTab()->widget(2)};
+        int scheme = 1;
+        QString button = u"cancel"_s;
+        w.SetColorDlgRunner([&](ColorDlg& dialog) {
+            dialog.findChild<QRadioButton*>(u"scheme%1"_s.arg(scheme))->click();
+            dialog.findChild<QPushButton*>(button)->click();
+        });
+        s.Command("appearance");
+        EXPECT_EQ(w.Page()->palette().color(QPalette::Window), PaletteOf(Hue::Gray).light); // kept
+        button = u"ok"_s;
+        for (scheme = 1; scheme <= 7; ++scheme) {
+            s.Command("appearance");
+            const SchemeSlots slots = FillSchemeSlots(scheme);
+            EXPECT_EQ(w.Page()->palette().color(QPalette::Window), slots.Tab(DiaryTab).light) << scheme;
+            EXPECT_EQ(w.MainTab()->tabBar()->palette().color(QPalette::Window), slots.Tab(ListTab).light);
+            for (QWidget* panel : panels) {
+                const QPalette& p = panel->palette();
+                EXPECT_GE(Contrast(p.color(QPalette::WindowText), p.color(QPalette::Window)), 4.5)
+                    << scheme << qPrintable(window.name() + panel->objectName());
+            }
+            for (QTableWidgetItem* cell : {grid->item(0, 1), grid->item(1, 1)}) {
+                // A cell without a text colour of its own takes the palette's, as the grid draws it.
+                const QColor text = cell->foreground().style() == Qt::NoBrush
+                                        ? grid->palette().color(QPalette::Text)
+                                        : cell->foreground().color();
+                EXPECT_GE(Contrast(text, cell->background().color()), 4.5) << scheme;
+            }
+        }
+    }
+    QApplication::setPalette(desktop);
+}
+
+QString Spoken(QWidget* widget, QAccessible::Text kind = QAccessible::Name)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(kind);
+}
+
+// To a screen reader every control Tab reaches on each tab has a name and a role that says what it
+// is (a Client is what the desktop calls a filler). A day saved through Save data's press action, as
+// a screen reader presses it, reaches the descriptions of the list and the weight graph.
+TEST(MainWindowTest, ScreenReadersHearEveryControlAndWhatTheViewsShow)
 {
     Shell s;
-    s.store.Save(u"ColorFlg"_s, u"Flg"_s, u"7"_s);
     MainWindow& w = s.Start();
-    QString button = u"cancel"_s;
-    w.SetColorDlgRunner([&button](ColorDlg& dialog) {
-        QTest::mouseClick(dialog.findChild<QRadioButton*>(u"scheme1"_s), Qt::LeftButton);
-        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
-    });
-    const QColor gray = w.Page()->palette().color(QPalette::Window);
-    w.MainTab()->setCurrentIndex(1);
-    s.Command("appearance");
-    EXPECT_EQ(w.Page()->palette().color(QPalette::Window), gray);
-    button = u"ok"_s;
-    s.Command("appearance");
-    EXPECT_EQ(w.Page()->palette().color(QPalette::Window), QColor(218, 237, 229)); // the Diary green
-    EXPECT_EQ(w.MainTab()->tabBar()->palette().color(QPalette::Window), QColor(255, 234, 215)); // List orange
+    int controls = 0;
+    for (int tab = 0; tab < w.MainTab()->count(); ++tab) {
+        QWidget* page = w.MainTab()->widget(tab);
+        for (QWidget* control : page->findChildren<QWidget*>()) {
+            if ((control->focusPolicy() & Qt::TabFocus) == 0 || !control->isVisibleTo(page))
+                continue;
+            ++controls;
+            const QAccessible::Role role = QAccessible::queryAccessibleInterface(control)->role();
+            EXPECT_FALSE(Spoken(control).trimmed().isEmpty()) << tab << qPrintable(control->objectName());
+            EXPECT_TRUE(role != QAccessible::Client && role != QAccessible::NoRole)
+                << tab << qPrintable(control->objectName());
+        }
+    }
+    EXPECT_EQ(controls, 34); // the Diary page 23, the list and 2 buttons, the graphs and 4 or 2
+    EXPECT_NE(Spoken(s.Controls().weight[0]), Spoken(s.Controls().weight[1]));
+
+    QTest::keyClicks(s.Controls().name, u"Ann"_s);
+    QTest::keyClicks(s.Controls().height, u"170"_s);
+    QTest::keyClicks(s.Controls().weight[0], u"65.4"_s);
+    QAccessible::queryAccessibleInterface(s.Controls().save)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(s.State().Records.Count(), 1);
+    EXPECT_TRUE(Spoken(w.ViewSet().List().Grid(), QAccessible::Description).contains(u'1'));
+    EXPECT_TRUE(Spoken(w.ViewSet().WeightView().Graph(), QAccessible::Description).contains(u"65.4"_s));
+}
+
+// A window remembered larger than the screen there is now, and beside it, comes back on it and as
+// large as it; closing remembers the window's place.
+TEST(MainWindowTest, TheWindowComesBackWithinTheScreenThereIsNow)
+{
+    Shell s;
+    for (const auto& [key, value] :
+         {std::pair{"Left", "3000"}, {"Top", "200"}, {"Width", "4000"}, {"Height", "3000"}})
+        s.store.Save(u"Window"_s, QString::fromLatin1(key), QString::fromLatin1(value));
+    MainWindow& w = s.Start();
+    const QRect screen = w.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(w.pos()));
+    EXPECT_EQ(w.size(), screen.size()); // shrunk to it
+    w.move(20, 30);
+    w.resize(640, 480);
+    w.close();
+    EXPECT_EQ(s.store.Get(u"Window"_s, u"Left"_s, {}) + s.store.Get(u"Window"_s, u"Width"_s, {}), u"20640"_s);
 }
 
 // The desktop's first translated language picks the captions, the messages, the language code and

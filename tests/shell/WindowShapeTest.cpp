@@ -1,5 +1,7 @@
 #include "shell/WindowShape.h"
 
+#include "shell/WindowPlacement.h"
+
 #include <gtest/gtest.h>
 
 using namespace tarvel;
@@ -23,6 +25,29 @@ TEST(WindowShape, ThreeQuartersHighOnTheScreenAndNoResizeLoop)
         EXPECT_EQ(shape.Resized({800, 560}, false), std::nullopt) << answer;
     EXPECT_EQ(shape.Resized({1000, 560}, false), QSize(1000, 750)); // the user resizes again
     EXPECT_EQ(shape.Resized({1200, 700}, true), std::nullopt);
+}
+
+// A remembered window comes back on a screen present now, whole.
+TEST(WindowShape, RememberedWindowIsPlacedWithinTheScreensPresentNow)
+{
+    const QRect primary(0, 0, 1920, 1040);  // a panel along the bottom
+    const QRect right(1920, 0, 1280, 1024); // a smaller screen right of it
+    const QRect laptop(0, 0, 1366, 740);
+    struct Case {
+        QRect saved;
+        std::vector<QRect> screens;
+        QRect placed;
+    } cases[] = {
+        {{100, 80, 800, 600}, {primary, right}, {100, 80, 800, 600}},
+        {{2000, 100, 800, 600}, {primary, right}, {2000, 100, 800, 600}},
+        {{1800, 500, 800, 600}, {primary, right}, {1920, 424, 800, 600}}, // mostly on the right one
+        {{2000, 100, 800, 600}, {primary}, {1120, 100, 800, 600}},        // the right screen is gone
+        {{-900, -300, 800, 600}, {primary, right}, {0, 0, 800, 600}},     // off every screen
+        {{200, 100, 1600, 1000}, {laptop}, {0, 0, 1366, 740}},            // now on a smaller screen
+        {{1930, 5, 1280, 1024}, {laptop, right}, {1920, 0, 1280, 1024}},  // maximised on the right one
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlaceSavedWindow(c.saved, c.screens), c.placed) << c.saved.x() << "," << c.saved.y();
 }
 
 } // namespace
