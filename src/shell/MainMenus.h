@@ -54,6 +54,8 @@ public:
     QAction* const makerPage;
     QAction* const about;
     QAction* const copy; // the toolbar only
+    QAction* const importCsv;
+    QAction* const exportCsv;
 
 private:
     QAction* Add(const char* name, int textId, const char* suffix, int toolTipId = 0,

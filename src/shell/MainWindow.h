@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/LocaleFormats.h"
+#include "scale/ScaleStatus.h"
 #include "store/Diary.h"
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
@@ -12,13 +13,16 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QLabel;
 class QTabWidget;
 
 namespace tarvel {
 
 class Clock;
 class ColorDlg;
+class CsvCommands;
 class DiaryPage;
 class ErrorLog;
 class PortConnection;
@@ -127,6 +131,11 @@ private:
     bool MayLeaveTab(const QPoint& position);
     void MoveGraphPeriod(const QDate& deletedDay, const QDate& target, bool always);
     void ShowHelp(bool topics);
+    // The scale's line in the status bar (MainWindowScale.cpp): built once, shown after every
+    // change of the port and every reading.
+    void BuildScaleStatus();
+    void ShowScaleStatus();
+    void NoteScaleReading(const QString& weight);
 
     const ShellServices m_services;
     Diary m_diary;
@@ -149,6 +158,9 @@ private:
     std::unique_ptr<PortConnection> m_port;
     MainMenus* m_menus = nullptr;
     HelpWindow* m_help = nullptr;
+    QLabel* m_scaleStatus = nullptr;
+    std::unique_ptr<CsvCommands> m_csv;
+    std::optional<ScaleReading> m_lastReading;
 };
 
 } // namespace tarvel

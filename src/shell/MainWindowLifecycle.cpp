@@ -62,6 +62,10 @@ void MainWindow::StartUp()
     m_link->Resynchronise();
     m_port = std::make_unique<PortConnection>(m_services.scalePort, *m_link, *m_errorLog, m_services.messages,
                                               m_settings.PortNo);
+    m_port->Changed = [this] {
+        m_lastReading.reset();
+        ShowScaleStatus();
+    };
     m_diary.Records.Clear();
     ApplyScheme();
     ApplyTexts();
@@ -102,7 +106,7 @@ void MainWindow::FirstLoad()
         const int offset = qRound(100.0 * screen->logicalDotsPerInch() / 1440.0);
         move(screen->availableGeometry().topLeft() + QPoint(offset, offset));
     }
-    m_port->OpenScalePort();
+    m_port->OpenScalePort(m_settings.PortChosen);
 }
 
 void MainWindow::ShowFirstDay()

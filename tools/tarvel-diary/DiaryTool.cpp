@@ -4,9 +4,11 @@
 #include "platform/LocaleFormats.h"
 #include "platform/MessageService.h"
 #include "store/CsvExport.h"
+#include "store/CsvImport.h"
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -29,6 +31,9 @@ const char kUsage[] =
     "                     position, date, the eight slot texts and the sort key, tab-separated\n"
     "  rewrite FILE OUT   read FILE and write it to OUT as File > Save does\n"
     "  export FILE        print the diary as CSV, one row per weighing\n"
+    "  import CSV OUT     write a new diary OUT with the weighings of the CSV file (as File >\n"
+    "                     Import reads it) and print the counts of rows imported, skipped and\n"
+    "                     unreadable\n"
     "\n"
     "Options:\n"
     "  --locale NAME      read dates, times and numbers as the locale NAME writes them\n"
@@ -40,8 +45,8 @@ const char kUsage[] =
     "decide. Dates are written in the locale's order.\n"
     "\n"
     "Exit status: 0 on success, 1 on a usage error, 2 when a file cannot be read or written or is\n"
-    "no diary, 3 when lines of FILE could not be read (their count is on standard error; rewrite\n"
-    "leaves them out of OUT).\n";
+    "no diary (or a CSV file without date and weight columns), 3 when lines of FILE could not be\n"
+    "read (their count is on standard error; rewrite and import leave them out of OUT).\n";
 
 // Messages of the reader and writer go to standard error.
 class StderrMessages : public MessageService {
@@ -113,6 +118,34 @@ Options ParseArguments(const QStringList& arguments)
     return options;
 }
 
+// import: a new diary with an empty profile holding the CSV file's weighings.
+int ImportCsvFile(const QString& csvPath, const QString& outPath, const LocaleFormats& formats,
+                  const DiaryFile& file, FILE* out, FILE* err)
+{
+    QFile in(csvPath);
+    if (!in.open(QIODevice::ReadOnly)) {
+        Print(err, QStringLiteral("tarvel-diary: cannot read %1\n").arg(csvPath));
+        return kExitFile;
+    }
+    Diary diary;
+    diary.SetAppFolder(QString());
+    const std::optional<CsvImportCounts> counts = ImportCsv(in.readAll(), diary.Records, QString(), formats);
+    if (!counts) {
+        Print(err, QStringLiteral("tarvel-diary: %1 has no date and weight columns\n").arg(csvPath));
+        return kExitFile;
+    }
+    diary.DiaryPath = outPath;
+    diary.DiaryTitle = QFileInfo(outPath).fileName();
+    diary.BackupPath.clear();
+    if (!file.WriteDiaryFile(diary))
+        return kExitFile;
+    Print(out, QStringLiteral("imported %1, skipped %2, unreadable %3\n")
+                   .arg(counts->imported)
+                   .arg(counts->skipped)
+                   .arg(counts->unreadable));
+    return counts->unreadable > 0 ? kExitDropped : kExitOk;
+}
+
 } // namespace
 
 int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
@@ -122,10 +155,11 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
         Print(out, QString::fromLatin1(kUsage));
         return kExitOk;
     }
-    const qsizetype wanted = options.command == QLatin1String("rewrite") ? 2 : 1;
+    const bool import = options.command == QLatin1String("import");
+    const qsizetype wanted = options.command == QLatin1String("rewrite") || import ? 2 : 1;
     const bool known = options.command == QLatin1String("show") ||
                        options.command == QLatin1String("rewrite") ||
-                       options.command == QLatin1String("export");
+                       options.command == QLatin1String("export") || import;
     if (!options.error.isEmpty() || !known || options.files.size() != wanted) {
         Print(err, (options.error.isEmpty() ? QStringLiteral("tarvel-diary: missing or unknown arguments")
                                             : QStringLiteral("tarvel-diary: ") + options.error) +
@@ -138,6 +172,9 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     SystemClock clock;
     StderrMessages messages(err);
     DiaryFile file(formats, messages, clock);
+
+    if (import)
+        return ImportCsvFile(options.files[0], options.files[1], formats, file, out, err);
 
     Diary diary;
     diary.SetAppFolder(QString());
