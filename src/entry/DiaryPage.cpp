@@ -193,6 +193,11 @@ std::vector<PictureButton*> DiaryPage::WideButtons() const
 void DiaryPage::PutScaleWeight(int slot, const QString& weight)
 {
     m_weight.at(Slot(slot))->setText(weight);
+    // On a stored day (today's second weighing) the time goes in too, as saving a weighed slot
+    // needs one; a new page gets its time when it is saved.
+    QLineEdit* time = m_time.at(Slot(slot));
+    if (m_diary.CurrentIndex != m_diary.NewEntryIndex() && time->text().isEmpty())
+        time->setText(m_formats.FormatTime(m_clock.TimeOfDay(), m_formats.ShortTimeFormat));
 }
 
 void DiaryPage::BuildSlotControls()

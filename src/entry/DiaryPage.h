@@ -96,7 +96,8 @@ public:
     // The time button of a slot: the clock's time into m_time(slot).
     void EnterCurrentTime(int slot);
 
-    // A stable scale reading into a slot's weight input, as if typed there.
+    // A stable scale reading into a slot's weight input, as if typed there; on a stored day the
+    // clock's time also goes into the slot's empty time input.
     void PutScaleWeight(int slot, const QString& weight);
 
     // What the colour scheme paints: the five large buttons, the wide "Enter" buttons, the sex

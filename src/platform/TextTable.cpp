@@ -221,6 +221,21 @@ constexpr Entry kTexts[] = {
     {1354, QT_TRANSLATE_NOOP("Texts", "BMI %1")},
     {1355, QT_TRANSLATE_NOOP("Texts", "Trend %1 kg")},
     {1356, QT_TRANSLATE_NOOP("Texts", "Select the day to show")},
+    // The scale's status line; import and export of CSV files.
+    {1400, QT_TRANSLATE_NOOP("Texts", "No scale")},
+    {1401, QT_TRANSLATE_NOOP("Texts", "Scale: %1 connected")},
+    {1402, QT_TRANSLATE_NOOP("Texts", "Scale: %1 connected, last reading %2 kg at %3")},
+    {1403, QT_TRANSLATE_NOOP("Texts", "Scale: %1 not connected")},
+    {1404, QT_TRANSLATE_NOOP("Texts", "Scale: %1 connected again")},
+    {1405, QT_TRANSLATE_NOOP("Texts", "No scale: %1 could not be opened (Setting > Port chooses the scale)")},
+    {1410, QT_TRANSLATE_NOOP("Texts", "Import")},
+    {1411, QT_TRANSLATE_NOOP("Texts", "Export")},
+    {1412, QT_TRANSLATE_NOOP("Texts", "CSV files")},
+    {1413, QT_TRANSLATE_NOOP("Texts", "Rows imported: %1")},
+    {1414, QT_TRANSLATE_NOOP("Texts", "Rows skipped (day or half-day already filled): %1")},
+    {1415, QT_TRANSLATE_NOOP("Texts", "Rows that could not be read: %1")},
+    {1416, QT_TRANSLATE_NOOP("Texts", "The file holds no date and weight columns.")},
+    {1417, QT_TRANSLATE_NOOP("Texts", "The CSV file cannot be written.")},
     {2000, QT_TRANSLATE_NOOP("Texts", "2")},
 };
 
@@ -259,6 +274,8 @@ constexpr Entry kCaptions[] = {
     {601, QT_TRANSLATE_NOOP("Captions", "System info.(&S)...")},
     {1350, QT_TRANSLATE_NOOP("Captions", "View(&V)")},
     {1351, QT_TRANSLATE_NOOP("Captions", "Go to date(&D)...")},
+    {1410, QT_TRANSLATE_NOOP("Captions", "Import(&I)...")},
+    {1411, QT_TRANSLATE_NOOP("Captions", "Export(&E)...")},
 };
 
 const Entry* Find(const Entry* begin, const Entry* end, int id)

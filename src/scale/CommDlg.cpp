@@ -117,32 +117,37 @@ bool CommDlg::LoadPorts(int currentPort)
         if (!closed.Ok())
             m_log.WriteErrLog(closed.number, closed.description, QStringLiteral("CommDlg-Form_Load 2"), n);
     }
-    if (m_portCombo->count() == 0)
-        return false;
+    const bool any = m_portCombo->count() > 0;
+    // "No scale" is always there: nothing is opened with it.
+    m_portCombo->addItem(LoadText(1400), 0);
     // The port in use is preselected; when it has gone, the first entry.
     const int current = m_portCombo->findData(currentPort);
     m_portCombo->setCurrentIndex(current >= 0 ? current : 0);
     m_selectedPort = EntryPort(m_portCombo->currentIndex());
-    return true;
+    return any;
 }
 
 bool CommDlg::Run(int& portNo)
 {
-    if (!LoadPorts(portNo)) {
+    // Without a usable port the dialog says so and still offers "No scale"; Cancel then leaves the
+    // port closed.
+    const bool any = LoadPorts(portNo);
+    if (!any)
         m_messages.ShowMessage(LoadText(800) + kCrLf + LoadText(726), ButtonsOk, IconInformation);
-        return false;
-    }
-    if (exec() == QDialog::Accepted)
+    const bool accepted = exec() == QDialog::Accepted;
+    if (accepted)
         portNo = m_selectedPort;
-    return true;
+    return any || accepted;
 }
 
 void CommDlg::OnPortPicked(int index)
 {
     const int old = m_selectedPort;
     int picked = EntryPort(index);
-    if (picked == old)
+    if (picked == old || picked == 0) {
+        m_selectedPort = picked;
         return;
+    }
     m_testPort.SelectPort(picked);
     const PortResult opened = m_testPort.Open();
     if (!opened.Ok()) {

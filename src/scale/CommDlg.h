@@ -14,9 +14,10 @@ class MessageService;
 class SerialPort;
 
 // The Port dialog: lists the ports 1..16 that can be used (those that open, and those another
-// program holds), preselects the one in use, tries every port the user picks before accepting it,
-// and shows the fixed line settings. It tries ports with a test port of its own, so the main
-// connection is not disturbed. Its controls are named "portList", "okButton" and "cancelButton".
+// program holds) and "No scale" (port 0) after them, preselects the one in use, tries every port the
+// user picks before accepting it, and shows the fixed line settings. It tries ports with a test port
+// of its own, so the main connection is not disturbed. Its controls are named "portList",
+// "okButton" and "cancelButton".
 class CommDlg : public QDialog {
     Q_OBJECT
 
@@ -27,7 +28,8 @@ public:
     ~CommDlg() override;
 
     // Lists the ports and shows the dialog modally; OK puts the chosen port into portNo. With no
-    // usable port the dialog says so without showing itself and returns false.
+    // usable port the dialog says so first and offers "No scale" alone; false when it is then
+    // cancelled.
     bool Run(int& portNo);
 
 protected:
@@ -35,7 +37,7 @@ protected:
 
 private:
     void BuildControls();
-    // Fills the list; false when no port can be used.
+    // Fills the list; false when no port but "No scale" can be used.
     bool LoadPorts(int currentPort);
     // Tries the port the user picked; one that cannot be opened gives way to the previous pick.
     void OnPortPicked(int index);

@@ -12,6 +12,8 @@ namespace {
 const QString kStartUpTags = QStringLiteral("MainForm-Form_Load");
 const QString kPortCommandTags = QStringLiteral("MainForm-Set_Com");
 const QString kDeviceLostTag = QStringLiteral("MainForm-MSComm_OnComm 1");
+const QString kReconnectTag = QStringLiteral("PortConnection-Reconnect 1");
+constexpr int kRetryMs = 1000;
 
 } // namespace
 
@@ -22,6 +24,20 @@ PortConnection::PortConnection(SerialPort& port, ScaleLink& link, const ErrorLog
     QObject::connect(&m_port, &SerialPort::Received, &m_link, [this] { m_link.OnSerialData(); });
     QObject::connect(&m_port, &SerialPort::DeviceLost, &m_link,
                      [this](const PortResult& error) { OnDeviceLost(error); });
+    m_retryTimer.setInterval(kRetryMs);
+    QObject::connect(&m_retryTimer, &QTimer::timeout, &m_link, [this] { RetryLostPort(); });
+}
+
+bool PortConnection::Connected() const
+{
+    return m_state == PortState::Open && m_port.IsOpen();
+}
+
+void PortConnection::SetState(PortState state)
+{
+    m_state = state;
+    if (Changed)
+        Changed();
 }
 
 void PortConnection::Log(const PortResult& result, const QString& prefix, int tag) const
@@ -31,7 +47,7 @@ void PortConnection::Log(const PortResult& result, const QString& prefix, int ta
                           m_portNo);
 }
 
-void PortConnection::RunLadder(const QString& prefix, int firstTag)
+void PortConnection::RunLadder(const QString& prefix, int firstTag, bool quiet)
 {
     const auto tag = [firstTag](int step) { return firstTag + step - 1; };
     m_port.SelectPort(m_portNo);
@@ -56,24 +72,47 @@ void PortConnection::RunLadder(const QString& prefix, int firstTag)
     }
     m_state = PortState::Closed;
     Log(m_port.Close(), prefix, tag(8));
+    if (quiet) {
+        // A first start on a machine without the default port: the user has chosen nothing yet,
+        // so no message; the status bar says there is no scale.
+        m_fellBackFrom = m_portNo;
+        m_state = PortState::NoScale;
+        return;
+    }
     m_messages.ShowMessage(LoadText(725) + kCrLf + LoadText(726), ButtonsOk, IconCritical);
 }
 
-void PortConnection::OpenScalePort()
+void PortConnection::OpenScalePort(bool portChosen)
 {
+    m_fellBackFrom = 0;
+    if (m_portNo == 0) {
+        SetState(PortState::NoScale);
+        return;
+    }
     m_state = PortState::Open;
-    RunLadder(kStartUpTags, 1);
+    RunLadder(kStartUpTags, 1, !portChosen);
+    if (m_fellBackFrom != 0)
+        m_portNo = 0;
+    SetState(m_state);
 }
 
 void PortConnection::ChangePort(const std::function<bool()>& runPortDialog)
 {
+    m_retryTimer.stop();
+    m_fellBackFrom = 0;
+    m_reconnected = false;
     Log(m_port.Close(), kPortCommandTags, 1);
     if (!runPortDialog()) {
-        m_state = PortState::Closed;
+        SetState(PortState::Closed);
+        return;
+    }
+    if (m_portNo == 0) {
+        SetState(PortState::NoScale);
         return;
     }
     m_state = PortState::Open;
     RunLadder(kPortCommandTags, 2);
+    SetState(m_state);
 }
 
 void PortConnection::StopQuietTimer()
@@ -83,18 +122,39 @@ void PortConnection::StopQuietTimer()
 
 void PortConnection::ClosePort()
 {
+    m_retryTimer.stop();
     m_link.StopQuietTimer();
     m_port.Close();
 }
 
+void PortConnection::RetryLostPort()
+{
+    if (m_state != PortState::Lost) {
+        m_retryTimer.stop();
+        return;
+    }
+    // Failures are expected while the device is away and are not logged; the return is, once.
+    m_port.SelectPort(m_portNo);
+    const PortResult opened = m_port.Open();
+    if (!opened.Ok())
+        return;
+    m_retryTimer.stop();
+    m_log.WriteErrLog(0, QStringLiteral("Port open again"), kReconnectTag, m_portNo);
+    m_link.Resynchronise();
+    m_reconnected = true;
+    SetState(PortState::Open);
+}
+
 void PortConnection::OnDeviceLost(const PortResult& error)
 {
-    // The port is closed already; the program goes on without the scale until the next Port
-    // command, and the link waits for a line end when it is back.
+    // The port is closed already; the program goes on without the scale until the device is back
+    // or the next Port command, and the link waits for a line end.
     m_log.WriteErrLog(error.number, error.description, kDeviceLostTag, m_portNo);
-    m_state = PortState::Closed;
     m_link.StopQuietTimer();
     m_link.Resynchronise();
+    m_reconnected = false;
+    m_retryTimer.start();
+    SetState(PortState::Lost);
 }
 
 } // namespace tarvel

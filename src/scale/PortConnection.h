@@ -3,6 +3,7 @@
 #include "platform/SerialPort.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
@@ -13,21 +14,31 @@ class MessageService;
 class ScaleLink;
 
 // Whether the scale's port is in use: Open once an opening ran without giving up (a port another
-// program holds counts), Closed before that, after giving up and after the device went away.
-enum class PortState { Closed, Open };
+// program holds counts), Closed before that and after giving up, Lost after the device went away
+// (until it is back), NoScale when port 0 ("No scale") is chosen.
+enum class PortState { Closed, Open, Lost, NoScale };
 
 // The scale's port: opening it at start-up and after the Port command, with a fixed ladder of
 // retries whose every failure goes to the error log, and one message when the port cannot be
-// opened at all. It wires the port's notifications to the scale link.
+// opened at all. It wires the port's notifications to the scale link. Port 0 is no scale: nothing is
+// opened. A device that went away is tried again every second until it opens.
 class PortConnection {
 public:
     // portNo is the setting the Port dialog changes.
     PortConnection(SerialPort& port, ScaleLink& link, const ErrorLog& log, MessageService& messages, int& portNo);
 
     PortState State() const { return m_state; }
+    int PortNo() const { return m_portNo; }
+    // Open and the port really open (a port another program holds is not).
+    bool Connected() const;
+    // The port the start-up found unusable and replaced by no scale without saying so; 0 when none.
+    int FellBackFrom() const { return m_fellBackFrom; }
+    // The port opened again after its device went away.
+    bool Reconnected() const { return m_reconnected; }
 
-    // The last step of start-up.
-    void OpenScalePort();
+    // The last step of start-up. Without a port of the user's choosing (the very first start) a
+    // port that cannot be opened silently becomes no scale; otherwise it gets the message.
+    void OpenScalePort(bool portChosen = true);
     // The Port command: closes the port, runs the dialog (which may change portNo and returns
     // false when no port can be used), then opens the port again unless none could be used.
     void ChangePort(const std::function<bool()>& runPortDialog);
@@ -35,9 +46,18 @@ public:
     void StopQuietTimer();
     void ClosePort();
 
+    // One try at the port whose device went away; the retry timer runs it every second.
+    void RetryLostPort();
+    QTimer& RetryTimer() { return m_retryTimer; }
+
+    // Called after every change of State() and of the flags above.
+    std::function<void()> Changed;
+
 private:
-    // The opening ladder; firstTag is the number of its first logging point ("<prefix> <n>").
-    void RunLadder(const QString& prefix, int firstTag);
+    // The opening ladder; firstTag is the number of its first logging point ("<prefix> <n>"). A
+    // final failure shows the message unless quiet, which chooses no scale instead.
+    void RunLadder(const QString& prefix, int firstTag, bool quiet = false);
+    void SetState(PortState state);
     // Writes the failure of the operation just tried to the error log.
     void Log(const PortResult& result, const QString& prefix, int tag) const;
     void OnDeviceLost(const PortResult& error);
@@ -48,6 +68,9 @@ private:
     MessageService& m_messages;
     int& m_portNo;
     PortState m_state = PortState::Closed;
+    int m_fellBackFrom = 0;
+    bool m_reconnected = false;
+    QTimer m_retryTimer;
 };
 
 } // namespace tarvel

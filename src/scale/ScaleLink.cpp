@@ -128,12 +128,20 @@ void ScaleLink::ParseScaleMessage()
         lineEnd != QLatin1String("\r\n"))
         return;
 
-    // A stored day is on the Diary page: the reading is not for it.
-    if (m_diary.CurrentIndex != m_diary.NewEntryIndex())
-        return;
+    const int slot = m_clock.TimeOfDay() < QTime(12, 0) ? 0 : 1;
+    // A stored day on the Diary page takes the reading only when it is today and the half of the
+    // day the clock is in has no weighing yet (the second weighing of the day); nothing stored is
+    // ever overwritten.
+    if (m_diary.CurrentIndex != m_diary.NewEntryIndex()) {
+        if (m_diary.CurrentIndex < 1 || m_diary.CurrentIndex > m_diary.Records.Count())
+            return;
+        const DayRecord& day = m_diary.Records.Item(m_diary.CurrentIndex);
+        if (day.DayNumber != DayNumber(m_clock.Today()) ||
+            !day.Slot[static_cast<std::size_t>(slot)].Weight.isEmpty())
+            return;
+    }
 
     RecvState = 1;
-    const int slot = m_clock.TimeOfDay() < QTime(12, 0) ? 0 : 1;
     if (WeightAccepted)
         WeightAccepted(slot, weightText);
 }

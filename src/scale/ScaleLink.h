@@ -16,7 +16,8 @@ class Diary;
 // Turns the scale's characters into weights. The scale sends 14-character messages such as
 // "ST,+065.40kg" CR LF; the link cuts them out of whatever characters arrive (in any fragments),
 // keeps in step with the line ends, accepts stable readings of at least 2 kg while the Diary page
-// shows a new day, and then ignores the scale for five one-second ticks, so one weighing gives one
+// shows a new day (or today's stored day whose slot for the clock's half of the day is empty), and
+// then ignores the scale for five one-second ticks, so one weighing gives one
 // value. An accepted weight goes to WeightAccepted with the slot the clock chooses (0 before noon,
 // 1 from noon on) and the text laid out "##0.00" with the locale's decimal separator.
 class ScaleLink : public QObject {

@@ -32,7 +32,8 @@ MainMenus::MainMenus(QMainWindow& window)
       helpContents(Add("helpContents", 115, "(&C)...", 114)), helpTopics(Add("helpTopics", 116, "(&S)...")),
       productPage(Add("productPage", 117, "(&G)")), makerPage(Add("makerPage", 118, "(&H)")),
       about(Add("about", 119, "(&A)...")), copy(Add("copy", 120, "", 120)),
-      goToDate(Add("goToDate", 1351, "(&D)...", 0, "Ctrl+G"))
+      goToDate(Add("goToDate", 1351, "(&D)...", 0, "Ctrl+G")),
+      importCsv(Add("importCsv", 1410, "(&I)...")), exportCsv(Add("exportCsv", 1411, "(&E)..."))
 {
     for (std::size_t i = 0; i < recentFiles.size(); ++i) {
         recentFiles[i] = new QAction(this);
@@ -59,6 +60,8 @@ void MainMenus::BuildMenus(QMainWindow& window)
     m_fileMenu->addActions({newDiary, openDiary, closeDiary});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({saveDiary, saveDiaryAs});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addActions({importCsv, exportCsv});
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(print);
     m_recentSeparator = m_fileMenu->addSeparator();

@@ -55,6 +55,8 @@ public:
     QAction* const about;
     QAction* const copy; // the toolbar only
     QAction* const goToDate; // View > Go to date, Ctrl+G
+    QAction* const importCsv;
+    QAction* const exportCsv;
 
 private:
     QAction* Add(const char* name, int textId, const char* suffix, int toolTipId = 0,

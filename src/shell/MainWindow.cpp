@@ -12,6 +12,7 @@
 #include "scale/ScaleLink.h"
 #include "shell/AboutDlg.h"
 #include "shell/ButtonArt.h"
+#include "shell/CsvCommands.h"
 #include "shell/FileCommands.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenus.h"
@@ -49,10 +50,12 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     // A stable reading goes into the weight input as if typed, with the input's own rules.
     m_link->WeightAccepted = [this](int slot, const QString& weight) {
         m_page->PutScaleWeight(slot, weight);
+        NoteScaleReading(weight);
     };
     m_commands->StopQuietTimer = [this] { m_link->StopQuietTimer(); };
     ConnectPage();
     ConnectCommands();
+    BuildScaleStatus();
 
     resize(800, 600);
 
@@ -174,6 +177,11 @@ void MainWindow::ConnectCommands()
     connect(c.copy, &QAction::triggered, this, [this] { CopyView(*this, *m_tabs); });
     connect(c.goToDate, &QAction::triggered, this, &MainWindow::GoToDate);
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::FocusTabView);
+    m_csv = std::make_unique<CsvCommands>(CsvCommands::Parts{m_diary, m_formats, m_file, m_services.dialogs,
+                                                             m_services.folders, m_services.messages, *m_page,
+                                                             [this] { RedrawAll(); }});
+    connect(c.importCsv, &QAction::triggered, this, [this] { m_csv->ImportCsv(); });
+    connect(c.exportCsv, &QAction::triggered, this, [this] { m_csv->ExportCsv(); });
 }
 
 void MainWindow::SetGraphRange()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/LocaleFormats.h"
+#include "scale/ScaleStatus.h"
 #include "store/Diary.h"
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
@@ -15,12 +16,14 @@
 #include <memory>
 #include <optional>
 
+class QLabel;
 class QTabWidget;
 
 namespace tarvel {
 
 class Clock;
 class ColorDlg;
+class CsvCommands;
 class DiaryPage;
 class ErrorLog;
 class PortConnection;
@@ -143,6 +146,11 @@ private:
     void ShowHelp(bool topics);
     void ShowDate(const QDate& day);
     void FocusTabView(int tab);
+    // The scale's line in the status bar (MainWindowScale.cpp): built once, shown after every
+    // change of the port and every reading.
+    void BuildScaleStatus();
+    void ShowScaleStatus();
+    void NoteScaleReading(const QString& weight);
 
     const ShellServices m_services;
     Diary m_diary;
@@ -167,6 +175,9 @@ private:
     std::unique_ptr<PortConnection> m_port;
     MainMenus* m_menus = nullptr;
     HelpWindow* m_help = nullptr;
+    QLabel* m_scaleStatus = nullptr;
+    std::unique_ptr<CsvCommands> m_csv;
+    std::optional<ScaleReading> m_lastReading;
 };
 
 } // namespace tarvel

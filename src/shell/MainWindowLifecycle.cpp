@@ -63,6 +63,10 @@ void MainWindow::StartUp()
     m_link->Resynchronise();
     m_port = std::make_unique<PortConnection>(m_services.scalePort, *m_link, *m_errorLog, m_services.messages,
                                               m_settings.PortNo);
+    m_port->Changed = [this] {
+        m_lastReading.reset();
+        ShowScaleStatus();
+    };
     m_diary.Records.Clear();
     ApplyScheme();
     ApplyTexts();
@@ -99,7 +103,7 @@ void MainWindow::FirstLoad()
     Settings::TakeFirstRun(m_services.settingsStore);
 
     PlaceWindow();
-    m_port->OpenScalePort();
+    m_port->OpenScalePort(m_settings.PortChosen);
 }
 
 void MainWindow::PlaceWindow()

@@ -131,61 +131,22 @@ bool SplitDateField(QStringView field, QChar& sep, std::array<QStringView, 3>& p
     return i == field.size();
 }
 
-// The date order the file's own dates show. The year is the field of three or more digits (first
-// or last); the day is the other field that ever exceeds 12, or the first one when a year-last
-// date is written with "." or "-", as no month-first locale writes it. A file that leaves the day
-// open takes the locale's order when the locale puts the year in the same place, and otherwise the
-// usual one (year, month, day; or day, month, year). The locale's facts are kept whenever the
-// order and separator agree with them, so that its own reading applies.
+// The date order of the file's record lines: the date field of each line, until the order is settled.
 LocaleFormats FileDateFormats(QStringView text, qsizetype from, const LocaleFormats& locale)
 {
-    int yearPos = 0;
-    int dayPos = 0;
-    QChar fileSep;
-    while (from < text.size() && dayPos == 0) {
+    DateOrderFinder finder;
+    bool open = true;
+    while (from < text.size() && open) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), from);
         if (end < 0)
             end = text.size();
         const QStringView line = text.mid(from, end - from);
         from = end + 1;
         const qsizetype comma = line.indexOf(QLatin1Char(','));
-        QChar sep;
-        std::array<QStringView, 3> parts;
-        if (comma < 0 || !SplitDateField(line.left(comma), sep, parts))
-            continue;
-        const int year = parts[0].size() >= 3 ? 1 : parts[2].size() >= 3 ? 3 : 0;
-        if (year == 0 || (yearPos != 0 && (year != yearPos || sep != fileSep)))
-            continue; // two-digit years tell nothing; another layout is a damaged line
-        yearPos = year;
-        fileSep = sep;
-        const QStringView first = parts[year == 1 ? 1 : 0];
-        const QStringView second = parts[year == 1 ? 2 : 1];
-        if (first.toInt() > 12)
-            dayPos = year == 1 ? 2 : 1;
-        else if (second.toInt() > 12)
-            dayPos = year == 1 ? 3 : 2;
+        if (comma >= 0)
+            open = finder.Feed(line.left(comma));
     }
-    if (yearPos == 0)
-        return locale;
-    if (dayPos == 0) {
-        if (yearPos == 3 && (fileSep == QLatin1Char('.') || fileSep == QLatin1Char('-')))
-            dayPos = 1;
-        else if (locale.YearPos == yearPos)
-            dayPos = locale.DayPos;
-        else
-            dayPos = yearPos == 1 ? 3 : 1;
-    }
-    const int monthPos = 6 - yearPos - dayPos;
-    if (yearPos == locale.YearPos && monthPos == locale.MonthPos && dayPos == locale.DayPos &&
-        fileSep == locale.DateSep1)
-        return locale;
-    LocaleFormats file = locale;
-    file.YearPos = yearPos;
-    file.MonthPos = monthPos;
-    file.DayPos = dayPos;
-    file.DateSep1 = fileSep;
-    file.DateSep2 = fileSep;
-    return file;
+    return finder.Formats(locale);
 }
 
 // The formats a file's lines are read with: dates in the file's order, everything else as the
@@ -241,6 +202,52 @@ std::optional<DayRecord> ReadRecordLine(QStringView line, const ReadingFormats& 
 }
 
 } // namespace
+
+bool DateOrderFinder::Feed(QStringView field)
+{
+    QChar sep;
+    std::array<QStringView, 3> parts;
+    if (!SplitDateField(field, sep, parts))
+        return true;
+    const int year = parts[0].size() >= 3 ? 1 : parts[2].size() >= 3 ? 3 : 0;
+    if (year == 0 || (m_yearPos != 0 && (year != m_yearPos || sep != m_sep)))
+        return true; // two-digit years tell nothing; another layout is a damaged line
+    m_yearPos = year;
+    m_sep = sep;
+    const QStringView first = parts[year == 1 ? 1 : 0];
+    const QStringView second = parts[year == 1 ? 2 : 1];
+    if (first.toInt() > 12)
+        m_dayPos = year == 1 ? 2 : 1;
+    else if (second.toInt() > 12)
+        m_dayPos = year == 1 ? 3 : 2;
+    return m_dayPos == 0;
+}
+
+LocaleFormats DateOrderFinder::Formats(const LocaleFormats& locale) const
+{
+    if (m_yearPos == 0)
+        return locale;
+    int dayPos = m_dayPos;
+    if (dayPos == 0) {
+        if (m_yearPos == 3 && (m_sep == QLatin1Char('.') || m_sep == QLatin1Char('-')))
+            dayPos = 1;
+        else if (locale.YearPos == m_yearPos)
+            dayPos = locale.DayPos;
+        else
+            dayPos = m_yearPos == 1 ? 3 : 1;
+    }
+    const int monthPos = 6 - m_yearPos - dayPos;
+    if (m_yearPos == locale.YearPos && monthPos == locale.MonthPos && dayPos == locale.DayPos &&
+        m_sep == locale.DateSep1)
+        return locale;
+    LocaleFormats file = locale;
+    file.YearPos = m_yearPos;
+    file.MonthPos = monthPos;
+    file.DayPos = dayPos;
+    file.DateSep1 = m_sep;
+    file.DateSep2 = m_sep;
+    return file;
+}
 
 DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, int trendMonths)
 {

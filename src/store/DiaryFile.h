@@ -2,6 +2,7 @@
 
 #include "store/Diary.h"
 #include "store/GraphPeriod.h"
+#include "platform/LocaleFormats.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -25,6 +26,26 @@ struct DiaryContent {
     QDate LatestPeriodEnd;
     int DroppedLines = 0;           // record lines rejected; blank lines are not counted
     bool NotADiary = false;         // no record read, and either lines were dropped or no header
+};
+
+// The date order a file's dates show, fed one date field after another ("30.11.2026"; other
+// texts are passed over). The year is the field of three or more digits (first or last); the day
+// is the other field that ever exceeds 12, or the first one when a year-last date is written with
+// "." or "-", as no month-first locale writes it. Dates that leave the day open take the locale's
+// order when the locale puts the year in the same place, and otherwise the usual one (year, month,
+// day; or day, month, year). The locale's facts are kept whenever the order and separator agree
+// with them, so that its own reading applies.
+class DateOrderFinder {
+public:
+    // False once the order is settled and further fields change nothing.
+    bool Feed(QStringView field);
+    // The locale's formats with the date order and separator found.
+    LocaleFormats Formats(const LocaleFormats& locale) const;
+
+private:
+    int m_yearPos = 0;
+    int m_dayPos = 0;
+    QChar m_sep;
 };
 
 // Reads the text of a diary file: the header line, then one record line per day. Damaged lines

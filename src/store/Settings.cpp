@@ -70,7 +70,8 @@ void Put(SettingsStore& store, const Key& key, const QString& value)
 
 void Settings::Load(const SettingsStore& store)
 {
-    PortNo = NumberInRange(store, kPort, 1, 16, 1);
+    PortNo = NumberInRange(store, kPort, 0, 16, 1);
+    PortChosen = !store.Get(QLatin1String(kPort.section), QLatin1String(kPort.key), QString()).isEmpty();
     for (std::size_t i = 0; i < RecentPath.size(); ++i)
         RecentPath[i] = Text(store, kPaths[i]);
     ColorScheme = NumberInRange(store, kScheme, 1, 7, 1);

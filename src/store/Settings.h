@@ -13,7 +13,8 @@ class SettingsStore;
 // The values kept between runs. Load() reads them with their defaults and checks; SaveSettings()
 // writes them back. The dialogs change only these members; the store sees them at the next save.
 struct Settings {
-    int PortNo = 1;                    // CommSet/Port, 1..16
+    int PortNo = 1;                    // CommSet/Port, 1..16, or 0 for no scale
+    bool PortChosen = false;           // CommSet/Port was stored: the port is the user's choice
     std::array<QString, 3> RecentPath; // History/Path1..Path3, most recent first
     int ColorScheme = 1;               // ColorFlg/Flg, 1..7
     int BmiScaleMax = 35;              // BmiScale/Max, 35 or 50

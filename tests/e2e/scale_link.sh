@@ -2,7 +2,7 @@
 # The scale on a pseudo-terminal through the real serial stack: tarvel-scale sends two weighings a
 # second apart; the first lands in the new day's weight input, the second (another weight) falls in
 # the quiet period and is ignored. When the scale goes away the port is closed, logged once, and the
-# program stays idle.
+# program stays idle; when a scale takes the port again, the program opens it again and logs that once.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x11session.sh" "$1"
 SCALE=$2
@@ -40,4 +40,10 @@ before=$(ticks)
 sleep 2
 used=$(( $(ticks) - before ))
 [ "$used" -le 20 ] || fail "busy after the port went away: $used ticks in 2 s"
+# A scale on the same port again: tried every second, opened, logged once.
+"$SCALE" --port 13 --interval 500 --count 4 70 >"$WORK/scale2.out" 2>&1 &
+TARVEL_PIDS+=("$!")
+wait_for 10 file_contains "$APP_FOLDER/ErrLog.txt" "(PortConnection-Reconnect 1)" || fail "the port was not opened again"
+sleep 1.5
+[ "$(grep -c 'Reconnect' "$APP_FOLDER/ErrLog.txt")" -eq 1 ] || fail "the return was logged more than once"
 echo "weight stored: $(tr -d '\r' <"$BACKUP" | tail -n1); CPU after the scale left: $used ticks in 2 s"

@@ -2,6 +2,7 @@
 #include "scale/ErrorLog.h"
 #include "scale/PortConnection.h"
 #include "scale/ScaleLink.h"
+#include "scale/ScaleStatus.h"
 
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
@@ -118,6 +119,24 @@ TEST(ScaleLink, SlotFollowsTheClockTextTheLocaleAndAStoredDayTakesNothing)
     r.diary.CurrentIndex = 4; // back on the new day: the very same message is examined again
     r.Feed(kMessage);
     EXPECT_EQ(r.accepted, QStringList{u"0 65.40"_s});
+
+    // Today's stored day takes a reading into the empty slot of the clock's half of the day only.
+    const struct {
+        QTime time;
+        int filled; // the slot already weighed
+        const char* accepted;
+    } today[] = {{QTime(9, 30), 1, "0 65.40"}, {QTime(9, 30), 0, nullptr},
+                 {QTime(12, 0), 0, "1 65.40"}, {QTime(12, 0), 1, nullptr}};
+    for (const auto& c : today) {
+        Rig t;
+        DayRecord day{{}, {}, DayNumber(t.clock.Today())};
+        day.Slot[std::size_t(c.filled)].Weight = u"64.00"_s;
+        t.diary.Records.Add(day);
+        t.diary.CurrentIndex = 1;
+        t.clock.Set(QDateTime(t.clock.Today(), c.time));
+        t.Feed("\n" + kMessage);
+        EXPECT_EQ(t.accepted, c.accepted ? QStringList{QString::fromLatin1(c.accepted)} : QStringList{});
+    }
 }
 
 TEST(ScaleLink, QuietPeriodDiscardsReadingsForFiveTicksOrUntilStopped)
@@ -218,8 +237,9 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
     // Closed and logged once without a message; the link waits for the next line end.
     EXPECT_EQ(ReadBytes(l.log.Path()),
               "[2026/12/06 09:30] (MainForm-MSComm_OnComm 1) No.=8009 Msg=Resource error Port=3\r\n");
-    EXPECT_EQ(l.connection.State(), PortState::Closed);
+    EXPECT_EQ(l.connection.State(), PortState::Lost);
     EXPECT_EQ(l.link.RecvState, -1);
+    l.connection.RetryTimer().stop();
 
     for (int n : {1, 3})
         l.testPort.Exists(n);
@@ -239,8 +259,8 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
         EXPECT_EQ(list.currentIndex(), 2);
         dialog.findChild<QPushButton*>(u"okButton"_s)->click();
     });
-    EXPECT_EQ(entries,
-              (QStringList{u"Com1   /dev/port1"_s, u"Com3   /dev/port3"_s, u"Com12   /dev/port12"_s}));
+    EXPECT_EQ(entries, (QStringList{u"Com1   /dev/port1"_s, u"Com3   /dev/port3"_s, u"Com12   /dev/port12"_s,
+                                    LoadText(1400)}));
     EXPECT_EQ(l.portNo, 12);
     // One line for each port the list could not use and for each failed pick; the main port,
     // missing on Com12, is logged with the command's tags.
@@ -258,6 +278,57 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
     none.PortCommand([](QComboBox&, CommDlg& dialog) { dialog.reject(); });
     EXPECT_EQ(none.Texts(), QStringList{LoadText(800) + u"\r\n"_s});
     EXPECT_FALSE(none.source.IsOpen());
+    // ... where "No scale" can still be chosen: nothing is opened and nothing said.
+    none.PortCommand([](QComboBox& list, CommDlg& dialog) {
+        EXPECT_EQ(list.count(), 1);
+        dialog.accept();
+    });
+    EXPECT_EQ(none.portNo, 0);
+    EXPECT_EQ(none.connection.State(), PortState::NoScale);
+    EXPECT_EQ(none.Texts().size(), 2);
+}
+
+// The status line through the port's life: no scale, the first start's silent fall-back, connected,
+// a reading, the device gone, tries while it is away, and back.
+TEST(PortConnection, StatusLineFollowsThePortAndTheDeviceComingBack)
+{
+    Link l;
+    const auto device = [](int n) { return u"/dev/port%1"_s.arg(n); };
+    std::optional<ScaleReading> last;
+    QStringList lines;
+    l.connection.Changed = [&] { lines << ScaleStatusText(l.connection, device, last); };
+
+    l.portNo = 0;
+    l.connection.OpenScalePort();
+    EXPECT_TRUE(l.source.calls.empty());
+    l.portNo = 3;
+    l.connection.OpenScalePort(false); // the first start, Com3 missing
+    EXPECT_EQ(l.portNo, 0);
+    EXPECT_EQ(l.Tags().join(u' '), u"MainForm-Form_Load 1 MainForm-Form_Load 5"_s);
+    l.portNo = 3;
+    l.source.Exists(3);
+    l.connection.OpenScalePort(false);
+    last = ScaleReading{u"65.40"_s, u"09:30"_s};
+    lines << ScaleStatusText(l.connection, device, last);
+    last.reset();
+    l.source.Close();
+    Q_EMIT l.source.DeviceLost({8009, u"Resource error"_s});
+    EXPECT_TRUE(l.connection.RetryTimer().isActive());
+    l.source.Script(3, {8002, u"gone"_s});
+    l.connection.RetryLostPort();
+    l.source.Exists(3);
+    l.connection.RetryLostPort();
+    EXPECT_FALSE(l.connection.RetryTimer().isActive());
+
+    EXPECT_EQ(lines, (QStringList{u"No scale"_s,
+                                  u"No scale: Com3 (/dev/port3) could not be opened (Setting > Port chooses the scale)"_s,
+                                  u"Scale: Com3 (/dev/port3) connected"_s,
+                                  u"Scale: Com3 (/dev/port3) connected, last reading 65.40 kg at 09:30"_s,
+                                  u"Scale: Com3 (/dev/port3) not connected"_s,
+                                  u"Scale: Com3 (/dev/port3) connected again"_s}));
+    EXPECT_TRUE(l.Texts().isEmpty());
+    // The loss and the return are logged once each, the failed tries not at all.
+    EXPECT_EQ(l.Tags().mid(2), (QStringList{u"MainForm-MSComm_OnComm 1"_s, u"PortConnection-Reconnect 1"_s}));
 }
 
 } // namespace

@@ -104,7 +104,7 @@ TEST(HelpWindow, TopicsFindEveryWordOfTheKeywordAndOpenAtTheHeading)
         const char* topics;
     } cases[] = {
         {"bACKu", "diary.html#buttons files.html#backup index.html#contents settings.html#files"},
-        {"noon", "diary.html#weighings scale.html#weighing"},
+        {"noon", "diary.html#weighings files.html#file-menu scale.html#weighing"},
         {"noon  stable", "scale.html#weighing"},
         {"xylophone", ""},
     };

@@ -19,6 +19,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -282,13 +283,25 @@ TEST(MainWindowTest, ScaleWeightGoesIntoTheNewDay)
     AddDay(s, QString());
     ASSERT_EQ(s.State().Records.Count(), 1);
 
-    // A stored day shown takes nothing; New ends the quiet period, so the next weighing counts.
-    s.scalePort.Feed("ST,+070.00kg\r\n");
+    // Today's stored day takes nothing into its filled morning; from noon its empty night takes the
+    // reading with the time, and Save data keeps the morning.
+    s.window->Commands().StopQuietTimer();
+    s.scalePort.Feed("\nST,+070.00kg\r\n");
     EXPECT_EQ(s.Controls().weight[0]->text(), u"65.40"_s);
+    s.clock.Set(QDateTime(QDate(2026, 12, 6), QTime(13, 5)));
+    s.scalePort.Feed("ST,+071.00kg\r\n");
+    EXPECT_EQ(s.Controls().weight[1]->text(), u"71.00"_s);
+    EXPECT_EQ(s.Caption(), u"Tarvel *"_s);
+    QTest::mouseClick(s.Controls().save, Qt::LeftButton);
+    EXPECT_EQ(s.State().Records.Item(1).Column(2) + u' ' + s.State().Records.Item(1).Column(5) + u' ' +
+                  s.State().Records.Item(1).Column(6),
+              u"65.40 13:05 71.00"_s);
+    EXPECT_EQ(s.window->findChild<QLabel*>(u"scaleStatus"_s)->text(),
+              u"Scale: Com1 (/dev/fake1) connected, last reading 71.00 kg at 13:05"_s);
     s.messages.Script(AnswerNo);
     s.Command("newDiary");
     s.scalePort.Feed("\nST,+066.20kg\r\n");
-    EXPECT_EQ(s.Controls().weight[0]->text(), u"66.20"_s);
+    EXPECT_EQ(s.Controls().weight[1]->text(), u"66.20"_s);
 }
 
 TEST(MainWindowTest, ARecordOpenedFromTheListIsShownOnTheDiaryTab)

@@ -4,10 +4,12 @@
 #include "platform/LocaleFormats.h"
 #include "platform/MessageService.h"
 #include "store/CsvExport.h"
+#include "store/CsvImport.h"
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
 #include "store/Trend.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -33,6 +35,9 @@ const char kUsage[] =
     "  trend FILE         print one line per weighed day, oldest first: the ISO date, the day's\n"
     "                     weight (morning, else night) and its smoothed trend, tab-separated,\n"
     "                     with two decimals and \".\"\n"
+    "  import CSV OUT     write a new diary OUT with the weighings of the CSV file (as File >\n"
+    "                     Import reads it) and print the counts of rows imported, skipped and\n"
+    "                     unreadable\n"
     "\n"
     "Options:\n"
     "  --locale NAME      read dates, times and numbers as the locale NAME writes them\n"
@@ -44,8 +49,8 @@ const char kUsage[] =
     "decide. Dates are written in the locale's order.\n"
     "\n"
     "Exit status: 0 on success, 1 on a usage error, 2 when a file cannot be read or written or is\n"
-    "no diary, 3 when lines of FILE could not be read (their count is on standard error; rewrite\n"
-    "leaves them out of OUT).\n";
+    "no diary (or a CSV file without date and weight columns), 3 when lines of FILE could not be\n"
+    "read (their count is on standard error; rewrite and import leave them out of OUT).\n";
 
 // Messages of the reader and writer go to standard error.
 class StderrMessages : public MessageService {
@@ -128,6 +133,34 @@ Options ParseArguments(const QStringList& arguments)
     return options;
 }
 
+// import: a new diary with an empty profile holding the CSV file's weighings.
+int ImportCsvFile(const QString& csvPath, const QString& outPath, const LocaleFormats& formats,
+                  const DiaryFile& file, FILE* out, FILE* err)
+{
+    QFile in(csvPath);
+    if (!in.open(QIODevice::ReadOnly)) {
+        Print(err, QStringLiteral("tarvel-diary: cannot read %1\n").arg(csvPath));
+        return kExitFile;
+    }
+    Diary diary;
+    diary.SetAppFolder(QString());
+    const std::optional<CsvImportCounts> counts = ImportCsv(in.readAll(), diary.Records, QString(), formats);
+    if (!counts) {
+        Print(err, QStringLiteral("tarvel-diary: %1 has no date and weight columns\n").arg(csvPath));
+        return kExitFile;
+    }
+    diary.DiaryPath = outPath;
+    diary.DiaryTitle = QFileInfo(outPath).fileName();
+    diary.BackupPath.clear();
+    if (!file.WriteDiaryFile(diary))
+        return kExitFile;
+    Print(out, QStringLiteral("imported %1, skipped %2, unreadable %3\n")
+                   .arg(counts->imported)
+                   .arg(counts->skipped)
+                   .arg(counts->unreadable));
+    return counts->unreadable > 0 ? kExitDropped : kExitOk;
+}
+
 } // namespace
 
 int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
@@ -137,10 +170,12 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
         Print(out, QString::fromLatin1(kUsage));
         return kExitOk;
     }
-    const qsizetype wanted = options.command == QLatin1String("rewrite") ? 2 : 1;
-    const bool known =
-        options.command == QLatin1String("show") || options.command == QLatin1String("rewrite") ||
-        options.command == QLatin1String("export") || options.command == QLatin1String("trend");
+    const bool import = options.command == QLatin1String("import");
+    const qsizetype wanted = options.command == QLatin1String("rewrite") || import ? 2 : 1;
+    const bool known = options.command == QLatin1String("show") ||
+                       options.command == QLatin1String("rewrite") ||
+                       options.command == QLatin1String("export") ||
+                       options.command == QLatin1String("trend") || import;
     if (!options.error.isEmpty() || !known || options.files.size() != wanted) {
         Print(err, (options.error.isEmpty() ? QStringLiteral("tarvel-diary: missing or unknown arguments")
                                             : QStringLiteral("tarvel-diary: ") + options.error) +
@@ -153,6 +188,9 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     SystemClock clock;
     StderrMessages messages(err);
     DiaryFile file(formats, messages, clock);
+
+    if (import)
+        return ImportCsvFile(options.files[0], options.files[1], formats, file, out, err);
 
     Diary diary;
     diary.SetAppFolder(QString());

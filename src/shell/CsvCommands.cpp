@@ -1,0 +1,75 @@
+#include "shell/CsvCommands.h"
+
+#include "entry/DiaryPage.h"
+#include "platform/FileDialogs.h"
+#include "platform/Folders.h"
+#include "platform/MessageService.h"
+#include "platform/SafeFile.h"
+#include "platform/TextTable.h"
+#include "store/CsvExport.h"
+#include "store/CsvImport.h"
+#include "store/Diary.h"
+#include "store/DiaryFile.h"
+
+#include <QFile>
+
+namespace tarvel {
+
+namespace {
+
+QString CsvFilter()
+{
+    return LoadText(1412) + QStringLiteral(" (*.csv);;") + LoadText(737) + QStringLiteral(" (*)");
+}
+
+QString DialogFolder(const Diary& diary, const Folders& folders)
+{
+    return diary.IsUnnamed() ? folders.DocumentsFolder() : diary.DiaryFolder;
+}
+
+} // namespace
+
+void CsvCommands::ImportCsv()
+{
+    if (!m.page.AskSaveEntry())
+        return;
+    const QString path = m.dialogs.OpenFile(LoadText(1410), DialogFolder(m.diary, m.folders), CsvFilter());
+    if (path.isEmpty())
+        return;
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        m.messages.ShowMessage(LoadText(700), ButtonsOk, IconCritical);
+        return;
+    }
+    // The page stays on the day it shows (or on the new-entry page) as days are added before it.
+    const bool onNewPage = m.diary.CurrentIndex >= m.diary.NewEntryIndex();
+    const qint64 shownDay = onNewPage ? 0 : m.diary.Records.Item(m.diary.CurrentIndex).DayNumber;
+    const std::optional<CsvImportCounts> counts =
+        tarvel::ImportCsv(in.readAll(), m.diary.Records, m.diary.Owner.ProfileHeight, m.formats);
+    if (!counts) {
+        m.messages.ShowMessage(LoadText(1416), ButtonsOk, IconInformation);
+        return;
+    }
+    if (counts->imported > 0) {
+        m.diary.CurrentIndex = onNewPage ? m.diary.NewEntryIndex() : m.diary.Records.FindItem(shownDay);
+        m.diary.ListLast = m.diary.CurrentIndex;
+        m.diary.DataChanged = true;
+        m.file.WriteBackup(m.diary);
+        m.redraw();
+    }
+    m.messages.ShowMessage(LoadText(1413).arg(counts->imported) + kCrLf + LoadText(1414).arg(counts->skipped) +
+                               kCrLf + LoadText(1415).arg(counts->unreadable),
+                           ButtonsOk, IconInformation);
+}
+
+void CsvCommands::ExportCsv()
+{
+    const QString path = m.dialogs.SaveFile(LoadText(1411), DialogFolder(m.diary, m.folders), CsvFilter());
+    if (path.isEmpty())
+        return;
+    const QByteArray bytes = tarvel::ExportCsv(m.diary.Records, m.formats).toUtf8();
+    if (!WriteFileSafely(path, [&bytes](QIODevice& out) { return WriteAll(out, bytes.constData(), bytes.size()); }))
+        m.messages.ShowMessage(LoadText(1417), ButtonsOk, IconCritical);
+}
+
+} // namespace tarvel

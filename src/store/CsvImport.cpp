@@ -1,0 +1,248 @@
+#include "store/CsvImport.h"
+
+#include "platform/LocaleFormats.h"
+#include "platform/NumberText.h"
+#include "store/Bmi.h"
+#include "store/DiaryFile.h"
+#include "store/DiaryText.h"
+#include "store/RecordStore.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <vector>
+
+namespace tarvel {
+
+namespace {
+
+constexpr double kMostWeight = 1000; // the diary file holds three whole digits
+
+using Row = QStringList;
+
+// The separator of the header line: ";" when it has more semicolons than commas outside quotes.
+QChar FindSeparator(QStringView text)
+{
+    int commas = 0;
+    int semicolons = 0;
+    bool quoted = false;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (!quoted && (c == QLatin1Char('\n') || c == QLatin1Char('\r')))
+            break;
+        else if (!quoted && c == QLatin1Char(','))
+            ++commas;
+        else if (!quoted && c == QLatin1Char(';'))
+            ++semicolons;
+    }
+    return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+// RFC 4180 rows: quoted fields may hold separators, line breaks and doubled quotes. Blank lines
+// give no row.
+std::vector<Row> SplitRows(QStringView text, QChar sep)
+{
+    std::vector<Row> rows;
+    Row row;
+    QString field;
+    bool quoted = false;
+    bool any = false; // the row has a field or a separator
+    const auto endField = [&] {
+        row << field;
+        field.clear();
+    };
+    const auto endRow = [&] {
+        if (any || !field.isEmpty()) {
+            endField();
+            rows.push_back(row);
+        }
+        row.clear();
+        field.clear();
+        any = false;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c != QLatin1Char('"'))
+                field += c;
+            else if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"'))
+                field += text[++i];
+            else
+                quoted = false;
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+            any = true;
+        } else if (c == sep) {
+            endField();
+            any = true;
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            endRow();
+        } else {
+            field += c;
+        }
+    }
+    endRow();
+    return rows;
+}
+
+// The columns a header names; -1 for one it lacks.
+struct Columns {
+    int date = -1, time = -1, weight = -1, bmi = -1, memo = -1, slot = -1;
+};
+
+Columns FindColumns(const Row& header)
+{
+    Columns columns;
+    for (int i = 0; i < header.size(); ++i) {
+        // Lower case, without units in brackets or blanks: "Weight (kg)" is "weight".
+        QString name = header[i].toLower();
+        name.remove(QRegularExpression(QStringLiteral("[\\(\\[][^\\)\\]]*[\\)\\]]")));
+        name = name.trimmed();
+        const auto take = [i](int& column) {
+            if (column < 0)
+                column = i;
+        };
+        if (name.contains(QLatin1String("date")))
+            take(columns.date);
+        else if (name == QLatin1String("time"))
+            take(columns.time);
+        else if (name.contains(QLatin1String("weight")) || name == QLatin1String("kg"))
+            take(columns.weight);
+        else if (name.contains(QLatin1String("bmi")))
+            take(columns.bmi);
+        else if (name.contains(QLatin1String("memo")) || name.contains(QLatin1String("comment")) ||
+                 name.contains(QLatin1String("note")))
+            take(columns.memo);
+        else if (name == QLatin1String("slot"))
+            take(columns.slot);
+    }
+    return columns;
+}
+
+QString FieldAt(const Row& row, int column)
+{
+    return column >= 0 && column < row.size() ? row[column].trimmed() : QString();
+}
+
+// A number with "." or "," as its decimal point.
+std::optional<double> ReadDecimal(QString text)
+{
+    if (!text.contains(QLatin1Char('.')))
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
+    return ParseNumber(text, QLatin1Char('.'));
+}
+
+// "7:30", "07:30:15" or "7.30"; nothing for anything else.
+std::optional<QTime> ReadTime(QStringView text)
+{
+    const QChar sep = text.contains(QLatin1Char(':')) ? QLatin1Char(':') : QLatin1Char('.');
+    const QList<QStringView> parts = text.split(sep);
+    if (parts.size() < 2 || parts.size() > 3)
+        return std::nullopt;
+    int values[3] = {0, 0, 0};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        bool ok = false;
+        values[i] = parts[i].toInt(&ok);
+        if (!ok || parts[i].size() > 2)
+            return std::nullopt;
+    }
+    const QTime time(values[0], values[1], values[2]);
+    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
+}
+
+// A date column's text as its date and time parts ("06.05.2024 07:30", "2024-05-06T07:30").
+std::pair<QString, QString> SplitDateTime(const QString& text)
+{
+    qsizetype at = text.indexOf(QLatin1Char(' '));
+    if (at < 0)
+        at = text.indexOf(QLatin1Char('T'));
+    if (at < 0)
+        return {text, QString()};
+    return {text.left(at), text.mid(at + 1).trimmed()};
+}
+
+struct Weighing {
+    qint64 day;
+    std::size_t slot;
+    QTime time;
+    Measurement m;
+};
+
+} // namespace
+
+std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& records, const QString& heightText,
+                                         const LocaleFormats& formats)
+{
+    const QString text = DecodeDiaryBytes(bytes);
+    const std::vector<Row> rows = SplitRows(text, FindSeparator(text));
+    if (rows.empty())
+        return std::nullopt;
+    const Columns columns = FindColumns(rows.front());
+    if (columns.date < 0 || columns.weight < 0)
+        return std::nullopt;
+
+    // The file's date order, from all its dates, as the diary reader finds it.
+    DateOrderFinder order;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        if (!order.Feed(SplitDateTime(FieldAt(rows[r], columns.date)).first))
+            break;
+    }
+    const LocaleFormats dates = order.Formats(formats);
+    const std::optional<double> height = formats.ParseNumber(heightText);
+
+    CsvImportCounts counts;
+    std::vector<Weighing> weighings;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const Row& row = rows[r];
+        auto [dateText, timeText] = SplitDateTime(FieldAt(row, columns.date));
+        if (timeText.isEmpty())
+            timeText = FieldAt(row, columns.time);
+        const std::optional<QDate> date = dates.ParseDate(dateText);
+        const std::optional<QTime> time = timeText.isEmpty() ? QTime(0, 0) : ReadTime(timeText);
+        const std::optional<double> weight = ReadDecimal(FieldAt(row, columns.weight));
+        if (!date || !time || !weight || *weight <= 0 || *weight >= kMostWeight) {
+            ++counts.unreadable;
+            continue;
+        }
+        Weighing w{DayNumber(*date), *time < QTime(12, 0) ? 0u : 1u, *time, {}};
+        const QString slot = FieldAt(row, columns.slot);
+        if (slot == QLatin1String("1") || slot == QLatin1String("2"))
+            w.slot = slot == QLatin1String("1") ? 0 : 1;
+        std::optional<double> bmi = ReadDecimal(FieldAt(row, columns.bmi));
+        if (!bmi)
+            bmi = BodyMassIndex(height, weight);
+        w.m.Time = formats.FormatTime(*time, formats.TimeFormat);
+        w.m.Weight = formats.FormatNumber(*weight, kWeightPattern);
+        w.m.Bmi = bmi ? formats.FormatNumber(*bmi, kBmiPattern) : QString();
+        w.m.Memo = MarkLineBreaks(FieldAt(row, columns.memo));
+        weighings.push_back(std::move(w));
+    }
+
+    // The earliest weighing of a half-day is kept; a day of the diary takes none.
+    std::stable_sort(weighings.begin(), weighings.end(),
+                     [](const Weighing& a, const Weighing& b) { return a.time < b.time; });
+    std::map<qint64, DayRecord> added;
+    for (Weighing& w : weighings) {
+        DayRecord& day = added[w.day];
+        if (records.FindItem(w.day) != 0 || !day.Slot[w.slot].IsEmpty()) {
+            ++counts.skipped;
+            continue;
+        }
+        day.Slot[w.slot] = std::move(w.m);
+        ++counts.imported;
+    }
+    for (auto& [number, day] : added) {
+        if (day.Slot[0].IsEmpty() && day.Slot[1].IsEmpty())
+            continue;
+        day.DayNumber = number;
+        day.Date = formats.FormatDate(DateFromDayNumber(number), formats.DateFormat);
+        records.Add(std::move(day));
+    }
+    return counts;
+}
+
+} // namespace tarvel

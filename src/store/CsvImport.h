@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace tarvel {
+
+class LocaleFormats;
+class RecordStore;
+
+// What an import did with the file's rows.
+struct CsvImportCounts {
+    int imported = 0;
+    int skipped = 0;    // the day was in the diary already, or the half-day had a weighing
+    int unreadable = 0; // no readable date, time or weight
+};
+
+// Reads weighings from CSV into the records (comma or semicolon separated, fields quoted or not;
+// UTF-8 or Windows-1252). The header row names the columns in any order, matched without regard to
+// case, quotes or units in brackets: a name holding "date" is the date or date-time, "time" the
+// time, one holding "weight" or "kg" alone the weight in kg, "bmi" the BMI, "memo", "comment" or
+// "note" the memo, and "slot" (1 morning, 2 night) the slot; other columns are passed over.
+// Dates are ISO or in the file's own order, found as the diary reader finds it; numbers take "."
+// or ",". A weighing goes to the morning slot before noon and the night slot from noon (a row
+// without a time to the morning at 00:00), unless a slot column says otherwise; of several
+// weighings in one half-day the earliest is kept. A missing BMI is worked out from heightText
+// (the diary's height); without a height it stays empty. Days already in the records are never
+// touched. Nothing when the header has no date or no weight column.
+std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& records, const QString& heightText,
+                                         const LocaleFormats& formats);
+
+} // namespace tarvel
