@@ -79,6 +79,22 @@
         <source>System info.(&amp;S)...</source>
         <translation>&amp;Systeminformationen...</translation>
     </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Go to date(&amp;D)...</source>
+        <translation>&amp;Gehe zu Datum...</translation>
+    </message>
+    <message>
+        <source>Import(&amp;I)...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>Texts</name>
@@ -653,6 +669,234 @@
     <message>
         <source>2</source>
         <translation>2</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Morning time</source>
+        <translation>Uhrzeit morgens</translation>
+    </message>
+    <message>
+        <source>Night time</source>
+        <translation>Uhrzeit abends</translation>
+    </message>
+    <message>
+        <source>Morning weight</source>
+        <translation>Gewicht morgens</translation>
+    </message>
+    <message>
+        <source>Night weight</source>
+        <translation>Gewicht abends</translation>
+    </message>
+    <message>
+        <source>Morning BMI</source>
+        <translation>BMI morgens</translation>
+    </message>
+    <message>
+        <source>Night BMI</source>
+        <translation>BMI abends</translation>
+    </message>
+    <message>
+        <source>Morning memo</source>
+        <translation>Notiz morgens</translation>
+    </message>
+    <message>
+        <source>Night memo</source>
+        <translation>Notiz abends</translation>
+    </message>
+    <message>
+        <source>Choose the date</source>
+        <translation>Datum wählen</translation>
+    </message>
+    <message>
+        <source>Enter the morning time</source>
+        <translation>Uhrzeit morgens eintragen</translation>
+    </message>
+    <message>
+        <source>Enter the night time</source>
+        <translation>Uhrzeit abends eintragen</translation>
+    </message>
+    <message>
+        <source>Compute the morning BMI</source>
+        <translation>BMI morgens berechnen</translation>
+    </message>
+    <message>
+        <source>Compute the night BMI</source>
+        <translation>BMI abends berechnen</translation>
+    </message>
+    <message>
+        <source>Data list</source>
+        <translation>Datenliste</translation>
+    </message>
+    <message>
+        <source>Records %1 to %2 of %3</source>
+        <translation>Einträge %1 bis %2 von %3</translation>
+    </message>
+    <message>
+        <source>Weight trend graph</source>
+        <translation>Diagramm des Gewichtsverlaufs</translation>
+    </message>
+    <message>
+        <source>BMI trend graph</source>
+        <translation>Diagramm des BMI-Verlaufs</translation>
+    </message>
+    <message>
+        <source>%1 to %2: first weight %3 kg, last weight %4 kg</source>
+        <translation>%1 bis %2: erstes Gewicht %3 kg, letztes Gewicht %4 kg</translation>
+    </message>
+    <message>
+        <source>%1 to %2: first BMI %3, last BMI %4</source>
+        <translation>%1 bis %2: erster BMI %3, letzter BMI %4</translation>
+    </message>
+    <message>
+        <source>%1 to %2: no weighing in this period</source>
+        <translation>%1 bis %2: keine Messung in diesem Zeitraum</translation>
+    </message>
+    <message>
+        <source>Previous records</source>
+        <translation>Vorige Einträge</translation>
+    </message>
+    <message>
+        <source>Next records</source>
+        <translation>Nächste Einträge</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Voriger Zeitraum</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Nächster Zeitraum</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>No records yet</source>
+        <translation>Noch keine Einträge</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Trend %1 kg, %2 kg/week</source>
+        <translation>Trend %1 kg, %2 kg/Woche</translation>
+    </message>
+    <message>
+        <source>Trend %1 kg</source>
+        <translation>Trend %1 kg</translation>
+    </message>
+    <message>
+        <source>Goal %1 kg: about %2</source>
+        <translation>Ziel %1 kg: etwa am %2</translation>
+    </message>
+    <message>
+        <source>Goal %1 kg: the trend is moving away from it</source>
+        <translation>Ziel %1 kg: der Trend entfernt sich davon</translation>
+    </message>
+    <message>
+        <source>Goal %1 kg: the trend is not moving toward it</source>
+        <translation>Ziel %1 kg: der Trend bewegt sich nicht darauf zu</translation>
+    </message>
+    <message>
+        <source>Goal %1 kg: reached</source>
+        <translation>Ziel %1 kg: erreicht</translation>
+    </message>
+    <message>
+        <source>Goal weight [kg]</source>
+        <translation>Zielgewicht [kg]</translation>
+    </message>
+    <message>
+        <source>The weight the trend is to reach; leave empty for no goal</source>
+        <translation>Das Gewicht, das der Trend erreichen soll; leer lassen für kein Ziel</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Go to date</source>
+        <translation>Gehe zu Datum</translation>
+    </message>
+    <message>
+        <source>whole diary</source>
+        <translation>ganzes Tagebuch</translation>
+    </message>
+    <message>
+        <source>%1 kg</source>
+        <translation>%1 kg</translation>
+    </message>
+    <message>
+        <source>BMI %1</source>
+        <translation>BMI %1</translation>
+    </message>
+    <message>
+        <source>Select the day to show</source>
+        <translation>Den anzuzeigenden Tag wählen</translation>
+    </message>
+    <message>
+        <source>No scale</source>
+        <translation>Keine Waage</translation>
+    </message>
+    <message>
+        <source>Scale: %1 connected</source>
+        <translation>Waage: %1 verbunden</translation>
+    </message>
+    <message>
+        <source>Scale: %1 connected, last reading %2 kg at %3</source>
+        <translation>Waage: %1 verbunden, letzte Messung %2 kg um %3</translation>
+    </message>
+    <message>
+        <source>Scale: %1 not connected</source>
+        <translation>Waage: %1 nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Scale: %1 connected again</source>
+        <translation>Waage: %1 wieder verbunden</translation>
+    </message>
+    <message>
+        <source>No scale: %1 could not be opened (Setting &gt; Port chooses the scale)</source>
+        <translation>Keine Waage: %1 ließ sich nicht öffnen (Einstellungen &gt; Anschluss wählt die Waage)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>Rows imported: %1</source>
+        <translation>Importierte Zeilen: %1</translation>
+    </message>
+    <message>
+        <source>Rows skipped (day or half-day already filled): %1</source>
+        <translation>Übersprungene Zeilen (Tag oder Tageshälfte schon belegt): %1</translation>
+    </message>
+    <message>
+        <source>Rows that could not be read: %1</source>
+        <translation>Nicht lesbare Zeilen: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no date and weight columns.</source>
+        <translation>Die Datei enthält keine Spalten für Datum und Gewicht.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be written.</source>
+        <translation>Die CSV-Datei kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

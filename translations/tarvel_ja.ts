@@ -79,6 +79,22 @@
         <source>System info.(&amp;S)...</source>
         <translation>システム情報(&amp;S)...</translation>
     </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Go to date(&amp;D)...</source>
+        <translation>日付へ移動(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Import(&amp;I)...</source>
+        <translation>インポート(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)...</source>
+        <translation>エクスポート(&amp;E)...</translation>
+    </message>
 </context>
 <context>
     <name>Texts</name>
@@ -653,6 +669,234 @@
     <message>
         <source>2</source>
         <translation>1</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Morning time</source>
+        <translation>朝の時刻</translation>
+    </message>
+    <message>
+        <source>Night time</source>
+        <translation>夜の時刻</translation>
+    </message>
+    <message>
+        <source>Morning weight</source>
+        <translation>朝の体重</translation>
+    </message>
+    <message>
+        <source>Night weight</source>
+        <translation>夜の体重</translation>
+    </message>
+    <message>
+        <source>Morning BMI</source>
+        <translation>朝のBMI</translation>
+    </message>
+    <message>
+        <source>Night BMI</source>
+        <translation>夜のBMI</translation>
+    </message>
+    <message>
+        <source>Morning memo</source>
+        <translation>朝のメモ</translation>
+    </message>
+    <message>
+        <source>Night memo</source>
+        <translation>夜のメモ</translation>
+    </message>
+    <message>
+        <source>Choose the date</source>
+        <translation>日付を選択</translation>
+    </message>
+    <message>
+        <source>Enter the morning time</source>
+        <translation>朝の時刻を入力</translation>
+    </message>
+    <message>
+        <source>Enter the night time</source>
+        <translation>夜の時刻を入力</translation>
+    </message>
+    <message>
+        <source>Compute the morning BMI</source>
+        <translation>朝のBMIを計算</translation>
+    </message>
+    <message>
+        <source>Compute the night BMI</source>
+        <translation>夜のBMIを計算</translation>
+    </message>
+    <message>
+        <source>Data list</source>
+        <translation>データ一覧</translation>
+    </message>
+    <message>
+        <source>Records %1 to %2 of %3</source>
+        <translation>全%3件中 %1～%2件目</translation>
+    </message>
+    <message>
+        <source>Weight trend graph</source>
+        <translation>体重の推移グラフ</translation>
+    </message>
+    <message>
+        <source>BMI trend graph</source>
+        <translation>BMIの推移グラフ</translation>
+    </message>
+    <message>
+        <source>%1 to %2: first weight %3 kg, last weight %4 kg</source>
+        <translation>%1～%2: 最初の体重 %3 kg、最後の体重 %4 kg</translation>
+    </message>
+    <message>
+        <source>%1 to %2: first BMI %3, last BMI %4</source>
+        <translation>%1～%2: 最初のBMI %3、最後のBMI %4</translation>
+    </message>
+    <message>
+        <source>%1 to %2: no weighing in this period</source>
+        <translation>%1～%2: この期間の計測はありません</translation>
+    </message>
+    <message>
+        <source>Previous records</source>
+        <translation>前のデータ</translation>
+    </message>
+    <message>
+        <source>Next records</source>
+        <translation>次のデータ</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>前の期間</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>次の期間</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>No records yet</source>
+        <translation>まだデータがありません</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>カレンダー</translation>
+    </message>
+    <message>
+        <source>Trend %1 kg, %2 kg/week</source>
+        <translation>傾向 %1 kg、%2 kg/週</translation>
+    </message>
+    <message>
+        <source>Trend %1 kg</source>
+        <translation>傾向 %1 kg</translation>
+    </message>
+    <message>
+        <source>Goal %1 kg: about %2</source>
+        <translation>目標 %1 kg: %2 頃</translation>
+    </message>
+    <message>
+        <source>Goal %1 kg: the trend is moving away from it</source>
+        <translation>目標 %1 kg: 傾向は目標から遠ざかっています</translation>
+    </message>
+    <message>
+        <source>Goal %1 kg: the trend is not moving toward it</source>
+        <translation>目標 %1 kg: 傾向は目標に向かっていません</translation>
+    </message>
+    <message>
+        <source>Goal %1 kg: reached</source>
+        <translation>目標 %1 kg: 達成</translation>
+    </message>
+    <message>
+        <source>Goal weight [kg]</source>
+        <translation>目標体重 [kg]</translation>
+    </message>
+    <message>
+        <source>The weight the trend is to reach; leave empty for no goal</source>
+        <translation>傾向が到達すべき体重。目標なしの場合は空欄</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Go to date</source>
+        <translation>日付へ移動</translation>
+    </message>
+    <message>
+        <source>whole diary</source>
+        <translation>日記全体</translation>
+    </message>
+    <message>
+        <source>%1 kg</source>
+        <translation>%1 kg</translation>
+    </message>
+    <message>
+        <source>BMI %1</source>
+        <translation>BMI %1</translation>
+    </message>
+    <message>
+        <source>Select the day to show</source>
+        <translation>表示する日を選択</translation>
+    </message>
+    <message>
+        <source>No scale</source>
+        <translation>体重計なし</translation>
+    </message>
+    <message>
+        <source>Scale: %1 connected</source>
+        <translation>体重計: %1 接続中</translation>
+    </message>
+    <message>
+        <source>Scale: %1 connected, last reading %2 kg at %3</source>
+        <translation>体重計: %1 接続中、最後の計測 %2 kg (%3)</translation>
+    </message>
+    <message>
+        <source>Scale: %1 not connected</source>
+        <translation>体重計: %1 未接続</translation>
+    </message>
+    <message>
+        <source>Scale: %1 connected again</source>
+        <translation>体重計: %1 再接続しました</translation>
+    </message>
+    <message>
+        <source>No scale: %1 could not be opened (Setting &gt; Port chooses the scale)</source>
+        <translation>体重計なし: %1 を開けませんでした ([設定] &gt; [ポート] で体重計を選択)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSVファイル</translation>
+    </message>
+    <message>
+        <source>Rows imported: %1</source>
+        <translation>取り込んだ行: %1</translation>
+    </message>
+    <message>
+        <source>Rows skipped (day or half-day already filled): %1</source>
+        <translation>スキップした行 (日または半日が入力済み): %1</translation>
+    </message>
+    <message>
+        <source>Rows that could not be read: %1</source>
+        <translation>読み取れなかった行: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no date and weight columns.</source>
+        <translation>このファイルには日付と体重の列がありません。</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be written.</source>
+        <translation>CSVファイルに書き込めません。</translation>
     </message>
 </context>
 <context>
