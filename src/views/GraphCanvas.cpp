@@ -33,13 +33,12 @@ void GraphCanvas::JoinedLines(const std::vector<std::vector<QPoint>>& runs, cons
 {
     const bool smooth = m_painter.testRenderHint(QPainter::Antialiasing);
     Smooth(true);
-    m_painter.setPen(QPen(color, m_width, m_style, Qt::FlatCap, Qt::RoundJoin));
-    QPolygonF polygon;
+    // Segment by segment with round caps, which join as round joins do: a smoothed polyline is
+    // filled over its whole bounding box, many times the cost of its short segments.
+    m_painter.setPen(QPen(color, m_width, m_style, Qt::RoundCap, Qt::RoundJoin));
     for (const std::vector<QPoint>& run : runs) {
-        polygon.clear();
-        for (const QPoint& point : run)
-            polygon << At(point.x(), point.y());
-        m_painter.drawPolyline(polygon);
+        for (std::size_t i = 1; i < run.size(); ++i)
+            m_painter.drawLine(At(run[i - 1].x(), run[i - 1].y()), At(run[i].x(), run[i].y()));
     }
     Smooth(smooth);
 }

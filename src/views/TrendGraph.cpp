@@ -387,6 +387,39 @@ std::optional<double> FirstWholeWeight(const GraphSources& src, const DayColumns
     return std::nullopt;
 }
 
+// The axis over six months or more, when the weight wanders too far for one around the first
+// day: centred on the middle of the period's weighings (and the goal) to the whole kilogram, and
+// wide enough to hold them all. Nothing when the period holds no weighing.
+struct FittedAxis {
+    double centre = 0;
+    double range = 0;
+};
+
+std::optional<FittedAxis> FitWeightAxis(const GraphSources& src, const DayColumns& cols)
+{
+    const std::vector<DayRecord>& records = src.diary.Records.Records();
+    const qint64 firstDay = DayNumber(src.period.PeriodStart);
+    auto it = std::lower_bound(records.begin(), records.end(), firstDay,
+                               [](const DayRecord& r, qint64 day) { return r.DayNumber < day; });
+    std::optional<double> least = src.settings.GoalWeight;
+    std::optional<double> most = src.settings.GoalWeight;
+    bool weighed = false;
+    for (; it != records.end() && it->DayNumber < firstDay + cols.dayCount; ++it) {
+        for (const Measurement& slot : it->Slot) {
+            const auto kg = slot.Weight.isEmpty() ? std::nullopt : src.formats.ParseNumber(slot.Weight);
+            if (!kg || *kg < 1)
+                continue;
+            least = std::min(least.value_or(*kg), *kg);
+            most = std::max(most.value_or(*kg), *kg);
+            weighed = true;
+        }
+    }
+    if (!weighed)
+        return std::nullopt;
+    const double centre = std::round((*least + *most) / 2);
+    return FittedAxis{centre, std::ceil(std::max(*most - centre, centre - *least))};
+}
+
 // A value label: the number with up to two decimals, without trailing zeros or separator.
 QString ValueText(double value, QChar decimalSep)
 {
@@ -452,7 +485,9 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
 {
     const GraphSpan s = WeightSpan(g);
     const DayColumns cols = PeriodColumns(src.period, s.width);
-    const double range = std::max(scale.WeightRange, 0.5);
+    const bool longSpan = src.settings.TrendMonths == kWholeDiaryMonths || src.settings.TrendMonths > 3;
+    const std::optional<FittedAxis> fit = longSpan ? FitWeightAxis(src, cols) : std::nullopt;
+    const double range = std::max({scale.WeightRange, 0.5, fit ? fit->range : 0.0});
     const double kgStep = g.PlotHeight / (2 * range);
 
     // Bands, value grid and axes depend on the layout and the zoom only.
@@ -490,7 +525,9 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
     if (src.diary.Records.IsEmpty())
         return;
 
-    if (const auto centre = FirstWholeWeight(src, cols))
+    if (fit)
+        scale.WeightCenter = fit->centre;
+    else if (const auto centre = FirstWholeWeight(src, cols))
         scale.WeightCenter = *centre;
     // Labels sit on whole kilograms; at ±0.5 kg the centre is the half between two of them.
     const double mid = scale.WeightCenter + (range == 0.5 ? 0.5 : 0.0);
