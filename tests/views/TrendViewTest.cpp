@@ -214,6 +214,23 @@ TEST(TrendGraph, TrendOverTheMarkersAndTheGoalLine)
     }
 }
 
+// Over a year the weight axis holds every weighing and the goal: 58 to 75.4 kg around 67 kg needs
+// ±9 kg, so the labels run from 76 down to 58. Over three months it stays around the first weight.
+TEST(TrendGraph, LongSpansFitTheAxisToTheWeighingsAndTheGoal)
+{
+    for (const auto& [months, fitted] : {std::pair(12, true), {3, false}}) {
+        Graph graph;
+        graph.settings.TrendMonths = months;
+        graph.settings.GoalWeight = 58;
+        graph.f.period = {QDate(2023, 3, 1), PeriodEndFor(QDate(2023, 3, 1), months)};
+        AddDay(graph.f, QDate(2023, 3, 2), "75.40");
+        AddDay(graph.f, QDate(2023, 5, 1), "61.00", "66.00");
+        graph.Draw(true);
+        const QStringList texts = graph.Texts();
+        EXPECT_EQ(texts.contains(u"76"_s) && texts.contains(u"58"_s), fitted) << texts.join(u' ').toStdString();
+    }
+}
+
 // A year of two weighings a day: month labels thinned to the room a month has, no day markers, and
 // day columns that divide the plot exactly.
 TEST(TrendGraph, AYearThinsItsLabelsAndMarkers)
