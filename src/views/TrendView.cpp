@@ -301,6 +301,7 @@ void TrendView::DrawGraph()
 
 void TrendView::Redraw()
 {
+    m_redrawOnShow = false;
     ClearGraph();
     ComputeGraphGeometry();
     DrawGraph();
@@ -351,7 +352,20 @@ void TrendView::Page(PagingDirection direction)
 void TrendView::FollowPaging()
 {
     UpdateGraphPagingButtons();
+    // The other graph's tab is hidden in a shown window: it is drawn when it is shown, so a paging
+    // step costs one drawing.
+    if (!isVisible() && window()->isVisible()) {
+        m_redrawOnShow = true;
+        return;
+    }
     Redraw();
+}
+
+void TrendView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_redrawOnShow)
+        Redraw();
 }
 
 void TrendView::ZoomWeightGraph(Zoom zoom)

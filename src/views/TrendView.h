@@ -151,6 +151,7 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Page(PagingDirection direction);
@@ -174,6 +175,7 @@ private:
     HoldRepeat m_hold;
     int m_hoverDay = 0;
     bool m_doubleClicked = false;
+    bool m_redrawOnShow = false; // paged along while its tab was hidden
     int m_wheelAngle = 0; // wheel turns not yet a whole step
     std::function<std::optional<double>(const QDate&)> m_trendAt;
 

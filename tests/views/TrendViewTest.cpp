@@ -332,6 +332,17 @@ TEST(TrendView, PagingRedrawsBothAndAHoldEndsWhenTheButtonIsDisabled)
             QTest::mouseClick(label, Qt::LeftButton);
         EXPECT_EQ(t.weight.Scale().WeightRange, range);
     }
+    // Behind a hidden tab of a shown window the other graph is drawn when shown, not at each step.
+    QWidget window;
+    t.bmi.setParent(&window);
+    window.show();
+    t.bmi.hide();
+    const QImage hidden = t.bmi.Image();
+    QTest::mouseClick(t.weight.NextButton(), Qt::LeftButton);
+    EXPECT_EQ(t.bmi.Image(), hidden);
+    t.bmi.show();
+    EXPECT_NE(t.bmi.Image(), hidden);
+    t.bmi.setParent(nullptr);
 }
 
 // Keys and the wheel page both graphs, here over a year: Home and End show the periods of the first
