@@ -162,6 +162,21 @@ void BM_TrendRecompute(benchmark::State& state)
 }
 BENCHMARK(BM_TrendRecompute)->Unit(benchmark::kMillisecond);
 
+// The floor under the trend: reading every character of each day's morning weight once.
+void BM_TrendFloor(benchmark::State& state)
+{
+    Sample& s = TheSample();
+    for (auto _ : state) {
+        unsigned sum = 0;
+        for (const DayRecord& record : s.diary.Records.Records()) {
+            for (const QChar c : record.Slot[0].Weight)
+                sum += c.unicode();
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_TrendFloor)->Unit(benchmark::kMillisecond);
+
 void BM_ListPagingStep(benchmark::State& state)
 {
     Sample& s = TheSample();
