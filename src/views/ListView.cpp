@@ -4,6 +4,7 @@
 #include "platform/LocaleFormats.h"
 #include "platform/PictureButton.h"
 #include "platform/TextTable.h"
+#include "platform/WheelNotches.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"
 
@@ -410,11 +411,7 @@ void ListView::keyPressEvent(QKeyEvent* event)
 void ListView::wheelEvent(QWheelEvent* event)
 {
     // Towards the user (or tilted right): later records; one notch, one record.
-    const QPoint angle = event->angleDelta();
-    m_wheelAngle += angle.y() != 0 ? angle.y() : angle.x();
-    const int steps = m_wheelAngle / 120;
-    m_wheelAngle -= steps * 120;
-    if (steps != 0)
+    if (const int steps = TakeWheelNotches(*event, m_wheelAngle); steps != 0)
         PlaceWindow(m_diary.ListLast - steps);
     event->accept();
 }

@@ -4,6 +4,7 @@
 #include "platform/LocaleFormats.h"
 #include "platform/PictureButton.h"
 #include "platform/TextTable.h"
+#include "platform/WheelNotches.h"
 #include "store/Diary.h"
 #include "store/Settings.h"
 #include "views/DayToolTip.h"
@@ -447,11 +448,7 @@ void TrendView::wheelEvent(QWheelEvent* event)
 {
     // Turning the wheel towards the user (or tilting it right) moves to later days; one notch, one
     // step.
-    const QPoint angle = event->angleDelta();
-    m_wheelAngle += angle.y() != 0 ? angle.y() : angle.x();
-    const int steps = m_wheelAngle / 120;
-    m_wheelAngle -= steps * 120;
-    if (steps != 0)
+    if (const int steps = TakeWheelNotches(*event, m_wheelAngle); steps != 0)
         PageSteps(steps > 0 ? PagingDirection::Back : PagingDirection::Forward, std::abs(steps));
     event->accept();
 }
