@@ -28,6 +28,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTabBar>
@@ -79,6 +80,7 @@ void MainWindow::BuildTabs()
     m_tabs->addTab(m_views->WeightPanel(), QString());
     m_tabs->addTab(m_views->BmiPanel(), QString());
     m_tabs->tabBar()->installEventFilter(this);
+    m_tabs->installEventFilter(this);
     setCentralWidget(m_tabs);
     m_views->WeightView().SetTrend(&m_trend);
     // Pointing at a day on either graph shows the weight trend of that day.
@@ -272,6 +274,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         const auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() == Qt::LeftButton)
             return !MayLeaveTab(press->position().toPoint());
+    }
+    // The keyboard's tab switches (Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+Page Up/Down; the arrows on the
+    // focused tab bar) ask about the Diary page's edits as a click on a header does.
+    if ((watched == m_tabs || watched == m_tabs->tabBar()) && event->type() == QEvent::KeyPress &&
+        m_tabs->currentIndex() == 0) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool control = key->modifiers().testFlag(Qt::ControlModifier);
+        const bool switches =
+            watched == m_tabs ? control && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                                            key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown)
+                              : key->key() == Qt::Key_Right || key->key() == Qt::Key_Down ||
+                                    key->key() == Qt::Key_End || key->key() == Qt::Key_Left;
+        if (switches)
+            return !m_page->AskSaveEntry();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -264,9 +264,15 @@ TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
     EXPECT_EQ(s.Caption(), u"Tarvel *"_s);
     EXPECT_EQ(s.Controls().weight[0]->text(), u"65"_s);
 
+    // The keyboard's switch asks too: Cancel stays on the page.
+    s.messages.Script(AnswerCancel);
+    QTest::keyClick(s.Controls().weight[0], Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(Texts(s).size(), 3);
+    EXPECT_EQ(w.MainTab()->currentIndex(), 0);
+
     s.messages.Script(AnswerNo);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
-    EXPECT_EQ(Texts(s).size(), 3);
+    EXPECT_EQ(Texts(s).size(), 4);
     EXPECT_EQ(s.Caption(), u"Tarvel"_s);
     EXPECT_EQ(s.Controls().weight[0]->text(), QString());
     EXPECT_EQ(w.MainTab()->currentIndex(), 1);
