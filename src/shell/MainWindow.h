@@ -121,6 +121,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -178,6 +179,9 @@ private:
     QLabel* m_scaleStatus = nullptr;
     std::unique_ptr<CsvCommands> m_csv;
     std::optional<ScaleReading> m_lastReading;
+    // Where the desktop's frame puts the inside of a normal (not maximised) window; a maximised
+    // frame is thinner, so the place kept at close is reckoned with this one.
+    std::optional<QPoint> m_normalFrameOffset;
 };
 
 } // namespace tarvel

@@ -136,13 +136,25 @@ void MainWindow::PlaceWindow()
 
 void MainWindow::RememberWindow()
 {
-    // A maximised window comes back maximised over the rectangle it had before.
-    const QRect inside = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-    if (inside.isEmpty())
-        return;
-    // Kept as the desktop places a window: the frame's corner (pos) and the inside's size.
-    m_settings.WindowRect = QRect(inside.topLeft() - (geometry().topLeft() - pos()), inside.size());
     m_settings.WindowMaximised = isMaximized();
+    if (isMaximized() || isMinimized()) {
+        // Comes back maximised over the rectangle it had before. Never shown normal in this run,
+        // the rectangle it started from stands.
+        const QRect normal = normalGeometry();
+        if (m_normalFrameOffset && !normal.isEmpty())
+            m_settings.WindowRect = QRect(normal.topLeft() - *m_normalFrameOffset, normal.size());
+        return;
+    }
+    // Kept as the desktop places a window: the frame's corner (pos) and the inside's size.
+    if (!geometry().isEmpty())
+        m_settings.WindowRect = QRect(pos(), geometry().size());
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (windowState() == Qt::WindowNoState && isVisible())
+        m_normalFrameOffset = geometry().topLeft() - pos();
 }
 
 void MainWindow::ShowFirstDay()
