@@ -8,6 +8,9 @@
 # with the backup byte for byte.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x11session.sh" "$1"
+# No scale: the starts open no serial device of this machine.
+mkdir -p "$XDG_CONFIG_HOME/Tarvel"
+printf '[CommSet]\nPort=0\n' >"$XDG_CONFIG_HOME/Tarvel/Tarvel.ini"
 
 # The X server resets whenever its last client goes, and for that moment refuses the next one: a
 # start right after a kill would find no display. A client that stays keeps the server up.
@@ -81,7 +84,12 @@ holds_data() { [ -s "$1" ] && ! cmp -s "$1" "$WORK/empty-backup"; }
 
 # The first visible window whose title matches, waiting up to a minute (a big diary loads slowly).
 first_window() {
-    poll 60 visible "$1" || fail "no window named $1"
+    if ! poll 60 visible "$1"; then
+        # What the start wrote, and whether it is still there, say where it stopped.
+        tail -n 40 "$WORK/tarvel-$((${#TARVEL_PIDS[@]} - 1)).log" >&2
+        kill -0 "$LAST_PID" 2>/dev/null && echo "tarvel $LAST_PID still runs" >&2
+        fail "no window named $1"
+    fi
     xdotool search --onlyvisible --name "$1" | head -n1
 }
 
