@@ -8,9 +8,6 @@
 # with the backup byte for byte.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x11session.sh" "$1"
-# No scale: the starts open no serial device of this machine.
-mkdir -p "$XDG_CONFIG_HOME/Tarvel"
-printf '[CommSet]\nPort=0\n' >"$XDG_CONFIG_HOME/Tarvel/Tarvel.ini"
 
 # The X server resets whenever its last client goes, and for that moment refuses the next one: a
 # start right after a kill would find no display. A client that stays keeps the server up.
