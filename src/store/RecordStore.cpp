@@ -64,6 +64,14 @@ int RecordStore::FindItem(qint64 dayNumber) const
     return static_cast<int>(at - m_records.begin()) + 1;
 }
 
+std::span<const DayRecord> RecordStore::RecordsBetween(qint64 firstDay, qint64 lastDay) const
+{
+    const auto before = [](const DayRecord& r, qint64 day) { return r.DayNumber < day; };
+    const auto from = std::lower_bound(m_records.begin(), m_records.end(), firstDay, before);
+    const auto to = std::lower_bound(from, m_records.end(), lastDay + 1, before);
+    return {from, to};
+}
+
 int RecordStore::NearestItem(qint64 dayNumber) const
 {
     if (m_records.empty())

@@ -2,6 +2,7 @@
 
 #include "store/DayRecord.h"
 
+#include <span>
 #include <vector>
 
 namespace tarvel {
@@ -31,6 +32,8 @@ public:
     // The first record of the given day, else of the nearest day that has one (the earlier of two
     // as near); 0 for an empty store.
     int NearestItem(qint64 dayNumber) const;
+    // The records of the days firstDay..lastDay (both included), in their order.
+    std::span<const DayRecord> RecordsBetween(qint64 firstDay, qint64 lastDay) const;
 
     // The record at a position, 1..Count().
     const DayRecord& Item(int position) const { return m_records.at(static_cast<std::size_t>(position - 1)); }

@@ -365,26 +365,23 @@ void DrawTrendLine(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, c
 // one is empty or below 1 kg); nothing when the period holds no record.
 std::optional<double> FirstWholeWeight(const GraphSources& src, const DayColumns& cols)
 {
-    const RecordStore& store = src.diary.Records;
-    for (int k = 1; k <= cols.dayCount; ++k) {
-        const int position = store.FindItem(DayNumber(src.period.PeriodStart.addDays(k - 1)));
-        if (position == 0)
-            continue;
-        double c = 0;
-        const auto whole = [&](int slot) -> std::optional<double> {
-            const QString& text = store.Item(position).Slot[static_cast<std::size_t>(slot)].Weight;
-            const auto value = text.isEmpty() ? std::nullopt : src.formats.ParseNumber(text);
-            return value ? std::optional<double>(std::floor(*value)) : std::nullopt;
-        };
-        if (const auto morning = whole(0))
-            c = *morning;
-        if (c < 1) {
-            if (const auto night = whole(1))
-                c = *night;
-        }
-        return c;
+    const qint64 firstDay = DayNumber(src.period.PeriodStart);
+    const auto records = src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1);
+    if (records.empty())
+        return std::nullopt;
+    double c = 0;
+    const auto whole = [&](int slot) -> std::optional<double> {
+        const QString& text = records.front().Slot[static_cast<std::size_t>(slot)].Weight;
+        const auto value = text.isEmpty() ? std::nullopt : src.formats.ParseNumber(text);
+        return value ? std::optional<double>(std::floor(*value)) : std::nullopt;
+    };
+    if (const auto morning = whole(0))
+        c = *morning;
+    if (c < 1) {
+        if (const auto night = whole(1))
+            c = *night;
     }
-    return std::nullopt;
+    return c;
 }
 
 // The axis over six months or more, when the weight wanders too far for one around the first
@@ -397,15 +394,12 @@ struct FittedAxis {
 
 std::optional<FittedAxis> FitWeightAxis(const GraphSources& src, const DayColumns& cols)
 {
-    const std::vector<DayRecord>& records = src.diary.Records.Records();
     const qint64 firstDay = DayNumber(src.period.PeriodStart);
-    auto it = std::lower_bound(records.begin(), records.end(), firstDay,
-                               [](const DayRecord& r, qint64 day) { return r.DayNumber < day; });
     std::optional<double> least = src.settings.GoalWeight;
     std::optional<double> most = src.settings.GoalWeight;
     bool weighed = false;
-    for (; it != records.end() && it->DayNumber < firstDay + cols.dayCount; ++it) {
-        for (const Measurement& slot : it->Slot) {
+    for (const DayRecord& record : src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
+        for (const Measurement& slot : record.Slot) {
             const auto kg = slot.Weight.isEmpty() ? std::nullopt : src.formats.ParseNumber(slot.Weight);
             if (!kg || *kg < 1)
                 continue;

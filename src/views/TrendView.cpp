@@ -42,11 +42,14 @@ QString GraphDescription(TrendView::Kind kind, const Diary& diary, const GraphPe
         return QString();
     QString first;
     QString last;
-    for (QDate day = period.PeriodStart; day <= period.PeriodEnd; day = day.addDays(1)) {
-        const int position = diary.Records.FindItem(DayNumber(day));
-        if (position == 0)
+    std::optional<qint64> previousDay;
+    for (const DayRecord& record :
+         diary.Records.RecordsBetween(DayNumber(period.PeriodStart), DayNumber(period.PeriodEnd))) {
+        // A day's first record is the one the graph plots.
+        if (record.DayNumber == previousDay)
             continue;
-        for (const Measurement& weighing : diary.Records.Item(position).Slot) {
+        previousDay = record.DayNumber;
+        for (const Measurement& weighing : record.Slot) {
             const QString& value = kind == TrendView::Kind::Weight ? weighing.Weight : weighing.Bmi;
             // A 0 or unreadable value lies below the plot, not on it.
             if (formats.ParseNumber(value).value_or(0) <= 0)
