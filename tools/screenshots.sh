@@ -18,9 +18,8 @@ for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
 export XDG_RUNTIME_DIR=$work/run LC_ALL=C.UTF-8 QT_QPA_PLATFORMTHEME=
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Tarvel" && chmod 700 "$XDG_RUNTIME_DIR"
-# No scale on these shots: a virtual port that nobody serves would bring up the port message.
-printf '[CommSet]\nPort=16\n' >"$XDG_CONFIG_HOME/Tarvel/Tarvel.ini"
-"$build/tools/tarvel-scale" --port 16 --interval 600000 65 >/dev/null &
+# No scale on these shots: the status bar says so, and no port message comes up.
+printf '[CommSet]\nPort=0\n' >"$XDG_CONFIG_HOME/Tarvel/Tarvel.ini"
 
 # A year of weighings ending today: a slow loss with day-to-day noise, a memo now and then.
 awk -v end="$(date +%s)" 'BEGIN { srand(11); printf "Sample,170.0,2,,,,,,,,,,,\r\n"; w = 71.0;
