@@ -31,20 +31,16 @@ TEST(FileTypeRegistry, TheDesktopEntryQuotesTheExecutableAndTheTypeEscapesItsDes
                     .contains("<comment>Tarvel &lt;Data&gt; &amp; co</comment>"));
 }
 
-// The first start writes the type, the desktop entry and the icon into a fresh home and refreshes the
-// two databases; a second start finds them in place and runs nothing.
-TEST(FileTypeRegistry, InstallWritesTypeEntryAndIconOnceIntoTheUsersHome)
+// The first start puts the icon into the user's hicolor theme (a fresh home here); a second start finds
+// every file in place and runs no tool.
+TEST(FileTypeRegistry, InstallPutsTheIconIntoTheUsersThemeOnce)
 {
     const tarvel::testing::TempFolder home;
-    tarvel::testing::RecordingTools tools({u"update-mime-database"_s, u"update-desktop-database"_s});
+    tarvel::testing::RecordingTools tools({u"update-mime-database"_s});
     const tarvel::FileTypeRegistry registry(home.Path(), u"/opt/tarvel"_s, u"Tarvel Data"_s);
     ASSERT_TRUE(registry.Install(tools));
-    EXPECT_EQ(tarvel::testing::ReadBytes(registry.MimeFilePath()), tarvel::MimeDefinition(u"Tarvel Data"_s));
-    EXPECT_EQ(tarvel::testing::ReadBytes(registry.DesktopFilePath()), tarvel::DesktopEntry(u"/opt/tarvel"_s));
-    EXPECT_EQ(registry.IconFilePath(), home.Path() + u"/icons/hicolor/scalable/apps/tarvel.svg"_s);
-    const QByteArray icon = tarvel::testing::ReadBytes(registry.IconFilePath());
-    EXPECT_TRUE(icon.startsWith("<?xml") && icon.contains("<svg")) << icon.left(80).toStdString();
-    EXPECT_EQ(tools.calls.size(), 2);
+    EXPECT_TRUE(tarvel::testing::ReadBytes(home.Path() + u"/icons/hicolor/scalable/apps/tarvel.svg"_s)
+                    .contains("<svg"));
     tools.calls.clear();
     ASSERT_TRUE(registry.Install(tools));
     EXPECT_TRUE(tools.calls.isEmpty()) << tools.calls.join(u' ').toStdString();

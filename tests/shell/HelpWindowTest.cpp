@@ -102,30 +102,19 @@ TEST(HelpPages, EveryLinkLeadsToAPageAndAnchorThereInEveryLanguage)
 // from the pages of that language.
 TEST(HelpWindow, ShowsThePagesOfTheProgramsLanguage)
 {
-    const struct {
-        const char* uiLanguage;
-        const char* folder;
-        const char* heading; // of scale.html#port-problems, found by "dialout"
-    } cases[] = {
-        {"de-DE", "qrc:/help/de/", "Wenn der Anschluss nicht funktioniert"},
-        {"ja-JP", "qrc:/help/ja/", "ポートが使えないとき"},
-        {"fr-FR", "qrc:/help/", "When the port does not work"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.uiLanguage);
-        const Translations translations({QString::fromLatin1(c.uiLanguage)});
+    for (const auto& [uiLanguage, folder] :
+         {std::pair{"de-DE", "qrc:/help/de/"}, std::pair{"ja-JP", "qrc:/help/ja/"},
+          std::pair{"fr-FR", "qrc:/help/"}}) {
+        const Translations translations({QString::fromLatin1(uiLanguage)});
         HelpWindow window;
-        window.ShowContents();
-        auto* browser = window.findChild<QTextBrowser*>();
-        EXPECT_EQ(browser->source().toString().toStdString(), std::string(c.folder) + "index.html");
         window.ShowTopics();
         QTest::keyClicks(window.findChild<QLineEdit*>(u"keyword"_s), u"dialout"_s);
         const auto* topics = window.findChild<QListWidget*>(u"topics"_s);
-        ASSERT_EQ(topics->count(), 1);
-        EXPECT_TRUE(topics->item(0)->text().startsWith(QString::fromUtf8(c.heading)))
-            << topics->item(0)->text().toStdString();
-        EXPECT_EQ(topics->item(0)->data(Qt::UserRole).toUrl().toString().toStdString(),
-                  std::string(c.folder) + "scale.html#port-problems");
+        ASSERT_EQ(topics->count(), 1) << uiLanguage;
+        EXPECT_EQ(topics->item(0)->data(Qt::UserRole).toUrl().toString(),
+                  folder + u"scale.html#port-problems"_s);
+        window.ShowContents();
+        EXPECT_EQ(window.findChild<QTextBrowser*>()->source().toString(), folder + u"index.html"_s);
     }
 }
 
