@@ -667,6 +667,10 @@
         <translation>Zeitraum der Grafik auswählen</translation>
     </message>
     <message>
+        <source>en</source>
+        <translation>de</translation>
+    </message>
+    <message>
         <source>2</source>
         <translation>2</translation>
     </message>

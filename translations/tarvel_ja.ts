@@ -667,6 +667,10 @@
         <translation>グラフの期間を選択</translation>
     </message>
     <message>
+        <source>en</source>
+        <translation>ja</translation>
+    </message>
+    <message>
         <source>2</source>
         <translation>1</translation>
     </message>

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -23,6 +24,10 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Tarvel"));
     QApplication::setApplicationName(QStringLiteral("Tarvel"));
     QApplication::setDesktopFileName(QStringLiteral("tarvel"));
+    // The theme's icon (the installed one, or the one the first start put in the user's theme), else
+    // the built-in picture: title bars and task switchers show it also when run from the build tree.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QLatin1String(tarvel::kIconName), QIcon(QLatin1String(tarvel::kIconResource))));
     // Before any text is looked up: menus, messages and Qt's own dialogs in the desktop's language.
     const tarvel::Translations translations(QLocale::system().uiLanguages());
 

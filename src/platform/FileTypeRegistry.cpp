@@ -96,11 +96,12 @@ QByteArray DesktopEntry(const QString& executable)
                                          "Name=Tarvel\n"
                                          "Comment=%1\n"
                                          "Exec=%2 %f\n"
-                                         "Icon=tarvel\n"
+                                         "Icon=%4\n"
                                          "Terminal=false\n"
                                          "Categories=Utility;\n"
                                          "MimeType=%3;\n")
-                              .arg(EscapeValue(kAppComment), DesktopExecArgument(executable), kMimeType);
+                              .arg(EscapeValue(kAppComment), DesktopExecArgument(executable), kMimeType,
+                                   QLatin1String(kIconName));
     return entry.toUtf8();
 }
 
@@ -178,17 +179,28 @@ QString FileTypeRegistry::DesktopFilePath() const
     return m_dataHome + QStringLiteral("/applications/tarvel.desktop");
 }
 
+QString FileTypeRegistry::IconFilePath() const
+{
+    return m_dataHome + QStringLiteral("/icons/hicolor/scalable/apps/") + QLatin1String(kIconName) +
+           QStringLiteral(".svg");
+}
+
 bool FileTypeRegistry::Install(ToolRunner& tools) const
 {
     const FileOutcome mime = UpdateFile(MimeFilePath(), MimeDefinition(m_description));
     const FileOutcome desktop = UpdateFile(DesktopFilePath(), DesktopEntry(m_executable));
+    // The icon too, so the desktop entry's icon shows also when the program runs from where it was
+    // built rather than from an installed package.
+    QFile picture(QString::fromLatin1(kIconResource));
+    const FileOutcome icon = picture.open(QIODevice::ReadOnly) ? UpdateFile(IconFilePath(), picture.readAll())
+                                                               : FileOutcome::Failed;
     // Each database is refreshed only after its file changed: the tools take a moment.
     if (mime == FileOutcome::Written)
         RunIfInstalled(tools, QStringLiteral("update-mime-database"), m_dataHome + QStringLiteral("/mime"));
     if (desktop == FileOutcome::Written)
         RunIfInstalled(tools, QStringLiteral("update-desktop-database"),
                        m_dataHome + QStringLiteral("/applications"));
-    return mime != FileOutcome::Failed && desktop != FileOutcome::Failed;
+    return mime != FileOutcome::Failed && desktop != FileOutcome::Failed && icon != FileOutcome::Failed;
 }
 
 } // namespace tarvel

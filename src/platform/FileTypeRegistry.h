@@ -28,10 +28,11 @@ public:
 };
 
 // Makes ".ov1" files open in Tarvel from the desktop, per user: a shared-mime-info definition of
-// application/x-tarvel-diary in <data>/mime/packages/tarvel.xml and a desktop entry that opens such
-// files in <data>/applications/tarvel.desktop, followed by a refresh of the two databases when the
-// tools are installed. A file that already holds the same content is left alone, so the refresh
-// runs only after a change (first start, or the program moved).
+// application/x-tarvel-diary in <data>/mime/packages/tarvel.xml, a desktop entry that opens such
+// files in <data>/applications/tarvel.desktop and the program's icon (kIconName) in the user's
+// hicolor theme, followed by a refresh of the two databases when the tools are installed. A file
+// that already holds the same content is left alone, so the refresh runs only after a change (first
+// start, or the program moved).
 class FileTypeRegistry {
 public:
     // dataHome is the XDG data folder (~/.local/share); executable is the program's absolute path.
@@ -44,12 +45,18 @@ public:
 
     QString MimeFilePath() const;
     QString DesktopFilePath() const;
+    QString IconFilePath() const;
 
 private:
     QString m_dataHome;
     QString m_executable;
     QString m_description;
 };
+
+// The icon's name in the icon theme, as the desktop entry names it, and the built-in picture
+// (compiled into tarvel_platform) that Install puts into the theme and the window falls back on.
+inline constexpr char kIconName[] = "tarvel";
+inline constexpr char kIconResource[] = ":/icons/tarvel.svg";
 
 // The two files, as Install writes them per user. The build writes them once more with the same
 // description and "tarvel" as the executable for the system-wide installation, so the package and

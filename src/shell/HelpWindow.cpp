@@ -28,9 +28,15 @@ namespace tarvel {
 
 namespace {
 
-QUrl HelpPage(const QString& fileName)
+// The folder of the pages in the program's language: text 1610 names it ("de", "ja"), English
+// stands at the top. A language without pages falls back to English.
+QString HelpFolder()
 {
-    return QUrl(QStringLiteral("qrc:/help/") + fileName);
+    const QString language = LoadText(1610);
+    const QString folder = QStringLiteral(":/help/") + language + QLatin1Char('/');
+    return language != QLatin1String("en") && QFile::exists(folder + QStringLiteral("index.html"))
+               ? folder
+               : QStringLiteral(":/help/");
 }
 
 // The anchor a heading carries (its id), or "" when it has none.
@@ -63,12 +69,12 @@ void InitHelpResources()
 }
 
 HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)), m_topicsPanel(new QWidget(this)),
+    : QWidget(parent, Qt::Window), m_folder((InitHelpResources(), HelpFolder())),
+      m_browser(new QTextBrowser(this)), m_topicsPanel(new QWidget(this)),
       m_keyword(new QLineEdit(m_topicsPanel)), m_topicList(new QListWidget(m_topicsPanel)),
       m_topicsButton(ToolButton(QStyle::SP_FileDialogContentsView, LoadText(116), this))
 {
-    InitHelpResources();
-    m_topicIndex = ReadTopics();
+    m_topicIndex = ReadTopics(m_folder);
     setWindowTitle(LoadText(101) + QStringLiteral(" - ") + LoadText(114));
 
     QToolButton* back = ToolButton(QStyle::SP_ArrowBack, tr("Back"), this);
@@ -144,16 +150,20 @@ void HelpWindow::ShowTopics()
     m_keyword->selectAll();
 }
 
-// Reads every page of the resource and cuts it at its h1 and h2 headings. What comes before the
+QUrl HelpWindow::HelpPage(const QString& fileName) const
+{
+    return QUrl(QStringLiteral("qrc") + m_folder + fileName);
+}
+
+// Reads every page of the folder and cuts it at its h1 and h2 headings. What comes before the
 // first heading (the row of links to the other pages) is left out, or every page would match the
 // name of every other page.
-std::vector<HelpWindow::Topic> HelpWindow::ReadTopics()
+std::vector<HelpWindow::Topic> HelpWindow::ReadTopics(const QString& folder)
 {
     std::vector<Topic> topics;
-    const QStringList pages =
-        QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files);
+    const QStringList pages = QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files);
     for (const QString& page : pages) {
-        QFile file(QStringLiteral(":/help/") + page);
+        QFile file(folder + page);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         QTextDocument document;
@@ -163,7 +173,8 @@ std::vector<HelpWindow::Topic> HelpWindow::ReadTopics()
         for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
             const int level = block.blockFormat().headingLevel();
             if (level == 1 || level == 2) {
-                Topic topic{title, HelpPage(page), title + QLatin1Char('\n') + block.text()};
+                Topic topic{title, QUrl(QStringLiteral("qrc") + folder + page),
+                            title + QLatin1Char('\n') + block.text()};
                 if (level == 2) {
                     topic.label = block.text() + QStringLiteral(" (") + title + QLatin1Char(')');
                     topic.url.setFragment(AnchorOf(block));

@@ -17,9 +17,10 @@ namespace tarvel {
 // library are only registered when asked for; HelpWindow does this itself. Safe to call again.
 void InitHelpResources();
 
-// The help pages in a window of their own: a browser over qrc:/help/ with back, forward and
-// contents buttons, and a topics panel that searches page titles, headings and text. The main window
-// keeps one instance and calls ShowContents or ShowTopics for the Help menu.
+// The help pages in a window of their own, in the program's language (English under qrc:/help/, each
+// translation in a folder of its own beneath it): a browser with back, forward and contents buttons,
+// and a topics panel that searches page titles, headings and text. The main window keeps one
+// instance and calls ShowContents or ShowTopics for the Help menu.
 class HelpWindow : public QWidget {
     Q_OBJECT
 
@@ -40,13 +41,15 @@ private:
         QString text;  // title, heading and body text, searched for keywords
     };
 
-    static std::vector<Topic> ReadTopics();
+    static std::vector<Topic> ReadTopics(const QString& folder);
+    QUrl HelpPage(const QString& fileName) const;
 
     void ListTopics(const QString& keyword);
     void OpenTopic(QListWidgetItem* item);
     void SetTopicsVisible(bool visible);
     void BringUp();
 
+    QString m_folder; // ":/help/" or ":/help/<language>/"
     std::vector<Topic> m_topicIndex;
     QTextBrowser* m_browser;
     QWidget* m_topicsPanel;

@@ -29,10 +29,10 @@ MainMenus::MainMenus(QMainWindow& window)
       saveDiaryAs(Add("saveDiaryAs", 107, "(&A)...")), print(Add("print", 108, "(&P)...", 108, "Ctrl+P")),
       exit(Add("exit", 109, "(&X)")), choosePort(Add("choosePort", 111, "(&C)...", 111)),
       graphRange(Add("graphRange", 112, "(&G)...", 112)), appearance(Add("appearance", 113, "(&S)...", 113)),
-      helpContents(Add("helpContents", 115, "(&C)...", 114)), helpTopics(Add("helpTopics", 116, "(&S)...")),
-      productPage(Add("productPage", 117, "(&G)")), makerPage(Add("makerPage", 118, "(&H)")),
-      about(Add("about", 119, "(&A)...")), copy(Add("copy", 120, "", 120)),
-      goToDate(Add("goToDate", 1351, "(&D)...", 0, "Ctrl+G")),
+      helpContents(Add("helpContents", 115, "(&C)...", 114, "F1")),
+      helpTopics(Add("helpTopics", 116, "(&S)...")), productPage(Add("productPage", 117, "(&G)")),
+      makerPage(Add("makerPage", 118, "(&H)")), about(Add("about", 119, "(&A)...")),
+      copy(Add("copy", 120, "", 120)), goToDate(Add("goToDate", 1351, "(&D)...", 0, "Ctrl+G")),
       importCsv(Add("importCsv", 1410, "(&I)...")), exportCsv(Add("exportCsv", 1411, "(&E)..."))
 {
     for (std::size_t i = 0; i < recentFiles.size(); ++i) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every text of the program is translated: lupdate runs over the sources into a copy of each .ts
 # file, and the check fails on any message that is new (unfinished), gone from the sources
-# (vanished or obsolete), or a text table entry that is not marked for translation. The failure
-# lists each one, so the missing translations are easy to find.
+# (vanished or obsolete), finished but empty (lrelease takes an empty translation without a type as
+# done, and the English text shows), or a text table entry that is not marked for translation. The
+# failure lists each one, so the missing translations are easy to find.
 #
 #   check_translations.sh LUPDATE SOURCE_DIR TS_FILE...
 set -uo pipefail
@@ -41,7 +42,8 @@ for ts in "$@"; do
         /<translation type="(unfinished|vanished|obsolete)"/ {
             match($0, /type="[a-z]+"/)
             print "  " context ": " substr($0, RSTART + 6, RLENGTH - 7) ": " source
-        }' "$copy")
+        }
+        /<translation( *\/>|><\/translation>)/ { print "  " context ": empty: " source }' "$copy")
     if [ -n "$problems" ]; then
         echo "$(basename "$ts") needs translating (run: cmake --build <build> --target update_translations," \
              "then fill in translations/$(basename "$ts")):"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # cmake --install into a temporary prefix: every file in its standard place and nothing else, the
 # desktop entry, metainfo and type definition accepted by the desktop's own tools (when installed),
-# the man pages rendered without a warning, and the installed tarvel's first start registering
-# exactly the type definition that was installed.
+# the metainfo and the .deb telling the same description, the man pages rendered without a warning,
+# and the installed tarvel's first start registering exactly the type definition and icon that were
+# installed.
 #
 #   check_install.sh CMAKE BUILD_DIR
 set -uo pipefail
@@ -81,6 +82,22 @@ else
     echo "appstreamcli not installed: metainfo not validated"
 fi
 
+# The software centre and the package describe the program alike: both come from description.txt.
+# The .deb's text is the one CPack was configured with; tags, list dashes and line breaks aside, the
+# words are the same.
+words() { sed -e 's/<[^>]*>//g' -e 's/^ *- //' | tr -s ' \n' '  ' | sed -e 's/^ //' -e 's/ $//'; }
+meta_text=$(sed -n '/<description>/,/<\/description>/p' "$metainfo" | words)
+deb_text=$(awk '/^set\(CPACK_PACKAGE_DESCRIPTION "/ { on = 1; sub(/^[^"]*"/, "") }
+    on { done = sub(/"\)$/, ""); print; if (done) exit }' "$build/CPackConfig.cmake" | words)
+[ -n "$meta_text" ] && [ "$meta_text" = "$deb_text" ] ||
+    fail "the metainfo and the package describe the program differently:
+  metainfo: $meta_text
+  package:  $deb_text"
+meta_summary=$(sed -n 's|.*<summary>\(.*\)</summary>.*|\1|p' "$metainfo")
+deb_summary=$(sed -n 's/^set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+[ -n "$meta_summary" ] && [ "${meta_summary,}" = "$deb_summary" ] ||
+    fail "the metainfo's summary \"$meta_summary\" is not the package's \"$deb_summary\""
+
 if have update-mime-database; then
     mkdir -p "$work/mime/packages" && cp "$prefix/share/mime/packages/tarvel.xml" "$work/mime/packages/"
     update-mime-database "$work/mime" >/dev/null 2>&1 || fail "update-mime-database rejects tarvel.xml"
@@ -101,8 +118,9 @@ for page in "${pages[@]}"; do
 done
 
 # --- first start --------------------------------------------------------------------------------
-# The installed tarvel, in a private home, writes the per-user type and desktop entry on its first
-# start; they must be the installed ones, the desktop entry's Exec pointing at the program itself.
+# The installed tarvel, in a private home, writes the per-user type, desktop entry and icon on its
+# first start; they must be the installed ones, the desktop entry's Exec pointing at the program
+# itself.
 home=$work/home
 mkdir -p "$home" "$work/run" && chmod 700 "$work/run"
 HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$work/run \
@@ -110,8 +128,9 @@ HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RU
 tarvel=$!
 user_mime=$home/.local/share/mime/packages/tarvel.xml
 user_desktop=$home/.local/share/applications/tarvel.desktop
+user_icon=$home/.local/share/icons/hicolor/scalable/apps/tarvel.svg
 for _ in $(seq 200); do
-    [ -s "$user_mime" ] && [ -s "$user_desktop" ] && break
+    [ -s "$user_mime" ] && [ -s "$user_desktop" ] && [ -s "$user_icon" ] && break
     kill -0 "$tarvel" 2>/dev/null || break
     sleep 0.1
 done
@@ -122,9 +141,12 @@ if [ -s "$user_mime" ] && [ -s "$user_desktop" ]; then
         fail "the first start registers another type definition"
     diff <(sed "s|^Exec=$prefix/bin/tarvel |Exec=tarvel |" "$user_desktop") "$desktop" >"$work/desktop.diff" ||
         fail "the first start writes another desktop entry: $(cat "$work/desktop.diff")"
+    cmp -s "$user_icon" "$prefix/share/icons/hicolor/scalable/apps/tarvel.svg" ||
+        fail "the first start puts no icon, or another, into the user's icon theme"
 else
     fail "the installed tarvel did not register the type on its first start: $(cat "$work/tarvel.log")"
 fi
 
 [ "$failures" -eq 0 ] || exit 1
-echo "installed into $prefix: ${#expected[@]} files; desktop entry, metainfo, type and man pages checked"
+echo "installed into $prefix: ${#expected[@]} files; desktop entry, metainfo, descriptions, type, icon and" \
+    "man pages checked"

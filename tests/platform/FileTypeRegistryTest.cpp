@@ -1,5 +1,8 @@
 #include "platform/FileTypeRegistry.h"
 
+#include "support/RecordingTools.h"
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -26,6 +29,21 @@ TEST(FileTypeRegistry, TheDesktopEntryQuotesTheExecutableAndTheTypeEscapesItsDes
     }
     EXPECT_TRUE(tarvel::MimeDefinition(u"Tarvel <Data> & co"_s)
                     .contains("<comment>Tarvel &lt;Data&gt; &amp; co</comment>"));
+}
+
+// The first start puts the icon into the user's hicolor theme (a fresh home here); a second start finds
+// every file in place and runs no tool.
+TEST(FileTypeRegistry, InstallPutsTheIconIntoTheUsersThemeOnce)
+{
+    const tarvel::testing::TempFolder home;
+    tarvel::testing::RecordingTools tools({u"update-mime-database"_s});
+    const tarvel::FileTypeRegistry registry(home.Path(), u"/opt/tarvel"_s, u"Tarvel Data"_s);
+    ASSERT_TRUE(registry.Install(tools));
+    EXPECT_TRUE(tarvel::testing::ReadBytes(home.Path() + u"/icons/hicolor/scalable/apps/tarvel.svg"_s)
+                    .contains("<svg"));
+    tools.calls.clear();
+    ASSERT_TRUE(registry.Install(tools));
+    EXPECT_TRUE(tools.calls.isEmpty()) << tools.calls.join(u' ').toStdString();
 }
 
 } // namespace

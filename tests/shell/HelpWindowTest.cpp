@@ -1,5 +1,7 @@
 #include "shell/HelpWindow.h"
 
+#include "platform/Translations.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -20,10 +22,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList HelpPages()
+// The English pages stand at the top of the help, each translation in the folder of its language.
+const QStringList kLanguageFolders{u""_s, u"de/"_s, u"ja/"_s};
+
+QStringList HelpPages(const QString& folder = {})
 {
     InitHelpResources();
-    return QDir(u":/help"_s).entryList({u"*.html"_s}, QDir::Files);
+    return QDir(u":/help/"_s + folder).entryList({u"*.html"_s}, QDir::Files);
 }
 
 QByteArray PageBytes(const QString& page)
@@ -33,46 +38,84 @@ QByteArray PageBytes(const QString& page)
 }
 
 // Every page is UTF-8 and loads with a title and the shared style sheet; every link leads to a page
-// and an anchor there; every page is linked from the contents.
-TEST(HelpPages, EveryLinkLeadsToAPageAndAnchorThere)
+// and an anchor there; every page is linked from the contents. A translation has the pages, anchors
+// and links of the English help, so a page added or changed in English fails here until it is
+// translated.
+TEST(HelpPages, EveryLinkLeadsToAPageAndAnchorThereInEveryLanguage)
 {
-    QMap<QString, QSet<QString>> anchors; // as the browser's own HTML reader finds them
-    for (const QString& page : HelpPages()) {
-        SCOPED_TRACE(page.toStdString());
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        static_cast<void>(utf8.decode(PageBytes(page)));
-        EXPECT_FALSE(utf8.hasError());
-        QTextBrowser browser;
-        browser.setSource(QUrl(u"qrc:/help/"_s + page));
-        EXPECT_FALSE(browser.documentTitle().isEmpty());
-        bool styledHeading = false; // the style sheet was found and read: headings take its colour
-        for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
-            styledHeading |= block.blockFormat().headingLevel() == 1 &&
-                             block.charFormat().foreground().style() == Qt::SolidPattern;
-            for (auto it = block.begin(); !it.atEnd(); ++it)
-                for (const QString& name : it.fragment().charFormat().anchorNames())
-                    anchors[page].insert(name);
-        }
-        EXPECT_TRUE(styledHeading);
-    }
     static const QRegularExpression link(u"(?:href|src)=\"([^\"]*)\""_s);
-    QSet<QString> linkedFromIndex{u"index.html"_s};
-    for (const QString& page : HelpPages()) {
-        const QUrl base(u"qrc:/help/"_s + page);
-        for (const auto& match : link.globalMatch(QString::fromUtf8(PageBytes(page)))) {
-            const QUrl target = base.resolved(QUrl(match.captured(1)));
-            if (target.scheme() == "https"_L1)
-                continue;
-            SCOPED_TRACE((page + u" -> "_s + match.captured(1)).toStdString());
-            ASSERT_EQ(target.scheme(), u"qrc"_s);
-            EXPECT_TRUE(QFile::exists(u':' + target.path()));
-            EXPECT_TRUE(!target.hasFragment() || anchors[target.fileName()].contains(target.fragment()));
-            if (page == "index.html"_L1)
-                linkedFromIndex.insert(target.fileName());
+    QMap<QString, QMap<QString, QStringList>> shape; // folder -> page -> its anchors, then its links
+    for (const QString& folder : kLanguageFolders) {
+        QMap<QString, QSet<QString>> anchors; // as the browser's own HTML reader finds them
+        for (const QString& page : HelpPages(folder)) {
+            SCOPED_TRACE((folder + page).toStdString());
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            const QString text = utf8.decode(PageBytes(folder + page));
+            EXPECT_FALSE(utf8.hasError());
+            const QString lang = folder.isEmpty() ? u"en"_s : folder.chopped(1);
+            EXPECT_TRUE(text.contains(u"<html lang=\""_s + lang + u"\">"_s));
+            QTextBrowser browser;
+            browser.setSource(QUrl(u"qrc:/help/"_s + folder + page));
+            EXPECT_FALSE(browser.documentTitle().isEmpty());
+            bool styledHeading = false; // the style sheet was found and read: headings take its colour
+            for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
+                styledHeading |= block.blockFormat().headingLevel() == 1 &&
+                                 block.charFormat().foreground().style() == Qt::SolidPattern;
+                for (auto it = block.begin(); !it.atEnd(); ++it)
+                    for (const QString& name : it.fragment().charFormat().anchorNames())
+                        anchors[page].insert(name);
+            }
+            EXPECT_TRUE(styledHeading);
+            QStringList sorted = anchors[page].values();
+            sorted.sort();
+            shape[folder][page] = sorted;
         }
+        QSet<QString> linkedFromIndex{u"index.html"_s};
+        for (const QString& page : HelpPages(folder)) {
+            const QUrl base(u"qrc:/help/"_s + folder + page);
+            for (const auto& match : link.globalMatch(QString::fromUtf8(PageBytes(folder + page)))) {
+                const QUrl target = base.resolved(QUrl(match.captured(1)));
+                shape[folder][page] << target.fileName() + u'#' + target.fragment();
+                if (target.scheme() == "https"_L1)
+                    continue;
+                SCOPED_TRACE((folder + page + u" -> "_s + match.captured(1)).toStdString());
+                ASSERT_EQ(target.scheme(), u"qrc"_s);
+                EXPECT_TRUE(QFile::exists(u':' + target.path()));
+                EXPECT_TRUE(!target.hasFragment() || anchors[target.fileName()].contains(target.fragment()));
+                if (page == "index.html"_L1)
+                    linkedFromIndex.insert(target.fileName());
+            }
+        }
+        for (const QString& page : HelpPages(folder))
+            EXPECT_TRUE(linkedFromIndex.contains(page))
+                << (folder + page).toStdString() << " is not in the contents";
     }
-    for (const QString& page : HelpPages())
-        EXPECT_TRUE(linkedFromIndex.contains(page)) << page.toStdString() << " is missing from the contents";
+    for (const QString& folder : kLanguageFolders) {
+        EXPECT_EQ(shape[folder].keys(), shape[QString()].keys()) << folder.toStdString() << ": other pages";
+        for (const QString& page : shape[QString()].keys())
+            EXPECT_EQ(shape[folder][page], shape[QString()][page])
+                << (folder + page).toStdString() << ": other anchors or links than the English page";
+    }
+}
+
+// The help speaks the program's language, as its texts do, and falls back to English; its topics come
+// from the pages of that language.
+TEST(HelpWindow, ShowsThePagesOfTheProgramsLanguage)
+{
+    for (const auto& [uiLanguage, folder] :
+         {std::pair{"de-DE", "qrc:/help/de/"}, std::pair{"ja-JP", "qrc:/help/ja/"},
+          std::pair{"fr-FR", "qrc:/help/"}}) {
+        const Translations translations({QString::fromLatin1(uiLanguage)});
+        HelpWindow window;
+        window.ShowTopics();
+        QTest::keyClicks(window.findChild<QLineEdit*>(u"keyword"_s), u"dialout"_s);
+        const auto* topics = window.findChild<QListWidget*>(u"topics"_s);
+        ASSERT_EQ(topics->count(), 1) << uiLanguage;
+        EXPECT_EQ(topics->item(0)->data(Qt::UserRole).toUrl().toString(),
+                  folder + u"scale.html#port-problems"_s);
+        window.ShowContents();
+        EXPECT_EQ(window.findChild<QTextBrowser*>()->source().toString(), folder + u"index.html"_s);
+    }
 }
 
 // The topics hold every word of the keyword in any case; Return opens a topic's page at its heading,
@@ -103,7 +146,8 @@ TEST(HelpWindow, TopicsFindEveryWordOfTheKeywordAndOpenAtTheHeading)
         const char* keyword;
         const char* topics;
     } cases[] = {
-        {"bACKu", "diary.html#buttons files.html#backup index.html#contents settings.html#files"},
+        {"bACKu", "diary.html#buttons files.html#backup files.html#changed-on-disk index.html#contents "
+                  "settings.html#files"},
         {"noon", "diary.html#weighings files.html#file-menu scale.html#weighing"},
         {"noon  stable", "scale.html#weighing"},
         {"xylophone", ""},
