@@ -63,4 +63,18 @@ TEST(PictureButtonTest, ShowsItsPicturesStretchedWithTheirRimAndTheDownOneWhileP
     }
 }
 
+// At 150 % the nine parts of a plain picture meet without a seam of another colour.
+TEST(PictureButtonTest, NoSeamsAtAFractionalScale)
+{
+    PictureButton button(QString(), PictureButton::Kind::Large);
+    button.resize(141, 41);
+    button.SetPictures(Picture(Qt::red, Qt::red, 1), Picture(Qt::red, Qt::red, 1));
+    QImage image(QSize(212, 62), QImage::Format_RGB32);
+    image.setDevicePixelRatio(1.5);
+    button.render(&image);
+    for (int y = 1; y < 60; ++y)
+        for (int x = 1; x < 210; ++x)
+            ASSERT_EQ(image.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
+}
+
 } // namespace
