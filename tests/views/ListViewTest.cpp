@@ -70,6 +70,27 @@ TEST(ListViewTest, GridLaysOutRecordsAcrossWithMergedNumbers)
     EXPECT_EQ(list.view.Grid()->columnSpan(0, 7), 2);
 }
 
+// Five records fill the grid to its right and bottom edges, in a normal and a large font, and the
+// field names and a two-line memo are not cut.
+TEST(ListViewTest, CellsFillTheGridAndFitTheFont)
+{
+    for (const int points : {9, 14}) {
+        List list(4);
+        list.view.resize(640, 420);
+        list.view.setFont(QFont(list.view.font().family(), points));
+        const QTableWidget& grid = *list.view.Grid();
+        const QFontMetrics metrics(grid.font());
+        QSize filled(0, 0);
+        for (int column = 0; column < grid.columnCount(); ++column)
+            filled.rwidth() += grid.columnWidth(column);
+        for (int row = 0; row < 7; ++row)
+            filled.rheight() += grid.rowHeight(row);
+        EXPECT_EQ(filled, grid.viewport()->size()) << points;
+        EXPECT_GT(grid.columnWidth(0), metrics.horizontalAdvance(list.Text(4, 0))) << points;
+        EXPECT_GE(grid.rowHeight(6), 2 * metrics.lineSpacing()) << points;
+    }
+}
+
 TEST(ListViewTest, WindowStopsAtBothEnds)
 {
     // Records, window, step (-1 back, +1 forward, 2 the Diary page's step back, 0 only fill), the
