@@ -296,6 +296,9 @@ void DiaryPage::BuildLayout()
         grid->addWidget(m_bmi[slot], 6, column);
         grid->addWidget(m_bmiButton[slot], 6, column + 1);
         grid->addWidget(m_memo[slot], 7, column, 1, 2);
+        // On a small screen the memos give up height first, down to two lines.
+        QPlainTextEdit* memo = m_memo[slot];
+        memo->setMinimumHeight(2 * memo->fontMetrics().lineSpacing() + 2 * memo->frameWidth() + 8);
     }
 
     auto* buttons = new QHBoxLayout;
