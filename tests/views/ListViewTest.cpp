@@ -4,6 +4,7 @@
 #include "store/DiaryFixture.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 #include <QWheelEvent>
@@ -80,11 +81,7 @@ TEST(ListViewTest, CellsFillTheGridAndFitTheFont)
         list.view.setFont(QFont(list.view.font().family(), points));
         const QTableWidget& grid = *list.view.Grid();
         const QFontMetrics metrics(grid.font());
-        QSize filled(0, 0);
-        for (int column = 0; column < grid.columnCount(); ++column)
-            filled.rwidth() += grid.columnWidth(column);
-        for (int row = 0; row < 7; ++row)
-            filled.rheight() += grid.rowHeight(row);
+        const QSize filled(grid.horizontalHeader()->length(), grid.verticalHeader()->length());
         EXPECT_EQ(filled, grid.viewport()->size()) << points;
         EXPECT_GT(grid.columnWidth(0), metrics.horizontalAdvance(list.Text(4, 0))) << points;
         EXPECT_GE(grid.rowHeight(6), 2 * metrics.lineSpacing()) << points;
