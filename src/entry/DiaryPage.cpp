@@ -36,6 +36,22 @@ QLabel* PlainLabel(const QString& text, QWidget* parent)
     return label;
 }
 
+// The trend and goal summary under the buttons: two lines high and as wide as the page lets it be,
+// whatever it shows, so that the page's controls never move when it appears or changes.
+class SummaryLabel : public QLabel {
+public:
+    explicit SummaryLabel(QWidget* parent) : QLabel(parent)
+    {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+    QSize sizeHint() const override
+    {
+        const QMargins margins = contentsMargins();
+        return {0, 2 * fontMetrics().lineSpacing() + margins.top() + margins.bottom() + 2 * margin()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 // Memos keep their line breaks as "[CRLF]" in the store; the memo input breaks lines with "\n".
 QString MemoForDisplay(QString memo)
 {
@@ -137,7 +153,8 @@ void DiaryPage::BuildControls()
     m_logo->setObjectName(QStringLiteral("logo"));
     m_logo->setFixedSize(80, 38);
 
-    m_trendSummary = PlainLabel(QString(), this);
+    m_trendSummary = new SummaryLabel(this);
+    m_trendSummary->setTextFormat(Qt::PlainText);
     m_trendSummary->setObjectName(QStringLiteral("trendSummary"));
 }
 
@@ -279,6 +296,9 @@ void DiaryPage::BuildLayout()
         grid->addWidget(m_bmi[slot], 6, column);
         grid->addWidget(m_bmiButton[slot], 6, column + 1);
         grid->addWidget(m_memo[slot], 7, column, 1, 2);
+        // On a small screen the memos give up height first, down to two lines.
+        QPlainTextEdit* memo = m_memo[slot];
+        memo->setMinimumHeight(2 * memo->fontMetrics().lineSpacing() + 2 * memo->frameWidth() + 8);
     }
 
     auto* buttons = new QHBoxLayout;

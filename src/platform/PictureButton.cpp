@@ -18,29 +18,40 @@ namespace tarvel {
 
 namespace {
 
-// Draws the picture over target in nine parts: the corners unscaled, the edges stretched along
-// their length, the middle stretched both ways. Rounded corners keep their shape on any size.
-void DrawStretched(QPainter& painter, const QRect& target, const QPixmap& picture)
+// The picture stretched to `size` at the device's pixel ratio, in nine parts: the corners
+// unscaled, the edges stretched along their length, the middle stretched both ways, so rounded
+// corners keep their shape on any size. The parts meet on whole device pixels of one image, which
+// is then drawn as one: parts drawn one by one at a fractional scale (150 %) leave seams.
+QPixmap StretchedPicture(const QPixmap& picture, QSize size, qreal deviceRatio)
 {
+    const QSize pixels(static_cast<int>(std::ceil(size.width() * deviceRatio - 0.01)),
+                       static_cast<int>(std::ceil(size.height() * deviceRatio - 0.01)));
+    QPixmap stretched(pixels);
+    stretched.fill(Qt::transparent);
     const qreal ratio = picture.devicePixelRatio();
-    const QSizeF size = picture.deviceIndependentSize();
-    const qreal edge = std::min({8.0, std::floor(size.width() / 3), std::floor(size.height() / 3),
-                                 std::floor(target.width() / 2.0), std::floor(target.height() / 2.0)});
-    const QRectF area(target);
-    const std::array<qreal, 4> tx = {area.left(), area.left() + edge, area.right() - edge, area.right()};
-    const std::array<qreal, 4> ty = {area.top(), area.top() + edge, area.bottom() - edge, area.bottom()};
-    const std::array<qreal, 4> sx = {0, edge, size.width() - edge, size.width()};
-    const std::array<qreal, 4> sy = {0, edge, size.height() - edge, size.height()};
+    const QSizeF source = picture.deviceIndependentSize();
+    const qreal edge = std::min({8.0, std::floor(source.width() / 3), std::floor(source.height() / 3),
+                                 std::floor(size.width() / 2.0), std::floor(size.height() / 2.0)});
+    const int to = static_cast<int>(std::lround(edge * deviceRatio));
+    const std::array<int, 4> tx = {0, to, pixels.width() - to, pixels.width()};
+    const std::array<int, 4> ty = {0, to, pixels.height() - to, pixels.height()};
+    const std::array<qreal, 4> sx = {0, edge, source.width() - edge, source.width()};
+    const std::array<qreal, 4> sy = {0, edge, source.height() - edge, source.height()};
+    QPainter painter(&stretched);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (std::size_t column = 0; column < 3; ++column) {
         for (std::size_t row = 0; row < 3; ++row) {
-            const QRectF to(tx[column], ty[row], tx[column + 1] - tx[column], ty[row + 1] - ty[row]);
+            const QRect target(QPoint(tx[column], ty[row]), QPoint(tx[column + 1] - 1, ty[row + 1] - 1));
             // The source is given in the picture's own pixels.
             const QRectF from(sx[column] * ratio, sy[row] * ratio, (sx[column + 1] - sx[column]) * ratio,
                               (sy[row + 1] - sy[row]) * ratio);
-            if (!to.isEmpty() && !from.isEmpty())
-                painter.drawPixmap(to, picture, from);
+            if (!target.isEmpty() && !from.isEmpty())
+                painter.drawPixmap(target, picture, from);
         }
     }
+    painter.end();
+    stretched.setDevicePixelRatio(deviceRatio);
+    return stretched;
 }
 
 } // namespace
@@ -119,7 +130,10 @@ void PictureButton::PaintPicture(QPainter& painter)
     // as disabled on every hue, gray included.
     if (!enabled)
         painter.setOpacity(0.4);
-    DrawStretched(painter, rect(), m_down && !m_downPicture.isNull() ? m_downPicture : m_up);
+    const QPixmap& picture = m_down && !m_downPicture.isNull() ? m_downPicture : m_up;
+    // The painter's scale is the device's pixel ratio, also when the button is drawn into an image.
+    const qreal ratio = std::max(1.0, painter.deviceTransform().m11());
+    painter.drawPixmap(QPoint(0, 0), StretchedPicture(picture, size(), ratio));
     painter.setOpacity(1);
     // The pictures are light on every hue, whatever the desktop's colours: the caption is dark.
     painter.setPen(enabled ? QColor(0x1c, 0x1c, 0x1c) : QColor(0, 0, 0, 0x6c));

@@ -2,6 +2,7 @@
 
 #include "platform/DialogFont.h"
 #include "platform/MessageService.h"
+#include "platform/ScreenFit.h"
 #include "platform/SerialPort.h"
 #include "platform/TextTable.h"
 #include "scale/ErrorLog.h"
@@ -31,6 +32,7 @@ CommDlg::CommDlg(SerialPort& testPort, const ErrorLog& log, MessageService& mess
     : QDialog(parent), m_testPort(testPort), m_log(log), m_messages(messages), m_deviceName(std::move(deviceName))
 {
     BuildControls();
+    FitToScreen(*this);
 }
 
 CommDlg::~CommDlg()

@@ -2,6 +2,7 @@
 
 #include "platform/DialogFont.h"
 #include "platform/PictureButton.h"
+#include "platform/ScreenFit.h"
 #include "platform/TextTable.h"
 #include "shell/ButtonArt.h"
 #include "shell/SchemePainter.h"
@@ -59,6 +60,7 @@ ColorDlg::ColorDlg(Settings& settings, QWidget* parent)
 
     m_options.at(Index(m_shown))->setChecked(true);
     ShowPreview(m_shown);
+    FitToScreen(*this);
 }
 
 QWidget* ColorDlg::BuildPreview()

@@ -1,5 +1,6 @@
 #include "shell/HelpWindow.h"
 
+#include "platform/ScreenFit.h"
 #include "platform/TextTable.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBlock>
@@ -131,7 +133,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(m_topicList, &QListWidget::itemActivated, this, &HelpWindow::OpenTopic);
 
     ListTopics(QString());
-    resize(920, 640);
+    // Roomy where the screen allows, never larger than its free area.
+    resize(FitToArea(QSize(920, 640), screen()->availableGeometry().size(), WindowFrame(*this)));
 }
 
 void HelpWindow::ShowContents()

@@ -4,6 +4,7 @@
 #include "entry/TrendSummary.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageService.h"
+#include "platform/ScreenFit.h"
 #include "platform/TextTable.h"
 #include "platform/WindowFont.h"
 #include "scale/CommDlg.h"
@@ -18,6 +19,7 @@
 #include "shell/MainMenus.h"
 #include "shell/SchemePainter.h"
 #include "shell/WebPages.h"
+#include "shell/WindowPlacement.h"
 #include "views/GraphSetDlg.h"
 #include "views/ListView.h"
 #include "views/TrendView.h"
@@ -27,8 +29,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontDatabase>
-#include <QLineEdit>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTabBar>
@@ -58,7 +61,8 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     ConnectCommands();
     BuildScaleStatus();
 
-    resize(800, 600);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(FirstWindowRect(screen->availableGeometry(), WindowFrame(*this), 0).size());
 
     // The tabs stay hidden until the first activation has shown the current day.
     m_tabs->hide();
@@ -260,6 +264,24 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     }
     if (const std::optional<QSize> wanted = m_shape.Resized(event->size(), isMaximized(), available))
         resize(*wanted);
+}
+
+void MainWindow::FitOnScreen()
+{
+    // Framed now: the window, frame included, comes onto its screen's free area.
+    const QScreen* screen = this->screen();
+    if (screen == nullptr || isMaximized() || isFullScreen() || isMinimized())
+        return;
+    const QMargins frame = WindowFrame(*this);
+    const QRect area = screen->availableGeometry();
+    const QSize size = ShapedWindowSize(this->size(), false, area.size().shrunkBy(frame));
+    if (size != this->size())
+        resize(size);
+    if (WindowPositionsMeaningful()) {
+        const QPoint corner = PlaceSavedWindow(QRect(pos(), size.grownBy(frame)), {area}).topLeft();
+        if (corner != pos())
+            move(corner);
+    }
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event)

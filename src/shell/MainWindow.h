@@ -138,6 +138,8 @@ private:
     // The window where the last run left it, within the screens present now; on the first start
     // 100 twips from the primary screen's corner. Kept in the settings at close.
     void PlaceWindow();
+    // Once framed: the window, frame included, moved and shrunk onto its screen's free area.
+    void FitOnScreen();
     void RememberWindow();
     void ApplyTexts();
     void ShowRecentFiles();

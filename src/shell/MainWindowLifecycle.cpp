@@ -7,6 +7,7 @@
 #include "platform/FileTypeRegistry.h"
 #include "platform/Folders.h"
 #include "platform/MessageService.h"
+#include "platform/ScreenFit.h"
 #include "platform/TextTable.h"
 #include "scale/ErrorLog.h"
 #include "scale/PortConnection.h"
@@ -106,48 +107,77 @@ void MainWindow::FirstLoad()
     m_port->OpenScalePort(m_settings.PortChosen);
 }
 
+namespace {
+
+// The screens' free areas, the primary screen's first.
+std::vector<QRect> AvailableAreas()
+{
+    std::vector<QRect> screens;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(primary->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            screens.push_back(screen->availableGeometry());
+    }
+    return screens;
+}
+
+} // namespace
+
 void MainWindow::PlaceWindow()
 {
+    // Before the desktop has framed the window its frame is an estimate. Where windows cannot be
+    // placed (Wayland) only the size is restored.
+    const QMargins frame = WindowFrame(*this);
+    const bool placeable = WindowPositionsMeaningful();
     if (m_settings.WindowRect) {
-        std::vector<QRect> screens;
-        if (const QScreen* primary = QGuiApplication::primaryScreen())
-            screens.push_back(primary->availableGeometry());
-        for (const QScreen* screen : QGuiApplication::screens()) {
-            if (screen != QGuiApplication::primaryScreen())
-                screens.push_back(screen->availableGeometry());
-        }
-        // The rectangle holds the frame's corner and the inside's size; the frame's own size is known
-        // only once the desktop has framed the window, and counts as nothing before.
-        const QSize frame = frameGeometry().size() - size();
+        // The rectangle holds the frame's corner and the inside's size.
         const QRect saved = *m_settings.WindowRect;
-        const QRect placed = PlaceSavedWindow(QRect(saved.topLeft(), saved.size() + frame), screens);
-        move(placed.topLeft());
-        resize(placed.size() - frame);
+        const QRect placed =
+            PlaceSavedWindow(QRect(saved.topLeft(), saved.size().grownBy(frame)), AvailableAreas());
+        if (placeable)
+            move(placed.topLeft());
+        resize(placed.size().shrunkBy(frame));
         if (m_settings.WindowMaximised)
             setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    // 100 twips from the screen's left and top edges.
+    // 100 twips from the screen's left and top edges, the whole window on its free area.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const int offset = qRound(100.0 * screen->logicalDotsPerInch() / 1440.0);
-        move(screen->availableGeometry().topLeft() + QPoint(offset, offset));
+        const QRect first = FirstWindowRect(screen->availableGeometry(), frame, offset);
+        resize(first.size());
+        if (placeable)
+            move(first.topLeft() - QPoint(frame.left(), frame.top()));
     }
 }
 
 void MainWindow::RememberWindow()
 {
     m_settings.WindowMaximised = isMaximized();
+    const bool placeable = WindowPositionsMeaningful();
+    std::optional<QRect> rect;
     if (isMaximized() || isMinimized()) {
         // Comes back maximised over the rectangle it had before. Never shown normal in this run,
         // the rectangle it started from stands.
         const QRect normal = normalGeometry();
-        if (m_normalFrameOffset && !normal.isEmpty())
-            m_settings.WindowRect = QRect(normal.topLeft() - *m_normalFrameOffset, normal.size());
-        return;
+        if (!normal.isEmpty() && (m_normalFrameOffset || !placeable))
+            rect = QRect(normal.topLeft() - m_normalFrameOffset.value_or(QPoint()), normal.size());
+    } else if (!geometry().isEmpty()) {
+        // Kept as the desktop places a window: the frame's corner (pos) and the inside's size.
+        rect = QRect(pos(), geometry().size());
     }
-    // Kept as the desktop places a window: the frame's corner (pos) and the inside's size.
-    if (!geometry().isEmpty())
-        m_settings.WindowRect = QRect(pos(), geometry().size());
+    if (!rect)
+        return;
+    if (!placeable) {
+        // A position read back on Wayland means nothing: the one remembered before stays.
+        rect->moveTopLeft(m_settings.WindowRect ? m_settings.WindowRect->topLeft() : QPoint());
+    } else {
+        const QMargins frame = WindowFrame(*this);
+        rect->moveTopLeft(
+            RememberedCorner(QRect(rect->topLeft(), rect->size().grownBy(frame)), frame, AvailableAreas()));
+    }
+    m_settings.WindowRect = rect;
 }
 
 void MainWindow::moveEvent(QMoveEvent* event)
@@ -176,6 +206,7 @@ void MainWindow::ShowFirstDay()
     m_diary.Loading = false;
     m_diary.Initializing = false;
     m_tabs->show();
+    FitOnScreen();
     m_page->setFocus(); // the name input
 }
 

@@ -1,8 +1,11 @@
 #include "shell/ToolbarIcons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+
+#include <cmath>
 
 // Q_INIT_RESOURCE declares the registration function of toolbar.qrc (the pictures live in a static
 // library), so it has to stand outside any namespace.
@@ -45,6 +48,48 @@ Names NamesOf(ToolbarPicture picture)
     return {"", ""};
 }
 
+// Renders the program's own SVG picture at whatever size and pixel ratio it is asked for, so the
+// toolbar stays crisp at every scale (250 % asks for 60 device pixels of a 24-pixel icon).
+class SvgIconEngine : public QIconEngine {
+public:
+    explicit SvgIconEngine(const QString& path) : m_path(path) {}
+
+    QIconEngine* clone() const override { return new SvgIconEngine(m_path); }
+    QString key() const override { return QStringLiteral("tarvel-svg"); }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, ratio));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    {
+        const QSize pixels(static_cast<int>(std::ceil(size.width() * scale)),
+                           static_cast<int>(std::ceil(size.height() * scale)));
+        QPixmap pixmap(pixels);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        if (mode == QIcon::Disabled)
+            painter.setOpacity(0.4);
+        QSvgRenderer renderer(m_path);
+        renderer.render(&painter);
+        painter.end();
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+
+private:
+    QString m_path;
+};
+
 } // namespace
 
 QIcon ToolbarIcon(ToolbarPicture picture)
@@ -52,17 +97,7 @@ QIcon ToolbarIcon(ToolbarPicture picture)
     static const bool registered = (RegisterToolbarPictures(), true);
     static_cast<void>(registered);
     const Names names = NamesOf(picture);
-    QIcon own;
-    // Rendered here rather than through an image plugin, so the program needs nothing loaded at run time.
-    QSvgRenderer renderer(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(names.own)));
-    for (int size : {24, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        own.addPixmap(pixmap);
-    }
+    const QIcon own(new SvgIconEngine(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(names.own))));
     return QIcon::fromTheme(QLatin1String(names.theme), own);
 }
 

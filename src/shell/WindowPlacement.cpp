@@ -23,4 +23,16 @@ QRect PlaceSavedWindow(const QRect& saved, const std::vector<QRect>& screens)
     return {left, top, width, height};
 }
 
+QPoint RememberedCorner(const QRect& framed, const QMargins& frame, const std::vector<QRect>& screens)
+{
+    const QRect titleBar(framed.topLeft(), QSize(framed.width(), std::max(1, frame.top())));
+    // Wholly inside one screen from top to bottom and at least partly across.
+    const bool reachable =
+        screens.empty() || std::any_of(screens.begin(), screens.end(), [&titleBar](const QRect& screen) {
+            return titleBar.top() >= screen.top() && titleBar.bottom() <= screen.bottom() &&
+                   titleBar.intersects(screen);
+        });
+    return reachable ? framed.topLeft() : PlaceSavedWindow(framed, screens).topLeft();
+}
+
 } // namespace tarvel

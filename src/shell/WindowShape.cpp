@@ -17,6 +17,19 @@ QSize ShapedWindowSize(QSize requested, bool maximised, QSize available)
     return {width, static_cast<int>(std::nearbyint(width * 6.0 / 8))};
 }
 
+QRect FirstWindowRect(const QRect& available, const QMargins& frame, int offset)
+{
+    const QSize size = ShapedWindowSize({800, 600}, false, available.size().shrunkBy(frame));
+    const QSize framed = size.grownBy(frame);
+    const int left =
+        std::max(available.left(),
+                 std::min(available.left() + offset, available.left() + available.width() - framed.width()));
+    const int top =
+        std::max(available.top(),
+                 std::min(available.top() + offset, available.top() + available.height() - framed.height()));
+    return {QPoint(left + frame.left(), top + frame.top()), size};
+}
+
 std::optional<QSize> WindowShape::Resized(QSize size, bool maximised, QSize available)
 {
     const bool answer = m_answerPending;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+#include <QRect>
 #include <QSize>
 
 #include <optional>
@@ -11,6 +13,11 @@ namespace tarvel {
 // a valid `available` size (the screen's work area less the window frame) the shape is kept by
 // narrowing the window instead, so that no part of it lies off the screen.
 QSize ShapedWindowSize(QSize requested, bool maximised, QSize available = QSize());
+
+// The main window's inside rectangle at its first start on a screen whose free area is `available`,
+// with a frame of `frame`: 800 x 600 where that fits, else as large as fits in the same shape; the
+// frame's corner `offset` pixels from the area's corner, or nearer where the frame would run past it.
+QRect FirstWindowRect(const QRect& available, const QMargins& frame, int offset);
 
 // Decides on each resize of the main window whether to ask for the shaped size. The resize that
 // follows an ask is the window manager's answer and is accepted whatever its size; the same size is

@@ -3,6 +3,7 @@
 #include "platform/DialogFont.h"
 #include "platform/LocaleFormats.h"
 #include "platform/NumberText.h"
+#include "platform/ScreenFit.h"
 #include "platform/TextTable.h"
 #include "store/GraphPeriod.h"
 #include "store/Settings.h"
@@ -67,6 +68,7 @@ GraphSetDlg::GraphSetDlg(Settings& settings, const LocaleFormats& formats, QWidg
 
     connect(m_ok, &QPushButton::clicked, this, &GraphSetDlg::Accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    FitToScreen(*this);
 }
 
 void GraphSetDlg::Accept()

@@ -66,6 +66,13 @@ QAccessibleInterface* MakeListInterface(const QString&, QObject* object)
     return nullptr;
 }
 
+// The field names down column 0, row by row.
+std::array<QString, kRows> FieldNames()
+{
+    return {QString(),     LoadText(213),         QString(),    LoadText(214),
+            LoadText(216), QStringLiteral("BMI"), LoadText(221)};
+}
+
 } // namespace
 
 void ListView::BuildControls()
@@ -162,9 +169,7 @@ void ListView::FillListGrid()
     m_grid->clearSpans();
     m_grid->setColumnCount(1 + 2 * shown);
 
-    const std::array<QString, kRows> fieldNames = {QString(),     LoadText(213), QString(),
-                                                   LoadText(214), LoadText(216), QStringLiteral("BMI"),
-                                                   LoadText(221)};
+    const std::array<QString, kRows> fieldNames = FieldNames();
     for (int row = 0; row < kRows; ++row) {
         SetCell(row, 0, fieldNames[static_cast<std::size_t>(row)]);
         m_grid->item(row, 0)->setTextAlignment(Qt::AlignCenter);
@@ -273,13 +278,32 @@ void ListView::ColourRecordNumbers(int accentPair)
 
 void ListView::SizeGridCells()
 {
+    // The field names' column takes what its longest name needs, at least an eleventh of the
+    // grid; the ten record columns share the rest to the last pixel.
     const QSize area = m_grid->viewport()->size();
-    const int width = std::max(1, area.width() / kGridColumns);
-    const int height = std::max(1, area.height() / kRows);
-    for (int column = 0; column < m_grid->columnCount(); ++column)
-        m_grid->setColumnWidth(column, width);
+    const QFontMetrics metrics(m_grid->font());
+    int names = 0;
+    for (const QString& name : FieldNames())
+        names = std::max(names, metrics.horizontalAdvance(name));
+    const int padding = 2 * metrics.averageCharWidth();
+    const int first = std::min(std::max(names + padding, area.width() / kGridColumns), area.width() / 3);
+    const int rest = area.width() - first;
+    for (int column = 0; column < m_grid->columnCount(); ++column) {
+        const int k = column - 1; // the record columns' k-th share of the rest
+        const int width =
+            column == 0 ? first : (k + 1) * rest / (kGridColumns - 1) - k * rest / (kGridColumns - 1);
+        m_grid->setColumnWidth(column, std::max(1, width));
+    }
+    // Rows of a seventh each, the memo row taking what is left, and at least two lines for it as
+    // long as the other rows keep one.
+    const int line = metrics.height() + 4;
+    const int memoNeeds = 2 * metrics.lineSpacing() + 4;
+    int height = area.height() / kRows;
+    if (area.height() - (kRows - 1) * height < memoNeeds)
+        height = std::max(line, (area.height() - memoNeeds) / (kRows - 1));
     for (int row = 0; row < kRows; ++row)
-        m_grid->setRowHeight(row, height);
+        m_grid->setRowHeight(row,
+                             std::max(1, row == kMemoRow ? area.height() - (kRows - 1) * height : height));
 }
 
 int ListView::ShownRecord(int pagePosition) const
@@ -512,6 +536,7 @@ bool ListView::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_grid->viewport()) {
         switch (event->type()) {
         case QEvent::Resize:
+        case QEvent::FontChange:
             SizeGridCells();
             break;
         case QEvent::MouseMove:

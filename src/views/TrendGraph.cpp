@@ -112,7 +112,7 @@ void DrawVerticalGrid(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
 }
 
 // Month labels under a period longer than three months, thinned to the space a month has; one that
-// would run past the picture's right edge is left out.
+// would run past the plot's right edge is left out.
 void DrawMonthLabels(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphSources& src,
                      const DayColumns& cols)
 {
@@ -122,7 +122,7 @@ void DrawMonthLabels(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s,
             continue;
         const QString text = MonthLabel(src.formats, mark.day, step);
         const int x = RoundTwips(s.left + cols.dayWidth * mark.offset);
-        if (x + g.GraphUnit + c.TextWidth(text) > s.graphWidth)
+        if (x + g.GraphUnit + c.TextWidth(text) > s.right)
             break;
         c.Pen(2);
         c.Line(x, g.PlotBottom, x, g.PlotBottom + 4 * g.GraphUnit, kBlack);
@@ -131,7 +131,8 @@ void DrawMonthLabels(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s,
     }
 }
 
-// Six dated ticks under the time axis; the first label and the first of a new year carry the year.
+// Up to six dated ticks under the time axis; the first label and the first of a new year carry the
+// year. A label that would stand after the period or run past the plot's right edge is left out.
 void DrawDateLabels(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphSources& src,
                     const DayColumns& cols)
 {
@@ -154,6 +155,8 @@ void DrawDateLabels(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, 
             shownYear = d.year();
         }
         const int x = RoundTwips(s.left + cols.dayWidth * offset);
+        if (d > src.period.PeriodEnd || x + g.GraphUnit + c.TextWidth(text) > s.right)
+            break;
         c.Pen(2);
         c.Line(x, g.PlotBottom, x, g.PlotBottom + 4 * g.GraphUnit, kBlack);
         c.Pen(1);
@@ -167,6 +170,26 @@ void DrawDateLabels(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, 
         offset += static_cast<int>(d.daysTo(next));
         d = next;
     }
+}
+
+// The axis title at the top left. Where the graph's font would run it into the top value label,
+// which starts at half the plot's left, the title takes a smaller font that fits.
+void DrawAxisTitle(GraphCanvas& c, QPainter& painter, const QString& title, const GraphGeometry& g,
+                   const GraphSpan& s)
+{
+    const int room = RoundTwips(s.left / 2.0) - g.GraphUnit - g.GraphUnit / 2;
+    painter.save();
+    for (int attempt = 0; attempt < 4 && room > 0 && c.TextWidth(title) > room; ++attempt) {
+        QFont font = painter.font();
+        const double shrink = static_cast<double>(room) / c.TextWidth(title);
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(std::max(1.0, std::floor(font.pointSizeF() * shrink * 10) / 10));
+        else
+            font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * shrink)));
+        painter.setFont(font);
+    }
+    c.Text(title, g.GraphUnit, g.PlotTop - g.GraphUnit);
+    painter.restore();
 }
 
 // Cuts a segment at the plot's top and bottom. A segment wholly above or below the plot is moved
@@ -509,7 +532,7 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
             y = RoundTwips(y + kgStep);
         }
         DrawAxes(c, g, s);
-        c.Text(QStringLiteral("[kg]"), g.GraphUnit, g.PlotTop - g.GraphUnit);
+        DrawAxisTitle(c, p, QStringLiteral("[kg]"), g, s);
     };
     PaintBackdrop(painter, backdrop, BackdropKey(QStringLiteral("weight %1").arg(range), g, dpi), labels,
                   backdropPainting);
@@ -576,7 +599,7 @@ void DrawBmiGraph(QPainter& painter, double dpi, const GraphGeometry& g, const G
             c.Line(s.left, y, s.left + g.GraphUnit, y, kBlack);
             y = RoundTwips(y + g.PlotHeight / 10.0);
         }
-        c.Text(QStringLiteral("BMI"), g.GraphUnit, g.PlotTop - g.GraphUnit);
+        DrawAxisTitle(c, p, QStringLiteral("BMI"), g, s);
         const int labelStep = RoundTwips(scaleSpan / 10);
         int v = scaleMax;
         y = g.PlotTop - g.GraphUnit;

@@ -83,8 +83,8 @@ TEST(DiaryPageTest, LimitsAcceptOrRestoreSelected)
         int messageId; // 0: the tried text is accepted
     };
     const Case cases[] = {
-        {"ja_JP", -1, "170", "300", 0},     {"ja_JP", -1, "170", "301cm", 730},
-        {"de_DE", -1, "170", "300,1", 730}, {"ja_JP", 0, "65", "150", 0},
+        {"ja_JP", -1, "170", "300", 0},      {"ja_JP", -1, "170", "301cm", 730},
+        {"de_DE", -1, "170", "300,1", 730},  {"ja_JP", 0, "65", "150", 0},
         {"ja_JP", 1, "70.5", "150.01", 731}, {"de_DE", 0, "65,5", "150,01", 731},
     };
     for (const Case& c : cases) {
@@ -558,6 +558,26 @@ TEST(DiaryPageTest, DeleteEntry)
                         " Time: 7:30\r\n Weight: 65.40\r\n BMI: 22.6\r\n\r\n (2) Night\r\n Time: \r\n"
                         " Weight: \r\n BMI: \r\n\r\nContinue process?"));
         }
+    }
+}
+
+// The summary under the buttons appearing, growing to two lines or running long moves nothing.
+TEST(DiaryPageTest, ControlsKeepTheirPlacesWhateverTheSummaryShows)
+{
+    Page p;
+    p.page.resize(700, 420);
+    QString summary;
+    p.page.SetTrendSummary([&summary] { return summary; });
+    std::vector<QRect> first;
+    for (const QString& text :
+         {QString(), U("Trend 72.5 kg, -0.5 kg/week\nGoal 68.0 kg"), QString(300, u'W')}) {
+        summary = text;
+        p.page.ShowTrendSummary();
+        QApplication::processEvents();
+        std::vector<QRect> places;
+        for (const QWidget* control : p.page.findChildren<QWidget*>())
+            places.emplace_back(control->mapTo(&p.page, QPoint()), control->size());
+        EXPECT_EQ(places, first.empty() ? (first = places) : first) << text.left(20).toStdString();
     }
 }
 

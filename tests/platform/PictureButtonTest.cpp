@@ -34,7 +34,7 @@ TEST(PictureButtonTest, ShowsItsPicturesStretchedWithTheirRimAndTheDownOneWhileP
     const QColor down(100, 200, 250);
     for (const qreal ratio : {1.0, 2.0}) {
         PictureButton button(QString(), PictureButton::Kind::Large);
-        button.resize(140, 40);
+        button.resize(141, 41); // at 150 % its parts meet between device pixels
         button.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
         const QColor plain = At(button, 70, 20);
@@ -45,7 +45,7 @@ TEST(PictureButtonTest, ShowsItsPicturesStretchedWithTheirRimAndTheDownOneWhileP
             int x, y;
             QColor colour;
         };
-        const Point points[] = {{1, 20, rim}, {138, 20, rim}, {70, 1, rim}, {70, 38, rim},
+        const Point points[] = {{1, 20, rim}, {139, 20, rim}, {70, 1, rim}, {70, 39, rim},
                                 {6, 6, up},   {133, 33, up},  {70, 20, up}};
         for (const Point& p : points)
             EXPECT_EQ(At(button, p.x, p.y), p.colour) << ratio << " at " << p.x << "," << p.y;
@@ -54,6 +54,15 @@ TEST(PictureButtonTest, ShowsItsPicturesStretchedWithTheirRimAndTheDownOneWhileP
         EXPECT_EQ(At(button, 70, 20), down) << ratio;
         QTest::mouseRelease(&button, Qt::LeftButton);
         EXPECT_EQ(At(button, 70, 20), up) << ratio;
+
+        // At 150 % the nine parts meet without seams: the face is one colour along both middles.
+        QImage image(QSize(210, 60), QImage::Format_RGB32);
+        image.setDevicePixelRatio(1.5);
+        button.render(&image);
+        for (int x = 10, y = 10; x < 200 || y < 50; ++x, ++y)
+            EXPECT_TRUE(image.pixel(std::min(x, 199), 30) == up.rgb() &&
+                        image.pixel(105, std::min(y, 49)) == up.rgb())
+                << ratio << " at " << x << "," << y;
 
         // Disabled, the picture fades: neither the picture's colour nor the plain face.
         button.setEnabled(false);

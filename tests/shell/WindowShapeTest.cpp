@@ -1,5 +1,6 @@
 #include "shell/WindowShape.h"
 
+#include "platform/ScreenFit.h"
 #include "shell/WindowPlacement.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,21 @@ TEST(WindowShape, ThreeQuartersHighOnTheScreenAndNoResizeLoop)
     EXPECT_EQ(shape.Resized({1200, 700}, true), std::nullopt);
 }
 
+// The first start and the help window fit the free area, frame included: 1920 x 1040, 1024 x 600
+// less a panel at the top, 1366 x 768 at 125 % less one at the bottom.
+TEST(WindowShape, FirstStartAndHelpFitTheFreeArea)
+{
+    const QMargins frame(1, 30, 1, 1);
+    const int cases[][10] = {{0, 0, 1920, 1040, 8, 37, 800, 600, 920, 640},
+                             {0, 32, 1024, 568, 8, 62, 716, 537, 920, 537},
+                             {0, 0, 1093, 582, 8, 31, 734, 550, 920, 551}};
+    for (const auto& c : cases) {
+        const QRect available(c[0], c[1], c[2], c[3]);
+        EXPECT_EQ(FirstWindowRect(available, frame, 7), QRect(c[4], c[5], c[6], c[7])) << c[3];
+        EXPECT_EQ(FitToArea({920, 640}, available.size(), frame), QSize(c[8], c[9])) << c[3];
+    }
+}
+
 // A remembered window comes back on a screen present now, whole.
 TEST(WindowShape, RememberedWindowIsPlacedWithinTheScreensPresentNow)
 {
@@ -48,6 +64,14 @@ TEST(WindowShape, RememberedWindowIsPlacedWithinTheScreensPresentNow)
     };
     for (const Case& c : cases)
         EXPECT_EQ(PlaceSavedWindow(c.saved, c.screens), c.placed) << c.saved.x() << "," << c.saved.y();
+
+    // A title bar off every screen at the close is remembered on the screen nearest.
+    const int closes[][4] = {{100, 80, 100, 80},     {2000, 5, 2000, 5},  {100, -13, 100, 0},
+                             {-500, 200, -500, 200}, {-900, 200, 0, 200}, {1500, 1030, 1120, 409}};
+    for (const auto& c : closes)
+        EXPECT_EQ(RememberedCorner({c[0], c[1], 800, 631}, {1, 30, 1, 1}, {primary, right}),
+                  QPoint(c[2], c[3]))
+            << c[0] << "," << c[1];
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "store/DiaryFixture.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 #include <QWheelEvent>
@@ -68,6 +69,23 @@ TEST(ListViewTest, GridLaysOutRecordsAcrossWithMergedNumbers)
         EXPECT_EQ(shown.join(QLatin1Char('|')), QString::fromUtf8(texts));
     }
     EXPECT_EQ(list.view.Grid()->columnSpan(0, 7), 2);
+}
+
+// Five records fill the grid to its right and bottom edges, in a normal and a large font, and the
+// field names and a two-line memo are not cut.
+TEST(ListViewTest, CellsFillTheGridAndFitTheFont)
+{
+    for (const int points : {9, 14}) {
+        List list(4);
+        list.view.resize(640, 420);
+        list.view.setFont(QFont(list.view.font().family(), points));
+        const QTableWidget& grid = *list.view.Grid();
+        const QFontMetrics metrics(grid.font());
+        const QSize filled(grid.horizontalHeader()->length(), grid.verticalHeader()->length());
+        EXPECT_EQ(filled, grid.viewport()->size()) << points;
+        EXPECT_GT(grid.columnWidth(0), metrics.horizontalAdvance(list.Text(4, 0))) << points;
+        EXPECT_GE(grid.rowHeight(6), 2 * metrics.lineSpacing()) << points;
+    }
 }
 
 TEST(ListViewTest, WindowStopsAtBothEnds)

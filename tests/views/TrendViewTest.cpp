@@ -38,13 +38,17 @@ void AddDay(DiaryFixture& f, QDate day, const char* morning, const char* night =
 // pixels wide: GraphUnit 100, plot 929..8129 across and 300..5400 down; January has 31 columns of
 // 232 twips.
 struct Graph {
-    Graph() { f.period = {QDate(2024, 1, 1), QDate(2024, 1, 31)}; }
+    explicit Graph(const char* locale = "ja_JP") : f(locale)
+    {
+        f.period = {QDate(2024, 1, 1), QDate(2024, 1, 31)};
+    }
     // With painterOnly the painter draws everything itself (a clipped painter takes no direct writing).
     void Draw(bool weight, GraphBackdrop* backdrop = nullptr, bool painterOnly = false)
     {
         labels.clear();
         image.fill(Qt::magenta);
         QPainter painter(&image);
+        painter.setFont(font);
         if (painterOnly)
             painter.setClipRect(image.rect());
         const GraphSources sources{f.diary, f.period, settings, f.formats, trend};
@@ -69,6 +73,7 @@ struct Graph {
     GraphGeometry g = ComputeGraphGeometry(12000, QSize(8400, 6000), QSize(8400, 6000));
     GraphLabels labels;
     QImage image{560, 400, QImage::Format_RGB32};
+    QFont font;
 };
 
 TEST(TrendGraph, GeometryInTwipsWithoutSixteenBitLimitsAndTheDayUnderThePointer)
@@ -227,7 +232,8 @@ TEST(TrendGraph, LongSpansFitTheAxisToTheWeighingsAndTheGoal)
         AddDay(graph.f, QDate(2023, 5, 1), "61.00", "66.00");
         graph.Draw(true);
         const QStringList texts = graph.Texts();
-        EXPECT_EQ(texts.contains(u"76"_s) && texts.contains(u"58"_s), fitted) << texts.join(u' ').toStdString();
+        EXPECT_EQ(texts.contains(u"76"_s) && texts.contains(u"58"_s), fitted)
+            << texts.join(u' ').toStdString();
     }
 }
 
@@ -251,6 +257,40 @@ TEST(TrendGraph, AYearThinsItsLabelsAndMarkers)
     EXPECT_TRUE(dates.size() >= 3 && dates.size() <= 12) << dates.join(u' ').toStdString();
     EXPECT_EQ(dates.filter(QRegularExpression(QStringLiteral("^\\d{4}/\\d{1,2}$"))), dates);
     EXPECT_EQ(WeightDayAt(graph.g, graph.f.period, graph.g.WeightPlotRight - 1, 2000), 366);
+}
+
+// In a large font every date label stands inside the plot or is left out, and the axis title
+// ends before the top value label (at half the plot's left, 31 pixels) with a gap.
+TEST(TrendGraph, LabelsStayInsideThePlotInALargeFont)
+{
+    const std::tuple<const char*, int, QDate, QDate> cases[] = {
+        {"de_DE", 1, {2026, 11, 8}, {2026, 12, 7}},
+        {"ja_JP", 1, {2026, 11, 26}, {2026, 12, 25}},
+        {"en_US", 3, {2026, 9, 16}, {2026, 12, 15}},
+        {"ja_JP", 12, {2026, 1, 1}, {2026, 12, 31}},
+        {"de_DE", kWholeDiaryMonths, {2026, 12, 3}, {2026, 12, 3}}};
+    for (const auto& [locale, months, start, end] : cases) {
+        Graph graph(locale);
+        graph.font.setPointSize(14);
+        graph.settings.TrendMonths = months;
+        graph.f.period = {start, end};
+        AddDay(graph.f, start, "65.40");
+        graph.Draw(true);
+        const QFontMetrics metrics(graph.font, &graph.image);
+        int dates = 0;
+        for (const GraphLabel& label : graph.labels) {
+            if (label.y == graph.g.PlotBottom + 2 * graph.g.GraphUnit && ++dates > 0) {
+                EXPECT_LE(label.x + 15 * metrics.horizontalAdvance(label.text), graph.g.WeightPlotRight)
+                    << locale;
+            }
+        }
+        int title = 0;
+        int gap = 0; // dark pixels in the three columns before the value label
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 31; ++x)
+                (x < 28 ? title : gap) += qGray(graph.image.pixel(x, y)) < 160 ? 1 : 0;
+        EXPECT_TRUE(dates > 0 && title > 0 && gap == 0) << locale << " " << months << " " << gap;
+    }
 }
 
 // Both trend views, linked, shown over a diary whose period is January 2024.
@@ -302,8 +342,10 @@ struct Trends {
 TEST(TrendView, TheDescriptionNamesThePeriodsFirstAndLastWeight)
 {
     Trends t;
-    for (const auto& [day, weight] : {std::pair(QDate(2023, 12, 31), "70.00"), {QDate(2024, 1, 1), "65.40"},
-                                      {QDate(2024, 1, 31), "66.20"}, {QDate(2024, 2, 1), "71.00"}})
+    for (const auto& [day, weight] : {std::pair(QDate(2023, 12, 31), "70.00"),
+                                      {QDate(2024, 1, 1), "65.40"},
+                                      {QDate(2024, 1, 31), "66.20"},
+                                      {QDate(2024, 2, 1), "71.00"}})
         AddDay(t.f, day, weight);
     t.weight.Redraw();
     const QString said = t.weight.Graph()->accessibleDescription();
