@@ -287,13 +287,24 @@ void DiaryPage::BuildLayout()
 
     // Tab walks the page as it is seen, row by row and left to right in each row (the sex frame
     // stands beside the date and the height and begins on the date's row).
-    std::vector<QWidget*> order{m_name,         m_date,      m_dateButton,    m_male,         m_female,
-                                m_height,       m_time[0],   m_timeButton[0], m_time[1],      m_timeButton[1],
-                                m_weight[0],    m_weight[1], m_bmi[0],        m_bmiButton[0], m_bmi[1],
-                                m_bmiButton[1], m_memo[0],   m_memo[1]};
-    order.insert(order.end(), {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton});
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    const std::initializer_list<QWidget*> rows[] = {
+        {m_name},
+        {m_date, m_dateButton, m_male, m_female},
+        {m_height},
+        {m_time[0], m_timeButton[0], m_time[1], m_timeButton[1]},
+        {m_weight[0], m_weight[1]},
+        {m_bmi[0], m_bmiButton[0], m_bmi[1], m_bmiButton[1]},
+        {m_memo[0], m_memo[1]},
+        {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton},
+    };
+    QWidget* previous = nullptr;
+    for (const std::initializer_list<QWidget*>& row : rows) {
+        for (QWidget* control : row) {
+            if (previous != nullptr)
+                setTabOrder(previous, control);
+            previous = control;
+        }
+    }
 }
 
 void DiaryPage::ConnectRules()
