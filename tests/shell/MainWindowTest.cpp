@@ -4,6 +4,7 @@
 
 #include "shell/MainWindow.h"
 
+#include "entry/DiaryPage.h"
 #include "platform/MessageService.h"
 #include "platform/TextTable.h"
 #include "platform/Translations.h"
@@ -19,6 +20,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -538,8 +540,12 @@ TEST(MainWindowTest, ScreenReadersHearEveryControlAndWhatTheViewsShow)
     const int expected[] = {5 + 23, 5 + 3, 5 + 5, 5 + 3, 5 + 23 + 2 + 7 + 42};
     for (int tab = 0; tab <= w.MainTab()->count(); ++tab) {
         w.MainTab()->setCurrentIndex(tab % 4);
-        if (tab == 4)
+        if (tab == 4) {
             QTest::mouseClick(s.Controls().dateButton, Qt::LeftButton);
+            // The calendar made on opening takes the scheme's colours.
+            EXPECT_NE(w.Page()->Calendar()->palette().color(QPalette::Highlight),
+                      QApplication::palette().color(QPalette::Highlight));
+        }
         std::vector<QAccessibleInterface*> found;
         int hiddenFocusable = 0;
         FocusableShowing(QAccessible::queryAccessibleInterface(&w), true, found, hiddenFocusable);
