@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>Input date</source>
-        <translation>Heutiges Datum eintragen</translation>
+        <translation>Datum im Kalender wählen</translation>
     </message>
     <message>
         <source>Input current time</source>
@@ -789,6 +789,38 @@
     <message>
         <source>Calendar</source>
         <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Diary tabs</source>
+        <translation>Register des Tagebuchs</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>Nummer des Eintrags</translation>
+    </message>
+    <message>
+        <source>Weighing</source>
+        <translation>Wägung</translation>
+    </message>
+    <message>
+        <source>%1, morning</source>
+        <translation>%1, morgens</translation>
+    </message>
+    <message>
+        <source>%1, night</source>
+        <translation>%1, abends</translation>
+    </message>
+    <message>
+        <source>Input time or click right button</source>
+        <translation>Uhrzeit eingeben oder die Schaltfläche rechts anklicken</translation>
+    </message>
+    <message>
+        <source>Open a calendar to choose the day</source>
+        <translation>Einen Kalender öffnen, um den Tag zu wählen</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Tage des Monats</translation>
     </message>
     <message>
         <source>Trend %1 kg, %2 kg/week</source>

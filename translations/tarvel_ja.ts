@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>Input date</source>
-        <translation>今日の日付を入力</translation>
+        <translation>カレンダーで日付を選択</translation>
     </message>
     <message>
         <source>Input current time</source>
@@ -789,6 +789,38 @@
     <message>
         <source>Calendar</source>
         <translation>カレンダー</translation>
+    </message>
+    <message>
+        <source>Diary tabs</source>
+        <translation>日記のタブ</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>データ番号</translation>
+    </message>
+    <message>
+        <source>Weighing</source>
+        <translation>計測</translation>
+    </message>
+    <message>
+        <source>%1, morning</source>
+        <translation>%1、朝</translation>
+    </message>
+    <message>
+        <source>%1, night</source>
+        <translation>%1、夜</translation>
+    </message>
+    <message>
+        <source>Input time or click right button</source>
+        <translation>時刻を入力するか、右のボタンをクリック</translation>
+    </message>
+    <message>
+        <source>Open a calendar to choose the day</source>
+        <translation>カレンダーを開いて日付を選択</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>月の日付</translation>
     </message>
     <message>
         <source>Trend %1 kg, %2 kg/week</source>

@@ -10,6 +10,7 @@
 #include "store/Diary.h"
 #include "store/DiaryText.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QGridLayout>
@@ -135,17 +136,11 @@ void DiaryPage::BuildControls()
     m_deleteButton->setToolTip(LoadText(922));
     m_saveButton->setEnabled(false);
 
-    // The calendar lies over the page rather than in a pop-up window: a pop-up would swallow the
-    // click that closes it, and that click may be meant for one of the large buttons. It closes when
-    // the focus leaves it, on a click on the panel and on a press of a large button.
-    m_calendar = new QCalendarWidget(this);
-    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    m_calendar->setAutoFillBackground(true);
-    m_calendar->hide();
+    // The calendar (made by ShowCalendar) closes when the focus leaves it.
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         // The calendar's own month menu is a pop-up; the focus going there keeps it open.
-        if (m_calendar->isVisible() && now != nullptr && now != m_calendar &&
-            !m_calendar->isAncestorOf(now) && QApplication::activePopupWidget() == nullptr)
+        if (m_calendar != nullptr && now != nullptr && now != m_calendar && !m_calendar->isAncestorOf(now) &&
+            QApplication::activePopupWidget() == nullptr)
             HideCalendar();
     });
 
@@ -182,7 +177,6 @@ void DiaryPage::NameControls()
         {m_saveButton, "saveButton"},
         {m_newButton, "newButton"},
         {m_deleteButton, "deleteButton"},
-        {m_calendar, "calendar"},
     };
     for (const auto& [control, name] : named)
         control->setObjectName(QLatin1String(name));
@@ -311,16 +305,26 @@ void DiaryPage::BuildLayout()
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(7, 1);
 
-    // Tab walks the page as it is read: profile, date, the morning slot, the night slot, then the
-    // five buttons.
-    std::vector<QWidget*> order{m_name, m_height, m_male, m_female, m_date, m_dateButton};
-    for (std::size_t slot = 0; slot < 2; ++slot) {
-        order.insert(order.end(), {m_time[slot], m_timeButton[slot], m_weight[slot], m_bmi[slot],
-                                   m_bmiButton[slot], m_memo[slot]});
+    // Tab walks the page as it is seen, row by row and left to right in each row (the sex frame
+    // stands beside the date and the height and begins on the date's row).
+    const std::initializer_list<QWidget*> rows[] = {
+        {m_name},
+        {m_date, m_dateButton, m_male, m_female},
+        {m_height},
+        {m_time[0], m_timeButton[0], m_time[1], m_timeButton[1]},
+        {m_weight[0], m_weight[1]},
+        {m_bmi[0], m_bmiButton[0], m_bmi[1], m_bmiButton[1]},
+        {m_memo[0], m_memo[1]},
+        {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton},
+    };
+    QWidget* previous = nullptr;
+    for (const std::initializer_list<QWidget*>& row : rows) {
+        for (QWidget* control : row) {
+            if (previous != nullptr)
+                setTabOrder(previous, control);
+            previous = control;
+        }
     }
-    order.insert(order.end(), {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton});
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
 }
 
 void DiaryPage::ConnectRules()
@@ -348,8 +352,6 @@ void DiaryPage::ConnectRules()
     connect(m_deleteButton, &PictureButton::Released, this, &DiaryPage::DeleteEntry);
     for (PictureButton* button : {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton})
         connect(button, &PictureButton::Pressed, this, &DiaryPage::HideCalendar);
-    connect(m_calendar, &QCalendarWidget::clicked, this, &DiaryPage::OnCalendarPicked);
-    connect(m_calendar, &QCalendarWidget::activated, this, &DiaryPage::OnCalendarPicked);
 }
 
 void DiaryPage::ShowMessage(int textId, IconKind iconKind)
@@ -573,8 +575,10 @@ void DiaryPage::SetEntryButtons(bool onRecord)
     const int current = m_diary.CurrentIndex;
     m_previousButton->setEnabled(true);
     m_nextButton->setEnabled(true);
-    m_previousButton->setToolTip(LoadText(917));
-    m_nextButton->setToolTip(LoadText(918));
+    // The Japanese tooltips lead with the number of the record the button shows.
+    const bool numbered = LanguageCode() == kJapaneseLanguage;
+    m_previousButton->setToolTip((numbered ? QString::number(current - 1) : QString()) + LoadText(917));
+    m_nextButton->setToolTip((numbered ? QString::number(current + 1) : QString()) + LoadText(918));
     if (!onRecord) {
         m_nextButton->setEnabled(false);
         m_previousButton->setEnabled(m_diary.NewEntryIndex() != 1);
@@ -595,6 +599,22 @@ void DiaryPage::ShowCalendar()
     QDate day = m_clock.Today();
     if (const std::optional<QDate> typed = m_formats.ParseDate(m_date->text()))
         day = *typed;
+    if (m_calendar == nullptr) {
+        // The calendar lies over the page rather than in a pop-up window: a pop-up would swallow
+        // the click that closes it, and that click may be meant for one of the large buttons. It
+        // exists only while open, so screen readers never meet its days on a closed page.
+        m_calendar = new QCalendarWidget(this);
+        m_calendar->setObjectName(QStringLiteral("calendar"));
+        m_calendar->setAccessibleName(LoadText(1228));
+        if (auto* days = m_calendar->findChild<QAbstractItemView*>())
+            days->setAccessibleName(LoadText(1597));
+        m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        m_calendar->setAutoFillBackground(true);
+        if (m_calendarLook)
+            m_calendarLook(*m_calendar);
+        connect(m_calendar, &QCalendarWidget::clicked, this, &DiaryPage::OnCalendarPicked);
+        connect(m_calendar, &QCalendarWidget::activated, this, &DiaryPage::OnCalendarPicked);
+    }
     m_calendar->setSelectedDate(day);
     m_calendar->setCurrentPage(day.year(), day.month());
     // Over the date button, kept inside the page.
@@ -610,12 +630,24 @@ void DiaryPage::ShowCalendar()
 
 void DiaryPage::HideCalendar()
 {
+    if (m_calendar == nullptr)
+        return;
+    // Called from the calendar's own signals too: it goes once they have returned.
     m_calendar->hide();
+    m_calendar->deleteLater();
+    m_calendar = nullptr;
+}
+
+void DiaryPage::SetCalendarLook(std::function<void(QCalendarWidget&)> look)
+{
+    m_calendarLook = std::move(look);
+    if (m_calendar != nullptr && m_calendarLook)
+        m_calendarLook(*m_calendar);
 }
 
 void DiaryPage::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && m_calendar->isVisible()) {
+    if (event->key() == Qt::Key_Escape && m_calendar != nullptr) {
         HideCalendar();
         m_date->setFocus();
         return;

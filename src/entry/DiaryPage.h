@@ -101,12 +101,15 @@ public:
     void PutScaleWeight(int slot, const QString& weight);
 
     // What the colour scheme paints: the five large buttons, the wide "Enter" buttons, the sex
-    // frame with its options, the calendar and the tab's logo in the top right corner.
+    // frame with its options, the calendar's look and the tab's logo in the top right corner.
     std::vector<PictureButton*> LargeButtons() const;
     std::vector<PictureButton*> WideButtons() const;
     QGroupBox* SexFrame() const { return m_sexBox; }
     std::array<QRadioButton*, 2> SexOptions() const { return {m_male, m_female}; }
+    // The open calendar; none while it is closed.
     QCalendarWidget* Calendar() const { return m_calendar; }
+    // How the calendar looks (the scheme's colours), put on it each time it opens.
+    void SetCalendarLook(std::function<void(QCalendarWidget&)> look);
     QLabel* Logo() const { return m_logo; }
 
 Q_SIGNALS:
@@ -203,6 +206,7 @@ private:
     QLabel* m_logo = nullptr;
     QLabel* m_trendSummary = nullptr;
     std::function<QString()> m_trendSummaryText;
+    std::function<void(QCalendarWidget&)> m_calendarLook;
 
     // The last accepted texts of m_weight(0) and m_weight(1).
     std::array<QString, 2> m_lastValidWeight;

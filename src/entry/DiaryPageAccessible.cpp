@@ -5,7 +5,6 @@
 #include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 
-#include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,7 +18,9 @@ void DiaryPage::NameForScreenReaders()
     // The label beside the name reads "'s Tarvel", which names nothing.
     m_name->setAccessibleName(LoadText(1200));
     m_dateButton->setAccessibleName(LoadText(1209));
-    m_calendar->setAccessibleName(LoadText(1228));
+    // Descriptions say what a control does where its tooltip does not: the date button opens the
+    // calendar, and the time inputs share their tooltip with the date input.
+    m_dateButton->setAccessibleDescription(LoadText(1596));
 
     // Per slot, morning then night: time, weight, BMI, memo, the time button and the BMI button.
     struct SlotTexts {
@@ -30,6 +31,7 @@ void DiaryPage::NameForScreenReaders()
     for (std::size_t slot = 0; slot < 2; ++slot) {
         const SlotTexts& texts = kSlotTexts[slot];
         m_time[slot]->setAccessibleName(LoadText(texts.time));
+        m_time[slot]->setAccessibleDescription(LoadText(1595));
         m_weight[slot]->setAccessibleName(LoadText(texts.weight));
         m_bmi[slot]->setAccessibleName(LoadText(texts.bmi));
         m_memo[slot]->setAccessibleName(LoadText(texts.memo));

@@ -236,6 +236,15 @@ constexpr Entry kTexts[] = {
     {1415, QT_TRANSLATE_NOOP("Texts", "Rows that could not be read: %1")},
     {1416, QT_TRANSLATE_NOOP("Texts", "The file holds no date and weight columns.")},
     {1417, QT_TRANSLATE_NOOP("Texts", "The CSV file cannot be written.")},
+    // Screen readers: the tab frame, the list's hidden headers, descriptions the tooltips lack.
+    {1590, QT_TRANSLATE_NOOP("Texts", "Diary tabs")},
+    {1591, QT_TRANSLATE_NOOP("Texts", "Record number")},
+    {1592, QT_TRANSLATE_NOOP("Texts", "Weighing")},
+    {1593, QT_TRANSLATE_NOOP("Texts", "%1, morning")},
+    {1594, QT_TRANSLATE_NOOP("Texts", "%1, night")},
+    {1595, QT_TRANSLATE_NOOP("Texts", "Input time or click right button")},
+    {1596, QT_TRANSLATE_NOOP("Texts", "Open a calendar to choose the day")},
+    {1597, QT_TRANSLATE_NOOP("Texts", "Days of the month")},
     // The language of the help pages: their folder in the help, "en" for the English pages.
     {1610, QT_TRANSLATE_NOOP("Texts", "en")},
     {2000, QT_TRANSLATE_NOOP("Texts", "2")},

@@ -76,6 +76,11 @@ void MainWindow::BuildTabs()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("MainTab"));
     m_tabs->setDocumentMode(false);
+    // The tab strip takes the focus, not the frame around the pages, which screen readers would
+    // meet as a nameless stop. Setting the frame's policy sets the strip's (its focus proxy) too.
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_tabs->tabBar()->setFocusPolicy(Qt::TabFocus);
+    m_tabs->setAccessibleName(LoadText(1590));
     m_page = new DiaryPage(m_diary, m_formats, m_services.clock, m_services.messages);
     m_page->setObjectName(QStringLiteral("diaryPage"));
     m_views = std::make_unique<Views>(m_diary, m_period, m_settings, m_formats, m_services.clock);

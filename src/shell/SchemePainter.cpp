@@ -106,15 +106,16 @@ void SchemePainter::ApplyScheme(int colorScheme)
 
     // The calendar: its navigation bar and the selected day in the dark colour, the row of weekday
     // names in the medium colour.
-    QCalendarWidget* calendar = m_page.Calendar();
-    QPalette palette = calendar->palette();
-    palette.setColor(QPalette::Highlight, diary.dark);
-    palette.setColor(QPalette::HighlightedText, kDarkText);
-    calendar->setPalette(palette);
-    QTextCharFormat weekdays = calendar->headerTextFormat();
-    weekdays.setBackground(diary.medium);
-    weekdays.setForeground(kDarkText);
-    calendar->setHeaderTextFormat(weekdays);
+    m_page.SetCalendarLook([dark = diary.dark, medium = diary.medium](QCalendarWidget& calendar) {
+        QPalette palette = calendar.palette();
+        palette.setColor(QPalette::Highlight, dark);
+        palette.setColor(QPalette::HighlightedText, kDarkText);
+        calendar.setPalette(palette);
+        QTextCharFormat weekdays = calendar.headerTextFormat();
+        weekdays.setBackground(medium);
+        weekdays.setForeground(kDarkText);
+        calendar.setHeaderTextFormat(weekdays);
+    });
 
     m_views.List().SetListColours(m_slots.Tab(ListTab).dark, m_slots.listAccent);
     m_views.WeightView().SetLineColours({m_slots.trendLine, m_slots.goalLine});

@@ -176,6 +176,7 @@ void ListView::FillListGrid()
     }
     for (int position = 1; position <= shown; ++position)
         FillRecordColumns(position, m_diary.ListFirst + position - 1);
+    NameHeaders();
 
     ColourRecordColumns();
     m_hoverPair = 0;
@@ -235,6 +236,26 @@ void ListView::FillRecordColumns(int pagePosition, int record)
     // The number and the date stand in both columns of the record; they show once across them.
     m_grid->setSpan(0, first, 1, 2);
     m_grid->setSpan(1, first, 1, 2);
+}
+
+void ListView::NameHeaders()
+{
+    // The headers stay hidden (column 0 and row 0 show the same); screen readers say them with
+    // each cell: "12/6, morning", "Weight", "92.40". Rows 0 and 2 show no field name of their own.
+    for (int row = 0; row < kRows; ++row) {
+        const QString name = row == 0   ? LoadText(1591)
+                             : row == 2 ? LoadText(1592)
+                                        : m_grid->item(row, 0)->text();
+        m_grid->setVerticalHeaderItem(row, new QTableWidgetItem(name));
+    }
+    m_grid->setHorizontalHeaderItem(0, new QTableWidgetItem(QString()));
+    for (int column = 1; column < m_grid->columnCount(); ++column) {
+        // The record's date, or its number where it has none (the blank new-entry record).
+        const QString date = m_grid->item(1, column)->text();
+        const QString day = date.isEmpty() ? m_grid->item(0, column)->text() : date;
+        const int slotText = column % 2 == 1 ? 1593 : 1594;
+        m_grid->setHorizontalHeaderItem(column, new QTableWidgetItem(LoadText(slotText).arg(day)));
+    }
 }
 
 void ListView::SetCell(int row, int column, const QString& text)

@@ -108,6 +108,9 @@ private:
     void ShowMemoAt(const QPoint& pos);
     void PlaceMemo(int left);
     void SetCell(int row, int column, const QString& text);
+    // The hidden headers screen readers say with each cell: the field of a row, the day and
+    // weighing of a column.
+    void NameHeaders();
 
     Diary& m_diary;
     const LocaleFormats& m_formats;

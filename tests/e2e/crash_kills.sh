@@ -193,9 +193,9 @@ run_once() {
     # The last day's morning weight, then Save data.
     weight=$(printf '%d.%02d' $((90 + weight_step / 100)) $((weight_step % 100)))
     weight_step=$((weight_step + 1))
-    keys $(tabs 7)
+    keys $(tabs 9)
     xdotool type --delay 6 "$weight"
-    keys $(tabs 11)
+    keys $(tabs 9)
     local file3
     file3="0$weight"
 

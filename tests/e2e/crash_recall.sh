@@ -8,14 +8,14 @@ start_tarvel
 first=$LAST_PID
 focus "$(window_named '^Tarvel')"
 
-# The name input has the focus at start. Name, height, then Tab on to the morning weight (the sex
-# choice, the date and its button, the time and its button lie between), then on to Save data.
+# The name input has the focus at start. Tab walks the page row by row: name, the date, its button
+# and the sex choice, the height, the two times and their buttons, the weights, then on to Save data.
 type_text "Ann"
-press Tab
+press Tab Tab Tab Tab
 type_text "170"
-press Tab Tab Tab Tab Tab Tab
+press Tab Tab Tab Tab Tab
 type_text "65.4"
-press Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+press Tab Tab Tab Tab Tab Tab Tab space
 
 wait_for 10 file_contains "$BACKUP" ",065.40," || fail "the backup never held the day"
 { kill -9 "$first" && wait "$first"; } 2>/dev/null || true

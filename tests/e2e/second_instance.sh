@@ -11,11 +11,11 @@ main=$(window_named '^Tarvel')
 focus "$main"
 # Store a day so the backup holds data the second start must leave alone.
 type_text "Ann"
-press Tab
+press Tab Tab Tab Tab
 type_text "170"
-press Tab Tab Tab Tab Tab Tab
+press Tab Tab Tab Tab Tab
 type_text "65.4"
-press Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+press Tab Tab Tab Tab Tab Tab Tab space
 wait_for 10 file_contains "$BACKUP" ",065.40," || fail "the backup never held the day"
 before=$(md5sum <"$BACKUP")
 

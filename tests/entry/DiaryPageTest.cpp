@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,7 +17,10 @@
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
 #include <map>
+#include <tuple>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -272,14 +276,14 @@ TEST(DiaryPageTest, CalendarAndTimeButtons)
         Page p(c.locale);
         p.c.date->setText(U(c.typed));
         QTest::mouseClick(p.c.dateButton, Qt::LeftButton);
-        ASSERT_TRUE(p.page.Calendar()->isVisible());
+        ASSERT_TRUE(p.page.Calendar() && p.page.Calendar()->isVisible());
         EXPECT_EQ(p.page.Calendar()->selectedDate(), c.opensOn);
         auto* days = p.page.Calendar()->findChild<QTableView*>();
         ASSERT_NE(days, nullptr);
         QTest::keyClick(days, Qt::Key_Right);
         QTest::keyClick(days, Qt::Key_Return);
         EXPECT_EQ(p.c.date->text(), U(c.picked));
-        EXPECT_FALSE(p.page.Calendar()->isVisible());
+        EXPECT_EQ(p.page.Calendar(), nullptr);
     }
 
     Page fi("fi_FI");
@@ -499,13 +503,42 @@ TEST(DiaryPageTest, LargeButtonActsWhileCalendarIsOpen)
     Page p("ja_JP", true, 2);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.page));
     QTest::mouseClick(p.c.dateButton, Qt::LeftButton);
-    ASSERT_TRUE(p.page.Calendar()->isVisible());
+    ASSERT_NE(p.page.Calendar(), nullptr);
     QWindow* window = p.page.windowHandle();
     const QPoint at = p.c.next->mapTo(&p.page, p.c.next->rect().center());
     QTest::mousePress(window, Qt::LeftButton, {}, at);
     QTest::mouseRelease(window, Qt::LeftButton, {}, at);
-    EXPECT_FALSE(p.page.Calendar()->isVisible());
+    EXPECT_EQ(p.page.Calendar(), nullptr);
     EXPECT_EQ(p.f.diary.CurrentIndex, 3);
+}
+
+// Tab walks the page as it is seen: each control it reaches stands in a later row of the page's
+// grid, or further right in the same row, than the one before.
+TEST(DiaryPageTest, TabFollowsTheScreen)
+{
+    Page p("de_DE", true, 2);
+    const auto* grid = p.page.findChild<QGridLayout*>();
+    const auto place = [&](QWidget* control) {
+        for (int i = 0; i < grid->count(); ++i) {
+            QLayoutItem* item = grid->itemAt(i);
+            QWidget* cell = item->widget();
+            if (cell ? cell == control || cell->isAncestorOf(control)
+                     : item->layout()->indexOf(control) >= 0) {
+                int row = 0, column = 0, rows = 0, columns = 0;
+                grid->getItemPosition(i, &row, &column, &rows, &columns);
+                return std::tuple(row, column, control->mapTo(&p.page, QPoint()).x());
+            }
+        }
+        return std::tuple(-1, -1, -1);
+    };
+    p.c.name->setFocus();
+    std::vector<std::tuple<int, int, int>> walk{place(p.c.name)};
+    while (walk.size() < 30 && !p.c.remove->hasFocus()) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walk.push_back(place(QApplication::focusWidget()));
+    }
+    EXPECT_TRUE(p.c.remove->hasFocus()); // the last control of the page
+    EXPECT_TRUE(std::is_sorted(walk.begin(), walk.end()));
 }
 
 TEST(DiaryPageTest, DeleteEntry)

@@ -4,6 +4,7 @@
 
 #include "shell/MainWindow.h"
 
+#include "entry/DiaryPage.h"
 #include "platform/MessageService.h"
 #include "platform/TextTable.h"
 #include "platform/Translations.h"
@@ -19,6 +20,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,7 +30,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <tuple>
+#include <vector>
 
 using namespace tarvel;
 using namespace tarvel::testing;
@@ -508,28 +512,59 @@ QString Spoken(QWidget* widget, QAccessible::Text kind = QAccessible::Name)
     return QAccessible::queryAccessibleInterface(widget)->text(kind);
 }
 
-// To a screen reader every control Tab reaches on each tab has a name and a role that says what it
-// is (a Client is what the desktop calls a filler). A day saved through Save data's press action, as
-// a screen reader presses it, reaches the descriptions of the list and the weight graph.
+// The focusable objects a screen reader finds showing under `node` (the accessibility tree, not the
+// widgets, so table cells count too); `hiddenFocusable` counts those that claim to show below a
+// hidden ancestor, as a closed calendar's days would.
+void FocusableShowing(QAccessibleInterface* node, bool ancestorShown,
+                      std::vector<QAccessibleInterface*>& found, int& hiddenFocusable)
+{
+    const QAccessible::State state = node->state();
+    if (state.focusable && !state.invisible)
+        ancestorShown ? found.push_back(node) : void(++hiddenFocusable);
+    for (int i = 0; i < node->childCount(); ++i)
+        FocusableShowing(node->child(i), ancestorShown && !state.invisible, found, hiddenFocusable);
+}
+
+// To a screen reader every control Tab reaches on each tab, the calendar's days while it is open,
+// has a name that no other control of the tab shares and a role that says what it is (a Client is
+// what the desktop calls a filler); a closed calendar is not there at all. A day saved through Save
+// data's press action, as a screen reader presses it, reaches the descriptions of the list and the
+// weight graph, and each of the list's cells is said with its day, weighing and field.
 TEST(MainWindowTest, ScreenReadersHearEveryControlAndWhatTheViewsShow)
 {
     Shell s;
     MainWindow& w = s.Start();
-    int controls = 0;
-    for (int tab = 0; tab < w.MainTab()->count(); ++tab) {
-        QWidget* page = w.MainTab()->widget(tab);
-        for (QWidget* control : page->findChildren<QWidget*>()) {
-            if ((control->focusPolicy() & Qt::TabFocus) == 0 || !control->isVisibleTo(page))
-                continue;
-            ++controls;
-            const QAccessible::Role role = QAccessible::queryAccessibleInterface(control)->role();
-            EXPECT_FALSE(Spoken(control).trimmed().isEmpty()) << tab << qPrintable(control->objectName());
+    // The tab strip and its 4 tabs, then the Diary page's controls, the list and its 2 buttons, the
+    // graphs and 4 or 2; last the Diary tab with the calendar open: the calendar, its day grid, 7
+    // weekdays and 42 days.
+    const int expected[] = {5 + 23, 5 + 3, 5 + 5, 5 + 3, 5 + 23 + 2 + 7 + 42};
+    for (int tab = 0; tab <= w.MainTab()->count(); ++tab) {
+        w.MainTab()->setCurrentIndex(tab % 4);
+        if (tab == 4) {
+            QTest::mouseClick(s.Controls().dateButton, Qt::LeftButton);
+            // The calendar made on opening takes the scheme's colours.
+            EXPECT_NE(w.Page()->Calendar()->palette().color(QPalette::Highlight),
+                      QApplication::palette().color(QPalette::Highlight));
+        }
+        std::vector<QAccessibleInterface*> found;
+        int hiddenFocusable = 0;
+        FocusableShowing(QAccessible::queryAccessibleInterface(&w), true, found, hiddenFocusable);
+        EXPECT_EQ(found.size(), expected[tab]) << tab;
+        EXPECT_EQ(hiddenFocusable, 0) << tab;
+        std::map<QString, int> names;
+        for (QAccessibleInterface* control : found) {
+            const QString name = control->text(QAccessible::Name);
+            const QAccessible::Role role = control->role();
+            EXPECT_FALSE(name.trimmed().isEmpty()) << tab << role;
             EXPECT_TRUE(role != QAccessible::Client && role != QAccessible::NoRole)
-                << tab << qPrintable(control->objectName());
+                << tab << qPrintable(name);
+            // The calendar's days repeat their numbers across months; the tab strip is named after
+            // its current tab.
+            EXPECT_TRUE(role == QAccessible::Cell || role == QAccessible::PageTab || ++names[name] == 1)
+                << tab << qPrintable(name);
         }
     }
-    EXPECT_EQ(controls, 34); // the Diary page 23, the list and 2 buttons, the graphs and 4 or 2
-    EXPECT_NE(Spoken(s.Controls().weight[0]), Spoken(s.Controls().weight[1]));
+    s.Controls().name->setFocus(); // closes the calendar
 
     QTest::keyClicks(s.Controls().name, u"Ann"_s);
     QTest::keyClicks(s.Controls().height, u"170"_s);
@@ -538,8 +573,16 @@ TEST(MainWindowTest, ScreenReadersHearEveryControlAndWhatTheViewsShow)
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(s.State().Records.Count(), 1);
-    EXPECT_TRUE(Spoken(w.ViewSet().List().Grid(), QAccessible::Description).contains(u'1'));
+    QTableWidget* grid = w.ViewSet().List().Grid();
+    EXPECT_TRUE(Spoken(grid, QAccessible::Description).contains(u'1'));
     EXPECT_TRUE(Spoken(w.ViewSet().WeightView().Graph(), QAccessible::Description).contains(u"65.4"_s));
+    QAccessibleTableCellInterface* cell =
+        QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(4, 1)->tableCellInterface();
+    ASSERT_EQ(cell->columnHeaderCells().size(), 1);
+    ASSERT_EQ(cell->rowHeaderCells().size(), 1);
+    const QString said = cell->columnHeaderCells()[0]->text(QAccessible::Name) + u" "_s +
+                         cell->rowHeaderCells()[0]->text(QAccessible::Name);
+    EXPECT_EQ(said, grid->item(1, 1)->text() + u", morning Weight"_s);
 }
 
 // A window remembered larger than the screen there is now, and beside it, comes back on it and as
@@ -563,6 +606,7 @@ TEST(MainWindowTest, TheWindowComesBackWithinTheScreenThereIsNow)
 // The desktop's first translated language picks the captions, the messages, the language code and
 // with it the font fallbacks; English first, or no translated language, keeps the English texts. A
 // language that marks a letter inside the word (German) has no "(&F)" suffix left in any caption.
+// The Japanese tooltip of Next data leads with the number of the record it shows.
 TEST(MainWindowTest, TheDesktopsLanguagePicksTextsCaptionsAndFonts)
 {
     const std::tuple<QStringList, const char*, const char*, const char*> cases[] = {
@@ -573,7 +617,8 @@ TEST(MainWindowTest, TheDesktopsLanguagePicksTextsCaptionsAndFonts)
     for (const auto& [languages, newCaption, message, font] : cases) {
         const Translations translations(languages);
         Shell s;
-        s.Start();
+        s.Start(s.temp.Write(u"bea.ov1"_s, kBeaDiary)); // the new-entry page after Bea's one day
+        EXPECT_EQ(s.Controls().next->toolTip(), (*font == 'C' ? QString() : u"2"_s) + LoadText(918));
         EXPECT_EQ(s.Action("newDiary")->text().toStdString(), newCaption);
         EXPECT_EQ(LoadText(700).toStdString(), message);
         EXPECT_EQ(ChooseFontFamily({}, {u"Courier New"_s, u"ＭＳ　ゴシック"_s}, LanguageCode()).toStdString(),
