@@ -934,6 +934,10 @@
         <source>The CSV file cannot be written.</source>
         <translation>Die CSV-Datei kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Weights in &quot;%1&quot; cannot be imported: the weight column must be in kg or lb.</source>
+        <translation>Gewichte in „%1“ können nicht importiert werden: die Gewichtsspalte muss in kg oder lb sein.</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::AboutDlg</name>

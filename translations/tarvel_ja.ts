@@ -934,6 +934,10 @@
         <source>The CSV file cannot be written.</source>
         <translation>CSVファイルに書き込めません。</translation>
     </message>
+    <message>
+        <source>Weights in &quot;%1&quot; cannot be imported: the weight column must be in kg or lb.</source>
+        <translation>「%1」の体重は取り込めません。体重の列は kg か lb にしてください。</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::AboutDlg</name>

@@ -7,6 +7,7 @@
 #include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 #include "store/Bmi.h"
+#include "store/DayCheck.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"
 
@@ -74,7 +75,6 @@ DiaryPage::EditScope SlotScope(int slot)
 
 constexpr int kMemoWarningLines = 10;
 constexpr double kMaxHeight = 300;
-constexpr double kMaxWeight = 150;
 
 } // namespace
 
@@ -456,7 +456,7 @@ void DiaryPage::OnWeightChanged(int slot, const QString& text)
 {
     // No lower limit here: a weight of 0 gives no BMI and the save refuses it.
     const std::size_t i = Slot(slot);
-    if (m_formats.LeadingNumber(text) > kMaxWeight) {
+    if (!WeightWithinLimit(m_formats.LeadingNumber(text))) {
         RefuseInput(731, m_weight[i], m_lastValidWeight[i]);
         return;
     }

@@ -236,6 +236,8 @@ constexpr Entry kTexts[] = {
     {1415, QT_TRANSLATE_NOOP("Texts", "Rows that could not be read: %1")},
     {1416, QT_TRANSLATE_NOOP("Texts", "The file holds no date and weight columns.")},
     {1417, QT_TRANSLATE_NOOP("Texts", "The CSV file cannot be written.")},
+    {1540, QT_TRANSLATE_NOOP("Texts",
+                             "Weights in \"%1\" cannot be imported: the weight column must be in kg or lb.")},
     // Screen readers: the tab frame, the list's hidden headers, descriptions the tooltips lack.
     {1590, QT_TRANSLATE_NOOP("Texts", "Diary tabs")},
     {1591, QT_TRANSLATE_NOOP("Texts", "Record number")},

@@ -44,10 +44,11 @@ void CsvCommands::ImportCsv()
     // The page stays on the day it shows (or on the new-entry page) as days are added before it.
     const bool onNewPage = m.diary.CurrentIndex >= m.diary.NewEntryIndex();
     const qint64 shownDay = onNewPage ? 0 : m.diary.Records.Item(m.diary.CurrentIndex).DayNumber;
+    QString refusal;
     const std::optional<CsvImportCounts> counts =
-        tarvel::ImportCsv(in.readAll(), m.diary.Records, m.diary.Owner.ProfileHeight, m.formats);
+        tarvel::ImportCsv(in.readAll(), m.diary.Records, m.diary.Owner.ProfileHeight, m.formats, &refusal);
     if (!counts) {
-        m.messages.ShowMessage(LoadText(1416), ButtonsOk, IconInformation);
+        m.messages.ShowMessage(refusal, ButtonsOk, IconInformation);
         return;
     }
     if (counts->imported > 0) {

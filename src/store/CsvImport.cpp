@@ -2,7 +2,9 @@
 
 #include "platform/LocaleFormats.h"
 #include "platform/NumberText.h"
+#include "platform/TextTable.h"
 #include "store/Bmi.h"
+#include "store/DayCheck.h"
 #include "store/DiaryFile.h"
 #include "store/DiaryText.h"
 #include "store/RecordStore.h"
@@ -11,6 +13,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <vector>
@@ -19,7 +22,7 @@ namespace tarvel {
 
 namespace {
 
-constexpr double kMostWeight = 1000; // the diary file holds three whole digits
+constexpr double kKgPerPound = 0.45359237;
 
 using Row = QStringList;
 
@@ -89,18 +92,36 @@ std::vector<Row> SplitRows(QStringView text, QChar sep)
     return rows;
 }
 
-// The columns a header names; -1 for one it lacks.
+// The columns a header names (-1 for one it lacks) and the weight column's unit.
 struct Columns {
     int date = -1, time = -1, weight = -1, bmi = -1, memo = -1, slot = -1;
+    double kgPerUnit = 1;
+    QString unknownUnit; // the unit the weight column names when it is neither kg nor lb
 };
+
+// Kilograms per unit of a unit's name ("kg", "lbs", "Pounds"); 0 for a name of another unit.
+double KgPerUnit(QStringView unit)
+{
+    const QString name = unit.trimmed().toString().toLower().remove(QLatin1Char('.'));
+    const auto any = [&name](std::initializer_list<const char*> names) {
+        return std::any_of(names.begin(), names.end(),
+                           [&name](const char* n) { return name == QLatin1String(n); });
+    };
+    if (any({"kg", "kgs", "kilogram", "kilograms"}))
+        return 1;
+    return any({"lb", "lbs", "pound", "pounds"}) ? kKgPerPound : 0;
+}
 
 Columns FindColumns(const Row& header)
 {
+    const QRegularExpression brackets(QStringLiteral("[\\(\\[]([^\\)\\]]*)[\\)\\]]"));
+    const QRegularExpression nonLetters(QStringLiteral("[^a-z]+"));
     Columns columns;
     for (int i = 0; i < header.size(); ++i) {
         // Lower case, without units in brackets or blanks: "Weight (kg)" is "weight".
         QString name = header[i].toLower();
-        name.remove(QRegularExpression(QStringLiteral("[\\(\\[][^\\)\\]]*[\\)\\]]")));
+        const QRegularExpressionMatch unit = brackets.match(name);
+        name.remove(brackets);
         name = name.trimmed();
         const auto take = [i](int& column) {
             if (column < 0)
@@ -110,9 +131,20 @@ Columns FindColumns(const Row& header)
             take(columns.date);
         else if (name == QLatin1String("time"))
             take(columns.time);
-        else if (name.contains(QLatin1String("weight")) || name == QLatin1String("kg"))
-            take(columns.weight);
-        else if (name.contains(QLatin1String("bmi")))
+        else if (name.contains(QLatin1String("weight")) || KgPerUnit(name) > 0) {
+            if (columns.weight >= 0)
+                continue;
+            columns.weight = i;
+            // The unit in brackets, else a unit word in the name ("weight_lbs"); kg when none is named.
+            QString named = unit.hasMatch() ? unit.captured(1).trimmed() : QString();
+            for (const QString& word : name.split(nonLetters, Qt::SkipEmptyParts)) {
+                if (named.isEmpty() && KgPerUnit(word) > 0)
+                    named = word;
+            }
+            columns.kgPerUnit = named.isEmpty() ? 1 : KgPerUnit(named);
+            if (columns.kgPerUnit == 0)
+                columns.unknownUnit = named;
+        } else if (name.contains(QLatin1String("bmi")))
             take(columns.bmi);
         else if (name.contains(QLatin1String("memo")) || name.contains(QLatin1String("comment")) ||
                  name.contains(QLatin1String("note")))
@@ -174,23 +206,24 @@ struct Weighing {
 
 } // namespace
 
-std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& records, const QString& heightText,
-                                         const LocaleFormats& formats)
+std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& records,
+                                         const QString& heightText, const LocaleFormats& formats,
+                                         QString* refusal)
 {
     const QString text = DecodeDiaryBytes(bytes);
     const std::vector<Row> rows = SplitRows(text, FindSeparator(text));
-    if (rows.empty())
+    const Columns columns = rows.empty() ? Columns() : FindColumns(rows.front());
+    if (columns.date < 0 || columns.weight < 0 || !columns.unknownUnit.isEmpty()) {
+        if (refusal)
+            *refusal =
+                columns.unknownUnit.isEmpty() ? LoadText(1416) : LoadText(1540).arg(columns.unknownUnit);
         return std::nullopt;
-    const Columns columns = FindColumns(rows.front());
-    if (columns.date < 0 || columns.weight < 0)
-        return std::nullopt;
+    }
 
     // The file's date order, from all its dates, as the diary reader finds it.
     DateOrderFinder order;
-    for (std::size_t r = 1; r < rows.size(); ++r) {
-        if (!order.Feed(SplitDateTime(FieldAt(rows[r], columns.date)).first))
-            break;
-    }
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        order.Feed(SplitDateTime(FieldAt(rows[r], columns.date)).first);
     const LocaleFormats dates = order.Formats(formats);
     const std::optional<double> height = formats.ParseNumber(heightText);
 
@@ -203,8 +236,10 @@ std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& r
             timeText = FieldAt(row, columns.time);
         const std::optional<QDate> date = dates.ParseDate(dateText);
         const std::optional<QTime> time = timeText.isEmpty() ? QTime(0, 0) : ReadTime(timeText);
-        const std::optional<double> weight = ReadDecimal(FieldAt(row, columns.weight));
-        if (!date || !time || !weight || *weight <= 0 || *weight >= kMostWeight) {
+        std::optional<double> weight = ReadDecimal(FieldAt(row, columns.weight));
+        if (weight) // in kg to the file's 0.01 kg
+            weight = std::round(*weight * columns.kgPerUnit * 100) / 100;
+        if (!date || !time || !weight || *weight <= 0 || !WeightWithinLimit(*weight)) {
             ++counts.unreadable;
             continue;
         }

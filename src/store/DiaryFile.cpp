@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
+#include <vector>
 
 namespace tarvel {
 
@@ -111,42 +113,76 @@ bool IsDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// A date field of three runs of digits joined by one separator ("30.11.2026"); false otherwise.
-bool SplitDateField(QStringView field, QChar& sep, std::array<QStringView, 3>& parts)
+// A date field of three runs of digits joined by one separator ("30.11.2026"): the separator, and
+// each run's value (-1 when longer than five digits) and length. False for any other text.
+struct DateField {
+    QChar sep;
+    std::array<int, 3> value{};
+    std::array<qsizetype, 3> digits{};
+};
+
+bool SplitDateField(QStringView field, DateField& date)
 {
     qsizetype i = 0;
     for (std::size_t n = 0; n < 3; ++n) {
         const qsizetype start = i;
-        while (i < field.size() && IsDigit(field[i]))
-            ++i;
+        int value = 0;
+        for (; i < field.size() && IsDigit(field[i]); ++i)
+            value = i - start < 5 ? value * 10 + (field[i].unicode() - '0') : -1;
         if (i == start)
             return false;
-        parts[n] = field.sliced(start, i - start);
+        date.value[n] = value;
+        date.digits[n] = i - start;
         if (n == 2)
             break;
-        if (i >= field.size() || IsDigit(field[i]) || (n == 1 && field[i] != sep))
+        if (i >= field.size() || (n == 1 && field[i] != date.sep))
             return false;
-        sep = field[i++];
+        date.sep = field[i++];
     }
     return i == field.size();
 }
 
-// The date order of the file's record lines: the date field of each line, until the order is settled.
-LocaleFormats FileDateFormats(QStringView text, qsizetype from, const LocaleFormats& locale)
+// The lines of a text without their line ends (CR LF or LF).
+std::vector<QStringView> SplitLines(QStringView text)
 {
-    DateOrderFinder finder;
-    bool open = true;
-    while (from < text.size() && open) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), from);
+    std::vector<QStringView> lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
         if (end < 0)
             end = text.size();
-        const QStringView line = text.mid(from, end - from);
-        from = end + 1;
-        const qsizetype comma = line.indexOf(QLatin1Char(','));
+        QStringView line = text.mid(start, end - start);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The date order of the record lines (all lines after the header), from the date field of each.
+LocaleFormats FileDateFormats(const std::vector<QStringView>& lines, const LocaleFormats& locale)
+{
+    DateOrderFinder finder;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const qsizetype comma = lines[i].indexOf(QLatin1Char(','));
         if (comma >= 0)
-            open = finder.Feed(line.left(comma));
+            finder.Feed(lines[i].left(comma));
     }
     return finder.Formats(locale);
+}
+
+// Whether the reader takes year, month and day as a date (a two-digit year in 1930..2029).
+bool IsDate(int year, int month, int day)
+{
+    if (year >= 0 && year < 100)
+        year += year < 30 ? 2000 : 1900;
+    if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1)
+        return false;
+    static constexpr std::array<int, 12> kDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month == 2 && day == 29)
+        return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return day <= kDays[static_cast<std::size_t>(month - 1)];
 }
 
 // The formats a file's lines are read with: dates in the file's order, everything else as the
@@ -203,92 +239,93 @@ std::optional<DayRecord> ReadRecordLine(QStringView line, const ReadingFormats& 
 
 } // namespace
 
-bool DateOrderFinder::Feed(QStringView field)
+void DateOrderFinder::Feed(QStringView field)
 {
-    QChar sep;
-    std::array<QStringView, 3> parts;
-    if (!SplitDateField(field, sep, parts))
-        return true;
-    const int year = parts[0].size() >= 3 ? 1 : parts[2].size() >= 3 ? 3 : 0;
-    if (year == 0 || (m_yearPos != 0 && (year != m_yearPos || sep != m_sep)))
-        return true; // two-digit years tell nothing; another layout is a damaged line
-    m_yearPos = year;
-    m_sep = sep;
-    const QStringView first = parts[year == 1 ? 1 : 0];
-    const QStringView second = parts[year == 1 ? 2 : 1];
-    if (first.toInt() > 12)
-        m_dayPos = year == 1 ? 2 : 1;
-    else if (second.toInt() > 12)
-        m_dayPos = year == 1 ? 3 : 2;
-    return m_dayPos == 0;
+    DateField date;
+    if (!SplitDateField(field, date))
+        return;
+    const int yearPos = date.digits[0] >= 3 ? 1 : date.digits[2] >= 3 ? 3 : 0;
+    if (yearPos == 0)
+        return; // two-digit years tell nothing
+    auto layout = std::find_if(m_layouts.begin(), m_layouts.end(),
+                               [&](const Layout& l) { return l.sep == date.sep && l.yearPos == yearPos; });
+    if (layout == m_layouts.end())
+        layout = m_layouts.insert(m_layouts.end(), Layout{date.sep, yearPos, 0, 0});
+    const int year = date.value[yearPos == 1 ? 0 : 2];
+    const int first = date.value[yearPos == 1 ? 1 : 0];
+    const int second = date.value[yearPos == 1 ? 2 : 1];
+    if (IsDate(year, first, second))
+        ++layout->monthFirst;
+    if (yearPos == 3 && IsDate(year, second, first))
+        ++layout->dayFirst;
 }
 
 LocaleFormats DateOrderFinder::Formats(const LocaleFormats& locale) const
 {
-    if (m_yearPos == 0)
-        return locale;
-    int dayPos = m_dayPos;
-    if (dayPos == 0) {
-        if (m_yearPos == 3 && (m_sep == QLatin1Char('.') || m_sep == QLatin1Char('-')))
-            dayPos = 1;
-        else if (locale.YearPos == m_yearPos)
-            dayPos = locale.DayPos;
-        else
-            dayPos = m_yearPos == 1 ? 3 : 1;
+    struct Order {
+        QChar sep;
+        int yearPos, dayPos, reads;
+    };
+    const auto usualDayPos = [&locale](const Order& o) {
+        if (o.yearPos == 1)
+            return 3;
+        if (o.sep == QLatin1Char('.') || o.sep == QLatin1Char('-'))
+            return 1;
+        return locale.YearPos == 3 ? locale.DayPos : 1;
+    };
+    const auto rank = [&](const Order& o) {
+        const bool own = o.sep == locale.DateSep1 && o.sep == locale.DateSep2 &&
+                         o.yearPos == locale.YearPos && o.dayPos == locale.DayPos;
+        return std::tuple(o.reads, own, o.dayPos == usualDayPos(o));
+    };
+    std::optional<Order> best;
+    for (const Layout& l : m_layouts) {
+        const Order monthFirst{l.sep, l.yearPos, l.yearPos == 1 ? 3 : 2, l.monthFirst};
+        const Order dayFirst{l.sep, l.yearPos, 1, l.dayFirst}; // year last only: no reads otherwise
+        for (const Order& o : {monthFirst, dayFirst}) {
+            if (o.reads > 0 && (!best || rank(o) > rank(*best)))
+                best = o;
+        }
     }
-    const int monthPos = 6 - m_yearPos - dayPos;
-    if (m_yearPos == locale.YearPos && monthPos == locale.MonthPos && dayPos == locale.DayPos &&
-        m_sep == locale.DateSep1)
+    if (!best)
+        return locale;
+    const int monthPos = 6 - best->yearPos - best->dayPos;
+    if (best->yearPos == locale.YearPos && monthPos == locale.MonthPos && best->dayPos == locale.DayPos &&
+        best->sep == locale.DateSep1 && best->sep == locale.DateSep2)
         return locale;
     LocaleFormats file = locale;
-    file.YearPos = m_yearPos;
+    file.YearPos = best->yearPos;
     file.MonthPos = monthPos;
-    file.DayPos = dayPos;
-    file.DateSep1 = m_sep;
-    file.DateSep2 = m_sep;
+    file.DayPos = best->dayPos;
+    file.DateSep1 = best->sep;
+    file.DateSep2 = best->sep;
     return file;
 }
 
 DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, int trendMonths)
 {
     const QString text = DecodeDiaryBytes(bytes);
-    const QStringView all(text);
+    const std::vector<QStringView> lines = SplitLines(text);
     DiaryContent content;
     QDate latest = kZeroDate;
-    bool headerSeen = false;
-    bool headerBlank = true;
-    qsizetype start = 0;
-    const qsizetype firstLineEnd = all.indexOf(QLatin1Char('\n'));
-    const LocaleFormats dates = FileDateFormats(all, firstLineEnd < 0 ? all.size() : firstLineEnd + 1, formats);
+    const LocaleFormats dates = FileDateFormats(lines, formats);
     const bool foreignDates = dates.YearPos != formats.YearPos || dates.MonthPos != formats.MonthPos ||
                               dates.DayPos != formats.DayPos || dates.DateSep1 != formats.DateSep1 ||
                               dates.DateSep2 != formats.DateSep2;
     const ReadingFormats reading{formats, dates, foreignDates};
-    while (start < all.size()) {
-        qsizetype end = all.indexOf(QLatin1Char('\n'), start);
-        const qsizetype next = end < 0 ? all.size() : end + 1;
-        if (end < 0)
-            end = all.size();
-        QStringView line = all.mid(start, end - start);
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        start = next;
-
-        if (!headerSeen) {
-            headerSeen = true;
-            const Fields fields = SplitFields(line, 3);
-            if (fields.count >= 3)
-                content.Owner = ReadHeader(fields, formats);
-            headerBlank = line.trimmed().isEmpty();
-            continue;
-        }
-        if (auto record = ReadRecordLine(line, reading, latest))
+    if (!lines.empty()) {
+        const Fields fields = SplitFields(lines.front(), 3);
+        if (fields.count >= 3)
+            content.Owner = ReadHeader(fields, formats);
+    }
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (auto record = ReadRecordLine(lines[i], reading, latest))
             content.Records.push_back(std::move(*record));
-        else if (!line.trimmed().isEmpty())
+        else if (!lines[i].trimmed().isEmpty())
             ++content.DroppedLines; // a blank line holds nothing that could be lost
     }
-    content.NotADiary =
-        content.Records.empty() && (content.DroppedLines > 0 || (!content.Owner && !headerBlank));
+    // A header alone, of any number of fields, is an empty diary.
+    content.NotADiary = content.Records.empty() && content.DroppedLines > 0;
     if (latest > kZeroDate) {
         content.LatestPeriodStart = PeriodStartFor(latest, trendMonths);
         content.LatestPeriodEnd = PeriodEndFor(content.LatestPeriodStart, trendMonths);

@@ -25,35 +25,40 @@ struct DiaryContent {
     QDate LatestPeriodStart;        // the period of the latest readable date; null when none
     QDate LatestPeriodEnd;
     int DroppedLines = 0;           // record lines rejected; blank lines are not counted
-    bool NotADiary = false;         // no record read, and either lines were dropped or no header
+    bool NotADiary = false;         // no record read, and lines were dropped
 };
 
-// The date order a file's dates show, fed one date field after another ("30.11.2026"; other
-// texts are passed over). The year is the field of three or more digits (first or last); the day
-// is the other field that ever exceeds 12, or the first one when a year-last date is written with
-// "." or "-", as no month-first locale writes it. Dates that leave the day open take the locale's
-// order when the locale puts the year in the same place, and otherwise the usual one (year, month,
-// day; or day, month, year). The locale's facts are kept whenever the order and separator agree
-// with them, so that its own reading applies.
+// The date order of a file's dates, found by counting: fed one date field after another
+// ("30.11.2026"; other texts are passed over), it counts for each layout (the separator, and the year
+// of three or more digits first or last) how many dates read with the day before the month and how
+// many with the month before the day. The order that reads the most dates wins, so that one damaged
+// line never moves the others. On a tie the locale's own order and separator win; then day first for
+// a year-last date written with "." or "-" (no month-first locale writes those); then the locale's
+// order of day and month where it puts the year in the same place; then the usual one (year, month,
+// day; or day, month, year). A year-first date reads year, month, day: no locale writes the day
+// before the month there. The locale's facts are kept whenever the order and separator agree with
+// them, so that its own reading applies.
 class DateOrderFinder {
 public:
-    // False once the order is settled and further fields change nothing.
-    bool Feed(QStringView field);
+    void Feed(QStringView field);
     // The locale's formats with the date order and separator found.
     LocaleFormats Formats(const LocaleFormats& locale) const;
 
 private:
-    int m_yearPos = 0;
-    int m_dayPos = 0;
-    QChar m_sep;
+    struct Layout {
+        QChar sep;
+        int yearPos;
+        int dayFirst;   // dates that read day, month (year last only)
+        int monthFirst; // dates that read month, day
+    };
+    std::vector<Layout> m_layouts;
 };
 
 // Reads the text of a diary file: the header line, then one record line per day. Damaged lines
 // are dropped and counted; numbers are normalised to the locale ("065.40" becomes "65.40" or
-// "65,40"). A file is written in one date order throughout, so its dates are read in that order:
-// the order the file shows (a year of four digits first or last, a day past 12, "." or "-" after a
-// day), and the locale's only where the file leaves it open. A date or time read in another order
-// or with other separators is kept in the locale's layout.
+// "65,40"). A file is written in one date order throughout, so its dates are read in the order that
+// reads the most of them (DateOrderFinder), the locale's on a tie. A date or time read in another
+// order or with other separators is kept in the locale's layout.
 DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, int trendMonths);
 
 // Writes the profile and records in the diary file layout (UTF-8, CR LF line ends, "." in numbers,
@@ -76,7 +81,7 @@ public:
     // Replaces the records and owner with the diary's file (FilePath) and sets the graph period
     // to the latest date's period (today's for a diary without dates); sets
     // CurrentIndex and the list window. When the file cannot be opened, shows "Data file cannot be
-    // opened." and changes nothing; a file that is no diary (nothing read from it, and not empty)
+    // opened." and changes nothing; a file that is no diary (no day read from it, and lines dropped)
     // says so and changes nothing either. When lines were dropped, says how many (and gives the
     // count in droppedLines).
     bool ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths, int* droppedLines = nullptr) const;

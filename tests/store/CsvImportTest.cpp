@@ -33,7 +33,7 @@ TEST(ImportCsv, HeadersSeparatorsDatesHalfDaysAndCounts)
     const QString kept = u"2024/05/06|07:00|70.00|24.2|||||"_s;
     const struct {
         const char* csv;
-        const char* counts; // imported skipped unreadable; "" for a file refused
+        const char* counts; // imported skipped unreadable; for a file refused, why
         QStringList added;  // the days beside the kept one
     } cases[] = {
         // A spreadsheet: semicolons, decimal commas, day-first dates without times, a unit in the header.
@@ -46,16 +46,25 @@ TEST(ImportCsv, HeadersSeparatorsDatesHalfDaysAndCounts)
         // Columns in another order, a time column, a BMI given; unreadable dates, times and weights.
         {"Memo,KG,Time,Date,BMI\nnote,70,12:00,2024-05-09,30.5\n,70,7:00,2024-02-30,\n,70,25:00,2024-05-10,\n"
          ",abc,7:00,2024-05-10,\n,0,7:00,2024-05-10,\n", "1 0 4", {u"2024/05/09|||||12:00|70.00|30.5|note"_s}},
-        {"when,weight\n2024-05-09,70\n", "", {}},
+        {"when,weight\n2024-05-09,70\n", "The file holds no date and weight columns.", {}},
+        // Pounds converted to 0.01 kg; 150 kg the most, as the Diary page takes.
+        {"Date;Weight [LBS]\n2024-05-07;160\n2024-05-08;331\n", "1 0 1",
+         {u"2024/05/07|00:00|72.57|25.1|||||"_s}},
+        {"date,weight_kg\n2024-05-07,150\n2024-05-08,150.01\n", "1 0 1",
+         {u"2024/05/07|00:00|150.00|51.9|||||"_s}},
+        {"date,Weight (st)\n2024-05-07,11\n",
+         "Weights in \"st\" cannot be imported: the weight column must be in kg or lb.", {}},
     };
     const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(u"ja_JP"_s));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.csv);
         RecordStore records;
         records.Add({u"2024/05/06"_s, {Measurement{u"07:00"_s, u"70.00"_s, u"24.2"_s, {}}, {}}, 45418});
-        const std::optional<CsvImportCounts> counts = ImportCsv(c.csv, records, u"170"_s, formats);
+        QString refusal;
+        const std::optional<CsvImportCounts> counts = ImportCsv(c.csv, records, u"170"_s, formats, &refusal);
         const QString got =
-            counts ? u"%1 %2 %3"_s.arg(counts->imported).arg(counts->skipped).arg(counts->unreadable) : QString();
+            counts ? u"%1 %2 %3"_s.arg(counts->imported).arg(counts->skipped).arg(counts->unreadable)
+                   : refusal;
         EXPECT_EQ(got, QLatin1String(c.counts));
         QStringList added = Lines(records);
         EXPECT_EQ(added.takeFirst(), kept);

@@ -14,6 +14,7 @@
 
 
 using namespace tarvel;
+using namespace Qt::StringLiterals;
 using tarvel::testing::DiaryFixture;
 using tarvel::testing::FileSizeLimit;
 using tarvel::testing::ReadBytes;
@@ -65,30 +66,40 @@ TEST(ReadDiaryFile, RecordLinesAcceptedAndRejected)
     }
 }
 
-// A file is written in one date order throughout and is read in that order, whatever the locale;
-// only a file whose every day could be a month is read in the locale's order.
-TEST(ReadDiaryFile, DatesInTheFilesOwnOrder)
+// A file is written in one date order throughout and is read in the order that reads the most of
+// its days, whatever the locale; the locale's order wins a tie, and a damaged line is dropped
+// without moving the others, wherever it stands.
+TEST(ReadDiaryFile, DatesInTheOrderThatReadsMostDays)
 {
-    const QDate nov30(2026, 11, 30), mar4(2026, 3, 4), apr3(2026, 4, 3);
+    const QDate nov30(2026, 11, 30), mar4(2026, 3, 4), apr3(2026, 4, 3), may6(2004, 5, 6), jun5(2004, 6, 5),
+                may14(2004, 5, 14);
     const struct {
-        const char *what, *first, *second;
-        QDate date, enUs; // the first line's date, and under en_US
+        const char* what;
+        QStringList dates; // of the record lines
+        QDate date, enUs;  // the earliest day read, and under en_US
+        bool dropped = false;
     } cases[] = {
-        {"day first with .", "30.11.2026", "01.12.2026", nov30, nov30},
-        {"month first with /", "11/30/2026", "12/01/2026", nov30, nov30},
-        {"day first with /", "30/11/2026", "01/12/2026", nov30, nov30},
-        {"year first with -", "2026-11-30", "2026-12-01", nov30, nov30},
-        {"ambiguous with /", "03/04/2026", "03/05/2026", apr3, mar4},
+        {"day first with .", {u"30.11.2026"_s, u"01.12.2026"_s}, nov30, nov30},
+        {"month first with /", {u"11/30/2026"_s, u"12/01/2026"_s}, nov30, nov30},
+        {"day first with /", {u"30/11/2026"_s, u"01/12/2026"_s}, nov30, nov30},
+        {"year first with -", {u"2026-11-30"_s, u"2026-12-01"_s}, nov30, nov30},
+        {"ambiguous with /", {u"03/04/2026"_s, u"03/05/2026"_s}, apr3, mar4},
         // Day first: no month-first locale writes ".".
-        {"ambiguous with .", "03.04.2026", "04.04.2026", apr3, apr3},
+        {"ambiguous with .", {u"03.04.2026"_s, u"04.04.2026"_s}, apr3, apr3},
+        {"a typo first", {u"14/17/2004"_s, u"05/06/2004"_s, u"05/07/2004"_s}, jun5, may6, true},
+        {"a year-first typo", {u"2004/13/01"_s, u"05/06/2004"_s, u"05/07/2004"_s}, jun5, may6, true},
+        {"a typo in year-first days", {u"2004/13/01"_s, u"2004/05/06"_s}, may6, may6, true},
+        {"the most days win", {u"13/05/2004"_s, u"05/14/2004"_s, u"05/15/2004"_s}, may14, may14, true},
     };
     for (const char* locale : {"en_US", "de_DE"}) {
         for (const auto& c : cases) {
             const QDate first = locale == std::string("en_US") ? c.enUs : c.date;
             SCOPED_TRACE(std::string(c.what) + " under " + locale);
             DiaryFixture f(locale);
-            ASSERT_TRUE(f.Read(kHeader + c.first + ",07:30,065.40,,,,,,\r\n" + c.second + ",,,,x,,,,\r\n"));
-            ASSERT_EQ(f.diary.Records.Count(), 2);
+            const QString lines = c.dates.join(u",07:30,065.40,,,,,,\r\n"_s) + u",,,,x,,,,\r\n"_s;
+            ASSERT_TRUE(f.Read(kHeader + lines.toUtf8()));
+            EXPECT_EQ(f.diary.Records.Count(), c.dates.size() - c.dropped);
+            EXPECT_EQ(f.Said(), c.dropped ? kOneDropped : QString());
             EXPECT_EQ(DateFromDayNumber(f.diary.Records.Item(1).DayNumber), first);
             // The record keeps its date in the layout the rest of the program reads.
             EXPECT_EQ(f.formats.ParseDate(f.diary.Records.Item(1).Date), first);
@@ -117,6 +128,7 @@ TEST(ReadDiaryFile, FilesReadOrRefused)
         {"height in the locale", "S,170.0,1\r\n2004/05/06,,,,a,,,,", "a|", {}, may, "S|170,0|1", 1, "de_DE"},
         {"sex rounded", "Anna,165.5,2.6\r\n2004/05/06,,,,a,,,,", "a|", {}, may, "Anna|165.5|3"},
         {"fewer than three fields: the owner stays", "x,y\r\n2004/05/06,,,,a,,,,", "a|", {}, may},
+        {"fewer than three fields alone: an empty diary", "x,y\r\n", "", {}, today},
         {"no bytes", "", "", {}, today},
         {"LF line ends", "Sample,170.0,1\n2004/05/06,,,,a,,,,\n2004/05/07,,,,x", "a|x|", {}},
         // Days in file order, equal days as they come; a dropped line's date still sets the period.

@@ -143,6 +143,7 @@ TEST(DiaryTool, FileAndUsageErrors)
         {{u"frobnicate"_s, file}, 1, "Usage: tarvel-diary"},
         {{u"rewrite"_s, file}, 1, "Usage: tarvel-diary"},
         {{u"show"_s, file, file}, 1, "Usage: tarvel-diary"},
+        {{u"show"_s, file, u"--merge"_s}, 1, "Usage: tarvel-diary"},
         {{u"show"_s, u"--help"_s}, 0, "Usage: tarvel-diary"},
     };
     for (const auto& c : cases) {
@@ -153,6 +154,25 @@ TEST(DiaryTool, FileAndUsageErrors)
         EXPECT_EQ(c.status ? r.out : r.err, QByteArray());
     }
     EXPECT_TRUE(QDir(folder.Path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+// import never replaces a diary: without --merge it refuses, with it the rows go into the days the
+// diary lacks as File > Import puts them (pounds in kg, the BMI from the diary's height).
+TEST(DiaryTool, ImportIntoAnExistingDiaryOnlyWithMerge)
+{
+    TempFolder folder;
+    const QString csv = folder.Write(u"in.csv"_s, "Date,Weight (lb)\n2004-05-06,150\n2004-05-10,150\n");
+    const QByteArray diary = "Sample,170.0,1,,,,,,,,,,,\r\n2004/05/06,07:30,065.40,22.6,kept,,,,\r\n";
+    const QString out = folder.Write(u"out.ov1"_s, diary);
+    const ToolResult refused = RunTool({u"import"_s, csv, out});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out + refused.err,
+              "tarvel-diary: " + out.toUtf8() + " exists; add --merge to import into it\n");
+    EXPECT_EQ(ReadBytes(out), diary);
+    const ToolResult merged = RunTool({u"import"_s, csv, out, u"--merge"_s});
+    EXPECT_EQ(merged.status, 0);
+    EXPECT_EQ(merged.out + merged.err, "imported 1, skipped 1, unreadable 0\n");
+    EXPECT_EQ(ReadBytes(out), diary + "2004/05/10,00:00,068.04,23.5,,,,,\r\n");
 }
 
 // Lines that cannot be read are counted on standard error and give status 3; rewrite leaves them out.

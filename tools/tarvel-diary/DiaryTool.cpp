@@ -23,7 +23,7 @@ constexpr int kExitFile = 2;
 constexpr int kExitDropped = 3;
 
 const char kUsage[] =
-    "Usage: tarvel-diary COMMAND FILE [OUT] [--locale NAME]\n"
+    "Usage: tarvel-diary COMMAND FILE [OUT] [--locale NAME] [--merge]\n"
     "\n"
     "Reads a Tarvel diary (.ov1) with the program's own reader.\n"
     "\n"
@@ -37,20 +37,24 @@ const char kUsage[] =
     "                     with two decimals and \".\"\n"
     "  import CSV OUT     write a new diary OUT with the weighings of the CSV file (as File >\n"
     "                     Import reads it) and print the counts of rows imported, skipped and\n"
-    "                     unreadable\n"
+    "                     unreadable; an existing OUT is refused unless --merge is given\n"
     "\n"
     "Options:\n"
     "  --locale NAME      read dates, times and numbers as the locale NAME writes them\n"
     "                     (for example de_DE); the default is the system locale\n"
+    "  --merge            import into an existing OUT as File > Import does: its profile and\n"
+    "                     days stay, rows go only into free slots of days it lacks\n"
     "  --help             show this text\n"
     "\n"
-    "Dates are read in the order the file was written in (a four-digit year first or last, a day\n"
-    "past 12, \".\" or \"-\" after a day); only where every date could be either does the locale\n"
-    "decide. Dates are written in the locale's order.\n"
+    "Dates are read in the order that reads the most of the file's dates (a four-digit year first\n"
+    "or last, day and month either way); on a tie the locale's order wins. Dates are written in\n"
+    "the locale's order.\n"
     "\n"
     "Exit status: 0 on success, 1 on a usage error, 2 when a file cannot be read or written or is\n"
-    "no diary (or a CSV file without date and weight columns), 3 when lines of FILE could not be\n"
-    "read (their count is on standard error; rewrite and import leave them out of OUT).\n";
+    "no diary (or a CSV file without date and weight columns, or with weights in another unit than\n"
+    "kg or lb), or import's OUT exists without --merge; 3 when lines of FILE could not be read\n"
+    "(their count is on standard error; rewrite and import leave them out of OUT, and --merge\n"
+    "leaves an OUT with such lines unchanged).\n";
 
 // Messages of the reader and writer go to standard error.
 class StderrMessages : public MessageService {
@@ -103,6 +107,7 @@ struct Options {
     QStringList files;
     QString locale;
     bool help = false;
+    bool merge = false;
     QString error;
 };
 
@@ -113,6 +118,8 @@ Options ParseArguments(const QStringList& arguments)
         const QString& arg = arguments[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
+        } else if (arg == QLatin1String("--merge")) {
+            options.merge = true;
         } else if (arg == QLatin1String("--locale")) {
             if (i + 1 >= arguments.size()) {
                 options.error = QStringLiteral("--locale needs a locale name");
@@ -133,10 +140,16 @@ Options ParseArguments(const QStringList& arguments)
     return options;
 }
 
-// import: a new diary with an empty profile holding the CSV file's weighings.
-int ImportCsvFile(const QString& csvPath, const QString& outPath, const LocaleFormats& formats,
-                  const DiaryFile& file, FILE* out, FILE* err)
+// import: a new diary with an empty profile holding the CSV file's weighings; with merge, the
+// weighings added to the diary OUT as File > Import adds them to the open diary.
+int ImportCsvFile(const QString& csvPath, const QString& outPath, bool merge, const DiaryFile& file,
+                  const LocaleFormats& formats, FILE* out, FILE* err)
 {
+    const bool exists = QFileInfo::exists(outPath);
+    if (exists && !merge) {
+        Print(err, QStringLiteral("tarvel-diary: %1 exists; add --merge to import into it\n").arg(outPath));
+        return kExitFile;
+    }
     QFile in(csvPath);
     if (!in.open(QIODevice::ReadOnly)) {
         Print(err, QStringLiteral("tarvel-diary: cannot read %1\n").arg(csvPath));
@@ -144,15 +157,27 @@ int ImportCsvFile(const QString& csvPath, const QString& outPath, const LocaleFo
     }
     Diary diary;
     diary.SetAppFolder(QString());
-    const std::optional<CsvImportCounts> counts = ImportCsv(in.readAll(), diary.Records, QString(), formats);
-    if (!counts) {
-        Print(err, QStringLiteral("tarvel-diary: %1 has no date and weight columns\n").arg(csvPath));
-        return kExitFile;
-    }
+    diary.BackupPath.clear(); // the tool has no backup file: the write deletes nothing beside OUT
     diary.DiaryPath = outPath;
     diary.DiaryTitle = QFileInfo(outPath).fileName();
-    diary.BackupPath.clear();
-    if (!file.WriteDiaryFile(diary))
+    if (exists) {
+        GraphPeriod period;
+        int dropped = 0;
+        if (!file.ReadDiaryFile(diary, period, 1, &dropped))
+            return kExitFile;
+        if (dropped > 0) {
+            Print(err, QStringLiteral("tarvel-diary: %1 left unchanged\n").arg(outPath));
+            return kExitDropped;
+        }
+    }
+    QString refusal;
+    const std::optional<CsvImportCounts> counts =
+        ImportCsv(in.readAll(), diary.Records, diary.Owner.ProfileHeight, formats, &refusal);
+    if (!counts) {
+        Print(err, QStringLiteral("tarvel-diary: %1: %2\n").arg(csvPath, refusal));
+        return kExitFile;
+    }
+    if ((!exists || counts->imported > 0) && !file.WriteDiaryFile(diary))
         return kExitFile;
     Print(out, QStringLiteral("imported %1, skipped %2, unreadable %3\n")
                    .arg(counts->imported)
@@ -176,7 +201,7 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
                        options.command == QLatin1String("rewrite") ||
                        options.command == QLatin1String("export") ||
                        options.command == QLatin1String("trend") || import;
-    if (!options.error.isEmpty() || !known || options.files.size() != wanted) {
+    if (!options.error.isEmpty() || !known || options.files.size() != wanted || (options.merge && !import)) {
         Print(err, (options.error.isEmpty() ? QStringLiteral("tarvel-diary: missing or unknown arguments")
                                             : QStringLiteral("tarvel-diary: ") + options.error) +
                        QStringLiteral("\n\n") + QString::fromLatin1(kUsage));
@@ -190,7 +215,7 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     DiaryFile file(formats, messages, clock);
 
     if (import)
-        return ImportCsvFile(options.files[0], options.files[1], formats, file, out, err);
+        return ImportCsvFile(options.files[0], options.files[1], options.merge, file, formats, out, err);
 
     Diary diary;
     diary.SetAppFolder(QString());
