@@ -405,6 +405,7 @@ void DiaryPage::ShowOwner()
     m_male->setAutoExclusive(true);
     m_female->setAutoExclusive(true);
     // The height rule has taken the laid-out text into the profile, as typing it would.
+    m_storedOwner = m_diary.Owner;
     m_diary.Loading = wasLoading;
     Q_EMIT OwnerNameChanged(owner.ProfileName);
 }
@@ -573,7 +574,7 @@ void DiaryPage::SetEntryButtons(bool onRecord)
 void DiaryPage::ShowCalendar()
 {
     QDate day = m_clock.Today();
-    if (const std::optional<QDate> typed = m_formats.ParseDate(m_date->text()))
+    if (const std::optional<QDate> typed = m_formats.ReadTypedDate(m_date->text()))
         day = *typed;
     m_calendar->setSelectedDate(day);
     m_calendar->setCurrentPage(day.year(), day.month());
