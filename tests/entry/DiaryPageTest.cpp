@@ -384,7 +384,9 @@ TEST(DiaryPageTest, Journeys)
         bool editedAfter;
         const char* stored; // month-day:morning/night of every day afterwards
     };
-    const char* const kBase = "5-1:/ 5-6:65.4/ 5-9:/";
+    const char *const kBase = "5-1:/ 5-6:65.4/ 5-9:/", *const kSaved = "5-1:/ 5-6:66.00/ 5-9:/",
+                      *const kMerged = "5-1:/ 5-6:65.4/64.00 5-9:/",
+                      *const kToday = "5-1:/ 5-6:65.4/ 5-9:/ 12-6:64.00/";
     const QDateTime evening(QDate(2004, 5, 6), QTime(19, 0));
     const QDateTime morning(QDate(2004, 5, 6), QTime(7, 45));
     const Journey journeys[] = {
@@ -409,47 +411,20 @@ TEST(DiaryPageTest, Journeys)
         // Blanks around a date are no part of it: pasted, it moves the page; typed after a date the
         // question kept (Escape), it leaves the page's own date.
         {"en_US", 2, {}, "w0=66 D=5/9/2004_ save", "N", "718", "5/9/2004|||", 3, false, kBase},
-        {"en_US",
-         2,
-         {},
-         "w0=66 d=5/9/2004_ save",
-         "C",
-         "718",
-         "5/6/2004|7:30|66.00|",
-         2,
-         false,
-         "5-1:/ 5-6:66.00/ 5-9:/"},
-        {"ja_JP", 2, {}, "w0=66 d=2004/5/1", "Y", "718", "2004/5/1|||", 1, false, "5-1:/ 5-6:66.00/ 5-9:/"},
+        {"en_US", 2, {}, "w0=66 d=5/9/2004_ save", "C", "718", "5/6/2004|7:30|66.00|", 2, false, kSaved},
+        {"ja_JP", 2, {}, "w0=66 d=2004/5/1", "Y", "718", "2004/5/1|||", 1, false, kSaved},
         // A confirmed delete takes the edits with it.
         {"en_US", 2, {}, "m0=x del", "Y", "712", "5/9/2004|||", 2, false, "5-1:/ 5-9:/"},
         // Input on the new page is asked about like edits of a stored day.
         {"ja_JP", 4, {}, "w0=64 m0=x prev", "N", "718", "2004/5/9|||", 3, false, kBase},
-        {"ja_JP",
-         4,
-         {},
-         "w0=64 prev",
-         "Y",
-         "718",
-         "2004/5/9|||",
-         3,
-         false,
-         "5-1:/ 5-6:65.4/ 5-9:/ 12-6:64.00/"},
+        {"ja_JP", 4, {}, "w0=64 prev", "Y", "718", "2004/5/9|||", 3, false, kToday},
         // Saving a new page under a stored day's date fills its empty slots, with consent.
         {"en_US", 4, evening, "scale1=64.00 save", "Y", "750", "5/6/2004|7:30|65.40|64.00", 2, false,
-         "5-1:/ 5-6:65.4/64.00 5-9:/"},
+         kMerged},
         {"en_US", 4, evening, "scale1=64.00 save", "N", "750", "5/6/2004|||64.00", 4, true, kBase},
         {"en_US", 4, morning, "scale0=64.00 save", "", "752", "5/6/2004|7:45|64.00|", 4, true, kBase},
         {"en_US", 4, {}, "w0=64 d=5/6/2004", "Y", "718 752", "5/6/2004|10:00|64|", 4, true, kBase},
-        {"en_US",
-         4,
-         {},
-         "w1=64 d=5/6/2004",
-         "YY",
-         "718 750",
-         "5/6/2004|7:30|65.40|64.00",
-         2,
-         false,
-         "5-1:/ 5-6:65.4/64.00 5-9:/"},
+        {"en_US", 4, {}, "w1=64 d=5/6/2004", "YY", "718 750", "5/6/2004|7:30|65.40|64.00", 2, false, kMerged},
     };
     for (const Journey& j : journeys) {
         SCOPED_TRACE(std::string(j.locale) + " " + std::to_string(j.current) + ": " + j.steps + " / " +

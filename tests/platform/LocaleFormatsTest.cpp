@@ -99,10 +99,12 @@ TEST(LocaleFormats, TypedDatesAndTimes)
         const char *locale, *text;
         bool read; // as 2024-05-07
     } typed[] = {
-        {"en_US", "5/7/2024", true},  {"en_US", " 05/07/2024 ", true}, {"en_US", "5/7/24", false},
-        {"en_US", "5/7/202", false},  {"en_US", "2024-05-07", false},  {"en_US", "5/7/2024x", false},
-        {"en_US", "5/0/2024", false}, {"de_DE", "7.5.2024", true},     {"de_DE", "7.5.24", false},
-        {"de_DE", "7.5.", false},     {"ja_JP", "2024/5/7", true},     {"ja_JP", "0024/5/7", false},
+        // clang-format off
+        {"en_US", "5/7/2024", true}, {"en_US", " 05/07/2024 ", true}, {"en_US", "5/7/24", false},
+        {"en_US", "5/7/202", false}, {"en_US", "2024-05-07", false}, {"en_US", "5/7/2024x", false},
+        {"en_US", "5/0/2024", false}, {"de_DE", "7.5.2024", true}, {"de_DE", "7.5.24", false},
+        {"de_DE", "7.5.", false}, {"ja_JP", "2024/5/7", true}, {"ja_JP", "0024/5/7", false},
+        // clang-format on
     };
     for (const auto& c : typed) {
         EXPECT_EQ(Probe(c.locale).ReadTypedDate(QString::fromUtf8(c.text)),

@@ -43,8 +43,6 @@ TEST(QtMessageService, ButtonKindsIconKindsKeysAndAnswers)
         {ButtonsYesNo, IconInformation, B::Yes | B::No, B::Information, B::Yes, "", {}, AnswerYes},
         {ButtonsRetryCancel, IconInformation, B::Retry | B::Cancel, B::Information, B::Retry, "", {},
          AnswerRetry},
-        {ButtonsYesNo, IconQuestion, B::Yes | B::No, B::Question, B::NoButton, "enter", {}, AnswerYes},
-        {ButtonsYesNo, IconQuestion, B::Yes | B::No, B::Question, B::NoButton, "escape", {}, AnswerNo},
         {ButtonsYesNoCancel, IconQuestion, ync, B::Question, B::NoButton, "close", {}, AnswerCancel},
         {ButtonsYesNo, IconQuestion, B::Yes | B::No, B::Question, B::NoButton, "enter", stay, AnswerYes},
         {ButtonsYesNo, IconQuestion, B::Yes | B::No, B::Question, B::NoButton, "escape", stay, AnswerCancel},
