@@ -427,6 +427,7 @@ void DiaryPage::ShowOwner()
     m_male->setAutoExclusive(true);
     m_female->setAutoExclusive(true);
     // The height rule has taken the laid-out text into the profile, as typing it would.
+    m_storedOwner = m_diary.Owner;
     m_diary.Loading = wasLoading;
     Q_EMIT OwnerNameChanged(owner.ProfileName);
 }
@@ -597,7 +598,7 @@ void DiaryPage::SetEntryButtons(bool onRecord)
 void DiaryPage::ShowCalendar()
 {
     QDate day = m_clock.Today();
-    if (const std::optional<QDate> typed = m_formats.ParseDate(m_date->text()))
+    if (const std::optional<QDate> typed = m_formats.ReadTypedDate(m_date->text()))
         day = *typed;
     if (m_calendar == nullptr) {
         // The calendar lies over the page rather than in a pop-up window: a pop-up would swallow

@@ -3,6 +3,7 @@
 #include "platform/MessageService.h"
 #include "platform/PagingDirection.h"
 #include "store/DayRecord.h"
+#include "store/Diary.h"
 
 #include <QString>
 #include <QWidget>
@@ -161,6 +162,8 @@ private:
     void SetEntryButtons(bool onRecord);
     void ShowMessage(int textId, IconKind icon);
     void SetEdited(bool edited);
+    // A No to a save question: the profile and the day as stored are shown again.
+    void DropEdits();
     // Sets the date text without running the date change handling.
     void PutDate(const QString& text);
     // A day of the diary at the date a new page is saved under: adds the page's weighings to its
@@ -219,6 +222,9 @@ private:
     // Set while a date change is handled or the program puts a date in; such texts are not handled.
     bool m_dateChangeBusy = false;
     bool m_edited = false;
+    // The profile as the diary holds it stored (read, or saved with a day); typing changes
+    // m_diary.Owner at once, dropped edits put this back.
+    Profile m_storedOwner;
     QMetaObject::Connection m_focusWatch;
 };
 

@@ -19,34 +19,6 @@
 
 namespace tarvel {
 
-namespace {
-
-// A date as typed is complete when it has its three parts in the locale's order and separators, the
-// year with four digits, the day and month with one or two, and nothing after them. While a date is
-// typed key by key its earlier states ("11/30/", "11/30/202") read as other dates; only a complete
-// one moves the page.
-bool IsCompleteDate(const QString& text, const LocaleFormats& formats)
-{
-    const qsizetype first = text.indexOf(formats.DateSep1);
-    const qsizetype second = first < 0 ? -1 : text.indexOf(formats.DateSep2, first + 1);
-    if (second < 0)
-        return false;
-    const QStringView view(text);
-    const QStringView fields[3] = {view.left(first), view.mid(first + 1, second - first - 1),
-                                   view.mid(second + 1)};
-    for (int place = 1; place <= 3; ++place) {
-        const QStringView field = fields[place - 1];
-        const bool digits =
-            !field.isEmpty() && std::all_of(field.begin(), field.end(), [](QChar c) { return c.isDigit(); });
-        const bool year = place == formats.YearPos;
-        if (!digits || (year && field.size() != 4) || (!year && field.size() > 2))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 void DiaryPage::PutDate(const QString& text)
 {
     const bool wasBusy = m_dateChangeBusy;
@@ -57,12 +29,13 @@ void DiaryPage::PutDate(const QString& text)
 
 void DiaryPage::OnDateChanged(const QString& text)
 {
-    if (m_diary.Initializing || m_dateChangeBusy || !IsCompleteDate(text, m_formats))
+    if (m_diary.Initializing || m_dateChangeBusy)
         return;
-    const std::optional<QDate> typed = m_formats.ParseDate(text);
+    // An incomplete or wrong date does nothing while it is typed; Save refuses it.
+    const std::optional<QDate> typed = m_formats.ReadTypedDate(text);
     if (!typed)
         return;
-    const std::optional<QDate> shown = m_formats.ParseDate(m_shownDate);
+    const std::optional<QDate> shown = m_formats.ReadTypedDate(m_shownDate);
     // The page's own date typed again changes nothing (and drops nothing).
     if (shown && *shown == *typed)
         return;
@@ -102,15 +75,28 @@ bool DiaryPage::AskSaveEntry(SaveQuestion question)
 {
     if (!m_edited)
         return true;
-    const int answer = m_messages.ShowMessage(
-        LoadText(718) + kCrLf + LoadText(719),
-        question == SaveQuestion::YesNoCancel ? ButtonsYesNoCancel : ButtonsYesNo, IconQuestion);
+    // Escape and the box's close button keep the page with its input, as Cancel does.
+    const int answer =
+        m_messages.ShowQuestion(LoadText(718) + kCrLf + LoadText(719),
+                                question == SaveQuestion::YesNoCancel ? ButtonsYesNoCancel : ButtonsYesNo,
+                                IconQuestion, {AnswerYes, AnswerCancel});
     if (answer == AnswerYes)
         return SaveEntry();
     if (answer != AnswerNo)
         return false;
-    ShowCurrentEntry();
+    DropEdits();
     return true;
+}
+
+void DiaryPage::DropEdits()
+{
+    // The profile goes back to the stored one too: a name typed and then dropped must not stay on
+    // screen and in the tab captions while the diary keeps the old one.
+    if (m_diary.Owner != m_storedOwner) {
+        m_diary.Owner = m_storedOwner;
+        ShowOwner();
+    }
+    ShowCurrentEntry();
 }
 
 bool DiaryPage::OpenRecord(int position)
@@ -158,14 +144,18 @@ bool DiaryPage::SaveEntry()
     }
     const QDate date = check.date;
     const std::array<Measurement, 2>& slots = check.slots;
+    // The page's own day is stored as it stands; another stored day only takes the page's weighings
+    // into its empty slots, with consent.
     const int stored = m_diary.Records.FindItem(DayNumber(date));
-    if (m_diary.CurrentIndex == m_diary.NewEntryIndex() && stored != 0) {
+    const bool ownDay = stored != 0 && stored == m_diary.CurrentIndex;
+    if (stored != 0 && !ownDay) {
         if (!MergeIntoStoredDay(stored, slots))
             return false;
     } else {
         StoreDay(date, slots);
     }
     ShowCurrentEntry();
+    m_storedOwner = m_diary.Owner;
     Q_EMIT BackupNeeded();
     m_diary.DataChanged = true;
     return true;
@@ -213,10 +203,7 @@ void DiaryPage::StoreDay(const QDate& date, const std::array<Measurement, 2>& sl
     day.Date = m_formats.FormatDate(date, m_formats.DateFormat);
     day.Slot = slots;
     day.DayNumber = DayNumber(date);
-    const bool onNewPage = m_diary.CurrentIndex == m_diary.NewEntryIndex();
-    const int position = m_diary.StoreDay(std::move(day));
-    if (onNewPage)
-        m_diary.CurrentIndex = position;
+    m_diary.CurrentIndex = m_diary.StoreDay(std::move(day));
 }
 
 void DiaryPage::NewEntry()
@@ -262,14 +249,18 @@ QString DiaryPage::DeleteQuestion() const
 
 void DiaryPage::DeleteEntry()
 {
-    if (m_messages.ShowMessage(DeleteQuestion(), ButtonsYesNo, IconQuestion) != AnswerYes)
+    // A stray Enter deletes nothing.
+    if (m_messages.ShowQuestion(DeleteQuestion(), ButtonsYesNo, IconQuestion, {AnswerNo, AnswerNo}) !=
+        AnswerYes)
         return;
     if (m_diary.CurrentIndex >= m_diary.NewEntryIndex() || m_diary.CurrentIndex < 1) {
         ShowCurrentEntry();
         return;
     }
-    // The deleted day's edits go with it: nothing may offer to save them afterwards.
+    // The deleted day's edits go with it: nothing may offer to save them afterwards. The profile on
+    // screen goes into the backup with the other days.
     SetEdited(false);
+    m_storedOwner = m_diary.Owner;
     MoveGraphPeriodForDelete(DateFromDayNumber(m_diary.Records.Item(m_diary.CurrentIndex).DayNumber));
     // The record that moves into the removed one's place is shown, or the one before the last.
     const int shown =

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <iterator>
 
 namespace tarvel {
@@ -363,6 +364,32 @@ std::optional<QDate> LocaleFormats::ParseDate(QStringView text) const
     if (!value)
         return std::nullopt;
     return value->date;
+}
+
+std::optional<QDate> LocaleFormats::ReadTypedDate(QStringView text) const
+{
+    // While a date is typed key by key its earlier states ("11/30/2", "11/30/202") would read as
+    // other dates with a lenient reading; only a complete one is a date.
+    text = text.trimmed();
+    const qsizetype first = text.indexOf(DateSep1);
+    const qsizetype second = first < 0 ? -1 : text.indexOf(DateSep2, first + 1);
+    if (second < 0)
+        return std::nullopt;
+    const QStringView fields[3] = {text.left(first), text.mid(first + 1, second - first - 1),
+                                   text.mid(second + 1)};
+    int values[3] = {0, 0, 0};
+    for (int place = 1; place <= 3; ++place) {
+        const QStringView field = fields[place - 1];
+        const bool sized = place == YearPos ? field.size() == 4 : field.size() == 1 || field.size() == 2;
+        if (!sized || !std::all_of(field.begin(), field.end(), IsAsciiDigit))
+            return std::nullopt;
+        values[place - 1] = field.toInt();
+    }
+    auto at = [&values](int pos) { return pos >= 1 && pos <= 3 ? values[pos - 1] : 0; };
+    const QDate date(at(YearPos), at(MonthPos), at(DayPos));
+    if (!date.isValid() || date.year() < 100)
+        return std::nullopt;
+    return date;
 }
 
 qsizetype LocaleFormats::LayoutDateTime(char16_t* out, qsizetype capacity, const QDate& date,

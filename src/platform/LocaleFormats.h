@@ -65,6 +65,12 @@ public:
     std::optional<DateTimeValue> ParseDateTimeText(QStringView text) const;
     // The date that ParseDateTimeText reads, or nothing when the text is no date.
     std::optional<QDate> ParseDate(QStringView text) const;
+    // The one reading of a date a person typed: the three parts in the locale's order and separators,
+    // digits only, the year with four digits, month and day with one or two, blanks around allowed.
+    // Moving the page to a typed date, saving a page and every question that saves use it, so a
+    // date the page did not move to is never the date a page is stored under. Dates read from files
+    // take the wider ParseDate.
+    std::optional<QDate> ReadTypedDate(QStringView text) const;
 
     QString FormatDate(const QDate& date, QStringView pattern) const;
     QString FormatTime(const QTime& time, QStringView pattern) const;

@@ -2,7 +2,9 @@
 
 #include "platform/TextTable.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tarvel {
 
@@ -42,6 +44,27 @@ QMessageBox::Icon IconFor(IconKind iconKind)
     }
 }
 
+QMessageBox::StandardButton ButtonFor(Answer answer)
+{
+    switch (answer) {
+    case AnswerOk:
+        return QMessageBox::Ok;
+    case AnswerCancel:
+        return QMessageBox::Cancel;
+    case AnswerAbort:
+        return QMessageBox::Abort;
+    case AnswerRetry:
+        return QMessageBox::Retry;
+    case AnswerIgnore:
+        return QMessageBox::Ignore;
+    case AnswerYes:
+        return QMessageBox::Yes;
+    case AnswerNo:
+        return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
 Answer AnswerFor(int button)
 {
     switch (button) {
@@ -69,9 +92,25 @@ Answer AnswerFor(int button)
 
 Answer QtMessageService::ShowMessage(const QString& text, ButtonKind buttonKind, IconKind iconKind)
 {
+    return ShowQuestion(text, buttonKind, iconKind, DefaultKeys(buttonKind));
+}
+
+Answer QtMessageService::ShowQuestion(const QString& text, ButtonKind buttonKind, IconKind iconKind,
+                                      MessageKeys keys)
+{
     QMessageBox box(IconFor(iconKind), LoadText(101), text, ButtonsFor(buttonKind), m_parent);
     // Messages can quote what the user typed: shown as typed, never read as markup.
     box.setTextFormat(Qt::PlainText);
+    if (QAbstractButton* enter = box.button(ButtonFor(keys.enter)))
+        box.setDefaultButton(qobject_cast<QPushButton*>(enter));
+    QAbstractButton* escape = box.button(ButtonFor(keys.escape));
+    if (escape == nullptr && keys.escape == AnswerCancel) {
+        // A Cancel the box does not show: Escape and the close button press it.
+        escape = box.addButton(QMessageBox::Cancel);
+        escape->hide();
+    }
+    if (escape != nullptr)
+        box.setEscapeButton(escape);
     return AnswerFor(box.exec());
 }
 

@@ -13,6 +13,7 @@ public:
     // The window the boxes are modal over and centred on.
     void SetParent(QWidget* parent) { m_parent = parent; }
     Answer ShowMessage(const QString& text, ButtonKind buttons, IconKind icon) override;
+    Answer ShowQuestion(const QString& text, ButtonKind buttons, IconKind icon, MessageKeys keys) override;
 
 private:
     QWidget* m_parent;

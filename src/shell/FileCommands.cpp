@@ -46,11 +46,14 @@ void FileCommands::ShowDiaryCaption()
     QString caption = LoadText(101);
     if (!m.diary.IsUnnamed())
         caption += QStringLiteral(" [") + m.diary.DiaryTitle + QStringLiteral("]");
-    // " *" follows the caption while the Diary page holds edits; the window system puts the "*" where
-    // the placeholder stands.
+    // "*" leads the caption while the diary holds changes its file lacks (after Save data, Delete,
+    // Import); " *" follows it while the Diary page holds edits. The window system puts each "*"
+    // where a placeholder stands.
     const bool edited = PageEdited();
-    m.window.setWindowTitle(caption + (edited ? QStringLiteral(" [*]") : QStringLiteral("[*]")));
-    m.window.setWindowModified(edited);
+    const bool unsaved = m.diary.DataChanged;
+    m.window.setWindowTitle((unsaved ? QStringLiteral("[*]") : QString()) + caption +
+                            (edited ? QStringLiteral(" [*]") : QString()));
+    m.window.setWindowModified(edited || unsaved);
 }
 
 bool FileCommands::AskSaveBeforeDiscard()

@@ -105,6 +105,7 @@ void MainWindow::BuildTabs()
 void MainWindow::ConnectPage()
 {
     connect(m_page, &DiaryPage::EditedChanged, this, [this] { m_commands->ShowDiaryCaption(); });
+    connect(&m_diary, &Diary::DataChangedChanged, this, [this] { m_commands->ShowDiaryCaption(); });
     connect(m_page, &DiaryPage::OwnerNameChanged, this,
             [this](const QString& name) { m_views->SetOwnerTitles(name); });
     // The views follow the records: a stored or deleted day redraws them before the page shows it.
@@ -297,6 +298,9 @@ void MainWindow::mousePressEvent(QMouseEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_tabs->tabBar() && event->type() == QEvent::Wheel && m_tabs->currentIndex() == 0 &&
+        m_page->IsEdited())
+        return TurnTabsByWheel(*static_cast<QWheelEvent*>(event));
     if (watched == m_tabs->tabBar() && event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() == Qt::LeftButton)

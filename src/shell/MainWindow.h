@@ -2,12 +2,12 @@
 
 #include "platform/LocaleFormats.h"
 #include "scale/ScaleStatus.h"
+#include "shell/WindowShape.h"
 #include "store/Diary.h"
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
 #include "store/Settings.h"
 #include "store/Trend.h"
-#include "shell/WindowShape.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -18,6 +18,7 @@
 
 class QLabel;
 class QTabWidget;
+class QWheelEvent;
 
 namespace tarvel {
 
@@ -145,6 +146,8 @@ private:
     void ShowRecentFiles();
     // The tab prompt: false when a press on another tab's header must not switch tabs.
     bool MayLeaveTab(const QPoint& position);
+    // The wheel over the tab bar while the Diary page holds edits: true when the event is taken.
+    bool TurnTabsByWheel(const QWheelEvent& wheel);
     void MoveGraphPeriod(const QDate& deletedDay, const QDate& target, bool always);
     void ShowHelp(bool topics);
     void ShowDate(const QDate& day);
@@ -165,6 +168,7 @@ private:
     bool m_commandLineFile = false;
     bool m_activated = false;
     WindowShape m_shape;
+    QPoint m_tabWheel; // wheel turns over the tab bar not yet a whole notch
 
     QTabWidget* m_tabs = nullptr;
     DiaryPage* m_page = nullptr;

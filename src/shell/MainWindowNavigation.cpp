@@ -1,4 +1,4 @@
-// The Go to date command and the keyboard focus of the tabs.
+// The Go to date command, the keyboard focus of the tabs and the wheel over the tab bar.
 #include "shell/MainWindow.h"
 
 #include "entry/DiaryPage.h"
@@ -8,7 +8,10 @@
 #include "views/TrendView.h"
 #include "views/Views.h"
 
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -20,6 +23,25 @@ void MainWindow::FocusTabView(int tab)
     QWidget* views[] = {nullptr, &m_views->List(), &m_views->WeightView(), &m_views->BmiView()};
     if (tab >= 1 && tab <= 3)
         views[tab]->setFocus(Qt::TabFocusReason);
+}
+
+bool MainWindow::TurnTabsByWheel(const QWheelEvent& wheel)
+{
+    QTabBar* bar = m_tabs->tabBar();
+    if (!bar->style()->styleHint(QStyle::SH_TabBar_AllowWheelScrolling, nullptr, bar))
+        return false;
+    // As the tab bar itself does: a whole notch down (or to the right) turns to the next tab, parts
+    // of notches add up. Here the tab question comes first; the Diary tab is the first, so a turn up
+    // leads nowhere.
+    m_tabWheel += wheel.angleDelta();
+    const int x = m_tabWheel.x() / QWheelEvent::DefaultDeltasPerStep;
+    const int y = m_tabWheel.y() / QWheelEvent::DefaultDeltasPerStep;
+    if (x == 0 && y == 0)
+        return true;
+    m_tabWheel = QPoint();
+    if ((x < 0 || y < 0) && m_page->AskSaveEntry())
+        m_tabs->setCurrentIndex(1);
+    return true;
 }
 
 void MainWindow::GoToDate()

@@ -56,7 +56,7 @@ DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
     }
     check.bmis = bmis;
 
-    const std::optional<QDate> date = formats.ParseDate(in.date);
+    const std::optional<QDate> date = formats.ReadTypedDate(in.date);
     if (!date) {
         check.problem = DayProblem{LoadText(708) + kCrLf + LoadText(709) + formats.DateFormat + LoadText(735),
                                    IconQuestion, DayField::Date};

@@ -4,6 +4,15 @@
 
 namespace tarvel {
 
+ChangedFlag& ChangedFlag::operator=(bool changed)
+{
+    if (m_changed != changed) {
+        m_changed = changed;
+        Q_EMIT m_diary.DataChangedChanged(changed);
+    }
+    return *this;
+}
+
 void Diary::SetAppFolder(const QString& appFolder)
 {
     BackupFolder = appFolder;

@@ -23,6 +23,23 @@ inline constexpr char kBackupTitle[] = "TV_Backup";
 // How many records the data list shows side by side.
 inline constexpr int kListWindowSize = 5;
 
+class Diary;
+
+// Whether the diary differs from its file. It reads and is set like a bool; a change emits
+// Diary::DataChangedChanged, so the window title follows it whoever sets it.
+class ChangedFlag {
+public:
+    explicit ChangedFlag(Diary& diary) : m_diary(diary) {}
+    ChangedFlag(const ChangedFlag&) = delete;
+    ChangedFlag& operator=(const ChangedFlag&) = delete;
+    ChangedFlag& operator=(bool changed);
+    operator bool() const { return m_changed; }
+
+private:
+    Diary& m_diary;
+    bool m_changed = false;
+};
+
 // The open diary: its records and owner, the positions and flags every part of the window consults,
 // and which file it is. The main window owns one and hands it out by reference. Days are stored and
 // removed through StoreDay and RemoveDay, which keep the list's window and say so with
@@ -38,7 +55,7 @@ public:
     int NewEntryIndex() const { return Records.Count() + 1; }
 
     int CurrentIndex = 1; // the record shown on the Diary page, 1..NewEntryIndex()
-    bool DataChanged = false;
+    ChangedFlag DataChanged{*this};
     bool Loading = false;
     bool Initializing = true;
     bool BackupRecalled = false;
@@ -79,6 +96,7 @@ public:
 Q_SIGNALS:
     // Days were stored or removed: the list and the graphs are to be drawn again.
     void RecordsChanged();
+    void DataChangedChanged(bool changed);
 };
 
 } // namespace tarvel

@@ -141,7 +141,7 @@ run_once() {
 
     start_tarvel "$diary"
     pid=$LAST_PID
-    main=$(first_window '^Tarvel')
+    main=$(first_window '^[*]*Tarvel')
     xprop -id "$main" _NET_WM_WINDOW_TYPE | grep -q DIALOG && question=1
     if holds_data "$WORK/snap-backup"; then
         [ $question = 1 ] || fail "the backup held data but no recall was offered"
@@ -159,12 +159,12 @@ run_once() {
             keys n
         fi
         poll 10 hidden "$main" || fail "the question stayed"
-        main=$(first_window '^Tarvel')
+        main=$(first_window '^[*]*Tarvel')
     fi
     if [ $recalled = 1 ]; then
         base="$WORK/snap-backup"
         old="$WORK/snap-backup"
-        poll 60 titled "$main" '^Tarvel$' || fail "the recalled diary is not shown"
+        poll 60 titled "$main" '^[*]*Tarvel$' || fail "the recalled diary is not shown"
     else
         base="$WORK/snap-diary"
         old="$WORK/empty-backup"

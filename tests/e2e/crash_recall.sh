@@ -6,7 +6,7 @@ source "$here/x11session.sh" "$1"
 
 start_tarvel
 first=$LAST_PID
-focus "$(window_named '^Tarvel')"
+focus "$(window_named '^[*]*Tarvel')"
 
 # The name input has the focus at start. Tab walks the page row by row: name, the date, its button
 # and the sex choice, the height, the two times and their buttons, the weights, then on to Save data.
@@ -28,7 +28,7 @@ focus "$question"
 # Yes is the question's default button.
 press Return
 window_gone "$question"
-focus "$(window_named '^Tarvel')"
+focus "$(window_named '^[*]*Tarvel')"
 press ctrl+s
 focus "$(window_named '^Save as')"
 type_text "$WORK/recalled.ov1"

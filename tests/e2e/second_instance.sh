@@ -7,7 +7,7 @@ source "$here/x11session.sh" "$1"
 
 start_tarvel
 first=$LAST_PID
-main=$(window_named '^Tarvel')
+main=$(window_named '^[*]*Tarvel')
 focus "$main"
 # Store a day so the backup holds data the second start must leave alone.
 type_text "Ann"
@@ -44,13 +44,13 @@ kill -0 "$first" || fail "the first instance ended"
 
 # The stored day is in no file yet: the running window asks first (its question is the second
 # window titled Tarvel). No gives up that diary and opens the other one.
-two_windows() { [ "$(xdotool search --onlyvisible --name '^Tarvel' | wc -l)" -eq 2 ]; }
+two_windows() { [ "$(xdotool search --onlyvisible --name '^[*]*Tarvel' | wc -l)" -eq 2 ]; }
 wait_for 10 two_windows || fail "the running window did not ask about the unsaved diary"
-question=$(xdotool search --onlyvisible --name '^Tarvel' | grep -vx "$main" | head -n1)
+question=$(xdotool search --onlyvisible --name '^[*]*Tarvel' | grep -vx "$main" | head -n1)
 focus "$question"
 press alt+n
 window_gone "$question"
 window_named '^Tarvel \[other.ov1\]' >/dev/null
-[ "$(xdotool search --onlyvisible --name '^Tarvel' | wc -l)" -eq 1 ] || fail "a second window appeared"
+[ "$(xdotool search --onlyvisible --name '^[*]*Tarvel' | wc -l)" -eq 1 ] || fail "a second window appeared"
 kill -0 "$first" || fail "the first instance ended"
 echo "second start ended; the first window came to the front and opened other.ov1"

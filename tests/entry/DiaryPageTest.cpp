@@ -379,15 +379,18 @@ TEST(DiaryPageTest, Journeys)
         int current;
         QDateTime now;
         const char* steps;    // d= date, tN= time, wN= weight, mN= memo (cleared, then typed), scaleN= a
-                              // reading put in as the scale does; prev, next, new, save, del
-        const char* answers;  // Y or N for each question, in order
+                              // reading put in as the scale does; prev, next, new, save, del; "_" types
+                              // a blank
+        const char* answers;  // Y, N or C (Escape) for each question, in order
         const char* messages; // text ids of the messages shown
         const char* page;     // date|morning time|morning weight|night weight afterwards
         int currentAfter;
         bool editedAfter;
         const char* stored; // month-day:morning/night of every day afterwards
     };
-    const char* const kBase = "5-1:/ 5-6:65.4/ 5-9:/";
+    const char *const kBase = "5-1:/ 5-6:65.4/ 5-9:/", *const kSaved = "5-1:/ 5-6:66.00/ 5-9:/",
+                      *const kMerged = "5-1:/ 5-6:65.4/64.00 5-9:/",
+                      *const kToday = "5-1:/ 5-6:65.4/ 5-9:/ 12-6:64.00/";
     const QDateTime evening(QDate(2004, 5, 6), QTime(19, 0));
     const QDateTime morning(QDate(2004, 5, 6), QTime(7, 45));
     const Journey journeys[] = {
@@ -403,37 +406,29 @@ TEST(DiaryPageTest, Journeys)
         {"ja_JP", 2, {}, "t0= prev", "Y", "718 706", "2004/5/6||65.40|", 2, true, kBase},
         {"de_DE", 2, {}, "t0= d=1.5.2004", "Y", "718 706", "6.5.2004||65,40|", 2, true, kBase},
         {"ja_JP", 2, {}, "w0=66 next", "N", "718", "2004/5/9|||", 3, false, kBase},
-        {"ja_JP", 2, {}, "w0=66 d=2004/5/1", "Y", "718", "2004/5/1|||", 1, false, "5-1:/ 5-6:66.00/ 5-9:/"},
+        {"ja_JP", 2, {}, "w0=66 next", "C", "718", "2004/5/6|7:30|66|", 2, true, kBase},
+        // A date the page does not move to is no date to save under, on a stored day or a new page.
+        {"en_US", 2, {}, "w0=66 d=5/9/04 save", "", "708", "5/9/04|7:30|66|", 2, true, kBase},
+        {"en_US", 2, {}, "w0=66 d=2004-05-09 save", "", "708", "2004-05-09|7:30|66|", 2, true, kBase},
+        {"de_DE", 2, {}, "w0=66 d=9.5.04 save", "", "708", "9.5.04|7:30|66|", 2, true, kBase},
+        {"en_US", 4, {}, "w0=64 d=5/9/04 save", "", "708", "5/9/04|10:00|64|", 4, true, kBase},
+        // Blanks around a date are no part of it: pasted, it moves the page; typed after a date the
+        // question kept (Escape), it leaves the page's own date.
+        {"en_US", 2, {}, "w0=66 D=5/9/2004_ save", "N", "718", "5/9/2004|||", 3, false, kBase},
+        {"en_US", 2, {}, "w0=66 d=5/9/2004_ save", "C", "718", "5/6/2004|7:30|66.00|", 2, false, kSaved},
+        {"ja_JP", 2, {}, "w0=66 d=2004/5/1", "Y", "718", "2004/5/1|||", 1, false, kSaved},
         // A confirmed delete takes the edits with it.
         {"en_US", 2, {}, "m0=x del", "Y", "712", "5/9/2004|||", 2, false, "5-1:/ 5-9:/"},
         // Input on the new page is asked about like edits of a stored day.
         {"ja_JP", 4, {}, "w0=64 m0=x prev", "N", "718", "2004/5/9|||", 3, false, kBase},
-        {"ja_JP",
-         4,
-         {},
-         "w0=64 prev",
-         "Y",
-         "718",
-         "2004/5/9|||",
-         3,
-         false,
-         "5-1:/ 5-6:65.4/ 5-9:/ 12-6:64.00/"},
+        {"ja_JP", 4, {}, "w0=64 prev", "Y", "718", "2004/5/9|||", 3, false, kToday},
         // Saving a new page under a stored day's date fills its empty slots, with consent.
         {"en_US", 4, evening, "scale1=64.00 save", "Y", "750", "5/6/2004|7:30|65.40|64.00", 2, false,
-         "5-1:/ 5-6:65.4/64.00 5-9:/"},
+         kMerged},
         {"en_US", 4, evening, "scale1=64.00 save", "N", "750", "5/6/2004|||64.00", 4, true, kBase},
         {"en_US", 4, morning, "scale0=64.00 save", "", "752", "5/6/2004|7:45|64.00|", 4, true, kBase},
         {"en_US", 4, {}, "w0=64 d=5/6/2004", "Y", "718 752", "5/6/2004|10:00|64|", 4, true, kBase},
-        {"en_US",
-         4,
-         {},
-         "w1=64 d=5/6/2004",
-         "YY",
-         "718 750",
-         "5/6/2004|7:30|65.40|64.00",
-         2,
-         false,
-         "5-1:/ 5-6:65.4/64.00 5-9:/"},
+        {"en_US", 4, {}, "w1=64 d=5/6/2004", "YY", "718 750", "5/6/2004|7:30|65.40|64.00", 2, false, kMerged},
     };
     for (const Journey& j : journeys) {
         SCOPED_TRACE(std::string(j.locale) + " " + std::to_string(j.current) + ": " + j.steps + " / " +
@@ -442,17 +437,20 @@ TEST(DiaryPageTest, Journeys)
         if (j.now.isValid())
             p.f.clock.Set(j.now);
         for (const char* a = j.answers; *a; ++a)
-            p.f.messages.Script(*a == 'Y' ? AnswerYes : AnswerNo);
+            p.f.messages.Script(*a == 'Y' ? AnswerYes : *a == 'N' ? AnswerNo : AnswerCancel, ButtonsYesNo);
         for (const QString& step : U(j.steps).split(QLatin1Char(' '))) {
             const QString name = step.section(QLatin1Char('='), 0, 0);
-            const QString value = step.section(QLatin1Char('='), 1);
+            const QString value =
+                step.section(QLatin1Char('='), 1).replace(QLatin1Char('_'), QLatin1Char(' '));
             const std::size_t slot = name.back() == QLatin1Char('1') ? 1 : 0;
             QPlainTextEdit* memo = p.c.memo[slot];
             QLineEdit* input = name == U("d")          ? p.c.date
                                : name.startsWith(u't') ? p.c.time[slot]
                                : name.startsWith(u'w') ? p.c.weight[slot]
                                                        : nullptr;
-            if (input != nullptr) {
+            if (name == U("D")) {
+                p.c.date->setText(value);
+            } else if (input != nullptr) {
                 input->clear();
                 QTest::keyClicks(input, value);
             } else if (name.startsWith(u'm')) {
@@ -471,7 +469,7 @@ TEST(DiaryPageTest, Journeys)
 
         QStringList ids;
         for (const auto& shown : p.f.messages.Messages()) {
-            for (int id : {706, 712, 718, 750, 752}) {
+            for (int id : {706, 708, 712, 718, 750, 752}) {
                 if (shown.text.startsWith(LoadText(id)))
                     ids << QString::number(id);
             }
@@ -573,8 +571,9 @@ TEST(DiaryPageTest, DeleteEntry)
                              periodTarget = target;
                              always = a;
                          });
-        p.f.messages.Script(c.answer);
+        p.f.messages.Script(c.answer, ButtonsYesNo);
         QTest::mouseClick(p.c.remove, Qt::LeftButton);
+        EXPECT_EQ(p.f.messages.Messages().back().keys.enter, AnswerNo); // a stray Enter deletes nothing
 
         const int countBefore = c.onlyRecord ? 1 : 3;
         const bool deleted = c.answer == AnswerYes;

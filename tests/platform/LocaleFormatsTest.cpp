@@ -94,6 +94,23 @@ TEST(LocaleFormats, TypedDatesAndTimes)
             value ? value->date.toString(u"yyyy-MM-dd ") + value->time.toString(u"hh:mm") : QString();
         EXPECT_EQ(read, QLatin1String(c.read)) << c.locale << " '" << c.text << "'";
     }
+    // The one reading of a date typed on the page: complete, in the locale's order and separators.
+    const struct {
+        const char *locale, *text;
+        bool read; // as 2024-05-07
+    } typed[] = {
+        // clang-format off
+        {"en_US", "5/7/2024", true}, {"en_US", " 05/07/2024 ", true}, {"en_US", "5/7/24", false},
+        {"en_US", "5/7/202", false}, {"en_US", "2024-05-07", false}, {"en_US", "5/7/2024x", false},
+        {"en_US", "5/0/2024", false}, {"de_DE", "7.5.2024", true}, {"de_DE", "7.5.24", false},
+        {"de_DE", "7.5.", false}, {"ja_JP", "2024/5/7", true}, {"ja_JP", "0024/5/7", false},
+        // clang-format on
+    };
+    for (const auto& c : typed) {
+        EXPECT_EQ(Probe(c.locale).ReadTypedDate(QString::fromUtf8(c.text)),
+                  c.read ? std::optional<QDate>(QDate(2024, 5, 7)) : std::nullopt)
+            << c.locale << " '" << c.text << "'";
+    }
 }
 
 } // namespace

@@ -27,6 +27,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,8 @@ TEST(MainWindowTest, TypicalDayIsBackedUpThenSavedUnderAName)
     const QByteArray day("Ann,170.0,1,,,,,,,,,,,\r\n2026/12/06,10:00,065.40,22.6,,,,,\r\n");
     EXPECT_EQ(ReadBytes(s.Backup()), day);
     EXPECT_TRUE(s.State().DataChanged);
-    EXPECT_EQ(s.Caption(), u"Tarvel"_s);
+    // The leading "*" says the diary holds changes its file lacks.
+    EXPECT_EQ(s.Caption(), u"*Tarvel"_s);
 
     const QString path = s.temp.File(u"mine.ov1"_s);
     s.dialogs.Script(path);
@@ -119,7 +121,7 @@ TEST(MainWindowTest, ImportAndExportThroughTheFileMenu)
     s.Command("importCsv");
     EXPECT_EQ(Texts(s), QStringList{counts(5, 1, 1)});
     EXPECT_EQ(s.State().Records.Count(), 3);
-    EXPECT_TRUE(s.State().DataChanged);
+    EXPECT_EQ(s.Caption(), u"*Tarvel"_s);
     const QString csv = s.temp.File(u"out.csv"_s);
     s.dialogs.Script(csv);
     s.Command("exportCsv");
@@ -168,13 +170,13 @@ TEST(MainWindowTest, BackupIsOfferedAtStart)
         SCOPED_TRACE(recall);
         Shell s;
         s.PutBackup(annBackup);
-        s.messages.Script(recall ? AnswerYes : AnswerNo);
+        s.messages.Script(recall ? AnswerYes : AnswerNo, ButtonsYesNo);
         s.Start(s.temp.Write(u"bea.ov1"_s, kBeaDiary));
         EXPECT_EQ(Texts(s), QStringList{LoadText(727) + kCrLf + LoadText(728)});
         EXPECT_EQ(s.Controls().name->text(), recall ? u"Ann"_s : u"Bea"_s);
         EXPECT_EQ(s.State().Records.Count(), 1);
         EXPECT_EQ(s.State().DataChanged, recall);
-        EXPECT_EQ(s.Caption(), recall ? u"Tarvel"_s : u"Tarvel [bea.ov1]"_s);
+        EXPECT_EQ(s.Caption(), recall ? u"*Tarvel"_s : u"Tarvel [bea.ov1]"_s);
         EXPECT_EQ(ReadBytes(s.Backup()), recall ? annBackup : kEmptyBackup);
     }
 }
@@ -232,7 +234,7 @@ TEST(MainWindowTest, UnsavedWorkIsGuardedByNewAndClose)
         MainWindow& w = s.Start();
         AddDay(s, u"65.4"_s);
         const QByteArray backup = ReadBytes(s.Backup());
-        s.messages.Script(c.answer);
+        s.messages.Script(c.answer, ButtonsYesNoCancel);
         if (c.saveAs != nullptr)
             s.dialogs.Script(*c.saveAs != '\0' ? s.temp.File(QString::fromUtf8(c.saveAs)) : QString());
         if (c.close)
@@ -259,14 +261,14 @@ TEST(MainWindowTest, OpenOfUnreadableFileKeepsCurrentDiary)
     QTest::mouseClick(s.Controls().save, Qt::LeftButton);
     const auto records = s.State().Records.Records();
 
-    s.messages.Script(AnswerNo);
+    s.messages.Script(AnswerNo, ButtonsYesNoCancel);
     s.dialogs.Script(s.temp.File(u"elsewhere/missing.ov1"_s));
     s.Command("openDiary");
     EXPECT_EQ(Texts(s), (QStringList{LoadText(720) + kCrLf + LoadText(723) + kCrLf + kCrLf + LoadText(724),
                                      LoadText(700)}));
     EXPECT_EQ(s.State().Records.Records(), records);
     EXPECT_EQ(s.State().DiaryPath, bea);
-    EXPECT_EQ(s.Caption(), u"Tarvel [bea.ov1]"_s);
+    EXPECT_EQ(s.Caption(), u"*Tarvel [bea.ov1]"_s);
     EXPECT_TRUE(s.State().DataChanged);
 }
 
@@ -274,7 +276,9 @@ TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
 {
     Shell s;
     MainWindow& w = s.Start();
+    const QString listTitle = w.ViewSet().ListPanel()->TitleLabel()->text();
     QTest::keyClicks(s.Controls().weight[0], u"65"_s);
+    QTest::keyClicks(s.Controls().name, u"Ann"_s);
     ASSERT_EQ(s.Caption(), u"Tarvel *"_s);
     // A later activation (back from a dialog) keeps what was typed.
     w.ShowFirstDay();
@@ -283,27 +287,41 @@ TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
     EXPECT_TRUE(Texts(s).isEmpty());
 
-    // Yes without a name: the save is refused, and the user stays on the page with the input.
-    s.messages.Script(AnswerYes);
+    // Yes without a height: the save is refused, and the user stays on the page with the input.
+    s.messages.Script(AnswerYes, ButtonsYesNo);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     ASSERT_EQ(Texts(s).size(), 2);
     EXPECT_EQ(Texts(s)[0], LoadText(718) + kCrLf + LoadText(719));
-    EXPECT_TRUE(Texts(s)[1].startsWith(LoadText(704))); // no name (nor height)
+    EXPECT_EQ(Texts(s)[1], LoadText(701) + kCrLf);
     EXPECT_EQ(w.MainTab()->currentIndex(), 0);
     EXPECT_EQ(s.Caption(), u"Tarvel *"_s);
     EXPECT_EQ(s.Controls().weight[0]->text(), u"65"_s);
 
-    // The keyboard's switch asks too: Cancel stays on the page.
-    s.messages.Script(AnswerCancel);
+    // The keyboard's switch and a notch of the wheel over the tabs ask too: Escape (Cancel) stays on
+    // the page; half a notch asks nothing yet.
+    const auto wheel = [bar](int delta) {
+        QWheelEvent turn(bar->tabRect(0).center(), bar->mapToGlobal(bar->tabRect(0).center()), {}, {0, delta},
+                         Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &turn);
+    };
+    s.messages.Script(AnswerCancel, ButtonsYesNo);
     QTest::keyClick(s.Controls().weight[0], Qt::Key_Tab, Qt::ControlModifier);
+    s.messages.Script(AnswerCancel, ButtonsYesNo);
+    wheel(-60);
     EXPECT_EQ(Texts(s).size(), 3);
-    EXPECT_EQ(w.MainTab()->currentIndex(), 0);
-
-    s.messages.Script(AnswerNo);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    wheel(-60);
     EXPECT_EQ(Texts(s).size(), 4);
+    EXPECT_EQ(w.MainTab()->currentIndex(), 0);
+    EXPECT_EQ(s.messages.Messages().back().keys.escape, AnswerCancel);
+
+    // No drops the input, the typed name with it: the page and the tab captions show what is stored.
+    s.messages.Script(AnswerNo, ButtonsYesNo);
+    wheel(-120);
+    EXPECT_EQ(Texts(s).size(), 5);
     EXPECT_EQ(s.Caption(), u"Tarvel"_s);
     EXPECT_EQ(s.Controls().weight[0]->text(), QString());
+    EXPECT_EQ(s.Controls().name->text(), QString());
+    EXPECT_EQ(w.ViewSet().ListPanel()->TitleLabel()->text(), listTitle);
     EXPECT_EQ(w.MainTab()->currentIndex(), 1);
 }
 
@@ -326,14 +344,14 @@ TEST(MainWindowTest, ScaleWeightGoesIntoTheNewDay)
     s.clock.Set(QDateTime(QDate(2026, 12, 6), QTime(13, 5)));
     s.scalePort.Feed("ST,+071.00kg\r\n");
     EXPECT_EQ(s.Controls().weight[1]->text(), u"71.00"_s);
-    EXPECT_EQ(s.Caption(), u"Tarvel *"_s);
+    EXPECT_EQ(s.Caption(), u"*Tarvel *"_s);
     QTest::mouseClick(s.Controls().save, Qt::LeftButton);
     EXPECT_EQ(s.State().Records.Item(1).Column(2) + u' ' + s.State().Records.Item(1).Column(5) + u' ' +
                   s.State().Records.Item(1).Column(6),
               u"65.40 13:05 71.00"_s);
     EXPECT_EQ(s.window->findChild<QLabel*>(u"scaleStatus"_s)->text(),
               u"Scale: Com1 (/dev/fake1) connected, last reading 71.00 kg at 13:05"_s);
-    s.messages.Script(AnswerNo);
+    s.messages.Script(AnswerNo, ButtonsYesNoCancel);
     s.Command("newDiary");
     s.scalePort.Feed("\nST,+066.20kg\r\n");
     EXPECT_EQ(s.Controls().weight[1]->text(), u"66.20"_s);
@@ -366,7 +384,7 @@ TEST(MainWindowTest, GoToDateShowsTheDayOnEachTab)
     QDate chosen;
     w.SetDateDlgRunner([&](const QDate& day) { return offered << day, std::optional<QDate>(chosen); });
     QTest::keyClicks(s.Controls().weight[0], u"6"_s);
-    s.messages.Script(AnswerNo);
+    s.messages.Script(AnswerNo, ButtonsYesNo);
     // Tab, day chosen, and what is shown: the Diary tab's date, the list's first record, the graphs' start.
     const std::tuple<int, QDate, QString> cases[] = {
         {0, QDate(2004, 5, 13), u"2004/5/11"_s},  {0, QDate(2004, 6, 3), u"2004/6/5"_s},
@@ -411,7 +429,7 @@ TEST(MainWindowTest, SavingOnAFullDisk)
             }
         }
         EXPECT_EQ(Texts(s), QStringList{LoadText(738)});
-        EXPECT_EQ(s.Caption(), u"Tarvel [bea.ov1]"_s);
+        EXPECT_EQ(s.Caption(), u"*Tarvel [bea.ov1]"_s);
         EXPECT_TRUE(s.State().DataChanged);
         EXPECT_EQ(ReadBytes(bea), kBeaDiary);
         EXPECT_EQ(ReadBytes(s.Backup()), backupBytes);
