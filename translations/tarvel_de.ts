@@ -898,6 +898,14 @@
         <source>The CSV file cannot be written.</source>
         <translation>Die CSV-Datei kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Scale: %1 kg at %2, not stored: the page shows %3</source>
+        <translation>Waage: %1 kg um %2, nicht übernommen: die Seite zeigt %3</translation>
+    </message>
+    <message>
+        <source>Scale: %1 kg at %2, not stored: the page&apos;s %3 weight is already stored</source>
+        <translation>Waage: %1 kg um %2, nicht übernommen: das Gewicht %3 dieser Seite ist schon gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::AboutDlg</name>

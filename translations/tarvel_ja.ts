@@ -898,6 +898,14 @@
         <source>The CSV file cannot be written.</source>
         <translation>CSVファイルに書き込めません。</translation>
     </message>
+    <message>
+        <source>Scale: %1 kg at %2, not stored: the page shows %3</source>
+        <translation>体重計: %1 kg (%2)、未保存: 表示中のページは %3 です</translation>
+    </message>
+    <message>
+        <source>Scale: %1 kg at %2, not stored: the page&apos;s %3 weight is already stored</source>
+        <translation>体重計: %1 kg (%2)、未保存: このページの %3 の体重は保存済みです</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::AboutDlg</name>

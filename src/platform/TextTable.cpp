@@ -236,6 +236,10 @@ constexpr Entry kTexts[] = {
     {1415, QT_TRANSLATE_NOOP("Texts", "Rows that could not be read: %1")},
     {1416, QT_TRANSLATE_NOOP("Texts", "The file holds no date and weight columns.")},
     {1417, QT_TRANSLATE_NOOP("Texts", "The CSV file cannot be written.")},
+    // A scale reading the Diary page cannot take yet; the status bar holds it.
+    {1560, QT_TRANSLATE_NOOP("Texts", "Scale: %1 kg at %2, not stored: the page shows %3")},
+    {1561,
+     QT_TRANSLATE_NOOP("Texts", "Scale: %1 kg at %2, not stored: the page's %3 weight is already stored")},
     {2000, QT_TRANSLATE_NOOP("Texts", "2")},
 };
 

@@ -129,15 +129,13 @@ bool CommDlg::LoadPorts(int currentPort)
 
 bool CommDlg::Run(int& portNo)
 {
-    // Without a usable port the dialog says so and still offers "No scale"; Cancel then leaves the
-    // port closed.
-    const bool any = LoadPorts(portNo);
-    if (!any)
+    // Without a usable port the dialog says so and still offers "No scale".
+    if (!LoadPorts(portNo))
         m_messages.ShowMessage(LoadText(800) + kCrLf + LoadText(726), ButtonsOk, IconInformation);
     const bool accepted = exec() == QDialog::Accepted;
     if (accepted)
         portNo = m_selectedPort;
-    return any || accepted;
+    return accepted;
 }
 
 void CommDlg::OnPortPicked(int index)
