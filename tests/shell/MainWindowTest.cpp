@@ -346,6 +346,12 @@ TEST(MainWindowTest, ScaleReadingGoesOntoThePageOrWaitsInTheStatusBar)
     s.Command("newDiary");
     weigh(13, 10, "ST,+066.20kg\r\n");
     EXPECT_EQ(c.weight[1]->text(), u"66.20"_s);
+    // A new page for another day takes nothing either.
+    c.date->clear();
+    QTest::keyClicks(c.date, u"2026/12/1"_s);
+    weigh(13, 20, "ST,+066.40kg\r\n");
+    EXPECT_EQ(page(), u"2026/12/1|||13:10|66.20|*"_s);
+    EXPECT_EQ(status(), u"Scale: 66.40 kg at 13:20, not stored: the page shows 2026/12/1"_s);
 }
 
 TEST(MainWindowTest, ARecordOpenedFromTheListIsShownOnTheDiaryTab)
