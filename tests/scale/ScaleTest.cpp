@@ -97,13 +97,11 @@ TEST(ScaleLink, MessagesAreCheckedAndFramedFromPiecesStrayCharactersAndOutOfStep
 // period.
 TEST(ScaleLink, ReadingInTheLocalesLayoutStartsTheQuietPeriod)
 {
-    for (const char* locale : {"ja_JP", "de_DE"}) {
-        Rig r;
-        r.formats = LocaleFormats::ProbeLocale(QLocale(QString::fromLatin1(locale)));
-        r.Feed("\n" + kMessage);
-        EXPECT_EQ(r.accepted, QStringList{locale == "de_DE"sv ? u"65,40"_s : u"65.40"_s});
-        EXPECT_TRUE(r.link.QuietTimer().isActive());
-    }
+    Rig r;
+    r.formats = LocaleFormats::ProbeLocale(QLocale(u"de_DE"_s));
+    r.Feed("\n" + kMessage);
+    EXPECT_EQ(r.accepted, QStringList{u"65,40"_s});
+    EXPECT_TRUE(r.link.QuietTimer().isActive());
 }
 
 TEST(ScaleLink, QuietPeriodDiscardsReadingsForFiveTicksOrUntilStopped)
