@@ -73,11 +73,13 @@ PortResult QtSerialPort::Open()
     const QString path = m_map.DevicePath(m_portNumber);
     const QFileInfo device(path);
     if (path.isEmpty() || !device.exists())
-        return {kDeviceMissing, QStringLiteral("No device %1").arg(path.isEmpty() ? QStringLiteral("for this port") : path)};
+        return {kDeviceMissing,
+                QStringLiteral("No device %1").arg(path.isEmpty() ? QStringLiteral("for this port") : path)};
     // A device the user may not use gives the same error from Qt as one another program holds;
     // tell them apart before opening.
     if (!device.isReadable() || !device.isWritable())
-        return {kNoAccess, QStringLiteral("Permission denied on %1 (is the user in the dialout group?)").arg(path)};
+        return {kNoAccess,
+                QStringLiteral("Permission denied on %1 (is the user in the dialout group?)").arg(path)};
 
     m_port->setPortName(path);
     if (!m_port->open(QIODevice::ReadWrite)) {
@@ -95,7 +97,8 @@ PortResult QtSerialPort::Open()
     bool set = m_port->setBaudRate(QSerialPort::Baud2400) && m_port->setStopBits(QSerialPort::OneStop) &&
                m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (set) {
-        const bool framing = m_port->setDataBits(QSerialPort::Data7) && m_port->setParity(QSerialPort::EvenParity);
+        const bool framing =
+            m_port->setDataBits(QSerialPort::Data7) && m_port->setParity(QSerialPort::EvenParity);
         set = framing || pseudoTerminal;
     }
     if (!set) {

@@ -28,7 +28,8 @@ QLabel* Label(const QString& text, QWidget* parent)
 
 CommDlg::CommDlg(SerialPort& testPort, const ErrorLog& log, MessageService& messages,
                  std::function<QString(int)> deviceName, QWidget* parent)
-    : QDialog(parent), m_testPort(testPort), m_log(log), m_messages(messages), m_deviceName(std::move(deviceName))
+    : QDialog(parent), m_testPort(testPort), m_log(log), m_messages(messages),
+      m_deviceName(std::move(deviceName))
 {
     BuildControls();
 }
@@ -149,7 +150,8 @@ void CommDlg::OnPortPicked(int index)
     m_testPort.SelectPort(picked);
     const PortResult opened = m_testPort.Open();
     if (!opened.Ok()) {
-        m_log.WriteErrLog(opened.number, opened.description, QStringLiteral("CommDlg-PortCombo_Click 1"), picked);
+        m_log.WriteErrLog(opened.number, opened.description, QStringLiteral("CommDlg-PortCombo_Click 1"),
+                          picked);
         if (opened.number != kPortAlreadyOpen) {
             m_messages.ShowMessage(LoadText(801), ButtonsOk, IconInformation);
             SelectEntryOf(old);

@@ -17,8 +17,8 @@ constexpr int kRetryMs = 1000;
 
 } // namespace
 
-PortConnection::PortConnection(SerialPort& port, ScaleLink& link, const ErrorLog& log, MessageService& messages,
-                               int& portNo)
+PortConnection::PortConnection(SerialPort& port, ScaleLink& link, const ErrorLog& log,
+                               MessageService& messages, int& portNo)
     : m_port(port), m_link(link), m_log(log), m_messages(messages), m_portNo(portNo)
 {
     QObject::connect(&m_port, &SerialPort::Received, &m_link, [this] { m_link.OnSerialData(); });

@@ -14,9 +14,9 @@ class MessageService;
 class ScaleLink;
 
 // Whether the scale's port is in use: Open once an opening ran without giving up (a port another
-// program holds counts), Closed before the first opening and when the Port dialog found no port to
-// use, Lost while the chosen port's device is away (it could not be opened, or went away while
-// open) and is tried every second, NoScale when port 0 ("No scale") is chosen.
+// program holds counts), Closed before the first opening, Lost while the chosen port's device is away
+// (it could not be opened, or went away while open) and is tried every second, NoScale when port 0
+// ("No scale") is chosen.
 enum class PortState { Closed, Open, Lost, NoScale };
 
 // The scale's port: opening it at start-up and after the Port command, with a fixed ladder of
@@ -27,7 +27,8 @@ enum class PortState { Closed, Open, Lost, NoScale };
 class PortConnection {
 public:
     // portNo is the setting the Port dialog changes.
-    PortConnection(SerialPort& port, ScaleLink& link, const ErrorLog& log, MessageService& messages, int& portNo);
+    PortConnection(SerialPort& port, ScaleLink& link, const ErrorLog& log, MessageService& messages,
+                   int& portNo);
 
     PortState State() const { return m_state; }
     int PortNo() const { return m_portNo; }

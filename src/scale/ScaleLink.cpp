@@ -123,8 +123,8 @@ void ScaleLink::ParseScaleMessage()
         return;
     const QString weightText = m_formats.FormatNumber(*weight, kWeightPattern);
 
-    if (headerField != QLatin1String("ST") || signField != QLatin1String("+") || unitField != QLatin1String("kg") ||
-        lineEnd != QLatin1String("\r\n"))
+    if (headerField != QLatin1String("ST") || signField != QLatin1String("+") ||
+        unitField != QLatin1String("kg") || lineEnd != QLatin1String("\r\n"))
         return;
 
     // Every stable reading is handed over, and starts the quiet period, whether the page can take

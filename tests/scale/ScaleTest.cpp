@@ -324,12 +324,14 @@ TEST(PortConnection, StatusLineFollowsThePortAndTheDeviceComingBack)
     l.connection.RetryLostPort();
     EXPECT_FALSE(l.connection.RetryTimer().isActive());
 
-    EXPECT_EQ(lines, (QStringList{u"No scale"_s,
-                                  u"No scale: Com3 (/dev/port3) could not be opened (Setting > Port chooses the scale)"_s,
-                                  u"Scale: Com3 (/dev/port3) connected"_s,
-                                  u"Scale: Com3 (/dev/port3) connected, last reading 65.40 kg at 09:30"_s,
-                                  u"Scale: Com3 (/dev/port3) not connected"_s,
-                                  u"Scale: Com3 (/dev/port3) connected again"_s}));
+    EXPECT_EQ(
+        lines,
+        (QStringList{u"No scale"_s,
+                     u"No scale: Com3 (/dev/port3) could not be opened (Setting > Port chooses the scale)"_s,
+                     u"Scale: Com3 (/dev/port3) connected"_s,
+                     u"Scale: Com3 (/dev/port3) connected, last reading 65.40 kg at 09:30"_s,
+                     u"Scale: Com3 (/dev/port3) not connected"_s,
+                     u"Scale: Com3 (/dev/port3) connected again"_s}));
     EXPECT_TRUE(l.Texts().isEmpty());
     // The loss and the return are logged once each, the failed tries not at all.
     EXPECT_EQ(l.Tags().mid(2), (QStringList{u"MainForm-MSComm_OnComm 1"_s, u"PortConnection-Reconnect 1"_s}));
