@@ -190,15 +190,14 @@ std::vector<PictureButton*> DiaryPage::WideButtons() const
     return {m_dateButton, m_timeButton[0], m_timeButton[1], m_bmiButton[0], m_bmiButton[1]};
 }
 
-// The slot of a weighing: the morning before noon, the night from noon on.
-static std::size_t SlotOfWeighing(const QDateTime& weighed)
+int DiaryPage::SlotOfWeighing(const QDateTime& weighed)
 {
     return weighed.time() < QTime(12, 0) ? 0 : 1;
 }
 
 DiaryPage::ScaleFit DiaryPage::FitScaleReading(const QDateTime& weighed) const
 {
-    const std::size_t slot = SlotOfWeighing(weighed);
+    const std::size_t slot = Slot(SlotOfWeighing(weighed));
     if (m_diary.CurrentIndex == m_diary.NewEntryIndex()) {
         const bool sameDay =
             m_date->text().isEmpty() || m_formats.ParseDate(m_date->text()) == weighed.date();
@@ -218,7 +217,7 @@ bool DiaryPage::PutScaleReading(const QString& weight, const QDateTime& weighed)
         return false;
     // The time of the weighing, not of a later Save; the date goes in without moving the page, as
     // Save data's own default does.
-    const std::size_t slot = SlotOfWeighing(weighed);
+    const std::size_t slot = Slot(SlotOfWeighing(weighed));
     if (m_diary.CurrentIndex == m_diary.NewEntryIndex() && m_date->text().isEmpty())
         PutDate(m_formats.FormatDate(weighed.date(), m_formats.ShortDateFormat));
     m_weight[slot]->setText(weight);

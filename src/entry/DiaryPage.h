@@ -102,6 +102,8 @@ public:
     // a stored day only when it is the weighing's day and that slot holds no weight yet, so nothing
     // stored is overwritten.
     enum class ScaleFit { Fits, OtherDay, SlotUsed };
+    // The slot of a weighing: 0 (morning) before noon, 1 (night) from noon on.
+    static int SlotOfWeighing(const QDateTime& weighed);
     ScaleFit FitScaleReading(const QDateTime& weighed) const;
     // A reading that fits goes in as if typed: the weight and the time of the weighing, and on the
     // new-entry page an empty date becomes the weighing's day. False, and nothing changed, otherwise.

@@ -52,10 +52,11 @@ void MainWindow::ShowScaleStatus()
         // A reading waiting for its page says so until it is placed, over what the port is doing.
         const QDateTime& weighed = m_heldReading->weighed;
         const QString time = m_formats.FormatTime(weighed.time(), m_formats.TimeFormat);
-        m_scaleStatus->setText(m_page->FitScaleReading(weighed) == DiaryPage::ScaleFit::SlotUsed
-                                   ? LoadText(1561).arg(m_heldReading->weight, time,
-                                                        LoadText(weighed.time().hour() < 12 ? 239 : 240))
-                                   : LoadText(1560).arg(m_heldReading->weight, time, m_page->DateText()));
+        m_scaleStatus->setText(
+            m_page->FitScaleReading(weighed) == DiaryPage::ScaleFit::SlotUsed
+                ? LoadText(1561).arg(m_heldReading->weight, time,
+                                     LoadText(DiaryPage::SlotOfWeighing(weighed) == 0 ? 239 : 240))
+                : LoadText(1560).arg(m_heldReading->weight, time, m_page->DateText()));
     } else if (m_port) {
         m_scaleStatus->setText(ScaleStatusText(*m_port, m_services.portDevice, m_lastReading));
     }
