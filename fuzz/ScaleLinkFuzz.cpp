@@ -3,9 +3,8 @@
 // Input layout: the low four bits of byte 0 give the count k of control bytes that follow, bit 4
 // puts the clock in the afternoon; the rest is the character stream. The control bytes, used in
 // turn, cut the stream into fragments: the low six bits are the fragment length less one, bit 6
-// lets a tick of the quiet timer follow the fragment (when the timer runs, as a real tick would),
-// bit 7 switches the Diary page between the new day and a stored one. Without control bytes the
-// stream arrives in one batch.
+// lets a tick of the quiet timer follow the fragment (when the timer runs, as a real tick would);
+// bit 7 is unused. Without control bytes the stream arrives in one batch.
 //
 // Any accepted weight must come from a well-formed stable message of the stream, and the link must
 // never read more than is waiting nor leave a complete step's worth of characters unread.
@@ -14,7 +13,6 @@
 #include "platform/LocaleFormats.h"
 #include "platform/SerialPort.h"
 #include "scale/ScaleLink.h"
-#include "store/Diary.h"
 
 #include <QCoreApplication>
 
@@ -118,18 +116,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     static const LocaleFormats formats; // "." decimals
     FixedClock clock(QDateTime(QDate(2026, 12, 6), afternoon ? QTime(18, 0) : QTime(9, 30)));
-    Diary diary;
-    for (qint64 day : {38000, 38001}) // two stored days; 3 is the new day
-        diary.Records.Add(DayRecord{{}, {}, day});
-    diary.CurrentIndex = 3;
     FuzzSource source;
-    ScaleLink link(source, diary, formats, clock);
+    ScaleLink link(source, formats, clock);
 
     int ticksSinceAccepted = 5;
     bool acceptedBefore = false;
-    link.WeightAccepted = [&](int slot, const QString& text) {
-        FUZZ_CHECK(slot == (afternoon ? 1 : 0));
-        FUZZ_CHECK(diary.CurrentIndex == diary.NewEntryIndex());
+    link.WeightAccepted = [&](const QString& text, const QDateTime& weighed) {
+        FUZZ_CHECK(weighed == clock.Now());
         FUZZ_CHECK(!acceptedBefore || ticksSinceAccepted >= 5); // one weighing, one value
         FUZZ_CHECK(IsWeightText(text));
         const double shown = text.toDouble();
@@ -149,8 +142,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         source.Append(
             QByteArray(reinterpret_cast<const char*>(stream + pos), static_cast<qsizetype>(length)));
         pos += length;
-        if (c & 0x80)
-            diary.CurrentIndex = diary.CurrentIndex == diary.NewEntryIndex() ? 1 : diary.NewEntryIndex();
         link.OnSerialData();
         // Nothing that one more step could use is left waiting.
         FUZZ_CHECK(source.BufferedCount() < (link.RecvState == -1 ? 1 : 14));

@@ -938,6 +938,14 @@
         <source>Weights in &quot;%1&quot; cannot be imported: the weight column must be in kg or lb.</source>
         <translation>Gewichte in „%1“ können nicht importiert werden: die Gewichtsspalte muss in kg oder lb sein.</translation>
     </message>
+    <message>
+        <source>Scale: %1 kg at %2, not stored: the page shows %3</source>
+        <translation>Waage: %1 kg um %2, nicht übernommen: die Seite zeigt %3</translation>
+    </message>
+    <message>
+        <source>Scale: %1 kg at %2, not stored: the page&apos;s %3 weight is already stored</source>
+        <translation>Waage: %1 kg um %2, nicht übernommen: das Gewicht %3 dieser Seite ist schon gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::AboutDlg</name>

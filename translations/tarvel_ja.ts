@@ -938,6 +938,14 @@
         <source>Weights in &quot;%1&quot; cannot be imported: the weight column must be in kg or lb.</source>
         <translation>「%1」の体重は取り込めません。体重の列は kg か lb にしてください。</translation>
     </message>
+    <message>
+        <source>Scale: %1 kg at %2, not stored: the page shows %3</source>
+        <translation>体重計: %1 kg (%2)、未保存: 表示中のページは %3 です</translation>
+    </message>
+    <message>
+        <source>Scale: %1 kg at %2, not stored: the page&apos;s %3 weight is already stored</source>
+        <translation>体重計: %1 kg (%2)、未保存: このページの %3 の体重は保存済みです</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::AboutDlg</name>

@@ -201,14 +201,44 @@ std::vector<PictureButton*> DiaryPage::WideButtons() const
     return {m_dateButton, m_timeButton[0], m_timeButton[1], m_bmiButton[0], m_bmiButton[1]};
 }
 
-void DiaryPage::PutScaleWeight(int slot, const QString& weight)
+int DiaryPage::SlotOfWeighing(const QDateTime& weighed)
 {
-    m_weight.at(Slot(slot))->setText(weight);
-    // On a stored day (today's second weighing) the time goes in too, as saving a weighed slot
-    // needs one; a new page gets its time when it is saved.
-    QLineEdit* time = m_time.at(Slot(slot));
-    if (m_diary.CurrentIndex != m_diary.NewEntryIndex() && time->text().isEmpty())
-        time->setText(m_formats.FormatTime(m_clock.TimeOfDay(), m_formats.ShortTimeFormat));
+    return weighed.time() < QTime(12, 0) ? 0 : 1;
+}
+
+DiaryPage::ScaleFit DiaryPage::FitScaleReading(const QDateTime& weighed) const
+{
+    const std::size_t slot = Slot(SlotOfWeighing(weighed));
+    if (m_diary.CurrentIndex == m_diary.NewEntryIndex()) {
+        const bool sameDay =
+            m_date->text().isEmpty() || m_formats.ParseDate(m_date->text()) == weighed.date();
+        return sameDay ? ScaleFit::Fits : ScaleFit::OtherDay;
+    }
+    if (m_diary.CurrentIndex < 1 || m_diary.CurrentIndex > m_diary.Records.Count())
+        return ScaleFit::OtherDay;
+    const DayRecord& day = m_diary.Records.Item(m_diary.CurrentIndex);
+    if (day.DayNumber != DayNumber(weighed.date()))
+        return ScaleFit::OtherDay;
+    return day.Slot[slot].Weight.isEmpty() ? ScaleFit::Fits : ScaleFit::SlotUsed;
+}
+
+bool DiaryPage::PutScaleReading(const QString& weight, const QDateTime& weighed)
+{
+    if (FitScaleReading(weighed) != ScaleFit::Fits)
+        return false;
+    // The time of the weighing, not of a later Save; the date goes in without moving the page, as
+    // Save data's own default does.
+    const std::size_t slot = Slot(SlotOfWeighing(weighed));
+    if (m_diary.CurrentIndex == m_diary.NewEntryIndex() && m_date->text().isEmpty())
+        PutDate(m_formats.FormatDate(weighed.date(), m_formats.ShortDateFormat));
+    m_weight[slot]->setText(weight);
+    m_time[slot]->setText(m_formats.FormatTime(weighed.time(), m_formats.ShortTimeFormat));
+    return true;
+}
+
+QString DiaryPage::DateText() const
+{
+    return m_date->text();
 }
 
 void DiaryPage::BuildSlotControls()
@@ -344,6 +374,7 @@ void DiaryPage::ConnectRules()
         connect(m_timeButton[i], &PictureButton::Released, this, [this, slot] { EnterCurrentTime(slot); });
     }
     connect(m_date, &QLineEdit::textChanged, this, &DiaryPage::OnDateChanged);
+    connect(m_date, &QLineEdit::textChanged, this, &DiaryPage::ShownDayChanged);
     connect(m_dateButton, &PictureButton::Released, this, &DiaryPage::ShowCalendar);
     connect(m_previousButton, &PictureButton::Released, this, &DiaryPage::ShowPreviousEntry);
     connect(m_nextButton, &PictureButton::Released, this, &DiaryPage::ShowNextEntry);
@@ -564,6 +595,7 @@ void DiaryPage::ShowCurrentEntry()
     ShowTrendSummary();
     m_diary.Loading = wasLoading;
     SetEdited(false);
+    Q_EMIT ShownDayChanged();
 }
 
 void DiaryPage::ShowTrendSummary()

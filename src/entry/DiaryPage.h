@@ -5,6 +5,7 @@
 #include "store/DayRecord.h"
 #include "store/Diary.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QWidget>
 
@@ -97,9 +98,19 @@ public:
     // The time button of a slot: the clock's time into m_time(slot).
     void EnterCurrentTime(int slot);
 
-    // A stable scale reading into a slot's weight input, as if typed there; on a stored day the
-    // clock's time also goes into the slot's empty time input.
-    void PutScaleWeight(int slot, const QString& weight);
+    // Whether the page can take a scale reading weighed at `weighed`, into the slot of its half of
+    // the day (0 before noon): the new-entry page can when its date is empty or the weighing's day;
+    // a stored day only when it is the weighing's day and that slot holds no weight yet, so nothing
+    // stored is overwritten.
+    enum class ScaleFit { Fits, OtherDay, SlotUsed };
+    // The slot of a weighing: 0 (morning) before noon, 1 (night) from noon on.
+    static int SlotOfWeighing(const QDateTime& weighed);
+    ScaleFit FitScaleReading(const QDateTime& weighed) const;
+    // A reading that fits goes in as if typed: the weight and the time of the weighing, and on the
+    // new-entry page an empty date becomes the weighing's day. False, and nothing changed, otherwise.
+    bool PutScaleReading(const QString& weight, const QDateTime& weighed);
+    // The date as the page shows it.
+    QString DateText() const;
 
     // What the colour scheme paints: the five large buttons, the wide "Enter" buttons, the sex
     // frame with its options, the calendar's look and the tab's logo in the top right corner.
@@ -115,6 +126,8 @@ public:
 
 Q_SIGNALS:
     void EditedChanged(bool edited);
+    // Another day or page is shown, or the date text changed: a scale reading may fit now.
+    void ShownDayChanged();
     // A name was accepted into ProfileName; the other tabs put it into their titles.
     void OwnerNameChanged(const QString& name);
     // A day was stored or deleted: the whole diary is to be written to the backup file.

@@ -11,11 +11,40 @@ namespace tarvel {
 
 namespace {
 
-// Failures other than a held port: a number per kind of failure, above the numbers serial
-// drivers use, with Qt's description.
-constexpr int kFailureBase = 8000;
+// Failures other than a held port: a number per kind of failure, with Qt's description. The
+// numbers follow the classic serial control's, and only a port already open gets kPortAlreadyOpen:
+// the opening ladder and the Port dialog treat that one alone as "there, but busy".
 constexpr int kDeviceMissing = 8002;
 constexpr int kNoAccess = 8013;
+
+int FailureNumber(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::NoError:
+        return 0;
+    case QSerialPort::DeviceNotFoundError:
+        return kDeviceMissing;
+    case QSerialPort::PermissionError:
+        return kNoAccess;
+    case QSerialPort::OpenError:
+        return kPortAlreadyOpen; // Qt's "already open in this object"
+    case QSerialPort::ResourceError:
+        return 8010; // the device is no longer available
+    case QSerialPort::NotOpenError:
+        return 8012;
+    case QSerialPort::UnsupportedOperationError:
+        return 8015; // the line settings could not be set
+    case QSerialPort::ReadError:
+        return 8016;
+    case QSerialPort::WriteError:
+        return 8017;
+    case QSerialPort::TimeoutError:
+        return 8018;
+    case QSerialPort::UnknownError:
+        break;
+    }
+    return 8019;
+}
 
 } // namespace
 
@@ -27,7 +56,7 @@ QtSerialPort::QtSerialPort(SerialPortMap map, QObject* parent)
             Q_EMIT Received();
     });
     connect(m_port, &QSerialPort::errorOccurred, this,
-            [this](QSerialPort::SerialPortError error) { OnError(static_cast<int>(error)); });
+            [this](QSerialPort::SerialPortError error) { OnError(error); });
 }
 
 QtSerialPort::~QtSerialPort() = default;
@@ -44,11 +73,13 @@ PortResult QtSerialPort::Open()
     const QString path = m_map.DevicePath(m_portNumber);
     const QFileInfo device(path);
     if (path.isEmpty() || !device.exists())
-        return {kDeviceMissing, QStringLiteral("No device %1").arg(path.isEmpty() ? QStringLiteral("for this port") : path)};
+        return {kDeviceMissing,
+                QStringLiteral("No device %1").arg(path.isEmpty() ? QStringLiteral("for this port") : path)};
     // A device the user may not use gives the same error from Qt as one another program holds;
     // tell them apart before opening.
     if (!device.isReadable() || !device.isWritable())
-        return {kNoAccess, QStringLiteral("Permission denied on %1 (is the user in the dialout group?)").arg(path)};
+        return {kNoAccess,
+                QStringLiteral("Permission denied on %1 (is the user in the dialout group?)").arg(path)};
 
     m_port->setPortName(path);
     if (!m_port->open(QIODevice::ReadWrite)) {
@@ -58,7 +89,7 @@ PortResult QtSerialPort::Open()
         // Qt reports a port locked by another program as a permission error.
         if (error == QSerialPort::PermissionError)
             return {kPortAlreadyOpen, description};
-        return {kFailureBase + static_cast<int>(error), description};
+        return {FailureNumber(error), description};
     }
     // A pseudo-terminal (the virtual scale) always carries 8 bits without parity and refuses the
     // scale's 7 bits with even parity; that does not matter for its ASCII messages.
@@ -66,11 +97,12 @@ PortResult QtSerialPort::Open()
     bool set = m_port->setBaudRate(QSerialPort::Baud2400) && m_port->setStopBits(QSerialPort::OneStop) &&
                m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (set) {
-        const bool framing = m_port->setDataBits(QSerialPort::Data7) && m_port->setParity(QSerialPort::EvenParity);
+        const bool framing =
+            m_port->setDataBits(QSerialPort::Data7) && m_port->setParity(QSerialPort::EvenParity);
         set = framing || pseudoTerminal;
     }
     if (!set) {
-        const PortResult result{kFailureBase + static_cast<int>(m_port->error()), m_port->errorString()};
+        const PortResult result{FailureNumber(m_port->error()), m_port->errorString()};
         m_port->close();
         m_port->clearError();
         return result;
@@ -121,7 +153,7 @@ QByteArray QtSerialPort::Read(int n)
     return m_port->read(n);
 }
 
-void QtSerialPort::OnError(int error)
+void QtSerialPort::OnError(QSerialPort::SerialPortError error)
 {
     // A device that went away (a USB adapter pulled, the other end of a pseudo-terminal closed)
     // makes Qt report read errors over and over: close at once and report it one time.
@@ -129,7 +161,7 @@ void QtSerialPort::OnError(int error)
         return;
     if (!m_port->isOpen())
         return;
-    const PortResult lost{kFailureBase + error, m_port->errorString()};
+    const PortResult lost{FailureNumber(error), m_port->errorString()};
     m_port->close();
     m_port->clearError();
     Q_EMIT DeviceLost(lost);

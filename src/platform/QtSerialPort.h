@@ -3,7 +3,7 @@
 #include "platform/SerialPort.h"
 #include "platform/SerialPortMap.h"
 
-class QSerialPort;
+#include <QSerialPort>
 
 namespace tarvel {
 
@@ -28,7 +28,7 @@ public:
     void SetNotifying(bool notifying) { m_notifying = notifying; }
 
 private:
-    void OnError(int error);
+    void OnError(QSerialPort::SerialPortError error);
     void DropParityErrors();
 
     SerialPortMap m_map;

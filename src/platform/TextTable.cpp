@@ -238,6 +238,10 @@ constexpr Entry kTexts[] = {
     {1417, QT_TRANSLATE_NOOP("Texts", "The CSV file cannot be written.")},
     {1540, QT_TRANSLATE_NOOP("Texts",
                              "Weights in \"%1\" cannot be imported: the weight column must be in kg or lb.")},
+    // A scale reading the Diary page cannot take yet; the status bar holds it.
+    {1560, QT_TRANSLATE_NOOP("Texts", "Scale: %1 kg at %2, not stored: the page shows %3")},
+    {1561,
+     QT_TRANSLATE_NOOP("Texts", "Scale: %1 kg at %2, not stored: the page's %3 weight is already stored")},
     // Screen readers: the tab frame, the list's hidden headers, descriptions the tooltips lack.
     {1590, QT_TRANSLATE_NOOP("Texts", "Diary tabs")},
     {1591, QT_TRANSLATE_NOOP("Texts", "Record number")},

@@ -29,7 +29,8 @@ QLabel* Label(const QString& text, QWidget* parent)
 
 CommDlg::CommDlg(SerialPort& testPort, const ErrorLog& log, MessageService& messages,
                  std::function<QString(int)> deviceName, QWidget* parent)
-    : QDialog(parent), m_testPort(testPort), m_log(log), m_messages(messages), m_deviceName(std::move(deviceName))
+    : QDialog(parent), m_testPort(testPort), m_log(log), m_messages(messages),
+      m_deviceName(std::move(deviceName))
 {
     BuildControls();
     FitToScreen(*this);
@@ -131,15 +132,13 @@ bool CommDlg::LoadPorts(int currentPort)
 
 bool CommDlg::Run(int& portNo)
 {
-    // Without a usable port the dialog says so and still offers "No scale"; Cancel then leaves the
-    // port closed.
-    const bool any = LoadPorts(portNo);
-    if (!any)
+    // Without a usable port the dialog says so and still offers "No scale".
+    if (!LoadPorts(portNo))
         m_messages.ShowMessage(LoadText(800) + kCrLf + LoadText(726), ButtonsOk, IconInformation);
     const bool accepted = exec() == QDialog::Accepted;
     if (accepted)
         portNo = m_selectedPort;
-    return any || accepted;
+    return accepted;
 }
 
 void CommDlg::OnPortPicked(int index)
@@ -153,7 +152,8 @@ void CommDlg::OnPortPicked(int index)
     m_testPort.SelectPort(picked);
     const PortResult opened = m_testPort.Open();
     if (!opened.Ok()) {
-        m_log.WriteErrLog(opened.number, opened.description, QStringLiteral("CommDlg-PortCombo_Click 1"), picked);
+        m_log.WriteErrLog(opened.number, opened.description, QStringLiteral("CommDlg-PortCombo_Click 1"),
+                          picked);
         if (opened.number != kPortAlreadyOpen) {
             m_messages.ShowMessage(LoadText(801), ButtonsOk, IconInformation);
             SelectEntryOf(old);

@@ -27,9 +27,9 @@ public:
             std::function<QString(int)> deviceName, QWidget* parent = nullptr);
     ~CommDlg() override;
 
-    // Lists the ports and shows the dialog modally; OK puts the chosen port into portNo. With no
-    // usable port the dialog says so first and offers "No scale" alone; false when it is then
-    // cancelled.
+    // Lists the ports and shows the dialog modally; OK puts the chosen port into portNo and gives
+    // true, Cancel, Escape and the close button give false. With no usable port the dialog says so
+    // first and offers "No scale" alone.
     bool Run(int& portNo);
 
 protected:

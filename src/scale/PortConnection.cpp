@@ -17,8 +17,8 @@ constexpr int kRetryMs = 1000;
 
 } // namespace
 
-PortConnection::PortConnection(SerialPort& port, ScaleLink& link, const ErrorLog& log, MessageService& messages,
-                               int& portNo)
+PortConnection::PortConnection(SerialPort& port, ScaleLink& link, const ErrorLog& log,
+                               MessageService& messages, int& portNo)
     : m_port(port), m_link(link), m_log(log), m_messages(messages), m_portNo(portNo)
 {
     QObject::connect(&m_port, &SerialPort::Received, &m_link, [this] { m_link.OnSerialData(); });
@@ -47,7 +47,7 @@ void PortConnection::Log(const PortResult& result, const QString& prefix, int ta
                           m_portNo);
 }
 
-void PortConnection::RunLadder(const QString& prefix, int firstTag, bool quiet)
+void PortConnection::RunLadder(const QString& prefix, int firstTag, OnFailure onFailure)
 {
     const auto tag = [firstTag](int step) { return firstTag + step - 1; };
     m_port.SelectPort(m_portNo);
@@ -70,16 +70,26 @@ void PortConnection::RunLadder(const QString& prefix, int firstTag, bool quiet)
         Log(m_port.Open(), prefix, tag(7));
         return;
     }
-    m_state = PortState::Closed;
     Log(m_port.Close(), prefix, tag(8));
-    if (quiet) {
+    if (onFailure == OnFailure::NoScale) {
         // A first start on a machine without the default port: the user has chosen nothing yet,
         // so no message; the status bar says there is no scale.
         m_fellBackFrom = m_portNo;
         m_state = PortState::NoScale;
         return;
     }
-    m_messages.ShowMessage(LoadText(725) + kCrLf + LoadText(726), ButtonsOk, IconCritical);
+    if (onFailure == OnFailure::Message)
+        m_messages.ShowMessage(LoadText(725) + kCrLf + LoadText(726), ButtonsOk, IconCritical);
+    // The port the user chose stays chosen: a scale plugged in later is found.
+    WaitForDevice(false);
+}
+
+void PortConnection::WaitForDevice(bool wasOpen)
+{
+    m_lostWhileOpen = wasOpen;
+    m_reconnected = false;
+    m_state = PortState::Lost;
+    m_retryTimer.start();
 }
 
 void PortConnection::OpenScalePort(bool portChosen)
@@ -90,7 +100,7 @@ void PortConnection::OpenScalePort(bool portChosen)
         return;
     }
     m_state = PortState::Open;
-    RunLadder(kStartUpTags, 1, !portChosen);
+    RunLadder(kStartUpTags, 1, portChosen ? OnFailure::Message : OnFailure::NoScale);
     if (m_fellBackFrom != 0)
         m_portNo = 0;
     SetState(m_state);
@@ -98,20 +108,27 @@ void PortConnection::OpenScalePort(bool portChosen)
 
 void PortConnection::ChangePort(const std::function<bool()>& runPortDialog)
 {
+    const PortState before = m_state;
     m_retryTimer.stop();
-    m_fellBackFrom = 0;
-    m_reconnected = false;
     Log(m_port.Close(), kPortCommandTags, 1);
     if (!runPortDialog()) {
-        SetState(PortState::Closed);
+        // Cancel: the port the dialog needed free is opened again, a device being waited for is
+        // waited for again, and nothing is said.
+        if (before == PortState::Open)
+            RunLadder(kPortCommandTags, 2, OnFailure::Wait);
+        else if (before == PortState::Lost)
+            m_retryTimer.start();
+        SetState(m_state);
         return;
     }
+    m_fellBackFrom = 0;
+    m_reconnected = false;
     if (m_portNo == 0) {
         SetState(PortState::NoScale);
         return;
     }
     m_state = PortState::Open;
-    RunLadder(kPortCommandTags, 2);
+    RunLadder(kPortCommandTags, 2, OnFailure::Message);
     SetState(m_state);
 }
 
@@ -139,9 +156,10 @@ void PortConnection::RetryLostPort()
     if (!opened.Ok())
         return;
     m_retryTimer.stop();
-    m_log.WriteErrLog(0, QStringLiteral("Port open again"), kReconnectTag, m_portNo);
+    m_log.WriteErrLog(0, m_lostWhileOpen ? QStringLiteral("Port open again") : QStringLiteral("Port open"),
+                      kReconnectTag, m_portNo);
     m_link.Resynchronise();
-    m_reconnected = true;
+    m_reconnected = m_lostWhileOpen;
     SetState(PortState::Open);
 }
 
@@ -152,8 +170,7 @@ void PortConnection::OnDeviceLost(const PortResult& error)
     m_log.WriteErrLog(error.number, error.description, kDeviceLostTag, m_portNo);
     m_link.StopQuietTimer();
     m_link.Resynchronise();
-    m_reconnected = false;
-    m_retryTimer.start();
+    WaitForDevice(true);
     SetState(PortState::Lost);
 }
 

@@ -4,7 +4,6 @@
 #include "platform/LocaleFormats.h"
 #include "platform/NumberText.h"
 #include "platform/SerialPort.h"
-#include "store/Diary.h"
 
 #include <optional>
 
@@ -42,9 +41,9 @@ std::optional<double> ReadWeightField(QStringView field)
 
 } // namespace
 
-ScaleLink::ScaleLink(CharacterSource& source, const Diary& diary, const LocaleFormats& formats, const Clock& clock,
+ScaleLink::ScaleLink(CharacterSource& source, const LocaleFormats& formats, const Clock& clock,
                      QObject* parent)
-    : QObject(parent), m_source(source), m_diary(diary), m_formats(formats), m_clock(clock)
+    : QObject(parent), m_source(source), m_formats(formats), m_clock(clock)
 {
     m_quietTimer.setInterval(kQuietTickMs);
     connect(&m_quietTimer, &QTimer::timeout, this, &ScaleLink::OnQuietTick);
@@ -124,26 +123,15 @@ void ScaleLink::ParseScaleMessage()
         return;
     const QString weightText = m_formats.FormatNumber(*weight, kWeightPattern);
 
-    if (headerField != QLatin1String("ST") || signField != QLatin1String("+") || unitField != QLatin1String("kg") ||
-        lineEnd != QLatin1String("\r\n"))
+    if (headerField != QLatin1String("ST") || signField != QLatin1String("+") ||
+        unitField != QLatin1String("kg") || lineEnd != QLatin1String("\r\n"))
         return;
 
-    const int slot = m_clock.TimeOfDay() < QTime(12, 0) ? 0 : 1;
-    // A stored day on the Diary page takes the reading only when it is today and the half of the
-    // day the clock is in has no weighing yet (the second weighing of the day); nothing stored is
-    // ever overwritten.
-    if (m_diary.CurrentIndex != m_diary.NewEntryIndex()) {
-        if (m_diary.CurrentIndex < 1 || m_diary.CurrentIndex > m_diary.Records.Count())
-            return;
-        const DayRecord& day = m_diary.Records.Item(m_diary.CurrentIndex);
-        if (day.DayNumber != DayNumber(m_clock.Today()) ||
-            !day.Slot[static_cast<std::size_t>(slot)].Weight.isEmpty())
-            return;
-    }
-
+    // Every stable reading is handed over, and starts the quiet period, whether the page can take
+    // it now or it waits in the status bar: one weighing, one value.
     RecvState = 1;
     if (WeightAccepted)
-        WeightAccepted(slot, weightText);
+        WeightAccepted(weightText, m_clock.Now());
 }
 
 void ScaleLink::OnQuietTick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -11,20 +12,18 @@ namespace tarvel {
 class CharacterSource;
 class Clock;
 class LocaleFormats;
-class Diary;
 
 // Turns the scale's characters into weights. The scale sends 14-character messages such as
 // "ST,+065.40kg" CR LF; the link cuts them out of whatever characters arrive (in any fragments),
-// keeps in step with the line ends, accepts stable readings of at least 2 kg while the Diary page
-// shows a new day (or today's stored day whose slot for the clock's half of the day is empty), and
-// then ignores the scale for five one-second ticks, so one weighing gives one
-// value. An accepted weight goes to WeightAccepted with the slot the clock chooses (0 before noon,
-// 1 from noon on) and the text laid out "##0.00" with the locale's decimal separator.
+// keeps in step with the line ends, accepts stable readings of at least 2 kg, and then ignores the
+// scale for five one-second ticks, so one weighing gives one value. An accepted weight goes to
+// WeightAccepted laid out "##0.00" with the locale's decimal separator, with the clock's time of the
+// weighing; where it goes from there is not the link's business.
 class ScaleLink : public QObject {
     Q_OBJECT
 
 public:
-    ScaleLink(CharacterSource& source, const Diary& diary, const LocaleFormats& formats, const Clock& clock,
+    ScaleLink(CharacterSource& source, const LocaleFormats& formats, const Clock& clock,
               QObject* parent = nullptr);
 
     // The port says characters arrived: takes every message they complete.
@@ -48,11 +47,10 @@ public:
     QString RecvBuf;
     QString LastMsg;
 
-    std::function<void(int slot, const QString& weightText)> WeightAccepted;
+    std::function<void(const QString& weightText, const QDateTime& weighed)> WeightAccepted;
 
 private:
     CharacterSource& m_source;
-    const Diary& m_diary;
     const LocaleFormats& m_formats;
     const Clock& m_clock;
     QTimer m_quietTimer;

@@ -50,12 +50,8 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
         FileCommands::Parts{m_diary, m_period, m_settings, services.settingsStore, m_file, services.dialogs,
                             services.folders, services.messages, services.clock, *m_page, *m_views, *this});
     m_commands->RecentFilesChanged = [this] { ShowRecentFiles(); };
-    m_link = std::make_unique<ScaleLink>(services.scalePort, m_diary, m_formats, services.clock);
-    // A stable reading goes into the weight input as if typed, with the input's own rules.
-    m_link->WeightAccepted = [this](int slot, const QString& weight) {
-        m_page->PutScaleWeight(slot, weight);
-        NoteScaleReading(weight);
-    };
+    m_link = std::make_unique<ScaleLink>(services.scalePort, m_formats, services.clock);
+    ConnectScale();
     m_commands->StopQuietTimer = [this] { m_link->StopQuietTimer(); };
     ConnectPage();
     ConnectCommands();

@@ -9,6 +9,7 @@
 #include "store/Settings.h"
 #include "store/Trend.h"
 
+#include <QDateTime>
 #include <QLocale>
 #include <QMainWindow>
 
@@ -152,11 +153,13 @@ private:
     void ShowHelp(bool topics);
     void ShowDate(const QDate& day);
     void FocusTabView(int tab);
-    // The scale's line in the status bar (MainWindowScale.cpp): built once, shown after every
-    // change of the port and every reading.
+    // The scale's readings and its line in the status bar (MainWindowScale.cpp): a reading goes onto
+    // the Diary page when the page can take it, else the status bar holds it until it can; the line
+    // is shown after every change of the port, every reading and every day the page shows.
+    void ConnectScale();
+    void PlaceHeldReading();
     void BuildScaleStatus();
     void ShowScaleStatus();
-    void NoteScaleReading(const QString& weight);
 
     const ShellServices m_services;
     Diary m_diary;
@@ -185,6 +188,11 @@ private:
     QLabel* m_scaleStatus = nullptr;
     std::unique_ptr<CsvCommands> m_csv;
     std::optional<ScaleReading> m_lastReading;
+    struct HeldReading {
+        QString weight;
+        QDateTime weighed;
+    };
+    std::optional<HeldReading> m_heldReading;
     // Where the desktop's frame puts the inside of a normal (not maximised) window; a maximised
     // frame is thinner, so the place kept at close is reckoned with this one.
     std::optional<QPoint> m_normalFrameOffset;

@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <vector>
+
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -52,12 +54,16 @@ TEST(QtSerialPortTest, OpensByNumberReadsTellsAHeldPortApartAndReportsALostDevic
     EXPECT_TRUE(port.Close().Ok());
     ASSERT_TRUE(other.Open().Ok());
 
-    // The device goes away: closed, and reported once.
-    QSignalSpy lost(&other, &SerialPort::DeviceLost);
+    // The device goes away: closed, and reported once, with a number other than the held port's.
+    std::vector<int> lost;
+    QObject::connect(&other, &SerialPort::DeviceLost,
+                     [&](const PortResult& error) { lost.push_back(error.number); });
     ::close(master);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !other.IsOpen(); }, 2000));
     QTest::qWait(200); // any further error reports would arrive here
-    EXPECT_EQ(lost.count(), 1);
+    ASSERT_EQ(lost.size(), 1u);
+    EXPECT_NE(lost[0], 0);
+    EXPECT_NE(lost[0], kPortAlreadyOpen);
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
 #include "platform/TextTable.h"
-#include "store/Diary.h"
 #include "support/FakeSerialPort.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
@@ -15,6 +14,7 @@
 #include <QComboBox>
 #include <QLocale>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -32,20 +32,19 @@ namespace {
 
 const QByteArray kMessage = "ST,+065.40kg\r\n";
 
-// A link on a fake port in ja_JP at 9:30 on a new day, recording each weight it hands over as
-// "slot text". The quiet timer never fires here: tests tick it by hand.
+// A link on a fake port in ja_JP at 9:30, recording each weight it hands over with the time of the
+// weighing when that is not the clock's. The quiet timer never fires here: tests tick it by hand.
 struct Rig {
-    Diary diary;
     LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(u"ja_JP"_s));
     FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 30))};
     tarvel::testing::FakeSerialPort source;
-    ScaleLink link{source, diary, formats, clock};
+    ScaleLink link{source, formats, clock};
     QStringList accepted;
 
     Rig()
     {
-        link.WeightAccepted = [this](int slot, const QString& text) {
-            accepted << QString::number(slot) + u' ' + text;
+        link.WeightAccepted = [this](const QString& text, const QDateTime& weighed) {
+            accepted << text + (weighed == clock.Now() ? QString() : u" at "_s + weighed.toString());
         };
     }
     // Appends bytes as one batch and notifies the link, as the port does.
@@ -86,57 +85,23 @@ TEST(ScaleLink, MessagesAreCheckedAndFramedFromPiecesStrayCharactersAndOutOfStep
         for (const QByteArray& piece : stream.split('|'))
             r.Feed(piece);
         const std::string name = stream.toPercentEncoding().toStdString();
-        const QStringList accepted{u"0 "_s + QLatin1String(c.weight)};
+        const QStringList accepted{QLatin1String(c.weight)};
         EXPECT_EQ(r.accepted, c.weight ? accepted : QStringList{}) << name;
         EXPECT_EQ(r.link.RecvState, c.weight ? 1 : 0) << name;
         EXPECT_EQ(r.source.BufferedCount(), 0) << name; // nothing left that a step could use
     }
 }
 
-TEST(ScaleLink, SlotFollowsTheClockTextTheLocaleAndAStoredDayTakesNothing)
+// Where a reading goes (the page, or the status bar until the page can take it) is the window's
+// business: the link hands over every stable reading in the locale's layout and starts the quiet
+// period.
+TEST(ScaleLink, ReadingInTheLocalesLayoutStartsTheQuietPeriod)
 {
-    const struct {
-        QTime time;
-        const char *locale, *accepted;
-    } cases[] = {{QTime(11, 59, 59), "ja_JP", "0 65.40"},
-                 {QTime(12, 0), "ja_JP", "1 65.40"},
-                 {QTime(23, 59), "de_DE", "1 65,40"}};
-    for (const auto& c : cases) {
-        Rig r;
-        r.clock.Set(QDateTime(QDate(2026, 12, 6), c.time));
-        r.formats = LocaleFormats::ProbeLocale(QLocale(QString::fromLatin1(c.locale)));
-        r.Feed("\n" + kMessage);
-        EXPECT_EQ(r.accepted, QStringList{QString::fromLatin1(c.accepted)});
-        EXPECT_TRUE(r.link.QuietTimer().isActive());
-    }
     Rig r;
-    for (qint64 day : {38000, 38001, 38002}) // three stored days; 4 is the new day
-        r.diary.Records.Add(DayRecord{{}, {}, day});
-    r.diary.CurrentIndex = 2;
+    r.formats = LocaleFormats::ProbeLocale(QLocale(u"de_DE"_s));
     r.Feed("\n" + kMessage);
-    EXPECT_TRUE(r.accepted.empty());
-    EXPECT_EQ(r.link.RecvState, 0);
-    r.diary.CurrentIndex = 4; // back on the new day: the very same message is examined again
-    r.Feed(kMessage);
-    EXPECT_EQ(r.accepted, QStringList{u"0 65.40"_s});
-
-    // Today's stored day takes a reading into the empty slot of the clock's half of the day only.
-    const struct {
-        QTime time;
-        int filled; // the slot already weighed
-        const char* accepted;
-    } today[] = {{QTime(9, 30), 1, "0 65.40"}, {QTime(9, 30), 0, nullptr},
-                 {QTime(12, 0), 0, "1 65.40"}, {QTime(12, 0), 1, nullptr}};
-    for (const auto& c : today) {
-        Rig t;
-        DayRecord day{{}, {}, DayNumber(t.clock.Today())};
-        day.Slot[std::size_t(c.filled)].Weight = u"64.00"_s;
-        t.diary.Records.Add(day);
-        t.diary.CurrentIndex = 1;
-        t.clock.Set(QDateTime(t.clock.Today(), c.time));
-        t.Feed("\n" + kMessage);
-        EXPECT_EQ(t.accepted, c.accepted ? QStringList{QString::fromLatin1(c.accepted)} : QStringList{});
-    }
+    EXPECT_EQ(r.accepted, QStringList{u"65,40"_s});
+    EXPECT_TRUE(r.link.QuietTimer().isActive());
 }
 
 TEST(ScaleLink, QuietPeriodDiscardsReadingsForFiveTicksOrUntilStopped)
@@ -159,7 +124,7 @@ TEST(ScaleLink, QuietPeriodDiscardsReadingsForFiveTicksOrUntilStopped)
     EXPECT_EQ(r.link.RecvState, -1);
     EXPECT_FALSE(r.link.QuietTimer().isActive());
     r.Feed(kMessage + "ST,+071.20kg\r\n");
-    EXPECT_EQ(r.accepted.join(u','), u"0 65.40,0 65.40,0 71.20"_s);
+    EXPECT_EQ(r.accepted.join(u','), u"65.40,65.40,71.20"_s);
 }
 
 // The port connection on the rig's port, with a test port for the Port dialog and the error log in a
@@ -220,8 +185,14 @@ TEST(PortConnection, OpeningLadderLogsEachFailureWithItsTag)
         l.connection.OpenScalePort();
         EXPECT_EQ(l.Tags().join(u' ').remove(u"MainForm-Form_Load "_s), c.tags);
         const bool givenUp = c.openError == 8002; // a held port may be free when the scale is used
-        EXPECT_EQ(l.connection.State(), givenUp ? PortState::Closed : PortState::Open) << c.tags;
+        EXPECT_EQ(l.connection.State(), givenUp ? PortState::Lost : PortState::Open) << c.tags;
         EXPECT_EQ(l.Texts(), givenUp ? QStringList{kCannotOpen} : QStringList{}) << c.tags;
+        // A scale plugged in after the start is found by the tries that follow, without a word.
+        EXPECT_EQ(l.connection.RetryTimer().isActive(), givenUp) << c.tags;
+        l.source.Exists(3);
+        l.connection.RetryLostPort();
+        EXPECT_EQ(l.connection.Connected(), c.openError != kPortAlreadyOpen) << c.tags;
+        EXPECT_EQ(l.Texts().size(), givenUp ? 1 : 0) << c.tags;
     }
 }
 
@@ -269,23 +240,56 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
     EXPECT_EQ(l.Tags().filter(u"MainForm-Set_Com"_s),
               (QStringList{u"MainForm-Set_Com 2"_s, u"MainForm-Set_Com 6"_s}));
     EXPECT_EQ(l.Texts(), (QStringList{LoadText(801), kCannotOpen}));
-    EXPECT_EQ(l.connection.State(), PortState::Closed);
+    EXPECT_EQ(l.connection.State(), PortState::Lost);
 
-    // No usable port: the dialog's own message only, and the port stays closed.
+    // No usable port: the dialog's own message, and "No scale" can still be chosen: nothing is
+    // opened and nothing more said.
     Link none;
     none.source.Exists(3);
     none.connection.OpenScalePort();
-    none.PortCommand([](QComboBox&, CommDlg& dialog) { dialog.reject(); });
-    EXPECT_EQ(none.Texts(), QStringList{LoadText(800) + u"\r\n"_s});
-    EXPECT_FALSE(none.source.IsOpen());
-    // ... where "No scale" can still be chosen: nothing is opened and nothing said.
     none.PortCommand([](QComboBox& list, CommDlg& dialog) {
         EXPECT_EQ(list.count(), 1);
         dialog.accept();
     });
+    EXPECT_EQ(none.Texts(), QStringList{LoadText(800) + u"\r\n"_s});
     EXPECT_EQ(none.portNo, 0);
     EXPECT_EQ(none.connection.State(), PortState::NoScale);
-    EXPECT_EQ(none.Texts().size(), 2);
+    EXPECT_FALSE(none.source.IsOpen());
+}
+
+// Cancel and Escape in the Port dialog change nothing and say nothing, even after a pick: an open
+// port is opened again, one that went away meanwhile or was already away is waited for.
+TEST(PortConnection, CancelledPortCommandLeavesThePortAsItWas)
+{
+    const struct {
+        bool openBefore, goneMeanwhile, escape;
+        PortState after;
+    } cases[] = {{true, false, false, PortState::Open},
+                 {true, true, true, PortState::Lost},
+                 {false, false, false, PortState::Lost}};
+    for (const auto& c : cases) {
+        Link l;
+        if (c.openBefore)
+            l.source.Exists(3);
+        l.connection.OpenScalePort();
+        const QStringList shown = l.Texts();
+        l.testPort.Exists(3);
+        if (c.goneMeanwhile)
+            l.source.Script(3, {8002, u"gone"_s});
+        l.PortCommand([&](QComboBox& list, CommDlg& dialog) {
+            list.setCurrentIndex(list.count() - 1);
+            Q_EMIT list.activated(list.count() - 1);
+            if (c.escape)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else
+                dialog.findChild<QPushButton*>(u"cancelButton"_s)->click();
+        });
+        EXPECT_EQ(l.portNo, 3);
+        EXPECT_EQ(l.Texts(), shown);
+        EXPECT_EQ(l.connection.State(), c.after);
+        EXPECT_EQ(l.source.IsOpen(), c.after == PortState::Open);
+        EXPECT_EQ(l.connection.RetryTimer().isActive(), c.after == PortState::Lost);
+    }
 }
 
 // The status line through the port's life: no scale, the first start's silent fall-back, connected,
@@ -320,12 +324,14 @@ TEST(PortConnection, StatusLineFollowsThePortAndTheDeviceComingBack)
     l.connection.RetryLostPort();
     EXPECT_FALSE(l.connection.RetryTimer().isActive());
 
-    EXPECT_EQ(lines, (QStringList{u"No scale"_s,
-                                  u"No scale: Com3 (/dev/port3) could not be opened (Setting > Port chooses the scale)"_s,
-                                  u"Scale: Com3 (/dev/port3) connected"_s,
-                                  u"Scale: Com3 (/dev/port3) connected, last reading 65.40 kg at 09:30"_s,
-                                  u"Scale: Com3 (/dev/port3) not connected"_s,
-                                  u"Scale: Com3 (/dev/port3) connected again"_s}));
+    EXPECT_EQ(
+        lines,
+        (QStringList{u"No scale"_s,
+                     u"No scale: Com3 (/dev/port3) could not be opened (Setting > Port chooses the scale)"_s,
+                     u"Scale: Com3 (/dev/port3) connected"_s,
+                     u"Scale: Com3 (/dev/port3) connected, last reading 65.40 kg at 09:30"_s,
+                     u"Scale: Com3 (/dev/port3) not connected"_s,
+                     u"Scale: Com3 (/dev/port3) connected again"_s}));
     EXPECT_TRUE(l.Texts().isEmpty());
     // The loss and the return are logged once each, the failed tries not at all.
     EXPECT_EQ(l.Tags().mid(2), (QStringList{u"MainForm-MSComm_OnComm 1"_s, u"PortConnection-Reconnect 1"_s}));

@@ -325,36 +325,55 @@ TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
     EXPECT_EQ(w.MainTab()->currentIndex(), 1);
 }
 
-TEST(MainWindowTest, ScaleWeightGoesIntoTheNewDay)
+// A stable reading goes onto the page as if typed, with the time of the weighing; one the page
+// cannot take (another day, or a weighed slot) waits in the status bar until a page that can is shown.
+TEST(MainWindowTest, ScaleReadingGoesOntoThePageOrWaitsInTheStatusBar)
 {
     Shell s;
-    s.Start();
-    // Before noon the morning input, as if typed: the page is marked edited.
-    s.scalePort.Feed("\nST,+065.40kg\r\n");
-    EXPECT_EQ(s.Controls().weight[0]->text(), u"65.40"_s);
-    EXPECT_EQ(s.Caption(), u"Tarvel *"_s);
-    AddDay(s, QString());
-    ASSERT_EQ(s.State().Records.Count(), 1);
+    s.Start(s.temp.Write(u"bea.ov1"_s, kBeaDiary));
+    const PageControls c = s.Controls();
+    const auto status = [&] { return s.window->findChild<QLabel*>(u"scaleStatus"_s)->text(); };
+    const auto weigh = [&](int hour, int minute, const QByteArray& message) {
+        s.window->Commands().StopQuietTimer();
+        s.clock.Set(QDateTime(QDate(2026, 12, 6), QTime(hour, minute)));
+        s.scalePort.Feed("\n" + message);
+        QCoreApplication::processEvents();
+    };
+    const auto page = [&] {
+        return QStringList{c.date->text(),    c.time[0]->text(),   c.weight[0]->text(),
+                           c.time[1]->text(), c.weight[1]->text(), s.Caption().right(1)}
+            .join(u'|');
+    };
+    weigh(10, 0, "ST,+065.40kg\r\n");
+    EXPECT_EQ(page(), u"2004/5/6|7:30|55.00|||]"_s);
+    EXPECT_EQ(status(), u"Scale: 65.40 kg at 10:00, not stored: the page shows 2004/5/6"_s);
+    s.clock.Set(QDateTime(QDate(2026, 12, 6), QTime(10, 30)));
+    QTest::mouseClick(c.newDay, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page(), u"2026/12/6|10:00|65.40|||*"_s);
+    QTest::mouseClick(c.save, Qt::LeftButton);
+    EXPECT_EQ(status(), u"Scale: Com1 (/dev/fake1) connected, last reading 65.40 kg at 10:00"_s);
 
-    // Today's stored day takes nothing into its filled morning; from noon its empty night takes the
-    // reading with the time, and Save data keeps the morning.
-    s.window->Commands().StopQuietTimer();
-    s.scalePort.Feed("\nST,+070.00kg\r\n");
-    EXPECT_EQ(s.Controls().weight[0]->text(), u"65.40"_s);
-    s.clock.Set(QDateTime(QDate(2026, 12, 6), QTime(13, 5)));
-    s.scalePort.Feed("ST,+071.00kg\r\n");
-    EXPECT_EQ(s.Controls().weight[1]->text(), u"71.00"_s);
-    EXPECT_EQ(s.Caption(), u"*Tarvel *"_s);
-    QTest::mouseClick(s.Controls().save, Qt::LeftButton);
-    EXPECT_EQ(s.State().Records.Item(1).Column(2) + u' ' + s.State().Records.Item(1).Column(5) + u' ' +
-                  s.State().Records.Item(1).Column(6),
-              u"65.40 13:05 71.00"_s);
-    EXPECT_EQ(s.window->findChild<QLabel*>(u"scaleStatus"_s)->text(),
-              u"Scale: Com1 (/dev/fake1) connected, last reading 71.00 kg at 13:05"_s);
+    // Today's stored day: its weighed morning takes nothing, its empty night takes a reading.
+    weigh(11, 0, "ST,+070.00kg\r\n");
+    EXPECT_EQ(page(), u"2026/12/6|10:00|65.40|||]"_s);
+    EXPECT_EQ(status(),
+              u"Scale: 70.00 kg at 11:00, not stored: the page's (1) Morning weight is already stored"_s);
+    weigh(13, 5, "ST,+071.00kg\r\n");
+    QTest::mouseClick(c.save, Qt::LeftButton);
+    EXPECT_EQ(s.State().Records.Item(2).Column(1) + u' ' + s.State().Records.Item(2).Column(2) + u' ' +
+                  s.State().Records.Item(2).Column(5) + u' ' + s.State().Records.Item(2).Column(6),
+              u"10:00 65.40 13:05 71.00"_s);
     s.messages.Script(AnswerNo, ButtonsYesNoCancel);
     s.Command("newDiary");
-    s.scalePort.Feed("\nST,+066.20kg\r\n");
-    EXPECT_EQ(s.Controls().weight[1]->text(), u"66.20"_s);
+    weigh(13, 10, "ST,+066.20kg\r\n");
+    EXPECT_EQ(c.weight[1]->text(), u"66.20"_s);
+    // A new page for another day takes nothing either.
+    c.date->clear();
+    QTest::keyClicks(c.date, u"2026/12/1"_s);
+    weigh(13, 20, "ST,+066.40kg\r\n");
+    EXPECT_EQ(page(), u"2026/12/1|||13:10|66.20|*"_s);
+    EXPECT_EQ(status(), u"Scale: 66.40 kg at 13:20, not stored: the page shows 2026/12/1"_s);
 }
 
 TEST(MainWindowTest, ARecordOpenedFromTheListIsShownOnTheDiaryTab)
