@@ -22,6 +22,9 @@ packages=(
 )
 # The end-to-end tests drive the real program on a virtual X display.
 [ "$mode" = test ] && packages+=(xvfb xdotool x11-utils)
+# The screen-reader walk: an accessibility bus on a session bus, read with the system's pyatspi; the
+# German and Japanese locales it runs in are compiled from the locales package's sources.
+[ "$mode" = test ] && packages+=(at-spi2-core dbus-x11 python3-pyatspi locales)
 # The installation test validates the desktop files and the man pages; CI packs the .deb with cpack,
 # whose dependency scan needs dpkg-shlibdeps and file.
 [ "$mode" = test ] && packages+=(desktop-file-utils appstream man-db dpkg-dev file)

@@ -24,7 +24,13 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 walked=0
 # Language, calendar name, date button name.
 while read -r lang calendar date_button; do
-    locale -a 2>/dev/null | grep -qi "^${lang}\.utf-\?8$" || { echo "no locale $lang: not walked"; continue; }
+    if ! locale -a 2>/dev/null | grep -qi "^${lang}\.utf-\?8$"; then
+        # Not installed on this machine: compile it into the test's own folder.
+        mkdir -p "$WORK/locales"
+        localedef -i "$lang" -f UTF-8 "$WORK/locales/$lang.UTF-8" 2>/dev/null ||
+            { echo "no locale $lang: not walked"; continue; }
+        export LOCPATH="$WORK/locales"
+    fi
     echo "=== $lang"
     LC_ALL="$lang.UTF-8" LANG="$lang.UTF-8" start_tarvel "$DIARY"
     pid=$LAST_PID
