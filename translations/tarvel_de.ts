@@ -898,6 +898,30 @@
         <source>The CSV file cannot be written.</source>
         <translation>Die CSV-Datei kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>%1 was changed by another program after Tarvel read or saved it.</source>
+        <translation>%1 wurde von einem anderen Programm geändert, nachdem Tarvel die Datei gelesen oder gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>Yes reads it again, keeping this diary in a copy first.</source>
+        <translation>Ja liest sie neu ein und bewahrt dieses Tagebuch vorher in einer Kopie auf.</translation>
+    </message>
+    <message>
+        <source>No overwrites the file with this diary.</source>
+        <translation>Nein überschreibt die Datei mit diesem Tagebuch.</translation>
+    </message>
+    <message>
+        <source>Cancel writes nothing.</source>
+        <translation>Abbrechen schreibt nichts.</translation>
+    </message>
+    <message>
+        <source>This diary was kept as %1.</source>
+        <translation>Dieses Tagebuch wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program; saving asks first.</source>
+        <translation>%1 wurde von einem anderen Programm geändert; Speichern fragt vorher nach.</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::AboutDlg</name>

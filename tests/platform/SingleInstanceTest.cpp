@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,36 @@ TEST(SingleInstance, ALaterStartActivatesThePrimaryUntilItEndsAndAKilledRunBlock
 
     first.reset();
     EXPECT_TRUE(Instance(folder)->TryBecomePrimary());
+}
+
+// Diaries sent by later starts wait while the window is not ready for them (its start-up runs, a
+// dialog is up) and then come in the order they were sent. Raising the window, with the desktop's
+// activation token, happens at once.
+TEST(SingleInstance, OpenRequestsWaitUntilTheWindowIsReady)
+{
+    TempFolder folder;
+    auto first = Instance(folder);
+    ASSERT_TRUE(first->TryBecomePrimary());
+    bool ready = false;
+    first->HoldOpenRequestsUntil([&ready] { return ready; });
+    QSignalSpy activations(first.get(), &SingleInstance::ActivationRequested);
+    QSignalSpy opens(first.get(), &SingleInstance::OpenRequested);
+
+    EXPECT_FALSE(Instance(folder)->TryBecomePrimary(u"/my diaries/a b.ov1"_s, u"gnome-shell/Tarvel 7\n"_s));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return activations.count() == 1; }, 2000));
+    EXPECT_FALSE(Instance(folder)->TryBecomePrimary(u"/second.ov1"_s));
+    EXPECT_FALSE(Instance(folder)->TryBecomePrimary(QString(), u"token"_s));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return activations.count() == 3; }, 2000));
+    QTest::qWait(600);
+    EXPECT_EQ(opens.count(), 0);
+
+    ready = true;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return opens.count() == 2; }, 2000));
+    EXPECT_EQ(opens.value(0).value(0), u"/my diaries/a b.ov1"_s);
+    EXPECT_EQ(opens.value(1).value(0), u"/second.ov1"_s);
+    EXPECT_EQ(activations.value(0).value(0), u"gnome-shell/Tarvel 7\n"_s);
+    EXPECT_EQ(activations.value(1).value(0), QString());
+    EXPECT_EQ(activations.value(2).value(0), u"token"_s);
 }
 
 TEST(SingleInstance, OfTwoStartsAtTheSameMomentExactlyOneBecomesPrimary)
