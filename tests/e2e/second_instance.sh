@@ -54,3 +54,40 @@ window_named '^Tarvel \[other.ov1\]' >/dev/null
 [ "$(xdotool search --onlyvisible --name '^Tarvel' | wc -l)" -eq 1 ] || fail "a second window appeared"
 kill -0 "$first" || fail "the first instance ended"
 echo "second start ended; the first window came to the front and opened other.ov1"
+
+# A second start while the first one still asks whether to recall the backup: the diary it sends
+# waits until the question is answered and the settings are read, then opens through the question
+# about the recalled diary that no file holds. Nothing is written before that.
+{ kill -9 "$first" && wait "$first"; } 2>/dev/null || true
+printf 'Ann,170.0,1,,,,,,,,,,,\r\n2026/12/05,07:30,065.40,22.6,,,,,\r\n' >"$BACKUP"
+INI="$XDG_CONFIG_HOME/Tarvel/Tarvel.ini"
+printf '[CommSet]\nPort=0\n\n[Goal]\nWeight=60\n\n[History]\nPath1=%s\n' "$WORK/old.ov1" >"$INI"
+start_tarvel
+third=$LAST_PID
+recall=$(window_named '^Tarvel$')
+before=$(cat "$BACKUP" "$INI" | md5sum)
+start_tarvel "$WORK/other.ov1"
+fourth=$LAST_PID
+wait_for 10 bash -c "! kill -0 $fourth 2>/dev/null" || fail "the start during the recall question did not end"
+wait "$fourth" || fail "the start during the recall question ended with status $?"
+sleep 1
+[ "$(cat "$BACKUP" "$INI" | md5sum)" = "$before" ] || fail "backup or settings written during the recall question"
+xwininfo -id "$recall" | grep -q IsViewable || fail "the recall question went away"
+focus "$recall"
+press Return # Yes, recall
+window_gone "$recall"
+wait_for 10 two_windows || fail "the diary sent meanwhile did not ask about the recalled diary"
+# The question is the one of the two that belongs to another window.
+for id in $(xdotool search --onlyvisible --name '^Tarvel'); do
+    xprop -id "$id" WM_TRANSIENT_FOR | grep -q 'window id' && question=$id
+done
+focus "$question"
+press alt+y # save the recalled diary first
+focus "$(window_named '^Save as')"
+type_text "$WORK/recalled.ov1"
+press Return
+window_named '^Tarvel \[other.ov1\]' >/dev/null
+grep -q ",065.40," "$WORK/recalled.ov1" || fail "the recalled day was not saved: $(cat "$WORK/recalled.ov1")"
+grep -q '^Weight=60' "$INI" && grep -q '^Port=0' "$INI" || fail "settings lost: $(cat "$INI")"
+kill -0 "$third" || fail "the first instance ended"
+echo "a diary sent during the recall question opened after it, and the recalled diary was saved first"
