@@ -266,8 +266,12 @@ void FileCommands::ReloadChangedFile()
     QString kept;
     for (const QString& folder : {m.diary.DiaryFolder, m.diary.BackupFolder}) {
         kept = KeptCopyPath(folder);
-        if (!kept.isEmpty() && QFile::copy(m.diary.BackupPath, kept))
+        if (!kept.isEmpty() && QFile::copy(m.diary.BackupPath, kept)) {
+            // As private as the diary itself.
+            if (QFileInfo::exists(m.diary.DiaryPath))
+                QFile::setPermissions(kept, QFile::permissions(m.diary.DiaryPath));
             break;
+        }
         kept.clear();
     }
     if (kept.isEmpty()) {

@@ -36,6 +36,7 @@ TEST(ChangedDiaryFile, SavingAsksBeforeWritingOverAnotherProgramsChange)
         SCOPED_TRACE(::testing::Message() << c.command << " " << c.answer << (c.touched ? " touched" : ""));
         Shell s;
         const QString path = s.temp.Write(u"bea.ov1"_s, bea);
+        ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         MainWindow& w = s.Start(path);
         s.Controls().weight[0]->setText(u"56"_s);
         QTest::mouseClick(s.Controls().save, Qt::LeftButton); // a day's stored edit
@@ -72,6 +73,8 @@ TEST(ChangedDiaryFile, SavingAsksBeforeWritingOverAnotherProgramsChange)
         EXPECT_EQ(ours(ReadBytes(path)), c.answer == AnswerNo);
         EXPECT_EQ(ReadBytes(path) == theirs, c.answer != AnswerNo);
         EXPECT_EQ(ours(ReadBytes(kept)), c.answer == AnswerYes);
+        EXPECT_EQ(QFile::permissions(kept),
+                  c.answer == AnswerYes ? QFile::permissions(path) : QFileDevice::Permissions());
         EXPECT_EQ(texts.contains(LoadText(1524).arg(kept)), c.answer == AnswerYes);
         EXPECT_EQ(s.State().Records.Count(), c.answer == AnswerYes ? 2 : 1);
         EXPECT_EQ(s.Caption(), c.answer == AnswerCancel ? u"Tarvel [bea.ov1] *"_s : u"Tarvel [bea.ov1]"_s);
