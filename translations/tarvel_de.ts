@@ -946,6 +946,30 @@
         <source>Scale: %1 kg at %2, not stored: the page&apos;s %3 weight is already stored</source>
         <translation>Waage: %1 kg um %2, nicht übernommen: das Gewicht %3 dieser Seite ist schon gespeichert</translation>
     </message>
+    <message>
+        <source>%1 was changed by another program after Tarvel read or saved it.</source>
+        <translation>%1 wurde von einem anderen Programm geändert, nachdem Tarvel die Datei gelesen oder gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>Yes reads it again, keeping this diary in a copy first.</source>
+        <translation>Ja liest sie neu ein und bewahrt dieses Tagebuch vorher in einer Kopie auf.</translation>
+    </message>
+    <message>
+        <source>No overwrites the file with this diary.</source>
+        <translation>Nein überschreibt die Datei mit diesem Tagebuch.</translation>
+    </message>
+    <message>
+        <source>Cancel writes nothing.</source>
+        <translation>Abbrechen schreibt nichts.</translation>
+    </message>
+    <message>
+        <source>This diary was kept as %1.</source>
+        <translation>Dieses Tagebuch wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program; saving asks first.</source>
+        <translation>%1 wurde von einem anderen Programm geändert; Speichern fragt vorher nach.</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::AboutDlg</name>

@@ -946,6 +946,30 @@
         <source>Scale: %1 kg at %2, not stored: the page&apos;s %3 weight is already stored</source>
         <translation>体重計: %1 kg (%2)、未保存: このページの %3 の体重は保存済みです</translation>
     </message>
+    <message>
+        <source>%1 was changed by another program after Tarvel read or saved it.</source>
+        <translation>%1 は、Tarvel が読み込みまたは保存した後に別のプログラムによって変更されました。</translation>
+    </message>
+    <message>
+        <source>Yes reads it again, keeping this diary in a copy first.</source>
+        <translation>「はい」はこの日記をコピーに保管してから、ファイルを読み込み直します。</translation>
+    </message>
+    <message>
+        <source>No overwrites the file with this diary.</source>
+        <translation>「いいえ」はこの日記でファイルを上書きします。</translation>
+    </message>
+    <message>
+        <source>Cancel writes nothing.</source>
+        <translation>「キャンセル」は何も書き込みません。</translation>
+    </message>
+    <message>
+        <source>This diary was kept as %1.</source>
+        <translation>この日記は %1 として保管されました。</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program; saving asks first.</source>
+        <translation>%1 は別のプログラムによって変更されました。保存する前に確認します。</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::AboutDlg</name>

@@ -17,6 +17,23 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QThread>
+
+namespace {
+
+// Raises a window of this program for a later start. On Wayland the compositor raises a window
+// only for the activation token the desktop gave that start: Qt's Wayland plugin takes it from
+// XDG_ACTIVATION_TOKEN when the window asks to be activated.
+void ActivateWithToken(const std::function<void()>& activate, const QString& token)
+{
+    if (!token.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    activate();
+    // A token serves once; an unused one must not raise a window later.
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -36,7 +53,9 @@ int main(int argc, char* argv[])
     const QString commandLine = tarvel::CommandLineText(QCoreApplication::arguments());
     const auto named = tarvel::DiaryFromCommandLine(commandLine, QDir::currentPath());
     tarvel::SingleInstance instance;
-    if (!instance.TryBecomePrimary(named ? named->path : QString()))
+    const QString activationToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    if (!instance.TryBecomePrimary(named ? named->path : QString(), activationToken))
         return 0;
 
     tarvel::QtMessageService messages;
@@ -70,8 +89,29 @@ int main(int argc, char* argv[])
     tarvel::MainWindow window(services);
     messages.SetParent(&window);
     dialogs.SetParent(&window);
+    // A question on screen (the recall question at start, a save question) comes to the front
+    // instead of the window it belongs to; before its first showing the window shows itself.
     QObject::connect(&instance, &tarvel::SingleInstance::ActivationRequested, &window,
-                     &tarvel::MainWindow::BringToFront);
+                     [&window](const QString& token) {
+                         if (QWidget* modal = QApplication::activeModalWidget()) {
+                             ActivateWithToken(
+                                 [modal] {
+                                     modal->raise();
+                                     modal->activateWindow();
+                                 },
+                                 token);
+                         } else if (!window.DiaryState().Initializing) {
+                             ActivateWithToken([&window] { window.BringToFront(); }, token);
+                         }
+                     });
+    // A diary sent by a later start opens only once the start-up is over (settings read, the recall
+    // question answered) and no dialog is up, through the usual questions about unsaved work: run
+    // inside a dialog or before the settings were read, it would reset the backup and write the
+    // settings from their defaults. A nested event loop (a menu, a native dialog) waits too.
+    instance.HoldOpenRequestsUntil([&window] {
+        return !window.DiaryState().Initializing && QApplication::activeModalWidget() == nullptr &&
+               QApplication::activePopupWidget() == nullptr && QThread::currentThread()->loopLevel() <= 1;
+    });
     QObject::connect(&instance, &tarvel::SingleInstance::OpenRequested, &window,
                      [&window](const QString& path) { window.Commands().OpenDiaryAt(path); });
     window.Load();

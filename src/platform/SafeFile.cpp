@@ -1,5 +1,6 @@
 #include "platform/SafeFile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -18,15 +19,6 @@ namespace {
 constexpr char kTempMark[] = ".tarvel-";
 constexpr int kTempLetters = 6;
 constexpr char kTempAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-
-bool SyncHandle([[maybe_unused]] int handle)
-{
-#ifdef Q_OS_UNIX
-    return handle >= 0 && ::fsync(handle) == 0;
-#else
-    return true;
-#endif
-}
 
 void SyncFolder([[maybe_unused]] const QString& folder)
 {
@@ -60,7 +52,55 @@ bool RenameOver(const QString& from, const QString& to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+QByteArray HashOf(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QByteArray();
+    return hash.result();
+}
+
 } // namespace
+
+bool SyncFile([[maybe_unused]] int handle)
+{
+#ifdef Q_OS_UNIX
+    return handle >= 0 && ::fsync(handle) == 0;
+#else
+    return true;
+#endif
+}
+
+FileStamp StampFile(const QString& path)
+{
+    // A link is followed: the stamp is of the file that holds the bytes.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return FileStamp();
+    FileStamp stamp{info.canonicalFilePath(), info.size(), info.lastModified(), HashOf(path)};
+    return stamp.hash.isEmpty() ? FileStamp() : stamp;
+}
+
+bool ChangedSince(const FileStamp& stamp)
+{
+    if (stamp.path.isEmpty())
+        return false;
+    const QFileInfo info(stamp.path);
+    if (!info.isFile())
+        return false;
+    if (info.size() == stamp.size && info.lastModified() == stamp.modified)
+        return false;
+    const QByteArray now = HashOf(stamp.path);
+    return !now.isEmpty() && now != stamp.hash;
+}
+
+bool IsStampedFile(const FileStamp& stamp, const QString& path)
+{
+    const QFileInfo info(path);
+    return !stamp.path.isEmpty() &&
+           (info.exists() ? info.canonicalFilePath() : info.absoluteFilePath()) == stamp.path;
+}
 
 QString TemporaryFileName(const QString& fileName, QStringView letters)
 {
@@ -93,7 +133,8 @@ bool WriteAll(QIODevice& device, const char* data, qint64 size)
     return true;
 }
 
-bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write)
+bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write,
+                     const std::function<bool(int)>& sync)
 {
     const QFileInfo target(FinalPath(path));
     if (target.isDir())
@@ -103,7 +144,8 @@ bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>&
     for (int attempt = 0; attempt < 100 && !file.isOpen(); ++attempt) {
         QString letters(kTempLetters, Qt::Uninitialized);
         for (QChar& c : letters)
-            c = QLatin1Char(kTempAlphabet[QRandomGenerator::global()->bounded(int(sizeof kTempAlphabet - 1))]);
+            c = QLatin1Char(
+                kTempAlphabet[QRandomGenerator::global()->bounded(int(sizeof kTempAlphabet - 1))]);
         file.setFileName(folder + QLatin1Char('/') + TemporaryFileName(target.fileName(), letters));
         // NewOnly never opens a file that is there already; a taken name is tried again.
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !file.exists())
@@ -114,10 +156,11 @@ bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>&
     // The new file keeps the permissions of the file it replaces.
     if (target.exists())
         file.setPermissions(target.permissions());
-    const bool complete = write(file) && file.error() == QFileDevice::NoError && file.flush() &&
-                          SyncHandle(file.handle());
+    const bool complete =
+        write(file) && file.error() == QFileDevice::NoError && file.flush() && sync(file.handle());
     file.close();
-    if (!complete || file.error() != QFileDevice::NoError || !RenameOver(file.fileName(), target.filePath())) {
+    if (!complete || file.error() != QFileDevice::NoError ||
+        !RenameOver(file.fileName(), target.filePath())) {
         file.remove();
         return false;
     }

@@ -21,10 +21,12 @@ constexpr int kConnectTimeoutMs = 500;
 constexpr int kStaleLockMs = 2000;
 constexpr int kLockWaitMs = 3000;
 
-// A later start asks with "activate", or with "open " and the percent-encoded path of the diary it
-// was given, each on one line.
-constexpr char kActivateRequest[] = "activate\n";
-constexpr char kOpenRequest[] = "open ";
+// A later start asks with "activate", or with "open " and the diary it was given, each followed by a
+// blank and the activation token when it has one; one line, every field percent-encoded.
+constexpr char kActivateRequest[] = "activate";
+constexpr char kOpenRequest[] = "open";
+// How often waiting open requests are tried again.
+constexpr int kRetryMs = 200;
 // A percent-encoded path of the longest a file system allows, and the word in front.
 constexpr qint64 kMaxRequestBytes = 16 * 1024;
 
@@ -49,6 +51,9 @@ QString RuntimeFolder()
 SingleInstance::SingleInstance(QString serverName, QString lockPath, QObject* parent)
     : QObject(parent), m_serverName(std::move(serverName)), m_lockPath(std::move(lockPath))
 {
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(kRetryMs);
+    connect(&m_retry, &QTimer::timeout, this, &SingleInstance::DeliverOpenRequests);
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -68,11 +73,11 @@ QString SingleInstance::DefaultLockPath()
     return folder + QStringLiteral("/tarvel-") + UserId() + QStringLiteral(".lock");
 }
 
-bool SingleInstance::TryBecomePrimary(const QString& diaryPath)
+bool SingleInstance::TryBecomePrimary(const QString& diaryPath, const QString& activationToken)
 {
     if (m_server)
         return true;
-    if (AskRunningInstance(diaryPath))
+    if (AskRunningInstance(diaryPath, activationToken))
         return false;
 
     // Without the lock (folder not writable, or a start that hangs holding it) the steps below still
@@ -82,7 +87,7 @@ bool SingleInstance::TryBecomePrimary(const QString& diaryPath)
     lock.tryLock(kLockWaitMs);
 
     // Another start may have become the primary while this one waited.
-    if (AskRunningInstance(diaryPath))
+    if (AskRunningInstance(diaryPath, activationToken))
         return false;
 
     // Nothing answers on the name, so whatever is left there is from a run that crashed. With an
@@ -100,16 +105,22 @@ bool SingleInstance::TryBecomePrimary(const QString& diaryPath)
     return true;
 }
 
-bool SingleInstance::AskRunningInstance(const QString& diaryPath) const
+void SingleInstance::HoldOpenRequestsUntil(std::function<bool()> ready)
+{
+    m_ready = std::move(ready);
+}
+
+bool SingleInstance::AskRunningInstance(const QString& diaryPath, const QString& activationToken) const
 {
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
-    const QByteArray request = diaryPath.isEmpty()
-                                   ? QByteArray(kActivateRequest)
-                                   : kOpenRequest + diaryPath.toUtf8().toPercentEncoding() + '\n';
-    socket.write(request);
+    QByteArray request = diaryPath.isEmpty() ? QByteArray(kActivateRequest)
+                                             : kOpenRequest + (' ' + diaryPath.toUtf8().toPercentEncoding());
+    if (!activationToken.isEmpty())
+        request += ' ' + activationToken.toUtf8().toPercentEncoding();
+    socket.write(request + '\n');
     socket.waitForBytesWritten(kConnectTimeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
@@ -134,17 +145,36 @@ void SingleInstance::ReadRequest(QLocalSocket* socket)
             socket->abort();
         return;
     }
-    const QByteArray request = socket->readLine(kMaxRequestBytes + 1);
+    const QByteArray line = socket->readLine(kMaxRequestBytes + 1);
     socket->disconnectFromServer();
-    if (request == kActivateRequest) {
-        Q_EMIT ActivationRequested();
-    } else if (request.startsWith(kOpenRequest) && request.endsWith('\n')) {
-        const QString path = QString::fromUtf8(
-            QByteArray::fromPercentEncoding(request.sliced(sizeof kOpenRequest - 1).chopped(1)));
-        Q_EMIT ActivationRequested();
-        if (!path.isEmpty())
-            Q_EMIT OpenRequested(path);
+    if (!line.endsWith('\n'))
+        return;
+    QStringList fields;
+    for (const QByteArray& field : line.chopped(1).split(' '))
+        fields << QString::fromUtf8(QByteArray::fromPercentEncoding(field));
+    const bool open = fields.size() >= 2 && fields[0] == QLatin1String(kOpenRequest) && !fields[1].isEmpty();
+    const qsizetype tokenField = open ? 2 : 1;
+    if ((!open && fields[0] != QLatin1String(kActivateRequest)) || fields.size() > tokenField + 1)
+        return;
+    Q_EMIT ActivationRequested(fields.value(tokenField));
+    if (open) {
+        m_pendingOpens << fields[1];
+        DeliverOpenRequests();
     }
+}
+
+void SingleInstance::DeliverOpenRequests()
+{
+    // A request handed on runs its own questions, inside which later requests arrive; they follow
+    // once it is done, from the loop below.
+    if (m_delivering)
+        return;
+    m_delivering = true;
+    while (!m_pendingOpens.isEmpty() && (!m_ready || m_ready()))
+        Q_EMIT OpenRequested(m_pendingOpens.takeFirst());
+    m_delivering = false;
+    if (!m_pendingOpens.isEmpty())
+        m_retry.start();
 }
 
 } // namespace tarvel

@@ -236,6 +236,13 @@ constexpr Entry kTexts[] = {
     {1415, QT_TRANSLATE_NOOP("Texts", "Rows that could not be read: %1")},
     {1416, QT_TRANSLATE_NOOP("Texts", "The file holds no date and weight columns.")},
     {1417, QT_TRANSLATE_NOOP("Texts", "The CSV file cannot be written.")},
+    // A diary file that another program changed after it was read or saved.
+    {1520, QT_TRANSLATE_NOOP("Texts", "%1 was changed by another program after Tarvel read or saved it.")},
+    {1521, QT_TRANSLATE_NOOP("Texts", "Yes reads it again, keeping this diary in a copy first.")},
+    {1522, QT_TRANSLATE_NOOP("Texts", "No overwrites the file with this diary.")},
+    {1523, QT_TRANSLATE_NOOP("Texts", "Cancel writes nothing.")},
+    {1524, QT_TRANSLATE_NOOP("Texts", "This diary was kept as %1.")},
+    {1525, QT_TRANSLATE_NOOP("Texts", "%1 was changed by another program; saving asks first.")},
     {1540, QT_TRANSLATE_NOOP("Texts",
                              "Weights in \"%1\" cannot be imported: the weight column must be in kg or lb.")},
     // A scale reading the Diary page cannot take yet; the status bar holds it.

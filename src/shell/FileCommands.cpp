@@ -13,6 +13,7 @@
 #include "store/Settings.h"
 #include "views/Views.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
@@ -85,6 +86,8 @@ void FileCommands::ResetToEmptyDiary()
     m.file.ResetBackup(m.diary);
     m.diary.SetAppFolder(m.diary.BackupFolder);
     m.diary.Reset();
+    m_stamp = FileStamp();
+    NoteChangedFile();
     ShowDiaryCaption();
     m.page.ShowOwner();
     m.period.PeriodStart = PeriodStartFor(m.clock.Today(), m.settings.TrendMonths);
@@ -110,8 +113,12 @@ bool FileCommands::ReadDiary()
 {
     const bool wasLoading = m.diary.Loading;
     m.diary.Loading = true;
+    // Stamped before the read: a change made while reading is seen as a change later, never missed.
+    const FileStamp stamp = m.diary.IsUnnamed() ? FileStamp() : StampFile(m.diary.DiaryPath);
     const bool read = m.file.ReadDiaryFile(m.diary, m.period, m.settings.TrendMonths);
     if (read) {
+        m_stamp = stamp;
+        NoteChangedFile();
         m.page.ShowOwner();
         m.views.ResetWeightScale();
         if (!m.diary.IsUnnamed()) {
@@ -180,10 +187,14 @@ void FileCommands::OpenRecentDiary(const QString& path)
 
 bool FileCommands::WriteDiary()
 {
+    if (!MayOverwriteFile())
+        return false;
     if (PageEdited())
         m.page.SaveEntry();
     if (!m.file.WriteDiaryFile(m.diary))
         return false;
+    m_stamp = StampFile(m.diary.DiaryPath);
+    NoteChangedFile();
     ShowDiaryCaption();
     UpdateRecentFiles();
     m.diary.DataChanged = false;
@@ -214,6 +225,72 @@ bool FileCommands::SaveDiaryAs()
     m.diary.DiaryTitle = oldTitle;
     m.diary.DiaryPath = oldPath;
     return false;
+}
+
+bool FileCommands::MayOverwriteFile()
+{
+    if (!IsStampedFile(m_stamp, m.diary.DiaryPath) || !ChangedSince(m_stamp))
+        return true;
+    const QString question = LoadText(1520).arg(m.diary.DiaryTitle) + kCrLf + kCrLf + LoadText(1521) + kCrLf +
+                             LoadText(1522) + kCrLf + LoadText(1523);
+    const int answer = m.messages.ShowMessage(question, ButtonsYesNoCancel, IconExclamation);
+    if (answer == AnswerNo)
+        return true;
+    if (answer == AnswerYes)
+        ReloadChangedFile();
+    return false;
+}
+
+QString FileCommands::KeptCopyPath(const QString& folder) const
+{
+    const QFileInfo diary(m.diary.DiaryPath);
+    const QString suffix = diary.suffix().isEmpty() ? QString() : QLatin1Char('.') + diary.suffix();
+    const QString base = QDir(folder).filePath(diary.completeBaseName() + QStringLiteral(" (kept ") +
+                                               m.clock.Now().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
+    for (int n = 1; n < 100; ++n) {
+        const QString path =
+            base + (n == 1 ? QString() : QLatin1Char('-') + QString::number(n)) + QLatin1Char(')') + suffix;
+        if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+            return path;
+    }
+    return QString();
+}
+
+void FileCommands::ReloadChangedFile()
+{
+    // The page's input joins the diary first; a page that cannot be stored stays as it is, and the
+    // file is not read.
+    if (PageEdited() && !m.page.SaveEntry())
+        return;
+    // The backup holds this diary at once (a crash now loses nothing); the copy beside the diary's
+    // file, where the user finds it, outlives the backup's reset below.
+    if (!m.file.WriteBackup(m.diary))
+        return;
+    QString kept;
+    for (const QString& folder : {m.diary.DiaryFolder, m.diary.BackupFolder}) {
+        kept = KeptCopyPath(folder);
+        if (!kept.isEmpty() && QFile::copy(m.diary.BackupPath, kept)) {
+            // As private as the diary itself.
+            if (QFileInfo::exists(m.diary.DiaryPath))
+                QFile::setPermissions(kept, QFile::permissions(m.diary.DiaryPath));
+            break;
+        }
+        kept.clear();
+    }
+    if (kept.isEmpty()) {
+        m.messages.ShowMessage(LoadText(738), ButtonsOk, IconCritical);
+        return;
+    }
+    TakeUpDiary(m.diary.DiaryPath);
+    m.messages.ShowMessage(LoadText(1524).arg(QDir::toNativeSeparators(kept)), ButtonsOk, IconInformation);
+}
+
+void FileCommands::NoteChangedFile()
+{
+    const bool changed =
+        !m.diary.IsUnnamed() && IsStampedFile(m_stamp, m.diary.DiaryPath) && ChangedSince(m_stamp);
+    if (ShowFileNote)
+        ShowFileNote(changed ? LoadText(1525).arg(m.diary.DiaryTitle) : QString());
 }
 
 void FileCommands::UpdateRecentFiles()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SafeFile.h"
+
 #include <QString>
 
 #include <functional>
@@ -70,6 +72,12 @@ public:
     // kept when the page has one.
     void ShowDiaryCaption();
 
+    // Says in the status bar (ShowFileNote) whether another program changed the diary's file since
+    // it was read or saved here. Run when the window becomes active again.
+    void NoteChangedFile();
+
+    // Shows a note about the diary's file ("" takes it away).
+    std::function<void(const QString&)> ShowFileNote;
     // Called after the recent files changed, to rebuild their menu items.
     std::function<void()> RecentFilesChanged;
     // Called when another diary is taken up: the scale's quiet period ends.
@@ -80,12 +88,21 @@ private:
     // Takes the file at path as the current diary, as Open does once the file is chosen.
     void TakeUpDiary(const QString& path);
     bool WriteDiary();
+    // Before the diary's file is written over: when another program changed it, asks whether to
+    // read it again, overwrite it or write nothing. True when the write may go on.
+    bool MayOverwriteFile();
+    // Reading the changed file again: this diary, with the page's input, goes into the backup and a
+    // copy beside the file first, so that neither side is lost.
+    void ReloadChangedFile();
+    QString KeptCopyPath(const QString& folder) const;
     bool PageEdited() const;
     // Where the file dialogs start: the diary's folder, or the documents folder for a diary that
     // has no file yet (its folder is then the hidden program folder).
     QString DialogFolder() const;
 
     Parts m;
+    // The diary's file as it was last read or written here.
+    FileStamp m_stamp;
 };
 
 } // namespace tarvel

@@ -18,13 +18,60 @@
 #include "store/Leftovers.h"
 #include "views/Views.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 
 namespace tarvel {
+
+namespace {
+
+// Runs a routine each time the window it watches becomes the active window again.
+class ActivationWatch : public QObject {
+public:
+    ActivationWatch(QWidget& window, std::function<void()> activated)
+        : QObject(&window), m_activated(std::move(activated))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate)
+            m_activated();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_activated;
+};
+
+// The status bar's note, left of the scale's line, that another program changed the diary's file
+// since it was read or saved here; looked at whenever the window becomes active again.
+void WatchDiaryFile(QMainWindow& window, FileCommands& commands, const Diary& diary)
+{
+    auto* note = new QLabel(&window);
+    note->setObjectName(QStringLiteral("fileStatus"));
+    note->setTextFormat(Qt::PlainText);
+    note->hide();
+    window.statusBar()->insertPermanentWidget(0, note);
+    commands.ShowFileNote = [note](const QString& text) {
+        note->setText(text);
+        note->setVisible(!text.isEmpty());
+    };
+    new ActivationWatch(window, [&commands, &diary] {
+        if (!diary.Initializing)
+            commands.NoteChangedFile();
+    });
+}
+
+} // namespace
 
 void MainWindow::Load()
 {
@@ -73,6 +120,7 @@ void MainWindow::StartUp()
     ApplyTexts();
     ShowRecentFiles();
     m_tabs->setCurrentIndex(0);
+    WatchDiaryFile(*this, *m_commands, m_diary);
 }
 
 void MainWindow::RegisterFileTypeOnce()

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -43,17 +44,36 @@ void LeaveDeadSocket(const QString& path)
     ::close(fd);
 }
 
+// Later starts raise the primary's window at once, with the desktop's activation token; the diaries
+// they send wait while the window is not ready for them (its start-up runs, a dialog is up).
 TEST(SingleInstance, ALaterStartActivatesThePrimaryUntilItEndsAndAKilledRunBlocksNothing)
 {
     TempFolder folder;
     LeaveDeadSocket(folder.File(u"instance"_s));
     auto first = Instance(folder);
     ASSERT_TRUE(first->TryBecomePrimary());
+    bool ready = false;
+    first->HoldOpenRequestsUntil([&ready] { return ready; });
     QSignalSpy activations(first.get(), &SingleInstance::ActivationRequested);
+    QSignalSpy opens(first.get(), &SingleInstance::OpenRequested);
 
-    EXPECT_FALSE(Instance(folder)->TryBecomePrimary());
-    EXPECT_TRUE(activations.wait(2000));
-    EXPECT_EQ(activations.count(), 1);
+    EXPECT_FALSE(Instance(folder)->TryBecomePrimary(QString(), u"gnome-shell/Tarvel 7\n"_s));
+    EXPECT_FALSE(Instance(folder)->TryBecomePrimary(u"/my diaries/a b.ov1"_s));
+    EXPECT_FALSE(Instance(folder)->TryBecomePrimary(u"/second.ov1"_s, u"t"_s));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return activations.count() == 3; }, 2000));
+    QTest::qWait(600);
+    EXPECT_EQ(opens.count(), 0);
+    ready = true;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return opens.count() == 2; }, 2000));
+    const auto sorted = [](const QSignalSpy& spy) {
+        QStringList texts;
+        for (const auto& arguments : spy)
+            texts << arguments.value(0).toString();
+        texts.sort(); // the starts' requests may come in any order
+        return texts;
+    };
+    EXPECT_EQ(sorted(activations), (QStringList{QString(), u"gnome-shell/Tarvel 7\n"_s, u"t"_s}));
+    EXPECT_EQ(sorted(opens), (QStringList{u"/my diaries/a b.ov1"_s, u"/second.ov1"_s}));
 
     first.reset();
     EXPECT_TRUE(Instance(folder)->TryBecomePrimary());
