@@ -54,11 +54,11 @@ TEST(ChangedDiaryFile, SavingAsksBeforeWritingOverAnotherProgramsChange)
         EXPECT_EQ(note->text(), c.touched ? QString() : LoadText(1525).arg(u"bea.ov1"_s));
 
         if (!*c.command) {
-            s.messages.Script(AnswerYes); // the page's input is saved,
-            s.messages.Script(AnswerYes); // and then the file
+            s.messages.Script(AnswerYes, ButtonsYesNoCancel); // the page's input is saved,
+            s.messages.Script(AnswerYes, ButtonsYesNoCancel); // and then the file
         }
         if (!c.touched)
-            s.messages.Script(c.answer);
+            s.messages.Script(c.answer, ButtonsYesNoCancel);
         s.dialogs.Script(path); // for Save as
         *c.command ? s.Command(c.command) : void(w.close());
 
@@ -77,7 +77,7 @@ TEST(ChangedDiaryFile, SavingAsksBeforeWritingOverAnotherProgramsChange)
                   c.answer == AnswerYes ? QFile::permissions(path) : QFileDevice::Permissions());
         EXPECT_EQ(texts.contains(LoadText(1524).arg(kept)), c.answer == AnswerYes);
         EXPECT_EQ(s.State().Records.Count(), c.answer == AnswerYes ? 2 : 1);
-        EXPECT_EQ(s.Caption(), c.answer == AnswerCancel ? u"Tarvel [bea.ov1] *"_s : u"Tarvel [bea.ov1]"_s);
+        EXPECT_EQ(s.Caption(), c.answer == AnswerCancel ? u"*Tarvel [bea.ov1] *"_s : u"Tarvel [bea.ov1]"_s);
         EXPECT_EQ(note->text().isEmpty(), c.answer != AnswerCancel);
         EXPECT_TRUE(w.isVisible() && s.messages.ScriptUsedUp());
     }
