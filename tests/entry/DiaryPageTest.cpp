@@ -48,14 +48,10 @@ struct Page {
         if (!records)
             return;
         const char* weight = f.formats.DecimalSep == u'.' ? "65.4" : "65,4";
-        for (int day : {1, 6, 9}) {
-            DayRecord record;
-            record.Date = f.formats.FormatDate(QDate(2004, 5, day), f.formats.DateFormat);
-            record.DayNumber = DayNumber(QDate(2004, 5, day));
-            if (day == 6)
-                record.Slot[0] = {U("07:30"), U(weight), U("22.63"), U("after the run[CRLF]tired")};
-            f.diary.Records.Add(record);
-        }
+        for (int day : {1, 6, 9})
+            f.AddDay(QDate(2004, 5, day),
+                     day == 6 ? Measurement{U("07:30"), U(weight), U("22.63"), U("after the run[CRLF]tired")}
+                              : Measurement{});
         f.diary.CurrentIndex = current;
         f.diary.Initializing = false;
         c.name->setText(U("Ann"));

@@ -26,12 +26,10 @@ namespace {
 // Appends a day after the records, with a morning and a night weighing (weight and BMI alike).
 void AddDay(DiaryFixture& f, QDate day, const char* morning, const char* night = "")
 {
-    DayRecord record;
-    record.Date = f.formats.FormatDate(day, f.formats.DateFormat);
-    record.DayNumber = DayNumber(day);
-    record.Slot[0].Weight = record.Slot[0].Bmi = QString::fromLatin1(morning);
-    record.Slot[1].Weight = record.Slot[1].Bmi = QString::fromLatin1(night);
-    f.diary.Records.Add(record);
+    const auto weighing = [](const char* w) {
+        return Measurement{{}, QLatin1String(w), QLatin1String(w), {}};
+    };
+    f.AddDay(day, weighing(morning), weighing(night));
 }
 
 // A picture of 560 x 400 pixels at 96 dpi (8400 x 6000 twips, 15 twips a pixel) in a window 800
