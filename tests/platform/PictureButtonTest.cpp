@@ -41,14 +41,11 @@ TEST(PictureButtonTest, ShowsItsPicturesStretchedWithTheirRimAndTheDownOneWhileP
         button.SetPictures(Picture(rim, up, ratio), Picture(rim, down, ratio));
 
         // The rim keeps its width along every edge of a button wider and taller than the picture.
-        struct Point {
-            int x, y;
-            QColor colour;
-        };
-        const Point points[] = {{1, 20, rim}, {139, 20, rim}, {70, 1, rim}, {70, 39, rim},
-                                {6, 6, up},   {133, 33, up},  {70, 20, up}};
-        for (const Point& p : points)
-            EXPECT_EQ(At(button, p.x, p.y), p.colour) << ratio << " at " << p.x << "," << p.y;
+        const std::tuple<int, int, QColor> points[] = {{1, 20, rim},  {139, 20, rim}, {70, 1, rim},
+                                                       {70, 39, rim}, {6, 6, up},     {133, 33, up},
+                                                       {70, 20, up}};
+        for (const auto& [x, y, colour] : points)
+            EXPECT_EQ(At(button, x, y), colour) << ratio << " at " << x << "," << y;
 
         QTest::mousePress(&button, Qt::LeftButton);
         EXPECT_EQ(At(button, 70, 20), down) << ratio;

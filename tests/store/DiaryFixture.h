@@ -35,6 +35,12 @@ struct DiaryFixture {
         return file.WriteDiaryFile(diary) ? ReadBytes(diary.FilePath()) : QByteArray("<write failed>");
     }
 
+    // Adds a day dated in the locale's layout with its two weighings.
+    void AddDay(QDate day, const Measurement& morning = {}, const Measurement& night = {})
+    {
+        diary.Records.Add({formats.FormatDate(day, formats.DateFormat), {morning, night}, DayNumber(day)});
+    }
+
     // Every message shown so far, its text and icon kind, joined with " | ".
     QString Said() const
     {

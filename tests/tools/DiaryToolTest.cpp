@@ -54,75 +54,46 @@ QString Data(const char* name)
     return TestDataPath(QString::fromLatin1(name));
 }
 
-// 2004-05-06 is day 38113 counted from 1899-12-30; the sample diary holds 6, 7, 8 and 9 May.
-TEST(DiaryTool, ShowPrintsTheProfileAndEveryRecordAsTheStoreHoldsIt)
-{
-    const ToolResult r = RunTool({u"show"_s, Data("sample-dmy.ov1")}, "de_DE");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, QByteArray("Sample\t170\t1\n"
-                                "1\t6.5.2004\t7:30\t65,40\t22,6\tafter the run\t21:10\t66,10\t22,9\t\t38113\n"
-                                "2\t07.05.2004\t\t\t\t\t\t\t\t\t38114\n"
-                                "3\t08.05.2004\t06:05\t64,95\t22,5\ttwo[CRLF]lines\t\t\t\t\t38115\n"
-                                "4\t09.05.2004\t07:00\t0\t\t\t\t\t\t\t38116\n"));
-    EXPECT_EQ(r.err, QByteArray());
-}
-
-// Rewrite replaces a stale output with the golden bytes; the source and a backup beside it stay.
-TEST(DiaryTool, RewriteWritesTheGoldenBytesAndNothingElse)
+// Show prints the profile and every record as the store holds it (2004-05-06 is day 38113 counted
+// from 1899-12-30; the sample diary holds 6, 7, 8 and 9 May). Export writes one row per weighing, ISO
+// dates, plain numbers, fields with commas, quotes or line breaks quoted (a memo's line break a real
+// CR LF); the empty day 2004-05-07 has no row. Trend gives the weighed days and their trend with
+// decimal points whatever the locale. By hand: 6 May 65.40 (morning); 8 May 64.95, two days on:
+// 65.40 + (1 - 0.81) x (64.95 - 65.40) = 65.3145; 9 May's "0" is no weighing.
+TEST(DiaryTool, ShowExportAndTrendPrintTheDiary)
 {
     TempFolder folder;
-    const QString source = folder.Write(u"in.ov1"_s, ReadBytes(Data("sample-dmy.ov1")));
-    const QString out = folder.Write(u"out.ov1"_s, "stale\r\n");
-    folder.Write(u"TV_Backup"_s, "backup\r\n");
-    const ToolResult r = RunTool({u"rewrite"_s, source, out}, "de_DE");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out + r.err, QByteArray());
-    EXPECT_EQ(ReadBytes(out), ReadBytes(Data("sample-dmy.golden.ov1")));
-    EXPECT_EQ(ReadBytes(source), ReadBytes(Data("sample-dmy.ov1")));
-    EXPECT_EQ(ReadBytes(folder.File(u"TV_Backup"_s)), QByteArray("backup\r\n"));
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-              (QStringList{u"TV_Backup"_s, u"in.ov1"_s, u"out.ov1"_s}));
-}
-
-// One row per weighing, ISO dates, plain numbers; fields with commas, quotes or line breaks quoted.
-// The empty day 2004-05-07 has no row; the memo's line break is a real CR LF inside quotes.
-TEST(DiaryTool, ExportOneRowPerWeighingWithIsoDatesAndPlainNumbers)
-{
-    TempFolder folder;
+    const QString dmy = Data("sample-dmy.ov1");
     const QString memos =
         folder.Write(u"memo.ov1"_s, "Anna,165.5,2,,,,,,,,,,,\r\n"
                                     "2024/03/01,07:00,060.50,22.3,say \"hi\"[COMMA] then[CRLF]go,"
                                     "21:15,061.25,22.5,plain\r\n2024/03/02,,,,\"quoted\",,,,a[COMMA]b\r\n");
     const struct {
-        QString file;
+        QString command, file;
         const char* locale;
-        QByteArray csv;
+        QByteArray out;
     } cases[] = {
-        {Data("sample-dmy.ov1"), "de_DE",
+        {u"show"_s, dmy, "de_DE",
+         "Sample\t170\t1\n1\t6.5.2004\t7:30\t65,40\t22,6\tafter the run\t21:10\t66,10\t22,9\t\t38113\n"
+         "2\t07.05.2004\t\t\t\t\t\t\t\t\t38114\n"
+         "3\t08.05.2004\t06:05\t64,95\t22,5\ttwo[CRLF]lines\t\t\t\t\t38115\n"
+         "4\t09.05.2004\t07:00\t0\t\t\t\t\t\t\t38116\n"},
+        {u"export"_s, dmy, "de_DE",
          "date,slot,time,weight_kg,bmi,memo\r\n2004-05-06,1,07:30,65.4,22.6,after the run\r\n"
          "2004-05-06,2,21:10,66.1,22.9,\r\n2004-05-08,1,06:05,64.95,22.5,\"two\r\nlines\"\r\n"
          "2004-05-09,1,07:00,0,,\r\n"},
-        {memos, "ja_JP",
+        {u"export"_s, memos, "ja_JP",
          "date,slot,time,weight_kg,bmi,memo\r\n2024-03-01,1,07:00,60.5,22.3,\"say \"\"hi\"\", then\r\n"
          "go\"\r\n2024-03-01,2,21:15,61.25,22.5,plain\r\n2024-03-02,1,,,,\"\"\"quoted\"\"\"\r\n"
          "2024-03-02,2,,,,\"a,b\"\r\n"},
+        {u"trend"_s, dmy, "de_DE", "2004-05-06\t65.40\t65.40\n2004-05-08\t64.95\t65.31\n"},
     };
     for (const auto& c : cases) {
-        const ToolResult r = RunTool({u"export"_s, c.file}, c.locale);
-        EXPECT_EQ(r.status, 0) << c.locale;
-        EXPECT_EQ(r.out, c.csv) << c.locale;
-        EXPECT_EQ(r.err, QByteArray()) << c.locale;
+        const ToolResult r = RunTool({c.command, c.file}, c.locale);
+        EXPECT_EQ(r.status, 0) << c.command.toStdString();
+        EXPECT_EQ(r.out, c.out) << c.command.toStdString();
+        EXPECT_EQ(r.err, QByteArray()) << c.command.toStdString();
     }
-}
-
-// The weighed days and their trend, with decimal points whatever the locale. By hand: 6 May 65.40
-// (morning); 7 May nothing; 8 May 64.95, two days on: 65.40 + (1 - 0.81) x (64.95 - 65.40) = 65.3145;
-// 9 May's "0" is no weighing.
-TEST(DiaryTool, TrendOneLinePerWeighedDay)
-{
-    const ToolResult r = RunTool({u"trend"_s, Data("sample-dmy.ov1")}, "de_DE");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out + r.err, QByteArray("2004-05-06\t65.40\t65.40\n2004-05-08\t64.95\t65.31\n"));
 }
 
 // A file that cannot be opened or written gives status 2, a usage error 1 and the usage on standard
@@ -175,19 +146,27 @@ TEST(DiaryTool, ImportIntoAnExistingDiaryOnlyWithMerge)
     EXPECT_EQ(ReadBytes(out), diary + "2004/05/10,00:00,068.04,23.5,,,,,\r\n");
 }
 
-// Lines that cannot be read are counted on standard error and give status 3; rewrite leaves them out.
-TEST(DiaryTool, DroppedLinesGiveStatusThree)
+// Lines that cannot be read are counted on standard error and give status 3; rewrite leaves them out,
+// replaces a stale output, and leaves the source and a backup beside them alone.
+TEST(DiaryTool, DroppedLinesGiveStatusThreeAndRewriteWritesOnlyItsOutput)
 {
     TempFolder folder;
-    const QString source = folder.Write(u"in.ov1"_s, "A,,0,,,,,,,,,,,\r\n30.11.2026,,,,kept,,,,\r\n"
-                                                     "2026/02/30,,,,bad,,,,\r\n30.11.2026,,065.40,,,,,,\r\n");
-    const QString out = folder.File(u"out.ov1"_s);
+    const QByteArray bytes = "A,,0,,,,,,,,,,,\r\n30.11.2026,,,,kept,,,,\r\n"
+                             "2026/02/30,,,,bad,,,,\r\n30.11.2026,,065.40,,,,,,\r\n";
+    const QString source = folder.Write(u"in.ov1"_s, bytes);
+    const QString out = folder.Write(u"out.ov1"_s, "stale\r\n");
+    folder.Write(u"TV_Backup"_s, "backup\r\n");
     for (const QStringList& arguments : {QStringList{u"show"_s, source}, {u"rewrite"_s, source, out}}) {
         const ToolResult r = RunTool(arguments, "en_US");
         EXPECT_EQ(r.status, 3) << arguments[0].toStdString();
+        EXPECT_EQ(r.out.isEmpty(), arguments[0] == u"rewrite"_s);
         EXPECT_EQ(r.err, "Lines that cannot be read: 2\r\nThey will be left out when the file is saved.\n");
     }
     EXPECT_EQ(ReadBytes(out), QByteArray("A,,0,,,,,,,,,,,\r\n11/30/2026,,,,kept,,,,\r\n"));
+    EXPECT_EQ(ReadBytes(source), bytes);
+    EXPECT_EQ(ReadBytes(folder.File(u"TV_Backup"_s)), QByteArray("backup\r\n"));
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{u"TV_Backup"_s, u"in.ov1"_s, u"out.ov1"_s}));
 }
 
 } // namespace

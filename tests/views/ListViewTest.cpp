@@ -25,13 +25,9 @@ struct List {
     explicit List(int count) : view(f.diary, f.formats, f.clock)
     {
         for (int i = 1; i <= count; ++i) {
-            const QDate date = QDate(2004, 5, 1).addDays(i - 1);
-            DayRecord record;
-            record.Date = f.formats.FormatDate(date, f.formats.DateFormat);
-            record.DayNumber = DayNumber(date);
             const QString memo = i == 1 ? QStringLiteral("line one[CRLF]<b>two</b>") : QString();
-            record.Slot[0] = {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"), memo};
-            f.diary.Records.Add(record);
+            f.AddDay(QDate(2004, 5, 1).addDays(i - 1),
+                     {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"), memo});
         }
         Window(std::max(1, count - 3), count + 1);
         view.SetAskSaveEntry([this] { ++asks; });
@@ -54,29 +50,24 @@ struct List {
     int openedRecord = 0;
 };
 
-TEST(ListViewTest, GridLaysOutRecordsAcrossWithMergedNumbers)
-{
-    List list(3); // window 1..4: three records and the blank record 4
-    // Columns 0 (field names), 1 and 2 (record 1's slots) and 8 (the blank record) from the top.
-    const char* columns[][2] = {{"0", "|Date||Time|Weight|BMI|Memo"},
-                                {"1", "1|2004/5/1|(1)|7:30|65.40|22.6|line one\n<b>two</b>"},
-                                {"2", "1|2004/5/1|(2)||||"},
-                                {"8", "4||||||"}};
-    for (const auto& [column, texts] : columns) {
-        QStringList shown;
-        for (int row = 0; row < 7; ++row)
-            shown << list.Text(row, QByteArray(column).toInt());
-        EXPECT_EQ(shown.join(QLatin1Char('|')), QString::fromUtf8(texts));
-    }
-    EXPECT_EQ(list.view.Grid()->columnSpan(0, 7), 2);
-}
-
-// Five records fill the grid to its right and bottom edges, in a normal and a large font, and the
-// field names and a two-line memo are not cut.
-TEST(ListViewTest, CellsFillTheGridAndFitTheFont)
+// Records lie across with merged numbers; five fill the grid to its right and bottom edges, in a
+// normal and a large font, and the field names and a two-line memo are not cut.
+TEST(ListViewTest, GridLaysOutRecordsAcrossAndFillsItsCellsInAnyFont)
 {
     for (const int points : {9, 14}) {
-        List list(4);
+        List list(4); // window 1..5: four records and the blank record 5
+        // Columns 0 (field names), 1 and 2 (record 1's slots) and 10 (the blank record) from the top.
+        const char* columns[][2] = {{"0", "|Date||Time|Weight|BMI|Memo"},
+                                    {"1", "1|2004/5/1|(1)|7:30|65.40|22.6|line one\n<b>two</b>"},
+                                    {"2", "1|2004/5/1|(2)||||"},
+                                    {"10", "5||||||"}};
+        for (const auto& [column, texts] : columns) {
+            QStringList shown;
+            for (int row = 0; row < 7; ++row)
+                shown << list.Text(row, QByteArray(column).toInt());
+            EXPECT_EQ(shown.join(QLatin1Char('|')), QString::fromUtf8(texts));
+        }
+        EXPECT_EQ(list.view.Grid()->columnSpan(0, 9), 2);
         list.view.resize(640, 420);
         list.view.setFont(QFont(list.view.font().family(), points));
         const QTableWidget& grid = *list.view.Grid();
