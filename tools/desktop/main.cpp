@@ -57,7 +57,8 @@ int main(int argc, char* argv[])
     const QStringList args = QCoreApplication::arguments().mid(1);
     bool written = false;
     if (args.size() == 2 && args[0] == QLatin1String("mime")) {
-        written = WriteBytes(args[1], tarvel::MimeDefinition(tarvel::LoadText(150)));
+        written =
+            WriteBytes(args[1], tarvel::MimeDefinition(tarvel::LoadText(tarvel::TextId::DiaryFileType)));
     } else if (args.size() == 2 && args[0] == QLatin1String("desktop")) {
         written = WriteBytes(args[1], tarvel::DesktopEntry(QStringLiteral("tarvel")));
     } else if (args.size() == 4 && args[0] == QLatin1String("icon")) {
