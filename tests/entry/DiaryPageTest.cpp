@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -79,12 +80,16 @@ TEST(DiaryPageTest, LimitsAcceptOrRestoreSelected)
         const char* locale;
         int field; // -2 name, -1 height, else the weight of that slot
         const char *accepted, *tried;
-        int messageId; // 0: the tried text is accepted
+        std::optional<TextId> message; // none: the tried text is accepted
     } cases[] = {
-        {"ja_JP", -1, "170", "300", 0},      {"ja_JP", -1, "170", "301cm", 730},
-        {"de_DE", -1, "170", "300,1", 730},  {"ja_JP", 0, "65", "150", 0},
-        {"ja_JP", 1, "70.5", "150.01", 731}, {"de_DE", 0, "65,5", "150,01", 731},
-        {"ja_JP", -2, "Ann", "Ann,", 729},   {"ja_JP", -2, "Ann", "", 0},
+        {"ja_JP", -1, "170", "300", std::nullopt},
+        {"ja_JP", -1, "170", "301cm", TextId::MaximumHeight},
+        {"de_DE", -1, "170", "300,1", TextId::MaximumHeight},
+        {"ja_JP", 0, "65", "150", std::nullopt},
+        {"ja_JP", 1, "70.5", "150.01", TextId::MaximumWeight},
+        {"de_DE", 0, "65,5", "150,01", TextId::MaximumWeight},
+        {"ja_JP", -2, "Ann", "Ann,", TextId::NoCommaInName},
+        {"ja_JP", -2, "Ann", "", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.tried);
@@ -104,13 +109,13 @@ TEST(DiaryPageTest, LimitsAcceptOrRestoreSelected)
             EXPECT_EQ(p.f.diary.Owner.ProfileName, U("Ann"));
             EXPECT_EQ(announced, U("Ann"));
         }
-        if (c.messageId == 0) {
+        if (!c.message) {
             EXPECT_EQ(input->text(), U(c.tried));
             EXPECT_EQ(p.Count(), 0);
             continue;
         }
         ASSERT_EQ(p.Count(), 1);
-        EXPECT_EQ(p.Last(), LoadText(c.messageId));
+        EXPECT_EQ(p.Last(), LoadText(*c.message));
         EXPECT_EQ(p.LastIcon(), IconInformation);
         EXPECT_EQ(input->text(), U(c.accepted));
         EXPECT_EQ(input->selectedText(), U(c.accepted));
@@ -152,15 +157,15 @@ TEST(DiaryPageTest, BmiButton)
 {
     const struct {
         const char *locale, *height, *weight, *computed;
-        int messageId;
+        std::optional<TextId> message;
         const char* after; // BMI, height and weight after the button; "" when nothing changes
     } cases[] = {
-        {"ja_JP", "170", "65", "22.5", 0, "22.5 170.0 65.00"},
-        {"ja_JP", "170", "0", "00.0", 0, ""},
-        {"ja_JP", "", "65", "00.0", 701, ""},
-        {"ja_JP", "", "", "00.0", 703, ""},
-        {"de_DE", "170", "65,5", "22,7", 0, "22,7 170,0 65,50"},
-        {"de_DE", "170", "65.5", "00,0", 0, ""},
+        {"ja_JP", "170", "65", "22.5", std::nullopt, "22.5 170.0 65.00"},
+        {"ja_JP", "170", "0", "00.0", std::nullopt, ""},
+        {"ja_JP", "", "65", "00.0", TextId::InputHeight, ""},
+        {"ja_JP", "", "", "00.0", TextId::InputHeightAndWeight, ""},
+        {"de_DE", "170", "65,5", "22,7", std::nullopt, "22,7 170,0 65,50"},
+        {"de_DE", "170", "65.5", "00,0", std::nullopt, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.height + " / " + c.weight);
@@ -173,9 +178,9 @@ TEST(DiaryPageTest, BmiButton)
         else
             p.page.EnterBmi(1);
 
-        EXPECT_EQ(p.Count(), c.messageId == 0 ? 0 : 1);
-        if (c.messageId != 0) {
-            EXPECT_EQ(p.Last(), LoadText(c.messageId));
+        EXPECT_EQ(p.Count(), c.message ? 1 : 0);
+        if (c.message) {
+            EXPECT_EQ(p.Last(), LoadText(*c.message));
             EXPECT_EQ(p.LastIcon(), IconExclamation);
         }
         const QString shown =
@@ -193,7 +198,7 @@ TEST(DiaryPageTest, MemoWarningComesOncePerPage)
     QTest::keyClick(memo, Qt::Key_Return); // ends in a line break: still nine lines
     EXPECT_EQ(p.Count(), 0);
     QTest::keyClicks(memo, U("ten"));
-    EXPECT_EQ(p.Last(), LoadText(732));
+    EXPECT_EQ(p.Last(), LoadText(TextId::TooManyLinesToPrint));
     EXPECT_EQ(memo->toPlainText(), U("1\n2\n3\n4\n5\n6\n7\n8\n9\nten"));
     p.c.memo[1]->setPlainText(U("line\n").repeated(20));
     EXPECT_EQ(p.Count(), 1);
@@ -231,7 +236,8 @@ TEST(DiaryPageTest, ShowCurrentEntry)
                                                           p.c.remove, p.c.bmiButton[0]})
             enabled += w->isEnabled() ? U("1") : U("0");
         EXPECT_EQ(enabled, U(c.buttons));
-        EXPECT_EQ(p.c.save->toolTip(), LoadText(c.current < 4 && c.records ? 920 : 919));
+        EXPECT_EQ(p.c.save->toolTip(),
+                  LoadText(c.current < 4 && c.records ? TextId::SaveCorrectionTip : TextId::SaveDataTip));
         EXPECT_FALSE(p.Marked());
         if (c.records) {
             EXPECT_EQ(p.c.height->text(), c.locale[0] == 'd' ? U("170,0") : U("170.0"));
@@ -446,9 +452,10 @@ TEST(DiaryPageTest, Journeys)
 
         QStringList ids;
         for (const auto& shown : p.f.messages.Messages()) {
-            for (int id : {706, 708, 712, 718, 750, 752}) {
+            for (TextId id : {TextId::InputTime, TextId::InvalidDate, TextId::DataWillBeDeleted,
+                              TextId::DataIsChanged, TextId::DateAlreadyStored, TextId::SlotTaken}) {
                 if (shown.text.startsWith(LoadText(id)))
-                    ids << QString::number(id);
+                    ids << QString::number(static_cast<int>(id));
             }
         }
         EXPECT_EQ(ids.join(QLatin1Char(' ')), U(j.messages));
