@@ -329,16 +329,6 @@ QString LoadCaption(TextId id, const char* suffix)
     return LoadText(id) + QString::fromLatin1(suffix);
 }
 
-QString LoadText(int id)
-{
-    return LoadText(static_cast<TextId>(id));
-}
-
-QString LoadCaption(int id, const char* suffix)
-{
-    return LoadCaption(static_cast<TextId>(id), suffix);
-}
-
 int LanguageCode()
 {
     return LoadText(TextId::LanguageCode).toInt();

@@ -262,9 +262,6 @@ QString LoadText(TextId id);
 // A menu item's or button's caption: the text followed by its accelerator suffix ("File", "(&F)":
 // "File(&F)"), translated as one piece so a language can mark a letter inside the word ("&Datei").
 QString LoadCaption(TextId id, const char* suffix);
-// The same by bare number, while the callers move to the names.
-QString LoadText(int id);
-QString LoadCaption(int id, const char* suffix);
 // The language code, text LanguageCode as a number; kJapaneseLanguage selects the Japanese layout and font
 // fallbacks.
 int LanguageCode();
