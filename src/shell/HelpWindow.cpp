@@ -30,7 +30,7 @@ namespace tarvel {
 
 namespace {
 
-// The folder of the pages in the program's language: text 1610 names it ("de", "ja"), English
+// The folder of the pages in the program's language: text HelpLanguage names it ("de", "ja"), English
 // stands at the top. A language without pages falls back to English.
 QString HelpFolder()
 {

@@ -6,7 +6,7 @@
 //   tarvel-desktop-files icon SVG SIZE OUT     the SVG icon rendered as a SIZE x SIZE PNG
 //
 // The type definition and the desktop entry come from the functions the program uses to register the
-// type per user on its first start, with the same description (text 150), so the two cannot drift.
+// type per user on its first start, with the same description (text DiaryFileType), so the two cannot drift.
 #include "platform/FileTypeRegistry.h"
 #include "platform/SafeFile.h"
 #include "platform/TextTable.h"
