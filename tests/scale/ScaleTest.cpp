@@ -213,7 +213,7 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
         for (int i = 0; i < list.count(); ++i)
             entries << list.itemText(i);
         EXPECT_EQ(list.currentIndex(), 1); // the port in use
-        // A held port is taken without a message; Com1 has gone since the list was made: 801,
+        // A held port is taken without a message; Com1 has gone since the list was made: PortUnusable,
         // and the previous pick comes back.
         list.setCurrentIndex(2);
         Q_EMIT list.activated(2);
