@@ -93,47 +93,47 @@ DiaryPage::DiaryPage(Diary& diary, const LocaleFormats& formats, const Clock& cl
 void DiaryPage::BuildControls()
 {
     m_name = new QLineEdit(this);
-    m_name->setToolTip(LoadText(900));
-    m_nameLabel = PlainLabel(LoadText(205), this);
+    m_name->setToolTip(LoadText(TextId::NameTip));
+    m_nameLabel = PlainLabel(LoadText(TextId::DiaryTitleSuffix), this);
 
     m_position = PlainLabel(QStringLiteral("1"), this);
-    m_position->setToolTip(LoadText(901));
+    m_position->setToolTip(LoadText(TextId::PositionTip));
     m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_slash = PlainLabel(QStringLiteral("/"), this);
     m_count = PlainLabel(QStringLiteral("1"), this);
-    m_count->setToolTip(LoadText(902));
+    m_count->setToolTip(LoadText(TextId::CountTip));
 
-    m_dateLabel = PlainLabel(LoadText(213), this);
+    m_dateLabel = PlainLabel(LoadText(TextId::DateLabel), this);
     m_date = new QLineEdit(this);
-    m_date->setToolTip(LoadText(903));
-    m_dateButton = new PictureButton(LoadText(228), PictureButton::Kind::Wide, this);
-    m_dateButton->setToolTip(LoadText(908));
+    m_date->setToolTip(LoadText(TextId::DateTip));
+    m_dateButton = new PictureButton(LoadText(TextId::Enter), PictureButton::Kind::Wide, this);
+    m_dateButton->setToolTip(LoadText(TextId::DateButtonTip));
 
-    m_heightLabel = PlainLabel(LoadText(215), this);
+    m_heightLabel = PlainLabel(LoadText(TextId::HeightLabel), this);
     m_height = new QLineEdit(this);
-    m_height->setToolTip(LoadText(905));
+    m_height->setToolTip(LoadText(TextId::HeightTip));
 
-    m_sexBox = new QGroupBox(LoadText(218), this);
-    m_sexBox->setToolTip(LoadText(911));
-    m_male = new QRadioButton(LoadText(219), m_sexBox);
-    m_female = new QRadioButton(LoadText(220), m_sexBox);
+    m_sexBox = new QGroupBox(LoadText(TextId::SexLabel), this);
+    m_sexBox->setToolTip(LoadText(TextId::SexTip));
+    m_male = new QRadioButton(LoadText(TextId::Male), m_sexBox);
+    m_female = new QRadioButton(LoadText(TextId::Female), m_sexBox);
 
-    m_morningLabel = PlainLabel(LoadText(239), this);
-    m_nightLabel = PlainLabel(LoadText(240), this);
-    m_timeLabel = PlainLabel(LoadText(214), this);
-    m_weightLabel = PlainLabel(LoadText(216), this);
-    m_bmiLabel = PlainLabel(LoadText(217), this);
-    m_memoLabel = PlainLabel(LoadText(221), this);
+    m_morningLabel = PlainLabel(LoadText(TextId::Morning), this);
+    m_nightLabel = PlainLabel(LoadText(TextId::Night), this);
+    m_timeLabel = PlainLabel(LoadText(TextId::TimeLabel), this);
+    m_weightLabel = PlainLabel(LoadText(TextId::WeightLabel), this);
+    m_bmiLabel = PlainLabel(LoadText(TextId::BmiLabel), this);
+    m_memoLabel = PlainLabel(LoadText(TextId::MemoLabel), this);
 
     BuildSlotControls();
 
-    m_previousButton = new PictureButton(LoadText(222), PictureButton::Kind::Large, this);
-    m_nextButton = new PictureButton(LoadText(223), PictureButton::Kind::Large, this);
-    m_saveButton = new PictureButton(LoadText(224), PictureButton::Kind::Large, this);
-    m_newButton = new PictureButton(LoadText(226), PictureButton::Kind::Large, this);
-    m_newButton->setToolTip(LoadText(921));
-    m_deleteButton = new PictureButton(LoadText(227), PictureButton::Kind::Large, this);
-    m_deleteButton->setToolTip(LoadText(922));
+    m_previousButton = new PictureButton(LoadText(TextId::PreviousData), PictureButton::Kind::Large, this);
+    m_nextButton = new PictureButton(LoadText(TextId::NextData), PictureButton::Kind::Large, this);
+    m_saveButton = new PictureButton(LoadText(TextId::SaveData), PictureButton::Kind::Large, this);
+    m_newButton = new PictureButton(LoadText(TextId::NewData), PictureButton::Kind::Large, this);
+    m_newButton->setToolTip(LoadText(TextId::NewDataTip));
+    m_deleteButton = new PictureButton(LoadText(TextId::DeleteData), PictureButton::Kind::Large, this);
+    m_deleteButton->setToolTip(LoadText(TextId::DeleteDataTip));
     m_saveButton->setEnabled(false);
 
     // The calendar (made by ShowCalendar) closes when the focus leaves it.
@@ -245,18 +245,18 @@ void DiaryPage::BuildSlotControls()
 {
     for (std::size_t slot = 0; slot < 2; ++slot) {
         m_time[slot] = new QLineEdit(this);
-        m_time[slot]->setToolTip(LoadText(904));
-        m_timeButton[slot] = new PictureButton(LoadText(228), PictureButton::Kind::Wide, this);
-        m_timeButton[slot]->setToolTip(LoadText(909));
+        m_time[slot]->setToolTip(LoadText(TextId::TimeTip));
+        m_timeButton[slot] = new PictureButton(LoadText(TextId::Enter), PictureButton::Kind::Wide, this);
+        m_timeButton[slot]->setToolTip(LoadText(TextId::TimeButtonTip));
         m_weight[slot] = new QLineEdit(this);
-        m_weight[slot]->setToolTip(LoadText(906));
+        m_weight[slot]->setToolTip(LoadText(TextId::WeightTip));
         m_bmi[slot] = new QLineEdit(this);
-        m_bmi[slot]->setToolTip(LoadText(907));
-        m_bmiButton[slot] = new PictureButton(LoadText(228), PictureButton::Kind::Wide, this);
-        m_bmiButton[slot]->setToolTip(LoadText(910));
+        m_bmi[slot]->setToolTip(LoadText(TextId::BmiTip));
+        m_bmiButton[slot] = new PictureButton(LoadText(TextId::Enter), PictureButton::Kind::Wide, this);
+        m_bmiButton[slot]->setToolTip(LoadText(TextId::BmiButtonTip));
         m_bmiButton[slot]->setEnabled(false);
         m_memo[slot] = new QPlainTextEdit(this);
-        m_memo[slot]->setToolTip(LoadText(912));
+        m_memo[slot]->setToolTip(LoadText(TextId::MemoTip));
         m_memo[slot]->setTabChangesFocus(true);
     }
 }
@@ -385,7 +385,7 @@ void DiaryPage::ConnectRules()
         connect(button, &PictureButton::Pressed, this, &DiaryPage::HideCalendar);
 }
 
-void DiaryPage::ShowMessage(int textId, IconKind iconKind)
+void DiaryPage::ShowMessage(TextId textId, IconKind iconKind)
 {
     m_messages.ShowMessage(LoadText(textId), ButtonsOk, iconKind);
 }
@@ -416,7 +416,7 @@ void DiaryPage::UpdateBmiButton(int slot)
     m_bmiButton[i]->setEnabled(!m_height->text().isEmpty() && !m_weight[i]->text().isEmpty());
 }
 
-void DiaryPage::RefuseInput(int textId, QLineEdit* input, const QString& lastAccepted)
+void DiaryPage::RefuseInput(TextId textId, QLineEdit* input, const QString& lastAccepted)
 {
     ShowMessage(textId, IconInformation);
     // Putting the text back runs the input's rule again, which accepts it.
@@ -432,7 +432,7 @@ void DiaryPage::OnNameChanged(const QString& text)
         return;
     if (text.contains(QLatin1Char(','))) {
         // The name becomes part of file names and of the comma-separated diary file.
-        RefuseInput(729, m_name, m_diary.Owner.ProfileName);
+        RefuseInput(TextId::NoCommaInName, m_name, m_diary.Owner.ProfileName);
         return;
     }
     m_diary.Owner.ProfileName = text;
@@ -471,7 +471,7 @@ void DiaryPage::OnHeightChanged(const QString& text)
         return;
     }
     if (m_formats.LeadingNumber(text) > kMaxHeight) {
-        RefuseInput(730, m_height, m_diary.Owner.ProfileHeight);
+        RefuseInput(TextId::MaximumHeight, m_height, m_diary.Owner.ProfileHeight);
         return;
     }
     m_diary.Owner.ProfileHeight = text;
@@ -489,7 +489,7 @@ void DiaryPage::OnWeightChanged(int slot, const QString& text)
     // No lower limit here: a weight of 0 gives no BMI and the save refuses it.
     const std::size_t i = Slot(slot);
     if (!WeightWithinLimit(m_formats.LeadingNumber(text))) {
-        RefuseInput(731, m_weight[i], m_lastValidWeight[i]);
+        RefuseInput(TextId::MaximumWeight, m_weight[i], m_lastValidWeight[i]);
         return;
     }
     m_lastValidWeight[i] = text;
@@ -503,7 +503,7 @@ void DiaryPage::OnMemoChanged(int slot)
         return;
     // Longer memos are kept; the warning only says the printout cuts them.
     if (MemoLineCount(m_memo[Slot(slot)]->toPlainText()) >= kMemoWarningLines) {
-        ShowMessage(732, IconInformation);
+        ShowMessage(TextId::TooManyLinesToPrint, IconInformation);
         m_memoWarningShown = true;
     }
 }
@@ -521,7 +521,8 @@ void DiaryPage::EnterBmi(int slot)
     const int missing = (m_height->text().isEmpty() ? 1 : 0) + (m_weight[i]->text().isEmpty() ? 2 : 0);
     if (missing != 0) {
         // Input your height, your weight, or both.
-        constexpr int kMissingTexts[] = {701, 702, 703};
+        constexpr TextId kMissingTexts[] = {TextId::InputHeight, TextId::InputWeight,
+                                            TextId::InputHeightAndWeight};
         ShowMessage(kMissingTexts[missing - 1], IconExclamation);
         return;
     }
@@ -610,8 +611,10 @@ void DiaryPage::SetEntryButtons(bool onRecord)
     m_nextButton->setEnabled(true);
     // The Japanese tooltips lead with the number of the record the button shows.
     const bool numbered = LanguageCode() == kJapaneseLanguage;
-    m_previousButton->setToolTip((numbered ? QString::number(current - 1) : QString()) + LoadText(917));
-    m_nextButton->setToolTip((numbered ? QString::number(current + 1) : QString()) + LoadText(918));
+    m_previousButton->setToolTip((numbered ? QString::number(current - 1) : QString()) +
+                                 LoadText(TextId::PreviousDataTip));
+    m_nextButton->setToolTip((numbered ? QString::number(current + 1) : QString()) +
+                             LoadText(TextId::NextDataTip));
     if (!onRecord) {
         m_nextButton->setEnabled(false);
         m_previousButton->setEnabled(m_diary.NewEntryIndex() != 1);
@@ -621,8 +624,8 @@ void DiaryPage::SetEntryButtons(bool onRecord)
     }
 
     m_saveButton->setEnabled(false);
-    m_saveButton->SetCaption(LoadText(onRecord ? 225 : 224));
-    m_saveButton->setToolTip(LoadText(onRecord ? 920 : 919));
+    m_saveButton->SetCaption(LoadText(onRecord ? TextId::SaveCorrection : TextId::SaveData));
+    m_saveButton->setToolTip(LoadText(onRecord ? TextId::SaveCorrectionTip : TextId::SaveDataTip));
     m_newButton->setEnabled(onRecord);
     m_deleteButton->setEnabled(onRecord);
 }
@@ -638,9 +641,9 @@ void DiaryPage::ShowCalendar()
         // exists only while open, so screen readers never meet its days on a closed page.
         m_calendar = new QCalendarWidget(this);
         m_calendar->setObjectName(QStringLiteral("calendar"));
-        m_calendar->setAccessibleName(LoadText(1228));
+        m_calendar->setAccessibleName(LoadText(TextId::Calendar));
         if (auto* days = m_calendar->findChild<QAbstractItemView*>())
-            days->setAccessibleName(LoadText(1597));
+            days->setAccessibleName(LoadText(TextId::DaysOfMonth));
         m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
         m_calendar->setAutoFillBackground(true);
         if (m_calendarLook)

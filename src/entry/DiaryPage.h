@@ -2,6 +2,7 @@
 
 #include "platform/MessageService.h"
 #include "platform/PagingDirection.h"
+#include "platform/TextTable.h"
 #include "store/DayRecord.h"
 #include "store/Diary.h"
 
@@ -169,11 +170,11 @@ private:
     void MoveGraphPeriodForDelete(const QDate& deletedDay);
 
     // Shows a rule's message, then puts the last accepted text back, selected, with the focus.
-    void RefuseInput(int textId, QLineEdit* input, const QString& lastAccepted);
+    void RefuseInput(TextId textId, QLineEdit* input, const QString& lastAccepted);
     void UpdateBmiButton(int slot);
     // Enabled states, captions and tooltips of Previous, Next, Save, New and Delete.
     void SetEntryButtons(bool onRecord);
-    void ShowMessage(int textId, IconKind icon);
+    void ShowMessage(TextId textId, IconKind icon);
     void SetEdited(bool edited);
     // A No to a save question: the profile and the day as stored are shown again.
     void DropEdits();

@@ -16,22 +16,25 @@ void DiaryPage::NameForScreenReaders()
     m_dateLabel->setBuddy(m_date);
     m_heightLabel->setBuddy(m_height);
     // The label beside the name reads "'s Tarvel", which names nothing.
-    m_name->setAccessibleName(LoadText(1200));
-    m_dateButton->setAccessibleName(LoadText(1209));
+    m_name->setAccessibleName(LoadText(TextId::YourName));
+    m_dateButton->setAccessibleName(LoadText(TextId::ChooseDate));
     // Descriptions say what a control does where its tooltip does not: the date button opens the
     // calendar, and the time inputs share their tooltip with the date input.
-    m_dateButton->setAccessibleDescription(LoadText(1596));
+    m_dateButton->setAccessibleDescription(LoadText(TextId::DateButtonDescription));
 
     // Per slot, morning then night: time, weight, BMI, memo, the time button and the BMI button.
     struct SlotTexts {
-        int time, weight, bmi, memo, timeButton, bmiButton;
+        TextId time, weight, bmi, memo, timeButton, bmiButton;
     };
-    constexpr SlotTexts kSlotTexts[2] = {{1201, 1203, 1205, 1207, 1210, 1212},
-                                         {1202, 1204, 1206, 1208, 1211, 1213}};
+    constexpr SlotTexts kSlotTexts[2] = {
+        {TextId::MorningTime, TextId::MorningWeight, TextId::MorningBmi, TextId::MorningMemo,
+         TextId::EnterMorningTime, TextId::ComputeMorningBmi},
+        {TextId::NightTime, TextId::NightWeight, TextId::NightBmi, TextId::NightMemo, TextId::EnterNightTime,
+         TextId::ComputeNightBmi}};
     for (std::size_t slot = 0; slot < 2; ++slot) {
         const SlotTexts& texts = kSlotTexts[slot];
         m_time[slot]->setAccessibleName(LoadText(texts.time));
-        m_time[slot]->setAccessibleDescription(LoadText(1595));
+        m_time[slot]->setAccessibleDescription(LoadText(TextId::TimeDescription));
         m_weight[slot]->setAccessibleName(LoadText(texts.weight));
         m_bmi[slot]->setAccessibleName(LoadText(texts.bmi));
         m_memo[slot]->setAccessibleName(LoadText(texts.memo));

@@ -76,10 +76,10 @@ bool DiaryPage::AskSaveEntry(SaveQuestion question)
     if (!m_edited)
         return true;
     // Escape and the box's close button keep the page with its input, as Cancel does.
-    const int answer =
-        m_messages.ShowQuestion(LoadText(718) + kCrLf + LoadText(719),
-                                question == SaveQuestion::YesNoCancel ? ButtonsYesNoCancel : ButtonsYesNo,
-                                IconQuestion, {AnswerYes, AnswerCancel});
+    const int answer = m_messages.ShowQuestion(
+        LoadText(TextId::DataIsChanged) + kCrLf + LoadText(TextId::SaveDataAndContinue),
+        question == SaveQuestion::YesNoCancel ? ButtonsYesNoCancel : ButtonsYesNo, IconQuestion,
+        {AnswerYes, AnswerCancel});
     if (answer == AnswerYes)
         return SaveEntry();
     if (answer != AnswerNo)
@@ -166,12 +166,13 @@ bool DiaryPage::MergeIntoStoredDay(int position, const std::array<Measurement, 2
     const DayRecord& day = m_diary.Records.Item(position);
     for (std::size_t i = 0; i < 2; ++i) {
         if (!slots[i].Weight.isEmpty() && !day.Slot[i].Weight.isEmpty()) {
-            ShowMessage(752, IconInformation);
+            ShowMessage(TextId::SlotTaken, IconInformation);
             return false;
         }
     }
-    if (m_messages.ShowMessage(LoadText(750) + kCrLf + LoadText(751), ButtonsYesNo, IconQuestion) !=
-        AnswerYes)
+    if (m_messages.ShowMessage(LoadText(TextId::DateAlreadyStored) + kCrLf +
+                                   LoadText(TextId::AddWeighingsToDay),
+                               ButtonsYesNo, IconQuestion) != AnswerYes)
         return false;
     DayRecord merged = day;
     for (std::size_t i = 0; i < 2; ++i) {
@@ -237,13 +238,16 @@ void DiaryPage::ShowNextEntry()
 QString DiaryPage::DeleteQuestion() const
 {
     // The texts as they stand on the page; an empty slot shows its bare labels.
-    const QString space = LoadText(714).left(1);
-    QStringList lines{LoadText(712), QString(), LoadText(713) + m_date->text()};
+    const QString space = LoadText(TextId::FieldTime).left(1);
+    QStringList lines{LoadText(TextId::DataWillBeDeleted), QString(),
+                      LoadText(TextId::FieldDate) + m_date->text()};
     for (std::size_t i = 0; i < 2; ++i) {
-        lines << QString() << space + LoadText(i == 0 ? 239 : 240) << LoadText(714) + m_time[i]->text()
-              << LoadText(715) + m_weight[i]->text() << LoadText(716) + m_bmi[i]->text();
+        lines << QString() << space + LoadText(i == 0 ? TextId::Morning : TextId::Night)
+              << LoadText(TextId::FieldTime) + m_time[i]->text()
+              << LoadText(TextId::FieldWeight) + m_weight[i]->text()
+              << LoadText(TextId::FieldBmi) + m_bmi[i]->text();
     }
-    lines << QString() << LoadText(717);
+    lines << QString() << LoadText(TextId::ContinueProcess);
     return lines.join(kCrLf);
 }
 

@@ -25,8 +25,9 @@ QString TrendSummaryText(const QDate& lastDay, std::optional<double> trend, std:
     if (!trend)
         return QString();
     const QString trendText = formats.FormatNumber(*trend, kOneDecimal);
-    QString text = weeklyRate ? LoadText(1300).arg(trendText, SignedText(*weeklyRate, formats))
-                              : LoadText(1301).arg(trendText);
+    QString text = weeklyRate
+                       ? LoadText(TextId::TrendWithRate).arg(trendText, SignedText(*weeklyRate, formats))
+                       : LoadText(TextId::TrendValue).arg(trendText);
     const GoalForecast forecast = ForecastGoal(lastDay, trend, weeklyRate, goal);
     if (forecast.state == GoalState::None)
         return text;
@@ -34,14 +35,14 @@ QString TrendSummaryText(const QDate& lastDay, std::optional<double> trend, std:
     text += QLatin1Char('\n');
     switch (forecast.state) {
     case GoalState::Reaching:
-        return text +
-               LoadText(1302).arg(goalText, formats.FormatDate(forecast.date, formats.ShortDateFormat));
+        return text + LoadText(TextId::GoalEta)
+                          .arg(goalText, formats.FormatDate(forecast.date, formats.ShortDateFormat));
     case GoalState::MovingAway:
-        return text + LoadText(1303).arg(goalText);
+        return text + LoadText(TextId::GoalMovingAway).arg(goalText);
     case GoalState::NotMoving:
-        return text + LoadText(1304).arg(goalText);
+        return text + LoadText(TextId::GoalNotApproaching).arg(goalText);
     default:
-        return text + LoadText(1305).arg(goalText);
+        return text + LoadText(TextId::GoalReached).arg(goalText);
     }
 }
 

@@ -8,7 +8,7 @@
 
 namespace tarvel {
 
-// Gives a dialog the dialog font family (text 161, else the first fallback for the language code
+// Gives a dialog the dialog font family (text DialogFont, else the first fallback for the language code
 // that this machine has); the dialog keeps the platform's font when none is found. For the libraries
 // that build dialogs.
 inline void UseDialogFont(QWidget& dialog)

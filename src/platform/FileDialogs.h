@@ -21,7 +21,8 @@ public:
 // on Linux "*.*" would hide file names without a dot.
 inline QString DiaryFileFilter()
 {
-    return LoadText(736) + QStringLiteral(" (*.ov1);;") + LoadText(737) + QStringLiteral(" (*)");
+    return LoadText(TextId::DiaryFiles) + QStringLiteral(" (*.ov1);;") + LoadText(TextId::AllFiles) +
+           QStringLiteral(" (*)");
 }
 
 } // namespace tarvel

@@ -98,7 +98,7 @@ Answer QtMessageService::ShowMessage(const QString& text, ButtonKind buttonKind,
 Answer QtMessageService::ShowQuestion(const QString& text, ButtonKind buttonKind, IconKind iconKind,
                                       MessageKeys keys)
 {
-    QMessageBox box(IconFor(iconKind), LoadText(101), text, ButtonsFor(buttonKind), m_parent);
+    QMessageBox box(IconFor(iconKind), LoadText(TextId::AppName), text, ButtonsFor(buttonKind), m_parent);
     // Messages can quote what the user typed: shown as typed, never read as markup.
     box.setTextFormat(Qt::PlainText);
     if (QAbstractButton* enter = box.button(ButtonFor(keys.enter)))

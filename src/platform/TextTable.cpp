@@ -311,18 +311,19 @@ const Entry* Find(const Entry* begin, const Entry* end, int id)
 
 } // namespace
 
-QString LoadText(int id)
+QString LoadText(TextId id)
 {
-    const Entry* text = Find(std::begin(kTexts), std::end(kTexts), id);
+    const Entry* text = Find(std::begin(kTexts), std::end(kTexts), static_cast<int>(id));
     return text == nullptr ? QString() : QCoreApplication::translate("Texts", text->text);
 }
 
-QString LoadCaption(int id, const char* suffix)
+QString LoadCaption(TextId id, const char* suffix)
 {
     // The whole caption's translation when the list above holds this caption; otherwise (a caption
     // not listed there) the translated text with the suffix.
-    const Entry* text = Find(std::begin(kTexts), std::end(kTexts), id);
-    const Entry* caption = Find(std::begin(kCaptions), std::end(kCaptions), id);
+    const int number = static_cast<int>(id);
+    const Entry* text = Find(std::begin(kTexts), std::end(kTexts), number);
+    const Entry* caption = Find(std::begin(kCaptions), std::end(kCaptions), number);
     if (text != nullptr && caption != nullptr && QByteArray(text->text) + suffix == caption->text)
         return QCoreApplication::translate("Captions", caption->text);
     return LoadText(id) + QString::fromLatin1(suffix);
@@ -330,17 +331,17 @@ QString LoadCaption(int id, const char* suffix)
 
 int LanguageCode()
 {
-    return LoadText(2000).toInt();
+    return LoadText(TextId::LanguageCode).toInt();
 }
 
 QString WindowFontName()
 {
-    return LoadText(160);
+    return LoadText(TextId::WindowFont);
 }
 
 QString DialogFontName()
 {
-    return LoadText(161);
+    return LoadText(TextId::DialogFont);
 }
 
 } // namespace tarvel

@@ -4,26 +4,278 @@
 
 namespace tarvel {
 
+// The ids of the program's texts, named by what they say or are for. The numbers are the texts'
+// stable ids (the table in TextTable.cpp is keyed by them); a new text gets a new number, and an id is
+// never reused for another text.
+enum class TextId : int {
+    // Menus and toolbar.
+    AppName = 101,
+    FileMenu = 102,
+    NewDiary = 103,
+    OpenDiary = 104,
+    CloseDiary = 105,
+    SaveDiary = 106,
+    SaveDiaryAs = 107,
+    Print = 108,
+    Exit = 109,
+    SettingMenu = 110,
+    ChoosePort = 111,
+    GraphRange = 112,
+    Appearance = 113,
+    HelpMenu = 114,
+    HelpContents = 115,
+    HelpTopics = 116,
+    ProductPage = 117,
+    MakerPage = 118,
+    About = 119,
+    Copy = 120,
+    // The file type; font and picture settings.
+    DiaryFileType = 150,
+    WindowFont = 160,
+    DialogFont = 161,
+    PictureBase = 162,
+    // The Diary, List and graph tabs.
+    DiaryTab = 201,
+    ListTab = 202,
+    WeightTrendTab = 203,
+    BmiTrendTab = 204,
+    DiaryTitleSuffix = 205,
+    ListTitleSuffix = 209,
+    WeightTrendTitleSuffix = 210,
+    BmiTrendTitleSuffix = 211,
+    NoOwnerName = 212,
+    DateLabel = 213,
+    TimeLabel = 214,
+    HeightLabel = 215,
+    WeightLabel = 216,
+    BmiLabel = 217,
+    SexLabel = 218,
+    Male = 219,
+    Female = 220,
+    MemoLabel = 221,
+    PreviousData = 222,
+    NextData = 223,
+    SaveData = 224,
+    SaveCorrection = 225,
+    NewData = 226,
+    DeleteData = 227,
+    Enter = 228,
+    PreviousArrow = 237,
+    NextArrow = 238,
+    Morning = 239,
+    Night = 240,
+    // The port dialog.
+    PortSettingTitle = 300,
+    Cancel = 301,
+    PortLabel = 302,
+    BaudRate = 303,
+    DataBits = 304,
+    Parity = 305,
+    StopBits = 306,
+    ParityPad = 307,
+    // The range dialog.
+    RangeSettingTitle = 400,
+    BmiRange = 402,
+    RangeDash = 404,
+    TrendSpan = 405,
+    // The appearance dialog.
+    AppearanceTitle = 500,
+    SelectScreenColor = 501,
+    SchemeFourColor = 502,
+    SchemeBlue = 503,
+    SchemeGreen = 504,
+    SchemeOrange = 505,
+    SchemePink = 506,
+    SchemePurple = 507,
+    SchemeGray = 508,
+    ButtonSample = 509,
+    // The about dialog.
+    VersionInfoTitle = 600,
+    SystemInfo = 601,
+    Version = 602,
+    Developers = 603,
+    License = 604,
+    // Messages. EmptyLine is no text: the table does not hold it, so it loads "" (the empty second line of the port messages).
+    FileCannotBeOpened = 700,
+    InputHeight = 701,
+    InputWeight = 702,
+    InputHeightAndWeight = 703,
+    InputName = 704,
+    InputDate = 705,
+    InputTime = 706,
+    InvalidWeightOrBmi = 707,
+    InvalidDate = 708,
+    DateFormatShouldBe = 709,
+    InvalidTime = 710,
+    TimeFormat = 711,
+    DataWillBeDeleted = 712,
+    FieldDate = 713,
+    FieldTime = 714,
+    FieldWeight = 715,
+    FieldBmi = 716,
+    ContinueProcess = 717,
+    DataIsChanged = 718,
+    SaveDataAndContinue = 719,
+    FileIsNotSaved = 720,
+    SaveTheFile = 721,
+    DataLostIfNotSaved = 722,
+    OverwriteFile = 723,
+    NewEntriesLost = 724,
+    CannotOpenPort = 725,
+    EmptyLine = 726,
+    BackupKept = 727,
+    RecallBackup = 728,
+    NoCommaInName = 729,
+    MaximumHeight = 730,
+    MaximumWeight = 731,
+    TooManyLinesToPrint = 732,
+    FullStop = 735,
+    DiaryFiles = 736,
+    AllFiles = 737,
+    FileCannotBeSaved = 738,
+    NotADiary = 740,
+    LinesUnreadable = 741,
+    LinesLeftOut = 742,
+    DateAlreadyStored = 750,
+    AddWeighingsToDay = 751,
+    SlotTaken = 752,
+    NoOpenPort = 800,
+    PortUnusable = 801,
+    CannotShowSystemInfo = 802,
+    // Tooltips.
+    NameTip = 900,
+    PositionTip = 901,
+    CountTip = 902,
+    DateTip = 903,
+    TimeTip = 904,
+    HeightTip = 905,
+    WeightTip = 906,
+    BmiTip = 907,
+    DateButtonTip = 908,
+    TimeButtonTip = 909,
+    BmiButtonTip = 910,
+    SexTip = 911,
+    MemoTip = 912,
+    PreviousDataTip = 917,
+    NextDataTip = 918,
+    SaveDataTip = 919,
+    SaveCorrectionTip = 920,
+    NewDataTip = 921,
+    DeleteDataTip = 922,
+    ClickInputDate = 923,
+    SelectPortTip = 1000,
+    PreviewTip = 1001,
+    BmiRangeTip = 1003,
+    TrendSpanTip = 1004,
+    // Screen-reader names; the list's and the graphs' paging.
+    YourName = 1200,
+    MorningTime = 1201,
+    NightTime = 1202,
+    MorningWeight = 1203,
+    NightWeight = 1204,
+    MorningBmi = 1205,
+    NightBmi = 1206,
+    MorningMemo = 1207,
+    NightMemo = 1208,
+    ChooseDate = 1209,
+    EnterMorningTime = 1210,
+    EnterNightTime = 1211,
+    ComputeMorningBmi = 1212,
+    ComputeNightBmi = 1213,
+    DataList = 1214,
+    RecordsRange = 1215,
+    WeightTrendGraph = 1216,
+    BmiTrendGraph = 1217,
+    WeightPeriodSummary = 1218,
+    BmiPeriodSummary = 1219,
+    NoWeighingInPeriod = 1220,
+    PreviousRecords = 1221,
+    NextRecords = 1222,
+    PreviousPeriod = 1223,
+    NextPeriod = 1224,
+    ZoomIn = 1225,
+    ZoomOut = 1226,
+    NoRecordsYet = 1227,
+    Calendar = 1228,
+    // The smoothed trend and the goal weight.
+    TrendWithRate = 1300,
+    TrendValue = 1301,
+    GoalEta = 1302,
+    GoalMovingAway = 1303,
+    GoalNotApproaching = 1304,
+    GoalReached = 1305,
+    GoalWeightLabel = 1306,
+    GoalWeightTip = 1307,
+    // The View menu, Go to date and the day tooltips.
+    ViewMenu = 1350,
+    GoToDate = 1351,
+    WholeDiary = 1352,
+    TipWeight = 1353,
+    TipBmi = 1354,
+    TipTrend = 1355,
+    SelectDayTip = 1356,
+    // The scale's status line; CSV import and export.
+    NoScale = 1400,
+    ScaleConnected = 1401,
+    ScaleLastReading = 1402,
+    ScaleNotConnected = 1403,
+    ScaleReconnected = 1404,
+    ScaleCannotOpen = 1405,
+    ImportCsv = 1410,
+    ExportCsv = 1411,
+    CsvFiles = 1412,
+    RowsImported = 1413,
+    RowsSkipped = 1414,
+    RowsUnreadable = 1415,
+    NoDateWeightColumns = 1416,
+    CsvCannotBeWritten = 1417,
+    // A diary file changed by another program; scale readings not stored.
+    FileChangedElsewhere = 1520,
+    ChangedYesReads = 1521,
+    ChangedNoOverwrites = 1522,
+    ChangedCancelWrites = 1523,
+    DiaryKeptAs = 1524,
+    FileChangedSaveAsks = 1525,
+    WeightUnitUnknown = 1540,
+    ReadingNotStoredPageShows = 1560,
+    ReadingNotStoredSlotTaken = 1561,
+    // Screen readers: the tab frame, the list's hidden headers, descriptions.
+    DiaryTabs = 1590,
+    RecordNumber = 1591,
+    Weighing = 1592,
+    DayMorning = 1593,
+    DayNight = 1594,
+    TimeDescription = 1595,
+    DateButtonDescription = 1596,
+    DaysOfMonth = 1597,
+    // The help pages' language folder.
+    HelpLanguage = 1610,
+    // The language code as a number.
+    LanguageCode = 2000,
+};
+
 // The program's numbered texts: every caption, tooltip and message comes from here, looked up by
-// id when it is shown. An id the table does not hold gives "" (726, the empty second line of the
-// port messages, is such an id).
+// id when it is shown. An id the table does not hold gives "" (TextId::EmptyLine is such an id).
 // The texts are translated for the desktop's language once a translator is installed (see
 // Translations.h); without one they are the English texts.
-QString LoadText(int id);
+QString LoadText(TextId id);
 // A menu item's or button's caption: the text followed by its accelerator suffix ("File", "(&F)":
 // "File(&F)"), translated as one piece so a language can mark a letter inside the word ("&Datei").
-QString LoadCaption(int id, const char* suffix);
-// The language code, text 2000 as a number; kJapaneseLanguage selects the Japanese layout and font
+QString LoadCaption(TextId id, const char* suffix);
+// The language code, text LanguageCode as a number; kJapaneseLanguage selects the Japanese layout and font
 // fallbacks.
 int LanguageCode();
 inline constexpr int kJapaneseLanguage = 1;
 
 // Texts that come in series, by position: the four tab captions (Diary, List, Weight trend, BMI
 // trend) and the seven scheme names of the appearance dialog.
-inline constexpr int kTabCaptionTexts[] = {201, 202, 203, 204};
-inline constexpr int kSchemeNameTexts[] = {502, 503, 504, 505, 506, 507, 508};
+inline constexpr TextId kTabCaptionTexts[] = {TextId::DiaryTab, TextId::ListTab, TextId::WeightTrendTab,
+                                              TextId::BmiTrendTab};
+inline constexpr TextId kSchemeNameTexts[] = {TextId::SchemeFourColor, TextId::SchemeBlue,   TextId::SchemeGreen,
+                                              TextId::SchemeOrange,    TextId::SchemePink,   TextId::SchemePurple,
+                                              TextId::SchemeGray};
 
-// Window and dialog font names (texts 160 and 161).
+// Window and dialog font names (texts WindowFont and DialogFont).
 QString WindowFontName();
 QString DialogFontName();
 

@@ -43,31 +43,32 @@ CommDlg::~CommDlg()
 
 void CommDlg::BuildControls()
 {
-    setWindowTitle(LoadText(300));
+    setWindowTitle(LoadText(TextId::PortSettingTitle));
     UseDialogFont(*this);
 
     auto* grid = new QGridLayout;
-    const int captions[] = {302, 303, 304, 305, 306};
+    const TextId captions[] = {TextId::PortLabel, TextId::BaudRate, TextId::DataBits, TextId::Parity,
+                               TextId::StopBits};
     for (int row = 0; row < 5; ++row) {
         grid->addWidget(Label(LoadText(captions[row]), this), row, 0);
         grid->addWidget(Label(QStringLiteral(":"), this), row, 1);
     }
     m_portCombo = new QComboBox(this);
     m_portCombo->setObjectName(QStringLiteral("portList"));
-    m_portCombo->setToolTip(LoadText(1000));
+    m_portCombo->setToolTip(LoadText(TextId::SelectPortTip));
     grid->addWidget(m_portCombo, 0, 2, 1, 2);
     const char* values[][2] = {{"2400", "bps"}, {"7", "bit"}};
     for (int i = 0; i < 2; ++i) {
         grid->addWidget(Label(QString::fromLatin1(values[i][0]), this), 1 + i, 2);
         grid->addWidget(Label(QString::fromLatin1(values[i][1]), this), 1 + i, 3);
     }
-    grid->addWidget(Label(tr("EVEN") + LoadText(307), this), 3, 2);
+    grid->addWidget(Label(tr("EVEN") + LoadText(TextId::ParityPad), this), 3, 2);
     grid->addWidget(Label(QStringLiteral("1"), this), 4, 2);
     grid->addWidget(Label(QStringLiteral("bit"), this), 4, 3);
     grid->setColumnStretch(2, 1);
 
     m_ok = new QPushButton(tr("OK"), this);
-    m_cancel = new QPushButton(LoadText(301), this);
+    m_cancel = new QPushButton(LoadText(TextId::Cancel), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_ok->setDefault(true);
@@ -122,7 +123,7 @@ bool CommDlg::LoadPorts(int currentPort)
     }
     const bool any = m_portCombo->count() > 0;
     // "No scale" is always there: nothing is opened with it.
-    m_portCombo->addItem(LoadText(1400), 0);
+    m_portCombo->addItem(LoadText(TextId::NoScale), 0);
     // The port in use is preselected; when it has gone, the first entry.
     const int current = m_portCombo->findData(currentPort);
     m_portCombo->setCurrentIndex(current >= 0 ? current : 0);
@@ -134,7 +135,8 @@ bool CommDlg::Run(int& portNo)
 {
     // Without a usable port the dialog says so and still offers "No scale".
     if (!LoadPorts(portNo))
-        m_messages.ShowMessage(LoadText(800) + kCrLf + LoadText(726), ButtonsOk, IconInformation);
+        m_messages.ShowMessage(LoadText(TextId::NoOpenPort) + kCrLf + LoadText(TextId::EmptyLine), ButtonsOk,
+                               IconInformation);
     const bool accepted = exec() == QDialog::Accepted;
     if (accepted)
         portNo = m_selectedPort;
@@ -155,7 +157,7 @@ void CommDlg::OnPortPicked(int index)
         m_log.WriteErrLog(opened.number, opened.description, QStringLiteral("CommDlg-PortCombo_Click 1"),
                           picked);
         if (opened.number != kPortAlreadyOpen) {
-            m_messages.ShowMessage(LoadText(801), ButtonsOk, IconInformation);
+            m_messages.ShowMessage(LoadText(TextId::PortUnusable), ButtonsOk, IconInformation);
             SelectEntryOf(old);
             picked = old;
         }

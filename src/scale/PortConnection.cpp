@@ -79,7 +79,8 @@ void PortConnection::RunLadder(const QString& prefix, int firstTag, OnFailure on
         return;
     }
     if (onFailure == OnFailure::Message)
-        m_messages.ShowMessage(LoadText(725) + kCrLf + LoadText(726), ButtonsOk, IconCritical);
+        m_messages.ShowMessage(LoadText(TextId::CannotOpenPort) + kCrLf + LoadText(TextId::EmptyLine),
+                               ButtonsOk, IconCritical);
     // The port the user chose stays chosen: a scale plugged in later is found.
     WaitForDevice(false);
 }

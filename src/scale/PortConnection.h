@@ -58,7 +58,7 @@ public:
     std::function<void()> Changed;
 
 private:
-    // What a final failure of the opening ladder leads to: message 725 and waiting for the device,
+    // What a final failure of the opening ladder leads to: message CannotOpenPort and waiting for the device,
     // no scale without a word (a first start), or waiting without a word (a cancelled Port command).
     enum class OnFailure { Message, NoScale, Wait };
     // The opening ladder; firstTag is the number of its first logging point ("<prefix> <n>").

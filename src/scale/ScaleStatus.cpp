@@ -21,15 +21,15 @@ QString ScaleStatusText(const PortConnection& connection, const std::function<QS
 {
     if (connection.State() == PortState::NoScale) {
         if (connection.FellBackFrom() == 0)
-            return LoadText(1400);
-        return LoadText(1405).arg(PortName(connection.FellBackFrom(), deviceName));
+            return LoadText(TextId::NoScale);
+        return LoadText(TextId::ScaleCannotOpen).arg(PortName(connection.FellBackFrom(), deviceName));
     }
     const QString port = PortName(connection.PortNo(), deviceName);
     if (!connection.Connected())
-        return LoadText(1403).arg(port);
+        return LoadText(TextId::ScaleNotConnected).arg(port);
     if (last)
-        return LoadText(1402).arg(port, last->weight, last->time);
-    return LoadText(connection.Reconnected() ? 1404 : 1401).arg(port);
+        return LoadText(TextId::ScaleLastReading).arg(port, last->weight, last->time);
+    return LoadText(connection.Reconnected() ? TextId::ScaleReconnected : TextId::ScaleConnected).arg(port);
 }
 
 } // namespace tarvel

@@ -35,12 +35,14 @@ QString VersionText(int major, int minor)
 }
 
 AboutDlg::AboutDlg(const QPixmap& logo, ToolRunner& tools, MessageService& messages, QWidget* parent)
-    : QDialog(parent), m_tools(tools), m_messages(messages), m_title(new QLabel(LoadText(101), this)),
-      m_version(new QLabel(this)), m_description(new QLabel(kDescriptionPrefix + LoadText(603), this)),
-      m_disclaimer(new QLabel(LoadText(604), this)), m_logo(new QLabel(this)),
-      m_ok(new QPushButton(tr("OK"), this)), m_systemInfo(new QPushButton(LoadCaption(601, "(&S)..."), this))
+    : QDialog(parent), m_tools(tools), m_messages(messages),
+      m_title(new QLabel(LoadText(TextId::AppName), this)), m_version(new QLabel(this)),
+      m_description(new QLabel(kDescriptionPrefix + LoadText(TextId::Developers), this)),
+      m_disclaimer(new QLabel(LoadText(TextId::License), this)), m_logo(new QLabel(this)),
+      m_ok(new QPushButton(tr("OK"), this)),
+      m_systemInfo(new QPushButton(LoadCaption(TextId::SystemInfo, "(&S)..."), this))
 {
-    setWindowTitle(LoadText(600));
+    setWindowTitle(LoadText(TextId::VersionInfoTitle));
     UseDialogFont(*this);
     m_title->setObjectName(QStringLiteral("title"));
     m_version->setObjectName(QStringLiteral("version"));
@@ -54,7 +56,7 @@ AboutDlg::AboutDlg(const QPixmap& logo, ToolRunner& tools, MessageService& messa
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
-    m_version->setText(LoadText(602) + QLatin1Char(' ') +
+    m_version->setText(LoadText(TextId::Version) + QLatin1Char(' ') +
                        VersionText(TARVEL_VERSION_MAJOR, TARVEL_VERSION_MINOR));
     for (QLabel* label : {m_title, m_version, m_description, m_disclaimer})
         label->setTextFormat(Qt::PlainText);
@@ -113,7 +115,7 @@ void AboutDlg::ShowSystemInfo()
         if (!program.isEmpty() && m_tools.StartTool(program, {}))
             return;
     }
-    m_messages.ShowMessage(LoadText(802), ButtonsOk, IconInformation);
+    m_messages.ShowMessage(LoadText(TextId::CannotShowSystemInfo), ButtonsOk, IconInformation);
 }
 
 } // namespace tarvel

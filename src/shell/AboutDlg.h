@@ -21,7 +21,8 @@ public:
     // logo: the about picture of the colour scheme; a null pixmap leaves its place empty.
     AboutDlg(const QPixmap& logo, ToolRunner& tools, MessageService& messages, QWidget* parent = nullptr);
 
-    // Starts the first system information tool found on PATH; message 802 when there is none.
+    // Starts the first system information tool found on PATH; message CannotShowSystemInfo when there
+    // is none.
     void ShowSystemInfo();
 
 private:

@@ -145,7 +145,7 @@ QPixmap TabLogo(Hue hue, qreal devicePixelRatio)
     painter.setBrush(fill);
     painter.drawRoundedRect(badge, 7, 7);
 
-    const QString name = LoadText(101);
+    const QString name = LoadText(TextId::AppName);
     const QRectF textBox(6, 2, 68, 23);
     painter.setFont(FittingFont(name, 18, textBox.width()));
     painter.setPen(Ink(colours));
@@ -178,7 +178,7 @@ QPixmap AboutLogo(qreal devicePixelRatio)
     painter.setBrush(fill);
     painter.drawRoundedRect(badge, 8, 8);
 
-    const QString name = LoadText(101);
+    const QString name = LoadText(TextId::AppName);
     const QRectF textBox(7, 3, 79, 27);
     painter.setFont(FittingFont(name, 22, textBox.width()));
     painter.setPen(QColor(70, 70, 70));

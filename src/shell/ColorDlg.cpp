@@ -22,10 +22,10 @@ ColorDlg::ColorDlg(Settings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings),
       m_shown(settings.ColorScheme >= 1 && settings.ColorScheme <= kSchemeCount ? settings.ColorScheme : 1)
 {
-    setWindowTitle(LoadText(500));
+    setWindowTitle(LoadText(TextId::AppearanceTitle));
     UseDialogFont(*this);
 
-    m_check = new QLabel(LoadText(501), this);
+    m_check = new QLabel(LoadText(TextId::SelectScreenColor), this);
     auto* options = new QVBoxLayout;
     for (int k = 1; k <= kSchemeCount; ++k) {
         auto* option = new QRadioButton(LoadText(kSchemeNameTexts[Index(k)]), this);
@@ -39,7 +39,7 @@ ColorDlg::ColorDlg(Settings& settings, QWidget* parent)
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(LoadText(301), this);
+    m_cancel = new QPushButton(LoadText(TextId::Cancel), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     connect(m_ok, &QPushButton::clicked, this, &ColorDlg::Accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -72,17 +72,17 @@ QWidget* ColorDlg::BuildPreview()
     m_previewTab->setObjectName(QStringLiteral("previewTabs"));
     m_previewTab->setExpanding(true);
     m_previewTab->setDrawBase(false);
-    m_previewTab->setToolTip(LoadText(1001));
+    m_previewTab->setToolTip(LoadText(TextId::PreviewTip));
     auto* panels = new QHBoxLayout;
     panels->setSpacing(0);
     for (int k = 1; k <= 4; ++k) {
         m_previewTab->addTab(LoadText(kTabCaptionTexts[Index(k)]));
         auto* panel = new QWidget(preview);
         panel->setObjectName(QStringLiteral("preview%1").arg(k));
-        panel->setToolTip(LoadText(1001));
-        auto* button = new PictureButton(LoadText(509), PictureButton::Kind::Large, panel);
+        panel->setToolTip(LoadText(TextId::PreviewTip));
+        auto* button = new PictureButton(LoadText(TextId::ButtonSample), PictureButton::Kind::Large, panel);
         button->setObjectName(QStringLiteral("previewButton%1").arg(k));
-        button->setToolTip(LoadText(1001));
+        button->setToolTip(LoadText(TextId::PreviewTip));
         auto* centre = new QHBoxLayout(panel);
         centre->setContentsMargins(8, 24, 8, 24);
         centre->addStretch(1);

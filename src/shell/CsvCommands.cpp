@@ -19,7 +19,8 @@ namespace {
 
 QString CsvFilter()
 {
-    return LoadText(1412) + QStringLiteral(" (*.csv);;") + LoadText(737) + QStringLiteral(" (*)");
+    return LoadText(TextId::CsvFiles) + QStringLiteral(" (*.csv);;") + LoadText(TextId::AllFiles) +
+           QStringLiteral(" (*)");
 }
 
 QString DialogFolder(const Diary& diary, const Folders& folders)
@@ -33,12 +34,13 @@ void CsvCommands::ImportCsv()
 {
     if (!m.page.AskSaveEntry())
         return;
-    const QString path = m.dialogs.OpenFile(LoadText(1410), DialogFolder(m.diary, m.folders), CsvFilter());
+    const QString path =
+        m.dialogs.OpenFile(LoadText(TextId::ImportCsv), DialogFolder(m.diary, m.folders), CsvFilter());
     if (path.isEmpty())
         return;
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) {
-        m.messages.ShowMessage(LoadText(700), ButtonsOk, IconCritical);
+        m.messages.ShowMessage(LoadText(TextId::FileCannotBeOpened), ButtonsOk, IconCritical);
         return;
     }
     // The page stays on the day it shows (or on the new-entry page) as days are added before it.
@@ -58,19 +60,21 @@ void CsvCommands::ImportCsv()
         m.file.WriteBackup(m.diary);
         m.redraw();
     }
-    m.messages.ShowMessage(LoadText(1413).arg(counts->imported) + kCrLf + LoadText(1414).arg(counts->skipped) +
-                               kCrLf + LoadText(1415).arg(counts->unreadable),
+    m.messages.ShowMessage(LoadText(TextId::RowsImported).arg(counts->imported) + kCrLf +
+                               LoadText(TextId::RowsSkipped).arg(counts->skipped) + kCrLf +
+                               LoadText(TextId::RowsUnreadable).arg(counts->unreadable),
                            ButtonsOk, IconInformation);
 }
 
 void CsvCommands::ExportCsv()
 {
-    const QString path = m.dialogs.SaveFile(LoadText(1411), DialogFolder(m.diary, m.folders), CsvFilter());
+    const QString path =
+        m.dialogs.SaveFile(LoadText(TextId::ExportCsv), DialogFolder(m.diary, m.folders), CsvFilter());
     if (path.isEmpty())
         return;
     const QByteArray bytes = tarvel::ExportCsv(m.diary.Records, m.formats).toUtf8();
     if (!WriteFileSafely(path, [&bytes](QIODevice& out) { return WriteAll(out, bytes.constData(), bytes.size()); }))
-        m.messages.ShowMessage(LoadText(1417), ButtonsOk, IconCritical);
+        m.messages.ShowMessage(LoadText(TextId::CsvCannotBeWritten), ButtonsOk, IconCritical);
 }
 
 } // namespace tarvel

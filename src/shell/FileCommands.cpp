@@ -44,7 +44,7 @@ QString FileCommands::DialogFolder() const
 
 void FileCommands::ShowDiaryCaption()
 {
-    QString caption = LoadText(101);
+    QString caption = LoadText(TextId::AppName);
     if (!m.diary.IsUnnamed())
         caption += QStringLiteral(" [") + m.diary.DiaryTitle + QStringLiteral("]");
     // "*" leads the caption while the diary holds changes its file lacks (after Save data, Delete,
@@ -65,8 +65,11 @@ bool FileCommands::AskSaveBeforeDiscard()
     if (!m.diary.DataChanged)
         return true;
     const bool unnamed = m.diary.IsUnnamed();
-    const QString question = unnamed ? LoadText(720) + kCrLf + LoadText(721) + kCrLf + kCrLf + LoadText(722)
-                                     : LoadText(720) + kCrLf + LoadText(723) + kCrLf + kCrLf + LoadText(724);
+    const QString question =
+        unnamed ? LoadText(TextId::FileIsNotSaved) + kCrLf + LoadText(TextId::SaveTheFile) + kCrLf + kCrLf +
+                      LoadText(TextId::DataLostIfNotSaved)
+                : LoadText(TextId::FileIsNotSaved) + kCrLf + LoadText(TextId::OverwriteFile) + kCrLf + kCrLf +
+                      LoadText(TextId::NewEntriesLost);
     const int answer = m.messages.ShowMessage(question, ButtonsYesNoCancel, IconQuestion);
     if (answer == AnswerCancel)
         return false;
@@ -162,7 +165,7 @@ void FileCommands::OpenDiary()
 {
     if (!AskSaveBeforeDiscard())
         return;
-    const QString path = m.dialogs.OpenFile(LoadText(104), DialogFolder(), DiaryFileFilter());
+    const QString path = m.dialogs.OpenFile(LoadText(TextId::OpenDiary), DialogFolder(), DiaryFileFilter());
     if (path.isEmpty())
         return;
     TakeUpDiary(path);
@@ -179,7 +182,7 @@ void FileCommands::OpenRecentDiary(const QString& path)
     if (path.isEmpty() || !AskSaveBeforeDiscard())
         return;
     if (!QFileInfo(path).isFile()) {
-        m.messages.ShowMessage(LoadText(700), ButtonsOk, IconInformation);
+        m.messages.ShowMessage(LoadText(TextId::FileCannotBeOpened), ButtonsOk, IconInformation);
         return;
     }
     TakeUpDiary(path);
@@ -210,7 +213,7 @@ bool FileCommands::SaveDiary()
 
 bool FileCommands::SaveDiaryAs()
 {
-    const QString path = m.dialogs.SaveFile(LoadText(107), DialogFolder(), DiaryFileFilter());
+    const QString path = m.dialogs.SaveFile(LoadText(TextId::SaveDiaryAs), DialogFolder(), DiaryFileFilter());
     if (path.isEmpty())
         return false;
     const QString oldFolder = m.diary.DiaryFolder;
@@ -231,8 +234,10 @@ bool FileCommands::MayOverwriteFile()
 {
     if (!IsStampedFile(m_stamp, m.diary.DiaryPath) || !ChangedSince(m_stamp))
         return true;
-    const QString question = LoadText(1520).arg(m.diary.DiaryTitle) + kCrLf + kCrLf + LoadText(1521) + kCrLf +
-                             LoadText(1522) + kCrLf + LoadText(1523);
+    const QString question = LoadText(TextId::FileChangedElsewhere).arg(m.diary.DiaryTitle) + kCrLf + kCrLf +
+                             LoadText(TextId::ChangedYesReads) + kCrLf +
+                             LoadText(TextId::ChangedNoOverwrites) + kCrLf +
+                             LoadText(TextId::ChangedCancelWrites);
     const int answer = m.messages.ShowMessage(question, ButtonsYesNoCancel, IconExclamation);
     if (answer == AnswerNo)
         return true;
@@ -278,11 +283,12 @@ void FileCommands::ReloadChangedFile()
         kept.clear();
     }
     if (kept.isEmpty()) {
-        m.messages.ShowMessage(LoadText(738), ButtonsOk, IconCritical);
+        m.messages.ShowMessage(LoadText(TextId::FileCannotBeSaved), ButtonsOk, IconCritical);
         return;
     }
     TakeUpDiary(m.diary.DiaryPath);
-    m.messages.ShowMessage(LoadText(1524).arg(QDir::toNativeSeparators(kept)), ButtonsOk, IconInformation);
+    m.messages.ShowMessage(LoadText(TextId::DiaryKeptAs).arg(QDir::toNativeSeparators(kept)), ButtonsOk,
+                           IconInformation);
 }
 
 void FileCommands::NoteChangedFile()
@@ -290,7 +296,7 @@ void FileCommands::NoteChangedFile()
     const bool changed =
         !m.diary.IsUnnamed() && IsStampedFile(m_stamp, m.diary.DiaryPath) && ChangedSince(m_stamp);
     if (ShowFileNote)
-        ShowFileNote(changed ? LoadText(1525).arg(m.diary.DiaryTitle) : QString());
+        ShowFileNote(changed ? LoadText(TextId::FileChangedSaveAsks).arg(m.diary.DiaryTitle) : QString());
 }
 
 void FileCommands::UpdateRecentFiles()

@@ -53,7 +53,7 @@ public:
     // failed and said so).
     bool SaveDiary();
     bool SaveDiaryAs();
-    // A recent file's item: asks to save first; a file that is gone is reported (text 700).
+    // A recent file's item: asks to save first; a file that is gone is reported (FileCannotBeOpened).
     void OpenRecentDiary(const QString& path);
 
     // The questions before the current diary is given up: first about the Diary page's edits, then

@@ -13,14 +13,14 @@ namespace tarvel {
 GoToDateDlg::GoToDateDlg(const QDate& day, QWidget* parent)
     : QDialog(parent), m_calendar(new QCalendarWidget(this))
 {
-    setWindowTitle(LoadText(1351));
+    setWindowTitle(LoadText(TextId::GoToDate));
     UseDialogFont(*this);
     m_calendar->setObjectName(QStringLiteral("goToCalendar"));
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    m_calendar->setToolTip(LoadText(1356));
+    m_calendar->setToolTip(LoadText(TextId::SelectDayTip));
     m_calendar->setSelectedDate(day);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(LoadText(301), this);
+    auto* cancel = new QPushButton(LoadText(TextId::Cancel), this);
     ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

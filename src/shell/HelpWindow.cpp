@@ -30,11 +30,11 @@ namespace tarvel {
 
 namespace {
 
-// The folder of the pages in the program's language: text 1610 names it ("de", "ja"), English
+// The folder of the pages in the program's language: text HelpLanguage names it ("de", "ja"), English
 // stands at the top. A language without pages falls back to English.
 QString HelpFolder()
 {
-    const QString language = LoadText(1610);
+    const QString language = LoadText(TextId::HelpLanguage);
     const QString folder = QStringLiteral(":/help/") + language + QLatin1Char('/');
     return language != QLatin1String("en") && QFile::exists(folder + QStringLiteral("index.html"))
                ? folder
@@ -74,14 +74,14 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_folder((InitHelpResources(), HelpFolder())),
       m_browser(new QTextBrowser(this)), m_topicsPanel(new QWidget(this)),
       m_keyword(new QLineEdit(m_topicsPanel)), m_topicList(new QListWidget(m_topicsPanel)),
-      m_topicsButton(ToolButton(QStyle::SP_FileDialogContentsView, LoadText(116), this))
+      m_topicsButton(ToolButton(QStyle::SP_FileDialogContentsView, LoadText(TextId::HelpTopics), this))
 {
     m_topicIndex = ReadTopics(m_folder);
-    setWindowTitle(LoadText(101) + QStringLiteral(" - ") + LoadText(114));
+    setWindowTitle(LoadText(TextId::AppName) + QStringLiteral(" - ") + LoadText(TextId::HelpMenu));
 
     QToolButton* back = ToolButton(QStyle::SP_ArrowBack, tr("Back"), this);
     QToolButton* forward = ToolButton(QStyle::SP_ArrowForward, tr("Forward"), this);
-    QToolButton* contents = ToolButton(QStyle::SP_DirHomeIcon, LoadText(115), this);
+    QToolButton* contents = ToolButton(QStyle::SP_DirHomeIcon, LoadText(TextId::HelpContents), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     m_topicsButton->setCheckable(true);

@@ -23,17 +23,24 @@ QString MenuSafe(QString text)
 } // namespace
 
 MainMenus::MainMenus(QMainWindow& window)
-    : QObject(&window), newDiary(Add("newDiary", 103, "(&N)", 103, "Ctrl+N")),
-      openDiary(Add("openDiary", 104, "(&O)...", 104, "Ctrl+O")), closeDiary(Add("closeDiary", 105, "(&C)")),
-      saveDiary(Add("saveDiary", 106, "(&S)", 106, "Ctrl+S")),
-      saveDiaryAs(Add("saveDiaryAs", 107, "(&A)...")), print(Add("print", 108, "(&P)...", 108, "Ctrl+P")),
-      exit(Add("exit", 109, "(&X)")), choosePort(Add("choosePort", 111, "(&C)...", 111)),
-      graphRange(Add("graphRange", 112, "(&G)...", 112)), appearance(Add("appearance", 113, "(&S)...", 113)),
-      helpContents(Add("helpContents", 115, "(&C)...", 114, "F1")),
-      helpTopics(Add("helpTopics", 116, "(&S)...")), productPage(Add("productPage", 117, "(&G)")),
-      makerPage(Add("makerPage", 118, "(&H)")), about(Add("about", 119, "(&A)...")),
-      copy(Add("copy", 120, "", 120)), goToDate(Add("goToDate", 1351, "(&D)...", 0, "Ctrl+G")),
-      importCsv(Add("importCsv", 1410, "(&I)...")), exportCsv(Add("exportCsv", 1411, "(&E)..."))
+    : QObject(&window), newDiary(Add("newDiary", TextId::NewDiary, "(&N)", TextId::NewDiary, "Ctrl+N")),
+      openDiary(Add("openDiary", TextId::OpenDiary, "(&O)...", TextId::OpenDiary, "Ctrl+O")),
+      closeDiary(Add("closeDiary", TextId::CloseDiary, "(&C)")),
+      saveDiary(Add("saveDiary", TextId::SaveDiary, "(&S)", TextId::SaveDiary, "Ctrl+S")),
+      saveDiaryAs(Add("saveDiaryAs", TextId::SaveDiaryAs, "(&A)...")),
+      print(Add("print", TextId::Print, "(&P)...", TextId::Print, "Ctrl+P")),
+      exit(Add("exit", TextId::Exit, "(&X)")),
+      choosePort(Add("choosePort", TextId::ChoosePort, "(&C)...", TextId::ChoosePort)),
+      graphRange(Add("graphRange", TextId::GraphRange, "(&G)...", TextId::GraphRange)),
+      appearance(Add("appearance", TextId::Appearance, "(&S)...", TextId::Appearance)),
+      helpContents(Add("helpContents", TextId::HelpContents, "(&C)...", TextId::HelpMenu, "F1")),
+      helpTopics(Add("helpTopics", TextId::HelpTopics, "(&S)...")),
+      productPage(Add("productPage", TextId::ProductPage, "(&G)")),
+      makerPage(Add("makerPage", TextId::MakerPage, "(&H)")), about(Add("about", TextId::About, "(&A)...")),
+      copy(Add("copy", TextId::Copy, "", TextId::Copy)),
+      goToDate(Add("goToDate", TextId::GoToDate, "(&D)...", std::nullopt, "Ctrl+G")),
+      importCsv(Add("importCsv", TextId::ImportCsv, "(&I)...")),
+      exportCsv(Add("exportCsv", TextId::ExportCsv, "(&E)..."))
 {
     for (std::size_t i = 0; i < recentFiles.size(); ++i) {
         recentFiles[i] = new QAction(this);
@@ -43,7 +50,8 @@ MainMenus::MainMenus(QMainWindow& window)
     BuildToolbar(window);
 }
 
-QAction* MainMenus::Add(const char* name, int textId, const char* suffix, int toolTipId, const char* shortcut)
+QAction* MainMenus::Add(const char* name, TextId textId, const char* suffix, std::optional<TextId> toolTipId,
+                        const char* shortcut)
 {
     auto* action = new QAction(this);
     action->setObjectName(QLatin1String(name));
@@ -118,16 +126,16 @@ void MainMenus::BuildToolbar(QMainWindow& window)
 
 void MainMenus::ApplyTexts()
 {
-    m_fileMenu->setTitle(LoadCaption(102, "(&F)"));
-    m_settingMenu->setTitle(LoadCaption(110, "(&S)"));
-    m_viewMenu->setTitle(LoadCaption(1350, "(&V)"));
-    m_helpMenu->setTitle(LoadCaption(114, "(&H)"));
+    m_fileMenu->setTitle(LoadCaption(TextId::FileMenu, "(&F)"));
+    m_settingMenu->setTitle(LoadCaption(TextId::SettingMenu, "(&S)"));
+    m_viewMenu->setTitle(LoadCaption(TextId::ViewMenu, "(&V)"));
+    m_helpMenu->setTitle(LoadCaption(TextId::HelpMenu, "(&H)"));
     for (const Texts& t : m_texts) {
         t.action->setText(LoadCaption(t.textId, t.suffix));
         // On the toolbar a button shows the plain text as its tooltip and accessible name.
-        if (t.toolTipId != 0) {
-            t.action->setIconText(LoadText(t.toolTipId));
-            t.action->setToolTip(LoadText(t.toolTipId));
+        if (t.toolTipId) {
+            t.action->setIconText(LoadText(*t.toolTipId));
+            t.action->setToolTip(LoadText(*t.toolTipId));
         }
     }
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/TextTable.h"
+
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -22,9 +25,9 @@ class MainMenus : public QObject {
     // Declared first: the actions below are made (and their texts registered here) in order.
     struct Texts {
         QAction* action;
-        int textId;
-        const char* suffix; // the accelerator after the caption, "(&N)"
-        int toolTipId;      // 0: not on the toolbar
+        TextId textId;
+        const char* suffix;              // the accelerator after the caption, "(&N)"
+        std::optional<TextId> toolTipId; // none: not on the toolbar
     };
     std::vector<Texts> m_texts;
 
@@ -59,8 +62,8 @@ public:
     QAction* const exportCsv;
 
 private:
-    QAction* Add(const char* name, int textId, const char* suffix, int toolTipId = 0,
-                 const char* shortcut = nullptr);
+    QAction* Add(const char* name, TextId textId, const char* suffix,
+                 std::optional<TextId> toolTipId = std::nullopt, const char* shortcut = nullptr);
     void BuildMenus(QMainWindow& window);
     void BuildToolbar(QMainWindow& window);
 

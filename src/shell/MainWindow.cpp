@@ -43,7 +43,7 @@ namespace tarvel {
 MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_file(m_formats, services.messages, services.clock)
 {
-    setWindowTitle(LoadText(101) + QStringLiteral("[*]"));
+    setWindowTitle(LoadText(TextId::AppName) + QStringLiteral("[*]"));
     m_menus = new MainMenus(*this);
     BuildTabs();
     m_commands = std::make_unique<FileCommands>(
@@ -76,7 +76,7 @@ void MainWindow::BuildTabs()
     // meet as a nameless stop. Setting the frame's policy sets the strip's (its focus proxy) too.
     m_tabs->setFocusPolicy(Qt::NoFocus);
     m_tabs->tabBar()->setFocusPolicy(Qt::TabFocus);
-    m_tabs->setAccessibleName(LoadText(1590));
+    m_tabs->setAccessibleName(LoadText(TextId::DiaryTabs));
     m_page = new DiaryPage(m_diary, m_formats, m_services.clock, m_services.messages);
     m_page->setObjectName(QStringLiteral("diaryPage"));
     m_views = std::make_unique<Views>(m_diary, m_period, m_settings, m_formats, m_services.clock);

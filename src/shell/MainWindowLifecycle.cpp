@@ -95,7 +95,8 @@ void MainWindow::StartUp()
 
     m_diary.BackupRecalled = BackupHoldsData(m_diary.BackupPath);
     if (m_diary.BackupRecalled) {
-        const int answer = m_services.messages.ShowMessage(LoadText(727) + kCrLf + LoadText(728),
+        const int answer = m_services.messages.ShowMessage(LoadText(TextId::BackupKept) + kCrLf +
+                                                               LoadText(TextId::RecallBackup),
                                                            ButtonsYesNo, IconQuestion);
         m_diary.BackupRecalled = answer == AnswerYes;
     }
@@ -128,7 +129,8 @@ void MainWindow::RegisterFileTypeOnce()
     if (Settings::FileTypeRegistered(m_services.settingsStore))
         return;
     // A failure leaves the desktop without the association; the program works all the same.
-    FileTypeRegistry(m_services.dataHome, m_services.executablePath, LoadText(150)).Install(m_services.tools);
+    FileTypeRegistry(m_services.dataHome, m_services.executablePath, LoadText(TextId::DiaryFileType))
+        .Install(m_services.tools);
     Settings::MarkFileTypeRegistered(m_services.settingsStore);
 }
 

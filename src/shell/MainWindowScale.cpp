@@ -54,9 +54,12 @@ void MainWindow::ShowScaleStatus()
         const QString time = m_formats.FormatTime(weighed.time(), m_formats.TimeFormat);
         m_scaleStatus->setText(
             m_page->FitScaleReading(weighed) == DiaryPage::ScaleFit::SlotUsed
-                ? LoadText(1561).arg(m_heldReading->weight, time,
-                                     LoadText(DiaryPage::SlotOfWeighing(weighed) == 0 ? 239 : 240))
-                : LoadText(1560).arg(m_heldReading->weight, time, m_page->DateText()));
+                ? LoadText(TextId::ReadingNotStoredSlotTaken)
+                      .arg(
+                          m_heldReading->weight, time,
+                          LoadText(DiaryPage::SlotOfWeighing(weighed) == 0 ? TextId::Morning : TextId::Night))
+                : LoadText(TextId::ReadingNotStoredPageShows)
+                      .arg(m_heldReading->weight, time, m_page->DateText()));
     } else if (m_port) {
         m_scaleStatus->setText(ScaleStatusText(*m_port, m_services.portDevice, m_lastReading));
     }

@@ -215,8 +215,9 @@ std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& r
     const Columns columns = rows.empty() ? Columns() : FindColumns(rows.front());
     if (columns.date < 0 || columns.weight < 0 || !columns.unknownUnit.isEmpty()) {
         if (refusal)
-            *refusal =
-                columns.unknownUnit.isEmpty() ? LoadText(1416) : LoadText(1540).arg(columns.unknownUnit);
+            *refusal = columns.unknownUnit.isEmpty()
+                           ? LoadText(TextId::NoDateWeightColumns)
+                           : LoadText(TextId::WeightUnitUnknown).arg(columns.unknownUnit);
         return std::nullopt;
     }
 

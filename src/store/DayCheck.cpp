@@ -13,18 +13,18 @@ namespace {
 std::optional<DayProblem> MissingInputs(const DayInput& in)
 {
     QString missing;
-    const auto add = [&missing](int textId) { missing += LoadText(textId) + kCrLf; };
+    const auto add = [&missing](TextId textId) { missing += LoadText(textId) + kCrLf; };
     if (in.name.isEmpty())
-        add(704);
+        add(TextId::InputName);
     if (in.date.isEmpty())
-        add(705);
+        add(TextId::InputDate);
     if (in.height.isEmpty())
-        add(701);
+        add(TextId::InputHeight);
     if (in.weight[0].isEmpty() && in.weight[1].isEmpty())
-        add(702);
+        add(TextId::InputWeight);
     for (std::size_t i = 0; i < 2; ++i) {
         if (!in.weight[i].isEmpty() && in.time[i].isEmpty())
-            add(706);
+            add(TextId::InputTime);
     }
     if (missing.isEmpty())
         return std::nullopt;
@@ -49,7 +49,7 @@ DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
         // A BMI that lays out as "00.0" (a weight of 0, an unreadable height) is no BMI.
         const QString laidOut = formats.FormatNumber(bmi.value_or(0), kBmiComputePattern);
         if (laidOut == invalid) {
-            check.problem = DayProblem{LoadText(707), IconQuestion, DayField::None};
+            check.problem = DayProblem{LoadText(TextId::InvalidWeightOrBmi), IconQuestion, DayField::None};
             return check;
         }
         bmis[i] = formats.FormatNumber(formats.ParseNumber(laidOut).value_or(0), kBmiPattern);
@@ -58,8 +58,10 @@ DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
 
     const std::optional<QDate> date = formats.ReadTypedDate(in.date);
     if (!date) {
-        check.problem = DayProblem{LoadText(708) + kCrLf + LoadText(709) + formats.DateFormat + LoadText(735),
-                                   IconQuestion, DayField::Date};
+        check.problem =
+            DayProblem{LoadText(TextId::InvalidDate) + kCrLf + LoadText(TextId::DateFormatShouldBe) +
+                           formats.DateFormat + LoadText(TextId::FullStop),
+                       IconQuestion, DayField::Date};
         return check;
     }
     check.date = *date;
@@ -69,8 +71,8 @@ DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
             continue;
         const std::optional<DateTimeValue> time = formats.ParseDateTimeText(in.time[i]);
         if (!time || !time->time.isValid()) {
-            check.problem = DayProblem{LoadText(710) + kCrLf + LoadText(711), IconQuestion,
-                                       i == 0 ? DayField::MorningTime : DayField::NightTime};
+            check.problem = DayProblem{LoadText(TextId::InvalidTime) + kCrLf + LoadText(TextId::TimeFormat),
+                                       IconQuestion, i == 0 ? DayField::MorningTime : DayField::NightTime};
             return check;
         }
         Measurement& slot = check.slots[i];

@@ -41,7 +41,7 @@ struct DayCheck {
     std::array<Measurement, 2> slots;
 };
 
-// The heaviest weight the diary takes, in kg (text 731 names it). One rule for every way a weight
+// The heaviest weight the diary takes, in kg (text MaximumWeight names it). One rule for every way a weight
 // comes in: the Diary page refuses more as it is typed or set by the scale, and the importers leave
 // such a row out. No lower limit here: a weight of 0 gives no BMI, which the save refuses.
 constexpr double kMostWeightKg = 150;

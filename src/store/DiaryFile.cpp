@@ -216,7 +216,8 @@ std::optional<DayRecord> ReadRecordLine(QStringView line, const ReadingFormats& 
     DayRecord record;
     if (reading.foreignDates) {
         char16_t buffer[16];
-        record.Date = QString(reinterpret_cast<const QChar*>(buffer), formats.LayoutDateKey(buffer, dateValue->date));
+        record.Date =
+            QString(reinterpret_cast<const QChar*>(buffer), formats.LayoutDateKey(buffer, dateValue->date));
     } else {
         record.Date = dateField.toString();
     }
@@ -337,7 +338,7 @@ bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths
 {
     QFile file(diary.FilePath());
     if (!file.open(QIODevice::ReadOnly)) {
-        m_messages.ShowMessage(LoadText(700), ButtonsOk, IconInformation);
+        m_messages.ShowMessage(LoadText(TextId::FileCannotBeOpened), ButtonsOk, IconInformation);
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -345,7 +346,7 @@ bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths
 
     DiaryContent content = ParseDiary(bytes, m_formats, trendMonths);
     if (content.NotADiary) {
-        m_messages.ShowMessage(LoadText(740), ButtonsOk, IconInformation);
+        m_messages.ShowMessage(LoadText(TextId::NotADiary), ButtonsOk, IconInformation);
         return false;
     }
     if (droppedLines)
@@ -364,8 +365,9 @@ bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths
     diary.ListFirst = std::max(1, diary.ListLast - (kListWindowSize - 1));
     diary.CurrentIndex = diary.Records.IsEmpty() ? 1 : diary.NewEntryIndex() - 1;
     if (content.DroppedLines > 0)
-        m_messages.ShowMessage(LoadText(741).arg(content.DroppedLines) + kCrLf + LoadText(742), ButtonsOk,
-                               IconInformation);
+        m_messages.ShowMessage(LoadText(TextId::LinesUnreadable).arg(content.DroppedLines) + kCrLf +
+                                   LoadText(TextId::LinesLeftOut),
+                               ButtonsOk, IconInformation);
     return true;
 }
 
@@ -374,7 +376,7 @@ bool DiaryFile::WriteTo(const QString& path, const Diary& diary) const
     const bool written = WriteFileSafely(
         path, [&](QIODevice& out) { return WriteDiary(out, diary.Owner, diary.Records, m_formats); });
     if (!written)
-        m_messages.ShowMessage(LoadText(738), ButtonsOk, IconCritical);
+        m_messages.ShowMessage(LoadText(TextId::FileCannotBeSaved), ButtonsOk, IconCritical);
     return written;
 }
 

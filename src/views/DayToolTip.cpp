@@ -11,10 +11,10 @@ namespace tarvel {
 
 namespace {
 
-constexpr int kSlotNameTexts[2] = {239, 240}; // "(1) Morning", "(2) Night"
-constexpr int kWeightKgText = 1353;           // "%1 kg"
-constexpr int kBmiText = 1354;                // "BMI %1"
-constexpr int kTrendText = 1355;              // "Trend %1 kg"
+constexpr TextId kSlotNameTexts[2] = {TextId::Morning, TextId::Night};
+constexpr TextId kWeightKgText = TextId::TipWeight;
+constexpr TextId kBmiText = TextId::TipBmi;
+constexpr TextId kTrendText = TextId::TipTrend;
 
 } // namespace
 

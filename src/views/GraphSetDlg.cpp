@@ -20,20 +20,21 @@ namespace tarvel {
 
 GraphSetDlg::GraphSetDlg(Settings& settings, const LocaleFormats& formats, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_formats(formats), m_goal(new QLineEdit(this)),
-      RangeSep(LoadText(404)), m_bmiScale(new QComboBox(this)), m_trend(new QComboBox(this)),
-      m_ok(new QPushButton(tr("OK"), this)), m_cancel(new QPushButton(LoadText(301), this))
+      RangeSep(LoadText(TextId::RangeDash)), m_bmiScale(new QComboBox(this)), m_trend(new QComboBox(this)),
+      m_ok(new QPushButton(tr("OK"), this)), m_cancel(new QPushButton(LoadText(TextId::Cancel), this))
 {
-    setWindowTitle(LoadText(400));
+    setWindowTitle(LoadText(TextId::RangeSettingTitle));
     UseDialogFont(*this);
 
     m_bmiScale->addItems({QStringLiteral(" 0") + RangeSep + QStringLiteral("50"),
                           QStringLiteral("15") + RangeSep + QStringLiteral("35")});
-    m_bmiScale->setToolTip(LoadText(1003));
+    m_bmiScale->setToolTip(LoadText(TextId::BmiRangeTip));
     // The spans in months, the whole diary (0) last by name.
     for (const int months : kGraphSpans) {
-        m_trend->addItem(months == kWholeDiaryMonths ? LoadText(1352) : QString::number(months), months);
+        m_trend->addItem(months == kWholeDiaryMonths ? LoadText(TextId::WholeDiary) : QString::number(months),
+                         months);
     }
-    m_trend->setToolTip(LoadText(1004));
+    m_trend->setToolTip(LoadText(TextId::TrendSpanTip));
     if (settings.BmiScaleMax == 50 && settings.BmiScaleMin == 0)
         m_bmiScale->setCurrentIndex(0);
     else if (settings.BmiScaleMax == 35 && settings.BmiScaleMin == 15)
@@ -43,18 +44,18 @@ GraphSetDlg::GraphSetDlg(Settings& settings, const LocaleFormats& formats, QWidg
     m_trend->setCurrentIndex(m_trend->findData(settings.TrendMonths));
 
     auto* grid = new QGridLayout;
-    auto* bmiLabel = new QLabel(LoadText(402), this);
-    auto* trendLabel = new QLabel(LoadText(405), this);
+    auto* bmiLabel = new QLabel(LoadText(TextId::BmiRange), this);
+    auto* trendLabel = new QLabel(LoadText(TextId::TrendSpan), this);
     grid->addWidget(bmiLabel, 0, 0);
     grid->addWidget(m_bmiScale, 0, 1);
     grid->addWidget(trendLabel, 1, 0);
     grid->addWidget(m_trend, 1, 1);
     m_goal->setObjectName(QStringLiteral("goalWeight"));
-    m_goal->setToolTip(LoadText(1307));
+    m_goal->setToolTip(LoadText(TextId::GoalWeightTip));
     m_goal->setMaxLength(6);
     if (settings.GoalWeight)
         m_goal->setText(formats.FormatNumber(*settings.GoalWeight, kWeightPattern));
-    grid->addWidget(new QLabel(LoadText(1306), this), 2, 0);
+    grid->addWidget(new QLabel(LoadText(TextId::GoalWeightLabel), this), 2, 0);
     grid->addWidget(m_goal, 2, 1);
     connect(m_goal, &QLineEdit::textChanged, this, [this] { m_ok->setEnabled(TypedGoal().has_value()); });
     auto* buttons = new QHBoxLayout;

@@ -69,8 +69,13 @@ QAccessibleInterface* MakeListInterface(const QString&, QObject* object)
 // The field names down column 0, row by row.
 std::array<QString, kRows> FieldNames()
 {
-    return {QString(),     LoadText(213),         QString(),    LoadText(214),
-            LoadText(216), QStringLiteral("BMI"), LoadText(221)};
+    return {QString(),
+            LoadText(TextId::DateLabel),
+            QString(),
+            LoadText(TextId::TimeLabel),
+            LoadText(TextId::WeightLabel),
+            QStringLiteral("BMI"),
+            LoadText(TextId::MemoLabel)};
 }
 
 } // namespace
@@ -82,7 +87,7 @@ void ListView::BuildControls()
         return true;
     }();
     (void)paneInstalled;
-    setAccessibleName(LoadText(1214));
+    setAccessibleName(LoadText(TextId::DataList));
     // The view stands for the tab's panel: a click on it takes the focus from the memo box, and
     // with the focus it takes the paging keys.
     setFocusPolicy(Qt::StrongFocus);
@@ -103,12 +108,12 @@ void ListView::BuildControls()
     m_grid->setWordWrap(true);
     m_grid->viewport()->setMouseTracking(true);
     m_grid->viewport()->installEventFilter(this);
-    m_grid->setAccessibleName(LoadText(1214));
+    m_grid->setAccessibleName(LoadText(TextId::DataList));
 
-    m_backButton = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
-    m_forwardButton = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
-    m_backButton->setAccessibleName(LoadText(1221));
-    m_forwardButton->setAccessibleName(LoadText(1222));
+    m_backButton = new PictureButton(LoadText(TextId::PreviousArrow), PictureButton::Kind::Large, this);
+    m_forwardButton = new PictureButton(LoadText(TextId::NextArrow), PictureButton::Kind::Large, this);
+    m_backButton->setAccessibleName(LoadText(TextId::PreviousRecords));
+    m_forwardButton->setAccessibleName(LoadText(TextId::NextRecords));
     connect(m_backButton, &PictureButton::Pressed, this, [this] { PressPaging(PagingDirection::Back); });
     connect(m_forwardButton, &PictureButton::Pressed, this,
             [this] { PressPaging(PagingDirection::Forward); });
@@ -183,10 +188,11 @@ void ListView::FillListGrid()
     m_hoverRow = -1;
     // Screen readers say which records the grid holds; the blank new-entry record is not counted.
     const int records = m_diary.NewEntryIndex() - 1;
-    const QString shownRecords =
-        records == 0
-            ? LoadText(1227)
-            : LoadText(1215).arg(m_diary.ListFirst).arg(std::min(m_diary.ListLast, records)).arg(records);
+    const QString shownRecords = records == 0 ? LoadText(TextId::NoRecordsYet)
+                                              : LoadText(TextId::RecordsRange)
+                                                    .arg(m_diary.ListFirst)
+                                                    .arg(std::min(m_diary.ListLast, records))
+                                                    .arg(records);
     m_grid->setAccessibleDescription(shownRecords);
     setAccessibleDescription(shownRecords);
     SizeGridCells();
@@ -243,8 +249,8 @@ void ListView::NameHeaders()
     // The headers stay hidden (column 0 and row 0 show the same); screen readers say them with
     // each cell: "12/6, morning", "Weight", "92.40". Rows 0 and 2 show no field name of their own.
     for (int row = 0; row < kRows; ++row) {
-        const QString name = row == 0   ? LoadText(1591)
-                             : row == 2 ? LoadText(1592)
+        const QString name = row == 0   ? LoadText(TextId::RecordNumber)
+                             : row == 2 ? LoadText(TextId::Weighing)
                                         : m_grid->item(row, 0)->text();
         m_grid->setVerticalHeaderItem(row, new QTableWidgetItem(name));
     }
@@ -253,7 +259,7 @@ void ListView::NameHeaders()
         // The record's date, or its number where it has none (the blank new-entry record).
         const QString date = m_grid->item(1, column)->text();
         const QString day = date.isEmpty() ? m_grid->item(0, column)->text() : date;
-        const int slotText = column % 2 == 1 ? 1593 : 1594;
+        const TextId slotText = column % 2 == 1 ? TextId::DayMorning : TextId::DayNight;
         m_grid->setHorizontalHeaderItem(column, new QTableWidgetItem(LoadText(slotText).arg(day)));
     }
 }

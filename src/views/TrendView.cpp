@@ -62,8 +62,9 @@ QString GraphDescription(TrendView::Kind kind, const Diary& diary, const GraphPe
     const QString from = formats.FormatDate(period.PeriodStart, formats.ShortDateFormat);
     const QString to = formats.FormatDate(period.PeriodEnd, formats.ShortDateFormat);
     if (first.isEmpty())
-        return LoadText(1220).arg(from, to);
-    return LoadText(kind == TrendView::Kind::Weight ? 1218 : 1219).arg(from, to, first, last);
+        return LoadText(TextId::NoWeighingInPeriod).arg(from, to);
+    return LoadText(kind == TrendView::Kind::Weight ? TextId::WeightPeriodSummary : TextId::BmiPeriodSummary)
+        .arg(from, to, first, last);
 }
 
 } // namespace
@@ -158,13 +159,13 @@ TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Setting
     m_surface->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_surface);
     m_surface->setObjectName(weight ? QStringLiteral("WeightGraph") : QStringLiteral("BmiGraph"));
-    m_surface->setAccessibleName(LoadText(weight ? 1216 : 1217));
-    m_front = new PictureButton(LoadText(237), PictureButton::Kind::Large, this);
+    m_surface->setAccessibleName(LoadText(weight ? TextId::WeightTrendGraph : TextId::BmiTrendGraph));
+    m_front = new PictureButton(LoadText(TextId::PreviousArrow), PictureButton::Kind::Large, this);
     m_front->setObjectName(weight ? QStringLiteral("FrontWeightImg") : QStringLiteral("FrontBmiImg"));
-    m_next = new PictureButton(LoadText(238), PictureButton::Kind::Large, this);
+    m_next = new PictureButton(LoadText(TextId::NextArrow), PictureButton::Kind::Large, this);
     m_next->setObjectName(weight ? QStringLiteral("NextWeightImg") : QStringLiteral("NextBmiImg"));
-    m_front->setAccessibleName(LoadText(1223));
-    m_next->setAccessibleName(LoadText(1224));
+    m_front->setAccessibleName(LoadText(TextId::PreviousPeriod));
+    m_next->setAccessibleName(LoadText(TextId::NextPeriod));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_front);
@@ -175,8 +176,8 @@ TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Setting
         m_plus->setObjectName(QStringLiteral("PlusLabel"));
         m_minus = new PictureButton(QStringLiteral("-"), PictureButton::Kind::Wide, this);
         m_minus->setObjectName(QStringLiteral("MinusLabel"));
-        m_plus->setAccessibleName(LoadText(1225));
-        m_minus->setAccessibleName(LoadText(1226));
+        m_plus->setAccessibleName(LoadText(TextId::ZoomIn));
+        m_minus->setAccessibleName(LoadText(TextId::ZoomOut));
         QFont zoomFont = m_plus->font();
         zoomFont.setPointSizeF(zoomFont.pointSizeF() * 1.5);
         zoomFont.setBold(true);

@@ -12,7 +12,7 @@
 
 namespace tarvel {
 
-ViewPanel::ViewPanel(int suffixId, QWidget* parent) : QWidget(parent), m_suffixId(suffixId)
+ViewPanel::ViewPanel(TextId suffixId, QWidget* parent) : QWidget(parent), m_suffixId(suffixId)
 {
     auto* layout = new QVBoxLayout(this);
     m_title = new QLabel(this);
@@ -35,15 +35,16 @@ ViewPanel::ViewPanel(int suffixId, QWidget* parent) : QWidget(parent), m_suffixI
 
 void ViewPanel::SetOwnerTitle(const QString& ownerName)
 {
-    const QString name =
-        ownerName.isEmpty() ? QStringLiteral("(") + LoadText(212) + QStringLiteral(")") : ownerName;
+    const QString name = ownerName.isEmpty()
+                             ? QStringLiteral("(") + LoadText(TextId::NoOwnerName) + QStringLiteral(")")
+                             : ownerName;
     m_title->setText(name + LoadText(m_suffixId));
 }
 
 Views::Views(Diary& diary, GraphPeriod& period, const Settings& settings, const LocaleFormats& formats,
              const Clock& clock)
-    : m_list(new ViewPanel(209)), m_weight(new ViewPanel(210)), m_bmi(new ViewPanel(211)),
-      m_listView(new ListView(diary, formats, clock)),
+    : m_list(new ViewPanel(TextId::ListTitleSuffix)), m_weight(new ViewPanel(TextId::WeightTrendTitleSuffix)),
+      m_bmi(new ViewPanel(TextId::BmiTrendTitleSuffix)), m_listView(new ListView(diary, formats, clock)),
       m_weightView(new TrendView(TrendView::Kind::Weight, diary, period, settings, formats, clock)),
       m_bmiView(new TrendView(TrendView::Kind::Bmi, diary, period, settings, formats, clock))
 {

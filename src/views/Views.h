@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextTable.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -16,8 +18,9 @@ class ViewPanel : public QWidget {
     Q_OBJECT
 
 public:
-    // suffixId is the text put after the owner's name in the title (209, 210 or 211).
-    ViewPanel(int suffixId, QWidget* parent = nullptr);
+    // suffixId is the text put after the owner's name in the title (ListTitleSuffix, WeightTrendTitleSuffix
+    // or BmiTrendTitleSuffix).
+    ViewPanel(TextId suffixId, QWidget* parent = nullptr);
 
     // The owner's name followed by the tab's text; "(New)" stands in for an empty name.
     void SetOwnerTitle(const QString& ownerName);
@@ -28,7 +31,7 @@ public:
     QVBoxLayout* Body() const { return m_body; }
 
 private:
-    int m_suffixId;
+    TextId m_suffixId;
     QLabel* m_title;
     QLabel* m_logo;
     QVBoxLayout* m_body;

@@ -19,7 +19,9 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -79,12 +81,16 @@ TEST(DiaryPageTest, LimitsAcceptOrRestoreSelected)
         const char* locale;
         int field; // -2 name, -1 height, else the weight of that slot
         const char *accepted, *tried;
-        int messageId; // 0: the tried text is accepted
+        std::optional<TextId> message; // none: the tried text is accepted
     } cases[] = {
-        {"ja_JP", -1, "170", "300", 0},      {"ja_JP", -1, "170", "301cm", 730},
-        {"de_DE", -1, "170", "300,1", 730},  {"ja_JP", 0, "65", "150", 0},
-        {"ja_JP", 1, "70.5", "150.01", 731}, {"de_DE", 0, "65,5", "150,01", 731},
-        {"ja_JP", -2, "Ann", "Ann,", 729},   {"ja_JP", -2, "Ann", "", 0},
+        {"ja_JP", -1, "170", "300", std::nullopt},
+        {"ja_JP", -1, "170", "301cm", TextId::MaximumHeight},
+        {"de_DE", -1, "170", "300,1", TextId::MaximumHeight},
+        {"ja_JP", 0, "65", "150", std::nullopt},
+        {"ja_JP", 1, "70.5", "150.01", TextId::MaximumWeight},
+        {"de_DE", 0, "65,5", "150,01", TextId::MaximumWeight},
+        {"ja_JP", -2, "Ann", "Ann,", TextId::NoCommaInName},
+        {"ja_JP", -2, "Ann", "", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.tried);
@@ -104,13 +110,13 @@ TEST(DiaryPageTest, LimitsAcceptOrRestoreSelected)
             EXPECT_EQ(p.f.diary.Owner.ProfileName, U("Ann"));
             EXPECT_EQ(announced, U("Ann"));
         }
-        if (c.messageId == 0) {
+        if (!c.message) {
             EXPECT_EQ(input->text(), U(c.tried));
             EXPECT_EQ(p.Count(), 0);
             continue;
         }
         ASSERT_EQ(p.Count(), 1);
-        EXPECT_EQ(p.Last(), LoadText(c.messageId));
+        EXPECT_EQ(p.Last(), LoadText(*c.message));
         EXPECT_EQ(p.LastIcon(), IconInformation);
         EXPECT_EQ(input->text(), U(c.accepted));
         EXPECT_EQ(input->selectedText(), U(c.accepted));
@@ -152,15 +158,15 @@ TEST(DiaryPageTest, BmiButton)
 {
     const struct {
         const char *locale, *height, *weight, *computed;
-        int messageId;
+        std::optional<TextId> message;
         const char* after; // BMI, height and weight after the button; "" when nothing changes
     } cases[] = {
-        {"ja_JP", "170", "65", "22.5", 0, "22.5 170.0 65.00"},
-        {"ja_JP", "170", "0", "00.0", 0, ""},
-        {"ja_JP", "", "65", "00.0", 701, ""},
-        {"ja_JP", "", "", "00.0", 703, ""},
-        {"de_DE", "170", "65,5", "22,7", 0, "22,7 170,0 65,50"},
-        {"de_DE", "170", "65.5", "00,0", 0, ""},
+        {"ja_JP", "170", "65", "22.5", std::nullopt, "22.5 170.0 65.00"},
+        {"ja_JP", "170", "0", "00.0", std::nullopt, ""},
+        {"ja_JP", "", "65", "00.0", TextId::InputHeight, ""},
+        {"ja_JP", "", "", "00.0", TextId::InputHeightAndWeight, ""},
+        {"de_DE", "170", "65,5", "22,7", std::nullopt, "22,7 170,0 65,50"},
+        {"de_DE", "170", "65.5", "00,0", std::nullopt, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.height + " / " + c.weight);
@@ -173,9 +179,9 @@ TEST(DiaryPageTest, BmiButton)
         else
             p.page.EnterBmi(1);
 
-        EXPECT_EQ(p.Count(), c.messageId == 0 ? 0 : 1);
-        if (c.messageId != 0) {
-            EXPECT_EQ(p.Last(), LoadText(c.messageId));
+        EXPECT_EQ(p.Count(), c.message ? 1 : 0);
+        if (c.message) {
+            EXPECT_EQ(p.Last(), LoadText(*c.message));
             EXPECT_EQ(p.LastIcon(), IconExclamation);
         }
         const QString shown =
@@ -193,7 +199,7 @@ TEST(DiaryPageTest, MemoWarningComesOncePerPage)
     QTest::keyClick(memo, Qt::Key_Return); // ends in a line break: still nine lines
     EXPECT_EQ(p.Count(), 0);
     QTest::keyClicks(memo, U("ten"));
-    EXPECT_EQ(p.Last(), LoadText(732));
+    EXPECT_EQ(p.Last(), LoadText(TextId::TooManyLinesToPrint));
     EXPECT_EQ(memo->toPlainText(), U("1\n2\n3\n4\n5\n6\n7\n8\n9\nten"));
     p.c.memo[1]->setPlainText(U("line\n").repeated(20));
     EXPECT_EQ(p.Count(), 1);
@@ -231,7 +237,8 @@ TEST(DiaryPageTest, ShowCurrentEntry)
                                                           p.c.remove, p.c.bmiButton[0]})
             enabled += w->isEnabled() ? U("1") : U("0");
         EXPECT_EQ(enabled, U(c.buttons));
-        EXPECT_EQ(p.c.save->toolTip(), LoadText(c.current < 4 && c.records ? 920 : 919));
+        EXPECT_EQ(p.c.save->toolTip(),
+                  LoadText(c.current < 4 && c.records ? TextId::SaveCorrectionTip : TextId::SaveDataTip));
         EXPECT_FALSE(p.Marked());
         if (c.records) {
             EXPECT_EQ(p.c.height->text(), c.locale[0] == 'd' ? U("170,0") : U("170.0"));
@@ -359,7 +366,7 @@ TEST(DiaryPageTest, Journeys)
                               // reading put in as the scale does; prev, next, new, save, del; "_" types
                               // a blank
         const char* answers;  // Y, N or C (Escape) for each question, in order
-        const char* messages; // text ids of the messages shown
+        const char* messages; // the messages shown, named as in kMessages
         const char* page;     // date|morning time|morning weight|night weight afterwards
         int currentAfter;
         bool editedAfter;
@@ -370,6 +377,11 @@ TEST(DiaryPageTest, Journeys)
                       *const kToday = "5-1:/ 5-6:65.4/ 5-9:/ 12-6:64.00/";
     const QDateTime evening(QDate(2004, 5, 6), QTime(19, 0));
     const QDateTime morning(QDate(2004, 5, 6), QTime(7, 45));
+    // The messages a journey can meet, found by the start of their text: "ask" whether to save the
+    // edits, "time"/"date" refused, "del" to confirm, "day" to merge into a stored day, "slot" taken.
+    const std::pair<TextId, const char*> kMessages[] = {
+        {TextId::DataIsChanged, "ask"},     {TextId::InputTime, "time"},        {TextId::InvalidDate, "date"},
+        {TextId::DataWillBeDeleted, "del"}, {TextId::DateAlreadyStored, "day"}, {TextId::SlotTaken, "slot"}};
     const Journey journeys[] = {
         // Dates typed key by key act only when complete; a partial year is no year 2000.
         {"en_US", 4, {}, "d=5/7/2004", "", "", "5/7/2004|||", 4, false, kBase},
@@ -380,32 +392,32 @@ TEST(DiaryPageTest, Journeys)
         {"en_US", 2, {}, "d=5/9/2004", "", "", "5/9/2004|||", 3, false, kBase},
         {"de_DE", 2, {}, "d=1.5.2004", "", "", "1.5.2004|||", 1, false, kBase},
         // A refused save keeps the page as it was, the shown day its own date.
-        {"ja_JP", 2, {}, "t0= prev", "Y", "718 706", "2004/5/6||65.40|", 2, true, kBase},
-        {"de_DE", 2, {}, "t0= d=1.5.2004", "Y", "718 706", "6.5.2004||65,40|", 2, true, kBase},
-        {"ja_JP", 2, {}, "w0=66 next", "N", "718", "2004/5/9|||", 3, false, kBase},
-        {"ja_JP", 2, {}, "w0=66 next", "C", "718", "2004/5/6|7:30|66|", 2, true, kBase},
+        {"ja_JP", 2, {}, "t0= prev", "Y", "ask time", "2004/5/6||65.40|", 2, true, kBase},
+        {"de_DE", 2, {}, "t0= d=1.5.2004", "Y", "ask time", "6.5.2004||65,40|", 2, true, kBase},
+        {"ja_JP", 2, {}, "w0=66 next", "N", "ask", "2004/5/9|||", 3, false, kBase},
+        {"ja_JP", 2, {}, "w0=66 next", "C", "ask", "2004/5/6|7:30|66|", 2, true, kBase},
         // A date the page does not move to is no date to save under, on a stored day or a new page.
-        {"en_US", 2, {}, "w0=66 d=5/9/04 save", "", "708", "5/9/04|7:30|66|", 2, true, kBase},
-        {"en_US", 2, {}, "w0=66 d=2004-05-09 save", "", "708", "2004-05-09|7:30|66|", 2, true, kBase},
-        {"de_DE", 2, {}, "w0=66 d=9.5.04 save", "", "708", "9.5.04|7:30|66|", 2, true, kBase},
-        {"en_US", 4, {}, "w0=64 d=5/9/04 save", "", "708", "5/9/04|10:00|64|", 4, true, kBase},
+        {"en_US", 2, {}, "w0=66 d=5/9/04 save", "", "date", "5/9/04|7:30|66|", 2, true, kBase},
+        {"en_US", 2, {}, "w0=66 d=2004-05-09 save", "", "date", "2004-05-09|7:30|66|", 2, true, kBase},
+        {"de_DE", 2, {}, "w0=66 d=9.5.04 save", "", "date", "9.5.04|7:30|66|", 2, true, kBase},
+        {"en_US", 4, {}, "w0=64 d=5/9/04 save", "", "date", "5/9/04|10:00|64|", 4, true, kBase},
         // Blanks around a date are no part of it: pasted, it moves the page; typed after a date the
         // question kept (Escape), it leaves the page's own date.
-        {"en_US", 2, {}, "w0=66 D=5/9/2004_ save", "N", "718", "5/9/2004|||", 3, false, kBase},
-        {"en_US", 2, {}, "w0=66 d=5/9/2004_ save", "C", "718", "5/6/2004|7:30|66.00|", 2, false, kSaved},
-        {"ja_JP", 2, {}, "w0=66 d=2004/5/1", "Y", "718", "2004/5/1|||", 1, false, kSaved},
+        {"en_US", 2, {}, "w0=66 D=5/9/2004_ save", "N", "ask", "5/9/2004|||", 3, false, kBase},
+        {"en_US", 2, {}, "w0=66 d=5/9/2004_ save", "C", "ask", "5/6/2004|7:30|66.00|", 2, false, kSaved},
+        {"ja_JP", 2, {}, "w0=66 d=2004/5/1", "Y", "ask", "2004/5/1|||", 1, false, kSaved},
         // A confirmed delete takes the edits with it.
-        {"en_US", 2, {}, "m0=x del", "Y", "712", "5/9/2004|||", 2, false, "5-1:/ 5-9:/"},
+        {"en_US", 2, {}, "m0=x del", "Y", "del", "5/9/2004|||", 2, false, "5-1:/ 5-9:/"},
         // Input on the new page is asked about like edits of a stored day.
-        {"ja_JP", 4, {}, "w0=64 m0=x prev", "N", "718", "2004/5/9|||", 3, false, kBase},
-        {"ja_JP", 4, {}, "w0=64 prev", "Y", "718", "2004/5/9|||", 3, false, kToday},
+        {"ja_JP", 4, {}, "w0=64 m0=x prev", "N", "ask", "2004/5/9|||", 3, false, kBase},
+        {"ja_JP", 4, {}, "w0=64 prev", "Y", "ask", "2004/5/9|||", 3, false, kToday},
         // Saving a new page under a stored day's date fills its empty slots, with consent.
-        {"en_US", 4, evening, "scale1=64.00 save", "Y", "750", "5/6/2004|7:30|65.40|64.00", 2, false,
+        {"en_US", 4, evening, "scale1=64.00 save", "Y", "day", "5/6/2004|7:30|65.40|64.00", 2, false,
          kMerged},
-        {"en_US", 4, evening, "scale1=64.00 save", "N", "750", "5/6/2004|||64.00", 4, true, kBase},
-        {"en_US", 4, morning, "scale0=64.00 save", "", "752", "5/6/2004|7:45|64.00|", 4, true, kBase},
-        {"en_US", 4, {}, "w0=64 d=5/6/2004", "Y", "718 752", "5/6/2004|10:00|64|", 4, true, kBase},
-        {"en_US", 4, {}, "w1=64 d=5/6/2004", "YY", "718 750", "5/6/2004|7:30|65.40|64.00", 2, false, kMerged},
+        {"en_US", 4, evening, "scale1=64.00 save", "N", "day", "5/6/2004|||64.00", 4, true, kBase},
+        {"en_US", 4, morning, "scale0=64.00 save", "", "slot", "5/6/2004|7:45|64.00|", 4, true, kBase},
+        {"en_US", 4, {}, "w0=64 d=5/6/2004", "Y", "ask slot", "5/6/2004|10:00|64|", 4, true, kBase},
+        {"en_US", 4, {}, "w1=64 d=5/6/2004", "YY", "ask day", "5/6/2004|7:30|65.40|64.00", 2, false, kMerged},
     };
     for (const Journey& j : journeys) {
         SCOPED_TRACE(std::string(j.locale) + " " + std::to_string(j.current) + ": " + j.steps + " / " +
@@ -444,14 +456,14 @@ TEST(DiaryPageTest, Journeys)
             }
         }
 
-        QStringList ids;
+        QStringList met;
         for (const auto& shown : p.f.messages.Messages()) {
-            for (int id : {706, 708, 712, 718, 750, 752}) {
+            for (const auto& [id, name] : kMessages) {
                 if (shown.text.startsWith(LoadText(id)))
-                    ids << QString::number(id);
+                    met << QString::fromLatin1(name);
             }
         }
-        EXPECT_EQ(ids.join(QLatin1Char(' ')), U(j.messages));
+        EXPECT_EQ(met.join(QLatin1Char(' ')), U(j.messages));
         EXPECT_TRUE(p.f.messages.ScriptUsedUp());
         const QStringList page{p.c.date->text(), p.c.time[0]->text(), p.c.weight[0]->text(),
                                p.c.weight[1]->text()};

@@ -158,7 +158,7 @@ struct Link : Rig {
     }
 };
 
-const QString kCannotOpen = LoadText(725) + u"\r\n"_s;
+const QString kCannotOpen = LoadText(TextId::CannotOpenPort) + u"\r\n"_s;
 
 TEST(PortConnection, OpeningLadderLogsEachFailureWithItsTag)
 {
@@ -213,7 +213,7 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
         for (int i = 0; i < list.count(); ++i)
             entries << list.itemText(i);
         EXPECT_EQ(list.currentIndex(), 1); // the port in use
-        // A held port is taken without a message; Com1 has gone since the list was made: 801,
+        // A held port is taken without a message; Com1 has gone since the list was made: PortUnusable,
         // and the previous pick comes back.
         list.setCurrentIndex(2);
         Q_EMIT list.activated(2);
@@ -224,7 +224,7 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
         dialog.findChild<QPushButton*>(u"okButton"_s)->click();
     });
     EXPECT_EQ(entries, (QStringList{u"Com1   /dev/port1"_s, u"Com3   /dev/port3"_s, u"Com12   /dev/port12"_s,
-                                    LoadText(1400)}));
+                                    LoadText(TextId::NoScale)}));
     EXPECT_EQ(l.portNo, 12);
     // One line for each port the list could not use and for each failed pick; the main port,
     // missing on Com12, is logged with the command's tags.
@@ -232,7 +232,7 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
     EXPECT_EQ(l.Tags().count(u"CommDlg-PortCombo_Click 1"_s), 2);
     EXPECT_EQ(l.Tags().filter(u"MainForm-Set_Com"_s),
               (QStringList{u"MainForm-Set_Com 2"_s, u"MainForm-Set_Com 6"_s}));
-    EXPECT_EQ(l.Texts(), (QStringList{LoadText(801), kCannotOpen}));
+    EXPECT_EQ(l.Texts(), (QStringList{LoadText(TextId::PortUnusable), kCannotOpen}));
     EXPECT_EQ(l.connection.State(), PortState::Lost);
 
     // No usable port: the dialog's own message, and "No scale" can still be chosen: nothing is
@@ -244,7 +244,7 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
         EXPECT_EQ(list.count(), 1);
         dialog.accept();
     });
-    EXPECT_EQ(none.Texts(), QStringList{LoadText(800) + u"\r\n"_s});
+    EXPECT_EQ(none.Texts(), QStringList{LoadText(TextId::NoOpenPort) + u"\r\n"_s});
     EXPECT_EQ(none.portNo, 0);
     EXPECT_EQ(none.connection.State(), PortState::NoScale);
     EXPECT_FALSE(none.source.IsOpen());

@@ -30,7 +30,7 @@ TEST(AboutDlg, VersionAndSystemInfo)
         EXPECT_EQ(tools.calls,
                   installed ? QStringList{u"start /usr/bin/gnome-system-monitor"_s} : QStringList());
         EXPECT_EQ(messages.Messages().empty() ? QString() : messages.Messages().back().text,
-                  installed ? QString() : LoadText(802));
+                  installed ? QString() : LoadText(TextId::CannotShowSystemInfo));
     }
 }
 

@@ -23,8 +23,10 @@ TEST(ChangedDiaryFile, SavingAsksBeforeWritingOverAnotherProgramsChange)
 {
     const QByteArray bea("Bea,160.0,2,,,,,,,,,,,\r\n2004/05/06,07:30,055.00,21.5,,,,,\r\n");
     const QByteArray theirs = bea + "2004/05/07,07:30,054.50,21.3,,,,,\r\n";
-    const QString question = LoadText(1520).arg(u"bea.ov1"_s) + kCrLf + kCrLf + LoadText(1521) + kCrLf +
-                             LoadText(1522) + kCrLf + LoadText(1523);
+    const QString question = LoadText(TextId::FileChangedElsewhere).arg(u"bea.ov1"_s) + kCrLf + kCrLf +
+                             LoadText(TextId::ChangedYesReads) + kCrLf +
+                             LoadText(TextId::ChangedNoOverwrites) + kCrLf +
+                             LoadText(TextId::ChangedCancelWrites);
     const struct {
         const char* command; // the action, or "" for closing the window
         Answer answer;
@@ -51,7 +53,8 @@ TEST(ChangedDiaryFile, SavingAsksBeforeWritingOverAnotherProgramsChange)
         QApplication::sendEvent(&w, &activate);
         const auto* note = w.findChild<QLabel*>(u"fileStatus"_s);
         ASSERT_NE(note, nullptr);
-        EXPECT_EQ(note->text(), c.touched ? QString() : LoadText(1525).arg(u"bea.ov1"_s));
+        EXPECT_EQ(note->text(),
+                  c.touched ? QString() : LoadText(TextId::FileChangedSaveAsks).arg(u"bea.ov1"_s));
 
         if (!*c.command) {
             s.messages.Script(AnswerYes, ButtonsYesNoCancel); // the page's input is saved,
@@ -75,7 +78,7 @@ TEST(ChangedDiaryFile, SavingAsksBeforeWritingOverAnotherProgramsChange)
         EXPECT_EQ(ours(ReadBytes(kept)), c.answer == AnswerYes);
         EXPECT_EQ(QFile::permissions(kept),
                   c.answer == AnswerYes ? QFile::permissions(path) : QFileDevice::Permissions());
-        EXPECT_EQ(texts.contains(LoadText(1524).arg(kept)), c.answer == AnswerYes);
+        EXPECT_EQ(texts.contains(LoadText(TextId::DiaryKeptAs).arg(kept)), c.answer == AnswerYes);
         EXPECT_EQ(s.State().Records.Count(), c.answer == AnswerYes ? 2 : 1);
         EXPECT_EQ(s.Caption(), c.answer == AnswerCancel ? u"*Tarvel [bea.ov1] *"_s : u"Tarvel [bea.ov1]"_s);
         EXPECT_EQ(note->text().isEmpty(), c.answer != AnswerCancel);

@@ -46,7 +46,8 @@ const QByteArray kEmptyBackup("-----,-----,-,,,,,,,,,,,,\r\n");
 const QByteArray kBeaDiary("Bea,160.0,2,,,,,,,,,,,\r\n2004/05/06,07:30,055.00,21.5,,,,,\r\n");
 
 // The question before an unsaved diary without a name is given up.
-const QString kUnsavedQuestion = LoadText(720) + kCrLf + LoadText(721) + kCrLf + kCrLf + LoadText(722);
+const QString kUnsavedQuestion = LoadText(TextId::FileIsNotSaved) + kCrLf + LoadText(TextId::SaveTheFile) +
+                                 kCrLf + kCrLf + LoadText(TextId::DataLostIfNotSaved);
 
 QStringList Texts(const Shell& s)
 {
@@ -114,8 +115,9 @@ TEST(MainWindowTest, ImportAndExportThroughTheFileMenu)
     Shell s;
     s.Start();
     const auto counts = [](int imported, int skipped, int unreadable) {
-        return LoadText(1413).arg(imported) + kCrLf + LoadText(1414).arg(skipped) + kCrLf +
-               LoadText(1415).arg(unreadable);
+        return LoadText(TextId::RowsImported).arg(imported) + kCrLf +
+               LoadText(TextId::RowsSkipped).arg(skipped) + kCrLf +
+               LoadText(TextId::RowsUnreadable).arg(unreadable);
     };
     s.dialogs.Script(QStringLiteral(TARVEL_TEST_DATA "/openscale.csv"));
     s.Command("importCsv");
@@ -172,7 +174,8 @@ TEST(MainWindowTest, BackupIsOfferedAtStart)
         s.PutBackup(annBackup);
         s.messages.Script(recall ? AnswerYes : AnswerNo, ButtonsYesNo);
         s.Start(s.temp.Write(u"bea.ov1"_s, kBeaDiary));
-        EXPECT_EQ(Texts(s), QStringList{LoadText(727) + kCrLf + LoadText(728)});
+        EXPECT_EQ(Texts(s),
+                  QStringList{LoadText(TextId::BackupKept) + kCrLf + LoadText(TextId::RecallBackup)});
         EXPECT_EQ(s.Controls().name->text(), recall ? u"Ann"_s : u"Bea"_s);
         EXPECT_EQ(s.State().Records.Count(), 1);
         EXPECT_EQ(s.State().DataChanged, recall);
@@ -198,7 +201,7 @@ TEST(MainWindowTest, CommandLineDiary)
         ASSERT_TRUE(QDir(s.temp.Path()).mkpath(u"my diaries"_s));
         const QString bea = s.temp.Write(u"my diaries/bea.ov1"_s, kBeaDiary);
         s.Start(QString::fromUtf8(c.argument).replace(u"%1"_s, s.temp.Path()));
-        EXPECT_EQ(Texts(s), c.read ? QStringList() : QStringList{LoadText(700)});
+        EXPECT_EQ(Texts(s), c.read ? QStringList() : QStringList{LoadText(TextId::FileCannotBeOpened)});
         EXPECT_EQ(s.State().Records.Count(), c.read ? 1 : 0);
         EXPECT_EQ(s.Controls().name->text(), c.read ? u"Bea"_s : QString());
         EXPECT_EQ(s.Caption(), c.read ? u"Tarvel [bea.ov1]"_s : u"Tarvel"_s);
@@ -264,8 +267,10 @@ TEST(MainWindowTest, OpenOfUnreadableFileKeepsCurrentDiary)
     s.messages.Script(AnswerNo, ButtonsYesNoCancel);
     s.dialogs.Script(s.temp.File(u"elsewhere/missing.ov1"_s));
     s.Command("openDiary");
-    EXPECT_EQ(Texts(s), (QStringList{LoadText(720) + kCrLf + LoadText(723) + kCrLf + kCrLf + LoadText(724),
-                                     LoadText(700)}));
+    EXPECT_EQ(Texts(s),
+              (QStringList{LoadText(TextId::FileIsNotSaved) + kCrLf + LoadText(TextId::OverwriteFile) +
+                               kCrLf + kCrLf + LoadText(TextId::NewEntriesLost),
+                           LoadText(TextId::FileCannotBeOpened)}));
     EXPECT_EQ(s.State().Records.Records(), records);
     EXPECT_EQ(s.State().DiaryPath, bea);
     EXPECT_EQ(s.Caption(), u"*Tarvel [bea.ov1]"_s);
@@ -291,8 +296,8 @@ TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
     s.messages.Script(AnswerYes, ButtonsYesNo);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     ASSERT_EQ(Texts(s).size(), 2);
-    EXPECT_EQ(Texts(s)[0], LoadText(718) + kCrLf + LoadText(719));
-    EXPECT_EQ(Texts(s)[1], LoadText(701) + kCrLf);
+    EXPECT_EQ(Texts(s)[0], LoadText(TextId::DataIsChanged) + kCrLf + LoadText(TextId::SaveDataAndContinue));
+    EXPECT_EQ(Texts(s)[1], LoadText(TextId::InputHeight) + kCrLf);
     EXPECT_EQ(w.MainTab()->currentIndex(), 0);
     EXPECT_EQ(s.Caption(), u"Tarvel *"_s);
     EXPECT_EQ(s.Controls().weight[0]->text(), u"65"_s);
@@ -447,7 +452,7 @@ TEST(MainWindowTest, SavingOnAFullDisk)
                 s.Command("saveDiaryAs");
             }
         }
-        EXPECT_EQ(Texts(s), QStringList{LoadText(738)});
+        EXPECT_EQ(Texts(s), QStringList{LoadText(TextId::FileCannotBeSaved)});
         EXPECT_EQ(s.Caption(), u"*Tarvel [bea.ov1]"_s);
         EXPECT_TRUE(s.State().DataChanged);
         EXPECT_EQ(ReadBytes(bea), kBeaDiary);
@@ -655,9 +660,10 @@ TEST(MainWindowTest, TheDesktopsLanguagePicksTextsCaptionsAndFonts)
         const Translations translations(languages);
         Shell s;
         s.Start(s.temp.Write(u"bea.ov1"_s, kBeaDiary)); // the new-entry page after Bea's one day
-        EXPECT_EQ(s.Controls().next->toolTip(), (*font == 'C' ? QString() : u"2"_s) + LoadText(918));
+        EXPECT_EQ(s.Controls().next->toolTip(),
+                  (*font == 'C' ? QString() : u"2"_s) + LoadText(TextId::NextDataTip));
         EXPECT_EQ(s.Action("newDiary")->text().toStdString(), newCaption);
-        EXPECT_EQ(LoadText(700).toStdString(), message);
+        EXPECT_EQ(LoadText(TextId::FileCannotBeOpened).toStdString(), message);
         EXPECT_EQ(ChooseFontFamily({}, {u"Courier New"_s, u"ＭＳ　ゴシック"_s}, LanguageCode()).toStdString(),
                   font);
         for (const QAction* action : s.window->findChildren<QAction*>())

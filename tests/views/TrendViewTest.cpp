@@ -429,7 +429,7 @@ TEST(TrendView, PointingAtADayShowsItsWeighings)
     day.DayNumber = DayNumber(QDate(2024, 1, 10));
     day.Slot[0] = {u"07:30"_s, u"65,40"_s, u"22,6"_s, u"memo"_s};
     day.Slot[1].Memo = u"a memo alone"_s;
-    const QString morning = u"10.1.2024\n"_s + LoadText(239) + u"  7:30  65,40 kg"_s;
+    const QString morning = u"10.1.2024\n"_s + LoadText(TextId::Morning) + u"  7:30  65,40 kg"_s;
     EXPECT_EQ(DayToolTipText(day, false, german.formats), morning);
     EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449), morning + u"  BMI 22,6\nTrend 65,4 kg"_s);
 
@@ -446,8 +446,8 @@ TEST(TrendView, PointingAtADayShowsItsWeighings)
     };
     EXPECT_EQ(t.bmi.ToolTipAt(at(9)), QString());
     EXPECT_EQ(t.bmi.ToolTipAt(at(11)),
-              u"2024/1/11\n%1  65.40 kg  BMI 65.40\n%2  21:05  66.00 kg\nTrend 11.0 kg"_s.arg(LoadText(239),
-                                                                                              LoadText(240)));
+              u"2024/1/11\n%1  65.40 kg  BMI 65.40\n%2  21:05  66.00 kg\nTrend 11.0 kg"_s.arg(
+                  LoadText(TextId::Morning), LoadText(TextId::Night)));
 }
 
 // The paging buttons of the list and of both graphs repeat through HoldRepeat.

@@ -6,7 +6,7 @@
 //   tarvel-desktop-files icon SVG SIZE OUT     the SVG icon rendered as a SIZE x SIZE PNG
 //
 // The type definition and the desktop entry come from the functions the program uses to register the
-// type per user on its first start, with the same description (text 150), so the two cannot drift.
+// type per user on its first start, with the same description (text DiaryFileType), so the two cannot drift.
 #include "platform/FileTypeRegistry.h"
 #include "platform/SafeFile.h"
 #include "platform/TextTable.h"
@@ -57,7 +57,8 @@ int main(int argc, char* argv[])
     const QStringList args = QCoreApplication::arguments().mid(1);
     bool written = false;
     if (args.size() == 2 && args[0] == QLatin1String("mime")) {
-        written = WriteBytes(args[1], tarvel::MimeDefinition(tarvel::LoadText(150)));
+        written =
+            WriteBytes(args[1], tarvel::MimeDefinition(tarvel::LoadText(tarvel::TextId::DiaryFileType)));
     } else if (args.size() == 2 && args[0] == QLatin1String("desktop")) {
         written = WriteBytes(args[1], tarvel::DesktopEntry(QStringLiteral("tarvel")));
     } else if (args.size() == 4 && args[0] == QLatin1String("icon")) {
