@@ -620,10 +620,14 @@ TEST(MainWindowTest, ScreenReadersHearEveryControlAndWhatTheViewsShow)
     EXPECT_TRUE(Spoken(w.ViewSet().WeightView().Graph(), QAccessible::Description).contains(u"65.4"_s));
     QAccessibleTableCellInterface* cell =
         QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(4, 1)->tableCellInterface();
-    ASSERT_EQ(cell->columnHeaderCells().size(), 1);
-    ASSERT_EQ(cell->rowHeaderCells().size(), 1);
-    const QString said = cell->columnHeaderCells()[0]->text(QAccessible::Name) + u" "_s +
-                         cell->rowHeaderCells()[0]->text(QAccessible::Name);
+    // Qt makes new header cells for each call and leaves them to the caller.
+    const QList<QAccessibleInterface*> columns = cell->columnHeaderCells();
+    const QList<QAccessibleInterface*> rows = cell->rowHeaderCells();
+    const QString said = columns.size() == 1 && rows.size() == 1
+                             ? columns[0]->text(QAccessible::Name) + u" "_s + rows[0]->text(QAccessible::Name)
+                             : QString();
+    qDeleteAll(columns);
+    qDeleteAll(rows);
     EXPECT_EQ(said, grid->item(1, 1)->text() + u", morning Weight"_s);
 }
 
