@@ -24,6 +24,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace tarvel {
@@ -668,10 +669,11 @@ void DiaryPage::HideCalendar()
 {
     if (m_calendar == nullptr)
         return;
-    // Called from the calendar's own signals too: it goes once they have returned.
-    m_calendar->hide();
-    m_calendar->deleteLater();
-    m_calendar = nullptr;
+    // Called from the calendar's own signals too: it goes once they have returned. Hiding moves
+    // the focus, whose handlers may come back here, so the member is cleared first.
+    QCalendarWidget* calendar = std::exchange(m_calendar, nullptr);
+    calendar->hide();
+    calendar->deleteLater();
 }
 
 void DiaryPage::SetCalendarLook(std::function<void(QCalendarWidget&)> look)
