@@ -20,7 +20,14 @@ std::optional<double> BmiOf(const Measurement& slot, const LocaleFormats& format
     return bmi && *bmi > 0 ? bmi : std::nullopt;
 }
 
-DayWeighings WeighingsOf(const DayRecord& day, const LocaleFormats& formats)
+std::optional<double> DayWeightOf(const DayRecord& day, const LocaleFormats& formats)
+{
+    if (const std::optional<double> morning = WeighingOf(day.Slot[0], formats))
+        return morning;
+    return WeighingOf(day.Slot[1], formats);
+}
+
+std::array<std::optional<double>, 2> WeighingsOf(const DayRecord& day, const LocaleFormats& formats)
 {
     return {{WeighingOf(day.Slot[0], formats), WeighingOf(day.Slot[1], formats)}};
 }

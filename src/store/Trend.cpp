@@ -36,7 +36,7 @@ std::vector<TrendPoint> ComputeTrend(const RecordStore& records, const LocaleFor
     for (const DayRecord& record : records.Records()) {
         if (!points.empty() && points.back().dayNumber == record.DayNumber)
             continue;
-        const std::optional<double> weight = WeighingsOf(record, formats).DayWeight();
+        const std::optional<double> weight = DayWeightOf(record, formats);
         if (!weight)
             continue;
         if (points.empty()) {

@@ -388,7 +388,7 @@ std::optional<double> FirstWholeWeight(const GraphSources& src, const DayColumns
 {
     const qint64 firstDay = DayNumber(src.period.PeriodStart);
     for (const DayRecord& record : src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
-        if (const auto kg = WeighingsOf(record, src.formats).DayWeight())
+        if (const auto kg = DayWeightOf(record, src.formats))
             return std::floor(*kg);
     }
     return std::nullopt;
@@ -409,7 +409,7 @@ std::optional<FittedAxis> FitWeightAxis(const GraphSources& src, const DayColumn
     std::optional<double> most = src.settings.GoalWeight;
     bool weighed = false;
     for (const DayRecord& record : src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
-        for (const std::optional<double>& kg : WeighingsOf(record, src.formats).kg) {
+        for (const std::optional<double>& kg : WeighingsOf(record, src.formats)) {
             if (!kg)
                 continue;
             least = std::min(least.value_or(*kg), *kg);

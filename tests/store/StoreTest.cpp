@@ -191,9 +191,11 @@ TEST(DayWeight, WhichWeightsAreWeighings)
         DayRecord day;
         day.Slot[0].Weight = QLatin1String(c.morning);
         day.Slot[1].Weight = QLatin1String(c.night);
-        const DayWeighings w = WeighingsOf(day, LocaleFormats::ProbeLocale(QLocale(QLatin1String(c.locale))));
-        EXPECT_EQ(std::vector<double>({w.kg[0].value_or(0), w.kg[1].value_or(0), w.DayWeight().value_or(0)}),
-                  std::vector<double>(std::begin(c.kg), std::end(c.kg)))
+        const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QLatin1String(c.locale)));
+        const auto w = WeighingsOf(day, formats);
+        EXPECT_EQ(
+            std::vector<double>({w[0].value_or(0), w[1].value_or(0), DayWeightOf(day, formats).value_or(0)}),
+            std::vector<double>(std::begin(c.kg), std::end(c.kg)))
             << c.morning << " / " << c.night;
     }
 }
