@@ -182,20 +182,17 @@ TEST(DayWeight, WhichWeightsAreWeighings)
 {
     const struct {
         const char *locale, *morning, *night;
-        double kg[3]; // morning, night, day
+        std::vector<double> kg; // morning, night, day
     } cases[] = {{"en_US", "65.40", "", {65.4, 0, 65.4}}, {"de_DE", "65,40", "66,10", {65.4, 66.1, 65.4}},
                  {"de_DE", "", "66,10", {0, 66.1, 66.1}}, {"en_US", "0", "66.10", {0, 66.1, 66.1}},
                  {"en_US", "abc", "151", {0, 0, 0}},      {"en_US", "150", "0.01", {150, 0.01, 150}},
                  {"de_DE", "-1", "", {0, 0, 0}}};
     for (const auto& c : cases) {
-        DayRecord day;
-        day.Slot[0].Weight = QLatin1String(c.morning);
-        day.Slot[1].Weight = QLatin1String(c.night);
+        const DayRecord day = WeighedDay(1, c.morning, c.night);
         const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QLatin1String(c.locale)));
         const auto w = WeighingsOf(day, formats);
-        EXPECT_EQ(
-            std::vector<double>({w[0].value_or(0), w[1].value_or(0), DayWeightOf(day, formats).value_or(0)}),
-            std::vector<double>(std::begin(c.kg), std::end(c.kg)))
+        EXPECT_EQ((std::vector{w[0].value_or(0), w[1].value_or(0), DayWeightOf(day, formats).value_or(0)}),
+                  c.kg)
             << c.morning << " / " << c.night;
     }
 }
