@@ -237,8 +237,8 @@ struct Edge {
     int y = 0;
 };
 
-// The measurements of the period: the clipped polyline, the dotted lead lines to the neighbouring
-// records outside the period, and a green dot on every point inside the plot. valueOfSlot gives
+// The measurements of the period: the clipped polyline, the dotted lead lines to the nearest
+// weighings outside the period, and a green dot on every point inside the plot. valueOfSlot gives
 // the value plotted (none for a slot that is no weighing), toY places a value.
 void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphSources& src,
                       const DayColumns& cols, SlotValue valueOfSlot, const std::function<int(double)>& toY)
@@ -250,17 +250,22 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
             return std::nullopt;
         return valueOfSlot(store.Item(position).Slot[static_cast<std::size_t>(slot)], src.formats);
     };
-    // A neighbour's y from its preferred slot, or its other one when that has no value.
-    const auto neighbourY = [&](int position, int preferred, int& y) {
-        std::optional<double> value = valueOf(position, preferred);
-        if (!value)
-            value = valueOf(position, 1 - preferred);
-        if (value)
-            y = toY(*value);
+    // The y of the nearest record from position on, walking by step, that has a value: from its
+    // preferred slot, or its other one when that has none.
+    const auto neighbourY = [&](int position, int step, int preferred) -> std::optional<int> {
+        for (; position >= 1 && position <= store.Count(); position += step) {
+            std::optional<double> value = valueOf(position, preferred);
+            if (!value)
+                value = valueOf(position, 1 - preferred);
+            if (value)
+                return toY(*value);
+        }
+        return std::nullopt;
     };
 
     std::vector<std::optional<QPoint>> points(static_cast<std::size_t>(2 * (cols.dayCount + 1)));
-    std::array<Edge, 4> edge{};
+    Edge first; // the first point
+    Edge last;  // the last point
     bool firstFound = false;
     std::optional<QPoint> prev;
     std::vector<QLine> segments;
@@ -289,15 +294,9 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
             }
             if (!firstFound && to.y() > 0) {
                 firstFound = true;
-                edge[1] = {position, to.x(), to.y()};
-                edge[0].position = position - 1;
-                edge[0].x = s.left;
-                neighbourY(position - 1, 1, edge[0].y);
+                first = {position, to.x(), to.y()};
             }
-            edge[2] = {position, to.x(), to.y()};
-            edge[3].position = position + 1;
-            edge[3].x = s.right;
-            neighbourY(position + 1, 0, edge[3].y);
+            last = {position, to.x(), to.y()};
             prev = point;
             points[static_cast<std::size_t>(2 * k + slot)] = point;
         }
@@ -308,13 +307,14 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
     const bool markers = ShowsDayMarkers(cols, radius);
     c.Pen(markers ? 2 : 1);
     c.Polyline(segments, kBlack);
-    for (Edge& e : edge)
-        e.y = std::clamp(e.y, g.PlotTop, g.PlotBottom);
+    // Lead lines from the plot's sides, at the height of the nearest weighing outside the period (the
+    // later one of the day before, the earlier one of the day after), to the first and last point.
+    const auto inPlot = [&](int y) { return std::clamp(y, g.PlotTop, g.PlotBottom); };
     c.Pen(1, Qt::DotLine);
-    if (edge[1].x >= 1 && edge[1].position >= 2)
-        c.Line(edge[0].x, edge[0].y, edge[1].x, edge[1].y, kBlack);
-    if (edge[2].position < store.Count() && edge[2].x >= 1)
-        c.Line(edge[2].x, edge[2].y, edge[3].x, edge[3].y, kBlack);
+    if (const auto y = first.x >= 1 ? neighbourY(first.position - 1, -1, 1) : std::nullopt)
+        c.Line(s.left, inPlot(*y), first.x, inPlot(first.y), kBlack);
+    if (const auto y = last.x >= 1 ? neighbourY(last.position + 1, 1, 0) : std::nullopt)
+        c.Line(last.x, inPlot(last.y), s.right, inPlot(*y), kBlack);
 
     c.Pen(1);
     c.Smooth(true);

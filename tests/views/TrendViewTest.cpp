@@ -219,18 +219,25 @@ TEST(TrendGraph, TrendOverTheMarkersAndTheGoalLine)
 
 // A weight of 0 is no weighing for the graph as for the trend: the line runs from 10 to 12 January
 // at 60.05 kg (2786 twips, pixel row 186) through the middle of 11 January (3365 twips, pixel 224),
-// not down to the axis.
+// not down to the axis; the lead line out runs at that height to 2 February, past 1 February's 0.
 TEST(TrendGraph, AZeroWeightIsNoWeighingForTheLineOrTheTrend)
 {
     Graph graph;
-    for (const char* kg : {"60.05", "0", "60.05"})
-        AddDay(graph.f, QDate(2024, 1, 10 + graph.f.diary.Records.Count()), kg);
+    for (const auto& [month, day, kg] :
+         {std::tuple(1, 10, "60.05"), {1, 11, "0"}, {1, 12, "60.05"}, {2, 1, "0"}, {2, 2, "60.05"}})
+        AddDay(graph.f, QDate(2024, month, day), kg);
     graph.Draw(true);
-    int black = 0;
-    for (int y = 183; y < 190; ++y)
-        black += graph.image.pixel(224, y) == qRgb(0, 0, 0);
-    EXPECT_GT(black, 0);
-    EXPECT_EQ(graph.diaryTrend.Points().size(), 2u);
+    const auto black = [&](int x0, int x1) { // in rows 183 to 189
+        int n = 0;
+        for (int x = x0; x <= x1; ++x) {
+            for (int y = 183; y < 190; ++y)
+                n += graph.image.pixel(x, y) == qRgb(0, 0, 0);
+        }
+        return n;
+    };
+    EXPECT_GT(black(224, 224), 0);
+    EXPECT_GT(black(528, 540), 0); // the last day's column, between its grid lines
+    EXPECT_EQ(graph.diaryTrend.Points().size(), 3u);
 }
 
 // Over a year the weight axis holds every weighing and the goal: 58 to 75.4 kg around 67 kg needs
