@@ -4,7 +4,7 @@
 #include "platform/NumberText.h"
 #include "platform/TextTable.h"
 #include "store/Bmi.h"
-#include "store/DayCheck.h"
+#include "store/DayWeight.h"
 #include "store/DiaryFile.h"
 #include "store/DiaryText.h"
 #include "store/RecordStore.h"
@@ -240,7 +240,7 @@ std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& r
         std::optional<double> weight = ReadDecimal(FieldAt(row, columns.weight));
         if (weight) // in kg to the file's 0.01 kg
             weight = std::round(*weight * columns.kgPerUnit * 100) / 100;
-        if (!date || !time || !weight || *weight <= 0 || !WeightWithinLimit(*weight)) {
+        if (!date || !time || !weight || !IsWeighing(*weight)) {
             ++counts.unreadable;
             continue;
         }

@@ -1,6 +1,7 @@
 #include "store/Trend.h"
 
 #include "platform/LocaleFormats.h"
+#include "store/DayWeight.h"
 #include "store/RecordStore.h"
 
 #include <algorithm>
@@ -10,24 +11,10 @@ namespace tarvel {
 
 namespace {
 
-// Weights below this are taken for slips, not weighings.
-constexpr double kLeastWeight = 1.0;
 // Within this of the goal, the goal counts as reached (it shows as the goal to one decimal).
 constexpr double kGoalTolerance = 0.05;
 // A goal further away than this at the current rate is not given a date.
 constexpr qint64 kLongestForecastDays = 3653;
-
-std::optional<double> WeightOf(const DayRecord& record, const LocaleFormats& formats)
-{
-    for (const Measurement& slot : record.Slot) {
-        if (slot.Weight.isEmpty())
-            continue;
-        const std::optional<double> weight = formats.ParseNumber(slot.Weight);
-        if (weight && *weight >= kLeastWeight)
-            return weight;
-    }
-    return std::nullopt;
-}
 
 bool PointBefore(const TrendPoint& point, qint64 day)
 {
@@ -49,7 +36,7 @@ std::vector<TrendPoint> ComputeTrend(const RecordStore& records, const LocaleFor
     for (const DayRecord& record : records.Records()) {
         if (!points.empty() && points.back().dayNumber == record.DayNumber)
             continue;
-        const std::optional<double> weight = WeightOf(record, formats);
+        const std::optional<double> weight = DayWeightOf(record, formats);
         if (!weight)
             continue;
         if (points.empty()) {

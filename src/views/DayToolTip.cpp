@@ -2,7 +2,7 @@
 
 #include "platform/LocaleFormats.h"
 #include "platform/TextTable.h"
-#include "store/DayRecord.h"
+#include "store/DayWeight.h"
 
 #include <QStringList>
 #include <QTime>
@@ -25,8 +25,8 @@ QString DayToolTipText(const DayRecord& day, bool withBmi, const LocaleFormats& 
     lines << formats.FormatDate(DateFromDayNumber(day.DayNumber), formats.ShortDateFormat);
     for (int slot = 0; slot < 2; ++slot) {
         const Measurement& m = day.Slot[static_cast<std::size_t>(slot)];
-        // A slot with a memo alone is no weighing.
-        if (m.Weight.isEmpty() && m.Time.isEmpty())
+        // Only weighings are listed: not a memo alone, nor a weight of 0.
+        if (!WeighingOf(m, formats))
             continue;
         QStringList parts{LoadText(kSlotNameTexts[slot])};
         // Times are stored "07:30"; shown as the Diary tab shows them.

@@ -1,6 +1,7 @@
 #include "views/TrendGraph.h"
 
 #include "platform/LocaleFormats.h"
+#include "store/DayWeight.h"
 #include "store/Diary.h"
 #include "store/Settings.h"
 #include "store/Trend.h"
@@ -227,6 +228,8 @@ void ClipSegment(QPoint& a, QPoint& b, const GraphGeometry& g)
     }
 }
 
+using SlotValue = std::optional<double> (*)(const Measurement&, const LocaleFormats&);
+
 // One end of a lead line: a record's list position and a point.
 struct Edge {
     int position = 0;
@@ -234,35 +237,35 @@ struct Edge {
     int y = 0;
 };
 
-// The measurements of the period: the clipped polyline, the dotted lead lines to the neighbouring
-// records outside the period, and a green dot on every point inside the plot. field selects the
-// value plotted, toY places a value.
+// The measurements of the period: the clipped polyline, the dotted lead lines to the nearest
+// weighings outside the period, and a green dot on every point inside the plot. valueOfSlot gives
+// the value plotted (none for a slot that is no weighing), toY places a value.
 void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphSources& src,
-                      const DayColumns& cols, QString Measurement::*field,
-                      const std::function<int(double)>& toY)
+                      const DayColumns& cols, SlotValue valueOfSlot, const std::function<int(double)>& toY)
 {
     const RecordStore& store = src.diary.Records;
-    // The value of a slot, none when it is empty, unreadable or the record does not exist.
+    // The value of a slot; none when the record does not exist.
     const auto valueOf = [&](int position, int slot) -> std::optional<double> {
         if (position < 1 || position > store.Count())
             return std::nullopt;
-        const QString& text = store.Item(position).Slot[static_cast<std::size_t>(slot)].*field;
-        if (text.isEmpty())
-            return std::nullopt;
-        return src.formats.ParseNumber(text);
+        return valueOfSlot(store.Item(position).Slot[static_cast<std::size_t>(slot)], src.formats);
     };
-    // A neighbour's y from its preferred slot, or its other one when that is empty.
-    const auto neighbourY = [&](int position, int preferred, int& y) {
-        if (position < 1 || position > store.Count())
-            return;
-        const Measurement& first = store.Item(position).Slot[static_cast<std::size_t>(preferred)];
-        const int slot = (first.*field).isEmpty() ? 1 - preferred : preferred;
-        if (const auto value = valueOf(position, slot))
-            y = toY(*value);
+    // The y of the nearest record from position on, walking by step, that has a value: from its
+    // preferred slot, or its other one when that has none.
+    const auto neighbourY = [&](int position, int step, int preferred) -> std::optional<int> {
+        for (; position >= 1 && position <= store.Count(); position += step) {
+            std::optional<double> value = valueOf(position, preferred);
+            if (!value)
+                value = valueOf(position, 1 - preferred);
+            if (value)
+                return toY(*value);
+        }
+        return std::nullopt;
     };
 
     std::vector<std::optional<QPoint>> points(static_cast<std::size_t>(2 * (cols.dayCount + 1)));
-    std::array<Edge, 4> edge{};
+    Edge first; // the first point
+    Edge last;  // the last point
     bool firstFound = false;
     std::optional<QPoint> prev;
     std::vector<QLine> segments;
@@ -291,15 +294,9 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
             }
             if (!firstFound && to.y() > 0) {
                 firstFound = true;
-                edge[1] = {position, to.x(), to.y()};
-                edge[0].position = position - 1;
-                edge[0].x = s.left;
-                neighbourY(position - 1, 1, edge[0].y);
+                first = {position, to.x(), to.y()};
             }
-            edge[2] = {position, to.x(), to.y()};
-            edge[3].position = position + 1;
-            edge[3].x = s.right;
-            neighbourY(position + 1, 0, edge[3].y);
+            last = {position, to.x(), to.y()};
             prev = point;
             points[static_cast<std::size_t>(2 * k + slot)] = point;
         }
@@ -310,13 +307,14 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
     const bool markers = ShowsDayMarkers(cols, radius);
     c.Pen(markers ? 2 : 1);
     c.Polyline(segments, kBlack);
-    for (Edge& e : edge)
-        e.y = std::clamp(e.y, g.PlotTop, g.PlotBottom);
+    // Lead lines from the plot's sides, at the height of the nearest weighing outside the period (the
+    // later one of the day before, the earlier one of the day after), to the first and last point.
+    const auto inPlot = [&](int y) { return std::clamp(y, g.PlotTop, g.PlotBottom); };
     c.Pen(1, Qt::DotLine);
-    if (edge[1].x >= 1 && edge[1].position >= 2)
-        c.Line(edge[0].x, edge[0].y, edge[1].x, edge[1].y, kBlack);
-    if (edge[2].position < store.Count() && edge[2].x >= 1)
-        c.Line(edge[2].x, edge[2].y, edge[3].x, edge[3].y, kBlack);
+    if (const auto y = first.x >= 1 ? neighbourY(first.position - 1, -1, 1) : std::nullopt)
+        c.Line(s.left, inPlot(*y), first.x, inPlot(first.y), kBlack);
+    if (const auto y = last.x >= 1 ? neighbourY(last.position + 1, 1, 0) : std::nullopt)
+        c.Line(last.x, inPlot(last.y), s.right, inPlot(*y), kBlack);
 
     c.Pen(1);
     c.Smooth(true);
@@ -384,27 +382,16 @@ void DrawTrendLine(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, c
     c.Pen(1);
 }
 
-// The weight of the period's first record, in whole kilograms (the night weight when the morning
-// one is empty or below 1 kg); nothing when the period holds no record.
+// The weight of the period's first weighed day, in whole kilograms; nothing when the period holds
+// no weighing.
 std::optional<double> FirstWholeWeight(const GraphSources& src, const DayColumns& cols)
 {
     const qint64 firstDay = DayNumber(src.period.PeriodStart);
-    const auto records = src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1);
-    if (records.empty())
-        return std::nullopt;
-    double c = 0;
-    const auto whole = [&](int slot) -> std::optional<double> {
-        const QString& text = records.front().Slot[static_cast<std::size_t>(slot)].Weight;
-        const auto value = text.isEmpty() ? std::nullopt : src.formats.ParseNumber(text);
-        return value ? std::optional<double>(std::floor(*value)) : std::nullopt;
-    };
-    if (const auto morning = whole(0))
-        c = *morning;
-    if (c < 1) {
-        if (const auto night = whole(1))
-            c = *night;
+    for (const DayRecord& record : src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
+        if (const auto kg = DayWeightOf(record, src.formats))
+            return std::floor(*kg);
     }
-    return c;
+    return std::nullopt;
 }
 
 // The axis over six months or more, when the weight wanders too far for one around the first
@@ -422,9 +409,8 @@ std::optional<FittedAxis> FitWeightAxis(const GraphSources& src, const DayColumn
     std::optional<double> most = src.settings.GoalWeight;
     bool weighed = false;
     for (const DayRecord& record : src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
-        for (const Measurement& slot : record.Slot) {
-            const auto kg = slot.Weight.isEmpty() ? std::nullopt : src.formats.ParseNumber(slot.Weight);
-            if (!kg || *kg < 1)
+        for (const std::optional<double>& kg : WeighingsOf(record, src.formats)) {
+            if (!kg)
                 continue;
             least = std::min(least.value_or(*kg), *kg);
             most = std::max(most.value_or(*kg), *kg);
@@ -563,7 +549,7 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
         return RoundTwips(g.PlotTop + (topValue - weight) * g.PlotHeight / (2 * range));
     };
     DrawGoalLine(c, g, s, src, toY);
-    DrawMeasurements(c, g, s, src, cols, &Measurement::Weight, toY);
+    DrawMeasurements(c, g, s, src, cols, WeighingOf, toY);
     DrawTrendLine(c, g, s, src, cols, toY);
 }
 
@@ -617,7 +603,7 @@ void DrawBmiGraph(QPainter& painter, double dpi, const GraphGeometry& g, const G
     DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols, src.formats);
     if (!src.diary.Records.IsEmpty())
         DrawDateLabels(c, g, s, src, cols);
-    DrawMeasurements(c, g, s, src, cols, &Measurement::Bmi, [&](double bmi) {
+    DrawMeasurements(c, g, s, src, cols, BmiOf, [&](double bmi) {
         return RoundTwips(g.PlotTop + (scaleMax - bmi) * g.PlotHeight / scaleSpan);
     });
 }

@@ -5,6 +5,7 @@
 #include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 #include "platform/WheelNotches.h"
+#include "store/DayWeight.h"
 #include "store/Diary.h"
 #include "store/Settings.h"
 #include "views/DayToolTip.h"
@@ -50,10 +51,11 @@ QString GraphDescription(TrendView::Kind kind, const Diary& diary, const GraphPe
             continue;
         previousDay = record.DayNumber;
         for (const Measurement& weighing : record.Slot) {
-            const QString& value = kind == TrendView::Kind::Weight ? weighing.Weight : weighing.Bmi;
-            // A 0 or unreadable value lies below the plot, not on it.
-            if (formats.ParseNumber(value).value_or(0) <= 0)
+            // The values the graph plots, as stored.
+            const bool weight = kind == TrendView::Kind::Weight;
+            if (!(weight ? WeighingOf(weighing, formats) : BmiOf(weighing, formats)))
                 continue;
+            const QString& value = weight ? weighing.Weight : weighing.Bmi;
             if (first.isEmpty())
                 first = value;
             last = value;

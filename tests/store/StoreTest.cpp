@@ -1,8 +1,9 @@
-// The record store, the command line, the settings, the graph period and the trend.
+// The record store, the command line, the settings, the graph period, the day's weight and the trend.
 
 #include "platform/LocaleFormats.h"
 #include "platform/SettingsStore.h"
 #include "store/CommandLine.h"
+#include "store/DayWeight.h"
 #include "store/Diary.h"
 #include "store/GraphPeriod.h"
 #include "store/RecordStore.h"
@@ -173,6 +174,27 @@ DayRecord WeighedDay(int day, const char* morning, const char* night)
     r.Slot[0].Weight = QString::fromLatin1(morning);
     r.Slot[1].Weight = QString::fromLatin1(night);
     return r;
+}
+
+// A weighing is a number in the diary's locale above 0 and at most 150 kg; the day's weight is the
+// morning one, else the night one (0 below: none).
+TEST(DayWeight, WhichWeightsAreWeighings)
+{
+    const struct {
+        const char *locale, *morning, *night;
+        std::vector<double> kg; // morning, night, day
+    } cases[] = {{"en_US", "65.40", "", {65.4, 0, 65.4}}, {"de_DE", "65,40", "66,10", {65.4, 66.1, 65.4}},
+                 {"de_DE", "", "66,10", {0, 66.1, 66.1}}, {"en_US", "0", "66.10", {0, 66.1, 66.1}},
+                 {"en_US", "abc", "151", {0, 0, 0}},      {"en_US", "150", "0.01", {150, 0.01, 150}},
+                 {"de_DE", "-1", "", {0, 0, 0}}};
+    for (const auto& c : cases) {
+        const DayRecord day = WeighedDay(1, c.morning, c.night);
+        const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QLatin1String(c.locale)));
+        const auto w = WeighingsOf(day, formats);
+        EXPECT_EQ((std::vector{w[0].value_or(0), w[1].value_or(0), DayWeightOf(day, formats).value_or(0)}),
+                  c.kg)
+            << c.morning << " / " << c.night;
+    }
 }
 
 // Weights written with the locale's decimal comma. By hand, keep = 0.9^gap:

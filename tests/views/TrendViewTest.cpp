@@ -217,6 +217,29 @@ TEST(TrendGraph, TrendOverTheMarkersAndTheGoalLine)
     }
 }
 
+// A weight of 0 is no weighing for the graph as for the trend: the line runs from 10 to 12 January
+// at 60.05 kg (2786 twips, pixel row 186) through the middle of 11 January (3365 twips, pixel 224),
+// not down to the axis; the lead line out runs at that height to 2 February, past 1 February's 0.
+TEST(TrendGraph, AZeroWeightIsNoWeighingForTheLineOrTheTrend)
+{
+    Graph graph;
+    for (const auto& [month, day, kg] :
+         {std::tuple(1, 10, "60.05"), {1, 11, "0"}, {1, 12, "60.05"}, {2, 1, "0"}, {2, 2, "60.05"}})
+        AddDay(graph.f, QDate(2024, month, day), kg);
+    graph.Draw(true);
+    const auto black = [&](int x0, int x1) { // in rows 183 to 189
+        int n = 0;
+        for (int x = x0; x <= x1; ++x) {
+            for (int y = 183; y < 190; ++y)
+                n += graph.image.pixel(x, y) == qRgb(0, 0, 0);
+        }
+        return n;
+    };
+    EXPECT_GT(black(224, 224), 0);
+    EXPECT_GT(black(528, 540), 0); // the last day's column, between its grid lines
+    EXPECT_EQ(graph.diaryTrend.Points().size(), 3u);
+}
+
 // Over a year the weight axis holds every weighing and the goal: 58 to 75.4 kg around 67 kg needs
 // ±9 kg, so the labels run from 76 down to 58. Over three months it stays around the first weight.
 TEST(TrendGraph, LongSpansFitTheAxisToTheWeighingsAndTheGoal)
@@ -337,12 +360,12 @@ struct Trends {
 };
 
 // A double click opens only a day with a record; a screen reader hears the first and last weighing
-// of the period, on its first and last day.
+// of the period, on its first and last day, passing over a weight that is no weighing.
 TEST(TrendView, DoubleClickOpensOnlyADayWithARecord)
 {
     Trends t;
     AddDay(t.f, QDate(2024, 1, 1), "65.10");
-    AddDay(t.f, QDate(2024, 1, 31), "66.20");
+    AddDay(t.f, QDate(2024, 1, 31), "66.20", "151"); // over the limit: no weighing
     AddDay(t.f, QDate(2024, 2, 1), "71.00");
     t.RedrawBoth(QDate(2023, 12, 28), QDate(2024, 1, 10));
     const QString said = t.weight.Graph()->accessibleDescription();
@@ -428,7 +451,7 @@ TEST(TrendView, PointingAtADayShowsItsWeighings)
     DayRecord day;
     day.DayNumber = DayNumber(QDate(2024, 1, 10));
     day.Slot[0] = {u"07:30"_s, u"65,40"_s, u"22,6"_s, u"memo"_s};
-    day.Slot[1].Memo = u"a memo alone"_s;
+    day.Slot[1] = {u"21:00"_s, u"0"_s, {}, u"a weight of 0 is no weighing"_s};
     const QString morning = u"10.1.2024\n"_s + LoadText(TextId::Morning) + u"  7:30  65,40 kg"_s;
     EXPECT_EQ(DayToolTipText(day, false, german.formats), morning);
     EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449), morning + u"  BMI 22,6\nTrend 65,4 kg"_s);

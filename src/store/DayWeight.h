@@ -1,0 +1,37 @@
+#pragma once
+
+#include "store/DayCheck.h"
+#include "store/DayRecord.h"
+
+#include <array>
+#include <optional>
+
+namespace tarvel {
+
+class LocaleFormats;
+
+// The one place that decides which stored weights count as weighings, for the trend, the graphs,
+// their tooltips and descriptions, and the importer.
+
+// Whether a weight in kg is a weighing: above 0 and within the diary's limit. The Diary page saves
+// no weight of 0 (it gives no BMI) and the importers leave such rows out, so a 0 or a weight over
+// the limit read from a file is a text kept as written, not a weighing: no view plots, counts or
+// describes it.
+inline bool IsWeighing(double kg)
+{
+    return kg > 0 && WeightWithinLimit(kg);
+}
+
+// The slot's weight when its text, read in the user's locale, is a weighing.
+std::optional<double> WeighingOf(const Measurement& slot, const LocaleFormats& formats);
+
+// The BMI of a slot that is a weighing, when its text reads as a number above 0 ("00.0" is no BMI).
+std::optional<double> BmiOf(const Measurement& slot, const LocaleFormats& formats);
+
+// The day's weight: the morning weighing, else the night one. Reads the night slot only when needed.
+std::optional<double> DayWeightOf(const DayRecord& day, const LocaleFormats& formats);
+
+// The weighings of a day by slot (0 morning, 1 night), in kg.
+std::array<std::optional<double>, 2> WeighingsOf(const DayRecord& day, const LocaleFormats& formats);
+
+} // namespace tarvel
