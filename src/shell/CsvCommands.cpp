@@ -6,6 +6,7 @@
 #include "platform/MessageService.h"
 #include "platform/SafeFile.h"
 #include "platform/TextTable.h"
+#include "shell/FileCommands.h"
 #include "store/CsvExport.h"
 #include "store/CsvImport.h"
 #include "store/Diary.h"
@@ -57,7 +58,7 @@ void CsvCommands::ImportCsv()
         m.diary.CurrentIndex = onNewPage ? m.diary.NewEntryIndex() : m.diary.Records.FindItem(shownDay);
         m.diary.ListLast = m.diary.CurrentIndex;
         m.diary.DataChanged = true;
-        m.file.WriteBackup(m.diary);
+        WriteBackupOrSay(m.file, m.diary, m.messages);
         m.redraw();
     }
     m.messages.ShowMessage(LoadText(TextId::RowsImported).arg(counts->imported) + kCrLf +

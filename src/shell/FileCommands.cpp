@@ -112,13 +112,45 @@ void FileCommands::CloseDiary()
     NewDiary();
 }
 
+bool FileCommands::TakeRead(DiaryReadResult read)
+{
+    if (read.error == DiaryReadError::CannotOpen) {
+        m.messages.ShowMessage(LoadText(TextId::FileCannotBeOpened), ButtonsOk, IconInformation);
+        return false;
+    }
+    if (read.error == DiaryReadError::NotADiary || !read.content) {
+        m.messages.ShowMessage(LoadText(TextId::NotADiary), ButtonsOk, IconInformation);
+        return false;
+    }
+    DiaryContent& content = *read.content;
+    const int trendMonths = m.settings.TrendMonths;
+    if (content.Owner)
+        m.diary.Owner = *content.Owner;
+    m.diary.Records.Assign(std::move(content.Records));
+    if (content.LatestPeriodStart.isValid()) {
+        m.period.PeriodStart = content.LatestPeriodStart;
+        m.period.PeriodEnd = content.LatestPeriodEnd;
+    } else {
+        m.period.PeriodStart = PeriodStartFor(m.clock.Today(), trendMonths);
+        m.period.PeriodEnd = PeriodEndFor(m.period.PeriodStart, trendMonths);
+    }
+    m.diary.ListLast = m.diary.NewEntryIndex();
+    m.diary.ListFirst = std::max(1, m.diary.ListLast - (kListWindowSize - 1));
+    m.diary.CurrentIndex = m.diary.Records.IsEmpty() ? 1 : m.diary.NewEntryIndex() - 1;
+    if (content.DroppedLines > 0)
+        m.messages.ShowMessage(LoadText(TextId::LinesUnreadable).arg(content.DroppedLines) + kCrLf +
+                                   LoadText(TextId::LinesLeftOut),
+                               ButtonsOk, IconInformation);
+    return true;
+}
+
 bool FileCommands::ReadDiary()
 {
     const bool wasLoading = m.diary.Loading;
     m.diary.Loading = true;
     // Stamped before the read: a change made while reading is seen as a change later, never missed.
     const FileStamp stamp = m.diary.IsUnnamed() ? FileStamp() : StampFile(m.diary.DiaryPath);
-    const bool read = m.file.ReadDiaryFile(m.diary, m.period, m.settings.TrendMonths);
+    const bool read = TakeRead(m.file.ReadDiaryFile(m.diary.FilePath(), m.settings.TrendMonths));
     if (read) {
         m_stamp = stamp;
         NoteChangedFile();
@@ -194,8 +226,16 @@ bool FileCommands::WriteDiary()
         return false;
     if (PageEdited())
         m.page.SaveEntry();
-    if (!m.file.WriteDiaryFile(m.diary))
+    if (!m.file.WriteDiaryFile(m.diary)) {
+        m.messages.ShowMessage(LoadText(TextId::FileCannotBeSaved), ButtonsOk, IconCritical);
         return false;
+    }
+    // The file holds the diary now: the backup of its unsaved work goes.
+    if (!m.diary.IsUnnamed()) {
+        if (!m.diary.BackupPath.isEmpty())
+            QFile::remove(m.diary.BackupPath);
+        m.diary.BackupRecalled = false;
+    }
     m_stamp = StampFile(m.diary.DiaryPath);
     NoteChangedFile();
     ShowDiaryCaption();
@@ -269,7 +309,7 @@ void FileCommands::ReloadChangedFile()
         return;
     // The backup holds this diary at once (a crash now loses nothing); the copy beside the diary's
     // file, where the user finds it, outlives the backup's reset below.
-    if (!m.file.WriteBackup(m.diary))
+    if (!WriteBackupOrSay(m.file, m.diary, m.messages))
         return;
     QString kept;
     for (const QString& folder : {m.diary.DiaryFolder, m.diary.BackupFolder}) {
@@ -319,6 +359,14 @@ void FileCommands::UpdateRecentFiles()
         p[2].clear();
     if (RecentFilesChanged)
         RecentFilesChanged();
+}
+
+bool WriteBackupOrSay(const DiaryFile& file, const Diary& diary, MessageService& messages)
+{
+    if (file.WriteBackup(diary))
+        return true;
+    messages.ShowMessage(LoadText(TextId::FileCannotBeSaved), ButtonsOk, IconCritical);
+    return false;
 }
 
 } // namespace tarvel

@@ -19,6 +19,7 @@ class MessageService;
 class SettingsStore;
 class Views;
 class Diary;
+struct DiaryReadResult;
 struct GraphPeriod;
 struct Settings;
 
@@ -85,6 +86,11 @@ public:
 
 private:
     void ResetToEmptyDiary();
+    // Takes a read into the window: a refused file is reported (texts 700, 740) and changes
+    // nothing; otherwise the diary holds the owner and days read, the graphs show the latest date's
+    // period (today's for a diary without dates), the list ends at the new-entry column, the page
+    // shows the last day, and dropped lines are reported (741, 742).
+    bool TakeRead(DiaryReadResult read);
     // Takes the file at path as the current diary, as Open does once the file is chosen.
     void TakeUpDiary(const QString& path);
     bool WriteDiary();
@@ -104,5 +110,8 @@ private:
     // The diary's file as it was last read or written here.
     FileStamp m_stamp;
 };
+
+// Writes the diary's backup; a failed write says "Data file cannot be saved." (text 738).
+bool WriteBackupOrSay(const DiaryFile& file, const Diary& diary, MessageService& messages);
 
 } // namespace tarvel

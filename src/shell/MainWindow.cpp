@@ -41,7 +41,7 @@
 namespace tarvel {
 
 MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_file(m_formats, services.messages, services.clock)
+    : QMainWindow(parent), m_services(services), m_file(m_formats)
 {
     setWindowTitle(LoadText(TextId::AppName) + QStringLiteral("[*]"));
     m_menus = new MainMenus(*this);
@@ -106,7 +106,8 @@ void MainWindow::ConnectPage()
             [this](const QString& name) { m_views->SetOwnerTitles(name); });
     // The views follow the records: a stored or deleted day redraws them before the page shows it.
     connect(&m_diary, &Diary::RecordsChanged, this, [this] { m_views->Redraw(); });
-    connect(m_page, &DiaryPage::BackupNeeded, this, [this] { m_file.WriteBackup(m_diary); });
+    connect(m_page, &DiaryPage::BackupNeeded, this,
+            [this] { WriteBackupOrSay(m_file, m_diary, m_services.messages); });
     connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this, &MainWindow::MoveGraphPeriod);
     connect(m_page, &DiaryPage::ListStepNeeded, this,
             [this](PagingDirection direction) { m_views->List().StepList(direction); });

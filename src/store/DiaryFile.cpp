@@ -1,12 +1,10 @@
 #include "store/DiaryFile.h"
 
-#include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
-#include "platform/MessageService.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
-#include "platform/TextTable.h"
 #include "store/DiaryText.h"
+#include "store/GraphPeriod.h"
 
 #include <QFile>
 
@@ -334,62 +332,29 @@ DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, i
     return content;
 }
 
-bool DiaryFile::ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths, int* droppedLines) const
+DiaryReadResult DiaryFile::ReadDiaryFile(const QString& path, int trendMonths) const
 {
-    QFile file(diary.FilePath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_messages.ShowMessage(LoadText(TextId::FileCannotBeOpened), ButtonsOk, IconInformation);
-        return false;
-    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, DiaryReadError::CannotOpen};
     const QByteArray bytes = file.readAll();
     file.close();
 
     DiaryContent content = ParseDiary(bytes, m_formats, trendMonths);
-    if (content.NotADiary) {
-        m_messages.ShowMessage(LoadText(TextId::NotADiary), ButtonsOk, IconInformation);
-        return false;
-    }
-    if (droppedLines)
-        *droppedLines = content.DroppedLines;
-    if (content.Owner)
-        diary.Owner = *content.Owner;
-    diary.Records.Assign(std::move(content.Records));
-    if (content.LatestPeriodStart.isValid()) {
-        period.PeriodStart = content.LatestPeriodStart;
-        period.PeriodEnd = content.LatestPeriodEnd;
-    } else {
-        period.PeriodStart = PeriodStartFor(m_clock.Today(), trendMonths);
-        period.PeriodEnd = PeriodEndFor(period.PeriodStart, trendMonths);
-    }
-    diary.ListLast = diary.NewEntryIndex();
-    diary.ListFirst = std::max(1, diary.ListLast - (kListWindowSize - 1));
-    diary.CurrentIndex = diary.Records.IsEmpty() ? 1 : diary.NewEntryIndex() - 1;
-    if (content.DroppedLines > 0)
-        m_messages.ShowMessage(LoadText(TextId::LinesUnreadable).arg(content.DroppedLines) + kCrLf +
-                                   LoadText(TextId::LinesLeftOut),
-                               ButtonsOk, IconInformation);
-    return true;
+    if (content.NotADiary)
+        return {std::nullopt, DiaryReadError::NotADiary};
+    return {std::move(content), DiaryReadError::None};
 }
 
 bool DiaryFile::WriteTo(const QString& path, const Diary& diary) const
 {
-    const bool written = WriteFileSafely(
+    return WriteFileSafely(
         path, [&](QIODevice& out) { return WriteDiary(out, diary.Owner, diary.Records, m_formats); });
-    if (!written)
-        m_messages.ShowMessage(LoadText(TextId::FileCannotBeSaved), ButtonsOk, IconCritical);
-    return written;
 }
 
-bool DiaryFile::WriteDiaryFile(Diary& diary) const
+bool DiaryFile::WriteDiaryFile(const Diary& diary) const
 {
-    if (!WriteTo(diary.FilePath(), diary))
-        return false;
-    if (!diary.IsUnnamed()) {
-        if (!diary.BackupPath.isEmpty())
-            QFile::remove(diary.BackupPath);
-        diary.BackupRecalled = false;
-    }
-    return true;
+    return WriteTo(diary.FilePath(), diary);
 }
 
 bool DiaryFile::WriteBackup(const Diary& diary) const

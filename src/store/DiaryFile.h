@@ -1,8 +1,7 @@
 #pragma once
 
-#include "store/Diary.h"
-#include "store/GraphPeriod.h"
 #include "platform/LocaleFormats.h"
+#include "store/Diary.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -14,9 +13,7 @@ class QIODevice;
 
 namespace tarvel {
 
-class Clock;
 class LocaleFormats;
-class MessageService;
 
 // What a diary file holds, as the reader accepted it.
 struct DiaryContent {
@@ -24,8 +21,8 @@ struct DiaryContent {
     std::vector<DayRecord> Records; // in file order
     QDate LatestPeriodStart;        // the period of the latest readable date; null when none
     QDate LatestPeriodEnd;
-    int DroppedLines = 0;           // record lines rejected; blank lines are not counted
-    bool NotADiary = false;         // no record read, and lines were dropped
+    int DroppedLines = 0;   // record lines rejected; blank lines are not counted
+    bool NotADiary = false; // no record read, and lines were dropped
 };
 
 // The date order of a file's dates, found by counting: fed one date field after another
@@ -70,27 +67,31 @@ bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records
 // empty, or holds exactly the empty-diary line and its line end.
 bool BackupHoldsData(const QString& path);
 
-// Reads and writes the open diary's file and the backup file, reporting failures to the user.
+// Why ReadDiaryFile refused a file.
+enum class DiaryReadError {
+    None,
+    CannotOpen, // the file could not be opened
+    NotADiary,  // no day was read from it, and lines were dropped
+};
+
+// What ReadDiaryFile found: the content, or nothing and the reason.
+struct DiaryReadResult {
+    std::optional<DiaryContent> content;
+    DiaryReadError error = DiaryReadError::None;
+};
+
+// Reads and writes a diary's file and the backup file. It shows nothing and decides nothing for the
+// window: what a read or a failed write means to the user is the caller's.
 class DiaryFile {
 public:
-    DiaryFile(const LocaleFormats& formats, MessageService& messages, const Clock& clock)
-        : m_formats(formats), m_messages(messages), m_clock(clock)
-    {
-    }
+    explicit DiaryFile(const LocaleFormats& formats) : m_formats(formats) {}
 
-    // Replaces the records and owner with the diary's file (FilePath) and sets the graph period
-    // to the latest date's period (today's for a diary without dates); sets
-    // CurrentIndex and the list window. When the file cannot be opened, shows "Data file cannot be
-    // opened." and changes nothing; a file that is no diary (no day read from it, and lines dropped)
-    // says so and changes nothing either. When lines were dropped, says how many (and gives the
-    // count in droppedLines).
-    bool ReadDiaryFile(Diary& diary, GraphPeriod& period, int trendMonths, int* droppedLines = nullptr) const;
+    // Reads the diary file at path (ParseDiary), the graph period of its latest date for trendMonths.
+    DiaryReadResult ReadDiaryFile(const QString& path, int trendMonths) const;
 
     // Writes the records and owner to the diary's file (FilePath) without ever leaving a partial
-    // file behind. When a named diary file was written completely, the backup is deleted and
-    // BackupRecalled cleared. A failed write shows "Data file cannot be saved." and changes nothing
-    // else.
-    bool WriteDiaryFile(Diary& diary) const;
+    // file behind. False when the write failed; the previous file is then whole.
+    bool WriteDiaryFile(const Diary& diary) const;
 
     // Writes the whole diary to the backup file, as WriteDiaryFile writes.
     bool WriteBackup(const Diary& diary) const;
@@ -102,8 +103,6 @@ private:
     bool WriteTo(const QString& path, const Diary& diary) const;
 
     const LocaleFormats& m_formats;
-    MessageService& m_messages;
-    const Clock& m_clock;
 };
 
 } // namespace tarvel

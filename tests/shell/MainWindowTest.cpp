@@ -277,6 +277,27 @@ TEST(MainWindowTest, OpenOfUnreadableFileKeepsCurrentDiary)
     EXPECT_TRUE(s.State().DataChanged);
 }
 
+// What a read found is the window's to say: a file that is no diary is refused; one with a damaged
+// line opens at its last day, the list ending at the new entry and the graphs in its latest month.
+TEST(MainWindowTest, OpeningSaysWhatTheReadFound)
+{
+    QByteArray diary("Bea,160.0,2,,,,,,,,,,,\r\nx,1\r\n");
+    for (int day = 1; day <= 7; ++day)
+        diary += "2004/05/0" + QByteArray::number(day) + ",7:30,55,,,,,,\r\n";
+    Shell s;
+    MainWindow& w = s.Start();
+    s.dialogs.Script(s.temp.Write(u"text.ov1"_s, "Dear diary,\r\ntoday I weighed myself.\r\n"));
+    s.Command("openDiary");
+    s.dialogs.Script(s.temp.Write(u"bea.ov1"_s, diary));
+    s.Command("openDiary");
+    EXPECT_EQ(Texts(s), (QStringList{LoadText(TextId::NotADiary), LoadText(TextId::LinesUnreadable).arg(1) +
+                                                                       kCrLf + LoadText(TextId::LinesLeftOut)}));
+    EXPECT_EQ(s.Caption(), u"Tarvel [bea.ov1]"_s);
+    const Diary& d = s.State();
+    EXPECT_EQ(QList<int>({d.CurrentIndex, d.ListFirst, d.ListLast}), QList<int>({7, 4, 8}));
+    EXPECT_EQ(w.ViewSet().BmiView().Period().PeriodStart, QDate(2004, 5, 1));
+}
+
 TEST(MainWindowTest, LeavingTheDiaryTabWithEditsAsks)
 {
     Shell s;

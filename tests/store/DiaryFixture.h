@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
 #include "store/DiaryFile.h"
+#include "store/GraphPeriod.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
@@ -15,7 +16,7 @@ namespace tarvel::testing {
 struct DiaryFixture {
     explicit DiaryFixture(const char* localeName = "ja_JP")
         : formats(LocaleFormats::ProbeLocale(QLocale(QString::fromLatin1(localeName)))),
-          clock(QDateTime(QDate(2026, 12, 6), QTime(10, 0))), file(formats, messages, clock)
+          clock(QDateTime(QDate(2026, 12, 6), QTime(10, 0))), file(formats)
     {
         diary.SetAppFolder(folder.Path() + QLatin1Char('/'));
     }
@@ -26,8 +27,24 @@ struct DiaryFixture {
         diary.DiaryFolder = folder.Path() + QLatin1Char('/');
         diary.DiaryTitle = QStringLiteral("mine.ov1");
         diary.DiaryPath = folder.Write(diary.DiaryTitle, bytes);
-        return file.ReadDiaryFile(diary, period, trendMonths);
+        return ReadFrom(diary.DiaryPath, trendMonths);
     }
+
+    // Reads the file at path; what was read replaces the diary's owner and days, and the outcome
+    // stays in read.
+    bool ReadFrom(const QString& path, int trendMonths = 1)
+    {
+        read = file.ReadDiaryFile(path, trendMonths);
+        if (!read.content)
+            return false;
+        if (read.content->Owner)
+            diary.Owner = *read.content->Owner;
+        diary.Records.Assign(std::vector<DayRecord>(read.content->Records));
+        return true;
+    }
+
+    // The lines the last read dropped.
+    int Dropped() const { return read.content ? read.content->DroppedLines : 0; }
 
     // Writes the diary to its file (the backup while none is named) and returns the bytes written.
     QByteArray WriteBack()
@@ -41,15 +58,6 @@ struct DiaryFixture {
         diary.Records.Add({formats.FormatDate(day, formats.DateFormat), {morning, night}, DayNumber(day)});
     }
 
-    // Every message shown so far, its text and icon kind, joined with " | ".
-    QString Said() const
-    {
-        QStringList all;
-        for (const auto& m : messages.Messages())
-            all << m.text + QStringLiteral(" (icon %1)").arg(m.iconKind);
-        return all.join(QStringLiteral(" | "));
-    }
-
     TempFolder folder;
     LocaleFormats formats;
     FixedClock clock;
@@ -57,6 +65,7 @@ struct DiaryFixture {
     DiaryFile file;
     Diary diary;
     GraphPeriod period;
+    DiaryReadResult read;
 };
 
 } // namespace tarvel::testing

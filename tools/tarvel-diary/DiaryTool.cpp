@@ -1,17 +1,18 @@
 #include "tarvel-diary/DiaryTool.h"
 
-#include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
 #include "platform/MessageService.h"
+#include "platform/TextTable.h"
 #include "store/CsvExport.h"
 #include "store/CsvImport.h"
 #include "store/DiaryFile.h"
-#include "store/GraphPeriod.h"
 #include "store/Trend.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+
+#include <optional>
 
 namespace tarvel {
 
@@ -56,25 +57,49 @@ const char kUsage[] =
     "(their count is on standard error; rewrite and import leave them out of OUT, and --merge\n"
     "leaves an OUT with such lines unchanged).\n";
 
-// Messages of the reader and writer go to standard error.
-class StderrMessages : public MessageService {
-public:
-    explicit StderrMessages(FILE* err) : m_err(err) {}
-    Answer ShowMessage(const QString& text, ButtonKind, IconKind) override
-    {
-        std::fputs(text.toLocal8Bit().constData(), m_err);
-        std::fputc('\n', m_err);
-        return AnswerOk;
-    }
-
-private:
-    FILE* m_err;
-};
-
 void Print(FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+// A line of the reader's or writer's news on standard error, in the texts the window shows.
+void Say(FILE* err, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), err);
+    std::fputc('\n', err);
+}
+
+// Reads the diary file at path into diary; a refused file, or lines dropped, are said on standard
+// error. The count of lines dropped, or nothing when the file was refused.
+std::optional<int> ReadInto(Diary& diary, const QString& path, const DiaryFile& file, FILE* err)
+{
+    DiaryReadResult read = file.ReadDiaryFile(path, 1);
+    if (read.error == DiaryReadError::CannotOpen) {
+        Say(err, LoadText(TextId::FileCannotBeOpened));
+        return std::nullopt;
+    }
+    if (!read.content) {
+        Say(err, LoadText(TextId::NotADiary));
+        return std::nullopt;
+    }
+    DiaryContent& content = *read.content;
+    if (content.Owner)
+        diary.Owner = *content.Owner;
+    diary.Records.Assign(std::move(content.Records));
+    if (content.DroppedLines > 0)
+        Say(err, LoadText(TextId::LinesUnreadable).arg(content.DroppedLines) + kCrLf +
+                     LoadText(TextId::LinesLeftOut));
+    return content.DroppedLines;
+}
+
+// Writes the diary to its file; a failed write is said on standard error.
+bool WriteOrSay(const Diary& diary, const DiaryFile& file, FILE* err)
+{
+    if (file.WriteDiaryFile(diary))
+        return true;
+    Say(err, LoadText(TextId::FileCannotBeSaved));
+    return false;
 }
 
 QString ShowText(const Diary& diary)
@@ -157,15 +182,13 @@ int ImportCsvFile(const QString& csvPath, const QString& outPath, bool merge, co
     }
     Diary diary;
     diary.SetAppFolder(QString());
-    diary.BackupPath.clear(); // the tool has no backup file: the write deletes nothing beside OUT
     diary.DiaryPath = outPath;
     diary.DiaryTitle = QFileInfo(outPath).fileName();
     if (exists) {
-        GraphPeriod period;
-        int dropped = 0;
-        if (!file.ReadDiaryFile(diary, period, 1, &dropped))
+        const std::optional<int> dropped = ReadInto(diary, outPath, file, err);
+        if (!dropped)
             return kExitFile;
-        if (dropped > 0) {
+        if (*dropped > 0) {
             Print(err, QStringLiteral("tarvel-diary: %1 left unchanged\n").arg(outPath));
             return kExitDropped;
         }
@@ -177,7 +200,7 @@ int ImportCsvFile(const QString& csvPath, const QString& outPath, bool merge, co
         Print(err, QStringLiteral("tarvel-diary: %1: %2\n").arg(csvPath, refusal));
         return kExitFile;
     }
-    if ((!exists || counts->imported > 0) && !file.WriteDiaryFile(diary))
+    if ((!exists || counts->imported > 0) && !WriteOrSay(diary, file, err))
         return kExitFile;
     Print(out, QStringLiteral("imported %1, skipped %2, unreadable %3\n")
                    .arg(counts->imported)
@@ -197,10 +220,9 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     }
     const bool import = options.command == QLatin1String("import");
     const qsizetype wanted = options.command == QLatin1String("rewrite") || import ? 2 : 1;
-    const bool known = options.command == QLatin1String("show") ||
-                       options.command == QLatin1String("rewrite") ||
-                       options.command == QLatin1String("export") ||
-                       options.command == QLatin1String("trend") || import;
+    const bool known =
+        options.command == QLatin1String("show") || options.command == QLatin1String("rewrite") ||
+        options.command == QLatin1String("export") || options.command == QLatin1String("trend") || import;
     if (!options.error.isEmpty() || !known || options.files.size() != wanted || (options.merge && !import)) {
         Print(err, (options.error.isEmpty() ? QStringLiteral("tarvel-diary: missing or unknown arguments")
                                             : QStringLiteral("tarvel-diary: ") + options.error) +
@@ -210,9 +232,7 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
 
     const QLocale locale = options.locale.isEmpty() ? QLocale::system() : QLocale(options.locale);
     const LocaleFormats formats = LocaleFormats::ProbeLocale(locale);
-    SystemClock clock;
-    StderrMessages messages(err);
-    DiaryFile file(formats, messages, clock);
+    const DiaryFile file(formats);
 
     if (import)
         return ImportCsvFile(options.files[0], options.files[1], options.merge, file, formats, out, err);
@@ -221,9 +241,8 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     diary.SetAppFolder(QString());
     diary.DiaryPath = options.files[0];
     diary.DiaryTitle = QFileInfo(options.files[0]).fileName();
-    GraphPeriod period;
-    int dropped = 0;
-    if (!file.ReadDiaryFile(diary, period, 1, &dropped))
+    const std::optional<int> dropped = ReadInto(diary, options.files[0], file, err);
+    if (!dropped)
         return kExitFile;
 
     if (options.command == QLatin1String("show")) {
@@ -235,12 +254,10 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     } else {
         diary.DiaryPath = options.files[1];
         diary.DiaryTitle = QFileInfo(options.files[1]).fileName();
-        // The tool has no backup file: keep the write from deleting anything beside OUT.
-        diary.BackupPath.clear();
-        if (!file.WriteDiaryFile(diary))
+        if (!WriteOrSay(diary, file, err))
             return kExitFile;
     }
-    return dropped > 0 ? kExitDropped : kExitOk;
+    return *dropped > 0 ? kExitDropped : kExitOk;
 }
 
 } // namespace tarvel
