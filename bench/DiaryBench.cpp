@@ -175,7 +175,7 @@ void BM_WriteDiaryFile(benchmark::State& state) {
     const DiaryFile diaryFile(formats);
 
     Diary diary;
-    diary.SetAppFolder(TempFolder() + QLatin1Char('/'));
+    diary.setAppFolder(TempFolder() + QLatin1Char('/'));
     DiaryReadResult read = diaryFile.ReadDiaryFile(sample.path, kTrendMonths);
     if (!read.content || read.content->DroppedLines > 0 ||
         static_cast<int>(read.content->Records.size()) != days) {
@@ -183,17 +183,14 @@ void BM_WriteDiaryFile(benchmark::State& state) {
         return;
     }
     diary.Records.Assign(std::move(read.content->Records));
-    const QString title = QStringLiteral("written-%1.ov1").arg(days);
-    diary.DiaryFolder = TempFolder() + QLatin1Char('/');
-    diary.DiaryTitle = title;
-    diary.DiaryPath = diary.DiaryFolder + title;
+    diary.setFilePath(TempFolder() + QLatin1Char('/') + QStringLiteral("written-%1.ov1").arg(days));
 
     bool written = true;
     for (auto _ : state) {
         written = diaryFile.WriteDiaryFile(diary) && written;
         benchmark::DoNotOptimize(written);
     }
-    const qint64 size = QFileInfo(diary.DiaryPath).size();
+    const qint64 size = QFileInfo(diary.filePath()).size();
     if (!written || size <= 0) {
         state.SkipWithError("the diary was not written");
         return;

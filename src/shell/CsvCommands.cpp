@@ -26,7 +26,7 @@ QString CsvFilter()
 
 QString DialogFolder(const Diary& diary, const Folders& folders)
 {
-    return diary.IsUnnamed() ? folders.DocumentsFolder() : diary.DiaryFolder;
+    return diary.IsUnnamed() ? folders.DocumentsFolder() : diary.fileFolder();
 }
 
 } // namespace

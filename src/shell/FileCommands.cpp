@@ -20,18 +20,6 @@
 
 namespace tarvel {
 
-namespace {
-
-// Splits an absolute path into the folder (with its trailing "/") and the file name.
-void SplitPath(const QString& path, QString& folder, QString& title)
-{
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    folder = path.left(slash + 1);
-    title = path.mid(slash + 1);
-}
-
-} // namespace
-
 bool FileCommands::PageEdited() const
 {
     return m.page.IsEdited();
@@ -39,14 +27,14 @@ bool FileCommands::PageEdited() const
 
 QString FileCommands::DialogFolder() const
 {
-    return m.diary.IsUnnamed() ? m.folders.DocumentsFolder() : m.diary.DiaryFolder;
+    return m.diary.IsUnnamed() ? m.folders.DocumentsFolder() : m.diary.fileFolder();
 }
 
 void FileCommands::ShowDiaryCaption()
 {
     QString caption = LoadText(TextId::AppName);
     if (!m.diary.IsUnnamed())
-        caption += QStringLiteral(" [") + m.diary.DiaryTitle + QStringLiteral("]");
+        caption += QStringLiteral(" [") + m.diary.fileName() + QStringLiteral("]");
     // "*" leads the caption while the diary holds changes its file lacks (after Save data, Delete,
     // Import); " *" follows it while the Diary page holds edits. The window system puts each "*"
     // where a placeholder stands.
@@ -84,10 +72,10 @@ void FileCommands::ResetToEmptyDiary()
     if (StopQuietTimer)
         StopQuietTimer();
     m.settings.SaveSettings(m.settingsStore);
-    QFile::remove(m.diary.BackupPath);
+    QFile::remove(m.diary.backupPath());
     m.diary.BackupRecalled = false;
     m.file.ResetBackup(m.diary);
-    m.diary.SetAppFolder(m.diary.BackupFolder);
+    m.diary.setFilePath(QString());
     m.diary.Reset();
     m_stamp = FileStamp();
     NoteChangedFile();
@@ -149,8 +137,8 @@ bool FileCommands::ReadDiary()
     const bool wasLoading = m.diary.Loading;
     m.diary.Loading = true;
     // Stamped before the read: a change made while reading is seen as a change later, never missed.
-    const FileStamp stamp = m.diary.IsUnnamed() ? FileStamp() : StampFile(m.diary.DiaryPath);
-    const bool read = TakeRead(m.file.ReadDiaryFile(m.diary.FilePath(), m.settings.TrendMonths));
+    const FileStamp stamp = m.diary.IsUnnamed() ? FileStamp() : StampFile(m.diary.filePath());
+    const bool read = TakeRead(m.file.ReadDiaryFile(m.diary.workingPath(), m.settings.TrendMonths));
     if (read) {
         m_stamp = stamp;
         NoteChangedFile();
@@ -171,23 +159,18 @@ void FileCommands::TakeUpDiary(const QString& path)
 {
     // The previous diary stays current until the new file has been read: an unreadable file must
     // not become the name under which the old records are saved later.
-    const QString oldFolder = m.diary.DiaryFolder;
-    const QString oldTitle = m.diary.DiaryTitle;
-    const QString oldPath = m.diary.DiaryPath;
-    SplitPath(path, m.diary.DiaryFolder, m.diary.DiaryTitle);
-    m.diary.DiaryPath = path;
+    const QString oldPath = m.diary.filePath();
+    m.diary.setFilePath(path);
     UpdateRecentFiles();
     if (StopQuietTimer)
         StopQuietTimer();
     m.settings.SaveSettings(m.settingsStore);
 
     if (!ReadDiary()) {
-        m.diary.DiaryFolder = oldFolder;
-        m.diary.DiaryTitle = oldTitle;
-        m.diary.DiaryPath = oldPath;
+        m.diary.setFilePath(oldPath);
         return;
     }
-    QFile::remove(m.diary.BackupPath);
+    QFile::remove(m.diary.backupPath());
     m.diary.BackupRecalled = false;
     m.file.ResetBackup(m.diary);
     m.diary.DataChanged = false;
@@ -232,11 +215,11 @@ bool FileCommands::WriteDiary()
     }
     // The file holds the diary now: the backup of its unsaved work goes.
     if (!m.diary.IsUnnamed()) {
-        if (!m.diary.BackupPath.isEmpty())
-            QFile::remove(m.diary.BackupPath);
+        if (!m.diary.backupPath().isEmpty())
+            QFile::remove(m.diary.backupPath());
         m.diary.BackupRecalled = false;
     }
-    m_stamp = StampFile(m.diary.DiaryPath);
+    m_stamp = StampFile(m.diary.filePath());
     NoteChangedFile();
     ShowDiaryCaption();
     UpdateRecentFiles();
@@ -256,25 +239,20 @@ bool FileCommands::SaveDiaryAs()
     const QString path = m.dialogs.SaveFile(LoadText(TextId::SaveDiaryAs), DialogFolder(), DiaryFileFilter());
     if (path.isEmpty())
         return false;
-    const QString oldFolder = m.diary.DiaryFolder;
-    const QString oldTitle = m.diary.DiaryTitle;
-    const QString oldPath = m.diary.DiaryPath;
-    SplitPath(path, m.diary.DiaryFolder, m.diary.DiaryTitle);
-    m.diary.DiaryPath = path;
+    const QString oldPath = m.diary.filePath();
+    m.diary.setFilePath(path);
     if (WriteDiary())
         return true;
     // Nothing was written: the diary keeps the name it had.
-    m.diary.DiaryFolder = oldFolder;
-    m.diary.DiaryTitle = oldTitle;
-    m.diary.DiaryPath = oldPath;
+    m.diary.setFilePath(oldPath);
     return false;
 }
 
 bool FileCommands::MayOverwriteFile()
 {
-    if (!IsStampedFile(m_stamp, m.diary.DiaryPath) || !ChangedSince(m_stamp))
+    if (!IsStampedFile(m_stamp, m.diary.filePath()) || !ChangedSince(m_stamp))
         return true;
-    const QString question = LoadText(TextId::FileChangedElsewhere).arg(m.diary.DiaryTitle) + kCrLf + kCrLf +
+    const QString question = LoadText(TextId::FileChangedElsewhere).arg(m.diary.fileName()) + kCrLf + kCrLf +
                              LoadText(TextId::ChangedYesReads) + kCrLf +
                              LoadText(TextId::ChangedNoOverwrites) + kCrLf +
                              LoadText(TextId::ChangedCancelWrites);
@@ -288,7 +266,7 @@ bool FileCommands::MayOverwriteFile()
 
 QString FileCommands::KeptCopyPath(const QString& folder) const
 {
-    const QFileInfo diary(m.diary.DiaryPath);
+    const QFileInfo diary(m.diary.filePath());
     const QString suffix = diary.suffix().isEmpty() ? QString() : QLatin1Char('.') + diary.suffix();
     const QString base = QDir(folder).filePath(diary.completeBaseName() + QStringLiteral(" (kept ") +
                                                m.clock.Now().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
@@ -312,12 +290,13 @@ void FileCommands::ReloadChangedFile()
     if (!WriteBackupOrSay(m.file, m.diary, m.messages))
         return;
     QString kept;
-    for (const QString& folder : {m.diary.DiaryFolder, m.diary.BackupFolder}) {
+    for (const QString& folder :
+         {m.diary.fileFolder(), QFileInfo(m.diary.backupPath()).path() + QLatin1Char('/')}) {
         kept = KeptCopyPath(folder);
-        if (!kept.isEmpty() && QFile::copy(m.diary.BackupPath, kept)) {
+        if (!kept.isEmpty() && QFile::copy(m.diary.backupPath(), kept)) {
             // As private as the diary itself.
-            if (QFileInfo::exists(m.diary.DiaryPath))
-                QFile::setPermissions(kept, QFile::permissions(m.diary.DiaryPath));
+            if (QFileInfo::exists(m.diary.filePath()))
+                QFile::setPermissions(kept, QFile::permissions(m.diary.filePath()));
             break;
         }
         kept.clear();
@@ -326,7 +305,7 @@ void FileCommands::ReloadChangedFile()
         m.messages.ShowMessage(LoadText(TextId::FileCannotBeSaved), ButtonsOk, IconCritical);
         return;
     }
-    TakeUpDiary(m.diary.DiaryPath);
+    TakeUpDiary(m.diary.filePath());
     m.messages.ShowMessage(LoadText(TextId::DiaryKeptAs).arg(QDir::toNativeSeparators(kept)), ButtonsOk,
                            IconInformation);
 }
@@ -334,15 +313,15 @@ void FileCommands::ReloadChangedFile()
 void FileCommands::NoteChangedFile()
 {
     const bool changed =
-        !m.diary.IsUnnamed() && IsStampedFile(m_stamp, m.diary.DiaryPath) && ChangedSince(m_stamp);
+        !m.diary.IsUnnamed() && IsStampedFile(m_stamp, m.diary.filePath()) && ChangedSince(m_stamp);
     if (ShowFileNote)
-        ShowFileNote(changed ? LoadText(TextId::FileChangedSaveAsks).arg(m.diary.DiaryTitle) : QString());
+        ShowFileNote(changed ? LoadText(TextId::FileChangedSaveAsks).arg(m.diary.fileName()) : QString());
 }
 
 void FileCommands::UpdateRecentFiles()
 {
     auto& p = m.settings.RecentPath;
-    const QString& current = m.diary.DiaryPath;
+    const QString& current = m.diary.filePath();
     if (p[0] == current)
         return;
     if (p[1] != current)

@@ -62,10 +62,10 @@ public:
     // chose to save and the saving did not happen.
     bool AskSaveBeforeDiscard();
 
-    // Puts DiaryPath first in the recent files, without duplicates, and tells the menu.
+    // Puts the diary's file path first in the recent files, without duplicates, and tells the menu.
     void UpdateRecentFiles();
 
-    // Reads the file DiaryPath names into the diary and shows it: profile, views, current day. On
+    // Reads the diary's file into the diary and shows it: profile, views, current day. On
     // a named diary the title names it and the file joins the recent files. False (after "Data
     // file cannot be opened.") when the file could not be read; the diary is then as it was.
     bool ReadDiary();

@@ -84,16 +84,16 @@ void MainWindow::StartUp()
     // Only one Tarvel runs per user; main() has settled that before the window exists.
     const QString appFolder = m_services.folders.AppFolder();
     RegisterFileTypeOnce();
-    m_diary.SetAppFolder(appFolder);
+    m_diary.setAppFolder(appFolder);
     m_formats = LocaleFormats::ProbeLocale(m_services.locale);
     m_errorLog = std::make_unique<ErrorLog>(appFolder, m_services.clock, m_formats);
     m_errorLog->Delete();
     // What an interrupted save left beside the backup goes; a backup that cannot be read as a diary
     // is kept aside under another name for recovery by hand, not overwritten by the reset below.
-    RemoveInterruptedSaves(m_diary.BackupFolder, m_diary.BackupTitle);
-    KeepAsideUnreadableBackup(m_diary.BackupPath, m_formats, m_services.clock.Now());
+    RemoveInterruptedSaves(appFolder, QString::fromLatin1(kBackupTitle));
+    KeepAsideUnreadableBackup(m_diary.backupPath(), m_formats, m_services.clock.Now());
 
-    m_diary.BackupRecalled = BackupHoldsData(m_diary.BackupPath);
+    m_diary.BackupRecalled = BackupHoldsData(m_diary.backupPath());
     if (m_diary.BackupRecalled) {
         const int answer = m_services.messages.ShowMessage(LoadText(TextId::BackupKept) + kCrLf +
                                                                LoadText(TextId::RecallBackup),
@@ -105,7 +105,7 @@ void MainWindow::StartUp()
         m_file.ResetBackup(m_diary);
         ReadCommandLine();
         if (m_commandLineFile)
-            RemoveInterruptedSaves(m_diary.DiaryFolder, m_diary.DiaryTitle);
+            RemoveInterruptedSaves(m_diary.fileFolder(), m_diary.fileName());
     }
 
     m_settings.Load(m_services.settingsStore);
@@ -139,9 +139,7 @@ void MainWindow::ReadCommandLine()
     const auto named = DiaryFromCommandLine(m_services.commandLine, m_services.workingFolder);
     if (!named)
         return;
-    m_diary.DiaryFolder = named->folder;
-    m_diary.DiaryTitle = named->title;
-    m_diary.DiaryPath = named->path;
+    m_diary.setFilePath(named->path);
     m_commandLineFile = true;
 }
 
@@ -249,7 +247,7 @@ void MainWindow::ShowFirstDay()
         m_commandLineFile = false;
         if (!m_commands->ReadDiary()) {
             // The unreadable file must not be overwritten by the empty diary on a later Save.
-            m_diary.SetAppFolder(m_diary.BackupFolder);
+            m_diary.setFilePath(QString());
         }
     }
     m_page->ShowCurrentEntry();
@@ -268,7 +266,7 @@ bool MainWindow::MayClose()
     RememberWindow();
     m_settings.SaveSettings(m_services.settingsStore);
     // Whatever the backup held is now in a diary file, or the user chose to let it go.
-    QFile::remove(m_diary.BackupPath);
+    QFile::remove(m_diary.backupPath());
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "store/Diary.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace tarvel {
@@ -13,14 +15,30 @@ ChangedFlag& ChangedFlag::operator=(bool changed)
     return *this;
 }
 
-void Diary::SetAppFolder(const QString& appFolder)
+void Diary::setFilePath(const QString& path)
 {
-    BackupFolder = appFolder;
-    BackupTitle = QString::fromLatin1(kBackupTitle);
-    BackupPath = BackupFolder + BackupTitle;
-    DiaryFolder.clear();
-    DiaryTitle.clear();
-    DiaryPath.clear();
+    if (m_filePath == path)
+        return;
+    m_filePath = path;
+    Q_EMIT filePathChanged(path);
+}
+
+QString Diary::fileFolder() const
+{
+    if (IsUnnamed())
+        return QString();
+    const QString folder = QFileInfo(m_filePath).path();
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+QString Diary::fileName() const
+{
+    return QFileInfo(m_filePath).fileName();
+}
+
+void Diary::setAppFolder(const QString& appFolder)
+{
+    m_backupPath = appFolder + QLatin1String(kBackupTitle);
 }
 
 void Diary::Reset()

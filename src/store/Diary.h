@@ -64,25 +64,25 @@ public:
     int ListFirst = 1;
     int ListLast = 1;
 
-    // The diary file: its folder (ending in "/"), name and path. All three are empty while no
-    // diary file is named yet; the diary then lives in the backup alone.
-    QString DiaryFolder;
-    QString DiaryTitle;
-    QString DiaryPath;
-    QString BackupFolder;
-    QString BackupTitle = QString::fromLatin1(kBackupTitle);
-    QString BackupPath;
+    // The diary file's path; empty while no diary file is named yet and the diary lives in the
+    // backup alone. Setting another path emits filePathChanged.
+    const QString& filePath() const { return m_filePath; }
+    void setFilePath(const QString& path);
+    // The folder of filePath(), ending in "/", and its file name; both empty while unnamed.
+    QString fileFolder() const;
+    QString fileName() const;
 
-    // Points the backup paths at TV_Backup in the given folder, which ends in "/", and names no
-    // diary file.
-    void SetAppFolder(const QString& appFolder);
+    // The backup file, TV_Backup in the program's folder.
+    const QString& backupPath() const { return m_backupPath; }
+    // Points the backup at TV_Backup in the given folder, which ends in "/".
+    void setAppFolder(const QString& appFolder);
 
     // True while no diary file is named.
-    bool IsUnnamed() const { return DiaryPath.isEmpty(); }
+    bool IsUnnamed() const { return m_filePath.isEmpty(); }
 
     // The file the diary is read from and saved to: the diary file, or the backup while none is
     // named.
-    const QString& FilePath() const { return IsUnnamed() ? BackupPath : DiaryPath; }
+    const QString& workingPath() const { return IsUnnamed() ? m_backupPath : m_filePath; }
 
     // New and Close: no records, no owner, positions at the start, nothing changed.
     void Reset();
@@ -97,6 +97,11 @@ Q_SIGNALS:
     // Days were stored or removed: the list and the graphs are to be drawn again.
     void RecordsChanged();
     void DataChangedChanged(bool changed);
+    void filePathChanged(const QString& path);
+
+private:
+    QString m_filePath;
+    QString m_backupPath;
 };
 
 } // namespace tarvel

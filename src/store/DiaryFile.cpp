@@ -354,18 +354,18 @@ bool DiaryFile::WriteTo(const QString& path, const Diary& diary) const
 
 bool DiaryFile::WriteDiaryFile(const Diary& diary) const
 {
-    return WriteTo(diary.FilePath(), diary);
+    return WriteTo(diary.workingPath(), diary);
 }
 
 bool DiaryFile::WriteBackup(const Diary& diary) const
 {
-    return WriteTo(diary.BackupPath, diary);
+    return WriteTo(diary.backupPath(), diary);
 }
 
 bool DiaryFile::ResetBackup(const Diary& diary) const
 {
     const QByteArray line = QByteArray(kEmptyDiaryLine) + "\r\n";
-    return WriteFileSafely(diary.BackupPath,
+    return WriteFileSafely(diary.backupPath(),
                            [&line](QIODevice& out) { return WriteAll(out, line.constData(), line.size()); });
 }
 

@@ -152,7 +152,7 @@ TEST(MainWindowTest, RecentFilesKeepTheLatestThreeOnce)
         {"/d/c.ov1", "&1 /d/c.ov1|&2 /d/R&&D.ov1|&3 /d/b.ov1"},
     };
     for (const auto& step : steps) {
-        s.State().DiaryPath = QString::fromUtf8(step.opened);
+        s.State().setFilePath(QString::fromUtf8(step.opened));
         w.Commands().UpdateRecentFiles();
         QStringList items;
         for (const char* item : {"recentFile1", "recentFile2", "recentFile3"}) {
@@ -272,7 +272,7 @@ TEST(MainWindowTest, OpenOfUnreadableFileKeepsCurrentDiary)
                                kCrLf + kCrLf + LoadText(TextId::NewEntriesLost),
                            LoadText(TextId::FileCannotBeOpened)}));
     EXPECT_EQ(s.State().Records.Records(), records);
-    EXPECT_EQ(s.State().DiaryPath, bea);
+    EXPECT_EQ(s.State().filePath(), bea);
     EXPECT_EQ(s.Caption(), u"*Tarvel [bea.ov1]"_s);
     EXPECT_TRUE(s.State().DataChanged);
 }

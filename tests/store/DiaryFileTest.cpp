@@ -239,7 +239,7 @@ TEST(WriteFaults, AWriteCutShortAtEveryByteKeepsTheOldFile)
         DiaryFixture f;
         ASSERT_TRUE(f.Read(Data("sample-ymd.golden.ov1")));
         ASSERT_TRUE(f.file.WriteBackup(f.diary));
-        const QString path = backup ? f.diary.BackupPath : f.diary.DiaryPath;
+        const QString path = backup ? f.diary.backupPath() : f.diary.filePath();
         const QByteArray old = ReadBytes(path);
         f.diary.Records.Add(f.diary.Records.Item(1)); // one more day to write
         QBuffer buffer;
@@ -260,7 +260,7 @@ TEST(WriteFaults, AWriteCutShortAtEveryByteKeepsTheOldFile)
         FileSizeLimit enough(next.size());
         EXPECT_TRUE(backup ? f.file.WriteBackup(f.diary) : f.file.WriteDiaryFile(f.diary));
         EXPECT_EQ(ReadBytes(path), next);
-        EXPECT_TRUE(QFile::exists(f.diary.BackupPath));
+        EXPECT_TRUE(QFile::exists(f.diary.backupPath()));
     }
 }
 

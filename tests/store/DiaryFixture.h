@@ -18,16 +18,14 @@ struct DiaryFixture {
         : formats(LocaleFormats::ProbeLocale(QLocale(QString::fromLatin1(localeName)))),
           clock(QDateTime(QDate(2026, 12, 6), QTime(10, 0))), file(formats)
     {
-        diary.SetAppFolder(folder.Path() + QLatin1Char('/'));
+        diary.setAppFolder(folder.Path() + QLatin1Char('/'));
     }
 
     // Names the diary mine.ov1 in the temporary folder, puts the bytes there and reads it.
     bool Read(const QByteArray& bytes, int trendMonths = 1)
     {
-        diary.DiaryFolder = folder.Path() + QLatin1Char('/');
-        diary.DiaryTitle = QStringLiteral("mine.ov1");
-        diary.DiaryPath = folder.Write(diary.DiaryTitle, bytes);
-        return ReadFrom(diary.DiaryPath, trendMonths);
+        diary.setFilePath(folder.Write(QStringLiteral("mine.ov1"), bytes));
+        return ReadFrom(diary.filePath(), trendMonths);
     }
 
     // Reads the file at path; what was read replaces the diary's owner and days, and the outcome
@@ -49,7 +47,7 @@ struct DiaryFixture {
     // Writes the diary to its file (the backup while none is named) and returns the bytes written.
     QByteArray WriteBack()
     {
-        return file.WriteDiaryFile(diary) ? ReadBytes(diary.FilePath()) : QByteArray("<write failed>");
+        return file.WriteDiaryFile(diary) ? ReadBytes(diary.workingPath()) : QByteArray("<write failed>");
     }
 
     // Adds a day dated in the locale's layout with its two weighings.

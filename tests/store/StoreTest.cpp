@@ -86,6 +86,31 @@ TEST(CommandLine, DiaryFromCommandLine)
     }
 }
 
+// The diary keeps one path; its folder (for the file dialogs) and name (for the caption) follow it,
+// and only a real change is announced.
+TEST(Diary, OnePathGivesFolderAndNameAndSaysWhenItChanges)
+{
+    Diary diary;
+    diary.setAppFolder(QStringLiteral("/app/"));
+    QStringList announced;
+    QObject::connect(&diary, &Diary::filePathChanged, [&announced](const QString& p) { announced << p; });
+    const struct {
+        const char* path;
+        const char* seen; // folder|name|working path
+    } cases[] = {
+        {"/home/a/mine.ov1", "/home/a/|mine.ov1|/home/a/mine.ov1"},
+        {"/home/a/mine.ov1", "/home/a/|mine.ov1|/home/a/mine.ov1"},
+        {"/mine.ov1", "/|mine.ov1|/mine.ov1"},
+        {"", "||/app/TV_Backup"},
+    };
+    for (const auto& c : cases) {
+        diary.setFilePath(QString::fromUtf8(c.path));
+        EXPECT_EQ(QStringList({diary.fileFolder(), diary.fileName(), diary.workingPath()}).join(u'|'),
+                  QString::fromUtf8(c.seen));
+    }
+    EXPECT_EQ(announced, QStringList({"/home/a/mine.ov1", "/mine.ov1", ""}));
+}
+
 // Each value is read as the leading number of its text rounded half to even; one out of its
 // range, beyond 16 bits or no number takes its default. What is loaded is saved and loaded again.
 TEST(Settings, NumbersAndTheirRanges)

@@ -181,9 +181,8 @@ int ImportCsvFile(const QString& csvPath, const QString& outPath, bool merge, co
         return kExitFile;
     }
     Diary diary;
-    diary.SetAppFolder(QString());
-    diary.DiaryPath = outPath;
-    diary.DiaryTitle = QFileInfo(outPath).fileName();
+    diary.setAppFolder(QString());
+    diary.setFilePath(outPath);
     if (exists) {
         const std::optional<int> dropped = ReadInto(diary, outPath, file, err);
         if (!dropped)
@@ -238,9 +237,8 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
         return ImportCsvFile(options.files[0], options.files[1], options.merge, file, formats, out, err);
 
     Diary diary;
-    diary.SetAppFolder(QString());
-    diary.DiaryPath = options.files[0];
-    diary.DiaryTitle = QFileInfo(options.files[0]).fileName();
+    diary.setAppFolder(QString());
+    diary.setFilePath(options.files[0]);
     const std::optional<int> dropped = ReadInto(diary, options.files[0], file, err);
     if (!dropped)
         return kExitFile;
@@ -252,8 +250,7 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     } else if (options.command == QLatin1String("trend")) {
         Print(out, TrendText(diary, formats));
     } else {
-        diary.DiaryPath = options.files[1];
-        diary.DiaryTitle = QFileInfo(options.files[1]).fileName();
+        diary.setFilePath(options.files[1]);
         if (!WriteOrSay(diary, file, err))
             return kExitFile;
     }
