@@ -37,7 +37,8 @@ constexpr std::uint32_t kSeed = 20240601;
 constexpr int kTrendMonths = 1;
 
 // The folder every generated and written file goes to; removed when the program ends.
-const QString& TempFolder() {
+const QString& TempFolder()
+{
     static QTemporaryDir dir;
     if (!dir.isValid()) {
         std::fprintf(stderr, "cannot create a temporary folder\n");
@@ -49,7 +50,8 @@ const QString& TempFolder() {
 
 // A diary of `days` consecutive days from 1990-01-01, both weighings filled, a memo on about every
 // fifth day (some holding the line-break marker), CR LF line ends. The same days give the same bytes.
-QByteArray GenerateDiary(int days) {
+QByteArray GenerateDiary(int days)
+{
     std::mt19937 random(kSeed);
     auto below = [&random](std::uint32_t n) { return static_cast<int>(random() % n); };
 
@@ -90,7 +92,8 @@ struct Sample {
     QByteArray bytes;
 };
 
-const Sample& SampleFor(int days) {
+const Sample& SampleFor(int days)
+{
     static std::map<int, Sample> samples;
     auto found = samples.find(days);
     if (found != samples.end())
@@ -109,7 +112,8 @@ const Sample& SampleFor(int days) {
     return samples.emplace(days, std::move(sample)).first->second;
 }
 
-void BM_ReadDiaryFile(benchmark::State& state) {
+void BM_ReadDiaryFile(benchmark::State& state)
+{
     const int days = static_cast<int>(state.range(0));
     const Sample& sample = SampleFor(days);
     const LocaleFormats formats;
@@ -134,7 +138,8 @@ void BM_ReadDiaryFile(benchmark::State& state) {
 }
 
 // What any reader must do at least: read the file, decode it and cut it into QString fields.
-void BM_ReadFloor(benchmark::State& state) {
+void BM_ReadFloor(benchmark::State& state)
+{
     const int days = static_cast<int>(state.range(0));
     const Sample& sample = SampleFor(days);
     qsizetype fieldCount = 0;
@@ -168,7 +173,8 @@ void BM_ReadFloor(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * days);
 }
 
-void BM_WriteDiaryFile(benchmark::State& state) {
+void BM_WriteDiaryFile(benchmark::State& state)
+{
     const int days = static_cast<int>(state.range(0));
     const Sample& sample = SampleFor(days);
     const LocaleFormats formats;
@@ -200,7 +206,8 @@ void BM_WriteDiaryFile(benchmark::State& state) {
 }
 
 // What any writer must do at least: hand the file's bytes to one plain file write.
-void BM_WriteFloor(benchmark::State& state) {
+void BM_WriteFloor(benchmark::State& state)
+{
     const int days = static_cast<int>(state.range(0));
     const Sample& sample = SampleFor(days);
     const QString path = TempFolder() + QStringLiteral("/floor-%1.ov1").arg(days);
@@ -220,7 +227,8 @@ void BM_WriteFloor(benchmark::State& state) {
 // Not a floor but a yardstick: the same bytes through the same safe write the diary writer uses
 // (temporary file, fsync, rename, folder sync), so the writer's distance from it is its own
 // formatting work.
-void BM_WriteSafeBytes(benchmark::State& state) {
+void BM_WriteSafeBytes(benchmark::State& state)
+{
     const int days = static_cast<int>(state.range(0));
     const Sample& sample = SampleFor(days);
     const QString path = TempFolder() + QStringLiteral("/safe-%1.ov1").arg(days);
@@ -238,7 +246,8 @@ void BM_WriteSafeBytes(benchmark::State& state) {
 }
 
 // A store of `count` records on every second day from 1990-01-01; the days between are missing.
-const RecordStore& StoreOf(int count) {
+const RecordStore& StoreOf(int count)
+{
     static std::map<int, std::unique_ptr<RecordStore>> stores;
     auto found = stores.find(count);
     if (found != stores.end())
@@ -246,16 +255,17 @@ const RecordStore& StoreOf(int count) {
     std::vector<DayRecord> records(static_cast<std::size_t>(count));
     const qint64 firstDay = DayNumber(QDate(1990, 1, 1));
     for (int i = 0; i < count; ++i)
-        records[static_cast<std::size_t>(i)].DayNumber = firstDay + 2 * static_cast<qint64>(i);
+        records[static_cast<std::size_t>(i)].date = DateFromDayNumber(firstDay + 2 * static_cast<qint64>(i));
     auto store = std::make_unique<RecordStore>();
     store->Assign(std::move(records));
     return *stores.emplace(count, std::move(store)).first->second;
 }
 
-void BM_FindItem(benchmark::State& state) {
+void BM_FindItem(benchmark::State& state)
+{
     const int count = static_cast<int>(state.range(0));
     const RecordStore& store = StoreOf(count);
-    const qint64 firstDay = store.Item(1).DayNumber;
+    const qint64 firstDay = store.Item(1).dayNumber();
 
     // Random days over the store's range and a little beyond; about half are missing.
     constexpr std::size_t kKeys = 1 << 14;
@@ -282,7 +292,8 @@ void BM_FindItem(benchmark::State& state) {
 
 // The diary sizes of the file benchmarks. The largest file takes about half a second a pass; a
 // longer minimum time gives it several.
-void DiarySizes(benchmark::internal::Benchmark* bench) {
+void DiarySizes(benchmark::internal::Benchmark* bench)
+{
     bench->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 }
 

@@ -74,26 +74,6 @@ QByteArray Write(const Reading& reading, const LocaleFormats& formats)
     return buffer.data();
 }
 
-// A number field by value: the same text, or both numbers of the same value ("-0.00" and "0").
-bool SameNumber(const QString& a, const QString& b, const LocaleFormats& formats)
-{
-    if (a == b)
-        return true;
-    const auto x = formats.ParseNumber(a);
-    const auto y = formats.ParseNumber(b);
-    return x && y && *x == *y;
-}
-
-// A time field by value; the reader keeps only texts that read as a time of day.
-bool SameTime(const QString& a, const QString& b, const LocaleFormats& formats)
-{
-    if (a.isEmpty() || b.isEmpty())
-        return a.isEmpty() && b.isEmpty();
-    const auto x = formats.ParseDateTimeText(a);
-    const auto y = formats.ParseDateTimeText(b);
-    return x && y && x->time == y->time;
-}
-
 // The height at the file's precision of one decimal; the height input takes "172cm" as 172.
 QString HeightAtFilePrecision(const QString& height, const LocaleFormats& formats)
 {
@@ -117,16 +97,14 @@ void CheckNothingLost(const Reading& first, const Reading& second, const LocaleF
     for (int i = 1; i <= first.store.Count(); ++i) {
         const DayRecord& a = first.store.Item(i);
         const DayRecord& b = second.store.Item(i);
-        FUZZ_CHECK(b.DayNumber == a.DayNumber);
-        FUZZ_CHECK(formats.ParseDate(b.Date) == DateFromDayNumber(a.DayNumber));
+        FUZZ_CHECK(b.date == a.date);
         for (std::size_t slot = 0; slot < 2; ++slot) {
-            const Measurement& x = a.Slot[slot];
-            const Measurement& y = b.Slot[slot];
-            FUZZ_CHECK_SAME(SameTime(x.Time, y.Time, formats), x.Time, y.Time);
-            FUZZ_CHECK_SAME(SameNumber(x.Weight, y.Weight, formats), x.Weight, y.Weight);
-            FUZZ_CHECK_SAME(SameNumber(x.Bmi, y.Bmi, formats), x.Bmi, y.Bmi);
-            const QString memo = QString(x.Memo).replace(QLatin1Char('\r'), QLatin1String(kLineBreakMarker));
-            FUZZ_CHECK_SAME(y.Memo == memo, memo, y.Memo);
+            const Weighing& x = a.slot[slot];
+            const Weighing& y = b.slot[slot];
+            FUZZ_CHECK_SAME(y.memo == x.memo, x.memo, y.memo);
+            FUZZ_CHECK_SAME(y.keptWeight == x.keptWeight, x.keptWeight, y.keptWeight);
+            FUZZ_CHECK_SAME(y.keptBmi == x.keptBmi, x.keptBmi, y.keptBmi);
+            FUZZ_CHECK(y == x);
         }
         ++g_daysKept;
     }

@@ -10,6 +10,7 @@
 #include "store/DayCheck.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"
+#include "store/WeighingText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -54,12 +55,6 @@ public:
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
 };
-
-// Memos keep their line breaks as "[CRLF]" in the store; the memo input breaks lines with "\n".
-QString MemoForDisplay(QString memo)
-{
-    return UnmarkLineBreaks(memo);
-}
 
 // Lines of a memo as the printout counts them: each line break, plus the last line unless the text
 // ends in a break (an empty memo is one line).
@@ -218,9 +213,9 @@ DiaryPage::ScaleFit DiaryPage::FitScaleReading(const QDateTime& weighed) const
     if (m_diary.CurrentIndex < 1 || m_diary.CurrentIndex > m_diary.Records.Count())
         return ScaleFit::OtherDay;
     const DayRecord& day = m_diary.Records.Item(m_diary.CurrentIndex);
-    if (day.DayNumber != DayNumber(weighed.date()))
+    if (day.date != weighed.date())
         return ScaleFit::OtherDay;
-    return day.Slot[slot].Weight.isEmpty() ? ScaleFit::Fits : ScaleFit::SlotUsed;
+    return day.slot[slot].hasWeight() ? ScaleFit::SlotUsed : ScaleFit::Fits;
 }
 
 bool DiaryPage::PutScaleReading(const QString& weight, const QDateTime& weighed)
@@ -548,30 +543,23 @@ void DiaryPage::ShowCurrentEntry()
     const bool onRecord =
         current > 0 && current < m_diary.NewEntryIndex() && current <= m_diary.Records.Count();
 
+    // The texts shown: time, weight, BMI and memo of each slot.
     QString date;
-    std::array<Measurement, 2> slots;
+    std::array<std::array<QString, 4>, 2> slots;
     if (onRecord) {
         const DayRecord& record = m_diary.Records.Item(current);
-        date = record.Date;
+        date = m_formats.FormatDate(record.date, m_formats.ShortDateFormat);
         for (std::size_t i = 0; i < 2; ++i) {
-            const Measurement& stored = record.Slot[i];
-            Measurement& shown = slots[i];
-            shown.Memo = MemoForDisplay(stored.Memo);
-            shown.Time = stored.Time;
-            if (!stored.Time.isEmpty()) {
-                const std::optional<DateTimeValue> value = m_formats.ParseDateTimeText(stored.Time);
-                if (value && value->time.isValid())
-                    shown.Time = m_formats.FormatTime(value->time, m_formats.ShortTimeFormat);
-            }
-            if (!stored.Weight.isEmpty())
-                shown.Weight = m_formats.FormatNumber(m_formats.LeadingNumber(stored.Weight), kWeightPattern);
-            if (!stored.Bmi.isEmpty())
-                shown.Bmi = m_formats.FormatNumber(m_formats.LeadingNumber(stored.Bmi), kBmiPattern);
+            const Weighing& stored = record.slot[i];
+            if (stored.time)
+                slots[i][0] = m_formats.FormatTime(*stored.time, m_formats.ShortTimeFormat);
+            if (stored.hasWeight())
+                slots[i][1] = m_formats.FormatNumber(ShownKg(stored), kWeightPattern);
+            const QString bmi = BmiText(stored, m_formats);
+            if (!bmi.isEmpty())
+                slots[i][2] = m_formats.FormatNumber(m_formats.LeadingNumber(bmi), kBmiPattern);
+            slots[i][3] = stored.memo;
         }
-    }
-    if (!date.isEmpty()) {
-        if (const std::optional<QDate> day = m_formats.ParseDate(date))
-            date = m_formats.FormatDate(*day, m_formats.ShortDateFormat);
     }
     if (!m_height->text().isEmpty())
         m_height->setText(m_formats.FormatNumber(m_formats.LeadingNumber(m_height->text()), kHeightPattern));
@@ -581,11 +569,11 @@ void DiaryPage::ShowCurrentEntry()
     PutDate(date);
     m_shownDate = date;
     for (std::size_t i = 0; i < 2; ++i) {
-        m_time[i]->setText(slots[i].Time);
-        m_weight[i]->setText(slots[i].Weight);
-        m_bmi[i]->setText(slots[i].Bmi);
-        m_memo[i]->setPlainText(slots[i].Memo);
-        m_lastValidWeight[i] = slots[i].Weight;
+        m_time[i]->setText(slots[i][0]);
+        m_weight[i]->setText(slots[i][1]);
+        m_bmi[i]->setText(slots[i][2]);
+        m_memo[i]->setPlainText(slots[i][3]);
+        m_lastValidWeight[i] = slots[i][1];
     }
     if (m_diary.NewEntryIndex() == 1)
         PutDate(m_formats.FormatDate(m_clock.Today(), m_formats.ShortDateFormat));

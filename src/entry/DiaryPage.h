@@ -165,7 +165,7 @@ private:
 
     // Steps of SaveEntry; the rules of a day are CheckDay's, in the store.
     void FillNewEntryDefaults();
-    void StoreDay(const QDate& date, const std::array<Measurement, 2>& slots);
+    void StoreDay(const QDate& date, const std::array<Weighing, 2>& slots);
     QString DeleteQuestion() const;
     void MoveGraphPeriodForDelete(const QDate& deletedDay);
 
@@ -182,7 +182,7 @@ private:
     void PutDate(const QString& text);
     // A day of the diary at the date a new page is saved under: adds the page's weighings to its
     // empty slots after asking; false (the page stays) when the user declines or a slot is taken.
-    bool MergeIntoStoredDay(int position, const std::array<Measurement, 2>& slots);
+    bool MergeIntoStoredDay(int position, const std::array<Weighing, 2>& slots);
 
     Diary& m_diary;
     const LocaleFormats& m_formats;

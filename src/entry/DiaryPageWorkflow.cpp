@@ -10,6 +10,7 @@
 #include "store/DayCheck.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"
+#include "store/WeighingText.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -127,8 +128,8 @@ bool DiaryPage::SaveEntry()
     const DayCheck check = CheckDay(input, m_formats);
     // A typed BMI gives way to the computed one, even when a later check fails.
     for (std::size_t i = 0; i < 2; ++i) {
-        if (!check.bmis[i].isEmpty())
-            m_bmi[i]->setText(check.bmis[i]);
+        if (check.bmiTenths[i])
+            m_bmi[i]->setText(FormatScaled(*check.bmiTenths[i], 1, 1, m_formats.DecimalSep));
     }
     if (check.problem) {
         m_messages.ShowMessage(check.problem->message, ButtonsOk, check.problem->icon);
@@ -143,7 +144,7 @@ bool DiaryPage::SaveEntry()
         return false;
     }
     const QDate date = check.date;
-    const std::array<Measurement, 2>& slots = check.slots;
+    const std::array<Weighing, 2>& slots = check.slots;
     // The page's own day is stored as it stands; another stored day only takes the page's weighings
     // into its empty slots, with consent.
     const int stored = m_diary.Records.FindItem(DayNumber(date));
@@ -161,11 +162,11 @@ bool DiaryPage::SaveEntry()
     return true;
 }
 
-bool DiaryPage::MergeIntoStoredDay(int position, const std::array<Measurement, 2>& slots)
+bool DiaryPage::MergeIntoStoredDay(int position, const std::array<Weighing, 2>& slots)
 {
     const DayRecord& day = m_diary.Records.Item(position);
     for (std::size_t i = 0; i < 2; ++i) {
-        if (!slots[i].Weight.isEmpty() && !day.Slot[i].Weight.isEmpty()) {
+        if (slots[i].hasWeight() && day.slot[i].hasWeight()) {
             ShowMessage(TextId::SlotTaken, IconInformation);
             return false;
         }
@@ -176,8 +177,8 @@ bool DiaryPage::MergeIntoStoredDay(int position, const std::array<Measurement, 2
         return false;
     DayRecord merged = day;
     for (std::size_t i = 0; i < 2; ++i) {
-        if (!slots[i].Weight.isEmpty())
-            merged.Slot[i] = slots[i];
+        if (slots[i].hasWeight())
+            merged.slot[i] = slots[i];
     }
     m_diary.CurrentIndex = m_diary.StoreDay(std::move(merged));
     return true;
@@ -198,13 +199,9 @@ void DiaryPage::FillNewEntryDefaults()
     }
 }
 
-void DiaryPage::StoreDay(const QDate& date, const std::array<Measurement, 2>& slots)
+void DiaryPage::StoreDay(const QDate& date, const std::array<Weighing, 2>& slots)
 {
-    DayRecord day;
-    day.Date = m_formats.FormatDate(date, m_formats.DateFormat);
-    day.Slot = slots;
-    day.DayNumber = DayNumber(date);
-    m_diary.CurrentIndex = m_diary.StoreDay(std::move(day));
+    m_diary.CurrentIndex = m_diary.StoreDay(DayRecord{date, slots});
 }
 
 void DiaryPage::NewEntry()
@@ -265,7 +262,7 @@ void DiaryPage::DeleteEntry()
     // screen goes into the backup with the other days.
     SetEdited(false);
     m_storedOwner = m_diary.Owner;
-    MoveGraphPeriodForDelete(DateFromDayNumber(m_diary.Records.Item(m_diary.CurrentIndex).DayNumber));
+    MoveGraphPeriodForDelete(m_diary.Records.Item(m_diary.CurrentIndex).date);
     // The record that moves into the removed one's place is shown, or the one before the last.
     const int shown =
         m_diary.CurrentIndex == m_diary.NewEntryIndex() - 1 ? m_diary.CurrentIndex - 1 : m_diary.CurrentIndex;
@@ -281,9 +278,7 @@ void DiaryPage::MoveGraphPeriodForDelete(const QDate& deletedDay)
 {
     const int current = m_diary.CurrentIndex;
     const int newEntry = m_diary.NewEntryIndex();
-    const auto dateOf = [this](int position) {
-        return DateFromDayNumber(m_diary.Records.Item(position).DayNumber);
-    };
+    const auto dateOf = [this](int position) { return m_diary.Records.Item(position).date; };
     if (newEntry == 2)
         Q_EMIT GraphPeriodNeedsMove(deletedDay, m_clock.Today(), true);
     else if (current == 1)

@@ -46,7 +46,7 @@ void CsvCommands::ImportCsv()
     }
     // The page stays on the day it shows (or on the new-entry page) as days are added before it.
     const bool onNewPage = m.diary.CurrentIndex >= m.diary.NewEntryIndex();
-    const qint64 shownDay = onNewPage ? 0 : m.diary.Records.Item(m.diary.CurrentIndex).DayNumber;
+    const qint64 shownDay = onNewPage ? 0 : m.diary.Records.Item(m.diary.CurrentIndex).dayNumber();
     QString refusal;
     const std::optional<CsvImportCounts> counts =
         tarvel::ImportCsv(in.readAll(), m.diary.Records, m.diary.Owner.ProfileHeight, m.formats, &refusal);
@@ -73,8 +73,9 @@ void CsvCommands::ExportCsv()
         m.dialogs.SaveFile(LoadText(TextId::ExportCsv), DialogFolder(m.diary, m.folders), CsvFilter());
     if (path.isEmpty())
         return;
-    const QByteArray bytes = tarvel::ExportCsv(m.diary.Records, m.formats).toUtf8();
-    if (!WriteFileSafely(path, [&bytes](QIODevice& out) { return WriteAll(out, bytes.constData(), bytes.size()); }))
+    const QByteArray bytes = tarvel::ExportCsv(m.diary.Records).toUtf8();
+    if (!WriteFileSafely(path,
+                         [&bytes](QIODevice& out) { return WriteAll(out, bytes.constData(), bytes.size()); }))
         m.messages.ShowMessage(LoadText(TextId::CsvCannotBeWritten), ButtonsOk, IconCritical);
 }
 

@@ -165,7 +165,7 @@ private:
     Diary m_diary;
     Settings m_settings;
     LocaleFormats m_formats;
-    Trend m_trend{m_diary.Records, m_formats};
+    Trend m_trend{m_diary.Records};
     GraphPeriod m_period;
     DiaryFile m_file;
     bool m_commandLineFile = false;

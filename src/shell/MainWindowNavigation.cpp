@@ -51,7 +51,7 @@ void MainWindow::GoToDate()
     QDate day = m_services.clock.Today();
     if (!store.IsEmpty()) {
         const int shown = std::min(m_diary.CurrentIndex, store.Count());
-        day = DateFromDayNumber(store.Item(std::max(1, shown)).DayNumber);
+        day = store.Item(std::max(1, shown)).date;
     }
     std::optional<QDate> chosen;
     if (m_runDateDlg) {

@@ -1,7 +1,5 @@
 #include "store/CsvExport.h"
 
-#include "platform/LocaleFormats.h"
-#include "store/DiaryText.h"
 #include "store/RecordStore.h"
 
 namespace tarvel {
@@ -18,35 +16,33 @@ QString CsvField(const QString& text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// A number of the diary as plain text with "."; a text that is no number is passed on as it is.
-QString PlainNumber(const QString& text, const LocaleFormats& formats)
+// A value in fixed steps as plain text with "." and no trailing zeros ("65.4"); a kept text as
+// written.
+QString PlainNumber(std::optional<qint64> value, int decimals, const QString& kept)
 {
-    const auto value = formats.ParseNumber(text);
-    return value ? QString::number(*value, 'g', 15) : text;
-}
-
-QString IsoTime(const QString& text, const LocaleFormats& formats)
-{
-    const auto value = formats.ParseDateTimeText(text);
-    return value ? value->time.toString(QStringLiteral("HH:mm")) : text;
+    if (!value)
+        return kept;
+    return QString::number(static_cast<double>(*value) / (decimals == 1 ? 10 : 100), 'g', 15);
 }
 
 } // namespace
 
-QString ExportCsv(const RecordStore& records, const LocaleFormats& formats)
+QString ExportCsv(const RecordStore& records)
 {
     QString out = QStringLiteral("date,slot,time,weight_kg,bmi,memo\r\n");
     for (const DayRecord& record : records.Records()) {
-        const QString date = DateFromDayNumber(record.DayNumber).toString(Qt::ISODate);
+        const QString date = record.date.toString(Qt::ISODate);
         for (int slot = 0; slot < 2; ++slot) {
-            const Measurement& m = record.Slot[static_cast<std::size_t>(slot)];
-            if (m.IsEmpty())
+            const Weighing& w = record.slot[static_cast<std::size_t>(slot)];
+            if (w.isEmpty())
                 continue;
-            const QString memo = UnmarkLineBreaks(m.Memo, QStringLiteral("\r\n"));
+            const QString memo = QString(w.memo).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+            const std::optional<qint64> hundredths =
+                w.weight ? std::optional<qint64>(w.weight->grams / 10) : std::nullopt;
             out += date + QLatin1Char(',') + QString::number(slot + 1) + QLatin1Char(',') +
-                   CsvField(IsoTime(m.Time, formats)) + QLatin1Char(',') +
-                   CsvField(PlainNumber(m.Weight, formats)) + QLatin1Char(',') +
-                   CsvField(PlainNumber(m.Bmi, formats)) + QLatin1Char(',') + CsvField(memo) +
+                   (w.time ? w.time->toString(QStringLiteral("HH:mm")) : QString()) + QLatin1Char(',') +
+                   CsvField(PlainNumber(hundredths, 2, w.keptWeight)) + QLatin1Char(',') +
+                   CsvField(PlainNumber(w.bmiTenths, 1, w.keptBmi)) + QLatin1Char(',') + CsvField(memo) +
                    QStringLiteral("\r\n");
         }
     }

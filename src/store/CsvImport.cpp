@@ -8,6 +8,7 @@
 #include "store/DiaryFile.h"
 #include "store/DiaryText.h"
 #include "store/RecordStore.h"
+#include "store/WeighingText.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -197,11 +198,11 @@ std::pair<QString, QString> SplitDateTime(const QString& text)
     return {text.left(at), text.mid(at + 1).trimmed()};
 }
 
-struct Weighing {
+struct ImportedWeighing {
     qint64 day;
     std::size_t slot;
     QTime time;
-    Measurement m;
+    Weighing w;
 };
 
 } // namespace
@@ -229,7 +230,7 @@ std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& r
     const std::optional<double> height = formats.ParseNumber(heightText);
 
     CsvImportCounts counts;
-    std::vector<Weighing> weighings;
+    std::vector<ImportedWeighing> weighings;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const Row& row = rows[r];
         auto [dateText, timeText] = SplitDateTime(FieldAt(row, columns.date));
@@ -244,38 +245,37 @@ std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& r
             ++counts.unreadable;
             continue;
         }
-        Weighing w{DayNumber(*date), *time < QTime(12, 0) ? 0u : 1u, *time, {}};
+        ImportedWeighing w{DayNumber(*date), *time < QTime(12, 0) ? 0u : 1u, *time, {}};
         const QString slot = FieldAt(row, columns.slot);
         if (slot == QLatin1String("1") || slot == QLatin1String("2"))
             w.slot = slot == QLatin1String("1") ? 0 : 1;
         std::optional<double> bmi = ReadDecimal(FieldAt(row, columns.bmi));
         if (!bmi)
             bmi = BodyMassIndex(height, weight);
-        w.m.Time = formats.FormatTime(*time, formats.TimeFormat);
-        w.m.Weight = formats.FormatNumber(*weight, kWeightPattern);
-        w.m.Bmi = bmi ? formats.FormatNumber(*bmi, kBmiPattern) : QString();
-        w.m.Memo = MarkLineBreaks(FieldAt(row, columns.memo));
+        w.w.time = QTime(time->hour(), time->minute());
+        w.w.weight = MassFromKg(*weight);
+        w.w.bmiTenths = bmi ? BmiTenthsOf(*bmi) : std::nullopt;
+        w.w.memo = MemoWithLineBreaks(FieldAt(row, columns.memo));
         weighings.push_back(std::move(w));
     }
 
     // The earliest weighing of a half-day is kept; a day of the diary takes none.
     std::stable_sort(weighings.begin(), weighings.end(),
-                     [](const Weighing& a, const Weighing& b) { return a.time < b.time; });
+                     [](const ImportedWeighing& a, const ImportedWeighing& b) { return a.time < b.time; });
     std::map<qint64, DayRecord> added;
-    for (Weighing& w : weighings) {
+    for (ImportedWeighing& w : weighings) {
         DayRecord& day = added[w.day];
-        if (records.FindItem(w.day) != 0 || !day.Slot[w.slot].IsEmpty()) {
+        if (records.FindItem(w.day) != 0 || !day.slot[w.slot].isEmpty()) {
             ++counts.skipped;
             continue;
         }
-        day.Slot[w.slot] = std::move(w.m);
+        day.slot[w.slot] = std::move(w.w);
         ++counts.imported;
     }
     for (auto& [number, day] : added) {
-        if (day.Slot[0].IsEmpty() && day.Slot[1].IsEmpty())
+        if (day.slot[0].isEmpty() && day.slot[1].isEmpty())
             continue;
-        day.DayNumber = number;
-        day.Date = formats.FormatDate(DateFromDayNumber(number), formats.DateFormat);
+        day.date = DateFromDayNumber(number);
         records.Add(std::move(day));
     }
     return counts;

@@ -5,6 +5,7 @@
 #include "platform/TextTable.h"
 #include "store/Bmi.h"
 #include "store/DiaryText.h"
+#include "store/WeighingText.h"
 
 namespace tarvel {
 
@@ -39,22 +40,20 @@ DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
     if ((check.problem = MissingInputs(in)))
         return check;
 
-    std::array<QString, 2> bmis;
-    const QString invalid = formats.FormatNumber(0, kBmiComputePattern);
+    std::array<std::optional<int>, 2> bmis;
     for (std::size_t i = 0; i < 2; ++i) {
         if (in.weight[i].isEmpty())
             continue;
         const std::optional<double> bmi =
             BodyMassIndex(formats.ParseNumber(in.height), formats.ParseNumber(in.weight[i]));
-        // A BMI that lays out as "00.0" (a weight of 0, an unreadable height) is no BMI.
-        const QString laidOut = formats.FormatNumber(bmi.value_or(0), kBmiComputePattern);
-        if (laidOut == invalid) {
+        // A BMI that rounds to 0.0 (a weight of 0, an unreadable height) is no BMI.
+        bmis[i] = BmiTenthsOf(bmi.value_or(0));
+        if (bmis[i].value_or(0) == 0) {
             check.problem = DayProblem{LoadText(TextId::InvalidWeightOrBmi), IconQuestion, DayField::None};
             return check;
         }
-        bmis[i] = formats.FormatNumber(formats.ParseNumber(laidOut).value_or(0), kBmiPattern);
     }
-    check.bmis = bmis;
+    check.bmiTenths = bmis;
 
     const std::optional<QDate> date = formats.ReadTypedDate(in.date);
     if (!date) {
@@ -75,11 +74,11 @@ DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
                                        IconQuestion, i == 0 ? DayField::MorningTime : DayField::NightTime};
             return check;
         }
-        Measurement& slot = check.slots[i];
-        slot.Time = formats.FormatTime(time->time, formats.TimeFormat);
-        slot.Weight = formats.FormatNumber(formats.LeadingNumber(in.weight[i]), kWeightPattern);
-        slot.Bmi = bmis[i];
-        slot.Memo = MarkLineBreaks(in.memo[i]);
+        Weighing& slot = check.slots[i];
+        slot.time = QTime(time->time.hour(), time->time.minute());
+        slot.weight = MassFromKg(formats.LeadingNumber(in.weight[i]));
+        slot.bmiTenths = bmis[i];
+        slot.memo = MemoWithLineBreaks(in.memo[i]);
     }
     return check;
 }

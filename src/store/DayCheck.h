@@ -33,12 +33,12 @@ struct DayProblem {
 
 // What checking a day gives: a problem to report, or the day's date and the slots as stored. The
 // BMI of each weighed slot is worked out from the height before the date and times are read, so
-// bmis holds them (laid out "#0.0") whenever the BMI check passed, even if a later check failed.
+// bmiTenths holds them whenever the BMI check passed, even if a later check failed.
 struct DayCheck {
     std::optional<DayProblem> problem;
-    std::array<QString, 2> bmis;
+    std::array<std::optional<int>, 2> bmiTenths;
     QDate date;
-    std::array<Measurement, 2> slots;
+    std::array<Weighing, 2> slots;
 };
 
 // The heaviest weight the diary takes, in kg (text MaximumWeight names it). One rule for every way a weight

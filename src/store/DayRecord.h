@@ -1,38 +1,56 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <QTime>
 
 #include <array>
+#include <compare>
+#include <optional>
 
 namespace tarvel {
 
-// One weighing of a day: time of day, weight in kg, BMI and memo, all as texts in the user's locale.
-// A memo holds its line breaks as the marker "[CRLF]".
-struct Measurement {
-    QString Time;
-    QString Weight;
-    QString Bmi;
-    QString Memo;
+// A mass in whole grams. The diary keeps weights in 0.01 kg steps (10 g); scales may be finer.
+struct Mass {
+    qint64 grams = 0;
 
-    bool IsEmpty() const { return Time.isEmpty() && Weight.isEmpty() && Bmi.isEmpty() && Memo.isEmpty(); }
-    bool operator==(const Measurement&) const = default;
+    double kg() const { return static_cast<double>(grams) / 1000.0; }
+    auto operator<=>(const Mass&) const = default;
 };
 
-// One calendar day of the diary: the date text (the key), the morning (slot 0, "(1) Morning") and
-// night (slot 1, "(2) Night") weighings, and the date's day number, by which records sort.
+// One weighing of a day: its time of day, weight, BMI (in tenths) and memo (lines joined by "\n").
+// A weight or BMI field that a diary file held as something other than a number is kept as written
+// (keptWeight, keptBmi; no value then), so that saving the diary writes it back unchanged.
+struct Weighing {
+    std::optional<QTime> time;
+    std::optional<Mass> weight;
+    std::optional<int> bmiTenths;
+    QString memo;
+    QString keptWeight;
+    QString keptBmi;
+
+    // Whether the slot holds a weight field at all (a value or a kept text): such a slot is taken.
+    bool hasWeight() const { return weight.has_value() || !keptWeight.isEmpty(); }
+    bool isEmpty() const
+    {
+        return !time && !hasWeight() && !bmiTenths && keptBmi.isEmpty() && memo.isEmpty();
+    }
+    bool operator==(const Weighing&) const = default;
+};
+
+// One calendar day of the diary: its date (the key) and the morning (slot 0, "(1) Morning") and
+// night (slot 1, "(2) Night") weighings.
 struct DayRecord {
-    QString Date;
-    std::array<Measurement, 2> Slot;
-    qint64 DayNumber = 0;
+    QDate date;
+    std::array<Weighing, 2> slot;
 
-    // The sort key as a text: the day number in decimal digits.
-    QString SortKey() const { return QString::number(DayNumber); }
-
-    // Columns by number as the list and the file lay them out: 0 date, 1..4 slot one (time,
-    // weight, BMI, memo), 5..8 slot two, 9 sort key.
-    QString Column(int column) const;
+    // The day's number counted from 1899-12-30, by which records sort and are looked up.
+    qint64 dayNumber() const { return date.isValid() ? date.toJulianDay() - kJulianDayOfZero : 0; }
 
     bool operator==(const DayRecord&) const = default;
+
+private:
+    static constexpr qint64 kJulianDayOfZero = 2415019; // 1899-12-30
 };
 
 } // namespace tarvel

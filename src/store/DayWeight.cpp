@@ -1,35 +1,31 @@
 #include "store/DayWeight.h"
 
-#include "platform/LocaleFormats.h"
-
 namespace tarvel {
 
-std::optional<double> WeighingOf(const Measurement& slot, const LocaleFormats& formats)
+std::optional<double> WeighingOf(const Weighing& slot)
 {
-    if (slot.Weight.isEmpty())
+    if (!slot.weight || !IsWeighing(slot.weight->kg()))
         return std::nullopt;
-    const std::optional<double> kg = formats.ParseNumber(slot.Weight);
-    return kg && IsWeighing(*kg) ? kg : std::nullopt;
+    return slot.weight->kg();
 }
 
-std::optional<double> BmiOf(const Measurement& slot, const LocaleFormats& formats)
+std::optional<double> BmiOf(const Weighing& slot)
 {
-    if (slot.Bmi.isEmpty() || !WeighingOf(slot, formats))
+    if (!slot.bmiTenths || *slot.bmiTenths <= 0 || !WeighingOf(slot))
         return std::nullopt;
-    const std::optional<double> bmi = formats.ParseNumber(slot.Bmi);
-    return bmi && *bmi > 0 ? bmi : std::nullopt;
+    return *slot.bmiTenths / 10.0;
 }
 
-std::optional<double> DayWeightOf(const DayRecord& day, const LocaleFormats& formats)
+std::optional<double> DayWeightOf(const DayRecord& day)
 {
-    if (const std::optional<double> morning = WeighingOf(day.Slot[0], formats))
+    if (const std::optional<double> morning = WeighingOf(day.slot[0]))
         return morning;
-    return WeighingOf(day.Slot[1], formats);
+    return WeighingOf(day.slot[1]);
 }
 
-std::array<std::optional<double>, 2> WeighingsOf(const DayRecord& day, const LocaleFormats& formats)
+std::array<std::optional<double>, 2> WeighingsOf(const DayRecord& day)
 {
-    return {{WeighingOf(day.Slot[0], formats), WeighingOf(day.Slot[1], formats)}};
+    return {{WeighingOf(day.slot[0]), WeighingOf(day.slot[1])}};
 }
 
 } // namespace tarvel

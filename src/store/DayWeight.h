@@ -8,8 +8,6 @@
 
 namespace tarvel {
 
-class LocaleFormats;
-
 // The one place that decides which stored weights count as weighings, for the trend, the graphs,
 // their tooltips and descriptions, and the importer.
 
@@ -22,16 +20,16 @@ inline bool IsWeighing(double kg)
     return kg > 0 && WeightWithinLimit(kg);
 }
 
-// The slot's weight when its text, read in the user's locale, is a weighing.
-std::optional<double> WeighingOf(const Measurement& slot, const LocaleFormats& formats);
+// The slot's weight in kg when it is a weighing.
+std::optional<double> WeighingOf(const Weighing& slot);
 
-// The BMI of a slot that is a weighing, when its text reads as a number above 0 ("00.0" is no BMI).
-std::optional<double> BmiOf(const Measurement& slot, const LocaleFormats& formats);
+// The BMI of a slot that is a weighing, when it is above 0 ("00.0" in a file is no BMI).
+std::optional<double> BmiOf(const Weighing& slot);
 
 // The day's weight: the morning weighing, else the night one. Reads the night slot only when needed.
-std::optional<double> DayWeightOf(const DayRecord& day, const LocaleFormats& formats);
+std::optional<double> DayWeightOf(const DayRecord& day);
 
 // The weighings of a day by slot (0 morning, 1 night), in kg.
-std::array<std::optional<double>, 2> WeighingsOf(const DayRecord& day, const LocaleFormats& formats);
+std::array<std::optional<double>, 2> WeighingsOf(const DayRecord& day);
 
 } // namespace tarvel

@@ -53,9 +53,9 @@ void Diary::Reset()
 
 int Diary::StoreDay(DayRecord day)
 {
-    const int found = Records.FindItem(day.DayNumber);
+    const int found = Records.FindItem(day.dayNumber());
     if (found != 0) {
-        Records.SetSlots(found, day.Slot);
+        Records.SetSlots(found, day.slot);
         Q_EMIT RecordsChanged();
         return found;
     }

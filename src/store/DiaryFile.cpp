@@ -5,11 +5,13 @@
 #include "platform/SafeFile.h"
 #include "store/DiaryText.h"
 #include "store/GraphPeriod.h"
+#include "store/WeighingText.h"
 
 #include <QFile>
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <tuple>
 #include <vector>
 
@@ -65,45 +67,39 @@ Profile ReadHeader(const Fields& fields, const LocaleFormats& formats)
     return owner;
 }
 
-// A number field from the file in the locale's form: "." becomes the decimal separator, and a
-// number is rewritten by its pattern ("065.40" -> "65.40"), except that zero stays "0". Anything
-// that is not a number stays as it is.
-QString NormalisedNumber(QStringView field, QStringView pattern, const LocaleFormats& formats)
+// A number field of the file ("." as decimal point) rounded to decimals places into value; a field
+// that is no number is kept as written.
+template <typename T>
+void ReadNumberField(QStringView field, int decimals, std::optional<T>& value, QString& kept)
 {
     if (field.isEmpty())
-        return QString();
-    DecimalText plain;
-    if (RelayoutDecimal(field, QLatin1Char('.'), pattern, formats.DecimalSep, plain))
-        return plain.zero ? QStringLiteral("0") : plain.View().toString();
-    QString text = field.toString();
-    if (formats.DecimalSep != QLatin1Char('.'))
-        text.replace(QLatin1Char('.'), formats.DecimalSep);
-    const std::optional<double> value = formats.ParseNumber(text);
-    if (!value)
-        return text;
-    if (*value == 0)
-        return QStringLiteral("0");
-    return formats.FormatNumber(*value, pattern);
+        return;
+    const std::optional<qint64> scaled = ReadScaled(field, QLatin1Char('.'), decimals);
+    if (scaled && *scaled >= std::numeric_limits<T>::min() && *scaled <= std::numeric_limits<T>::max())
+        value = static_cast<T>(*scaled);
+    else
+        kept = field.toString();
 }
 
-// A time field: kept as written when it is a time of day, empty otherwise. A time written with the
-// other usual separator ("07.30" where ":" is the locale's, or the reverse) is taken in the
-// locale's layout, so that a diary from another locale keeps its weighings.
-QString ReadTime(QStringView field, const LocaleFormats& formats)
+// A time field: the time of day it names, or nothing. A time written with the other usual separator
+// ("07.30" where ":" is the locale's, or the reverse) is read too, so that a diary from another
+// locale keeps its weighings.
+std::optional<QTime> ReadTime(QStringView field, const LocaleFormats& formats)
 {
     if (field.isEmpty() || field == QLatin1String("-----"))
-        return QString();
-    const auto value = formats.ParseDateTimeText(field);
-    if (value)
-        return value->hasDate ? QString() : field.toString();
+        return std::nullopt;
+    if (const auto value = formats.ParseDateTimeText(field)) {
+        if (value->hasDate)
+            return std::nullopt;
+        return QTime(value->time.hour(), value->time.minute()); // the file holds minutes
+    }
     LocaleFormats other = formats;
     other.TimeSep = formats.TimeSep == QLatin1Char(':') ? QLatin1Char('.') : QLatin1Char(':');
     int hour = 0;
     int minute = 0;
     if (!other.ReadPlainTime(field, hour, minute) || hour > 23 || minute > 59)
-        return QString();
-    char16_t buffer[16];
-    return QString(reinterpret_cast<const QChar*>(buffer), formats.LayoutStoredTime(buffer, hour, minute));
+        return std::nullopt;
+    return QTime(hour, minute);
 }
 
 bool IsDigit(QChar c)
@@ -188,12 +184,12 @@ bool IsDate(int year, int month, int day)
 struct ReadingFormats {
     const LocaleFormats& locale;
     const LocaleFormats dates;
-    const bool foreignDates; // dates are not in the locale's layout and are laid out again
 };
 
-bool IsBlankWeight(const QString& weight)
+// Whether a slot holds a weight that needs a time: any weight field but 0.
+bool IsBlankWeight(const Weighing& w)
 {
-    return weight.isEmpty() || weight == QLatin1String("0");
+    return w.keptWeight.isEmpty() && (!w.weight || w.weight->grams / 10 == 0);
 }
 
 // One record line; nothing when the line is rejected. latest is moved on by every readable date,
@@ -212,25 +208,21 @@ std::optional<DayRecord> ReadRecordLine(QStringView line, const ReadingFormats& 
         latest = dateValue->date;
 
     DayRecord record;
-    if (reading.foreignDates) {
-        char16_t buffer[16];
-        record.Date =
-            QString(reinterpret_cast<const QChar*>(buffer), formats.LayoutDateKey(buffer, dateValue->date));
-    } else {
-        record.Date = dateField.toString();
-    }
-    record.DayNumber = DayNumber(dateValue->date);
+    record.date = dateValue->date;
     for (int slot = 0; slot < 2; ++slot) {
         const int present = slot == 0 ? 5 : 9;
         if (fields.count < present)
             continue;
         const int first = 2 + slot * 4;
-        Measurement& m = record.Slot[static_cast<std::size_t>(slot)];
-        m.Time = ReadTime(FieldAt(fields, first, kRecordFields), formats);
-        m.Weight = NormalisedNumber(FieldAt(fields, first + 1, kRecordFields), kWeightPattern, formats);
-        m.Bmi = NormalisedNumber(FieldAt(fields, first + 2, kRecordFields), kBmiPattern, formats);
-        m.Memo = MemoFromFileText(FieldAt(fields, first + 3, kRecordFields));
-        if (m.Time.isEmpty() && !IsBlankWeight(m.Weight))
+        Weighing& w = record.slot[static_cast<std::size_t>(slot)];
+        w.time = ReadTime(FieldAt(fields, first, kRecordFields), formats);
+        std::optional<qint64> hundredths;
+        ReadNumberField(FieldAt(fields, first + 1, kRecordFields), 2, hundredths, w.keptWeight);
+        if (hundredths)
+            w.weight = Mass{*hundredths * 10};
+        ReadNumberField(FieldAt(fields, first + 2, kRecordFields), 1, w.bmiTenths, w.keptBmi);
+        w.memo = MemoFromFileText(FieldAt(fields, first + 3, kRecordFields));
+        if (!w.time && !IsBlankWeight(w))
             return std::nullopt; // a weighing without a readable time
     }
     return record;
@@ -307,11 +299,7 @@ DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, i
     const std::vector<QStringView> lines = SplitLines(text);
     DiaryContent content;
     QDate latest = kZeroDate;
-    const LocaleFormats dates = FileDateFormats(lines, formats);
-    const bool foreignDates = dates.YearPos != formats.YearPos || dates.MonthPos != formats.MonthPos ||
-                              dates.DayPos != formats.DayPos || dates.DateSep1 != formats.DateSep1 ||
-                              dates.DateSep2 != formats.DateSep2;
-    const ReadingFormats reading{formats, dates, foreignDates};
+    const ReadingFormats reading{formats, FileDateFormats(lines, formats)};
     if (!lines.empty()) {
         const Fields fields = SplitFields(lines.front(), 3);
         if (fields.count >= 3)

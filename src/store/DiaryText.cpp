@@ -49,10 +49,12 @@ QString MemoToFileText(const QString& memo)
 
 QString MemoFromFileText(QStringView field)
 {
-    if (!field.contains(QLatin1String(kCommaMarker)))
-        return field.toString();
     QString out = field.toString();
+    if (!field.contains(QLatin1Char('[')) && !field.contains(QLatin1Char('\r')))
+        return out;
     out.replace(QLatin1String(kCommaMarker), QLatin1String(","));
+    out.replace(QLatin1String(kLineBreakMarker), QLatin1String("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;
 }
 

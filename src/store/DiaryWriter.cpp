@@ -17,11 +17,6 @@ namespace tarvel {
 
 namespace {
 
-bool IsDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 // The bytes of the file being written, collected in memory and handed to the device in chunks.
 // Each field asks for room once and is then written at a plain pointer.
 class Bytes {
@@ -40,11 +35,7 @@ public:
     const char* Data() const { return m_bytes.data(); }
 
     void Put(char c) { *Extend(1) = c; }
-    template <std::size_t N>
-    void Put(const char (&text)[N])
-    {
-        std::memcpy(Extend(N - 1), text, N - 1);
-    }
+    template <std::size_t N> void Put(const char (&text)[N]) { std::memcpy(Extend(N - 1), text, N - 1); }
 
 private:
     std::vector<char> m_bytes = std::vector<char>(1 << 17);
@@ -124,94 +115,44 @@ private:
     qint64 m_monthEnd = 0;
 };
 
-// The least count of whole digits and the count of decimals of a number pattern such as "000.00".
-struct NumberShape {
-    int minWhole = 0;
-    int decimals = 0;
-};
-
-constexpr NumberShape ShapeOf(const char16_t* pattern)
+// A number in fixed steps (value / 10^decimals) laid out with at least minWhole whole digits:
+// hundredths 6540 with 3 whole digits give "065.40". This runs for every number of every diary
+// written, so it writes the digits straight into the bytes.
+void AppendScaled(Bytes& out, qint64 value, int decimals, int minWhole)
 {
-    NumberShape shape;
-    bool afterPoint = false;
-    for (; *pattern; ++pattern) {
-        if (*pattern == u'.')
-            afterPoint = true;
-        else if (afterPoint)
-            ++shape.decimals;
-        else if (*pattern == u'0')
-            ++shape.minWhole;
+    char digits[24];
+    int at = 24;
+    quint64 magnitude = value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
+    for (int d = 0; d < decimals; ++d) {
+        digits[--at] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
     }
-    return shape;
+    digits[--at] = '.';
+    for (int whole = 0; magnitude > 0 || whole < minWhole || whole == 0; ++whole) {
+        digits[--at] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    if (value < 0)
+        digits[--at] = '-';
+    std::memcpy(out.Extend(static_cast<std::size_t>(24 - at)), digits + at,
+                static_cast<std::size_t>(24 - at));
 }
 
-constexpr NumberShape kFileWeightShape = ShapeOf(kFileWeightPattern);
-constexpr NumberShape kFileBmiShape = ShapeOf(kBmiComputePattern);
-
-// The usual number field, written straight into the bytes: digits, then the decimal separator and
-// at most shape.decimals digits ("65.4" -> "065.40"), laid out as RelayoutDecimal lays it out. This
-// runs for every number of every diary written, so it works on the raw characters with the shape
-// known in advance. False for anything else (a sign, more decimals, other characters), which takes
-// the general route.
-bool AppendPlainNumber(Bytes& out, QStringView text, QChar decimalSep, NumberShape shape)
+void AppendTime(Bytes& out, const std::optional<QTime>& time, const LocaleFormats& formats)
 {
-    const char16_t* p = text.utf16();
-    const qsizetype n = text.size();
-    const char16_t sep = decimalSep.unicode();
-    auto digit = [](char16_t c) { return static_cast<unsigned>(c - u'0') <= 9u; };
-    qsizetype i = 0;
-    while (i < n && p[i] == u'0')
-        ++i;
-    const qsizetype significant = i;
-    while (i < n && digit(p[i]))
-        ++i;
-    const qsizetype wholeEnd = i;
-    qsizetype fracBegin = i;
-    if (i < n && p[i] == sep) {
-        fracBegin = ++i;
-        while (i < n && digit(p[i]))
-            ++i;
-    }
-    const qsizetype fracDigits = i - fracBegin;
-    const qsizetype wholeDigits = wholeEnd - significant;
-    const qsizetype padding = wholeDigits < shape.minWhole ? shape.minWhole - wholeDigits : 0;
-    if (i != n || (wholeEnd == 0 && fracDigits == 0) || fracDigits > shape.decimals ||
-        2 + padding + wholeDigits + shape.decimals > DecimalText::kCapacity)
-        return false;
-    char* o = out.Extend(static_cast<std::size_t>(padding + wholeDigits + (shape.decimals > 0 ? 1 + shape.decimals : 0)));
-    for (qsizetype k = 0; k < padding; ++k)
-        *o++ = '0';
-    for (qsizetype k = significant; k < wholeEnd; ++k)
-        *o++ = static_cast<char>(p[k]);
-    if (shape.decimals > 0) {
-        *o++ = '.';
-        for (qsizetype k = fracBegin; k < i; ++k)
-            *o++ = static_cast<char>(p[k]);
-        for (qsizetype k = fracDigits; k < shape.decimals; ++k)
-            *o++ = '0';
-    }
-    return true;
-}
-
-// The file form of a number field: "." as decimal point, laid out by pattern. A text that is no
-// number is kept as the reader found it: the reader turned each "." into the decimal separator, so
-// that becomes "." again (a "," separator dropped instead would turn "1.2.3" into "123"); any
-// other comma is dropped, since it would split the line.
-void AppendFileNumber(Bytes& out, const QString& text, QStringView pattern, NumberShape shape,
-                      const LocaleFormats& formats)
-{
-    if (text.isEmpty() || AppendPlainNumber(out, text, formats.DecimalSep, shape))
+    if (!time)
         return;
-    DecimalText plain;
-    if (RelayoutDecimal(text, formats.DecimalSep, pattern, QLatin1Char('.'), plain)) {
-        Append(out, plain.View());
-    } else if (const auto value = formats.ParseNumber(text)) {
-        Append(out, FormatNumber(*value, pattern, QLatin1Char('.')));
-    } else {
-        QString kept = text;
-        kept.replace(formats.DecimalSep, QLatin1Char('.'));
-        Append(out, kept.remove(QLatin1Char(',')));
-    }
+    char16_t buffer[16];
+    Append(out, QStringView(buffer, formats.LayoutStoredTime(buffer, time->hour(), time->minute())));
+}
+
+// A kept text that is no number, as the reader found it; a "," would split the line.
+void AppendKept(Bytes& out, const QString& kept)
+{
+    if (!kept.contains(QLatin1Char(',')))
+        Append(out, kept);
+    else
+        Append(out, QString(kept).remove(QLatin1Char(',')));
 }
 
 QString FileHeight(const QString& height, const LocaleFormats& formats)
@@ -221,37 +162,6 @@ QString FileHeight(const QString& height, const LocaleFormats& formats)
     // The height input takes any text that begins with a number of at most 300 ("172cm").
     const double value = formats.ParseNumber(height).value_or(formats.LeadingNumber(height));
     return FormatNumber(value, kFileHeightPattern, QLatin1Char('.'));
-}
-
-bool IsDigit2(QChar a, QChar b)
-{
-    return IsDigit(a) && IsDigit(b);
-}
-
-void AppendFileTime(Bytes& out, const QString& time, const LocaleFormats& formats)
-{
-    if (time.isEmpty())
-        return;
-    // A time stored as the file writes it ("07:30" with the locale's separator) is copied.
-    if (time.size() == 5 && time[2] == formats.TimeSep && IsDigit2(time[0], time[1]) &&
-        IsDigit2(time[3], time[4]) && time[0] <= QLatin1Char('2') && time[3] <= QLatin1Char('5') &&
-        (time[0] < QLatin1Char('2') || time[1] <= QLatin1Char('3'))) {
-        Append(out, time);
-        return;
-    }
-    char16_t buffer[16];
-    int hour = 0;
-    int minute = 0;
-    if (formats.ReadPlainTime(time, hour, minute) && hour <= 23 && minute <= 59) {
-        Append(out, QStringView(buffer, formats.LayoutStoredTime(buffer, hour, minute)));
-        return;
-    }
-    if (const auto value = formats.ParseDateTimeText(time)) {
-        const QTime t = value->time;
-        Append(out, QStringView(buffer, formats.LayoutStoredTime(buffer, t.hour(), t.minute())));
-        return;
-    }
-    Append(out, QString(time).remove(QLatin1Char(',')));
 }
 
 QString OneLine(QString text)
@@ -288,23 +198,27 @@ bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records
 
     DateKeys keys(formats);
     for (const DayRecord& record : records.Records()) {
-        const bool slotsEmpty = record.Slot[0].IsEmpty() && record.Slot[1].IsEmpty();
-        if (record.Date.isEmpty() && slotsEmpty)
+        const bool slotsEmpty = record.slot[0].isEmpty() && record.slot[1].isEmpty();
+        if (!record.date.isValid() && slotsEmpty)
             continue;
-        // The day number is the date the record's text names; writing from it spares reading the
-        // text again.
-        if (!record.Date.isEmpty())
-            Append(chunk, keys.Key(record.DayNumber));
-        for (const Measurement& m : record.Slot) {
+        if (record.date.isValid())
+            Append(chunk, keys.Key(record.dayNumber()));
+        for (const Weighing& w : record.slot) {
             chunk.Put(',');
-            AppendFileTime(chunk, m.Time, formats);
+            AppendTime(chunk, w.time, formats);
             chunk.Put(',');
-            AppendFileNumber(chunk, m.Weight, kFileWeightPattern, kFileWeightShape, formats);
+            if (w.weight)
+                AppendScaled(chunk, w.weight->grams / 10, 2, 3); // "000.00"
+            else
+                AppendKept(chunk, w.keptWeight);
             chunk.Put(',');
-            AppendFileNumber(chunk, m.Bmi, kBmiComputePattern, kFileBmiShape, formats);
+            if (w.bmiTenths)
+                AppendScaled(chunk, *w.bmiTenths, 1, 2); // "00.0"
+            else
+                AppendKept(chunk, w.keptBmi);
             chunk.Put(',');
-            if (!m.Memo.isEmpty())
-                Append(chunk, MemoToFileText(m.Memo));
+            if (!w.memo.isEmpty())
+                Append(chunk, MemoToFileText(w.memo));
         }
         chunk.Put("\r\n");
         if (chunk.Size() >= kChunkBytes && !flush())

@@ -4,32 +4,10 @@
 
 namespace tarvel {
 
-QString DayRecord::Column(int column) const
-{
-    if (column == 0)
-        return Date;
-    if (column >= 1 && column <= 8) {
-        const Measurement& m = Slot[static_cast<std::size_t>((column - 1) / 4)];
-        switch ((column - 1) % 4) {
-        case 0:
-            return m.Time;
-        case 1:
-            return m.Weight;
-        case 2:
-            return m.Bmi;
-        default:
-            return m.Memo;
-        }
-    }
-    if (column == 9)
-        return SortKey();
-    return QString();
-}
-
 namespace {
 bool DayLess(const DayRecord& a, const DayRecord& b)
 {
-    return a.DayNumber < b.DayNumber;
+    return a.dayNumber() < b.dayNumber();
 }
 } // namespace
 
@@ -49,24 +27,24 @@ void RecordStore::Assign(std::vector<DayRecord> records)
     ++m_revision;
 }
 
-void RecordStore::SetSlots(int position, const std::array<Measurement, 2>& slots)
+void RecordStore::SetSlots(int position, const std::array<Weighing, 2>& slots)
 {
-    m_records.at(static_cast<std::size_t>(position - 1)).Slot = slots;
+    m_records.at(static_cast<std::size_t>(position - 1)).slot = slots;
     ++m_revision;
 }
 
 int RecordStore::FindItem(qint64 dayNumber) const
 {
     const auto at = std::lower_bound(m_records.begin(), m_records.end(), dayNumber,
-                                     [](const DayRecord& r, qint64 day) { return r.DayNumber < day; });
-    if (at == m_records.end() || at->DayNumber != dayNumber)
+                                     [](const DayRecord& r, qint64 day) { return r.dayNumber() < day; });
+    if (at == m_records.end() || at->dayNumber() != dayNumber)
         return 0;
     return static_cast<int>(at - m_records.begin()) + 1;
 }
 
 std::span<const DayRecord> RecordStore::RecordsBetween(qint64 firstDay, qint64 lastDay) const
 {
-    const auto before = [](const DayRecord& r, qint64 day) { return r.DayNumber < day; };
+    const auto before = [](const DayRecord& r, qint64 day) { return r.dayNumber() < day; };
     const auto from = std::lower_bound(m_records.begin(), m_records.end(), firstDay, before);
     const auto to = std::lower_bound(from, m_records.end(), lastDay + 1, before);
     return {from, to};
@@ -77,12 +55,12 @@ int RecordStore::NearestItem(qint64 dayNumber) const
     if (m_records.empty())
         return 0;
     const auto at = std::lower_bound(m_records.begin(), m_records.end(), dayNumber,
-                                     [](const DayRecord& r, qint64 day) { return r.DayNumber < day; });
+                                     [](const DayRecord& r, qint64 day) { return r.dayNumber() < day; });
     if (at == m_records.end())
         return Count();
-    if (at != m_records.begin() && dayNumber - (at - 1)->DayNumber <= at->DayNumber - dayNumber) {
+    if (at != m_records.begin() && dayNumber - (at - 1)->dayNumber() <= at->dayNumber() - dayNumber) {
         // The earlier day is as near or nearer; take the first record of it.
-        const qint64 earlier = (at - 1)->DayNumber;
+        const qint64 earlier = (at - 1)->dayNumber();
         return FindItem(earlier);
     }
     return static_cast<int>(at - m_records.begin()) + 1;

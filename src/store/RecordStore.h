@@ -38,7 +38,7 @@ public:
     // The record at a position, 1..Count().
     const DayRecord& Item(int position) const { return m_records.at(static_cast<std::size_t>(position - 1)); }
     // Replaces the two weighings of the record at a position, 1..Count().
-    void SetSlots(int position, const std::array<Measurement, 2>& slots);
+    void SetSlots(int position, const std::array<Weighing, 2>& slots);
 
     // Removes the record at a position; later records move up one place.
     void Remove(int position);

@@ -23,7 +23,7 @@ bool PointBefore(const TrendPoint& point, qint64 day)
 
 } // namespace
 
-std::vector<TrendPoint> ComputeTrend(const RecordStore& records, const LocaleFormats& formats)
+std::vector<TrendPoint> ComputeTrend(const RecordStore& records)
 {
     std::vector<TrendPoint> points;
     points.reserve(static_cast<std::size_t>(records.Count()));
@@ -34,20 +34,20 @@ std::vector<TrendPoint> ComputeTrend(const RecordStore& records, const LocaleFor
     for (int gap = 1; gap <= kKeptGaps; ++gap)
         keep[gap] = keep[gap - 1] * (1 - kTrendDailyShare);
     for (const DayRecord& record : records.Records()) {
-        if (!points.empty() && points.back().dayNumber == record.DayNumber)
+        if (!points.empty() && points.back().dayNumber == record.dayNumber())
             continue;
-        const std::optional<double> weight = DayWeightOf(record, formats);
+        const std::optional<double> weight = DayWeightOf(record);
         if (!weight)
             continue;
         if (points.empty()) {
-            points.push_back({record.DayNumber, *weight, *weight});
+            points.push_back({record.dayNumber(), *weight, *weight});
             continue;
         }
         const TrendPoint& last = points.back();
-        const qint64 gap = record.DayNumber - last.dayNumber;
+        const qint64 gap = record.dayNumber() - last.dayNumber;
         const double kept = gap <= kKeptGaps ? keep[static_cast<std::size_t>(gap)]
                                              : std::pow(1 - kTrendDailyShare, static_cast<double>(gap));
-        points.push_back({record.DayNumber, *weight, last.trend + (1 - kept) * (*weight - last.trend)});
+        points.push_back({record.dayNumber(), *weight, last.trend + (1 - kept) * (*weight - last.trend)});
     }
     return points;
 }
@@ -66,16 +66,13 @@ std::optional<double> WeeklyRateOf(const std::vector<TrendPoint>& points)
     return (last.trend - earlier.trend) / static_cast<double>(days) * 7;
 }
 
-Trend::Trend(const RecordStore& records, const LocaleFormats& formats)
-    : m_records(records), m_formats(formats)
-{
-}
+Trend::Trend(const RecordStore& records) : m_records(records) {}
 
 void Trend::Refresh() const
 {
     if (m_revision == m_records.Revision())
         return;
-    m_points = ComputeTrend(m_records, m_formats);
+    m_points = ComputeTrend(m_records);
     m_weeklyRate = WeeklyRateOf(m_points);
     m_revision = m_records.Revision();
 }
@@ -108,7 +105,7 @@ std::optional<double> Trend::TrendAt(int position) const
 {
     if (position < 1 || position > m_records.Count())
         return std::nullopt;
-    return TrendOn(DateFromDayNumber(m_records.Item(position).DayNumber));
+    return TrendOn(DateFromDayNumber(m_records.Item(position).dayNumber()));
 }
 
 std::optional<double> Trend::CurrentTrend() const

@@ -25,10 +25,9 @@ inline constexpr double kTrendDailyShare = 0.1;
 inline constexpr int kTrendRateDays = 28;
 
 // The trend of every weighed day, oldest first: the first day's trend is its weight; each later
-// day, gap days on, moves the trend (1 - 0.9^gap) of the way to its weight. A weighing that does not
-// read as a number of at least 1 kg counts as none; of several records of one day the first
-// weighed one counts.
-std::vector<TrendPoint> ComputeTrend(const RecordStore& records, const LocaleFormats& formats);
+// day, gap days on, moves the trend (1 - 0.9^gap) of the way to its weight. A day's weight is
+// DayWeightOf it; of several records of one day the first weighed one counts.
+std::vector<TrendPoint> ComputeTrend(const RecordStore& records);
 
 // The change of the trend per week over the last kTrendRateDays days before the last weighed day:
 // against the trend as it stood on that earlier day (the last weighed day's on or before it) or,
@@ -40,7 +39,7 @@ std::optional<double> WeeklyRateOf(const std::vector<TrendPoint>& points);
 // Every view that draws or shows the trend asks this one object, so a paint costs a look-up.
 class Trend {
 public:
-    Trend(const RecordStore& records, const LocaleFormats& formats);
+    explicit Trend(const RecordStore& records);
 
     // The weighed days, oldest first.
     const std::vector<TrendPoint>& Points() const;
@@ -60,7 +59,6 @@ private:
     void Refresh() const;
 
     const RecordStore& m_records;
-    const LocaleFormats& m_formats;
     mutable std::vector<TrendPoint> m_points;
     mutable std::optional<double> m_weeklyRate;
     mutable std::optional<quint64> m_revision;

@@ -3,6 +3,7 @@
 #include "platform/LocaleFormats.h"
 #include "platform/TextTable.h"
 #include "store/DayWeight.h"
+#include "store/WeighingText.h"
 
 #include <QStringList>
 #include <QTime>
@@ -22,24 +23,20 @@ QString DayToolTipText(const DayRecord& day, bool withBmi, const LocaleFormats& 
                        std::optional<double> trend)
 {
     QStringList lines;
-    lines << formats.FormatDate(DateFromDayNumber(day.DayNumber), formats.ShortDateFormat);
+    lines << formats.FormatDate(day.date, formats.ShortDateFormat);
     for (int slot = 0; slot < 2; ++slot) {
-        const Measurement& m = day.Slot[static_cast<std::size_t>(slot)];
+        const Weighing& w = day.slot[static_cast<std::size_t>(slot)];
         // Only weighings are listed: not a memo alone, nor a weight of 0.
-        if (!WeighingOf(m, formats))
+        if (!WeighingOf(w))
             continue;
         QStringList parts{LoadText(kSlotNameTexts[slot])};
-        // Times are stored "07:30"; shown as the Diary tab shows them.
-        int hour = 0;
-        int minute = 0;
-        if (formats.ReadPlainTime(m.Time, hour, minute) && QTime::isValid(hour, minute, 0))
-            parts << formats.FormatTime(QTime(hour, minute), formats.ShortTimeFormat);
-        else if (!m.Time.isEmpty())
-            parts << m.Time;
-        if (!m.Weight.isEmpty())
-            parts << LoadText(kWeightKgText).arg(m.Weight);
-        if (withBmi && !m.Bmi.isEmpty())
-            parts << LoadText(kBmiText).arg(m.Bmi);
+        // Shown as the Diary tab shows the time.
+        if (w.time)
+            parts << formats.FormatTime(*w.time, formats.ShortTimeFormat);
+        parts << LoadText(kWeightKgText).arg(WeightText(w, formats));
+        const QString bmi = BmiText(w, formats);
+        if (withBmi && !bmi.isEmpty())
+            parts << LoadText(kBmiText).arg(bmi);
         lines << parts.join(QStringLiteral("  "));
     }
     if (trend)

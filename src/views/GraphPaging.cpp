@@ -16,8 +16,7 @@ std::pair<QDate, QDate> DataDates(const Diary& diary, const QDate& today)
     const RecordStore& store = diary.Records;
     if (store.IsEmpty())
         return {today, today};
-    return {DateFromDayNumber(store.Item(1).DayNumber),
-            DateFromDayNumber(store.Item(store.Count()).DayNumber)};
+    return {store.Item(1).date, store.Item(store.Count()).date};
 }
 
 // Whether a span pages by whole months (six months by one, a year by a quarter) rather than by its

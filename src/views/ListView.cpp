@@ -6,7 +6,7 @@
 #include "platform/TextTable.h"
 #include "platform/WheelNotches.h"
 #include "store/Diary.h"
-#include "store/DiaryText.h"
+#include "store/WeighingText.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -206,23 +206,17 @@ void ListView::FillRecordColumns(int pagePosition, int record)
     std::array<std::array<QString, kRows>, 2> texts{};
     if (record >= 1 && record < m_diary.NewEntryIndex() && record <= m_diary.Records.Count()) {
         const DayRecord& day = m_diary.Records.Item(record);
-        const std::optional<DateTimeValue> date = m_formats.ParseDateTimeText(day.Date);
-        if (date && date->date.isValid()) {
+        if (day.date.isValid()) {
             for (std::size_t s = 0; s < 2; ++s) {
-                const Measurement& stored = day.Slot[s];
+                const Weighing& stored = day.slot[s];
                 auto& slot = texts[s];
-                slot[1] = m_formats.FormatDate(date->date, m_formats.ShortDateFormat);
+                slot[1] = m_formats.FormatDate(day.date, m_formats.ShortDateFormat);
                 slot[2] = QStringLiteral("(%1)").arg(s + 1);
-                // A time that cannot be read is shown as stored rather than hidden.
-                slot[3] = stored.Time;
-                if (!stored.Time.isEmpty()) {
-                    const std::optional<DateTimeValue> time = m_formats.ParseDateTimeText(stored.Time);
-                    if (time && time->time.isValid())
-                        slot[3] = m_formats.FormatTime(time->time, m_formats.ShortTimeFormat);
-                }
-                slot[4] = stored.Weight;
-                slot[5] = stored.Bmi;
-                slot[6] = UnmarkLineBreaks(stored.Memo);
+                if (stored.time)
+                    slot[3] = m_formats.FormatTime(*stored.time, m_formats.ShortTimeFormat);
+                slot[4] = WeightText(stored, m_formats);
+                slot[5] = BmiText(stored, m_formats);
+                slot[6] = stored.memo;
             }
         }
     }

@@ -228,7 +228,7 @@ void ClipSegment(QPoint& a, QPoint& b, const GraphGeometry& g)
     }
 }
 
-using SlotValue = std::optional<double> (*)(const Measurement&, const LocaleFormats&);
+using SlotValue = std::optional<double> (*)(const Weighing&);
 
 // One end of a lead line: a record's list position and a point.
 struct Edge {
@@ -248,7 +248,7 @@ void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s
     const auto valueOf = [&](int position, int slot) -> std::optional<double> {
         if (position < 1 || position > store.Count())
             return std::nullopt;
-        return valueOfSlot(store.Item(position).Slot[static_cast<std::size_t>(slot)], src.formats);
+        return valueOfSlot(store.Item(position).slot[static_cast<std::size_t>(slot)]);
     };
     // The y of the nearest record from position on, walking by step, that has a value: from its
     // preferred slot, or its other one when that has none.
@@ -388,7 +388,7 @@ std::optional<double> FirstWholeWeight(const GraphSources& src, const DayColumns
 {
     const qint64 firstDay = DayNumber(src.period.PeriodStart);
     for (const DayRecord& record : src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
-        if (const auto kg = DayWeightOf(record, src.formats))
+        if (const auto kg = DayWeightOf(record))
             return std::floor(*kg);
     }
     return std::nullopt;
@@ -409,7 +409,7 @@ std::optional<FittedAxis> FitWeightAxis(const GraphSources& src, const DayColumn
     std::optional<double> most = src.settings.GoalWeight;
     bool weighed = false;
     for (const DayRecord& record : src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
-        for (const std::optional<double>& kg : WeighingsOf(record, src.formats)) {
+        for (const std::optional<double>& kg : WeighingsOf(record)) {
             if (!kg)
                 continue;
             least = std::min(least.value_or(*kg), *kg);

@@ -8,6 +8,7 @@
 #include "store/DayWeight.h"
 #include "store/Diary.h"
 #include "store/Settings.h"
+#include "store/WeighingText.h"
 #include "views/DayToolTip.h"
 #include "views/GraphPaging.h"
 
@@ -47,15 +48,15 @@ QString GraphDescription(TrendView::Kind kind, const Diary& diary, const GraphPe
     for (const DayRecord& record :
          diary.Records.RecordsBetween(DayNumber(period.PeriodStart), DayNumber(period.PeriodEnd))) {
         // A day's first record is the one the graph plots.
-        if (record.DayNumber == previousDay)
+        if (record.dayNumber() == previousDay)
             continue;
-        previousDay = record.DayNumber;
-        for (const Measurement& weighing : record.Slot) {
-            // The values the graph plots, as stored.
+        previousDay = record.dayNumber();
+        for (const Weighing& weighing : record.slot) {
+            // The values the graph plots, as the window shows them.
             const bool weight = kind == TrendView::Kind::Weight;
-            if (!(weight ? WeighingOf(weighing, formats) : BmiOf(weighing, formats)))
+            if (!(weight ? WeighingOf(weighing) : BmiOf(weighing)))
                 continue;
-            const QString& value = weight ? weighing.Weight : weighing.Bmi;
+            const QString value = weight ? WeightText(weighing, formats) : BmiText(weighing, formats);
             if (first.isEmpty())
                 first = value;
             last = value;
@@ -398,7 +399,7 @@ void TrendView::ShowRecordEnd(PagingDirection end)
     const QDate today = m_clock.Today();
     QDate day = today;
     if (!store.IsEmpty())
-        day = DateFromDayNumber(store.Item(end == PagingDirection::Back ? 1 : store.Count()).DayNumber);
+        day = DateFromDayNumber(store.Item(end == PagingDirection::Back ? 1 : store.Count()).dayNumber());
     ShowPeriod(GraphPeriodHolding(day, m_settings.TrendMonths, m_diary, today));
 }
 

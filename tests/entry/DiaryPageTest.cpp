@@ -49,11 +49,10 @@ struct Page {
         QObject::connect(&page, &DiaryPage::BackupNeeded, [this] { ++backups; });
         if (!records)
             return;
-        const char* weight = f.formats.DecimalSep == u'.' ? "65.4" : "65,4";
         for (int day : {1, 6, 9})
             f.AddDay(QDate(2004, 5, day),
-                     day == 6 ? Measurement{U("07:30"), U(weight), U("22.63"), U("after the run[CRLF]tired")}
-                              : Measurement{});
+                     day == 6 ? tarvel::testing::MakeWeighing("07:30", "65.4", "22.6", "after the run\ntired")
+                              : Weighing{});
         f.diary.CurrentIndex = current;
         f.diary.Initializing = false;
         c.name->setText(U("Ann"));
@@ -302,12 +301,10 @@ TEST(DiaryPageTest, SaveOnNewEntryPageFillsTodayAndNow)
         EXPECT_EQ(p.Count(), 0) << p.Last().toStdString();
         ASSERT_EQ(p.f.diary.Records.Count(), 1);
         const DayRecord& stored = p.f.diary.Records.Item(1);
-        EXPECT_EQ(stored.Date, ja ? U("2026/12/06") : U("06.12.2026"));
-        EXPECT_EQ(stored.DayNumber, DayNumber(QDate(2026, 12, 6)));
-        const Measurement morning{U("10:00"), ja ? U("65.00") : U("65,50"), ja ? U("22.5") : U("22,7"),
-                                  U("ran[CRLF]tired")};
-        EXPECT_EQ(stored.Slot[0], morning);
-        EXPECT_TRUE(stored.Slot[1].IsEmpty());
+        EXPECT_EQ(stored.date, QDate(2026, 12, 6));
+        EXPECT_EQ(stored.slot[0], tarvel::testing::MakeWeighing("10:00", ja ? "65.00" : "65.50",
+                                                                ja ? "22.5" : "22.7", "ran\ntired"));
+        EXPECT_TRUE(stored.slot[1].isEmpty());
         EXPECT_EQ(p.f.diary.CurrentIndex, 1);
         EXPECT_EQ(p.f.diary.NewEntryIndex(), 2);
         EXPECT_TRUE(p.f.diary.DataChanged);
@@ -372,9 +369,9 @@ TEST(DiaryPageTest, Journeys)
         bool editedAfter;
         const char* stored; // month-day:morning/night of every day afterwards
     };
-    const char *const kBase = "5-1:/ 5-6:65.4/ 5-9:/", *const kSaved = "5-1:/ 5-6:66.00/ 5-9:/",
-                      *const kMerged = "5-1:/ 5-6:65.4/64.00 5-9:/",
-                      *const kToday = "5-1:/ 5-6:65.4/ 5-9:/ 12-6:64.00/";
+    const char *const kBase = "5-1:/ 5-6:65.40/ 5-9:/", *const kSaved = "5-1:/ 5-6:66.00/ 5-9:/",
+                      *const kMerged = "5-1:/ 5-6:65.40/64.00 5-9:/",
+                      *const kToday = "5-1:/ 5-6:65.40/ 5-9:/ 12-6:64.00/";
     const QDateTime evening(QDate(2004, 5, 6), QTime(19, 0));
     const QDateTime morning(QDate(2004, 5, 6), QTime(7, 45));
     // The messages a journey can meet, found by the start of their text: "ask" whether to save the
@@ -472,11 +469,10 @@ TEST(DiaryPageTest, Journeys)
         EXPECT_EQ(p.page.IsEdited(), j.editedAfter);
         QStringList stored;
         for (const DayRecord& day : p.f.diary.Records.Records()) {
-            const QDate date = DateFromDayNumber(day.DayNumber);
             stored << QStringLiteral("%1-%2:%3/%4")
-                          .arg(date.month())
-                          .arg(date.day())
-                          .arg(day.Slot[0].Weight, day.Slot[1].Weight)
+                          .arg(day.date.month())
+                          .arg(day.date.day())
+                          .arg(WeightText(day.slot[0], p.f.formats), WeightText(day.slot[1], p.f.formats))
                           .replace(QLatin1Char(','), QLatin1Char('.'));
         }
         EXPECT_EQ(stored.join(QLatin1Char(' ')), U(j.stored));

@@ -290,8 +290,9 @@ TEST(MainWindowTest, OpeningSaysWhatTheReadFound)
     s.Command("openDiary");
     s.dialogs.Script(s.temp.Write(u"bea.ov1"_s, diary));
     s.Command("openDiary");
-    EXPECT_EQ(Texts(s), (QStringList{LoadText(TextId::NotADiary), LoadText(TextId::LinesUnreadable).arg(1) +
-                                                                       kCrLf + LoadText(TextId::LinesLeftOut)}));
+    EXPECT_EQ(Texts(s),
+              (QStringList{LoadText(TextId::NotADiary), LoadText(TextId::LinesUnreadable).arg(1) + kCrLf +
+                                                            LoadText(TextId::LinesLeftOut)}));
     EXPECT_EQ(s.Caption(), u"Tarvel [bea.ov1]"_s);
     const Diary& d = s.State();
     EXPECT_EQ(QList<int>({d.CurrentIndex, d.ListFirst, d.ListLast}), QList<int>({7, 4, 8}));
@@ -387,9 +388,11 @@ TEST(MainWindowTest, ScaleReadingGoesOntoThePageOrWaitsInTheStatusBar)
               u"Scale: 70.00 kg at 11:00, not stored: the page's (1) Morning weight is already stored"_s);
     weigh(13, 5, "ST,+071.00kg\r\n");
     QTest::mouseClick(c.save, Qt::LeftButton);
-    EXPECT_EQ(s.State().Records.Item(2).Column(1) + u' ' + s.State().Records.Item(2).Column(2) + u' ' +
-                  s.State().Records.Item(2).Column(5) + u' ' + s.State().Records.Item(2).Column(6),
-              u"10:00 65.40 13:05 71.00"_s);
+    const DayRecord& today = s.State().Records.Item(2);
+    EXPECT_EQ(today.slot[0].time, std::optional(QTime(10, 0)));
+    EXPECT_EQ(today.slot[1].time, std::optional(QTime(13, 5)));
+    EXPECT_EQ(today.slot[0].weight, std::optional(Mass{65400}));
+    EXPECT_EQ(today.slot[1].weight, std::optional(Mass{71000}));
     s.messages.Script(AnswerNo, ButtonsYesNoCancel);
     s.Command("newDiary");
     weigh(13, 10, "ST,+066.20kg\r\n");

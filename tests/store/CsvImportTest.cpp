@@ -3,6 +3,7 @@
 #include "platform/LocaleFormats.h"
 #include "store/CsvExport.h"
 #include "store/RecordStore.h"
+#include "support/Days.h"
 
 #include <QLocale>
 
@@ -14,15 +15,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The records as "column|column|..." lines, date to the night memo.
-QStringList Lines(const RecordStore& records)
+QStringList Lines(const RecordStore& records, const LocaleFormats& formats)
 {
     QStringList lines;
-    for (const DayRecord& day : records.Records()) {
-        QStringList columns;
-        for (int c = 0; c <= 8; ++c)
-            columns << day.Column(c);
-        lines << columns.join(u'|');
-    }
+    for (const DayRecord& day : records.Records())
+        lines << tarvel::testing::StoredColumns(day, formats);
     return lines;
 }
 
@@ -37,36 +34,46 @@ TEST(ImportCsv, HeadersSeparatorsDatesHalfDaysAndCounts)
         QStringList added;  // the days beside the kept one
     } cases[] = {
         // A spreadsheet: semicolons, decimal commas, day-first dates without times, a unit in the header.
-        {"Date;Weight (kg)\r\n07.05.2024;72,4\r\n13.05.2024;72,1\r\n06.05.2024;71\r\n", "2 1 0",
+        {"Date;Weight (kg)\r\n07.05.2024;72,4\r\n13.05.2024;72,1\r\n06.05.2024;71\r\n",
+         "2 1 0",
          {u"2024/05/07|00:00|72.40|25.1|||||"_s, u"2024/05/13|00:00|72.10|24.9|||||"_s}},
         // openScale: quoted header, date-times, several weighings a day, the earliest of a half-day kept.
-        {"\"dateTime\",\"weight\",\"fat\",\"water\",\"comment\"\n\"08.05.2024 08:30\",\"72.0\",\"20\",\"55\",\"\"\n"
-         "\"08.05.2024 07:12\",\"72.4\",\"20.1\",\"55\",\"after run\"\n\"08.05.2024 21:00\",\"73.1\",\"\",\"\",\"x, \"\"y\"\"\"\n",
-         "2 1 0", {u"2024/05/08|07:12|72.40|25.1|after run|21:00|73.10|25.3|x, \"y\""_s}},
+        {"\"dateTime\",\"weight\",\"fat\",\"water\",\"comment\"\n\"08.05.2024 "
+         "08:30\",\"72.0\",\"20\",\"55\",\"\"\n"
+         "\"08.05.2024 07:12\",\"72.4\",\"20.1\",\"55\",\"after run\"\n\"08.05.2024 "
+         "21:00\",\"73.1\",\"\",\"\",\"x, \"\"y\"\"\"\n",
+         "2 1 0",
+         {u"2024/05/08|07:12|72.40|25.1|after run|21:00|73.10|25.3|x, \"y\""_s}},
         // Columns in another order, a time column, a BMI given; unreadable dates, times and weights.
         {"Memo,KG,Time,Date,BMI\nnote,70,12:00,2024-05-09,30.5\n,70,7:00,2024-02-30,\n,70,25:00,2024-05-10,\n"
-         ",abc,7:00,2024-05-10,\n,0,7:00,2024-05-10,\n", "1 0 4", {u"2024/05/09|||||12:00|70.00|30.5|note"_s}},
+         ",abc,7:00,2024-05-10,\n,0,7:00,2024-05-10,\n",
+         "1 0 4",
+         {u"2024/05/09|||||12:00|70.00|30.5|note"_s}},
         {"when,weight\n2024-05-09,70\n", "The file holds no date and weight columns.", {}},
         // Pounds converted to 0.01 kg; 150 kg the most, as the Diary page takes.
-        {"Date;Weight [LBS]\n2024-05-07;160\n2024-05-08;331\n", "1 0 1",
+        {"Date;Weight [LBS]\n2024-05-07;160\n2024-05-08;331\n",
+         "1 0 1",
          {u"2024/05/07|00:00|72.57|25.1|||||"_s}},
-        {"date,weight_kg\n2024-05-07,150\n2024-05-08,150.01\n", "1 0 1",
+        {"date,weight_kg\n2024-05-07,150\n2024-05-08,150.01\n",
+         "1 0 1",
          {u"2024/05/07|00:00|150.00|51.9|||||"_s}},
         {"date,Weight (st)\n2024-05-07,11\n",
-         "Weights in \"st\" cannot be imported: the weight column must be in kg or lb.", {}},
+         "Weights in \"st\" cannot be imported: the weight column must be in kg or lb.",
+         {}},
     };
     const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(u"ja_JP"_s));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.csv);
         RecordStore records;
-        records.Add({u"2024/05/06"_s, {Measurement{u"07:00"_s, u"70.00"_s, u"24.2"_s, {}}, {}}, 45418});
+        records.Add(tarvel::testing::MakeDay(QDate(2024, 5, 6),
+                                             tarvel::testing::MakeWeighing("07:00", "70.00", "24.2")));
         QString refusal;
         const std::optional<CsvImportCounts> counts = ImportCsv(c.csv, records, u"170"_s, formats, &refusal);
         const QString got =
             counts ? u"%1 %2 %3"_s.arg(counts->imported).arg(counts->skipped).arg(counts->unreadable)
                    : refusal;
         EXPECT_EQ(got, QLatin1String(c.counts));
-        QStringList added = Lines(records);
+        QStringList added = Lines(records, formats);
         EXPECT_EQ(added.takeFirst(), kept);
         EXPECT_EQ(added, c.added);
     }
@@ -78,18 +85,16 @@ TEST(ImportCsv, OwnExportComesBackAsTheSameDays)
 {
     const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(u"de_DE"_s));
     RecordStore diary;
-    const auto day = [&formats](int d, Measurement morning, Measurement night) {
-        const QDate date(2024, 1, d);
-        return DayRecord{formats.FormatDate(date, formats.DateFormat), {morning, night}, DayNumber(date)};
-    };
-    diary.Add(day(2, {u"06:05"_s, u"64,95"_s, u"22,5"_s, u"two[CRLF]lines, \"quoted\""_s}, {}));
-    diary.Add(day(13, {}, {u"11:30"_s, u"66,10"_s, u"22,9"_s, {}}));
-    diary.Add(day(14, {u"07:30"_s, u"65,40"_s, u"22,6"_s, u"run"_s}, {u"21:10"_s, u"66,00"_s, u"22,8"_s, {}}));
+    using tarvel::testing::MakeDay, tarvel::testing::MakeWeighing;
+    diary.Add(MakeDay(QDate(2024, 1, 2), MakeWeighing("06:05", "64.95", "22.5", "two\nlines, \"quoted\"")));
+    diary.Add(MakeDay(QDate(2024, 1, 13), {}, MakeWeighing("11:30", "66.10", "22.9")));
+    diary.Add(MakeDay(QDate(2024, 1, 14), MakeWeighing("07:30", "65.40", "22.6", "run"),
+                      MakeWeighing("21:10", "66.00", "22.8")));
     RecordStore back;
-    const auto counts = ImportCsv(ExportCsv(diary, formats).toUtf8(), back, u"170"_s, formats);
+    const auto counts = ImportCsv(ExportCsv(diary).toUtf8(), back, u"170"_s, formats);
     ASSERT_TRUE(counts);
     EXPECT_EQ(counts->imported, 4);
-    EXPECT_EQ(Lines(back), Lines(diary));
+    EXPECT_EQ(back.Records(), diary.Records());
 }
 
 } // namespace

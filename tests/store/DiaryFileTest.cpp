@@ -35,13 +35,13 @@ TEST(ReadDiaryFile, RecordLinesAcceptedAndRejected)
         QByteArray line;
         const char* slots; // columns 1..8 joined with "|", or nullptr when the line is dropped
     } cases[] = {
-        {"2004/5/6,,,,", "|||||||"},                            // four fields: slots missing
-        {"2004/05/06,,065.40,22.6,,,,,", nullptr},              // a weight without a time
-        {"2004/05/06,,000.00,00.0,,,,,", "|0|0|||||"},          // zero weight needs no time
-        {"2004/05/06,-----,,,memo,,,,", "|||memo||||"},         // time placeholder
-        {"2004/05/06,25:00,,,memo,,,,", "|||memo||||"},         // unreadable time alone is dropped
-        {"2004/05/06,7:5,65.4,8.5,,,,,", "7:5|65.40|8.5|||||"}, // time text kept as written
-        {"2004/05/06,07.30,065.40,,,,,,", "07:30|65.40||||||"}, // a time written with "."
+        {"2004/5/6,,,,", "|||||||"},                    // four fields: slots missing
+        {"2004/05/06,,065.40,22.6,,,,,", nullptr},      // a weight without a time
+        {"2004/05/06,,000.00,00.0,,,,,", "|0|0|||||"},  // zero weight needs no time
+        {"2004/05/06,-----,,,memo,,,,", "|||memo||||"}, // time placeholder
+        {"2004/05/06,25:00,,,memo,,,,", "|||memo||||"}, // unreadable time alone is dropped
+        {"2004/05/06,7:5,65.4,8.5,,,,,", "07:05|65.40|8.5|||||"},
+        {"2004/05/06,07.30,065.40,,,,,,", "07:30|65.40||||||"},                  // a time written with "."
         {"2004/05/06,07:30,065.40,22.6,m,21:10,066.10,22.9,n,x,x,x,x,x,x,x,x,x", // 18 fields
          "07:30|65.40|22.6|m|21:10|66.10|22.9|n"},
         {"2004/05/06,07:30,065.40,22.6,a[CRLF]b[COMMA] c,,,,", "07:30|65.40|22.6|a[CRLF]b, c||||"},
@@ -56,10 +56,9 @@ TEST(ReadDiaryFile, RecordLinesAcceptedAndRejected)
         ASSERT_TRUE(f.Read(kHeader + "2004/05/01,,,,good,,,,\r\n" + c.line + "\r\n")) << name;
         EXPECT_EQ(f.Dropped(), c.slots || c.line.isEmpty() ? 0 : 1) << name;
         ASSERT_EQ(f.diary.Records.Count(), c.slots ? 2 : 1) << name;
-        QStringList columns; // 1..8 of the day read
-        for (int n = 1; n <= 8 && c.slots; ++n)
-            columns << f.diary.Records.Item(2).Column(n);
-        EXPECT_EQ(c.slots ? columns.join(u'|') : QString(), QString::fromUtf8(c.slots)) << name;
+        EXPECT_EQ(c.slots ? tarvel::testing::StoredColumns(f.diary.Records.Item(2), f.formats, 1) : QString(),
+                  QString::fromUtf8(c.slots))
+            << name;
     }
 }
 
@@ -97,9 +96,7 @@ TEST(ReadDiaryFile, DatesInTheOrderThatReadsMostDays)
             ASSERT_TRUE(f.Read(kHeader + lines.toUtf8()));
             EXPECT_EQ(f.diary.Records.Count(), c.dates.size() - c.dropped);
             EXPECT_EQ(f.Dropped(), c.dropped ? 1 : 0);
-            EXPECT_EQ(DateFromDayNumber(f.diary.Records.Item(1).DayNumber), first);
-            // The record keeps its date in the layout the rest of the program reads.
-            EXPECT_EQ(f.formats.ParseDate(f.diary.Records.Item(1).Date), first);
+            EXPECT_EQ(f.diary.Records.Item(1).date, first);
         }
     }
 }
@@ -159,7 +156,7 @@ TEST(ReadDiaryFile, FilesReadOrRefused)
                   c.said);
         QString memos;
         for (const DayRecord& record : f.diary.Records.Records())
-            memos += record.Slot[0].Memo + QLatin1Char('|');
+            memos += record.slot[0].memo + QLatin1Char('|');
         EXPECT_EQ(memos, QString::fromUtf8(c.memos ? c.memos : "before|"));
         const Profile& o = f.diary.Owner;
         EXPECT_EQ(o.ProfileName + u'|' + o.ProfileHeight + u'|' + QString::number(o.ProfileSex),
@@ -214,15 +211,10 @@ TEST(WriteDiaryFile, StoreTextsInTheFileLayout)
 {
     DiaryFixture f("de_DE");
     f.diary.Owner = {QStringLiteral("J\u00F6rg"), QStringLiteral("172cm"), 2};
-    DayRecord day;
-    day.Date = QStringLiteral("06.05.2004");
-    day.DayNumber = DayNumber(QDate(2004, 5, 6));
-    day.Slot[0] = {QStringLiteral("7:30"), QStringLiteral("65,4"), QStringLiteral("8,5"),
-                   QStringLiteral("Lauf, dann Bad[CRLF]gut")};
-    f.diary.Records.Add(day);
+    f.AddDay(QDate(2004, 5, 6), tarvel::testing::MakeWeighing("7:30", "65.4", "8.5", "Lauf, dann Bad\ngut"));
     f.diary.Records.Add(DayRecord()); // no date and no weighing: not written
     DayRecord undated;
-    undated.Slot[1].Memo = QStringLiteral("raw\r\nbreak\nhere");
+    undated.slot[1].memo = QStringLiteral("raw\r\nbreak\nhere");
     f.diary.Records.Add(undated);
     EXPECT_EQ(f.WriteBack(),
               QByteArray("J\xC3\xB6rg,172.0,2,,,,,,,,,,,\r\n"

@@ -4,6 +4,7 @@
 #include "platform/LocaleFormats.h"
 #include "store/DiaryFile.h"
 #include "store/GraphPeriod.h"
+#include "support/Days.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
@@ -50,10 +51,10 @@ struct DiaryFixture {
         return file.WriteDiaryFile(diary) ? ReadBytes(diary.workingPath()) : QByteArray("<write failed>");
     }
 
-    // Adds a day dated in the locale's layout with its two weighings.
-    void AddDay(QDate day, const Measurement& morning = {}, const Measurement& night = {})
+    // Adds a day with its two weighings.
+    void AddDay(QDate day, const Weighing& morning = {}, const Weighing& night = {})
     {
-        diary.Records.Add({formats.FormatDate(day, formats.DateFormat), {morning, night}, DayNumber(day)});
+        diary.Records.Add(MakeDay(day, morning, night));
     }
 
     TempFolder folder;

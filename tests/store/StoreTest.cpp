@@ -9,6 +9,7 @@
 #include "store/RecordStore.h"
 #include "store/Settings.h"
 #include "store/Trend.h"
+#include "support/Days.h"
 #include "support/TempFolder.h"
 
 #include <QLocale>
@@ -26,17 +27,15 @@ namespace {
 
 DayRecord Day(qint64 dayNumber, const char* memo = "")
 {
-    DayRecord r;
-    r.DayNumber = dayNumber;
-    r.Slot[0].Memo = QString::fromLatin1(memo);
-    return r;
+    return tarvel::testing::MakeDay(DateFromDayNumber(dayNumber),
+                                    tarvel::testing::MakeWeighing("", "", "", memo));
 }
 
 QString Days(const RecordStore& store)
 {
     QStringList days;
     for (const DayRecord& r : store.Records())
-        days << QString::number(r.DayNumber) + r.Slot[0].Memo;
+        days << QString::number(r.dayNumber()) + r.slot[0].memo;
     return days.join(QLatin1Char(' '));
 }
 
@@ -117,17 +116,21 @@ TEST(Settings, NumbersAndTheirRanges)
 {
     const struct {
         QByteArray ini;
-        std::vector<int> values; // port, scheme, BMI top and bottom, months, goal x 100 (-1: none), port stored
+        std::vector<int>
+            values; // port, scheme, BMI top and bottom, months, goal x 100 (-1: none), port stored
     } cases[] = {
         {"[CommSet]\nPort=16\n[ColorFlg]\nFlg=7\n[BmiScale]\nMax=50kg\n[TrendScale]\nMonth=3\n"
-         "[Goal]\nWeight=68.25\n", {16, 7, 50, 0, 3, 6825, 1}},
+         "[Goal]\nWeight=68.25\n",
+         {16, 7, 50, 0, 3, 6825, 1}},
         {"[CommSet]\nPort=3.5\n[ColorFlg]\nFlg=7.5\n[BmiScale]\nMax=40\n[TrendScale]\nMonth=2\n",
          {4, 1, 35, 15, 1, -1, 1}},
         {"[CommSet]\nPort=65544\n[ColorFlg]\nFlg=-1e308\n[BmiScale]\nMax=65586\n[TrendScale]\nMonth=-3\n",
          {1, 1, 35, 15, 1, -1, 1}},
         {"[CommSet]\nPort=17\n[ColorFlg]\nFlg=8\n[BmiScale]\nMax=nan\n[TrendScale]\nMonth=6\n"
-         "[Goal]\nWeight=0.5\n", {1, 1, 35, 15, 6, -1, 1}},
-        {"[CommSet]\nPort=0\n", {0, 1, 35, 15, 1, -1, 1}}, {"[CommSet]\nPort=-1\n", {1, 1, 35, 15, 1, -1, 1}},
+         "[Goal]\nWeight=0.5\n",
+         {1, 1, 35, 15, 6, -1, 1}},
+        {"[CommSet]\nPort=0\n", {0, 1, 35, 15, 1, -1, 1}},
+        {"[CommSet]\nPort=-1\n", {1, 1, 35, 15, 1, -1, 1}},
         {"[TrendScale]\nMonth=0\n", {1, 1, 35, 15, 0, -1, 0}},   // the whole diary
         {"[TrendScale]\nMonth=0.4\n", {1, 1, 35, 15, 1, -1, 0}}, // rounds to 0, but is not "0"
         {QByteArray("\x00\xff\xfe garbage \x01\x02\n[[[\n=\n[CommSet\nPort\n", 35), {1, 1, 35, 15, 1, -1, 0}},
@@ -194,35 +197,30 @@ TEST(GraphPeriod, StartAndEndForEachSpan)
 
 DayRecord WeighedDay(int day, const char* morning, const char* night)
 {
-    DayRecord r;
-    r.DayNumber = DayNumber(QDate(2024, 3, day));
-    r.Slot[0].Weight = QString::fromLatin1(morning);
-    r.Slot[1].Weight = QString::fromLatin1(night);
-    return r;
+    return tarvel::testing::MakeDay(QDate(2024, 3, day), tarvel::testing::MakeWeighing("", morning),
+                                    tarvel::testing::MakeWeighing("", night));
 }
 
-// A weighing is a number in the diary's locale above 0 and at most 150 kg; the day's weight is the
-// morning one, else the night one (0 below: none).
+// A weighing is a weight above 0 and at most 150 kg; the day's weight is the morning one, else the
+// night one (0 below: none). A weight kept as text is none.
 TEST(DayWeight, WhichWeightsAreWeighings)
 {
     const struct {
-        const char *locale, *morning, *night;
+        const char *morning, *night;
         std::vector<double> kg; // morning, night, day
-    } cases[] = {{"en_US", "65.40", "", {65.4, 0, 65.4}}, {"de_DE", "65,40", "66,10", {65.4, 66.1, 65.4}},
-                 {"de_DE", "", "66,10", {0, 66.1, 66.1}}, {"en_US", "0", "66.10", {0, 66.1, 66.1}},
-                 {"en_US", "abc", "151", {0, 0, 0}},      {"en_US", "150", "0.01", {150, 0.01, 150}},
-                 {"de_DE", "-1", "", {0, 0, 0}}};
+    } cases[] = {{"65.40", "", {65.4, 0, 65.4}}, {"65.40", "66.10", {65.4, 66.1, 65.4}},
+                 {"", "66.10", {0, 66.1, 66.1}}, {"0", "66.10", {0, 66.1, 66.1}},
+                 {"abc", "151", {0, 0, 0}},      {"150", "0.01", {150, 0.01, 150}},
+                 {"-1", "", {0, 0, 0}}};
     for (const auto& c : cases) {
         const DayRecord day = WeighedDay(1, c.morning, c.night);
-        const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QLatin1String(c.locale)));
-        const auto w = WeighingsOf(day, formats);
-        EXPECT_EQ((std::vector{w[0].value_or(0), w[1].value_or(0), DayWeightOf(day, formats).value_or(0)}),
-                  c.kg)
+        const auto w = WeighingsOf(day);
+        EXPECT_EQ((std::vector{w[0].value_or(0), w[1].value_or(0), DayWeightOf(day).value_or(0)}), c.kg)
             << c.morning << " / " << c.night;
     }
 }
 
-// Weights written with the locale's decimal comma. By hand, keep = 0.9^gap:
+// By hand, keep = 0.9^gap:
 //   1 Mar  80,00 (night 82 ignored)    80
 //   2 Mar  night only 81,00, gap 1      80 + 0.1 * (81 - 80)               = 80.1
 //   3 Mar  no weighing                  (none)
@@ -232,13 +230,12 @@ TEST(DayWeight, WhichWeightsAreWeighings)
 // Storing 80,00 on 6 Mar then gives    79.5309 + 0.1 * (80 - 79.5309)      = 79.57781
 TEST(Trend, SmoothsWeighedDaysAcrossGapsAndFollowsEveryChange)
 {
-    const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QStringLiteral("de_DE")));
     Diary diary;
     for (const DayRecord& day :
-         {WeighedDay(1, "80,00", "82,00"), WeighedDay(2, "", "81,00"), WeighedDay(3, "", ""),
-          WeighedDay(5, "78,00", ""), WeighedDay(6, "0", "79,00")})
+         {WeighedDay(1, "80.00", "82.00"), WeighedDay(2, "", "81.00"), WeighedDay(3, "", ""),
+          WeighedDay(5, "78.00", ""), WeighedDay(6, "0", "79.00")})
         diary.StoreDay(day);
-    const Trend trend(diary.Records, formats);
+    const Trend trend(diary.Records);
     const double expected[][3] = {{1, 80, 80}, {2, 81, 80.1}, {5, 78, 79.5309}, {6, 79, 79.47781}};
     ASSERT_EQ(trend.Points().size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -250,7 +247,7 @@ TEST(Trend, SmoothsWeighedDaysAcrossGapsAndFollowsEveryChange)
     EXPECT_EQ(trend.TrendAt(3), std::nullopt);
     EXPECT_NEAR(trend.TrendAt(4).value_or(0), 79.5309, 1e-9);
 
-    diary.StoreDay(WeighedDay(6, "80,00", ""));
+    diary.StoreDay(WeighedDay(6, "80.00", ""));
     EXPECT_NEAR(trend.CurrentTrend().value_or(0), 79.57781, 1e-9);
     diary.RemoveDay(1);
     EXPECT_NEAR(trend.Points().front().trend, 81, 1e-9);

@@ -54,7 +54,7 @@ QString Data(const char* name)
     return TestDataPath(QString::fromLatin1(name));
 }
 
-// Show prints the profile and every record as the store holds it (2004-05-06 is day 38113 counted
+// Show prints the profile and every record as the window shows it (2004-05-06 is day 38113 counted
 // from 1899-12-30; the sample diary holds 6, 7, 8 and 9 May). Export writes one row per weighing, ISO
 // dates, plain numbers, fields with commas, quotes or line breaks quoted (a memo's line break a real
 // CR LF); the empty day 2004-05-07 has no row. Trend gives the weighed days and their trend with
@@ -75,9 +75,9 @@ TEST(DiaryTool, ShowExportAndTrendPrintTheDiary)
     } cases[] = {
         {u"show"_s, dmy, "de_DE",
          "Sample\t170\t1\n1\t6.5.2004\t7:30\t65,40\t22,6\tafter the run\t21:10\t66,10\t22,9\t\t38113\n"
-         "2\t07.05.2004\t\t\t\t\t\t\t\t\t38114\n"
-         "3\t08.05.2004\t06:05\t64,95\t22,5\ttwo[CRLF]lines\t\t\t\t\t38115\n"
-         "4\t09.05.2004\t07:00\t0\t\t\t\t\t\t\t38116\n"},
+         "2\t7.5.2004\t\t\t\t\t\t\t\t\t38114\n"
+         "3\t8.5.2004\t6:05\t64,95\t22,5\ttwo[CRLF]lines\t\t\t\t\t38115\n"
+         "4\t9.5.2004\t7:00\t0\t\t\t\t\t\t\t38116\n"},
         {u"export"_s, dmy, "de_DE",
          "date,slot,time,weight_kg,bmi,memo\r\n2004-05-06,1,07:30,65.4,22.6,after the run\r\n"
          "2004-05-06,2,21:10,66.1,22.9,\r\n2004-05-08,1,06:05,64.95,22.5,\"two\r\nlines\"\r\n"

@@ -25,9 +25,9 @@ struct List {
     explicit List(int count) : view(f.diary, f.formats, f.clock)
     {
         for (int i = 1; i <= count; ++i) {
-            const QString memo = i == 1 ? QStringLiteral("line one[CRLF]<b>two</b>") : QString();
             f.AddDay(QDate(2004, 5, 1).addDays(i - 1),
-                     {QStringLiteral("07:30"), QStringLiteral("65.40"), QStringLiteral("22.6"), memo});
+                     tarvel::testing::MakeWeighing("07:30", "65.40", "22.6",
+                                                   i == 1 ? "line one\n<b>two</b>" : ""));
         }
         Window(std::max(1, count - 3), count + 1);
         view.SetAskSaveEntry([this] { ++asks; });

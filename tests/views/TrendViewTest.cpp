@@ -26,10 +26,8 @@ namespace {
 // Appends a day after the records, with a morning and a night weighing (weight and BMI alike).
 void AddDay(DiaryFixture& f, QDate day, const char* morning, const char* night = "")
 {
-    const auto weighing = [](const char* w) {
-        return Measurement{{}, QLatin1String(w), QLatin1String(w), {}};
-    };
-    f.AddDay(day, weighing(morning), weighing(night));
+    f.AddDay(day, tarvel::testing::MakeWeighing("", morning, morning),
+             tarvel::testing::MakeWeighing("", night, night));
 }
 
 // A picture of 560 x 400 pixels at 96 dpi (8400 x 6000 twips, 15 twips a pixel) in a window 800
@@ -65,7 +63,7 @@ struct Graph {
 
     DiaryFixture f;
     Settings settings;
-    const Trend diaryTrend{f.diary.Records, f.formats};
+    const Trend diaryTrend{f.diary.Records};
     const Trend* trend = nullptr; // none: no trend line
     WeightScale scale;
     GraphGeometry g = ComputeGraphGeometry(12000, QSize(8400, 6000), QSize(8400, 6000));
@@ -448,18 +446,17 @@ TEST(TrendView, KeysAndWheelPageBothGraphs)
 TEST(TrendView, PointingAtADayShowsItsWeighings)
 {
     DiaryFixture german("de_DE");
-    DayRecord day;
-    day.DayNumber = DayNumber(QDate(2024, 1, 10));
-    day.Slot[0] = {u"07:30"_s, u"65,40"_s, u"22,6"_s, u"memo"_s};
-    day.Slot[1] = {u"21:00"_s, u"0"_s, {}, u"a weight of 0 is no weighing"_s};
+    const DayRecord day = tarvel::testing::MakeDay(
+        QDate(2024, 1, 10), tarvel::testing::MakeWeighing("07:30", "65.40", "22.6", "memo"),
+        tarvel::testing::MakeWeighing("21:00", "0", "", "a weight of 0 is no weighing"));
     const QString morning = u"10.1.2024\n"_s + LoadText(TextId::Morning) + u"  7:30  65,40 kg"_s;
     EXPECT_EQ(DayToolTipText(day, false, german.formats), morning);
     EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449), morning + u"  BMI 22,6\nTrend 65,4 kg"_s);
 
     Trends t;
     t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 1, 11));
-    auto slots = t.f.diary.Records.Item(2).Slot;
-    slots[1] = {u"21:05"_s, u"66.00"_s, {}, {}};
+    auto slots = t.f.diary.Records.Item(2).slot;
+    slots[1] = tarvel::testing::MakeWeighing("21:05", "66.00");
     t.f.diary.Records.SetSlots(2, slots);
     t.bmi.SetTrendSource([](const QDate& date) { return date.day() + 0.04; });
     const double px = t.weight.Dpi() / kTwipsPerInch;
@@ -469,7 +466,7 @@ TEST(TrendView, PointingAtADayShowsItsWeighings)
     };
     EXPECT_EQ(t.bmi.ToolTipAt(at(9)), QString());
     EXPECT_EQ(t.bmi.ToolTipAt(at(11)),
-              u"2024/1/11\n%1  65.40 kg  BMI 65.40\n%2  21:05  66.00 kg\nTrend 11.0 kg"_s.arg(
+              u"2024/1/11\n%1  65.40 kg  BMI 65.4\n%2  21:05  66.00 kg\nTrend 11.0 kg"_s.arg(
                   LoadText(TextId::Morning), LoadText(TextId::Night)));
 }
 

@@ -7,6 +7,7 @@
 #include "store/CsvImport.h"
 #include "store/DiaryFile.h"
 #include "store/Trend.h"
+#include "store/WeighingText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -102,7 +103,7 @@ bool WriteOrSay(const Diary& diary, const DiaryFile& file, FILE* err)
     return false;
 }
 
-QString ShowText(const Diary& diary)
+QString ShowText(const Diary& diary, const LocaleFormats& formats)
 {
     QString out = diary.Owner.ProfileName + QLatin1Char('\t') + diary.Owner.ProfileHeight +
                   QLatin1Char('\t') + QString::number(diary.Owner.ProfileSex) + QLatin1Char('\n');
@@ -110,16 +111,16 @@ QString ShowText(const Diary& diary)
         const DayRecord& record = diary.Records.Item(position);
         out += QString::number(position);
         for (int column = 0; column <= 9; ++column)
-            out += QLatin1Char('\t') + record.Column(column);
+            out += QLatin1Char('\t') + ColumnText(record, column, formats);
         out += QLatin1Char('\n');
     }
     return out;
 }
 
-QString TrendText(const Diary& diary, const LocaleFormats& formats)
+QString TrendText(const Diary& diary)
 {
     QString out;
-    for (const TrendPoint& point : ComputeTrend(diary.Records, formats)) {
+    for (const TrendPoint& point : ComputeTrend(diary.Records)) {
         out += DateFromDayNumber(point.dayNumber).toString(Qt::ISODate) + QLatin1Char('\t') +
                QString::number(point.weight, 'f', 2) + QLatin1Char('\t') +
                QString::number(point.trend, 'f', 2) + QLatin1Char('\n');
@@ -244,11 +245,11 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
         return kExitFile;
 
     if (options.command == QLatin1String("show")) {
-        Print(out, ShowText(diary));
+        Print(out, ShowText(diary, formats));
     } else if (options.command == QLatin1String("export")) {
-        Print(out, ExportCsv(diary.Records, formats));
+        Print(out, ExportCsv(diary.Records));
     } else if (options.command == QLatin1String("trend")) {
-        Print(out, TrendText(diary, formats));
+        Print(out, TrendText(diary));
     } else {
         diary.setFilePath(options.files[1]);
         if (!WriteOrSay(diary, file, err))
