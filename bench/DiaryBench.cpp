@@ -125,11 +125,11 @@ void BM_ReadDiaryFile(benchmark::State& state)
         DiaryReadResult read = diaryFile.ReadDiaryFile(sample.path, kTrendMonths);
         whole = read.content && read.content->DroppedLines == 0;
         if (read.content)
-            diary.Records.Assign(std::move(read.content->Records));
+            diary.reset(std::move(*read.content));
         benchmark::DoNotOptimize(whole);
         benchmark::ClobberMemory();
     }
-    if (!whole || diary.Records.Count() != days) {
+    if (!whole || diary.records().Count() != days) {
         state.SkipWithError("the diary was not read completely");
         return;
     }
@@ -188,7 +188,7 @@ void BM_WriteDiaryFile(benchmark::State& state)
         state.SkipWithError("cannot read the sample");
         return;
     }
-    diary.Records.Assign(std::move(read.content->Records));
+    diary.reset(std::move(*read.content));
     diary.setFilePath(TempFolder() + QLatin1Char('/') + QStringLiteral("written-%1.ov1").arg(days));
 
     bool written = true;

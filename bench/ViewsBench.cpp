@@ -42,7 +42,7 @@ struct Sample {
     Settings settings;
     GraphPeriod period;
     FixedClock clock{QDateTime(QDate(2264, 1, 1), QTime(12, 0))};
-    Trend trend{diary.Records};
+    Trend trend{diary.records()};
 
     Sample()
     {
@@ -63,10 +63,7 @@ struct Sample {
         settings.TrendMonths = 3;
         settings.GoalWeight = 65;
         DiaryContent content = ParseDiary(bytes, formats, settings.TrendMonths);
-        diary.Records.Assign(std::move(content.Records));
-        diary.CurrentIndex = diary.NewEntryIndex() - 1;
-        diary.ListLast = diary.NewEntryIndex();
-        diary.ListFirst = diary.ListLast - (kListWindowSize - 1);
+        diary.reset(std::move(content));
         // A period in the middle of the diary, so both directions have data.
         period.PeriodStart = PeriodStartFor(first.addDays(kDays / 2), settings.TrendMonths);
         period.PeriodEnd = PeriodEndFor(period.PeriodStart, settings.TrendMonths);
@@ -156,7 +153,7 @@ void BM_TrendRecompute(benchmark::State& state)
 {
     Sample& s = TheSample();
     for (auto _ : state) {
-        const std::vector<TrendPoint> points = ComputeTrend(s.diary.Records);
+        const std::vector<TrendPoint> points = ComputeTrend(s.diary.records());
         benchmark::DoNotOptimize(WeeklyRateOf(points));
     }
 }
@@ -168,7 +165,7 @@ void BM_TrendFloor(benchmark::State& state)
     Sample& s = TheSample();
     for (auto _ : state) {
         qint64 sum = 0;
-        for (const DayRecord& record : s.diary.Records.Records())
+        for (const DayRecord& record : s.diary.records().Records())
             sum += record.slot[0].weight.value_or(Mass{}).grams;
         benchmark::DoNotOptimize(sum);
     }

@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
                                      modal->activateWindow();
                                  },
                                  token);
-                         } else if (!window.DiaryState().Initializing) {
+                         } else if (!window.IsStarting()) {
                              ActivateWithToken([&window] { window.BringToFront(); }, token);
                          }
                      });
@@ -109,7 +109,7 @@ int main(int argc, char* argv[])
     // inside a dialog or before the settings were read, it would reset the backup and write the
     // settings from their defaults. A nested event loop (a menu, a native dialog) waits too.
     instance.HoldOpenRequestsUntil([&window] {
-        return !window.DiaryState().Initializing && QApplication::activeModalWidget() == nullptr &&
+        return !window.IsStarting() && QApplication::activeModalWidget() == nullptr &&
                QApplication::activePopupWidget() == nullptr && QThread::currentThread()->loopLevel() <= 1;
     });
     QObject::connect(&instance, &tarvel::SingleInstance::OpenRequested, &window,

@@ -84,6 +84,12 @@ DiaryPage::DiaryPage(Diary& diary, const LocaleFormats& formats, const Clock& cl
     BuildLayout();
     setFocusProxy(m_name);
     ConnectRules();
+    // A diary read, new or closed brings its owner and last day; an import keeps the shown day.
+    connect(&m_diary, &Diary::daysReset, this, [this] {
+        ShowOwner();
+        ShowCurrentEntry();
+    });
+    connect(&m_diary, &Diary::daysAdded, this, &DiaryPage::ShowCurrentEntry);
 }
 
 void DiaryPage::BuildControls()
@@ -205,14 +211,14 @@ int DiaryPage::SlotOfWeighing(const QDateTime& weighed)
 DiaryPage::ScaleFit DiaryPage::FitScaleReading(const QDateTime& weighed) const
 {
     const std::size_t slot = Slot(SlotOfWeighing(weighed));
-    if (m_diary.CurrentIndex == m_diary.NewEntryIndex()) {
+    if (m_diary.currentIndex() == m_diary.newEntryIndex()) {
         const bool sameDay =
             m_date->text().isEmpty() || m_formats.ParseDate(m_date->text()) == weighed.date();
         return sameDay ? ScaleFit::Fits : ScaleFit::OtherDay;
     }
-    if (m_diary.CurrentIndex < 1 || m_diary.CurrentIndex > m_diary.Records.Count())
+    if (m_diary.currentIndex() < 1 || m_diary.currentIndex() > m_diary.records().Count())
         return ScaleFit::OtherDay;
-    const DayRecord& day = m_diary.Records.Item(m_diary.CurrentIndex);
+    const DayRecord& day = m_diary.records().Item(m_diary.currentIndex());
     if (day.date != weighed.date())
         return ScaleFit::OtherDay;
     return day.slot[slot].hasWeight() ? ScaleFit::SlotUsed : ScaleFit::Fits;
@@ -225,7 +231,7 @@ bool DiaryPage::PutScaleReading(const QString& weight, const QDateTime& weighed)
     // The time of the weighing, not of a later Save; the date goes in without moving the page, as
     // Save data's own default does.
     const std::size_t slot = Slot(SlotOfWeighing(weighed));
-    if (m_diary.CurrentIndex == m_diary.NewEntryIndex() && m_date->text().isEmpty())
+    if (m_diary.currentIndex() == m_diary.newEntryIndex() && m_date->text().isEmpty())
         PutDate(m_formats.FormatDate(weighed.date(), m_formats.ShortDateFormat));
     m_weight[slot]->setText(weight);
     m_time[slot]->setText(m_formats.FormatTime(weighed.time(), m_formats.ShortTimeFormat));
@@ -388,7 +394,7 @@ void DiaryPage::ShowMessage(TextId textId, IconKind iconKind)
 
 void DiaryPage::MarkEdited(EditScope scope)
 {
-    if (m_diary.Loading)
+    if (m_filling)
         return;
     SetEdited(true);
     m_saveButton->setEnabled(true);
@@ -428,19 +434,21 @@ void DiaryPage::OnNameChanged(const QString& text)
         return;
     if (text.contains(QLatin1Char(','))) {
         // The name becomes part of file names and of the comma-separated diary file.
-        RefuseInput(TextId::NoCommaInName, m_name, m_diary.Owner.ProfileName);
+        RefuseInput(TextId::NoCommaInName, m_name, m_diary.owner().ProfileName);
         return;
     }
-    m_diary.Owner.ProfileName = text;
+    Profile owner = m_diary.owner();
+    owner.ProfileName = text;
+    m_diary.setOwner(owner);
     Q_EMIT OwnerNameChanged(text);
     MarkEdited(EditScope::Page);
 }
 
 void DiaryPage::ShowOwner()
 {
-    const bool wasLoading = m_diary.Loading;
-    m_diary.Loading = true;
-    const Profile owner = m_diary.Owner;
+    const bool wasFilling = m_filling;
+    m_filling = true;
+    const Profile owner = m_diary.owner();
     m_name->setText(owner.ProfileName);
     m_height->setText(
         owner.ProfileHeight.isEmpty()
@@ -454,8 +462,8 @@ void DiaryPage::ShowOwner()
     m_male->setAutoExclusive(true);
     m_female->setAutoExclusive(true);
     // The height rule has taken the laid-out text into the profile, as typing it would.
-    m_storedOwner = m_diary.Owner;
-    m_diary.Loading = wasLoading;
+    m_storedOwner = m_diary.owner();
+    m_filling = wasFilling;
     Q_EMIT OwnerNameChanged(owner.ProfileName);
 }
 
@@ -467,16 +475,20 @@ void DiaryPage::OnHeightChanged(const QString& text)
         return;
     }
     if (m_formats.LeadingNumber(text) > kMaxHeight) {
-        RefuseInput(TextId::MaximumHeight, m_height, m_diary.Owner.ProfileHeight);
+        RefuseInput(TextId::MaximumHeight, m_height, m_diary.owner().ProfileHeight);
         return;
     }
-    m_diary.Owner.ProfileHeight = text;
+    Profile owner = m_diary.owner();
+    owner.ProfileHeight = text;
+    m_diary.setOwner(owner);
     MarkEdited(EditScope::Height);
 }
 
 void DiaryPage::OnSexClicked(int sex)
 {
-    m_diary.Owner.ProfileSex = sex;
+    Profile owner = m_diary.owner();
+    owner.ProfileSex = sex;
+    m_diary.setOwner(owner);
     MarkEdited(EditScope::Page);
 }
 
@@ -537,17 +549,17 @@ void DiaryPage::EnterBmi(int slot)
 void DiaryPage::ShowCurrentEntry()
 {
     // The texts put in run their input rules as typed ones would, but mark nothing edited.
-    const bool wasLoading = m_diary.Loading;
-    m_diary.Loading = true;
-    const int current = m_diary.CurrentIndex;
+    const bool wasFilling = m_filling;
+    m_filling = true;
+    const int current = m_diary.currentIndex();
     const bool onRecord =
-        current > 0 && current < m_diary.NewEntryIndex() && current <= m_diary.Records.Count();
+        current > 0 && current < m_diary.newEntryIndex() && current <= m_diary.records().Count();
 
     // The texts shown: time, weight, BMI and memo of each slot.
     QString date;
     std::array<std::array<QString, 4>, 2> slots;
     if (onRecord) {
-        const DayRecord& record = m_diary.Records.Item(current);
+        const DayRecord& record = m_diary.records().Item(current);
         date = m_formats.FormatDate(record.date, m_formats.ShortDateFormat);
         for (std::size_t i = 0; i < 2; ++i) {
             const Weighing& stored = record.slot[i];
@@ -575,15 +587,15 @@ void DiaryPage::ShowCurrentEntry()
         m_memo[i]->setPlainText(slots[i][3]);
         m_lastValidWeight[i] = slots[i][1];
     }
-    if (m_diary.NewEntryIndex() == 1)
+    if (m_diary.newEntryIndex() == 1)
         PutDate(m_formats.FormatDate(m_clock.Today(), m_formats.ShortDateFormat));
-    m_count->setText(QString::number(onRecord ? m_diary.NewEntryIndex() - 1 : m_diary.NewEntryIndex()));
+    m_count->setText(QString::number(onRecord ? m_diary.newEntryIndex() - 1 : m_diary.newEntryIndex()));
     UpdateBmiButton(0);
     UpdateBmiButton(1);
 
     SetEntryButtons(onRecord);
     ShowTrendSummary();
-    m_diary.Loading = wasLoading;
+    m_filling = wasFilling;
     SetEdited(false);
     Q_EMIT ShownDayChanged();
 }
@@ -595,7 +607,7 @@ void DiaryPage::ShowTrendSummary()
 
 void DiaryPage::SetEntryButtons(bool onRecord)
 {
-    const int current = m_diary.CurrentIndex;
+    const int current = m_diary.currentIndex();
     m_previousButton->setEnabled(true);
     m_nextButton->setEnabled(true);
     // The Japanese tooltips lead with the number of the record the button shows.
@@ -606,10 +618,10 @@ void DiaryPage::SetEntryButtons(bool onRecord)
                              LoadText(TextId::NextDataTip));
     if (!onRecord) {
         m_nextButton->setEnabled(false);
-        m_previousButton->setEnabled(m_diary.NewEntryIndex() != 1);
+        m_previousButton->setEnabled(m_diary.newEntryIndex() != 1);
     } else {
         m_previousButton->setEnabled(current != 1);
-        m_nextButton->setEnabled(current + 1 <= m_diary.NewEntryIndex() - 1);
+        m_nextButton->setEnabled(current + 1 <= m_diary.newEntryIndex() - 1);
     }
 
     m_saveButton->setEnabled(false);
@@ -680,8 +692,8 @@ void DiaryPage::keyPressEvent(QKeyEvent* event)
     }
     // Home and End (with Ctrl inside a text input, where the plain keys move the cursor) show the
     // first and the last record, after asking about the page's edits.
-    if ((event->key() == Qt::Key_Home || event->key() == Qt::Key_End) && !m_diary.Records.IsEmpty()) {
-        OpenRecord(event->key() == Qt::Key_Home ? 1 : m_diary.Records.Count());
+    if ((event->key() == Qt::Key_Home || event->key() == Qt::Key_End) && !m_diary.records().IsEmpty()) {
+        OpenRecord(event->key() == Qt::Key_Home ? 1 : m_diary.records().Count());
         return;
     }
     QWidget::keyPressEvent(event);

@@ -45,8 +45,10 @@ public:
               QWidget* parent = nullptr);
     ~DiaryPage() override;
 
-    // Shows record CurrentIndex, or the blank new-entry page, and leaves the page unedited.
+    // Shows the diary's current record, or the blank new-entry page, and leaves the page unedited.
     void ShowCurrentEntry();
+    // While the window is starting a date put into the page is no move to another day.
+    void SetStarting(bool starting) { m_starting = starting; }
     // Puts the owner's profile into the name and height inputs and the sex choices (after a read,
     // New or Close) and tells the other tabs the name. Marks nothing as edited.
     void ShowOwner();
@@ -133,8 +135,8 @@ Q_SIGNALS:
     void OwnerNameChanged(const QString& name);
     // A day was stored or deleted: the whole diary is to be written to the backup file.
     void BackupNeeded();
-    // The shown record left the data list's window of records: page the list one step that way.
-    void ListStepNeeded(PagingDirection direction);
+    // Previous or Next moved the page to another record; the list keeps it in view.
+    void CurrentRecordMoved();
     // A record is about to be deleted: the graph period moves to the period of target when always
     // is set, or when deletedDay lies in the period (so the graphs keep showing data).
     void GraphPeriodNeedsMove(const QDate& deletedDay, const QDate& target, bool always);
@@ -235,9 +237,11 @@ private:
     QString m_pendingSaveDate;
     // Set while a date change is handled or the program puts a date in; such texts are not handled.
     bool m_dateChangeBusy = false;
+    bool m_starting = true;
+    bool m_filling = false; // texts are being put in: no input rule marks the page edited
     bool m_edited = false;
     // The profile as the diary holds it stored (read, or saved with a day); typing changes
-    // m_diary.Owner at once, dropped edits put this back.
+    // m_diary.owner() at once, dropped edits put this back.
     Profile m_storedOwner;
     QMetaObject::Connection m_focusWatch;
 };

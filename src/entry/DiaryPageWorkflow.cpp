@@ -30,7 +30,7 @@ void DiaryPage::PutDate(const QString& text)
 
 void DiaryPage::OnDateChanged(const QString& text)
 {
-    if (m_diary.Initializing || m_dateChangeBusy)
+    if (m_starting || m_dateChangeBusy)
         return;
     // An incomplete or wrong date does nothing while it is typed; Save refuses it.
     const std::optional<QDate> typed = m_formats.ReadTypedDate(text);
@@ -40,9 +40,9 @@ void DiaryPage::OnDateChanged(const QString& text)
     // The page's own date typed again changes nothing (and drops nothing).
     if (shown && *shown == *typed)
         return;
-    const bool onNewPage = m_diary.CurrentIndex == m_diary.NewEntryIndex();
+    const bool onNewPage = m_diary.currentIndex() == m_diary.newEntryIndex();
     // On the new-entry page a date without a stored day is simply the date of the page's input.
-    if (onNewPage && m_diary.Records.FindItem(DayNumber(*typed)) == 0)
+    if (onNewPage && m_diary.records().FindItem(DayNumber(*typed)) == 0)
         return;
 
     m_dateChangeBusy = true;
@@ -59,14 +59,14 @@ void DiaryPage::OnDateChanged(const QString& text)
         m_dateChangeBusy = false;
         return;
     }
-    const int position = m_diary.Records.FindItem(DayNumber(*typed));
+    const int position = m_diary.records().FindItem(DayNumber(*typed));
     if (position == 0) {
-        m_diary.CurrentIndex = m_diary.NewEntryIndex();
+        m_diary.setCurrentIndex(m_diary.newEntryIndex());
         ShowCurrentEntry();
         m_date->setText(m_formats.FormatDate(*typed, m_formats.ShortDateFormat));
         m_date->setCursorPosition(caret);
     } else {
-        m_diary.CurrentIndex = position;
+        m_diary.setCurrentIndex(position);
         ShowCurrentEntry();
     }
     m_dateChangeBusy = false;
@@ -93,8 +93,8 @@ void DiaryPage::DropEdits()
 {
     // The profile goes back to the stored one too: a name typed and then dropped must not stay on
     // screen and in the tab captions while the diary keeps the old one.
-    if (m_diary.Owner != m_storedOwner) {
-        m_diary.Owner = m_storedOwner;
+    if (m_diary.owner() != m_storedOwner) {
+        m_diary.setOwner(m_storedOwner);
         ShowOwner();
     }
     ShowCurrentEntry();
@@ -104,7 +104,7 @@ bool DiaryPage::OpenRecord(int position)
 {
     if (!AskSaveEntry())
         return false;
-    m_diary.CurrentIndex = std::clamp(position, 1, m_diary.NewEntryIndex());
+    m_diary.setCurrentIndex(std::clamp(position, 1, m_diary.newEntryIndex()));
     ShowCurrentEntry();
     return true;
 }
@@ -147,8 +147,8 @@ bool DiaryPage::SaveEntry()
     const std::array<Weighing, 2>& slots = check.slots;
     // The page's own day is stored as it stands; another stored day only takes the page's weighings
     // into its empty slots, with consent.
-    const int stored = m_diary.Records.FindItem(DayNumber(date));
-    const bool ownDay = stored != 0 && stored == m_diary.CurrentIndex;
+    const int stored = m_diary.records().FindItem(DayNumber(date));
+    const bool ownDay = stored != 0 && stored == m_diary.currentIndex();
     if (stored != 0 && !ownDay) {
         if (!MergeIntoStoredDay(stored, slots))
             return false;
@@ -156,37 +156,29 @@ bool DiaryPage::SaveEntry()
         StoreDay(date, slots);
     }
     ShowCurrentEntry();
-    m_storedOwner = m_diary.Owner;
+    m_storedOwner = m_diary.owner();
     Q_EMIT BackupNeeded();
-    m_diary.DataChanged = true;
+    m_diary.markModified();
     return true;
 }
 
 bool DiaryPage::MergeIntoStoredDay(int position, const std::array<Weighing, 2>& slots)
 {
-    const DayRecord& day = m_diary.Records.Item(position);
-    for (std::size_t i = 0; i < 2; ++i) {
-        if (slots[i].hasWeight() && day.slot[i].hasWeight()) {
-            ShowMessage(TextId::SlotTaken, IconInformation);
-            return false;
-        }
+    if (m_diary.slotTaken(position, slots)) {
+        ShowMessage(TextId::SlotTaken, IconInformation);
+        return false;
     }
     if (m_messages.ShowMessage(LoadText(TextId::DateAlreadyStored) + kCrLf +
                                    LoadText(TextId::AddWeighingsToDay),
                                ButtonsYesNo, IconQuestion) != AnswerYes)
         return false;
-    DayRecord merged = day;
-    for (std::size_t i = 0; i < 2; ++i) {
-        if (slots[i].hasWeight())
-            merged.slot[i] = slots[i];
-    }
-    m_diary.CurrentIndex = m_diary.StoreDay(std::move(merged));
+    m_diary.setCurrentIndex(m_diary.mergeIntoDay(position, slots));
     return true;
 }
 
 void DiaryPage::FillNewEntryDefaults()
 {
-    if (m_diary.CurrentIndex != m_diary.NewEntryIndex())
+    if (m_diary.currentIndex() != m_diary.newEntryIndex())
         return;
     const QDateTime now = m_clock.Now();
     // The date goes in without moving the page: the input is saved under it, into a day already
@@ -201,14 +193,14 @@ void DiaryPage::FillNewEntryDefaults()
 
 void DiaryPage::StoreDay(const QDate& date, const std::array<Weighing, 2>& slots)
 {
-    m_diary.CurrentIndex = m_diary.StoreDay(DayRecord{date, slots});
+    m_diary.setCurrentIndex(m_diary.storeDay(DayRecord{date, slots}));
 }
 
 void DiaryPage::NewEntry()
 {
     if (!AskSaveEntry())
         return;
-    m_diary.CurrentIndex = m_diary.NewEntryIndex();
+    m_diary.setCurrentIndex(m_diary.newEntryIndex());
     ShowCurrentEntry();
 }
 
@@ -216,20 +208,18 @@ void DiaryPage::ShowPreviousEntry()
 {
     if (!AskSaveEntry())
         return;
-    m_diary.CurrentIndex = std::max(1, m_diary.CurrentIndex - 1);
+    m_diary.setCurrentIndex(std::max(1, m_diary.currentIndex() - 1));
     ShowCurrentEntry();
-    if (m_diary.ListFirst > m_diary.CurrentIndex)
-        Q_EMIT ListStepNeeded(PagingDirection::Back);
+    Q_EMIT CurrentRecordMoved();
 }
 
 void DiaryPage::ShowNextEntry()
 {
     if (!AskSaveEntry())
         return;
-    m_diary.CurrentIndex = std::min(m_diary.NewEntryIndex(), m_diary.CurrentIndex + 1);
+    m_diary.setCurrentIndex(std::min(m_diary.newEntryIndex(), m_diary.currentIndex() + 1));
     ShowCurrentEntry();
-    if (m_diary.ListLast < m_diary.CurrentIndex)
-        Q_EMIT ListStepNeeded(PagingDirection::Forward);
+    Q_EMIT CurrentRecordMoved();
 }
 
 QString DiaryPage::DeleteQuestion() const
@@ -254,31 +244,31 @@ void DiaryPage::DeleteEntry()
     if (m_messages.ShowQuestion(DeleteQuestion(), ButtonsYesNo, IconQuestion, {AnswerNo, AnswerNo}) !=
         AnswerYes)
         return;
-    if (m_diary.CurrentIndex >= m_diary.NewEntryIndex() || m_diary.CurrentIndex < 1) {
+    if (m_diary.currentIndex() >= m_diary.newEntryIndex() || m_diary.currentIndex() < 1) {
         ShowCurrentEntry();
         return;
     }
     // The deleted day's edits go with it: nothing may offer to save them afterwards. The profile on
     // screen goes into the backup with the other days.
     SetEdited(false);
-    m_storedOwner = m_diary.Owner;
-    MoveGraphPeriodForDelete(m_diary.Records.Item(m_diary.CurrentIndex).date);
+    m_storedOwner = m_diary.owner();
+    MoveGraphPeriodForDelete(m_diary.records().Item(m_diary.currentIndex()).date);
     // The record that moves into the removed one's place is shown, or the one before the last.
-    const int shown =
-        m_diary.CurrentIndex == m_diary.NewEntryIndex() - 1 ? m_diary.CurrentIndex - 1 : m_diary.CurrentIndex;
-    m_diary.RemoveDay(m_diary.CurrentIndex);
-    m_diary.CurrentIndex = std::max(1, shown);
+    const int shown = m_diary.currentIndex() == m_diary.newEntryIndex() - 1 ? m_diary.currentIndex() - 1
+                                                                            : m_diary.currentIndex();
+    m_diary.removeDay(m_diary.currentIndex());
+    m_diary.setCurrentIndex(std::max(1, shown));
     ShowCurrentEntry();
     Q_EMIT BackupNeeded();
-    m_diary.DataChanged = true;
+    m_diary.markModified();
     ShowCurrentEntry();
 }
 
 void DiaryPage::MoveGraphPeriodForDelete(const QDate& deletedDay)
 {
-    const int current = m_diary.CurrentIndex;
-    const int newEntry = m_diary.NewEntryIndex();
-    const auto dateOf = [this](int position) { return m_diary.Records.Item(position).date; };
+    const int current = m_diary.currentIndex();
+    const int newEntry = m_diary.newEntryIndex();
+    const auto dateOf = [this](int position) { return m_diary.records().Item(position).date; };
     if (newEntry == 2)
         Q_EMIT GraphPeriodNeedsMove(deletedDay, m_clock.Today(), true);
     else if (current == 1)

@@ -44,22 +44,17 @@ void CsvCommands::ImportCsv()
         m.messages.ShowMessage(LoadText(TextId::FileCannotBeOpened), ButtonsOk, IconCritical);
         return;
     }
-    // The page stays on the day it shows (or on the new-entry page) as days are added before it.
-    const bool onNewPage = m.diary.CurrentIndex >= m.diary.NewEntryIndex();
-    const qint64 shownDay = onNewPage ? 0 : m.diary.Records.Item(m.diary.CurrentIndex).dayNumber();
     QString refusal;
-    const std::optional<CsvImportCounts> counts =
-        tarvel::ImportCsv(in.readAll(), m.diary.Records, m.diary.Owner.ProfileHeight, m.formats, &refusal);
+    std::optional<CsvImportCounts> counts = tarvel::ImportCsv(
+        in.readAll(), m.diary.records(), m.diary.owner().ProfileHeight, m.formats, &refusal);
     if (!counts) {
         m.messages.ShowMessage(refusal, ButtonsOk, IconInformation);
         return;
     }
     if (counts->imported > 0) {
-        m.diary.CurrentIndex = onNewPage ? m.diary.NewEntryIndex() : m.diary.Records.FindItem(shownDay);
-        m.diary.ListLast = m.diary.CurrentIndex;
-        m.diary.DataChanged = true;
+        m.diary.addDays(std::move(counts->days));
+        m.diary.markModified();
         WriteBackupOrSay(m.file, m.diary, m.messages);
-        m.redraw();
     }
     m.messages.ShowMessage(LoadText(TextId::RowsImported).arg(counts->imported) + kCrLf +
                                LoadText(TextId::RowsSkipped).arg(counts->skipped) + kCrLf +
@@ -73,7 +68,7 @@ void CsvCommands::ExportCsv()
         m.dialogs.SaveFile(LoadText(TextId::ExportCsv), DialogFolder(m.diary, m.folders), CsvFilter());
     if (path.isEmpty())
         return;
-    const QByteArray bytes = tarvel::ExportCsv(m.diary.Records).toUtf8();
+    const QByteArray bytes = tarvel::ExportCsv(m.diary.records()).toUtf8();
     if (!WriteFileSafely(path,
                          [&bytes](QIODevice& out) { return WriteAll(out, bytes.constData(), bytes.size()); }))
         m.messages.ShowMessage(LoadText(TextId::CsvCannotBeWritten), ButtonsOk, IconCritical);

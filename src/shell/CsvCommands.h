@@ -24,8 +24,6 @@ public:
         const Folders& folders;
         MessageService& messages;
         DiaryPage& page;
-        // Draws the views and the current day again after an import.
-        std::function<void()> redraw;
     };
 
     explicit CsvCommands(Parts parts) : m(std::move(parts)) {}

@@ -39,7 +39,7 @@ void FileCommands::ShowDiaryCaption()
     // Import); " *" follows it while the Diary page holds edits. The window system puts each "*"
     // where a placeholder stands.
     const bool edited = PageEdited();
-    const bool unsaved = m.diary.DataChanged;
+    const bool unsaved = m.diary.isModified();
     m.window.setWindowTitle((unsaved ? QStringLiteral("[*]") : QString()) + caption +
                             (edited ? QStringLiteral(" [*]") : QString()));
     m.window.setWindowModified(edited || unsaved);
@@ -50,7 +50,7 @@ bool FileCommands::AskSaveBeforeDiscard()
     // A refused save leaves the page as it was; the user decides again.
     if (!m.page.AskSaveEntry(DiaryPage::SaveQuestion::YesNoCancel))
         return false;
-    if (!m.diary.DataChanged)
+    if (!m.diary.isModified())
         return true;
     const bool unnamed = m.diary.IsUnnamed();
     const QString question =
@@ -68,25 +68,20 @@ bool FileCommands::AskSaveBeforeDiscard()
 
 void FileCommands::ResetToEmptyDiary()
 {
-    m.diary.Loading = true;
     if (StopQuietTimer)
         StopQuietTimer();
     m.settings.SaveSettings(m.settingsStore);
     QFile::remove(m.diary.backupPath());
-    m.diary.BackupRecalled = false;
-    m.file.ResetBackup(m.diary);
     m.diary.setFilePath(QString());
-    m.diary.Reset();
+    m.file.ResetBackup(m.diary);
     m_stamp = FileStamp();
-    NoteChangedFile();
-    ShowDiaryCaption();
-    m.page.ShowOwner();
+    // The graphs start again at today's period and scale; the views and the page follow the clear.
     m.period.PeriodStart = PeriodStartFor(m.clock.Today(), m.settings.TrendMonths);
     m.period.PeriodEnd = PeriodEndFor(m.period.PeriodStart, m.settings.TrendMonths);
     m.views.ResetWeightScale();
-    m.views.Redraw();
-    m.page.ShowCurrentEntry();
-    m.diary.Loading = false;
+    m.diary.clear();
+    NoteChangedFile();
+    ShowDiaryCaption();
 }
 
 void FileCommands::NewDiary()
@@ -112,9 +107,8 @@ bool FileCommands::TakeRead(DiaryReadResult read)
     }
     DiaryContent& content = *read.content;
     const int trendMonths = m.settings.TrendMonths;
-    if (content.Owner)
-        m.diary.Owner = *content.Owner;
-    m.diary.Records.Assign(std::move(content.Records));
+    // The graphs show the period of the latest date read, at their first scale; the views and the
+    // page follow the reset of the days.
     if (content.LatestPeriodStart.isValid()) {
         m.period.PeriodStart = content.LatestPeriodStart;
         m.period.PeriodEnd = content.LatestPeriodEnd;
@@ -122,11 +116,11 @@ bool FileCommands::TakeRead(DiaryReadResult read)
         m.period.PeriodStart = PeriodStartFor(m.clock.Today(), trendMonths);
         m.period.PeriodEnd = PeriodEndFor(m.period.PeriodStart, trendMonths);
     }
-    m.diary.ListLast = m.diary.NewEntryIndex();
-    m.diary.ListFirst = std::max(1, m.diary.ListLast - (kListWindowSize - 1));
-    m.diary.CurrentIndex = m.diary.Records.IsEmpty() ? 1 : m.diary.NewEntryIndex() - 1;
-    if (content.DroppedLines > 0)
-        m.messages.ShowMessage(LoadText(TextId::LinesUnreadable).arg(content.DroppedLines) + kCrLf +
+    m.views.ResetWeightScale();
+    const int dropped = content.DroppedLines;
+    m.diary.reset(std::move(content));
+    if (dropped > 0)
+        m.messages.ShowMessage(LoadText(TextId::LinesUnreadable).arg(dropped) + kCrLf +
                                    LoadText(TextId::LinesLeftOut),
                                ButtonsOk, IconInformation);
     return true;
@@ -134,24 +128,17 @@ bool FileCommands::TakeRead(DiaryReadResult read)
 
 bool FileCommands::ReadDiary()
 {
-    const bool wasLoading = m.diary.Loading;
-    m.diary.Loading = true;
     // Stamped before the read: a change made while reading is seen as a change later, never missed.
     const FileStamp stamp = m.diary.IsUnnamed() ? FileStamp() : StampFile(m.diary.filePath());
     const bool read = TakeRead(m.file.ReadDiaryFile(m.diary.workingPath(), m.settings.TrendMonths));
     if (read) {
         m_stamp = stamp;
         NoteChangedFile();
-        m.page.ShowOwner();
-        m.views.ResetWeightScale();
         if (!m.diary.IsUnnamed()) {
             ShowDiaryCaption();
             UpdateRecentFiles();
         }
-        m.views.Redraw();
-        m.page.ShowCurrentEntry();
     }
-    m.diary.Loading = wasLoading;
     return read;
 }
 
@@ -171,9 +158,8 @@ void FileCommands::TakeUpDiary(const QString& path)
         return;
     }
     QFile::remove(m.diary.backupPath());
-    m.diary.BackupRecalled = false;
     m.file.ResetBackup(m.diary);
-    m.diary.DataChanged = false;
+    m.diary.markClean();
 }
 
 void FileCommands::OpenDiary()
@@ -217,13 +203,12 @@ bool FileCommands::WriteDiary()
     if (!m.diary.IsUnnamed()) {
         if (!m.diary.backupPath().isEmpty())
             QFile::remove(m.diary.backupPath());
-        m.diary.BackupRecalled = false;
     }
     m_stamp = StampFile(m.diary.filePath());
     NoteChangedFile();
     ShowDiaryCaption();
     UpdateRecentFiles();
-    m.diary.DataChanged = false;
+    m.diary.markClean();
     return true;
 }
 

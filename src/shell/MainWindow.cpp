@@ -62,7 +62,6 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
 
     // The tabs stay hidden until the first activation has shown the current day.
     m_tabs->hide();
-    m_diary.Initializing = true;
 }
 
 MainWindow::~MainWindow() = default;
@@ -101,16 +100,13 @@ void MainWindow::BuildTabs()
 void MainWindow::ConnectPage()
 {
     connect(m_page, &DiaryPage::EditedChanged, this, [this] { m_commands->ShowDiaryCaption(); });
-    connect(&m_diary, &Diary::DataChangedChanged, this, [this] { m_commands->ShowDiaryCaption(); });
+    connect(&m_diary, &Diary::modifiedChanged, this, [this] { m_commands->ShowDiaryCaption(); });
     connect(m_page, &DiaryPage::OwnerNameChanged, this,
             [this](const QString& name) { m_views->SetOwnerTitles(name); });
-    // The views follow the records: a stored or deleted day redraws them before the page shows it.
-    connect(&m_diary, &Diary::RecordsChanged, this, [this] { m_views->Redraw(); });
     connect(m_page, &DiaryPage::BackupNeeded, this,
             [this] { WriteBackupOrSay(m_file, m_diary, m_services.messages); });
     connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this, &MainWindow::MoveGraphPeriod);
-    connect(m_page, &DiaryPage::ListStepNeeded, this,
-            [this](PagingDirection direction) { m_views->List().StepList(direction); });
+    connect(m_page, &DiaryPage::CurrentRecordMoved, &m_views->List(), &ListView::KeepCurrentInView);
     m_views->List().SetAskSaveEntry([this] { m_page->AskSaveEntry(); });
     // A record opened from the list or a graph is shown on the Diary tab, once the page's edits
     // are settled.
@@ -121,12 +117,6 @@ void MainWindow::ConnectPage()
     connect(&m_views->List(), &ListView::RecordOpened, this, openRecord);
     connect(&m_views->WeightView(), &TrendView::RecordOpened, this, openRecord);
     connect(&m_views->BmiView(), &TrendView::RecordOpened, this, openRecord);
-}
-
-void MainWindow::RedrawAll()
-{
-    m_views->Redraw();
-    m_page->ShowCurrentEntry();
 }
 
 void MainWindow::MoveGraphPeriod(const QDate& deletedDay, const QDate& target, bool always)
@@ -186,9 +176,8 @@ void MainWindow::ConnectCommands()
     connect(c.copy, &QAction::triggered, this, [this] { CopyView(*this, *m_tabs); });
     connect(c.goToDate, &QAction::triggered, this, &MainWindow::GoToDate);
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::FocusTabView);
-    m_csv = std::make_unique<CsvCommands>(CsvCommands::Parts{m_diary, m_formats, m_file, m_services.dialogs,
-                                                             m_services.folders, m_services.messages, *m_page,
-                                                             [this] { RedrawAll(); }});
+    m_csv = std::make_unique<CsvCommands>(CsvCommands::Parts{
+        m_diary, m_formats, m_file, m_services.dialogs, m_services.folders, m_services.messages, *m_page});
     connect(c.importCsv, &QAction::triggered, this, [this] { m_csv->ImportCsv(); });
     connect(c.exportCsv, &QAction::triggered, this, [this] { m_csv->ExportCsv(); });
 }
@@ -258,7 +247,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     // The window keeps the proportions its graphs are drawn for, unless maximised.
-    if (m_diary.Initializing || isMinimized() || isFullScreen())
+    if (m_starting || isMinimized() || isFullScreen())
         return;
     QSize available;
     if (const QScreen* screen = this->screen()) {

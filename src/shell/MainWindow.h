@@ -88,12 +88,12 @@ public:
     // window stays open, nothing changed).
     bool MayClose();
 
-    // The redraw sequence after the records changed: the views, then the current day.
-    void RedrawAll();
     // A later start of the program asked for this window.
     void BringToFront();
 
     Diary& DiaryState() { return m_diary; }
+    // True until the first activation has shown the current day.
+    bool IsStarting() const { return m_starting; }
     DiaryPage* Page() const { return m_page; }
     QTabWidget* MainTab() const { return m_tabs; }
     Views& ViewSet() const { return *m_views; }
@@ -165,11 +165,13 @@ private:
     Diary m_diary;
     Settings m_settings;
     LocaleFormats m_formats;
-    Trend m_trend{m_diary.Records};
+    Trend m_trend{m_diary.records()};
     GraphPeriod m_period;
     DiaryFile m_file;
     bool m_commandLineFile = false;
     bool m_activated = false;
+    bool m_starting = true;        // until the first activation has shown the current day
+    bool m_backupRecalled = false; // the backup of unsaved work was taken up at the start
     WindowShape m_shape;
     QPoint m_tabWheel; // wheel turns over the tab bar not yet a whole notch
 

@@ -54,7 +54,7 @@ private:
 
 // The status bar's note, left of the scale's line, that another program changed the diary's file
 // since it was read or saved here; looked at whenever the window becomes active again.
-void WatchDiaryFile(QMainWindow& window, FileCommands& commands, const Diary& diary)
+void WatchDiaryFile(MainWindow& window, FileCommands& commands)
 {
     auto* note = new QLabel(&window);
     note->setObjectName(QStringLiteral("fileStatus"));
@@ -65,8 +65,8 @@ void WatchDiaryFile(QMainWindow& window, FileCommands& commands, const Diary& di
         note->setText(text);
         note->setVisible(!text.isEmpty());
     };
-    new ActivationWatch(window, [&commands, &diary] {
-        if (!diary.Initializing)
+    new ActivationWatch(window, [&commands, &window] {
+        if (!window.IsStarting())
             commands.NoteChangedFile();
     });
 }
@@ -93,15 +93,15 @@ void MainWindow::StartUp()
     RemoveInterruptedSaves(appFolder, QString::fromLatin1(kBackupTitle));
     KeepAsideUnreadableBackup(m_diary.backupPath(), m_formats, m_services.clock.Now());
 
-    m_diary.BackupRecalled = BackupHoldsData(m_diary.backupPath());
-    if (m_diary.BackupRecalled) {
+    m_backupRecalled = BackupHoldsData(m_diary.backupPath());
+    if (m_backupRecalled) {
         const int answer = m_services.messages.ShowMessage(LoadText(TextId::BackupKept) + kCrLf +
                                                                LoadText(TextId::RecallBackup),
                                                            ButtonsYesNo, IconQuestion);
-        m_diary.BackupRecalled = answer == AnswerYes;
+        m_backupRecalled = answer == AnswerYes;
     }
     m_commandLineFile = false;
-    if (!m_diary.BackupRecalled) {
+    if (!m_backupRecalled) {
         m_file.ResetBackup(m_diary);
         ReadCommandLine();
         if (m_commandLineFile)
@@ -116,12 +116,11 @@ void MainWindow::StartUp()
         m_lastReading.reset();
         ShowScaleStatus();
     };
-    m_diary.Records.Clear();
     ApplyScheme();
     ApplyTexts();
     ShowRecentFiles();
     m_tabs->setCurrentIndex(0);
-    WatchDiaryFile(*this, *m_commands, m_diary);
+    WatchDiaryFile(*this, *m_commands);
 }
 
 void MainWindow::RegisterFileTypeOnce()
@@ -148,7 +147,8 @@ void MainWindow::FirstLoad()
     if (!m_commandLineFile)
         m_commands->ReadDiary();
     // A recalled backup is a diary that no file holds: the questions before closing must see it.
-    m_diary.DataChanged = m_diary.BackupRecalled;
+    if (m_backupRecalled)
+        m_diary.markModified();
     Settings::TakeFirstRun(m_services.settingsStore);
 
     PlaceWindow();
@@ -242,7 +242,6 @@ void MainWindow::ShowFirstDay()
     if (m_activated)
         return;
     m_activated = true;
-    m_diary.Loading = true;
     if (m_commandLineFile) {
         m_commandLineFile = false;
         if (!m_commands->ReadDiary()) {
@@ -251,8 +250,8 @@ void MainWindow::ShowFirstDay()
         }
     }
     m_page->ShowCurrentEntry();
-    m_diary.Loading = false;
-    m_diary.Initializing = false;
+    m_starting = false;
+    m_page->SetStarting(false);
     m_tabs->show();
     FitOnScreen();
     m_page->setFocus(); // the name input

@@ -47,10 +47,10 @@ bool MainWindow::TurnTabsByWheel(const QWheelEvent& wheel)
 void MainWindow::GoToDate()
 {
     // The calendar starts on the record the Diary tab shows, else the last record, else today.
-    const RecordStore& store = m_diary.Records;
+    const RecordStore& store = m_diary.records();
     QDate day = m_services.clock.Today();
     if (!store.IsEmpty()) {
-        const int shown = std::min(m_diary.CurrentIndex, store.Count());
+        const int shown = std::min(m_diary.currentIndex(), store.Count());
         day = store.Item(std::max(1, shown)).date;
     }
     std::optional<QDate> chosen;
@@ -73,7 +73,7 @@ void MainWindow::ShowDate(const QDate& day)
         return;
     }
     // The Diary tab and the list show the day's record, else the nearest one.
-    const int position = m_diary.Records.NearestItem(DayNumber(day));
+    const int position = m_diary.records().NearestItem(DayNumber(day));
     if (position == 0)
         return;
     if (tab == 0)

@@ -207,7 +207,7 @@ struct ImportedWeighing {
 
 } // namespace
 
-std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& records,
+std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, const RecordStore& records,
                                          const QString& heightText, const LocaleFormats& formats,
                                          QString* refusal)
 {
@@ -276,7 +276,7 @@ std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& r
         if (day.slot[0].isEmpty() && day.slot[1].isEmpty())
             continue;
         day.date = DateFromDayNumber(number);
-        records.Add(std::move(day));
+        counts.days.push_back(std::move(day));
     }
     return counts;
 }

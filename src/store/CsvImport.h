@@ -3,21 +3,24 @@
 #include <QByteArray>
 #include <QString>
 
+#include "store/RecordStore.h"
+
 #include <optional>
+#include <vector>
 
 namespace tarvel {
 
 class LocaleFormats;
-class RecordStore;
 
 // What an import did with the file's rows.
 struct CsvImportCounts {
     int imported = 0;
-    int skipped = 0;    // the day was in the diary already, or the half-day had a weighing
-    int unreadable = 0; // no readable date, time or weight
+    int skipped = 0;             // the day was in the diary already, or the half-day had a weighing
+    int unreadable = 0;          // no readable date, time or weight
+    std::vector<DayRecord> days; // the days to add, in date order
 };
 
-// Reads weighings from CSV into the records (comma or semicolon separated, fields quoted or not;
+// Reads weighings from CSV for the records (comma or semicolon separated, fields quoted or not;
 // UTF-8 or Windows-1252). The header row names the columns in any order, matched without regard to
 // case, quotes or units in brackets: a name holding "date" is the date or date-time, "time" the
 // time, one holding "weight" (or a unit alone, "kg") the weight, "bmi" the BMI, "memo", "comment" or
@@ -30,9 +33,9 @@ struct CsvImportCounts {
 // without a time to the morning at 00:00), unless a slot column says otherwise; of several
 // weighings in one half-day the earliest is kept. A missing BMI is worked out from heightText
 // (the diary's height); without a height it stays empty. Days already in the records are never
-// touched. Nothing when the header has no date or no weight column or a weight unit not known;
-// refusal then says why, ready to show.
-std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, RecordStore& records,
+// touched: the result holds only new days. Nothing when the header has no date or no weight column or a
+// weight unit not known; refusal then says why, ready to show.
+std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, const RecordStore& records,
                                          const QString& heightText, const LocaleFormats& formats,
                                          QString* refusal = nullptr);
 

@@ -6,13 +6,12 @@
 
 namespace tarvel {
 
-ChangedFlag& ChangedFlag::operator=(bool changed)
+void Diary::setModified(bool modified)
 {
-    if (m_changed != changed) {
-        m_changed = changed;
-        Q_EMIT m_diary.DataChangedChanged(changed);
-    }
-    return *this;
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    Q_EMIT modifiedChanged(modified);
 }
 
 void Diary::setFilePath(const QString& path)
@@ -41,48 +40,76 @@ void Diary::setAppFolder(const QString& appFolder)
     m_backupPath = appFolder + QLatin1String(kBackupTitle);
 }
 
-void Diary::Reset()
+void Diary::reset(DiaryContent content)
 {
-    Records.Clear();
-    CurrentIndex = 1;
-    ListFirst = 1;
-    ListLast = 1;
-    Owner = Profile();
-    DataChanged = false;
+    if (content.Owner)
+        m_owner = *content.Owner;
+    m_records.Assign(std::move(content.Records));
+    m_currentIndex = m_records.IsEmpty() ? 1 : m_records.Count();
+    Q_EMIT daysReset();
 }
 
-int Diary::StoreDay(DayRecord day)
+void Diary::clear()
 {
-    const int found = Records.FindItem(day.dayNumber());
-    if (found != 0) {
-        Records.SetSlots(found, day.slot);
-        Q_EMIT RecordsChanged();
-        return found;
-    }
-    const int position = Records.Add(std::move(day));
-    if (ListLast == ListFirst + kListWindowSize - 1) {
-        ++ListFirst;
-        ++ListLast;
-    } else if (ListLast < ListFirst + kListWindowSize - 1) {
-        ++ListLast;
-    }
-    Q_EMIT RecordsChanged();
+    m_records.Clear();
+    m_owner = Profile();
+    m_currentIndex = 1;
+    markClean();
+    Q_EMIT daysReset();
+}
+
+int Diary::storeDay(DayRecord day)
+{
+    const QDate date = day.date;
+    int position = m_records.FindItem(day.dayNumber());
+    if (position != 0)
+        m_records.SetSlots(position, day.slot);
+    else
+        position = m_records.Add(std::move(day));
+    Q_EMIT dayStored(date);
     return position;
 }
 
-void Diary::RemoveDay(int position)
+bool Diary::slotTaken(int position, const std::array<Weighing, 2>& slots) const
 {
-    const int newEntry = NewEntryIndex();
-    // The list shows kListWindowSize records from ListFirst; when the removed record leaves it short
-    // at the end, it moves back by one.
-    if (newEntry <= kListWindowSize) {
-        ListLast = std::max(1, ListLast - 1);
-    } else if (ListFirst + kListWindowSize - 2 == newEntry) {
-        --ListLast;
-        ListFirst = ListLast - (kListWindowSize - 1);
+    const DayRecord& day = m_records.Item(position);
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (slots[i].hasWeight() && day.slot[i].hasWeight())
+            return true;
     }
-    Records.Remove(position);
-    Q_EMIT RecordsChanged();
+    return false;
+}
+
+int Diary::mergeIntoDay(int position, const std::array<Weighing, 2>& slots)
+{
+    DayRecord merged = m_records.Item(position);
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (slots[i].hasWeight())
+            merged.slot[i] = slots[i];
+    }
+    return storeDay(std::move(merged));
+}
+
+void Diary::addDays(std::vector<DayRecord> days)
+{
+    if (days.empty())
+        return;
+    const bool onNewEntry = m_currentIndex >= newEntryIndex();
+    const qint64 shownDay = onNewEntry ? 0 : m_records.Item(m_currentIndex).dayNumber();
+    std::vector<DayRecord> all = m_records.Records();
+    all.insert(all.end(), std::make_move_iterator(days.begin()), std::make_move_iterator(days.end()));
+    m_records.Assign(std::move(all));
+    m_currentIndex = onNewEntry ? newEntryIndex() : m_records.FindItem(shownDay);
+    Q_EMIT daysAdded();
+}
+
+void Diary::removeDay(int position)
+{
+    if (position < 1 || position > m_records.Count())
+        return;
+    const QDate date = m_records.Item(position).date;
+    m_records.Remove(position);
+    Q_EMIT dayRemoved(date);
 }
 
 } // namespace tarvel

@@ -2,8 +2,12 @@
 
 #include "store/RecordStore.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
+
+#include <optional>
+#include <vector>
 
 namespace tarvel {
 
@@ -23,46 +27,39 @@ inline constexpr char kBackupTitle[] = "TV_Backup";
 // How many records the data list shows side by side.
 inline constexpr int kListWindowSize = 5;
 
-class Diary;
-
-// Whether the diary differs from its file. It reads and is set like a bool; a change emits
-// Diary::DataChangedChanged, so the window title follows it whoever sets it.
-class ChangedFlag {
-public:
-    explicit ChangedFlag(Diary& diary) : m_diary(diary) {}
-    ChangedFlag(const ChangedFlag&) = delete;
-    ChangedFlag& operator=(const ChangedFlag&) = delete;
-    ChangedFlag& operator=(bool changed);
-    operator bool() const { return m_changed; }
-
-private:
-    Diary& m_diary;
-    bool m_changed = false;
+// What a diary file holds, as the reader accepted it.
+struct DiaryContent {
+    std::optional<Profile> Owner;   // nothing when the header has fewer than three fields
+    std::vector<DayRecord> Records; // in file order
+    QDate LatestPeriodStart;        // the period of the latest readable date; null when none
+    QDate LatestPeriodEnd;
+    int DroppedLines = 0;   // record lines rejected; blank lines are not counted
+    bool NotADiary = false; // no record read, and lines were dropped
 };
 
-// The open diary: its records and owner, the positions and flags every part of the window consults,
-// and which file it is. The main window owns one and hands it out by reference. Days are stored and
-// removed through StoreDay and RemoveDay, which keep the list's window and say so with
-// RecordsChanged; the views follow that signal.
+// The open diary: its days and owner, whether it differs from its file, and which file it is. The
+// main window owns one and hands it out by reference. Days change only through storeDay, removeDay,
+// reset and clear, each of which says so with a signal; every view follows those signals itself.
 class Diary : public QObject {
     Q_OBJECT
 
 public:
-    RecordStore Records;
-    Profile Owner;
+    const RecordStore& records() const { return m_records; }
+    const Profile& owner() const { return m_owner; }
+    void setOwner(const Profile& owner) { m_owner = owner; }
 
     // The position of the blank new-entry page: always the number of records + 1.
-    int NewEntryIndex() const { return Records.Count() + 1; }
+    int newEntryIndex() const { return m_records.Count() + 1; }
 
-    int CurrentIndex = 1; // the record shown on the Diary page, 1..NewEntryIndex()
-    ChangedFlag DataChanged{*this};
-    bool Loading = false;
-    bool Initializing = true;
-    bool BackupRecalled = false;
+    // The record the Diary page shows, 1..newEntryIndex().
+    int currentIndex() const { return m_currentIndex; }
+    void setCurrentIndex(int position) { m_currentIndex = position; }
 
-    // The record window of the data list.
-    int ListFirst = 1;
-    int ListLast = 1;
+    // Whether the diary differs from its file; a change emits modifiedChanged, so the window title
+    // follows it whoever marks it.
+    bool isModified() const { return m_modified; }
+    void markModified() { setModified(true); }
+    void markClean() { setModified(false); }
 
     // The diary file's path; empty while no diary file is named yet and the diary lives in the
     // backup alone. Setting another path emits filePathChanged.
@@ -84,22 +81,46 @@ public:
     // named.
     const QString& workingPath() const { return IsUnnamed() ? m_backupPath : m_filePath; }
 
-    // New and Close: no records, no owner, positions at the start, nothing changed.
-    void Reset();
+    // The days (in date order) and, when the content names one, the owner of a diary read; the page
+    // moves to the last day. Emits daysReset.
+    void reset(DiaryContent content);
+    // New and Close: no days, no owner, the page at the start, nothing changed. Emits daysReset.
+    void clear();
 
-    // Stores a day: overwrites the slots of the day with its date, or adds it (a new day widens the
-    // list's window until it holds kListWindowSize records, then moves it on). Returns its position.
-    int StoreDay(DayRecord day);
-    // Removes the day at a position (1..count); the list's window keeps showing records.
-    void RemoveDay(int position);
+    // Stores a day: overwrites the slots of the day with its date, or adds it. Returns its position.
+    // Emits dayStored.
+    int storeDay(DayRecord day);
+    // Whether putting the weighed slots of slots into the stored day at position would overwrite
+    // one of its weighings.
+    bool slotTaken(int position, const std::array<Weighing, 2>& slots) const;
+    // Puts the weighed slots of slots into the stored day at position (none of them taken) and
+    // returns its position. Emits dayStored.
+    int mergeIntoDay(int position, const std::array<Weighing, 2>& slots);
+    // Removes the day at a position (1..count). Emits dayRemoved.
+    void removeDay(int position);
+    // Adds days that the diary does not hold (an import); the page keeps the day it shows. Emits
+    // daysAdded.
+    void addDays(std::vector<DayRecord> days);
 
 Q_SIGNALS:
-    // Days were stored or removed: the list and the graphs are to be drawn again.
-    void RecordsChanged();
-    void DataChangedChanged(bool changed);
+    // The whole diary was replaced (read, recalled, new, closed).
+    void daysReset();
+    // A day was stored, new or overwritten.
+    void dayStored(const QDate& day);
+    // A day was removed.
+    void dayRemoved(const QDate& day);
+    // Days were added around the page's day.
+    void daysAdded();
+    void modifiedChanged(bool modified);
     void filePathChanged(const QString& path);
 
 private:
+    void setModified(bool modified);
+
+    RecordStore m_records;
+    Profile m_owner;
+    int m_currentIndex = 1;
+    bool m_modified = false;
     QString m_filePath;
     QString m_backupPath;
 };

@@ -337,7 +337,7 @@ DiaryReadResult DiaryFile::ReadDiaryFile(const QString& path, int trendMonths) c
 bool DiaryFile::WriteTo(const QString& path, const Diary& diary) const
 {
     return WriteFileSafely(
-        path, [&](QIODevice& out) { return WriteDiary(out, diary.Owner, diary.Records, m_formats); });
+        path, [&](QIODevice& out) { return WriteDiary(out, diary.owner(), diary.records(), m_formats); });
 }
 
 bool DiaryFile::WriteDiaryFile(const Diary& diary) const

@@ -15,16 +15,6 @@ namespace tarvel {
 
 class LocaleFormats;
 
-// What a diary file holds, as the reader accepted it.
-struct DiaryContent {
-    std::optional<Profile> Owner;   // nothing when the header has fewer than three fields
-    std::vector<DayRecord> Records; // in file order
-    QDate LatestPeriodStart;        // the period of the latest readable date; null when none
-    QDate LatestPeriodEnd;
-    int DroppedLines = 0;   // record lines rejected; blank lines are not counted
-    bool NotADiary = false; // no record read, and lines were dropped
-};
-
 // The date order of a file's dates, found by counting: fed one date field after another
 // ("30.11.2026"; other texts are passed over), it counts for each layout (the separator, and the year
 // of three or more digits first or last) how many dates read with the day before the month and how
@@ -52,10 +42,9 @@ private:
 };
 
 // Reads the text of a diary file: the header line, then one record line per day. Damaged lines
-// are dropped and counted; numbers are normalised to the locale ("065.40" becomes "65.40" or
-// "65,40"). A file is written in one date order throughout, so its dates are read in the order that
-// reads the most of them (DateOrderFinder), the locale's on a tie. A date or time read in another
-// order or with other separators is kept in the locale's layout.
+// are dropped and counted; a weight or BMI field that is no number is kept as written. A file is
+// written in one date order throughout, so its dates are read in the order that reads the most of
+// them (DateOrderFinder), the locale's on a tie; times are read with ":" or ".".
 DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, int trendMonths);
 
 // Writes the profile and records in the diary file layout (UTF-8, CR LF line ends, "." in numbers,

@@ -13,7 +13,7 @@ namespace {
 // The dates of the first and the last record; today for both when the diary is empty.
 std::pair<QDate, QDate> DataDates(const Diary& diary, const QDate& today)
 {
-    const RecordStore& store = diary.Records;
+    const RecordStore& store = diary.records();
     if (store.IsEmpty())
         return {today, today};
     return {store.Item(1).date, store.Item(store.Count()).date};
@@ -108,7 +108,7 @@ int StepsPerPage(int trendMonths)
 GraphPeriod GraphPeriodHolding(const QDate& date, int trendMonths, const Diary& diary, const QDate& today)
 {
     const auto [first, last] = DataDates(diary, today);
-    if (trendMonths == kWholeDiaryMonths && !diary.Records.IsEmpty())
+    if (trendMonths == kWholeDiaryMonths && !diary.records().IsEmpty())
         return {first, last};
     const QDate start = PeriodStartFor(std::clamp(date, first, last), trendMonths);
     return {start, PeriodEndFor(start, trendMonths)};
@@ -120,7 +120,7 @@ void ResetGraphPeriod(GraphPeriod& period, int trendMonths, const Diary& diary, 
         period = GraphPeriodHolding(today, trendMonths, diary, today);
         return;
     }
-    const bool hasData = !diary.Records.IsEmpty();
+    const bool hasData = !diary.records().IsEmpty();
     const QDate base = hasData && period.PeriodEnd.isValid() ? period.PeriodEnd : today;
     period.PeriodStart = PeriodStartFor(base, trendMonths);
     period.PeriodEnd = PeriodEndFor(period.PeriodStart, trendMonths);

@@ -47,12 +47,17 @@ QColor BandColour(int row)
 
 } // namespace
 
-ListView::ListView(Diary& diary, const LocaleFormats& formats, const Clock& clock, QWidget* parent)
+ListView::ListView(const Diary& diary, const LocaleFormats& formats, const Clock& clock, QWidget* parent)
     : QWidget(parent), m_diary(diary), m_formats(formats), m_clock(clock), m_dark(255, 207, 164),
       m_accent(255, 188, 117)
 {
     BuildControls();
     m_hold.SetTimeSource([this] { return m_clock.Now().toMSecsSinceEpoch(); });
+    m_count = m_diary.records().Count();
+    connect(&m_diary, &Diary::daysReset, this, [this] { FollowDiary(Change::Reset); });
+    connect(&m_diary, &Diary::daysAdded, this, [this] { FollowDiary(Change::Added); });
+    connect(&m_diary, &Diary::dayStored, this, [this] { FollowDiary(Change::Stored); });
+    connect(&m_diary, &Diary::dayRemoved, this, [this] { FollowDiary(Change::Removed); });
     FillListGrid();
 }
 
@@ -161,15 +166,15 @@ void ListView::WatchTitleLabel(QWidget* label)
 
 void ListView::NormalizeWindow()
 {
-    const int newEntry = std::max(1, m_diary.NewEntryIndex());
-    m_diary.ListLast = std::clamp(m_diary.ListLast, 1, newEntry);
-    m_diary.ListFirst = std::max(1, m_diary.ListLast - (kListWindowSize - 1));
+    const int newEntry = std::max(1, m_diary.newEntryIndex());
+    m_last = std::clamp(m_last, 1, newEntry);
+    m_first = std::max(1, m_last - (kListWindowSize - 1));
 }
 
 void ListView::FillListGrid()
 {
     NormalizeWindow();
-    const int shown = m_diary.ListLast - m_diary.ListFirst + 1;
+    const int shown = m_last - m_first + 1;
     m_grid->setUpdatesEnabled(false);
     m_grid->clearSpans();
     m_grid->setColumnCount(1 + 2 * shown);
@@ -180,19 +185,18 @@ void ListView::FillListGrid()
         m_grid->item(row, 0)->setTextAlignment(Qt::AlignCenter);
     }
     for (int position = 1; position <= shown; ++position)
-        FillRecordColumns(position, m_diary.ListFirst + position - 1);
+        FillRecordColumns(position, m_first + position - 1);
     NameHeaders();
 
     ColourRecordColumns();
     m_hoverPair = 0;
     m_hoverRow = -1;
     // Screen readers say which records the grid holds; the blank new-entry record is not counted.
-    const int records = m_diary.NewEntryIndex() - 1;
-    const QString shownRecords = records == 0 ? LoadText(TextId::NoRecordsYet)
-                                              : LoadText(TextId::RecordsRange)
-                                                    .arg(m_diary.ListFirst)
-                                                    .arg(std::min(m_diary.ListLast, records))
-                                                    .arg(records);
+    const int records = m_diary.newEntryIndex() - 1;
+    const QString shownRecords =
+        records == 0
+            ? LoadText(TextId::NoRecordsYet)
+            : LoadText(TextId::RecordsRange).arg(m_first).arg(std::min(m_last, records)).arg(records);
     m_grid->setAccessibleDescription(shownRecords);
     setAccessibleDescription(shownRecords);
     SizeGridCells();
@@ -204,8 +208,8 @@ void ListView::FillRecordColumns(int pagePosition, int record)
 {
     // Texts of rows 1..6 per slot; a record whose date cannot be read shows its number only.
     std::array<std::array<QString, kRows>, 2> texts{};
-    if (record >= 1 && record < m_diary.NewEntryIndex() && record <= m_diary.Records.Count()) {
-        const DayRecord& day = m_diary.Records.Item(record);
+    if (record >= 1 && record < m_diary.newEntryIndex() && record <= m_diary.records().Count()) {
+        const DayRecord& day = m_diary.records().Item(record);
         if (day.date.isValid()) {
             for (std::size_t s = 0; s < 2; ++s) {
                 const Weighing& stored = day.slot[s];
@@ -357,34 +361,72 @@ bool ListView::WindowAtEnd(PagingDirection direction) const
         return true;
     if (direction == PagingDirection::Back)
         return ShownRecord(1) == 1;
-    return ShownRecord(count) == m_diary.NewEntryIndex();
+    return ShownRecord(count) == m_diary.newEntryIndex();
 }
 
 void ListView::MoveWindow(PagingDirection direction)
 {
     if (direction == PagingDirection::Back) {
-        --m_diary.ListFirst;
-        --m_diary.ListLast;
-        if (m_diary.ListFirst < 1) {
-            m_diary.ListFirst = 1;
-            m_diary.ListLast = std::min(kListWindowSize, m_diary.NewEntryIndex());
+        --m_first;
+        --m_last;
+        if (m_first < 1) {
+            m_first = 1;
+            m_last = std::min(kListWindowSize, m_diary.newEntryIndex());
         }
     } else {
-        ++m_diary.ListFirst;
-        ++m_diary.ListLast;
-        if (m_diary.ListLast > m_diary.NewEntryIndex()) {
-            m_diary.ListLast = m_diary.NewEntryIndex();
-            m_diary.ListFirst = std::max(1, m_diary.ListLast - (kListWindowSize - 1));
+        ++m_first;
+        ++m_last;
+        if (m_last > m_diary.newEntryIndex()) {
+            m_last = m_diary.newEntryIndex();
+            m_first = std::max(1, m_last - (kListWindowSize - 1));
         }
     }
     ClearListGrid();
     FillListGrid();
 }
 
-void ListView::StepList(PagingDirection direction)
+void ListView::KeepCurrentInView()
 {
-    m_memo->hide();
-    MoveWindow(direction);
+    const int current = m_diary.currentIndex();
+    if (current < m_first || current > m_last) {
+        m_memo->hide();
+        MoveWindow(current < m_first ? PagingDirection::Back : PagingDirection::Forward);
+    }
+}
+
+void ListView::FollowDiary(Change change)
+{
+    const int count = m_diary.records().Count();
+    switch (change) {
+    case Change::Reset:
+        m_last = m_diary.newEntryIndex(); // the window at the end, on the blank new-entry record
+        break;
+    case Change::Added:
+        m_last = m_diary.currentIndex(); // the window ends at the page's day
+        break;
+    case Change::Stored:
+        // A new day widens the window until it holds kListWindowSize records, then moves it on.
+        if (count > m_count)
+            ++m_last;
+        break;
+    case Change::Removed:
+        // When the removed record leaves the window short at the end, it moves back by one.
+        if (m_count + 1 <= kListWindowSize)
+            m_last = std::max(1, m_last - 1);
+        else if (m_first + kListWindowSize - 2 == m_count + 1)
+            --m_last;
+        break;
+    }
+    m_count = count;
+    ClearListGrid();
+    FillListGrid();
+}
+
+void ListView::SetWindowEnd(int last)
+{
+    m_last = last;
+    ClearListGrid();
+    FillListGrid();
 }
 
 void ListView::ListStepBack()
@@ -408,8 +450,8 @@ void ListView::PlaceWindow(int last)
     if (m_askSaveEntry)
         m_askSaveEntry();
     m_memo->hide();
-    const int newEntry = m_diary.NewEntryIndex();
-    m_diary.ListLast = std::clamp(last, std::min(kListWindowSize, newEntry), newEntry);
+    const int newEntry = m_diary.newEntryIndex();
+    m_last = std::clamp(last, std::min(kListWindowSize, newEntry), newEntry);
     ClearListGrid();
     FillListGrid();
 }
@@ -422,7 +464,7 @@ void ListView::ShowRecord(int position)
 
 void ListView::ShowWindowEnd(PagingDirection end)
 {
-    PlaceWindow(end == PagingDirection::Back ? 1 : m_diary.NewEntryIndex());
+    PlaceWindow(end == PagingDirection::Back ? 1 : m_diary.newEntryIndex());
 }
 
 void ListView::keyPressEvent(QKeyEvent* event)
@@ -435,10 +477,10 @@ void ListView::keyPressEvent(QKeyEvent* event)
         ListStepForward();
         break;
     case Qt::Key_PageUp:
-        PlaceWindow(m_diary.ListLast - kListWindowSize);
+        PlaceWindow(m_last - kListWindowSize);
         break;
     case Qt::Key_PageDown:
-        PlaceWindow(m_diary.ListLast + kListWindowSize);
+        PlaceWindow(m_last + kListWindowSize);
         break;
     case Qt::Key_Home:
         ShowWindowEnd(PagingDirection::Back);
@@ -457,7 +499,7 @@ void ListView::wheelEvent(QWheelEvent* event)
 {
     // Towards the user (or tilted right): later records; one notch, one record.
     if (const int steps = TakeWheelNotches(*event, m_wheelAngle); steps != 0)
-        PlaceWindow(m_diary.ListLast - steps);
+        PlaceWindow(m_last - steps);
     event->accept();
 }
 
@@ -508,7 +550,7 @@ void ListView::OpenRecordAt(const QPoint& pos)
         return;
     const QTableWidgetItem* item = m_grid->item(0, column);
     const int record = item ? item->text().toInt() : 0;
-    if (record < 1 || record > m_diary.NewEntryIndex())
+    if (record < 1 || record > m_diary.newEntryIndex())
         return;
     ColourRecordNumbers(0);
     m_hoverPair = 0;

@@ -18,20 +18,20 @@ class LocaleFormats;
 class PictureButton;
 class Diary;
 
-
-// The List tab's data list: a window of up to five consecutive records (ListFirst..ListLast of the
-// diary) side by side in a transposed grid, two columns per record (morning and night slot) and one
-// row per field, with row 0 holding the record numbers and column 0 the field names. Two paging
-// buttons move the window one record (holding repeats, faster the longer it is held); double-clicking
-// a record number opens that record; pointing at a record number highlights it; clicking a memo cell
-// shows the whole memo in a read-only box over the list until it loses the focus. The view reads the
-// diary and moves only its record window and, when a record is opened, CurrentIndex.
+// The List tab's data list: a window of up to five consecutive records (first..last) side by side in a
+// transposed grid, two columns per record (morning and night slot) and one row per field, with row 0 holding
+// the record numbers and column 0 the field names. Two paging buttons move the window one record (holding
+// repeats, faster the longer it is held); double-clicking a record number opens that record; pointing at a
+// record number highlights it; clicking a memo cell shows the whole memo in a read-only box over the list
+// until it loses the focus. The view reads the diary and follows its changes: a diary read or cleared shows
+// the last window, a new day widens or moves the window, a removed one keeps it full, an import ends it at
+// the page's day.
 class ListView : public QWidget {
     Q_OBJECT
 
 public:
     // The clock times the press-and-hold repetition of the paging buttons.
-    ListView(Diary& diary, const LocaleFormats& formats, const Clock& clock, QWidget* parent = nullptr);
+    ListView(const Diary& diary, const LocaleFormats& formats, const Clock& clock, QWidget* parent = nullptr);
 
     // Run before every paging step: the Diary page's question whether to save its edits.
     void SetAskSaveEntry(std::function<void()> askSaveEntry);
@@ -41,15 +41,19 @@ public:
     // A click on this label (the tab's title) takes the focus to the list, which hides the memo box.
     void WatchTitleLabel(QWidget* label);
 
-    // Fills the grid for the record window. The window is first brought into shape: ListLast within
-    // 1..NewEntryIndex and ListFirst = ListLast - (kListWindowSize - 1), at least 1, so it always
-    // ends at ListLast and never shows a record number past the blank new-entry record.
+    // Fills the grid for the record window. The window is first brought into shape: its last record
+    // within 1..newEntryIndex and its first kListWindowSize - 1 before, at least 1, so it never
+    // shows a record number past the blank new-entry record.
     void FillListGrid();
     // Empties every cell.
     void ClearListGrid();
-    // Moves the window one record without asking to save; for the Diary page when Previous or
-    // Next data leaves the window.
-    void StepList(PagingDirection direction);
+    // Moves the window one record without asking to save when the Diary page's record left it.
+    void KeepCurrentInView();
+    // The window's first and last record.
+    int WindowFirst() const { return m_first; }
+    int WindowLast() const { return m_last; }
+    // Shows the window that ends at last, without asking to save.
+    void SetWindowEnd(int last);
     // The paging steps of the buttons: ask to save, hide the memo, move the window, refill.
     void ListStepBack();
     void ListStepForward();
@@ -64,7 +68,6 @@ public:
     // How many records (the blank new-entry record included) the grid shows.
     int ShownRecordCount() const;
 
-
     // Controls, for the main window and tests.
     QTableWidget* Grid() const { return m_grid; }
     QPlainTextEdit* MemoBox() const { return m_memo; }
@@ -74,7 +77,7 @@ public:
     QTimer* HoldTimer() { return &m_hold.Timer(); }
 
 Q_SIGNALS:
-    // CurrentIndex was set to a record double-clicked in the grid: show it on the Diary tab.
+    // A record was double-clicked in the grid: the window shows it on the Diary tab.
     void RecordOpened(int position);
 
 protected:
@@ -87,6 +90,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    enum class Change { Reset, Added, Stored, Removed };
+    void FollowDiary(Change change);
     void BuildControls();
     // Moves the window one record; the ends hold it in place.
     void MoveWindow(PagingDirection direction);
@@ -112,13 +117,16 @@ private:
     // weighing of a column.
     void NameHeaders();
 
-    Diary& m_diary;
+    const Diary& m_diary;
     const LocaleFormats& m_formats;
     const Clock& m_clock;
     std::function<void()> m_askSaveEntry;
     QColor m_dark;
     QColor m_accent;
     QWidget* m_titleLabel = nullptr;
+    int m_first = 1;
+    int m_last = 1;
+    int m_count = 0; // the diary's records when the window last followed it
 
     QTableWidget* m_grid = nullptr;
     QPlainTextEdit* m_memo = nullptr;

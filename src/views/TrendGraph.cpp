@@ -243,7 +243,7 @@ struct Edge {
 void DrawMeasurements(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphSources& src,
                       const DayColumns& cols, SlotValue valueOfSlot, const std::function<int(double)>& toY)
 {
-    const RecordStore& store = src.diary.Records;
+    const RecordStore& store = src.diary.records();
     // The value of a slot; none when the record does not exist.
     const auto valueOf = [&](int position, int slot) -> std::optional<double> {
         if (position < 1 || position > store.Count())
@@ -387,7 +387,8 @@ void DrawTrendLine(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, c
 std::optional<double> FirstWholeWeight(const GraphSources& src, const DayColumns& cols)
 {
     const qint64 firstDay = DayNumber(src.period.PeriodStart);
-    for (const DayRecord& record : src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
+    for (const DayRecord& record :
+         src.diary.records().RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
         if (const auto kg = DayWeightOf(record))
             return std::floor(*kg);
     }
@@ -408,7 +409,8 @@ std::optional<FittedAxis> FitWeightAxis(const GraphSources& src, const DayColumn
     std::optional<double> least = src.settings.GoalWeight;
     std::optional<double> most = src.settings.GoalWeight;
     bool weighed = false;
-    for (const DayRecord& record : src.diary.Records.RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
+    for (const DayRecord& record :
+         src.diary.records().RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
         for (const std::optional<double>& kg : WeighingsOf(record)) {
             if (!kg)
                 continue;
@@ -525,7 +527,7 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
 
     GraphCanvas c(painter, dpi, labels, backdrop);
     DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols, src.formats);
-    if (src.diary.Records.IsEmpty())
+    if (src.diary.records().IsEmpty())
         return;
 
     if (fit)
@@ -601,7 +603,7 @@ void DrawBmiGraph(QPainter& painter, double dpi, const GraphGeometry& g, const G
 
     GraphCanvas c(painter, dpi, labels, backdrop);
     DrawVerticalGrid(c, g, s, src.period, src.settings.TrendMonths, cols, src.formats);
-    if (!src.diary.Records.IsEmpty())
+    if (!src.diary.records().IsEmpty())
         DrawDateLabels(c, g, s, src, cols);
     DrawMeasurements(c, g, s, src, cols, BmiOf, [&](double bmi) {
         return RoundTwips(g.PlotTop + (scaleMax - bmi) * g.PlotHeight / scaleSpan);

@@ -46,7 +46,7 @@ QString GraphDescription(TrendView::Kind kind, const Diary& diary, const GraphPe
     QString last;
     std::optional<qint64> previousDay;
     for (const DayRecord& record :
-         diary.Records.RecordsBetween(DayNumber(period.PeriodStart), DayNumber(period.PeriodEnd))) {
+         diary.records().RecordsBetween(DayNumber(period.PeriodStart), DayNumber(period.PeriodEnd))) {
         // A day's first record is the one the graph plots.
         if (record.dayNumber() == previousDay)
             continue;
@@ -150,7 +150,7 @@ void GraphSurface::mouseReleaseEvent(QMouseEvent* event)
 // ---------------------------------------------------------------------------------------------
 // TrendView
 
-TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Settings& settings,
+TrendView::TrendView(Kind kind, const Diary& diary, GraphPeriod& period, const Settings& settings,
                      const LocaleFormats& formats, const Clock& clock, QWidget* parent)
     : QWidget(parent), m_kind(kind), m_diary(diary), m_period(period), m_settings(settings),
       m_formats(formats), m_clock(clock)
@@ -212,6 +212,11 @@ TrendView::TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Setting
     connect(m_next, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
 
     connect(m_surface, &GraphSurface::Resized, this, &TrendView::Redraw);
+    // The graph follows the diary: every change of its days draws it again.
+    for (auto changed : {&Diary::daysReset, &Diary::daysAdded})
+        connect(&m_diary, changed, this, &TrendView::FollowDiary);
+    for (auto changed : {&Diary::dayStored, &Diary::dayRemoved})
+        connect(&m_diary, changed, this, &TrendView::FollowDiary);
     connect(m_surface, &GraphSurface::MouseMoved, this, &TrendView::MouseMoved);
     connect(m_surface, &GraphSurface::Left, this, [this] {
         UpdatePointer(-1, m_hoverDay);
@@ -271,7 +276,7 @@ void TrendView::ComputeGraphGeometry()
 
 void TrendView::DrawGraph()
 {
-    const bool hasData = !m_diary.Records.IsEmpty();
+    const bool hasData = !m_diary.records().IsEmpty();
     if (m_plus) {
         m_plus->setEnabled(hasData);
         m_minus->setEnabled(hasData);
@@ -357,6 +362,14 @@ void TrendView::Page(PagingDirection direction)
     Q_EMIT PeriodPaged();
 }
 
+void TrendView::FollowDiary()
+{
+    // Both graphs show the same period; fitting it twice gives the same period.
+    FitWholeDiary();
+    Redraw();
+    UpdateGraphPagingButtons();
+}
+
 void TrendView::FollowPaging()
 {
     UpdateGraphPagingButtons();
@@ -378,7 +391,7 @@ void TrendView::showEvent(QShowEvent* event)
 
 void TrendView::ZoomWeightGraph(Zoom zoom)
 {
-    if (m_diary.Records.IsEmpty())
+    if (m_diary.records().IsEmpty())
         return;
     m_scale.WeightRange = ZoomedWeightRange(m_scale.WeightRange, zoom);
     Redraw();
@@ -395,7 +408,7 @@ void TrendView::PageSteps(PagingDirection direction, int count)
 
 void TrendView::ShowRecordEnd(PagingDirection end)
 {
-    const RecordStore& store = m_diary.Records;
+    const RecordStore& store = m_diary.records();
     const QDate today = m_clock.Today();
     QDate day = today;
     if (!store.IsEmpty())
@@ -466,11 +479,11 @@ QString TrendView::ToolTipAt(QPointF position) const
     if (day < 1 || !m_period.PeriodStart.isValid())
         return QString();
     const QDate date = m_period.PeriodStart.addDays(day - 1);
-    const int found = m_diary.Records.FindItem(DayNumber(date));
+    const int found = m_diary.records().FindItem(DayNumber(date));
     if (found == 0)
         return QString();
     const std::optional<double> trend = m_trendAt ? m_trendAt(date) : std::nullopt;
-    return DayToolTipText(m_diary.Records.Item(found), m_kind == Kind::Bmi, m_formats, trend);
+    return DayToolTipText(m_diary.records().Item(found), m_kind == Kind::Bmi, m_formats, trend);
 }
 
 int TrendView::DayAt(double x, double y) const
@@ -481,12 +494,12 @@ int TrendView::DayAt(double x, double y) const
 
 void TrendView::UpdatePointer(int newDay, int oldDay)
 {
-    if (m_diary.Records.IsEmpty() || newDay == oldDay)
+    if (m_diary.records().IsEmpty() || newDay == oldDay)
         return;
     bool openable = false;
     if (newDay >= 1 && m_period.PeriodStart.isValid()) {
         const QDate day = m_period.PeriodStart.addDays(newDay - 1);
-        openable = day <= m_period.PeriodEnd && m_diary.Records.FindItem(DayNumber(day)) > 0;
+        openable = day <= m_period.PeriodEnd && m_diary.records().FindItem(DayNumber(day)) > 0;
     }
     m_surface->setCursor(openable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
@@ -503,9 +516,9 @@ void TrendView::OpenDayAt(QPointF position)
     const int day = DayAt(ToTwips(position.x()), ToTwips(position.y()));
     UpdatePointer(-1, m_hoverDay);
     m_hoverDay = -1;
-    if (day < 1 || m_diary.Records.IsEmpty())
+    if (day < 1 || m_diary.records().IsEmpty())
         return;
-    const int found = m_diary.Records.FindItem(DayNumber(m_period.PeriodStart.addDays(day - 1)));
+    const int found = m_diary.records().FindItem(DayNumber(m_period.PeriodStart.addDays(day - 1)));
     if (found == 0)
         return;
     Q_EMIT RecordOpened(found);

@@ -65,9 +65,9 @@ class TrendView : public QWidget {
 public:
     enum class Kind { Weight, Bmi };
 
-    // diary: read, and CurrentIndex set when a day is opened; period: paged; settings: span and
+    // diary: read and followed; period: paged; settings: span and
     // BMI scale; clock: today, for the paging rules of an empty diary.
-    TrendView(Kind kind, Diary& diary, GraphPeriod& period, const Settings& settings,
+    TrendView(Kind kind, const Diary& diary, GraphPeriod& period, const Settings& settings,
               const LocaleFormats& formats, const Clock& clock, QWidget* parent = nullptr);
 
     // Paging either view updates the other's buttons and redraws its graph.
@@ -142,8 +142,7 @@ public:
     HoldRepeat& Hold() { return m_hold; }
 
 Q_SIGNALS:
-    // A double click opened a day: Diary::CurrentIndex is its record. The window shows it on the
-    // Diary tab.
+    // A double click opened the day at position; the window shows it on the Diary tab.
     void RecordOpened(int position);
     // The period was paged here (a step taken or refused); the linked view follows.
     void PeriodPaged();
@@ -157,12 +156,13 @@ private:
     void Page(PagingDirection direction);
     void ShowPeriod(const GraphPeriod& period);
     void FollowPaging();
+    void FollowDiary();
     void MouseMoved(QPointF position);
     void OpenDayAt(QPointF position);
     double ToTwips(double pixels) const;
 
     Kind m_kind;
-    Diary& m_diary;
+    const Diary& m_diary;
     GraphPeriod& m_period;
     const Settings& m_settings;
     const LocaleFormats& m_formats;
@@ -176,7 +176,7 @@ private:
     int m_hoverDay = 0;
     bool m_doubleClicked = false;
     bool m_redrawOnShow = false; // paged along while its tab was hidden
-    int m_wheelAngle = 0; // wheel turns not yet a whole step
+    int m_wheelAngle = 0;        // wheel turns not yet a whole step
     std::function<std::optional<double>(const QDate&)> m_trendAt;
 
     GraphBackdrop m_backdrop;

@@ -41,7 +41,7 @@ void ViewPanel::SetOwnerTitle(const QString& ownerName)
     m_title->setText(name + LoadText(m_suffixId));
 }
 
-Views::Views(Diary& diary, GraphPeriod& period, const Settings& settings, const LocaleFormats& formats,
+Views::Views(const Diary& diary, GraphPeriod& period, const Settings& settings, const LocaleFormats& formats,
              const Clock& clock)
     : m_list(new ViewPanel(TextId::ListTitleSuffix)), m_weight(new ViewPanel(TextId::WeightTrendTitleSuffix)),
       m_bmi(new ViewPanel(TextId::BmiTrendTitleSuffix)), m_listView(new ListView(diary, formats, clock)),
@@ -63,46 +63,6 @@ void Views::SetOwnerTitles(const QString& ownerName)
     m_list->SetOwnerTitle(ownerName);
     m_weight->SetOwnerTitle(ownerName);
     m_bmi->SetOwnerTitle(ownerName);
-}
-
-void Views::Redraw()
-{
-    m_weightView->FitWholeDiary();
-    ClearViews();
-    FillListGrid();
-    ComputeGraphGeometry();
-    DrawWeightGraph();
-    DrawBmiGraph();
-    m_weightView->UpdateGraphPagingButtons();
-    m_bmiView->UpdateGraphPagingButtons();
-}
-
-void Views::ClearViews()
-{
-    m_listView->ClearListGrid();
-    m_weightView->ClearGraph();
-    m_bmiView->ClearGraph();
-}
-
-void Views::FillListGrid()
-{
-    m_listView->FillListGrid();
-}
-
-void Views::ComputeGraphGeometry()
-{
-    m_weightView->ComputeGraphGeometry();
-    m_bmiView->ComputeGraphGeometry();
-}
-
-void Views::DrawWeightGraph()
-{
-    m_weightView->DrawGraph();
-}
-
-void Views::DrawBmiGraph()
-{
-    m_bmiView->DrawGraph();
 }
 
 void Views::ResetWeightScale()

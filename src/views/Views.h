@@ -45,12 +45,11 @@ struct GraphPeriod;
 struct RangeChange;
 struct Settings;
 
-// The three views of the diary that the window rebuilds after every change of the records, in a
-// fixed order: cleared, the list filled, the graph geometry computed, the weight graph and then
-// the BMI graph drawn.
+// The three views of the diary. Each follows the diary's changes itself; the window reaches them
+// here for their panels, colours and commands.
 class Views {
 public:
-    Views(Diary& diary, GraphPeriod& period, const Settings& settings, const LocaleFormats& formats,
+    Views(const Diary& diary, GraphPeriod& period, const Settings& settings, const LocaleFormats& formats,
           const Clock& clock);
 
     ViewPanel* ListPanel() const { return m_list; }
@@ -62,14 +61,6 @@ public:
 
     void SetOwnerTitles(const QString& ownerName);
 
-    // The views' part of the redraw sequence; the window shows the current day after it.
-    void Redraw();
-
-    void ClearViews();
-    void FillListGrid();
-    void ComputeGraphGeometry();
-    void DrawWeightGraph();
-    void DrawBmiGraph();
     // The weight graph's vertical scale back to its start (a diary read, New, Close).
     void ResetWeightScale();
     // After the Range command: a new span chooses the period anew and redraws both graphs, a new

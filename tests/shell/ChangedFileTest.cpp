@@ -79,7 +79,7 @@ TEST(ChangedDiaryFile, SavingAsksBeforeWritingOverAnotherProgramsChange)
         EXPECT_EQ(QFile::permissions(kept),
                   c.answer == AnswerYes ? QFile::permissions(path) : QFileDevice::Permissions());
         EXPECT_EQ(texts.contains(LoadText(TextId::DiaryKeptAs).arg(kept)), c.answer == AnswerYes);
-        EXPECT_EQ(s.State().Records.Count(), c.answer == AnswerYes ? 2 : 1);
+        EXPECT_EQ(s.State().records().Count(), c.answer == AnswerYes ? 2 : 1);
         EXPECT_EQ(s.Caption(), c.answer == AnswerCancel ? u"*Tarvel [bea.ov1] *"_s : u"Tarvel [bea.ov1]"_s);
         EXPECT_EQ(note->text().isEmpty(), c.answer != AnswerCancel);
         EXPECT_TRUE(w.isVisible() && s.messages.ScriptUsedUp());

@@ -85,7 +85,7 @@ TEST(MainWindowTest, TypicalDayIsBackedUpThenSavedUnderAName)
 
     const QByteArray day("Ann,170.0,1,,,,,,,,,,,\r\n2026/12/06,10:00,065.40,22.6,,,,,\r\n");
     EXPECT_EQ(ReadBytes(s.Backup()), day);
-    EXPECT_TRUE(s.State().DataChanged);
+    EXPECT_TRUE(s.State().isModified());
     // The leading "*" says the diary holds changes its file lacks.
     EXPECT_EQ(s.Caption(), u"*Tarvel"_s);
 
@@ -122,7 +122,7 @@ TEST(MainWindowTest, ImportAndExportThroughTheFileMenu)
     s.dialogs.Script(QStringLiteral(TARVEL_TEST_DATA "/openscale.csv"));
     s.Command("importCsv");
     EXPECT_EQ(Texts(s), QStringList{counts(5, 1, 1)});
-    EXPECT_EQ(s.State().Records.Count(), 3);
+    EXPECT_EQ(s.State().records().Count(), 3);
     EXPECT_EQ(s.Caption(), u"*Tarvel"_s);
     const QString csv = s.temp.File(u"out.csv"_s);
     s.dialogs.Script(csv);
@@ -131,7 +131,7 @@ TEST(MainWindowTest, ImportAndExportThroughTheFileMenu)
     s.dialogs.Script(csv);
     s.Command("importCsv");
     EXPECT_EQ(Texts(s).value(1), counts(0, 5, 0));
-    EXPECT_EQ(s.State().Records.Count(), 3);
+    EXPECT_EQ(s.State().records().Count(), 3);
 }
 
 // The File menu lists the latest three diaries, each once (also after a hand-edited settings file).
@@ -177,8 +177,8 @@ TEST(MainWindowTest, BackupIsOfferedAtStart)
         EXPECT_EQ(Texts(s),
                   QStringList{LoadText(TextId::BackupKept) + kCrLf + LoadText(TextId::RecallBackup)});
         EXPECT_EQ(s.Controls().name->text(), recall ? u"Ann"_s : u"Bea"_s);
-        EXPECT_EQ(s.State().Records.Count(), 1);
-        EXPECT_EQ(s.State().DataChanged, recall);
+        EXPECT_EQ(s.State().records().Count(), 1);
+        EXPECT_EQ(s.State().isModified(), recall);
         EXPECT_EQ(s.Caption(), recall ? u"*Tarvel"_s : u"Tarvel [bea.ov1]"_s);
         EXPECT_EQ(ReadBytes(s.Backup()), recall ? annBackup : kEmptyBackup);
     }
@@ -202,7 +202,7 @@ TEST(MainWindowTest, CommandLineDiary)
         const QString bea = s.temp.Write(u"my diaries/bea.ov1"_s, kBeaDiary);
         s.Start(QString::fromUtf8(c.argument).replace(u"%1"_s, s.temp.Path()));
         EXPECT_EQ(Texts(s), c.read ? QStringList() : QStringList{LoadText(TextId::FileCannotBeOpened)});
-        EXPECT_EQ(s.State().Records.Count(), c.read ? 1 : 0);
+        EXPECT_EQ(s.State().records().Count(), c.read ? 1 : 0);
         EXPECT_EQ(s.Controls().name->text(), c.read ? u"Bea"_s : QString());
         EXPECT_EQ(s.Caption(), c.read ? u"Tarvel [bea.ov1]"_s : u"Tarvel"_s);
         if (!c.read) {
@@ -247,7 +247,7 @@ TEST(MainWindowTest, UnsavedWorkIsGuardedByNewAndClose)
         EXPECT_EQ(Texts(s), QStringList{kUnsavedQuestion});
         EXPECT_EQ(s.dialogs.shown.size(), c.saveAs != nullptr ? 1 : 0);
         EXPECT_EQ(w.isVisible(), !(c.close && c.givenUp));
-        EXPECT_EQ(s.State().Records.Count(), c.givenUp && !c.close ? 0 : 1);
+        EXPECT_EQ(s.State().records().Count(), c.givenUp && !c.close ? 0 : 1);
         EXPECT_EQ(ReadBytes(s.Backup()), !c.givenUp ? backup : c.close ? QByteArray() : kEmptyBackup);
         if (c.saveAs != nullptr && *c.saveAs != '\0') {
             EXPECT_EQ(ReadBytes(s.temp.File(QString::fromUtf8(c.saveAs))), backup);
@@ -262,7 +262,7 @@ TEST(MainWindowTest, OpenOfUnreadableFileKeepsCurrentDiary)
     s.Start(bea);
     s.Controls().weight[0]->setText(u"56"_s);
     QTest::mouseClick(s.Controls().save, Qt::LeftButton);
-    const auto records = s.State().Records.Records();
+    const auto records = s.State().records().Records();
 
     s.messages.Script(AnswerNo, ButtonsYesNoCancel);
     s.dialogs.Script(s.temp.File(u"elsewhere/missing.ov1"_s));
@@ -271,10 +271,10 @@ TEST(MainWindowTest, OpenOfUnreadableFileKeepsCurrentDiary)
               (QStringList{LoadText(TextId::FileIsNotSaved) + kCrLf + LoadText(TextId::OverwriteFile) +
                                kCrLf + kCrLf + LoadText(TextId::NewEntriesLost),
                            LoadText(TextId::FileCannotBeOpened)}));
-    EXPECT_EQ(s.State().Records.Records(), records);
+    EXPECT_EQ(s.State().records().Records(), records);
     EXPECT_EQ(s.State().filePath(), bea);
     EXPECT_EQ(s.Caption(), u"*Tarvel [bea.ov1]"_s);
-    EXPECT_TRUE(s.State().DataChanged);
+    EXPECT_TRUE(s.State().isModified());
 }
 
 // What a read found is the window's to say: a file that is no diary is refused; one with a damaged
@@ -295,7 +295,8 @@ TEST(MainWindowTest, OpeningSaysWhatTheReadFound)
                                                             LoadText(TextId::LinesLeftOut)}));
     EXPECT_EQ(s.Caption(), u"Tarvel [bea.ov1]"_s);
     const Diary& d = s.State();
-    EXPECT_EQ(QList<int>({d.CurrentIndex, d.ListFirst, d.ListLast}), QList<int>({7, 4, 8}));
+    const ListView& list = w.ViewSet().List();
+    EXPECT_EQ(QList<int>({d.currentIndex(), list.WindowFirst(), list.WindowLast()}), QList<int>({7, 4, 8}));
     EXPECT_EQ(w.ViewSet().BmiView().Period().PeriodStart, QDate(2004, 5, 1));
 }
 
@@ -388,7 +389,7 @@ TEST(MainWindowTest, ScaleReadingGoesOntoThePageOrWaitsInTheStatusBar)
               u"Scale: 70.00 kg at 11:00, not stored: the page's (1) Morning weight is already stored"_s);
     weigh(13, 5, "ST,+071.00kg\r\n");
     QTest::mouseClick(c.save, Qt::LeftButton);
-    const DayRecord& today = s.State().Records.Item(2);
+    const DayRecord& today = s.State().records().Item(2);
     EXPECT_EQ(today.slot[0].time, std::optional(QTime(10, 0)));
     EXPECT_EQ(today.slot[1].time, std::optional(QTime(13, 5)));
     EXPECT_EQ(today.slot[0].weight, std::optional(Mass{65400}));
@@ -478,7 +479,7 @@ TEST(MainWindowTest, SavingOnAFullDisk)
         }
         EXPECT_EQ(Texts(s), QStringList{LoadText(TextId::FileCannotBeSaved)});
         EXPECT_EQ(s.Caption(), u"*Tarvel [bea.ov1]"_s);
-        EXPECT_TRUE(s.State().DataChanged);
+        EXPECT_TRUE(s.State().isModified());
         EXPECT_EQ(ReadBytes(bea), kBeaDiary);
         EXPECT_EQ(ReadBytes(s.Backup()), backupBytes);
         s.Command("saveDiary");
@@ -638,7 +639,7 @@ TEST(MainWindowTest, ScreenReadersHearEveryControlAndWhatTheViewsShow)
     QAccessible::queryAccessibleInterface(s.Controls().save)
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(s.State().Records.Count(), 1);
+    EXPECT_EQ(s.State().records().Count(), 1);
     QTableWidget* grid = w.ViewSet().List().Grid();
     EXPECT_TRUE(Spoken(grid, QAccessible::Description).contains(u'1'));
     EXPECT_TRUE(Spoken(w.ViewSet().WeightView().Graph(), QAccessible::Description).contains(u"65.4"_s));

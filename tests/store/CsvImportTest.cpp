@@ -14,20 +14,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The records as "column|column|..." lines, date to the night memo.
-QStringList Lines(const RecordStore& records, const LocaleFormats& formats)
-{
-    QStringList lines;
-    for (const DayRecord& day : records.Records())
-        lines << tarvel::testing::StoredColumns(day, formats);
-    return lines;
-}
-
 // Imported into a diary of a person 170 cm tall holding 2024/05/06 with a morning weighing; ja_JP
 // writes dates year first with "/" and numbers with ".".
 TEST(ImportCsv, HeadersSeparatorsDatesHalfDaysAndCounts)
 {
-    const QString kept = u"2024/05/06|07:00|70.00|24.2|||||"_s;
     const struct {
         const char* csv;
         const char* counts; // imported skipped unreadable; for a file refused, why
@@ -73,8 +63,9 @@ TEST(ImportCsv, HeadersSeparatorsDatesHalfDaysAndCounts)
             counts ? u"%1 %2 %3"_s.arg(counts->imported).arg(counts->skipped).arg(counts->unreadable)
                    : refusal;
         EXPECT_EQ(got, QLatin1String(c.counts));
-        QStringList added = Lines(records, formats);
-        EXPECT_EQ(added.takeFirst(), kept);
+        QStringList added;
+        for (const DayRecord& day : counts ? counts->days : std::vector<DayRecord>())
+            added << tarvel::testing::StoredColumns(day, formats);
         EXPECT_EQ(added, c.added);
     }
 }
@@ -90,11 +81,10 @@ TEST(ImportCsv, OwnExportComesBackAsTheSameDays)
     diary.Add(MakeDay(QDate(2024, 1, 13), {}, MakeWeighing("11:30", "66.10", "22.9")));
     diary.Add(MakeDay(QDate(2024, 1, 14), MakeWeighing("07:30", "65.40", "22.6", "run"),
                       MakeWeighing("21:10", "66.00", "22.8")));
-    RecordStore back;
-    const auto counts = ImportCsv(ExportCsv(diary).toUtf8(), back, u"170"_s, formats);
+    const auto counts = ImportCsv(ExportCsv(diary).toUtf8(), RecordStore(), u"170"_s, formats);
     ASSERT_TRUE(counts);
     EXPECT_EQ(counts->imported, 4);
-    EXPECT_EQ(back.Records(), diary.Records());
+    EXPECT_EQ(counts->days, diary.Records());
 }
 
 } // namespace

@@ -55,8 +55,9 @@ TEST(ReadDiaryFile, RecordLinesAcceptedAndRejected)
         // A day before every day read after it.
         ASSERT_TRUE(f.Read(kHeader + "2004/05/01,,,,good,,,,\r\n" + c.line + "\r\n")) << name;
         EXPECT_EQ(f.Dropped(), c.slots || c.line.isEmpty() ? 0 : 1) << name;
-        ASSERT_EQ(f.diary.Records.Count(), c.slots ? 2 : 1) << name;
-        EXPECT_EQ(c.slots ? tarvel::testing::StoredColumns(f.diary.Records.Item(2), f.formats, 1) : QString(),
+        ASSERT_EQ(f.diary.records().Count(), c.slots ? 2 : 1) << name;
+        EXPECT_EQ(c.slots ? tarvel::testing::StoredColumns(f.diary.records().Item(2), f.formats, 1)
+                          : QString(),
                   QString::fromUtf8(c.slots))
             << name;
     }
@@ -94,9 +95,9 @@ TEST(ReadDiaryFile, DatesInTheOrderThatReadsMostDays)
             DiaryFixture f(locale);
             const QString lines = c.dates.join(u",07:30,065.40,,,,,,\r\n"_s) + u",,,,x,,,,\r\n"_s;
             ASSERT_TRUE(f.Read(kHeader + lines.toUtf8()));
-            EXPECT_EQ(f.diary.Records.Count(), c.dates.size() - c.dropped);
+            EXPECT_EQ(f.diary.records().Count(), c.dates.size() - c.dropped);
             EXPECT_EQ(f.Dropped(), c.dropped ? 1 : 0);
-            EXPECT_EQ(f.diary.Records.Item(1).date, first);
+            EXPECT_EQ(f.diary.records().Item(1).date, first);
         }
     }
 }
@@ -155,10 +156,10 @@ TEST(ReadDiaryFile, FilesReadOrRefused)
                                                        : std::string(),
                   c.said);
         QString memos;
-        for (const DayRecord& record : f.diary.Records.Records())
+        for (const DayRecord& record : f.diary.records().Records())
             memos += record.slot[0].memo + QLatin1Char('|');
         EXPECT_EQ(memos, QString::fromUtf8(c.memos ? c.memos : "before|"));
-        const Profile& o = f.diary.Owner;
+        const Profile& o = f.diary.owner();
         EXPECT_EQ(o.ProfileName + u'|' + o.ProfileHeight + u'|' + QString::number(o.ProfileSex),
                   QString::fromUtf8(c.owner));
         if (c.memos) {
@@ -210,12 +211,15 @@ TEST(WriteDiaryFile, GoldenFilesInEachLocale)
 TEST(WriteDiaryFile, StoreTextsInTheFileLayout)
 {
     DiaryFixture f("de_DE");
-    f.diary.Owner = {QStringLiteral("J\u00F6rg"), QStringLiteral("172cm"), 2};
-    f.AddDay(QDate(2004, 5, 6), tarvel::testing::MakeWeighing("7:30", "65.4", "8.5", "Lauf, dann Bad\ngut"));
-    f.diary.Records.Add(DayRecord()); // no date and no weighing: not written
     DayRecord undated;
     undated.slot[1].memo = QStringLiteral("raw\r\nbreak\nhere");
-    f.diary.Records.Add(undated);
+    DiaryContent content;
+    content.Owner = Profile{QStringLiteral("J\u00F6rg"), QStringLiteral("172cm"), 2};
+    content.Records = {
+        tarvel::testing::MakeDay(QDate(2004, 5, 6),
+                                 tarvel::testing::MakeWeighing("7:30", "65.4", "8.5", "Lauf, dann Bad\ngut")),
+        DayRecord(), undated}; // a day without date and weighing is not written
+    f.diary.reset(std::move(content));
     EXPECT_EQ(f.WriteBack(),
               QByteArray("J\xC3\xB6rg,172.0,2,,,,,,,,,,,\r\n"
                          ",,,,,,,,raw[CRLF]break[CRLF]here\r\n"
@@ -233,10 +237,10 @@ TEST(WriteFaults, AWriteCutShortAtEveryByteKeepsTheOldFile)
         ASSERT_TRUE(f.file.WriteBackup(f.diary));
         const QString path = backup ? f.diary.backupPath() : f.diary.filePath();
         const QByteArray old = ReadBytes(path);
-        f.diary.Records.Add(f.diary.Records.Item(1)); // one more day to write
+        f.diary.addDays({f.diary.records().Item(1)}); // one more day to write
         QBuffer buffer;
         ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(WriteDiary(buffer, f.diary.Owner, f.diary.Records, f.formats));
+        ASSERT_TRUE(WriteDiary(buffer, f.diary.owner(), f.diary.records(), f.formats));
         const QByteArray next = buffer.data();
 
         for (qint64 limit = 0; limit < next.size(); ++limit) {

@@ -36,9 +36,7 @@ struct DiaryFixture {
         read = file.ReadDiaryFile(path, trendMonths);
         if (!read.content)
             return false;
-        if (read.content->Owner)
-            diary.Owner = *read.content->Owner;
-        diary.Records.Assign(std::vector<DayRecord>(read.content->Records));
+        diary.reset(*read.content);
         return true;
     }
 
@@ -54,7 +52,7 @@ struct DiaryFixture {
     // Adds a day with its two weighings.
     void AddDay(QDate day, const Weighing& morning = {}, const Weighing& night = {})
     {
-        diary.Records.Add(MakeDay(day, morning, night));
+        diary.storeDay(MakeDay(day, morning, night));
     }
 
     TempFolder folder;

@@ -234,8 +234,8 @@ TEST(Trend, SmoothsWeighedDaysAcrossGapsAndFollowsEveryChange)
     for (const DayRecord& day :
          {WeighedDay(1, "80.00", "82.00"), WeighedDay(2, "", "81.00"), WeighedDay(3, "", ""),
           WeighedDay(5, "78.00", ""), WeighedDay(6, "0", "79.00")})
-        diary.StoreDay(day);
-    const Trend trend(diary.Records);
+        diary.storeDay(day);
+    const Trend trend(diary.records());
     const double expected[][3] = {{1, 80, 80}, {2, 81, 80.1}, {5, 78, 79.5309}, {6, 79, 79.47781}};
     ASSERT_EQ(trend.Points().size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -247,9 +247,9 @@ TEST(Trend, SmoothsWeighedDaysAcrossGapsAndFollowsEveryChange)
     EXPECT_EQ(trend.TrendAt(3), std::nullopt);
     EXPECT_NEAR(trend.TrendAt(4).value_or(0), 79.5309, 1e-9);
 
-    diary.StoreDay(WeighedDay(6, "80.00", ""));
+    diary.storeDay(WeighedDay(6, "80.00", ""));
     EXPECT_NEAR(trend.CurrentTrend().value_or(0), 79.57781, 1e-9);
-    diary.RemoveDay(1);
+    diary.removeDay(1);
     EXPECT_NEAR(trend.Points().front().trend, 81, 1e-9);
 }
 

@@ -29,19 +29,14 @@ struct List {
                      tarvel::testing::MakeWeighing("07:30", "65.40", "22.6",
                                                    i == 1 ? "line one\n<b>two</b>" : ""));
         }
-        Window(std::max(1, count - 3), count + 1);
+        Window(count + 1);
         view.SetAskSaveEntry([this] { ++asks; });
         QObject::connect(&view, &ListView::RecordOpened, [this](int record) { openedRecord = record; });
         view.resize(880, 420);
         view.show();
     }
 
-    void Window(int first, int last)
-    {
-        f.diary.ListFirst = first;
-        f.diary.ListLast = last;
-        view.FillListGrid();
-    }
+    void Window(int last) { view.SetWindowEnd(last); }
     QString Text(int row, int column) const { return view.Grid()->item(row, column)->text(); }
 
     DiaryFixture f;
@@ -94,15 +89,17 @@ TEST(ListViewTest, WindowStopsAtBothEnds)
     };
     for (const auto& c : cases) {
         List list(c[0]);
-        list.Window(c[1], c[2]);
+        list.Window(c[2]);
         if (c[3] == -1)
             list.view.ListStepBack();
         else if (c[3] == 1)
             list.view.ListStepForward();
-        else if (c[3] == 2)
-            list.view.StepList(PagingDirection::Back);
+        else if (c[3] == 2) {
+            list.f.diary.setCurrentIndex(c[1] - 1); // the page moved before the window
+            list.view.KeepCurrentInView();
+        }
         EXPECT_EQ(QList<int>({list.view.ShownRecord(1), list.view.ShownRecord(list.view.ShownRecordCount()),
-                              list.f.diary.ListFirst, list.f.diary.ListLast, list.asks,
+                              list.view.WindowFirst(), list.view.WindowLast(), list.asks,
                               list.view.BackButton()->isEnabled(), list.view.ForwardButton()->isEnabled()}),
                   QList<int>({c[4], c[5], c[4], c[5], c[6], c[7], c[8]}))
             << c[0] << " records, " << c[1] << ", step " << c[3];

@@ -63,7 +63,7 @@ struct Graph {
 
     DiaryFixture f;
     Settings settings;
-    const Trend diaryTrend{f.diary.Records};
+    const Trend diaryTrend{f.diary.records()};
     const Trend* trend = nullptr; // none: no trend line
     WeightScale scale;
     GraphGeometry g = ComputeGraphGeometry(12000, QSize(8400, 6000), QSize(8400, 6000));
@@ -455,9 +455,9 @@ TEST(TrendView, PointingAtADayShowsItsWeighings)
 
     Trends t;
     t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 1, 11));
-    auto slots = t.f.diary.Records.Item(2).slot;
-    slots[1] = tarvel::testing::MakeWeighing("21:05", "66.00");
-    t.f.diary.Records.SetSlots(2, slots);
+    DayRecord day11 = t.f.diary.records().Item(2);
+    day11.slot[1] = tarvel::testing::MakeWeighing("21:05", "66.00");
+    t.f.diary.storeDay(day11);
     t.bmi.SetTrendSource([](const QDate& date) { return date.day() + 0.04; });
     const double px = t.weight.Dpi() / kTwipsPerInch;
     const GraphGeometry& g = t.bmi.Geometry();

@@ -60,7 +60,6 @@ TEST(WindowPicture, PrintIsOnePageOfTheCurrentTabAndLeavesTheWindowAlone)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(f.Read("Ann,170.0,1,,,,,,,,,,,\r\n2026/12/01,07:30,065.40,22.6,,,,,\r\n"
                        "2026/12/03,07:30,064.80,22.4,,,,,\r\n2026/12/05,21:00,065.10,22.5,,,,,\r\n"));
-    views.Redraw();
     const QRect geometry = window.geometry();
     const QPoint tabAt = tabs->pos();
 

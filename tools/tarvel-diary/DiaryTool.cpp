@@ -84,14 +84,11 @@ std::optional<int> ReadInto(Diary& diary, const QString& path, const DiaryFile& 
         Say(err, LoadText(TextId::NotADiary));
         return std::nullopt;
     }
-    DiaryContent& content = *read.content;
-    if (content.Owner)
-        diary.Owner = *content.Owner;
-    diary.Records.Assign(std::move(content.Records));
-    if (content.DroppedLines > 0)
-        Say(err, LoadText(TextId::LinesUnreadable).arg(content.DroppedLines) + kCrLf +
-                     LoadText(TextId::LinesLeftOut));
-    return content.DroppedLines;
+    const int dropped = read.content->DroppedLines;
+    diary.reset(std::move(*read.content));
+    if (dropped > 0)
+        Say(err, LoadText(TextId::LinesUnreadable).arg(dropped) + kCrLf + LoadText(TextId::LinesLeftOut));
+    return dropped;
 }
 
 // Writes the diary to its file; a failed write is said on standard error.
@@ -105,10 +102,10 @@ bool WriteOrSay(const Diary& diary, const DiaryFile& file, FILE* err)
 
 QString ShowText(const Diary& diary, const LocaleFormats& formats)
 {
-    QString out = diary.Owner.ProfileName + QLatin1Char('\t') + diary.Owner.ProfileHeight +
-                  QLatin1Char('\t') + QString::number(diary.Owner.ProfileSex) + QLatin1Char('\n');
-    for (int position = 1; position <= diary.Records.Count(); ++position) {
-        const DayRecord& record = diary.Records.Item(position);
+    QString out = diary.owner().ProfileName + QLatin1Char('\t') + diary.owner().ProfileHeight +
+                  QLatin1Char('\t') + QString::number(diary.owner().ProfileSex) + QLatin1Char('\n');
+    for (int position = 1; position <= diary.records().Count(); ++position) {
+        const DayRecord& record = diary.records().Item(position);
         out += QString::number(position);
         for (int column = 0; column <= 9; ++column)
             out += QLatin1Char('\t') + ColumnText(record, column, formats);
@@ -120,7 +117,7 @@ QString ShowText(const Diary& diary, const LocaleFormats& formats)
 QString TrendText(const Diary& diary)
 {
     QString out;
-    for (const TrendPoint& point : ComputeTrend(diary.Records)) {
+    for (const TrendPoint& point : ComputeTrend(diary.records())) {
         out += DateFromDayNumber(point.dayNumber).toString(Qt::ISODate) + QLatin1Char('\t') +
                QString::number(point.weight, 'f', 2) + QLatin1Char('\t') +
                QString::number(point.trend, 'f', 2) + QLatin1Char('\n');
@@ -194,12 +191,13 @@ int ImportCsvFile(const QString& csvPath, const QString& outPath, bool merge, co
         }
     }
     QString refusal;
-    const std::optional<CsvImportCounts> counts =
-        ImportCsv(in.readAll(), diary.Records, diary.Owner.ProfileHeight, formats, &refusal);
+    std::optional<CsvImportCounts> counts =
+        ImportCsv(in.readAll(), diary.records(), diary.owner().ProfileHeight, formats, &refusal);
     if (!counts) {
         Print(err, QStringLiteral("tarvel-diary: %1: %2\n").arg(csvPath, refusal));
         return kExitFile;
     }
+    diary.addDays(std::move(counts->days));
     if ((!exists || counts->imported > 0) && !WriteOrSay(diary, file, err))
         return kExitFile;
     Print(out, QStringLiteral("imported %1, skipped %2, unreadable %3\n")
@@ -247,7 +245,7 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     if (options.command == QLatin1String("show")) {
         Print(out, ShowText(diary, formats));
     } else if (options.command == QLatin1String("export")) {
-        Print(out, ExportCsv(diary.Records));
+        Print(out, ExportCsv(diary.records()));
     } else if (options.command == QLatin1String("trend")) {
         Print(out, TrendText(diary));
     } else {
