@@ -480,6 +480,40 @@ TEST(DiaryPageTest, Journeys)
     }
 }
 
+// A scale reading goes only onto its own day and into a free slot, as if typed; a date the page
+// would not save under is no day of the reading.
+TEST(DiaryPageTest, ScaleReadingFitsItsDayAndFreeSlot)
+{
+    const QDate may6(2004, 5, 6), may7(2004, 5, 7);
+    const struct {
+        int current;
+        const char* typed; // put into the date input first; nullptr leaves it
+        QDateTime weighed;
+        DiaryPage::ScaleFit fit;
+        const char* page; // date|time|weight of the reading's slot afterwards
+    } cases[] = {
+        {4, "", {may7, QTime(7, 5)}, DiaryPage::ScaleFit::Fits, "2004/5/7|7:05|64.00"},
+        {4, "2004/5/7", {may7, QTime(19, 0)}, DiaryPage::ScaleFit::Fits, "2004/5/7|19:00|64.00"},
+        {4, "2004/5/7 ", {may7, QTime(19, 0)}, DiaryPage::ScaleFit::Fits, "2004/5/7 |19:00|64.00"},
+        {4, "2004-5-7", {may7, QTime(19, 0)}, DiaryPage::ScaleFit::OtherDay, "2004-5-7||"},
+        {2, nullptr, {may6, QTime(19, 0)}, DiaryPage::ScaleFit::Fits, "2004/5/6|19:00|64.00"},
+        {2, nullptr, {may6, QTime(7, 0)}, DiaryPage::ScaleFit::SlotUsed, "2004/5/6|7:30|65.40"},
+        {3, nullptr, {may6, QTime(19, 0)}, DiaryPage::ScaleFit::OtherDay, "2004/5/9||"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.current) + " " + (c.typed ? c.typed : "-"));
+        Page p("ja_JP", true, c.current);
+        if (c.typed)
+            p.c.date->setText(U(c.typed));
+        EXPECT_EQ(p.page.FitScaleReading(c.weighed), c.fit);
+        EXPECT_EQ(p.page.PutScaleReading(U("64.00"), c.weighed), c.fit == DiaryPage::ScaleFit::Fits);
+        const std::size_t slot = c.weighed.time().hour() < 12 ? 0 : 1;
+        EXPECT_EQ(QStringList({p.c.date->text(), p.c.time[slot]->text(), p.c.weight[slot]->text()})
+                      .join(QLatin1Char('|')),
+                  U(c.page));
+    }
+}
+
 // The calendar closes on a press of a large button, and that press acts at once. The click goes
 // through the window system, as a user's does, so a pop-up that ate it would show.
 TEST(DiaryPageTest, LargeButtonActsWhileCalendarIsOpen)
