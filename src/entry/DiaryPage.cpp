@@ -9,15 +9,11 @@
 #include "store/Bmi.h"
 #include "store/DayCheck.h"
 #include "store/Diary.h"
-#include "store/DiaryText.h"
 #include "store/WeighingText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -26,7 +22,6 @@
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace tarvel {
 
@@ -320,9 +315,11 @@ void DiaryPage::ShowCurrentEntry()
                 slots[i][0] = m_formats.FormatTime(*stored.time, m_formats.ShortTimeFormat);
             if (stored.hasWeight())
                 slots[i][1] = m_formats.FormatNumber(ShownKg(stored), kWeightPattern);
-            const QString bmi = BmiText(stored, m_formats);
-            if (!bmi.isEmpty())
-                slots[i][2] = m_formats.FormatNumber(m_formats.LeadingNumber(bmi), kBmiPattern);
+            if (stored.bmiTenths)
+                slots[i][2] = FormatScaled(*stored.bmiTenths, 1, 1, m_formats.DecimalSep);
+            else if (!stored.keptBmi.isEmpty()) // a BMI kept as written shows the number it begins with
+                slots[i][2] =
+                    m_formats.FormatNumber(m_formats.LeadingNumber(BmiText(stored, m_formats)), kBmiPattern);
             slots[i][3] = stored.memo;
         }
     }
