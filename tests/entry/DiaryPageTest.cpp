@@ -161,7 +161,6 @@ TEST(DiaryPageTest, BmiButton)
         const char* after; // BMI, height and weight after the button; "" when nothing changes
     } cases[] = {
         {"ja_JP", "170", "65", std::nullopt, "22.5 170.0 65.00"},
-        {"ja_JP", "170.04", "64.996", std::nullopt, "22.5 170.0 65.00"},
         {"ja_JP", "170", "0", std::nullopt, ""},
         {"ja_JP", "170", "0.01", std::nullopt, ""},
         {"ja_JP", "", "65", TextId::InputHeight, ""},
@@ -361,8 +360,8 @@ TEST(DiaryPageTest, Journeys)
         int current;
         QDateTime now;
         const char* steps;    // d= date, tN= time, wN= weight, mN= memo (cleared, then typed), scaleN= a
-                              // reading put in as the scale does; prev, next, new, save, del; "_" types
-                              // a blank
+                              // reading weighed now, from the scale; prev, next, new, save, del; "_"
+                              // types a blank
         const char* answers;  // Y, N or C (Escape) for each question, in order
         const char* messages; // the messages shown, named as in kMessages
         const char* page;     // date|morning time|morning weight|night weight afterwards
@@ -414,6 +413,8 @@ TEST(DiaryPageTest, Journeys)
          kMerged},
         {"en_US", 4, evening, "scale1=64.00 save", "N", "day", "5/6/2004|||64.00", 4, true, kBase},
         {"en_US", 4, morning, "scale0=64.00 save", "", "slot", "5/6/2004|7:45|64.00|", 4, true, kBase},
+        // A reading goes onto no date the page would not save under.
+        {"ja_JP", 4, evening, "d=2004-5-6 scale1=64.00", "", "", "2004-5-6|||", 4, false, kBase},
         {"en_US", 4, {}, "w0=64 d=5/6/2004", "Y", "ask slot", "5/6/2004|10:00|64|", 4, true, kBase},
         {"en_US", 4, {}, "w1=64 d=5/6/2004", "YY", "ask day", "5/6/2004|7:30|65.40|64.00", 2, false, kMerged},
     };
@@ -443,7 +444,7 @@ TEST(DiaryPageTest, Journeys)
             } else if (name.startsWith(u'm')) {
                 QTest::keyClicks(memo, value);
             } else if (name.startsWith(U("scale"))) {
-                p.c.weight[slot]->setText(value);
+                p.page.PutScaleReading(value, p.f.clock.Now());
             } else {
                 const std::map<QString, PictureButton*> buttons{{U("prev"), p.c.previous},
                                                                 {U("next"), p.c.next},
@@ -477,40 +478,6 @@ TEST(DiaryPageTest, Journeys)
                           .replace(QLatin1Char(','), QLatin1Char('.'));
         }
         EXPECT_EQ(stored.join(QLatin1Char(' ')), U(j.stored));
-    }
-}
-
-// A scale reading goes only onto its own day and into a free slot, as if typed; a date the page
-// would not save under is no day of the reading.
-TEST(DiaryPageTest, ScaleReadingFitsItsDayAndFreeSlot)
-{
-    const QDate may6(2004, 5, 6), may7(2004, 5, 7);
-    const struct {
-        int current;
-        const char* typed; // put into the date input first; nullptr leaves it
-        QDateTime weighed;
-        DiaryPage::ScaleFit fit;
-        const char* page; // date|time|weight of the reading's slot afterwards
-    } cases[] = {
-        {4, "", {may7, QTime(7, 5)}, DiaryPage::ScaleFit::Fits, "2004/5/7|7:05|64.00"},
-        {4, "2004/5/7", {may7, QTime(19, 0)}, DiaryPage::ScaleFit::Fits, "2004/5/7|19:00|64.00"},
-        {4, "2004/5/7 ", {may7, QTime(19, 0)}, DiaryPage::ScaleFit::Fits, "2004/5/7 |19:00|64.00"},
-        {4, "2004-5-7", {may7, QTime(19, 0)}, DiaryPage::ScaleFit::OtherDay, "2004-5-7||"},
-        {2, nullptr, {may6, QTime(19, 0)}, DiaryPage::ScaleFit::Fits, "2004/5/6|19:00|64.00"},
-        {2, nullptr, {may6, QTime(7, 0)}, DiaryPage::ScaleFit::SlotUsed, "2004/5/6|7:30|65.40"},
-        {3, nullptr, {may6, QTime(19, 0)}, DiaryPage::ScaleFit::OtherDay, "2004/5/9||"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.current) + " " + (c.typed ? c.typed : "-"));
-        Page p("ja_JP", true, c.current);
-        if (c.typed)
-            p.c.date->setText(U(c.typed));
-        EXPECT_EQ(p.page.FitScaleReading(c.weighed), c.fit);
-        EXPECT_EQ(p.page.PutScaleReading(U("64.00"), c.weighed), c.fit == DiaryPage::ScaleFit::Fits);
-        const std::size_t slot = c.weighed.time().hour() < 12 ? 0 : 1;
-        EXPECT_EQ(QStringList({p.c.date->text(), p.c.time[slot]->text(), p.c.weight[slot]->text()})
-                      .join(QLatin1Char('|')),
-                  U(c.page));
     }
 }
 
