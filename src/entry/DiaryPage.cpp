@@ -9,15 +9,11 @@
 #include "store/Bmi.h"
 #include "store/DayCheck.h"
 #include "store/Diary.h"
-#include "store/DiaryText.h"
 #include "store/WeighingText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -26,35 +22,10 @@
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace tarvel {
 
 namespace {
-
-// A label that shows its text as given, never as rich text (names and memos are user text).
-QLabel* PlainLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-// The trend and goal summary under the buttons: two lines high and as wide as the page lets it be,
-// whatever it shows, so that the page's controls never move when it appears or changes.
-class SummaryLabel : public QLabel {
-public:
-    explicit SummaryLabel(QWidget* parent) : QLabel(parent)
-    {
-        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    }
-    QSize sizeHint() const override
-    {
-        const QMargins margins = contentsMargins();
-        return {0, 2 * fontMetrics().lineSpacing() + margins.top() + margins.bottom() + 2 * margin()};
-    }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-};
 
 // Lines of a memo as the printout counts them: each line break, plus the last line unless the text
 // ends in a break (an empty memo is one line).
@@ -62,11 +33,6 @@ int MemoLineCount(const QString& text)
 {
     const int breaks = static_cast<int>(text.count(QLatin1Char('\n')));
     return breaks + (text.endsWith(QLatin1Char('\n')) ? 0 : 1);
-}
-
-DiaryPage::EditScope SlotScope(int slot)
-{
-    return slot == 0 ? DiaryPage::EditScope::MorningSlot : DiaryPage::EditScope::NightSlot;
 }
 
 constexpr int kMemoWarningLines = 10;
@@ -78,12 +44,12 @@ DiaryPage::DiaryPage(Diary& diary, const LocaleFormats& formats, const Clock& cl
                      QWidget* parent)
     : QWidget(parent), m_diary(diary), m_formats(formats), m_clock(clock), m_messages(messages)
 {
-    BuildControls();
-    NameControls();
-    NameForScreenReaders();
-    BuildLayout();
+    buildControls();
+    nameControls();
+    nameForScreenReaders();
+    buildLayout();
     setFocusProxy(m_name);
-    ConnectRules();
+    connectRules();
     // A diary read, new or closed brings its owner and last day; an import keeps the shown day.
     connect(&m_diary, &Diary::daysReset, this, [this] {
         ShowOwner();
@@ -92,115 +58,10 @@ DiaryPage::DiaryPage(Diary& diary, const LocaleFormats& formats, const Clock& cl
     connect(&m_diary, &Diary::daysAdded, this, &DiaryPage::ShowCurrentEntry);
 }
 
-void DiaryPage::BuildControls()
-{
-    m_name = new QLineEdit(this);
-    m_name->setToolTip(LoadText(TextId::NameTip));
-    m_nameLabel = PlainLabel(LoadText(TextId::DiaryTitleSuffix), this);
-
-    m_position = PlainLabel(QStringLiteral("1"), this);
-    m_position->setToolTip(LoadText(TextId::PositionTip));
-    m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_slash = PlainLabel(QStringLiteral("/"), this);
-    m_count = PlainLabel(QStringLiteral("1"), this);
-    m_count->setToolTip(LoadText(TextId::CountTip));
-
-    m_dateLabel = PlainLabel(LoadText(TextId::DateLabel), this);
-    m_date = new QLineEdit(this);
-    m_date->setToolTip(LoadText(TextId::DateTip));
-    m_dateButton = new PictureButton(LoadText(TextId::Enter), PictureButton::Kind::Wide, this);
-    m_dateButton->setToolTip(LoadText(TextId::DateButtonTip));
-
-    m_heightLabel = PlainLabel(LoadText(TextId::HeightLabel), this);
-    m_height = new QLineEdit(this);
-    m_height->setToolTip(LoadText(TextId::HeightTip));
-
-    m_sexBox = new QGroupBox(LoadText(TextId::SexLabel), this);
-    m_sexBox->setToolTip(LoadText(TextId::SexTip));
-    m_male = new QRadioButton(LoadText(TextId::Male), m_sexBox);
-    m_female = new QRadioButton(LoadText(TextId::Female), m_sexBox);
-
-    m_morningLabel = PlainLabel(LoadText(TextId::Morning), this);
-    m_nightLabel = PlainLabel(LoadText(TextId::Night), this);
-    m_timeLabel = PlainLabel(LoadText(TextId::TimeLabel), this);
-    m_weightLabel = PlainLabel(LoadText(TextId::WeightLabel), this);
-    m_bmiLabel = PlainLabel(LoadText(TextId::BmiLabel), this);
-    m_memoLabel = PlainLabel(LoadText(TextId::MemoLabel), this);
-
-    BuildSlotControls();
-
-    m_previousButton = new PictureButton(LoadText(TextId::PreviousData), PictureButton::Kind::Large, this);
-    m_nextButton = new PictureButton(LoadText(TextId::NextData), PictureButton::Kind::Large, this);
-    m_saveButton = new PictureButton(LoadText(TextId::SaveData), PictureButton::Kind::Large, this);
-    m_newButton = new PictureButton(LoadText(TextId::NewData), PictureButton::Kind::Large, this);
-    m_newButton->setToolTip(LoadText(TextId::NewDataTip));
-    m_deleteButton = new PictureButton(LoadText(TextId::DeleteData), PictureButton::Kind::Large, this);
-    m_deleteButton->setToolTip(LoadText(TextId::DeleteDataTip));
-    m_saveButton->setEnabled(false);
-
-    // The calendar (made by ShowCalendar) closes when the focus leaves it.
-    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        // The calendar's own month menu is a pop-up; the focus going there keeps it open.
-        if (m_calendar != nullptr && now != nullptr && now != m_calendar && !m_calendar->isAncestorOf(now) &&
-            QApplication::activePopupWidget() == nullptr)
-            HideCalendar();
-    });
-
-    m_logo = new QLabel(this);
-    m_logo->setObjectName(QStringLiteral("logo"));
-    m_logo->setFixedSize(80, 38);
-
-    m_trendSummary = new SummaryLabel(this);
-    m_trendSummary->setTextFormat(Qt::PlainText);
-    m_trendSummary->setObjectName(QStringLiteral("trendSummary"));
-}
-
 DiaryPage::~DiaryPage()
 {
     // The widget's own teardown moves the focus, which must not reach the half-destroyed page.
     disconnect(m_focusWatch);
-}
-
-void DiaryPage::NameControls()
-{
-    // Object names say what a control shows; tests and the accessibility tree find controls by them.
-    const std::pair<QObject*, const char*> named[] = {
-        {m_name, "name"},
-        {m_height, "height"},
-        {m_sexBox, "sex"},
-        {m_male, "male"},
-        {m_female, "female"},
-        {m_date, "date"},
-        {m_dateButton, "dateButton"},
-        {m_position, "position"},
-        {m_count, "count"},
-        {m_previousButton, "previousButton"},
-        {m_nextButton, "nextButton"},
-        {m_saveButton, "saveButton"},
-        {m_newButton, "newButton"},
-        {m_deleteButton, "deleteButton"},
-    };
-    for (const auto& [control, name] : named)
-        control->setObjectName(QLatin1String(name));
-    for (std::size_t slot = 0; slot < 2; ++slot) {
-        const QString prefix = QLatin1String(slot == 0 ? "morning" : "night");
-        m_time[slot]->setObjectName(prefix + QStringLiteral("Time"));
-        m_timeButton[slot]->setObjectName(prefix + QStringLiteral("TimeButton"));
-        m_weight[slot]->setObjectName(prefix + QStringLiteral("Weight"));
-        m_bmi[slot]->setObjectName(prefix + QStringLiteral("Bmi"));
-        m_bmiButton[slot]->setObjectName(prefix + QStringLiteral("BmiButton"));
-        m_memo[slot]->setObjectName(prefix + QStringLiteral("Memo"));
-    }
-}
-
-std::vector<PictureButton*> DiaryPage::LargeButtons() const
-{
-    return {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton};
-}
-
-std::vector<PictureButton*> DiaryPage::WideButtons() const
-{
-    return {m_dateButton, m_timeButton[0], m_timeButton[1], m_bmiButton[0], m_bmiButton[1]};
 }
 
 int DiaryPage::SlotOfWeighing(const QDateTime& weighed)
@@ -213,7 +74,7 @@ DiaryPage::ScaleFit DiaryPage::FitScaleReading(const QDateTime& weighed) const
     const std::size_t slot = Slot(SlotOfWeighing(weighed));
     if (m_diary.currentIndex() == m_diary.newEntryIndex()) {
         const bool sameDay =
-            m_date->text().isEmpty() || m_formats.ParseDate(m_date->text()) == weighed.date();
+            m_date->text().isEmpty() || m_formats.ReadTypedDate(m_date->text()) == weighed.date();
         return sameDay ? ScaleFit::Fits : ScaleFit::OtherDay;
     }
     if (m_diary.currentIndex() < 1 || m_diary.currentIndex() > m_diary.records().Count())
@@ -243,124 +104,16 @@ QString DiaryPage::DateText() const
     return m_date->text();
 }
 
-void DiaryPage::BuildSlotControls()
+void DiaryPage::connectRules()
 {
-    for (std::size_t slot = 0; slot < 2; ++slot) {
-        m_time[slot] = new QLineEdit(this);
-        m_time[slot]->setToolTip(LoadText(TextId::TimeTip));
-        m_timeButton[slot] = new PictureButton(LoadText(TextId::Enter), PictureButton::Kind::Wide, this);
-        m_timeButton[slot]->setToolTip(LoadText(TextId::TimeButtonTip));
-        m_weight[slot] = new QLineEdit(this);
-        m_weight[slot]->setToolTip(LoadText(TextId::WeightTip));
-        m_bmi[slot] = new QLineEdit(this);
-        m_bmi[slot]->setToolTip(LoadText(TextId::BmiTip));
-        m_bmiButton[slot] = new PictureButton(LoadText(TextId::Enter), PictureButton::Kind::Wide, this);
-        m_bmiButton[slot]->setToolTip(LoadText(TextId::BmiButtonTip));
-        m_bmiButton[slot]->setEnabled(false);
-        m_memo[slot] = new QPlainTextEdit(this);
-        m_memo[slot]->setToolTip(LoadText(TextId::MemoTip));
-        m_memo[slot]->setTabChangesFocus(true);
-    }
-}
+    // The calendar (made by showCalendar) closes when the focus leaves it.
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        // The calendar's own month menu is a pop-up; the focus going there keeps it open.
+        if (m_calendar != nullptr && now != nullptr && now != m_calendar && !m_calendar->isAncestorOf(now) &&
+            QApplication::activePopupWidget() == nullptr)
+            HideCalendar();
+    });
 
-void DiaryPage::BuildLayout()
-{
-    // On a wide window the form stays at a readable width, centred, rather than stretching its
-    // inputs across the screen.
-    auto* form = new QWidget(this);
-    form->setMaximumWidth(1000);
-    auto* outer = new QHBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addStretch(1);
-    outer->addWidget(form, 20);
-    outer->addStretch(1);
-
-    // Columns: field labels, slot 1 input and its button, slot 2 input and its button.
-    auto* grid = new QGridLayout(form);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
-
-    auto* counters = new QHBoxLayout;
-    counters->setSpacing(4);
-    counters->addStretch();
-    counters->addWidget(m_position);
-    counters->addWidget(m_slash);
-    counters->addWidget(m_count);
-    counters->addSpacing(12);
-    counters->addWidget(m_logo);
-    // The counters and the logo span the night slot's columns, so its buttons keep the width of
-    // the morning slot's.
-    grid->addWidget(m_name, 0, 0, 1, 2);
-    grid->addWidget(m_nameLabel, 0, 2);
-    grid->addLayout(counters, 0, 3, 1, 2);
-
-    auto* sexRow = new QHBoxLayout(m_sexBox);
-    sexRow->addWidget(m_male);
-    sexRow->addWidget(m_female);
-    sexRow->addStretch();
-
-    grid->addWidget(m_dateLabel, 1, 0);
-    grid->addWidget(m_date, 1, 1);
-    grid->addWidget(m_dateButton, 1, 2);
-    grid->addWidget(m_sexBox, 1, 3, 2, 2);
-    grid->addWidget(m_heightLabel, 2, 0);
-    grid->addWidget(m_height, 2, 1);
-    grid->addWidget(PlainLabel(QStringLiteral("cm"), this), 2, 2);
-
-    grid->addWidget(m_morningLabel, 3, 1, 1, 2);
-    grid->addWidget(m_nightLabel, 3, 3, 1, 2);
-    grid->addWidget(m_timeLabel, 4, 0);
-    grid->addWidget(m_weightLabel, 5, 0);
-    grid->addWidget(m_bmiLabel, 6, 0);
-    grid->addWidget(m_memoLabel, 7, 0, Qt::AlignTop);
-    for (std::size_t slot = 0; slot < 2; ++slot) {
-        const int column = 1 + 2 * static_cast<int>(slot);
-        grid->addWidget(m_time[slot], 4, column);
-        grid->addWidget(m_timeButton[slot], 4, column + 1);
-        grid->addWidget(m_weight[slot], 5, column);
-        grid->addWidget(PlainLabel(QStringLiteral("kg"), this), 5, column + 1);
-        grid->addWidget(m_bmi[slot], 6, column);
-        grid->addWidget(m_bmiButton[slot], 6, column + 1);
-        grid->addWidget(m_memo[slot], 7, column, 1, 2);
-        // On a small screen the memos give up height first, down to two lines.
-        QPlainTextEdit* memo = m_memo[slot];
-        memo->setMinimumHeight(2 * memo->fontMetrics().lineSpacing() + 2 * memo->frameWidth() + 8);
-    }
-
-    auto* buttons = new QHBoxLayout;
-    for (PictureButton* button : {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton})
-        buttons->addWidget(button);
-    grid->addLayout(buttons, 8, 0, 1, 5);
-    grid->addWidget(m_trendSummary, 9, 0, 1, 5);
-
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    grid->setRowStretch(7, 1);
-
-    // Tab walks the page as it is seen, row by row and left to right in each row (the sex frame
-    // stands beside the date and the height and begins on the date's row).
-    const std::initializer_list<QWidget*> rows[] = {
-        {m_name},
-        {m_date, m_dateButton, m_male, m_female},
-        {m_height},
-        {m_time[0], m_timeButton[0], m_time[1], m_timeButton[1]},
-        {m_weight[0], m_weight[1]},
-        {m_bmi[0], m_bmiButton[0], m_bmi[1], m_bmiButton[1]},
-        {m_memo[0], m_memo[1]},
-        {m_previousButton, m_nextButton, m_saveButton, m_newButton, m_deleteButton},
-    };
-    QWidget* previous = nullptr;
-    for (const std::initializer_list<QWidget*>& row : rows) {
-        for (QWidget* control : row) {
-            if (previous != nullptr)
-                setTabOrder(previous, control);
-            previous = control;
-        }
-    }
-}
-
-void DiaryPage::ConnectRules()
-{
     connect(m_name, &QLineEdit::textChanged, this, &DiaryPage::OnNameChanged);
     connect(m_height, &QLineEdit::textChanged, this, &DiaryPage::OnHeightChanged);
     connect(m_male, &QRadioButton::clicked, this, [this] { OnSexClicked(1); });
@@ -370,14 +123,14 @@ void DiaryPage::ConnectRules()
         connect(m_time[i], &QLineEdit::textChanged, this, [this] { MarkEdited(EditScope::Page); });
         connect(m_weight[i], &QLineEdit::textChanged, this,
                 [this, slot](const QString& text) { OnWeightChanged(slot, text); });
-        connect(m_bmi[i], &QLineEdit::textChanged, this, [this, slot] { MarkEdited(SlotScope(slot)); });
+        connect(m_bmi[i], &QLineEdit::textChanged, this, [this, slot] { MarkEdited(slotScope(slot)); });
         connect(m_memo[i], &QPlainTextEdit::textChanged, this, [this, slot] { OnMemoChanged(slot); });
-        connect(m_bmiButton[i], &PictureButton::Released, this, [this, slot] { EnterBmi(slot); });
-        connect(m_timeButton[i], &PictureButton::Released, this, [this, slot] { EnterCurrentTime(slot); });
+        connect(m_bmiButton[i], &PictureButton::Released, this, [this, slot] { enterBmi(slot); });
+        connect(m_timeButton[i], &PictureButton::Released, this, [this, slot] { enterCurrentTime(slot); });
     }
-    connect(m_date, &QLineEdit::textChanged, this, &DiaryPage::OnDateChanged);
+    connect(m_date, &QLineEdit::textChanged, this, &DiaryPage::onDateChanged);
     connect(m_date, &QLineEdit::textChanged, this, &DiaryPage::ShownDayChanged);
-    connect(m_dateButton, &PictureButton::Released, this, &DiaryPage::ShowCalendar);
+    connect(m_dateButton, &PictureButton::Released, this, &DiaryPage::showCalendar);
     connect(m_previousButton, &PictureButton::Released, this, &DiaryPage::ShowPreviousEntry);
     connect(m_nextButton, &PictureButton::Released, this, &DiaryPage::ShowNextEntry);
     connect(m_saveButton, &PictureButton::Released, this, &DiaryPage::SaveEntry);
@@ -501,7 +254,7 @@ void DiaryPage::OnWeightChanged(int slot, const QString& text)
         return;
     }
     m_lastValidWeight[i] = text;
-    MarkEdited(SlotScope(slot));
+    MarkEdited(slotScope(slot));
 }
 
 void DiaryPage::OnMemoChanged(int slot)
@@ -516,17 +269,12 @@ void DiaryPage::OnMemoChanged(int slot)
     }
 }
 
-QString DiaryPage::ComputeBmi(int slot) const
-{
-    const std::optional<double> bmi = BodyMassIndex(m_formats.ParseNumber(m_height->text()),
-                                                    m_formats.ParseNumber(m_weight[Slot(slot)]->text()));
-    return m_formats.FormatNumber(bmi.value_or(0), kBmiComputePattern);
-}
-
-void DiaryPage::EnterBmi(int slot)
+void DiaryPage::enterBmi(int slot)
 {
     const std::size_t i = Slot(slot);
-    const int missing = (m_height->text().isEmpty() ? 1 : 0) + (m_weight[i]->text().isEmpty() ? 2 : 0);
+    const QString heightText = m_height->text();
+    const QString weightText = m_weight[i]->text();
+    const int missing = (heightText.isEmpty() ? 1 : 0) + (weightText.isEmpty() ? 2 : 0);
     if (missing != 0) {
         // Input your height, your weight, or both.
         constexpr TextId kMissingTexts[] = {TextId::InputHeight, TextId::InputWeight,
@@ -534,16 +282,16 @@ void DiaryPage::EnterBmi(int slot)
         ShowMessage(kMissingTexts[missing - 1], IconExclamation);
         return;
     }
-    const QString bmi = ComputeBmi(slot);
-    if (bmi == m_formats.FormatNumber(0, kBmiComputePattern))
+    // Nothing happens when the numbers give no BMI (an unreadable input, a weight or height of 0).
+    const std::optional<double> height = m_formats.ParseNumber(heightText);
+    const std::optional<double> weight = m_formats.ParseNumber(weightText);
+    const std::optional<int> tenths = bmiTenths(height, weight);
+    if (!tenths)
         return;
-    // ComputeBmi read both inputs as numbers, so they are numbers here.
-    const double height = m_formats.ParseNumber(m_height->text()).value_or(0);
-    const double weight = m_formats.ParseNumber(m_weight[i]->text()).value_or(0);
-    m_bmi[i]->setText(m_formats.FormatNumber(m_formats.ParseNumber(bmi).value_or(0), kBmiPattern));
+    m_bmi[i]->setText(FormatScaled(*tenths, 1, 1, m_formats.DecimalSep));
     m_bmi[i]->setFocus();
-    m_height->setText(m_formats.FormatNumber(height, kHeightPattern));
-    m_weight[i]->setText(m_formats.FormatNumber(weight, kWeightPattern));
+    m_height->setText(m_formats.FormatNumber(*height, kHeightPattern));
+    m_weight[i]->setText(m_formats.FormatNumber(*weight, kWeightPattern));
 }
 
 void DiaryPage::ShowCurrentEntry()
@@ -567,9 +315,11 @@ void DiaryPage::ShowCurrentEntry()
                 slots[i][0] = m_formats.FormatTime(*stored.time, m_formats.ShortTimeFormat);
             if (stored.hasWeight())
                 slots[i][1] = m_formats.FormatNumber(ShownKg(stored), kWeightPattern);
-            const QString bmi = BmiText(stored, m_formats);
-            if (!bmi.isEmpty())
-                slots[i][2] = m_formats.FormatNumber(m_formats.LeadingNumber(bmi), kBmiPattern);
+            if (stored.bmiTenths)
+                slots[i][2] = FormatScaled(*stored.bmiTenths, 1, 1, m_formats.DecimalSep);
+            else if (!stored.keptBmi.isEmpty()) // a BMI kept as written shows the number it begins with
+                slots[i][2] =
+                    m_formats.FormatNumber(m_formats.LeadingNumber(BmiText(stored, m_formats)), kBmiPattern);
             slots[i][3] = stored.memo;
         }
     }
@@ -631,7 +381,7 @@ void DiaryPage::SetEntryButtons(bool onRecord)
     m_deleteButton->setEnabled(onRecord);
 }
 
-void DiaryPage::ShowCalendar()
+void DiaryPage::showCalendar()
 {
     QDate day = m_clock.Today();
     if (const std::optional<QDate> typed = m_formats.ReadTypedDate(m_date->text()))
@@ -713,7 +463,7 @@ void DiaryPage::OnCalendarPicked(const QDate& date)
     m_date->setText(m_formats.FormatDate(date, m_formats.ShortDateFormat));
 }
 
-void DiaryPage::EnterCurrentTime(int slot)
+void DiaryPage::enterCurrentTime(int slot)
 {
     QLineEdit* input = m_time[Slot(slot)];
     input->setText(m_formats.FormatTime(m_clock.TimeOfDay(), m_formats.ShortTimeFormat));

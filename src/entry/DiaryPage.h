@@ -3,6 +3,7 @@
 #include "platform/MessageService.h"
 #include "platform/PagingDirection.h"
 #include "platform/TextTable.h"
+#include "store/DayCheck.h"
 #include "store/DayRecord.h"
 #include "store/Diary.h"
 
@@ -81,25 +82,8 @@ public:
     // Whether the page holds input that is not stored. The window title follows it.
     bool IsEdited() const { return m_edited; }
 
-    // Which inputs an edit touched: the BMI buttons to update with the Save data button.
-    enum class EditScope { Page, MorningSlot, NightSlot, Height };
-    // Marks the page edited and enables Save data; a slot or the height also updates the BMI
-    // buttons they affect. Nothing while the diary is loading.
-    void MarkEdited(EditScope scope);
-
-    // The BMI of a slot from the height and the slot's weight, laid out "00.0"; "00.0" also when it
-    // cannot be computed (an empty or unreadable input, a height of 0).
-    QString ComputeBmi(int slot) const;
-
-    // The BMI button of a slot: puts the BMI into m_bmi and tidies the height and weight texts.
-    void EnterBmi(int slot);
-
-    // The date button: opens m_calendar over it on the date of m_date, or today.
-    void ShowCalendar();
+    // Closes the calendar the date button opened, if it is open.
     void HideCalendar();
-
-    // The time button of a slot: the clock's time into m_time(slot).
-    void EnterCurrentTime(int slot);
 
     // Whether the page can take a scale reading weighed at `weighed`, into the slot of its half of
     // the day (0 before noon): the new-entry page can when its date is empty or the weighing's day;
@@ -148,14 +132,31 @@ protected:
 private:
     static std::size_t Slot(int slot) { return static_cast<std::size_t>(slot); }
 
-    void BuildControls();
-    void BuildSlotControls();
-    void NameControls();
+    // Made, named and laid out by DiaryPageLayout.cpp.
+    void buildControls();
+    void buildSlotControls();
+    void nameControls();
     // Names for screen readers: the labels beside the date and height, names from the text table
     // for the inputs and buttons the labels cannot name (the two slots share their row labels).
-    void NameForScreenReaders();
-    void BuildLayout();
-    void ConnectRules();
+    void nameForScreenReaders();
+    void buildLayout();
+    // The input rules, the buttons and the calendar's closing on a focus change.
+    void connectRules();
+
+    // Which inputs an edit touched: the BMI buttons to update with the Save data button.
+    enum class EditScope { Page, MorningSlot, NightSlot, Height };
+    static EditScope slotScope(int slot) { return slot == 0 ? EditScope::MorningSlot : EditScope::NightSlot; }
+    // Marks the page edited and enables Save data; a slot or the height also updates the BMI
+    // buttons they affect. Nothing while the diary is loading.
+    void MarkEdited(EditScope scope);
+
+    // The BMI button of a slot: the BMI of the height and weight read as numbers into m_bmi, and
+    // both inputs laid out anew from those numbers.
+    void enterBmi(int slot);
+    // The date button: opens m_calendar over it on the date of m_date, or today.
+    void showCalendar();
+    // The time button of a slot: the clock's time into m_time(slot).
+    void enterCurrentTime(int slot);
 
     void OnNameChanged(const QString& text);
     void OnHeightChanged(const QString& text);
@@ -163,13 +164,14 @@ private:
     void OnWeightChanged(int slot, const QString& text);
     void OnMemoChanged(int slot);
     void OnCalendarPicked(const QDate& date);
-    void OnDateChanged(const QString& text);
+    void onDateChanged(const QString& text);
 
-    // Steps of SaveEntry; the rules of a day are CheckDay's, in the store.
-    void FillNewEntryDefaults();
-    void StoreDay(const QDate& date, const std::array<Weighing, 2>& slots);
-    QString DeleteQuestion() const;
-    void MoveGraphPeriodForDelete(const QDate& deletedDay);
+    // Steps of SaveEntry; the rules of a day are CheckDay's, in the store, and what a save does
+    // is decideSave's (DaySave.h).
+    void fillNewEntryDefaults();
+    // The problem's message, then its input selected with the focus.
+    void showProblem(const DayProblem& problem);
+    QString deleteQuestion() const;
 
     // Shows a rule's message, then puts the last accepted text back, selected, with the focus.
     void RefuseInput(TextId textId, QLineEdit* input, const QString& lastAccepted);
@@ -182,9 +184,6 @@ private:
     void DropEdits();
     // Sets the date text without running the date change handling.
     void PutDate(const QString& text);
-    // A day of the diary at the date a new page is saved under: adds the page's weighings to its
-    // empty slots after asking; false (the page stays) when the user declines or a slot is taken.
-    bool MergeIntoStoredDay(int position, const std::array<Weighing, 2>& slots);
 
     Diary& m_diary;
     const LocaleFormats& m_formats;

@@ -11,7 +11,7 @@
 
 namespace tarvel {
 
-void DiaryPage::NameForScreenReaders()
+void DiaryPage::nameForScreenReaders()
 {
     m_dateLabel->setBuddy(m_date);
     m_heightLabel->setBuddy(m_height);

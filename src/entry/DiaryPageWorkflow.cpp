@@ -1,6 +1,9 @@
 // The Diary page's workflow: the date change handling, Save data, New data, Delete this data and
-// the paging buttons. The controls, input rules and calendar are in DiaryPage.cpp.
+// the paging buttons, acting on the decisions of DaySave.h. The controls are built in
+// DiaryPageLayout.cpp; the input rules and the calendar are in DiaryPage.cpp.
 #include "entry/DiaryPage.h"
+
+#include "entry/DaySave.h"
 
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
@@ -28,22 +31,15 @@ void DiaryPage::PutDate(const QString& text)
     m_dateChangeBusy = wasBusy;
 }
 
-void DiaryPage::OnDateChanged(const QString& text)
+void DiaryPage::onDateChanged(const QString& text)
 {
     if (m_starting || m_dateChangeBusy)
         return;
     // An incomplete or wrong date does nothing while it is typed; Save refuses it.
-    const std::optional<QDate> typed = m_formats.ReadTypedDate(text);
+    const std::optional<QDate> typed = dateToMoveTo(m_diary, text, m_shownDate, m_formats);
     if (!typed)
         return;
-    const std::optional<QDate> shown = m_formats.ReadTypedDate(m_shownDate);
-    // The page's own date typed again changes nothing (and drops nothing).
-    if (shown && *shown == *typed)
-        return;
     const bool onNewPage = m_diary.currentIndex() == m_diary.newEntryIndex();
-    // On the new-entry page a date without a stored day is simply the date of the page's input.
-    if (onNewPage && m_diary.records().FindItem(DayNumber(*typed)) == 0)
-        return;
 
     m_dateChangeBusy = true;
     const int caret = m_date->cursorPosition();
@@ -60,14 +56,11 @@ void DiaryPage::OnDateChanged(const QString& text)
         return;
     }
     const int position = m_diary.records().FindItem(DayNumber(*typed));
+    m_diary.setCurrentIndex(position == 0 ? m_diary.newEntryIndex() : position);
+    ShowCurrentEntry();
     if (position == 0) {
-        m_diary.setCurrentIndex(m_diary.newEntryIndex());
-        ShowCurrentEntry();
         m_date->setText(m_formats.FormatDate(*typed, m_formats.ShortDateFormat));
         m_date->setCursorPosition(caret);
-    } else {
-        m_diary.setCurrentIndex(position);
-        ShowCurrentEntry();
     }
     m_dateChangeBusy = false;
 }
@@ -111,7 +104,7 @@ bool DiaryPage::OpenRecord(int position)
 
 bool DiaryPage::SaveEntry()
 {
-    FillNewEntryDefaults();
+    fillNewEntryDefaults();
     DayInput input{m_name->text(),
                    m_pendingSaveDate.isEmpty() ? m_date->text() : m_pendingSaveDate,
                    m_height->text(),
@@ -131,29 +124,24 @@ bool DiaryPage::SaveEntry()
         if (check.bmiTenths[i])
             m_bmi[i]->setText(FormatScaled(*check.bmiTenths[i], 1, 1, m_formats.DecimalSep));
     }
-    if (check.problem) {
-        m_messages.ShowMessage(check.problem->message, ButtonsOk, check.problem->icon);
-        QLineEdit* field = check.problem->field == DayField::Date          ? m_date
-                           : check.problem->field == DayField::MorningTime ? m_time[0]
-                           : check.problem->field == DayField::NightTime   ? m_time[1]
-                                                                           : nullptr;
-        if (field != nullptr) {
-            field->selectAll();
-            field->setFocus();
-        }
+    const SaveDecision decision = decideSave(m_diary, check);
+    switch (decision.action) {
+    case SaveAction::Refuse:
+        showProblem(*check.problem);
         return false;
-    }
-    const QDate date = check.date;
-    const std::array<Weighing, 2>& slots = check.slots;
-    // The page's own day is stored as it stands; another stored day only takes the page's weighings
-    // into its empty slots, with consent.
-    const int stored = m_diary.records().FindItem(DayNumber(date));
-    const bool ownDay = stored != 0 && stored == m_diary.currentIndex();
-    if (stored != 0 && !ownDay) {
-        if (!MergeIntoStoredDay(stored, slots))
+    case SaveAction::SlotTaken:
+        ShowMessage(TextId::SlotTaken, IconInformation);
+        return false;
+    case SaveAction::AskMerge:
+        if (m_messages.ShowMessage(LoadText(TextId::DateAlreadyStored) + kCrLf +
+                                       LoadText(TextId::AddWeighingsToDay),
+                                   ButtonsYesNo, IconQuestion) != AnswerYes)
             return false;
-    } else {
-        StoreDay(date, slots);
+        m_diary.setCurrentIndex(m_diary.mergeIntoDay(decision.position, check.slots));
+        break;
+    case SaveAction::StoreOwn:
+        m_diary.setCurrentIndex(m_diary.storeDay(DayRecord{check.date, check.slots}));
+        break;
     }
     ShowCurrentEntry();
     m_storedOwner = m_diary.owner();
@@ -162,21 +150,20 @@ bool DiaryPage::SaveEntry()
     return true;
 }
 
-bool DiaryPage::MergeIntoStoredDay(int position, const std::array<Weighing, 2>& slots)
+void DiaryPage::showProblem(const DayProblem& problem)
 {
-    if (m_diary.slotTaken(position, slots)) {
-        ShowMessage(TextId::SlotTaken, IconInformation);
-        return false;
+    m_messages.ShowMessage(problem.message, ButtonsOk, problem.icon);
+    QLineEdit* field = problem.field == DayField::Date          ? m_date
+                       : problem.field == DayField::MorningTime ? m_time[0]
+                       : problem.field == DayField::NightTime   ? m_time[1]
+                                                                : nullptr;
+    if (field != nullptr) {
+        field->selectAll();
+        field->setFocus();
     }
-    if (m_messages.ShowMessage(LoadText(TextId::DateAlreadyStored) + kCrLf +
-                                   LoadText(TextId::AddWeighingsToDay),
-                               ButtonsYesNo, IconQuestion) != AnswerYes)
-        return false;
-    m_diary.setCurrentIndex(m_diary.mergeIntoDay(position, slots));
-    return true;
 }
 
-void DiaryPage::FillNewEntryDefaults()
+void DiaryPage::fillNewEntryDefaults()
 {
     if (m_diary.currentIndex() != m_diary.newEntryIndex())
         return;
@@ -189,11 +176,6 @@ void DiaryPage::FillNewEntryDefaults()
         if (!m_weight[i]->text().isEmpty() && m_time[i]->text().isEmpty())
             m_time[i]->setText(m_formats.FormatTime(now.time(), m_formats.ShortTimeFormat));
     }
-}
-
-void DiaryPage::StoreDay(const QDate& date, const std::array<Weighing, 2>& slots)
-{
-    m_diary.setCurrentIndex(m_diary.storeDay(DayRecord{date, slots}));
 }
 
 void DiaryPage::NewEntry()
@@ -222,7 +204,7 @@ void DiaryPage::ShowNextEntry()
     Q_EMIT CurrentRecordMoved();
 }
 
-QString DiaryPage::DeleteQuestion() const
+QString DiaryPage::deleteQuestion() const
 {
     // The texts as they stand on the page; an empty slot shows its bare labels.
     const QString space = LoadText(TextId::FieldTime).left(1);
@@ -241,10 +223,11 @@ QString DiaryPage::DeleteQuestion() const
 void DiaryPage::DeleteEntry()
 {
     // A stray Enter deletes nothing.
-    if (m_messages.ShowQuestion(DeleteQuestion(), ButtonsYesNo, IconQuestion, {AnswerNo, AnswerNo}) !=
+    if (m_messages.ShowQuestion(deleteQuestion(), ButtonsYesNo, IconQuestion, {AnswerNo, AnswerNo}) !=
         AnswerYes)
         return;
-    if (m_diary.currentIndex() >= m_diary.newEntryIndex() || m_diary.currentIndex() < 1) {
+    const DeletePlan plan = planDelete(m_diary, m_clock.Today());
+    if (!plan.deletes) {
         ShowCurrentEntry();
         return;
     }
@@ -252,29 +235,15 @@ void DiaryPage::DeleteEntry()
     // screen goes into the backup with the other days.
     SetEdited(false);
     m_storedOwner = m_diary.owner();
-    MoveGraphPeriodForDelete(m_diary.records().Item(m_diary.currentIndex()).date);
-    // The record that moves into the removed one's place is shown, or the one before the last.
-    const int shown = m_diary.currentIndex() == m_diary.newEntryIndex() - 1 ? m_diary.currentIndex() - 1
-                                                                            : m_diary.currentIndex();
+    if (plan.target.isValid())
+        Q_EMIT GraphPeriodNeedsMove(m_diary.records().Item(m_diary.currentIndex()).date, plan.target,
+                                    plan.always);
     m_diary.removeDay(m_diary.currentIndex());
-    m_diary.setCurrentIndex(std::max(1, shown));
+    m_diary.setCurrentIndex(plan.shownAfter);
     ShowCurrentEntry();
     Q_EMIT BackupNeeded();
     m_diary.markModified();
     ShowCurrentEntry();
-}
-
-void DiaryPage::MoveGraphPeriodForDelete(const QDate& deletedDay)
-{
-    const int current = m_diary.currentIndex();
-    const int newEntry = m_diary.newEntryIndex();
-    const auto dateOf = [this](int position) { return m_diary.records().Item(position).date; };
-    if (newEntry == 2)
-        Q_EMIT GraphPeriodNeedsMove(deletedDay, m_clock.Today(), true);
-    else if (current == 1)
-        Q_EMIT GraphPeriodNeedsMove(deletedDay, dateOf(2), false);
-    else if (current == newEntry - 1)
-        Q_EMIT GraphPeriodNeedsMove(deletedDay, dateOf(current - 1), false);
 }
 
 } // namespace tarvel

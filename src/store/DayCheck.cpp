@@ -44,11 +44,9 @@ DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
     for (std::size_t i = 0; i < 2; ++i) {
         if (in.weight[i].isEmpty())
             continue;
-        const std::optional<double> bmi =
-            BodyMassIndex(formats.ParseNumber(in.height), formats.ParseNumber(in.weight[i]));
         // A BMI that rounds to 0.0 (a weight of 0, an unreadable height) is no BMI.
-        bmis[i] = BmiTenthsOf(bmi.value_or(0));
-        if (bmis[i].value_or(0) == 0) {
+        bmis[i] = bmiTenths(formats.ParseNumber(in.height), formats.ParseNumber(in.weight[i]));
+        if (!bmis[i]) {
             check.problem = DayProblem{LoadText(TextId::InvalidWeightOrBmi), IconQuestion, DayField::None};
             return check;
         }

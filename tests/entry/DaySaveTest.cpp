@@ -1,0 +1,49 @@
+#include "entry/DaySave.h"
+
+#include "store/DiaryFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvel;
+using tarvel::testing::MakeWeighing;
+
+namespace {
+
+// A diary of 2004-05-01, 2004-05-06 (weighed in the morning) and 2004-05-09, at record `current`.
+struct ThreeDays : tarvel::testing::DiaryFixture {
+    explicit ThreeDays(int current)
+    {
+        for (int day : {1, 6, 9})
+            AddDay(QDate(2004, 5, day), day == 6 ? MakeWeighing("07:30", "65.40") : Weighing{});
+        diary.setCurrentIndex(current);
+    }
+};
+
+TEST(DaySaveTest, WhatSaveDoes)
+{
+    const struct {
+        int current, day; // the page's record; the day of May 2004 saved (0: a problem was found)
+        bool morning;     // the page weighed in the morning, else at night
+        SaveAction action;
+        int position;
+    } cases[] = {
+        {2, 0, true, SaveAction::Refuse, 0},    {2, 6, true, SaveAction::StoreOwn, 0},
+        {2, 7, true, SaveAction::StoreOwn, 0},  {4, 7, true, SaveAction::StoreOwn, 0},
+        {4, 6, false, SaveAction::AskMerge, 2}, {4, 6, true, SaveAction::SlotTaken, 2},
+        {3, 6, false, SaveAction::AskMerge, 2}, {1, 9, true, SaveAction::AskMerge, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.current) + " " + std::to_string(c.day));
+        ThreeDays f(c.current);
+        DayCheck check;
+        if (c.day == 0)
+            check.problem = DayProblem{QStringLiteral("no"), IconInformation, DayField::None};
+        check.date = QDate(2004, 5, std::max(c.day, 1));
+        check.slots[c.morning ? 0 : 1] = MakeWeighing("08:00", "64.00");
+        const SaveDecision decision = decideSave(f.diary, check);
+        EXPECT_EQ(decision.action, c.action);
+        EXPECT_EQ(decision.position, c.position);
+    }
+}
+
+} // namespace
