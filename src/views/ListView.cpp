@@ -1,12 +1,11 @@
 #include "views/ListView.h"
 
 #include "platform/Clock.h"
-#include "platform/LocaleFormats.h"
 #include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 #include "platform/WheelNotches.h"
 #include "store/Diary.h"
-#include "store/WeighingText.h"
+#include "views/DayListModel.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -21,17 +20,15 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <array>
-#include <optional>
 #include <utility>
 
 namespace tarvel {
 
 namespace {
 
-constexpr int kRows = 7;
+constexpr int kRows = DayListModel::kRows;
+constexpr int kMemoRow = DayListModel::kMemoRow;
 const QColor kCellText(0x1c, 0x1c, 0x1c);
-constexpr int kMemoRow = 6;
 // The grid is sized so that the field names and a full window of records fill it.
 constexpr int kGridColumns = 1 + 2 * kListWindowSize;
 
@@ -48,17 +45,21 @@ QColor BandColour(int row)
 } // namespace
 
 ListView::ListView(const Diary& diary, const LocaleFormats& formats, const Clock& clock, QWidget* parent)
-    : QWidget(parent), m_diary(diary), m_formats(formats), m_clock(clock), m_dark(255, 207, 164),
-      m_accent(255, 188, 117)
+    : QWidget(parent), m_diary(diary), m_clock(clock), m_model(new DayListModel(diary, formats, this)),
+      m_dark(255, 207, 164), m_accent(255, 188, 117)
 {
-    BuildControls();
+    buildControls();
     m_hold.SetTimeSource([this] { return m_clock.Now().toMSecsSinceEpoch(); });
     m_count = m_diary.records().Count();
-    connect(&m_diary, &Diary::daysReset, this, [this] { FollowDiary(Change::Reset); });
-    connect(&m_diary, &Diary::daysAdded, this, [this] { FollowDiary(Change::Added); });
-    connect(&m_diary, &Diary::dayStored, this, [this] { FollowDiary(Change::Stored); });
-    connect(&m_diary, &Diary::dayRemoved, this, [this] { FollowDiary(Change::Removed); });
-    FillListGrid();
+    showWindow();
+    fillGrid();
+    // The model follows the diary first; the window follows it after that.
+    connect(m_model, &DayListModel::modelReset, this, &ListView::fillGrid);
+    connect(m_model, &DayListModel::dataChanged, this, &ListView::fillGrid);
+    connect(&m_diary, &Diary::daysReset, this, [this] { followDiary(Change::Reset); });
+    connect(&m_diary, &Diary::daysAdded, this, [this] { followDiary(Change::Added); });
+    connect(&m_diary, &Diary::dayStored, this, [this] { followDiary(Change::Stored); });
+    connect(&m_diary, &Diary::dayRemoved, this, [this] { followDiary(Change::Removed); });
 }
 
 namespace {
@@ -71,21 +72,9 @@ QAccessibleInterface* MakeListInterface(const QString&, QObject* object)
     return nullptr;
 }
 
-// The field names down column 0, row by row.
-std::array<QString, kRows> FieldNames()
-{
-    return {QString(),
-            LoadText(TextId::DateLabel),
-            QString(),
-            LoadText(TextId::TimeLabel),
-            LoadText(TextId::WeightLabel),
-            QStringLiteral("BMI"),
-            LoadText(TextId::MemoLabel)};
-}
-
 } // namespace
 
-void ListView::BuildControls()
+void ListView::buildControls()
 {
     static const bool paneInstalled = [] {
         QAccessible::installFactory(MakeListInterface);
@@ -114,14 +103,17 @@ void ListView::BuildControls()
     m_grid->viewport()->setMouseTracking(true);
     m_grid->viewport()->installEventFilter(this);
     m_grid->setAccessibleName(LoadText(TextId::DataList));
+    m_grid->setObjectName(QStringLiteral("listGrid"));
 
     m_backButton = new PictureButton(LoadText(TextId::PreviousArrow), PictureButton::Kind::Large, this);
     m_forwardButton = new PictureButton(LoadText(TextId::NextArrow), PictureButton::Kind::Large, this);
     m_backButton->setAccessibleName(LoadText(TextId::PreviousRecords));
     m_forwardButton->setAccessibleName(LoadText(TextId::NextRecords));
-    connect(m_backButton, &PictureButton::Pressed, this, [this] { PressPaging(PagingDirection::Back); });
+    m_backButton->setObjectName(QStringLiteral("listBack"));
+    m_forwardButton->setObjectName(QStringLiteral("listForward"));
+    connect(m_backButton, &PictureButton::Pressed, this, [this] { pressPaging(PagingDirection::Back); });
     connect(m_forwardButton, &PictureButton::Pressed, this,
-            [this] { PressPaging(PagingDirection::Forward); });
+            [this] { pressPaging(PagingDirection::Forward); });
     connect(m_backButton, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
     connect(m_forwardButton, &PictureButton::Released, &m_hold, &HoldRepeat::Release);
 
@@ -136,6 +128,7 @@ void ListView::BuildControls()
 
     // Laid over the list, outside the layout; shown by a click on a memo cell.
     m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("listMemo"));
     m_memo->setReadOnly(true);
     m_memo->hide();
     m_memo->installEventFilter(this);
@@ -150,7 +143,7 @@ void ListView::SetListColours(const QColor& dark, const QColor& accent)
 {
     m_dark = dark;
     m_accent = accent;
-    ColourRecordColumns();
+    colourRecordColumns();
     m_hoverPair = 0;
     m_hoverRow = -1;
 }
@@ -164,33 +157,57 @@ void ListView::WatchTitleLabel(QWidget* label)
         label->installEventFilter(this);
 }
 
-void ListView::NormalizeWindow()
+void ListView::showWindow()
 {
     const int newEntry = std::max(1, m_diary.newEntryIndex());
     m_last = std::clamp(m_last, 1, newEntry);
     m_first = std::max(1, m_last - (kListWindowSize - 1));
+    m_model->setWindow(m_first, m_last);
+    describeWindow();
 }
 
-void ListView::FillListGrid()
+void ListView::fillGrid()
 {
-    NormalizeWindow();
-    const int shown = m_last - m_first + 1;
+    const int columns = m_model->columnCount();
     m_grid->setUpdatesEnabled(false);
     m_grid->clearSpans();
-    m_grid->setColumnCount(1 + 2 * shown);
-
-    const std::array<QString, kRows> fieldNames = FieldNames();
-    for (int row = 0; row < kRows; ++row) {
-        SetCell(row, 0, fieldNames[static_cast<std::size_t>(row)]);
-        m_grid->item(row, 0)->setTextAlignment(Qt::AlignCenter);
+    m_grid->setColumnCount(columns);
+    for (int column = 0; column < columns; ++column) {
+        for (int row = 0; row < kRows; ++row) {
+            QTableWidgetItem* item = m_grid->item(row, column);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setFlags(Qt::ItemIsEnabled);
+                // Every cell has a light background of the scheme's, also on a dark desktop.
+                item->setForeground(kCellText);
+                m_grid->setItem(row, column, item);
+            }
+            const QModelIndex index = m_model->index(row, column);
+            item->setText(index.data().toString());
+            item->setTextAlignment(index.data(Qt::TextAlignmentRole).value<Qt::Alignment>());
+        }
+        // The headers stay hidden (column 0 and row 0 show the same); screen readers say them with
+        // each cell: "12/6, morning", "Weight", "92.40".
+        m_grid->setHorizontalHeaderItem(
+            column, new QTableWidgetItem(m_model->headerData(column, Qt::Horizontal).toString()));
+        // The number and the date stand in both columns of a record; they show once across them.
+        if (column % 2 == 1) {
+            m_grid->setSpan(0, column, 1, 2);
+            m_grid->setSpan(1, column, 1, 2);
+        }
     }
-    for (int position = 1; position <= shown; ++position)
-        FillRecordColumns(position, m_first + position - 1);
-    NameHeaders();
-
-    ColourRecordColumns();
+    for (int row = 0; row < kRows; ++row)
+        m_grid->setVerticalHeaderItem(
+            row, new QTableWidgetItem(m_model->headerData(row, Qt::Vertical).toString()));
+    colourRecordColumns();
     m_hoverPair = 0;
     m_hoverRow = -1;
+    sizeGridCells();
+    m_grid->setUpdatesEnabled(true);
+}
+
+void ListView::describeWindow()
+{
     // Screen readers say which records the grid holds; the blank new-entry record is not counted.
     const int records = m_diary.newEntryIndex() - 1;
     const QString shownRecords =
@@ -199,89 +216,11 @@ void ListView::FillListGrid()
             : LoadText(TextId::RecordsRange).arg(m_first).arg(std::min(m_last, records)).arg(records);
     m_grid->setAccessibleDescription(shownRecords);
     setAccessibleDescription(shownRecords);
-    SizeGridCells();
-    UpdateListPagingButtons();
-    m_grid->setUpdatesEnabled(true);
+    m_backButton->setEnabled(!windowAtEnd(PagingDirection::Back));
+    m_forwardButton->setEnabled(!windowAtEnd(PagingDirection::Forward));
 }
 
-void ListView::FillRecordColumns(int pagePosition, int record)
-{
-    // Texts of rows 1..6 per slot; a record whose date cannot be read shows its number only.
-    std::array<std::array<QString, kRows>, 2> texts{};
-    if (record >= 1 && record < m_diary.newEntryIndex() && record <= m_diary.records().Count()) {
-        const DayRecord& day = m_diary.records().Item(record);
-        if (day.date.isValid()) {
-            for (std::size_t s = 0; s < 2; ++s) {
-                const Weighing& stored = day.slot[s];
-                auto& slot = texts[s];
-                slot[1] = m_formats.FormatDate(day.date, m_formats.ShortDateFormat);
-                slot[2] = QStringLiteral("(%1)").arg(s + 1);
-                if (stored.time)
-                    slot[3] = m_formats.FormatTime(*stored.time, m_formats.ShortTimeFormat);
-                slot[4] = WeightText(stored, m_formats);
-                slot[5] = BmiText(stored, m_formats);
-                slot[6] = stored.memo;
-            }
-        }
-    }
-
-    const int first = 2 * pagePosition - 1;
-    for (int s = 0; s < 2; ++s) {
-        const int column = first + s;
-        const auto& slot = texts[static_cast<std::size_t>(s)];
-        SetCell(0, column, QString::number(record));
-        for (int row = 1; row < kRows; ++row)
-            SetCell(row, column, slot[static_cast<std::size_t>(row)]);
-        for (int row = 0; row < kRows; ++row) {
-            m_grid->item(row, column)
-                ->setTextAlignment(row == kMemoRow ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        }
-    }
-    // The number and the date stand in both columns of the record; they show once across them.
-    m_grid->setSpan(0, first, 1, 2);
-    m_grid->setSpan(1, first, 1, 2);
-}
-
-void ListView::NameHeaders()
-{
-    // The headers stay hidden (column 0 and row 0 show the same); screen readers say them with
-    // each cell: "12/6, morning", "Weight", "92.40". Rows 0 and 2 show no field name of their own.
-    for (int row = 0; row < kRows; ++row) {
-        const QString name = row == 0   ? LoadText(TextId::RecordNumber)
-                             : row == 2 ? LoadText(TextId::Weighing)
-                                        : m_grid->item(row, 0)->text();
-        m_grid->setVerticalHeaderItem(row, new QTableWidgetItem(name));
-    }
-    m_grid->setHorizontalHeaderItem(0, new QTableWidgetItem(QString()));
-    for (int column = 1; column < m_grid->columnCount(); ++column) {
-        // The record's date, or its number where it has none (the blank new-entry record).
-        const QString date = m_grid->item(1, column)->text();
-        const QString day = date.isEmpty() ? m_grid->item(0, column)->text() : date;
-        const TextId slotText = column % 2 == 1 ? TextId::DayMorning : TextId::DayNight;
-        m_grid->setHorizontalHeaderItem(column, new QTableWidgetItem(LoadText(slotText).arg(day)));
-    }
-}
-
-void ListView::SetCell(int row, int column, const QString& text)
-{
-    QTableWidgetItem* item = m_grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setFlags(Qt::ItemIsEnabled);
-        // Every cell has a light background of the scheme's, also on a dark desktop.
-        item->setForeground(kCellText);
-        m_grid->setItem(row, column, item);
-    }
-    item->setText(text);
-}
-
-void ListView::ClearListGrid()
-{
-    m_grid->clearContents();
-    m_grid->clearSpans();
-}
-
-void ListView::ColourRecordColumns()
+void ListView::colourRecordColumns()
 {
     for (int column = 0; column < m_grid->columnCount(); ++column) {
         for (int row = 0; row < kRows; ++row) {
@@ -291,7 +230,7 @@ void ListView::ColourRecordColumns()
     }
 }
 
-void ListView::ColourRecordNumbers(int accentPair)
+void ListView::colourRecordNumbers(int accentPair)
 {
     for (int column = 0; column < m_grid->columnCount(); ++column) {
         if (QTableWidgetItem* item = m_grid->item(0, column)) {
@@ -301,15 +240,15 @@ void ListView::ColourRecordNumbers(int accentPair)
     }
 }
 
-void ListView::SizeGridCells()
+void ListView::sizeGridCells()
 {
     // The field names' column takes what its longest name needs, at least an eleventh of the
     // grid; the ten record columns share the rest to the last pixel.
     const QSize area = m_grid->viewport()->size();
     const QFontMetrics metrics(m_grid->font());
     int names = 0;
-    for (const QString& name : FieldNames())
-        names = std::max(names, metrics.horizontalAdvance(name));
+    for (int row = 0; row < kRows; ++row)
+        names = std::max(names, metrics.horizontalAdvance(m_model->index(row, 0).data().toString()));
     const int padding = 2 * metrics.averageCharWidth();
     const int first = std::min(std::max(names + padding, area.width() / kGridColumns), area.width() / 3);
     const int rest = area.width() - first;
@@ -333,38 +272,16 @@ void ListView::SizeGridCells()
 
 int ListView::ShownRecord(int pagePosition) const
 {
-    const int column = 2 * pagePosition - 1;
-    if (pagePosition < 1 || column >= m_grid->columnCount())
-        return 0;
-    const QTableWidgetItem* item = m_grid->item(0, column);
-    return item ? item->text().toInt() : 0;
+    return pagePosition >= 1 ? m_model->recordAt(2 * pagePosition - 1) : 0;
 }
 
-int ListView::ShownRecordCount() const
+bool ListView::windowAtEnd(PagingDirection direction) const
 {
-    int count = 0;
-    while (ShownRecord(count + 1) != 0)
-        ++count;
-    return count;
+    return direction == PagingDirection::Back ? m_model->windowFirst() == 1
+                                              : m_model->windowLast() == m_diary.newEntryIndex();
 }
 
-void ListView::UpdateListPagingButtons()
-{
-    m_backButton->setEnabled(!WindowAtEnd(PagingDirection::Back));
-    m_forwardButton->setEnabled(!WindowAtEnd(PagingDirection::Forward));
-}
-
-bool ListView::WindowAtEnd(PagingDirection direction) const
-{
-    const int count = ShownRecordCount();
-    if (count == 0)
-        return true;
-    if (direction == PagingDirection::Back)
-        return ShownRecord(1) == 1;
-    return ShownRecord(count) == m_diary.newEntryIndex();
-}
-
-void ListView::MoveWindow(PagingDirection direction)
+void ListView::moveWindow(PagingDirection direction)
 {
     if (direction == PagingDirection::Back) {
         --m_first;
@@ -381,8 +298,7 @@ void ListView::MoveWindow(PagingDirection direction)
             m_first = std::max(1, m_last - (kListWindowSize - 1));
         }
     }
-    ClearListGrid();
-    FillListGrid();
+    showWindow();
 }
 
 void ListView::KeepCurrentInView()
@@ -390,11 +306,11 @@ void ListView::KeepCurrentInView()
     const int current = m_diary.currentIndex();
     if (current < m_first || current > m_last) {
         m_memo->hide();
-        MoveWindow(current < m_first ? PagingDirection::Back : PagingDirection::Forward);
+        moveWindow(current < m_first ? PagingDirection::Back : PagingDirection::Forward);
     }
 }
 
-void ListView::FollowDiary(Change change)
+void ListView::followDiary(Change change)
 {
     const int count = m_diary.records().Count();
     switch (change) {
@@ -418,75 +334,56 @@ void ListView::FollowDiary(Change change)
         break;
     }
     m_count = count;
-    ClearListGrid();
-    FillListGrid();
+    showWindow();
 }
 
-void ListView::SetWindowEnd(int last)
-{
-    m_last = last;
-    ClearListGrid();
-    FillListGrid();
-}
-
-void ListView::ListStepBack()
+void ListView::stepWindow(PagingDirection direction)
 {
     if (m_askSaveEntry)
         m_askSaveEntry();
     m_memo->hide();
-    MoveWindow(PagingDirection::Back);
+    moveWindow(direction);
 }
 
-void ListView::ListStepForward()
-{
-    if (m_askSaveEntry)
-        m_askSaveEntry();
-    m_memo->hide();
-    MoveWindow(PagingDirection::Forward);
-}
-
-void ListView::PlaceWindow(int last)
+void ListView::placeWindow(int last)
 {
     if (m_askSaveEntry)
         m_askSaveEntry();
     m_memo->hide();
     const int newEntry = m_diary.newEntryIndex();
     m_last = std::clamp(last, std::min(kListWindowSize, newEntry), newEntry);
-    ClearListGrid();
-    FillListGrid();
+    showWindow();
 }
 
 void ListView::ShowRecord(int position)
 {
     // The window starts at the record where the records after it allow.
-    PlaceWindow(position + kListWindowSize - 1);
+    placeWindow(position + kListWindowSize - 1);
 }
 
-void ListView::ShowWindowEnd(PagingDirection end)
+void ListView::showWindowEnd(PagingDirection end)
 {
-    PlaceWindow(end == PagingDirection::Back ? 1 : m_diary.newEntryIndex());
+    placeWindow(end == PagingDirection::Back ? 1 : m_diary.newEntryIndex());
 }
 
 void ListView::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Left:
-        ListStepBack();
-        break;
     case Qt::Key_Right:
-        ListStepForward();
+        stepWindow(event->key() == Qt::Key_Left ? PagingDirection::Back : PagingDirection::Forward);
         break;
     case Qt::Key_PageUp:
-        PlaceWindow(m_last - kListWindowSize);
+        placeWindow(m_last - kListWindowSize);
         break;
     case Qt::Key_PageDown:
-        PlaceWindow(m_last + kListWindowSize);
+        placeWindow(m_last + kListWindowSize);
         break;
     case Qt::Key_Home:
-        ShowWindowEnd(PagingDirection::Back);
+        showWindowEnd(PagingDirection::Back);
         break;
     case Qt::Key_End:
-        ShowWindowEnd(PagingDirection::Forward);
+        showWindowEnd(PagingDirection::Forward);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -499,24 +396,21 @@ void ListView::wheelEvent(QWheelEvent* event)
 {
     // Towards the user (or tilted right): later records; one notch, one record.
     if (const int steps = TakeWheelNotches(*event, m_wheelAngle); steps != 0)
-        PlaceWindow(m_last - steps);
+        placeWindow(m_last - steps);
     event->accept();
 }
 
 // A click shorter than the hold delay moves one record, on the release. Held longer, the window
 // moves at once and then repeatedly until the release or the end of the diary.
-void ListView::PressPaging(PagingDirection direction)
+void ListView::pressPaging(PagingDirection direction)
 {
     m_hold.Press([this, direction] {
         // At the end the repetition stops, and the release adds no step either.
-        if (m_hold.HoldState() == HoldRepeat::State::Repeating && WindowAtEnd(direction)) {
+        if (m_hold.HoldState() == HoldRepeat::State::Repeating && windowAtEnd(direction)) {
             m_hold.Stop();
             return;
         }
-        if (direction == PagingDirection::Back)
-            ListStepBack();
-        else
-            ListStepForward();
+        stepWindow(direction);
     });
 }
 
@@ -531,7 +425,7 @@ bool ListView::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void ListView::HighlightListRecord(const QPoint& pos)
+void ListView::highlightListRecord(const QPoint& pos)
 {
     const int row = m_grid->rowAt(pos.y());
     const int column = m_grid->columnAt(pos.x());
@@ -540,45 +434,43 @@ void ListView::HighlightListRecord(const QPoint& pos)
         return;
     m_hoverPair = pair;
     m_hoverRow = row;
-    ColourRecordNumbers(row == 0 ? pair : 0);
+    colourRecordNumbers(row == 0 ? pair : 0);
 }
 
-void ListView::OpenRecordAt(const QPoint& pos)
+void ListView::openRecordAt(const QPoint& pos)
 {
     const int column = m_grid->columnAt(pos.x());
     if (m_grid->rowAt(pos.y()) != 0 || column < 1)
         return;
-    const QTableWidgetItem* item = m_grid->item(0, column);
-    const int record = item ? item->text().toInt() : 0;
+    const int record = m_model->recordAt(column);
     if (record < 1 || record > m_diary.newEntryIndex())
         return;
-    ColourRecordNumbers(0);
+    colourRecordNumbers(0);
     m_hoverPair = 0;
     m_hoverRow = -1;
     Q_EMIT RecordOpened(record);
 }
 
-void ListView::ShowMemoAt(const QPoint& pos)
+void ListView::showMemoAt(const QPoint& pos)
 {
     if (m_memo->isVisible())
         return;
     const int column = m_grid->columnAt(pos.x());
     if (m_grid->rowAt(pos.y()) != kMemoRow || column < 1)
         return;
-    const QTableWidgetItem* item = m_grid->item(kMemoRow, column);
-    const QString memo = item ? item->text() : QString();
+    const QString memo = m_model->index(kMemoRow, column).data().toString();
     if (memo.isEmpty()) {
         setFocus(Qt::MouseFocusReason);
         return;
     }
     m_memo->setPlainText(memo);
-    PlaceMemo(m_grid->viewport()->mapTo(this, pos).x());
+    placeMemo(m_grid->viewport()->mapTo(this, pos).x());
     m_memo->show();
     m_memo->raise();
     m_memo->setFocus(Qt::MouseFocusReason);
 }
 
-void ListView::PlaceMemo(int left)
+void ListView::placeMemo(int left)
 {
     // At the bottom of the view, starting at the click but kept inside the view's right edge.
     const int width = std::min(this->width(), std::max(200, this->width() / 3));
@@ -591,7 +483,7 @@ void ListView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (m_memo->isVisible())
-        PlaceMemo(m_memo->x());
+        placeMemo(m_memo->x());
 }
 
 bool ListView::eventFilter(QObject* watched, QEvent* event)
@@ -600,26 +492,26 @@ bool ListView::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::Resize:
         case QEvent::FontChange:
-            SizeGridCells();
+            sizeGridCells();
             break;
         case QEvent::MouseMove:
-            HighlightListRecord(static_cast<QMouseEvent*>(event)->position().toPoint());
+            highlightListRecord(static_cast<QMouseEvent*>(event)->position().toPoint());
             break;
         case QEvent::Leave:
             m_hoverPair = 0;
             m_hoverRow = -1;
-            ColourRecordNumbers(0);
+            colourRecordNumbers(0);
             break;
         case QEvent::MouseButtonPress:
             // A click anywhere on the list takes the focus from the memo box, which hides it.
             setFocus(Qt::MouseFocusReason);
-            HighlightListRecord(static_cast<QMouseEvent*>(event)->position().toPoint());
+            highlightListRecord(static_cast<QMouseEvent*>(event)->position().toPoint());
             return true;
         case QEvent::MouseButtonDblClick:
-            OpenRecordAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            openRecordAt(static_cast<QMouseEvent*>(event)->position().toPoint());
             return true;
         case QEvent::MouseButtonRelease:
-            ShowMemoAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            showMemoAt(static_cast<QMouseEvent*>(event)->position().toPoint());
             return true;
         case QEvent::Wheel:
             wheelEvent(static_cast<QWheelEvent*>(event));

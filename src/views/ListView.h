@@ -17,15 +17,16 @@ class Clock;
 class LocaleFormats;
 class PictureButton;
 class Diary;
+class DayListModel;
 
 // The List tab's data list: a window of up to five consecutive records (first..last) side by side in a
 // transposed grid, two columns per record (morning and night slot) and one row per field, with row 0 holding
 // the record numbers and column 0 the field names. Two paging buttons move the window one record (holding
 // repeats, faster the longer it is held); double-clicking a record number opens that record; pointing at a
 // record number highlights it; clicking a memo cell shows the whole memo in a read-only box over the list
-// until it loses the focus. The view reads the diary and follows its changes: a diary read or cleared shows
-// the last window, a new day widens or moves the window, a removed one keeps it full, an import ends it at
-// the page's day.
+// until it loses the focus. The grid's texts come from a DayListModel over the diary; the view keeps the
+// window and follows the diary's changes: a diary read or cleared shows the last window, a new day widens
+// or moves the window, a removed one keeps it full, an import ends it at the page's day.
 class ListView : public QWidget {
     Q_OBJECT
 
@@ -41,40 +42,22 @@ public:
     // A click on this label (the tab's title) takes the focus to the list, which hides the memo box.
     void WatchTitleLabel(QWidget* label);
 
-    // Fills the grid for the record window. The window is first brought into shape: its last record
-    // within 1..newEntryIndex and its first kListWindowSize - 1 before, at least 1, so it never
-    // shows a record number past the blank new-entry record.
-    void FillListGrid();
-    // Empties every cell.
-    void ClearListGrid();
     // Moves the window one record without asking to save when the Diary page's record left it.
     void KeepCurrentInView();
     // The window's first and last record.
     int WindowFirst() const { return m_first; }
     int WindowLast() const { return m_last; }
-    // Shows the window that ends at last, without asking to save.
-    void SetWindowEnd(int last);
-    // The paging steps of the buttons: ask to save, hide the memo, move the window, refill.
-    void ListStepBack();
-    void ListStepForward();
-
-    // After asking to save: the window placed to show the record at a position (Go to date), or the
-    // first or last window (Home, End).
+    // After asking to save: the window placed to show the record at a position (Go to date).
     void ShowRecord(int position);
-    void ShowWindowEnd(PagingDirection end);
 
     // The record number shown at page position 1..5, or 0 when the grid shows none there.
     int ShownRecord(int pagePosition) const;
-    // How many records (the blank new-entry record included) the grid shows.
-    int ShownRecordCount() const;
 
-    // Controls, for the main window and tests.
+    // The grid (object name "listGrid"; the memo box over it is "listMemo") and the paging buttons
+    // ("listBack", "listForward"), which the window's colour schemes paint.
     QTableWidget* Grid() const { return m_grid; }
-    QPlainTextEdit* MemoBox() const { return m_memo; }
     PictureButton* BackButton() const { return m_backButton; }
     PictureButton* ForwardButton() const { return m_forwardButton; }
-    // The single-shot timer of the press-and-hold repetition.
-    QTimer* HoldTimer() { return &m_hold.Timer(); }
 
 Q_SIGNALS:
     // A record was double-clicked in the grid: the window shows it on the Diary tab.
@@ -91,35 +74,38 @@ protected:
 
 private:
     enum class Change { Reset, Added, Stored, Removed };
-    void FollowDiary(Change change);
-    void BuildControls();
+    void followDiary(Change change);
+    void buildControls();
+    // Brings the window into shape (its last record within 1..newEntryIndex and its first
+    // kListWindowSize - 1 before, at least 1) and shows it.
+    void showWindow();
     // Moves the window one record; the ends hold it in place.
-    void MoveWindow(PagingDirection direction);
-    void NormalizeWindow();
+    void moveWindow(PagingDirection direction);
+    // A paging step: ask to save, hide the memo, move the window.
+    void stepWindow(PagingDirection direction);
     // Asks to save, then shows the window that ends at last (kept within the records).
-    void PlaceWindow(int last);
-    void FillRecordColumns(int pagePosition, int record);
-    void ColourRecordColumns();
-    void UpdateListPagingButtons();
-    void SizeGridCells();
+    void placeWindow(int last);
+    void showWindowEnd(PagingDirection end);
+    // Puts the model's texts and headers in the grid's cells.
+    void fillGrid();
+    // The records shown, for screen readers, and the paging buttons' states.
+    void describeWindow();
+    void colourRecordColumns();
+    void sizeGridCells();
 
     // Press-and-hold of a paging button.
-    void PressPaging(PagingDirection direction);
-    bool WindowAtEnd(PagingDirection direction) const;
+    void pressPaging(PagingDirection direction);
+    bool windowAtEnd(PagingDirection direction) const;
 
-    void HighlightListRecord(const QPoint& pos);
-    void ColourRecordNumbers(int accentPair);
-    void OpenRecordAt(const QPoint& pos);
-    void ShowMemoAt(const QPoint& pos);
-    void PlaceMemo(int left);
-    void SetCell(int row, int column, const QString& text);
-    // The hidden headers screen readers say with each cell: the field of a row, the day and
-    // weighing of a column.
-    void NameHeaders();
+    void highlightListRecord(const QPoint& pos);
+    void colourRecordNumbers(int accentPair);
+    void openRecordAt(const QPoint& pos);
+    void showMemoAt(const QPoint& pos);
+    void placeMemo(int left);
 
     const Diary& m_diary;
-    const LocaleFormats& m_formats;
     const Clock& m_clock;
+    DayListModel* m_model = nullptr; // what the grid shows
     std::function<void()> m_askSaveEntry;
     QColor m_dark;
     QColor m_accent;

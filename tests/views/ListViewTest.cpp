@@ -29,14 +29,12 @@ struct List {
                      tarvel::testing::MakeWeighing("07:30", "65.40", "22.6",
                                                    i == 1 ? "line one\n<b>two</b>" : ""));
         }
-        Window(count + 1);
         view.SetAskSaveEntry([this] { ++asks; });
         QObject::connect(&view, &ListView::RecordOpened, [this](int record) { openedRecord = record; });
         view.resize(880, 420);
         view.show();
     }
 
-    void Window(int last) { view.SetWindowEnd(last); }
     QString Text(int row, int column) const { return view.Grid()->item(row, column)->text(); }
 
     DiaryFixture f;
@@ -45,16 +43,19 @@ struct List {
     int openedRecord = 0;
 };
 
-// Records lie across with merged numbers; five fill the grid to its right and bottom edges, in a
-// normal and a large font, and the field names and a two-line memo are not cut.
+// Records lie across with merged numbers, a day stored over a shown one as stored; five fill the grid
+// to its right and bottom edges, in a normal and a large font, and the field names and a two-line
+// memo are not cut.
 TEST(ListViewTest, GridLaysOutRecordsAcrossAndFillsItsCellsInAnyFont)
 {
     for (const int points : {9, 14}) {
         List list(4); // window 1..5: four records and the blank record 5
+        list.f.AddDay(QDate(2004, 5, 1), list.f.diary.records().Item(1).slot[0],
+                      tarvel::testing::MakeWeighing("21:05", "66.10"));
         // Columns 0 (field names), 1 and 2 (record 1's slots) and 10 (the blank record) from the top.
         const char* columns[][2] = {{"0", "|Date||Time|Weight|BMI|Memo"},
                                     {"1", "1|2004/5/1|(1)|7:30|65.40|22.6|line one\n<b>two</b>"},
-                                    {"2", "1|2004/5/1|(2)||||"},
+                                    {"2", "1|2004/5/1|(2)|21:05|66.10||"},
                                     {"10", "5||||||"}};
         for (const auto& [column, texts] : columns) {
             QStringList shown;
@@ -76,33 +77,38 @@ TEST(ListViewTest, GridLaysOutRecordsAcrossAndFillsItsCellsInAnyFont)
 
 TEST(ListViewTest, WindowStopsAtBothEnds)
 {
-    // Records, window, step (-1 back, +1 forward, 2 the Diary page's step back, 0 only fill), the
-    // window after it, save questions asked, back and forward buttons enabled.
-    const int cases[][9] = {
-        {0, 1, 1, 0, 1, 1, 0, false, false},    // empty diary: the blank record 1 alone
-        {3, 1, 4, -1, 1, 4, 1, false, false},   // fewer than five: nowhere to go
-        {10, 7, 11, -1, 6, 10, 1, true, true},  // just read, one back
-        {10, 7, 11, +1, 7, 11, 1, true, false}, // already at the last
-        {10, 1, 5, -1, 1, 5, 1, false, true},   // already at the first
-        {10, 7, 11, 2, 6, 10, 0, true, true},   // the Diary page's step does not ask
-        {4, 2, 6, 0, 1, 5, 0, false, false},    // after a delete the window ends at the blank record
+    // Records, step (the Left or Right key, 1 the Diary page's step back, 2 Home then Left, 3 the
+    // last day removed), the first and last record shown after it, save questions asked, back and
+    // forward buttons enabled.
+    using enum Qt::Key;
+    const int cases[][7] = {
+        {0, 0, 1, 1, 0, false, false},          // empty diary: the blank record 1 alone
+        {3, Key_Left, 1, 4, 1, false, false},   // fewer than five: nowhere to go
+        {10, Key_Left, 6, 10, 1, true, true},   // just read, one back
+        {10, Key_Right, 7, 11, 1, true, false}, // already at the last
+        {10, 2, 1, 5, 2, false, true},          // already at the first
+        {10, 1, 6, 10, 0, true, true},          // the Diary page's step does not ask
+        {5, 3, 1, 5, 0, false, false},          // after a delete the window ends at the blank record
     };
-    for (const auto& c : cases) {
-        List list(c[0]);
-        list.Window(c[2]);
-        if (c[3] == -1)
-            list.view.ListStepBack();
-        else if (c[3] == 1)
-            list.view.ListStepForward();
-        else if (c[3] == 2) {
-            list.f.diary.setCurrentIndex(c[1] - 1); // the page moved before the window
+    for (const auto& [records, step, first, last, asks, back, forward] : cases) {
+        List list(records);
+        if (step == 1) {
+            list.f.diary.setCurrentIndex(list.view.WindowFirst() - 1); // the page moved before the window
             list.view.KeepCurrentInView();
+        } else if (step == 2) {
+            QTest::keyClick(&list.view, Key_Home);
+            QTest::keyClick(&list.view, Key_Left);
+        } else if (step == 3) {
+            list.f.diary.removeDay(records);
+        } else if (step != 0) {
+            QTest::keyClick(&list.view, Qt::Key(step));
         }
-        EXPECT_EQ(QList<int>({list.view.ShownRecord(1), list.view.ShownRecord(list.view.ShownRecordCount()),
+        const QTableWidget& grid = *list.view.Grid();
+        EXPECT_EQ(QList<int>({list.Text(0, 1).toInt(), list.Text(0, grid.columnCount() - 1).toInt(),
                               list.view.WindowFirst(), list.view.WindowLast(), list.asks,
                               list.view.BackButton()->isEnabled(), list.view.ForwardButton()->isEnabled()}),
-                  QList<int>({c[4], c[5], c[4], c[5], c[6], c[7], c[8]}))
-            << c[0] << " records, " << c[1] << ", step " << c[3];
+                  QList<int>({first, last, first, last, asks, back, forward}))
+            << records << " records, step " << step;
     }
 }
 
@@ -125,7 +131,7 @@ TEST(ListViewTest, KeysAndWheelMoveTheWindow)
             QApplication::sendEvent(list.view.Grid()->viewport(), &event);
         }
         const ListView& v = list.view;
-        EXPECT_EQ(std::pair(v.ShownRecord(1), v.ShownRecord(v.ShownRecordCount())), std::pair(first, last));
+        EXPECT_EQ(std::pair(v.ShownRecord(1), v.ShownRecord(5)), std::pair(first, last));
         EXPECT_EQ(list.asks, asks++);
     }
 }
