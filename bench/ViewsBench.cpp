@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QStackedWidget>
@@ -183,10 +184,9 @@ void BM_ListPagingStep(benchmark::State& state)
     for (auto _ : state) {
         if (++steps % 8 == 0)
             back = !back;
-        if (back)
-            list.ListStepBack();
-        else
-            list.ListStepForward();
+        // A step as the Left and Right keys take it.
+        QKeyEvent key(QEvent::KeyPress, back ? Qt::Key_Left : Qt::Key_Right, Qt::NoModifier);
+        QCoreApplication::sendEvent(&list, &key);
     }
 }
 BENCHMARK(BM_ListPagingStep)->Unit(benchmark::kMicrosecond);
