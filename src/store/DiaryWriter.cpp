@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace tarvel {
@@ -117,65 +118,46 @@ private:
     qint64 m_monthEnd = 0;
 };
 
-// A number in fixed steps (value / 10^decimals) laid out with at least minWhole whole digits:
-// hundredths 6540 with 3 whole digits give "065.40". This runs for every number of every diary
-// written, so it writes the digits straight into the bytes, in 32 bits for the usual values.
-void AppendScaled(Bytes& out, qint64 value, int decimals, int minWhole)
+// A number in fixed steps (value / 10^decimals) laid out at o with at least minWhole whole digits
+// (hundredths 6540 with 3 whole digits give "065.40"); returns the end, at most 24 characters on.
+// This runs for every number of every diary written, in 32 bits for the usual values.
+char* PutScaled(char* o, qint64 value, int decimals, int minWhole)
 {
-    if (value >= 0 && value <= 0xFFFFFFFF) {
-        auto v = static_cast<quint32>(value);
-        quint32 whole = decimals == 1 ? v / 10 : v / 100;
+    if (value < 0) {
+        *o++ = '-';
+        // The digits of the magnitude; a value of 0 would have no sign.
+        value = value == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -value;
+    }
+    const auto put = [&](auto v) {
+        auto whole = v;
+        for (int d = 0; d < decimals; ++d)
+            whole /= 10;
         int wholeDigits = 1;
         for (; whole >= 10; whole /= 10)
             ++wholeDigits;
         wholeDigits = std::max(wholeDigits, minWhole);
-        char* o =
-            out.Extend(static_cast<std::size_t>(wholeDigits + 1 + decimals)) + wholeDigits + 1 + decimals;
+        char* const end = o + wholeDigits + 1 + decimals;
+        char* at = end;
         for (int d = 0; d < decimals; ++d, v /= 10)
-            *--o = static_cast<char>('0' + v % 10);
-        *--o = '.';
+            *--at = static_cast<char>('0' + v % 10);
+        *--at = '.';
         for (int d = 0; d < wholeDigits; ++d, v /= 10)
-            *--o = static_cast<char>('0' + v % 10);
-        return;
-    }
-    char digits[24];
-    int at = 24;
-    const auto put = [&](auto magnitude) {
-        for (int d = 0; d < decimals; ++d) {
-            digits[--at] = static_cast<char>('0' + magnitude % 10);
-            magnitude /= 10;
-        }
-        digits[--at] = '.';
-        for (int whole = 0; magnitude > 0 || whole < minWhole || whole == 0; ++whole) {
-            digits[--at] = static_cast<char>('0' + magnitude % 10);
-            magnitude /= 10;
-        }
+            *--at = static_cast<char>('0' + v % 10);
+        return end;
     };
-    put(value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value));
-    if (value < 0)
-        digits[--at] = '-';
-    std::memcpy(out.Extend(static_cast<std::size_t>(24 - at)), digits + at,
-                static_cast<std::size_t>(24 - at));
+    return value <= 0xFFFFFFFF ? put(static_cast<quint32>(value)) : put(static_cast<quint64>(value));
 }
 
-// The time as the file stores it, hours and minutes with the locale's separator ("07:30").
-void AppendTime(Bytes& out, const std::optional<QTime>& time, const LocaleFormats& formats)
+// The time as the file stores it at o, hours and minutes with an ASCII separator ("07:30").
+char* PutTime(char* o, const QTime& time, char sep)
 {
-    if (!time)
-        return;
-    const int minutes = time->msecsSinceStartOfDay() / 60000;
-    const char16_t sep = formats.TimeSep.unicode();
-    if (sep < 0x80) {
-        char* o = out.Extend(5);
-        o[0] = static_cast<char>('0' + minutes / 600);
-        o[1] = static_cast<char>('0' + minutes / 60 % 10);
-        o[2] = static_cast<char>(sep);
-        o[3] = static_cast<char>('0' + minutes % 60 / 10);
-        o[4] = static_cast<char>('0' + minutes % 10);
-        return;
-    }
-    char16_t buffer[16];
-    Append(out, QStringView(buffer, formats.LayoutStoredTime(buffer, minutes / 60, minutes % 60)));
+    const int minutes = time.msecsSinceStartOfDay() / 60000;
+    o[0] = static_cast<char>('0' + minutes / 600);
+    o[1] = static_cast<char>('0' + minutes / 60 % 10);
+    o[2] = sep;
+    o[3] = static_cast<char>('0' + minutes % 60 / 10);
+    o[4] = static_cast<char>('0' + minutes % 10);
+    return o + 5;
 }
 
 // A kept text that is no number, as the reader found it; a "," would split the line.
@@ -194,6 +176,54 @@ QString FileHeight(const QString& height, const LocaleFormats& formats)
     // The height input takes any text that begins with a number of at most 300 ("172cm").
     const double value = formats.ParseNumber(height).value_or(formats.LeadingNumber(height));
     return FormatNumber(value, kFileHeightPattern, QLatin1Char('.'));
+}
+
+// One weighing's fields, each after its ",": time, weight, BMI and memo. The usual weighing (values
+// only, an ASCII time separator) is laid out in one stretch of room.
+void AppendWeighing(Bytes& out, const Weighing& w, const LocaleFormats& formats)
+{
+    constexpr std::size_t kRoom = 4 + 5 + 2 * 24;
+    const char16_t timeSep = formats.TimeSep.unicode();
+    if (w.keptWeight.isEmpty() && w.keptBmi.isEmpty() && timeSep < 0x80) {
+        char* const begin = out.Extend(kRoom);
+        char* o = begin;
+        *o++ = ',';
+        if (w.time)
+            o = PutTime(o, *w.time, static_cast<char>(timeSep));
+        *o++ = ',';
+        if (w.weight)
+            o = PutScaled(o, w.weight->grams / 10, 2, 3); // "000.00"
+        *o++ = ',';
+        if (w.bmiTenths)
+            o = PutScaled(o, *w.bmiTenths, 1, 2); // "00.0"
+        *o++ = ',';
+        out.Truncate(out.Size() - kRoom + static_cast<std::size_t>(o - begin));
+    } else {
+        out.Put(',');
+        if (w.time) {
+            char16_t buffer[16];
+            const int minutes = w.time->msecsSinceStartOfDay() / 60000;
+            Append(out, QStringView(buffer, formats.LayoutStoredTime(buffer, minutes / 60, minutes % 60)));
+        }
+        out.Put(',');
+        const auto appendScaled = [&out](qint64 value, int decimals, int minWhole) {
+            char* const at = out.Extend(24);
+            out.Truncate(out.Size() - 24 +
+                         static_cast<std::size_t>(PutScaled(at, value, decimals, minWhole) - at));
+        };
+        if (w.weight)
+            appendScaled(w.weight->grams / 10, 2, 3);
+        else
+            AppendKept(out, w.keptWeight);
+        out.Put(',');
+        if (w.bmiTenths)
+            appendScaled(*w.bmiTenths, 1, 2);
+        else
+            AppendKept(out, w.keptBmi);
+        out.Put(',');
+    }
+    if (!w.memo.isEmpty())
+        Append(out, MemoToFileText(w.memo));
 }
 
 QString OneLine(QString text)
@@ -235,23 +265,8 @@ bool WriteDiary(QIODevice& out, const Profile& owner, const RecordStore& records
             continue;
         if (record.date.isValid())
             Append(chunk, keys.Key(record.dayNumber()));
-        for (const Weighing& w : record.slot) {
-            chunk.Put(',');
-            AppendTime(chunk, w.time, formats);
-            chunk.Put(',');
-            if (w.weight)
-                AppendScaled(chunk, w.weight->grams / 10, 2, 3); // "000.00"
-            else
-                AppendKept(chunk, w.keptWeight);
-            chunk.Put(',');
-            if (w.bmiTenths)
-                AppendScaled(chunk, *w.bmiTenths, 1, 2); // "00.0"
-            else
-                AppendKept(chunk, w.keptBmi);
-            chunk.Put(',');
-            if (!w.memo.isEmpty())
-                Append(chunk, MemoToFileText(w.memo));
-        }
+        for (const Weighing& w : record.slot)
+            AppendWeighing(chunk, w, formats);
         chunk.Put("\r\n");
         if (chunk.Size() >= kChunkBytes && !flush())
             return false;
