@@ -73,8 +73,6 @@ public:
     // Paging either view updates the other's buttons and redraws its graph.
     static void LinkPeriod(TrendView& first, TrendView& second);
 
-    Kind GraphKind() const { return m_kind; }
-
     // The diary's trend, which the weight graph draws as a line (none: no line), and the colours of
     // the trend and goal lines; a change of colours redraws the graph.
     void SetTrend(const Trend* trend) { m_trend = trend; }
@@ -90,8 +88,7 @@ public:
     // The three above, in order.
     void Redraw();
 
-    // The weight scale (the weight view's; the BMI view has one it does not use).
-    WeightScale& Scale() { return m_scale; }
+    // The weight scale back to ±2 kg (the weight view's; the BMI view has one it does not use).
     void ResetWeightScale();
 
     // Enables or disables this view's paging buttons.
@@ -114,9 +111,6 @@ public:
     // before redrawing after the records changed.
     void FitWholeDiary();
 
-    // The tooltip of the day under a point of the surface (its pixels): the day's date and
-    // weighings, empty where no record lies.
-    QString ToolTipAt(QPointF position) const;
     // Where the tooltips take a day's trend weight from; none by default.
     void SetTrendSource(std::function<std::optional<double>(const QDate&)> trendAt)
     {
@@ -129,17 +123,12 @@ public:
     // arrow elsewhere; nothing when the day did not change.
     void UpdatePointer(int newDay, int oldDay);
 
-    const GraphPeriod& Period() const { return m_period; }
-    const QImage& Image() const { return m_surface->Image(); }
-    const GraphGeometry& Geometry() const { return m_geometry; }
-    double Dpi() const;
-
-    GraphSurface* Graph() const { return m_surface; }
+    // The paging and zoom buttons, which the colour scheme paints. The graph itself is the child
+    // "WeightGraph" or "BmiGraph".
     PictureButton* FrontButton() const { return m_front; }
     PictureButton* NextButton() const { return m_next; }
     PictureButton* PlusLabel() const { return m_plus; }   // null on the BMI view
     PictureButton* MinusLabel() const { return m_minus; } // null on the BMI view
-    HoldRepeat& Hold() { return m_hold; }
 
 Q_SIGNALS:
     // A double click opened the day at position; the window shows it on the Diary tab.
@@ -159,6 +148,10 @@ private:
     void FollowDiary();
     void MouseMoved(QPointF position);
     void OpenDayAt(QPointF position);
+    // The tooltip of the day under a point of the surface (its pixels): the day's date and
+    // weighings, empty where no record lies.
+    QString ToolTipAt(QPointF position) const;
+    double Dpi() const;
     double ToTwips(double pixels) const;
 
     Kind m_kind;
@@ -172,7 +165,7 @@ private:
 
     GraphGeometry m_geometry;
     WeightScale m_scale;
-    HoldRepeat m_hold;
+    HoldRepeat m_hold{this};
     int m_hoverDay = 0;
     bool m_doubleClicked = false;
     bool m_redrawOnShow = false; // paged along while its tab was hidden
