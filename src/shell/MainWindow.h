@@ -84,9 +84,6 @@ public:
     // The first activation: reads a command-line diary, shows the current day and the tabs. The
     // window runs it once it is first shown; later calls do nothing.
     void ShowFirstDay();
-    // The questions before closing and the shut-down steps; false when the user cancelled (the
-    // window stays open, nothing changed).
-    bool MayClose();
 
     // A later start of the program asked for this window.
     void BringToFront();
@@ -95,6 +92,19 @@ public:
     bool IsStarting() const { return m_starting; }
     // The file commands; a later start of the program hands its diary to them.
     FileCommands& Commands() const { return *m_commands; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The questions before closing and the shut-down steps; false when the user cancelled (the
+    // window stays open, nothing changed).
+    bool MayClose();
     // The Port command: Setting > Port and the toolbar's port button.
     void ChoosePort();
     // The Range command: Setting > Range and the toolbar's range button.
@@ -110,16 +120,6 @@ public:
     // The Go to date command: View > Go to date (Ctrl+G). Asks for a day and shows it on the current
     // tab: the Diary tab and the list its record or the nearest one, the graphs its period.
     void GoToDate();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
     void BuildTabs();
     void ConnectPage();
     void ConnectCommands();

@@ -20,6 +20,7 @@
 
 using namespace tarvel;
 using tarvel::testing::DiaryFixture;
+using tarvel::testing::MakeWeighing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -27,8 +28,7 @@ namespace {
 // Appends a day after the records, with a morning and a night weighing (weight and BMI alike).
 void AddDay(DiaryFixture& f, QDate day, const char* morning, const char* night = "")
 {
-    f.AddDay(day, tarvel::testing::MakeWeighing("", morning, morning),
-             tarvel::testing::MakeWeighing("", night, night));
+    f.AddDay(day, MakeWeighing("", morning, morning), MakeWeighing("", night, night));
 }
 
 // A picture of 560 x 400 pixels at 96 dpi (8400 x 6000 twips, 15 twips a pixel) in a window 800
@@ -458,18 +458,16 @@ TEST(TrendView, KeysAndWheelPageBothGraphs)
 TEST(TrendView, PointingAtADayShowsItsWeighings)
 {
     DiaryFixture german("de_DE");
-    const DayRecord day = tarvel::testing::MakeDay(
-        QDate(2024, 1, 10), tarvel::testing::MakeWeighing("07:30", "65.40", "22.6", "memo"),
-        tarvel::testing::MakeWeighing("21:00", "0", "", "a weight of 0 is no weighing"));
+    const DayRecord day =
+        tarvel::testing::MakeDay(QDate(2024, 1, 10), MakeWeighing("07:30", "65.40", "22.6", "memo"),
+                                 MakeWeighing("21:00", "0", "", "a weight of 0 is no weighing"));
     const QString morning = u"10.1.2024\n"_s + LoadText(TextId::Morning) + u"  7:30  65,40 kg"_s;
     EXPECT_EQ(DayToolTipText(day, false, german.formats), morning);
     EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449), morning + u"  BMI 22,6\nTrend 65,4 kg"_s);
 
     Trends t;
     t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 1, 11));
-    DayRecord day11 = t.f.diary.records().Item(2);
-    day11.slot[1] = tarvel::testing::MakeWeighing("21:05", "66.00");
-    t.f.diary.storeDay(day11);
+    t.f.AddDay(QDate(2024, 1, 11), MakeWeighing("", "65.40", "65.40"), MakeWeighing("21:05", "66.00"));
     t.bmi.SetTrendSource([](const QDate& date) { return date.day() + 0.04; });
     const auto tipAt = [&](int day) { // the tooltip the graph shows when the pointer rests there
         const QPoint at = Trends::At(t.bmi, day).toPoint();
