@@ -66,10 +66,10 @@ struct Shell {
         return *window;
     }
 
-    // A part of the window by its object name (any name: the only one of its type).
-    template <class T> T& Find(const char* name = nullptr) const
+    // A part of the window by its object name.
+    template <class T> T& Find(const char* name) const
     {
-        T* found = window->findChild<T*>(name ? QString::fromLatin1(name) : QString());
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return *found;
     }
@@ -77,7 +77,7 @@ struct Shell {
     PageControls Controls() const { return PageControls(Page()); }
     Diary& State() const { return Find<Diary>("diary"); }
     QTabWidget& Tabs() const { return Find<QTabWidget>("MainTab"); }
-    ListView& List() const { return Find<ListView>(); }
+    ListView& List() const { return Find<ListView>("listView"); }
     // The first day of the graphs' period, as a screen reader hears it from the BMI graph.
     QString GraphStart() const
     {

@@ -313,6 +313,11 @@ TEST(TrendGraph, LabelsStayInsideThePlotInALargeFont)
     }
 }
 
+GraphSurface* Surface(const TrendView& view)
+{
+    return view.findChild<GraphSurface*>();
+}
+
 // Both trend views, linked, shown over a diary whose period is January 2024.
 struct Trends {
     Trends()
@@ -336,8 +341,6 @@ struct Trends {
             view->Redraw();
         }
     }
-    static GraphSurface* Surface(const TrendView& view) { return view.findChild<GraphSurface*>(); }
-    static QImage Image(const TrendView& view) { return Surface(view)->Image(); }
     // The middle of a January day's column, `down` twips under the plot's top, in the graph's pixels.
     static QPointF At(const TrendView& view, int day, int down = 1000)
     {
@@ -375,7 +378,7 @@ TEST(TrendView, DoubleClickOpensOnlyADayWithARecord)
     AddDay(t.f, QDate(2024, 1, 31), "66.20", "151"); // over the limit: no weighing
     AddDay(t.f, QDate(2024, 2, 1), "71.00");
     t.RedrawBoth(QDate(2023, 12, 28), QDate(2024, 1, 10));
-    const QString said = Trends::Surface(t.weight)->accessibleDescription();
+    const QString said = Surface(t.weight)->accessibleDescription();
     EXPECT_TRUE(said.contains(u"first weight 65.10 kg, last weight 66.20 kg"_s)) << said.toStdString();
     t.DoubleClick(11);
     t.DoubleClick(10, -150); // above the plot
@@ -389,11 +392,11 @@ TEST(TrendView, PagingRedrawsBothAndAHoldEndsWhenTheButtonIsDisabled)
     Trends t;
     t.f.period = {QDate(2024, 1, 6), QDate(2024, 2, 5)};
     t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 3, 5));
-    const QImage before = Trends::Image(t.bmi);
+    const QImage before = Surface(t.bmi)->Image();
     QTest::mouseClick(t.weight.FrontButton(), Qt::LeftButton); // a short click: one step
     EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 1));
     EXPECT_FALSE(t.bmi.FrontButton()->isEnabled()); // the month of the first record
-    EXPECT_NE(Trends::Image(t.bmi), before);
+    EXPECT_NE(Surface(t.bmi)->Image(), before);
     QTest::mouseClick(t.bmi.NextButton(), Qt::LeftButton);
     QTest::mousePress(t.weight.FrontButton(), Qt::LeftButton); // from 6 Jan: one step, then the button is off
     auto* hold = t.weight.findChild<HoldRepeat*>();
@@ -405,9 +408,9 @@ TEST(TrendView, PagingRedrawsBothAndAHoldEndsWhenTheButtonIsDisabled)
     // leaves the graph as it is.
     for (const auto& [label, steps] : {std::pair(t.weight.MinusLabel(), 3), {t.weight.PlusLabel(), 5}}) {
         for (int click = 0; click <= steps; ++click) {
-            const QImage before = Trends::Image(t.weight);
+            const QImage before = Surface(t.weight)->Image();
             QTest::mouseClick(label, Qt::LeftButton);
-            EXPECT_EQ(Trends::Image(t.weight) == before, click == steps) << click;
+            EXPECT_EQ(Surface(t.weight)->Image() == before, click == steps) << click;
         }
     }
     // Behind a hidden tab of a shown window the other graph is drawn when shown, not at each step.
@@ -415,11 +418,11 @@ TEST(TrendView, PagingRedrawsBothAndAHoldEndsWhenTheButtonIsDisabled)
     t.bmi.setParent(&window);
     window.show();
     t.bmi.hide();
-    const QImage hidden = Trends::Image(t.bmi);
+    const QImage hidden = Surface(t.bmi)->Image();
     QTest::mouseClick(t.weight.NextButton(), Qt::LeftButton);
-    EXPECT_EQ(Trends::Image(t.bmi), hidden);
+    EXPECT_EQ(Surface(t.bmi)->Image(), hidden);
     t.bmi.show();
-    EXPECT_NE(Trends::Image(t.bmi), hidden);
+    EXPECT_NE(Surface(t.bmi)->Image(), hidden);
     t.bmi.setParent(nullptr);
 }
 
@@ -471,8 +474,8 @@ TEST(TrendView, PointingAtADayShowsItsWeighings)
     t.bmi.SetTrendSource([](const QDate& date) { return date.day() + 0.04; });
     const auto tipAt = [&](int day) { // the tooltip the graph shows when the pointer rests there
         const QPoint at = Trends::At(t.bmi, day).toPoint();
-        QHelpEvent rest(QEvent::ToolTip, at, Trends::Surface(t.bmi)->mapToGlobal(at));
-        QApplication::sendEvent(Trends::Surface(t.bmi), &rest);
+        QHelpEvent rest(QEvent::ToolTip, at, Surface(t.bmi)->mapToGlobal(at));
+        QApplication::sendEvent(Surface(t.bmi), &rest);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
     EXPECT_EQ(tipAt(9), QString());
