@@ -1,21 +1,15 @@
 // The main window's looks and reach: printing, the schemes on light and dark desktops, what a
 // screen reader hears, and where the window comes back.
 
-#include "shell/MainWindow.h"
-
-#include "entry/DiaryPage.h"
 #include "shell/Schemes.h"
 #include "support/ShellFixture.h"
-#include "views/ListView.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
