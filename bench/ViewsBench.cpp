@@ -98,17 +98,19 @@ void BM_GraphPagingStep(benchmark::State& state)
     tabs.resize(kPixels + QSize(200, 200));
     TrendView::LinkPeriod(*weight, *bmi);
     weight->SetTrend(&s.trend);
+    const GraphSurface* weightGraph = weight->findChild<GraphSurface*>();
+    const GraphSurface* bmiGraph = bmi->findChild<GraphSurface*>();
     for (TrendView* view : {weight, bmi}) {
         view->resize(kPixels + QSize(200, 200));
-        view->Graph()->setFixedSize(kPixels);
+        view->findChild<GraphSurface*>()->setFixedSize(kPixels);
         view->Redraw();
     }
     tabs.show();
-    if (weight->Image().size() != kPixels || bmi->Image().size() != kPixels) {
+    if (weightGraph->Image().size() != kPixels || bmiGraph->Image().size() != kPixels) {
         state.SkipWithError("the graphs were not drawn at the intended size");
         return;
     }
-    const QImage& picture = weight->Image();
+    const QImage& picture = weightGraph->Image();
     int trendPixels = 0;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x)
@@ -131,8 +133,8 @@ void BM_GraphPagingStep(benchmark::State& state)
             weight->GraphPreviousPage();
         if (s.period.PeriodStart == before)
             state.SkipWithError("the period did not move");
-        benchmark::DoNotOptimize(weight->Image().constBits());
-        benchmark::DoNotOptimize(bmi->Image().constBits());
+        benchmark::DoNotOptimize(weightGraph->Image().constBits());
+        benchmark::DoNotOptimize(bmiGraph->Image().constBits());
     }
 }
 BENCHMARK(BM_GraphPagingStep)->Unit(benchmark::kMicrosecond);

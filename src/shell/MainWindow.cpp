@@ -44,6 +44,10 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_file(m_formats)
 {
     setWindowTitle(LoadText(TextId::AppName) + QStringLiteral("[*]"));
+    // The diary is found by name like the window's other parts; as a member it leaves the window's
+    // children before the window deletes them.
+    m_diary.setParent(this);
+    m_diary.setObjectName(QStringLiteral("diary"));
     m_menus = new MainMenus(*this);
     BuildTabs();
     m_commands = std::make_unique<FileCommands>(

@@ -24,7 +24,6 @@ class QWheelEvent;
 namespace tarvel {
 
 class Clock;
-class ColorDlg;
 class CsvCommands;
 class DiaryPage;
 class ErrorLog;
@@ -71,7 +70,8 @@ struct ShellServices {
 
 // The main window: menus, toolbar and the tab strip MainTab with the Diary, List, Weight trend and
 // BMI trend panels. It owns the diary's state and hands it to the pages, runs start-up and
-// shut-down, and dispatches the menu and toolbar commands.
+// shut-down, and dispatches the menu and toolbar commands. Its parts carry object names (the diary
+// "diary", the page "diaryPage", the tab strip "MainTab", the panels and graphs theirs).
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -84,42 +84,14 @@ public:
     // The first activation: reads a command-line diary, shows the current day and the tabs. The
     // window runs it once it is first shown; later calls do nothing.
     void ShowFirstDay();
-    // The questions before closing and the shut-down steps; false when the user cancelled (the
-    // window stays open, nothing changed).
-    bool MayClose();
 
     // A later start of the program asked for this window.
     void BringToFront();
 
-    Diary& DiaryState() { return m_diary; }
     // True until the first activation has shown the current day.
     bool IsStarting() const { return m_starting; }
-    DiaryPage* Page() const { return m_page; }
-    QTabWidget* MainTab() const { return m_tabs; }
-    Views& ViewSet() const { return *m_views; }
+    // The file commands; a later start of the program hands its diary to them.
     FileCommands& Commands() const { return *m_commands; }
-    // The Port command: Setting > Port and the toolbar's port button.
-    void ChoosePort();
-    // The Range command: Setting > Range and the toolbar's range button.
-    void SetGraphRange();
-    // The About command: Help > About.
-    void ShowAbout();
-    // The Appearance command: Setting > Appearance and the toolbar's appearance button. Runs the
-    // dialog and, when it changed ColorScheme, applies the new scheme at once.
-    void SetAppearance();
-    // Runs the appearance dialog for SetAppearance instead of exec(); tests answer the dialog here.
-    void SetColorDlgRunner(std::function<void(ColorDlg&)> run) { m_runColorDlg = std::move(run); }
-    // ColorScheme onto the window; the tab strip's colour after a change of tabs or schemes.
-    void ApplyScheme();
-    void SyncTabColour();
-    // The Go to date command: View > Go to date (Ctrl+G). Asks for a day and shows it on the current
-    // tab: the Diary tab and the list its record or the nearest one, the graphs its period.
-    void GoToDate();
-    // Runs the Go to date dialog instead of exec(): given the starting day, the day chosen or none.
-    void SetDateDlgRunner(std::function<std::optional<QDate>(const QDate&)> run)
-    {
-        m_runDateDlg = std::move(run);
-    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -130,6 +102,24 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The questions before closing and the shut-down steps; false when the user cancelled (the
+    // window stays open, nothing changed).
+    bool MayClose();
+    // The Port command: Setting > Port and the toolbar's port button.
+    void ChoosePort();
+    // The Range command: Setting > Range and the toolbar's range button.
+    void SetGraphRange();
+    // The About command: Help > About.
+    void ShowAbout();
+    // The Appearance command: Setting > Appearance and the toolbar's appearance button. Runs the
+    // dialog and, when it changed ColorScheme, applies the new scheme at once.
+    void SetAppearance();
+    // ColorScheme onto the window; the tab strip's colour after a change of tabs or schemes.
+    void ApplyScheme();
+    void SyncTabColour();
+    // The Go to date command: View > Go to date (Ctrl+G). Asks for a day and shows it on the current
+    // tab: the Diary tab and the list its record or the nearest one, the graphs its period.
+    void GoToDate();
     void BuildTabs();
     void ConnectPage();
     void ConnectCommands();
@@ -179,8 +169,6 @@ private:
     DiaryPage* m_page = nullptr;
     std::unique_ptr<Views> m_views;
     std::unique_ptr<SchemePainter> m_schemes;
-    std::function<void(ColorDlg&)> m_runColorDlg;
-    std::function<std::optional<QDate>(const QDate&)> m_runDateDlg;
     std::unique_ptr<FileCommands> m_commands;
     std::unique_ptr<ScaleLink> m_link;
     std::unique_ptr<ErrorLog> m_errorLog;

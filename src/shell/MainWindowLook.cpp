@@ -21,10 +21,7 @@ void MainWindow::SetAppearance()
 {
     const int before = m_settings.ColorScheme;
     ColorDlg dialog(m_settings, this);
-    if (m_runColorDlg)
-        m_runColorDlg(dialog);
-    else
-        dialog.exec();
+    dialog.exec();
     // The scheme already in force is not painted again.
     if (m_settings.ColorScheme == before)
         return;

@@ -53,16 +53,9 @@ void MainWindow::GoToDate()
         const int shown = std::min(m_diary.currentIndex(), store.Count());
         day = store.Item(std::max(1, shown)).date;
     }
-    std::optional<QDate> chosen;
-    if (m_runDateDlg) {
-        chosen = m_runDateDlg(day);
-    } else {
-        GoToDateDlg dialog(day, this);
-        if (dialog.exec() == QDialog::Accepted)
-            chosen = dialog.ChosenDate();
-    }
-    if (chosen && chosen->isValid())
-        ShowDate(*chosen);
+    GoToDateDlg dialog(day, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.ChosenDate().isValid())
+        ShowDate(dialog.ChosenDate());
 }
 
 void MainWindow::ShowDate(const QDate& day)

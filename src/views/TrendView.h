@@ -57,8 +57,7 @@ private:
 // The body of the Weight trend or the BMI trend tab: the graph, the previous and next period
 // buttons, and on the weight tab the zoom labels. Both tabs share the window's GraphPeriod; link
 // them with LinkPeriod so that paging one redraws the other. The graph redraws itself when its
-// size changes; after a change of the records the window runs ClearGraph, ComputeGraphGeometry and
-// DrawGraph (or Redraw) on both views.
+// size or the diary's days change.
 class TrendView : public QWidget {
     Q_OBJECT
 
@@ -73,73 +72,41 @@ public:
     // Paging either view updates the other's buttons and redraws its graph.
     static void LinkPeriod(TrendView& first, TrendView& second);
 
-    Kind GraphKind() const { return m_kind; }
-
     // The diary's trend, which the weight graph draws as a line (none: no line), and the colours of
     // the trend and goal lines; a change of colours redraws the graph.
     void SetTrend(const Trend* trend) { m_trend = trend; }
     void SetLineColours(const TrendLineColours& colours);
 
-    // ClearWeightGraph or ClearBmiGraph.
-    void ClearGraph();
-    // The geometry from the main window's width and this graph's size.
-    void ComputeGraphGeometry();
-    // DrawWeightGraph or DrawBmiGraph into the surface; enables the zoom labels when the diary
-    // holds records and resets the pointer.
-    void DrawGraph();
-    // The three above, in order.
+    // Clears the graph, lays it out anew from the main window's width and this graph's size, and
+    // draws it.
     void Redraw();
 
-    // The weight scale (the weight view's; the BMI view has one it does not use).
-    WeightScale& Scale() { return m_scale; }
+    // The weight scale back to ±2 kg (the weight view's; the BMI view has one it does not use).
     void ResetWeightScale();
 
     // Enables or disables this view's paging buttons.
     void UpdateGraphPagingButtons();
-    // One step back or forward; updates the paging buttons when taken.
-    bool StepGraphPeriod(PagingDirection direction);
     // The period anew after the span changed; the caller updates the buttons and redraws.
     void ResetGraphPeriod();
-    // A step, then both graphs redrawn whether or not it was taken.
+    // A step, then both graphs redrawn whether or not it was taken: what a click on a paging
+    // button does.
     void GraphPreviousPage();
     void GraphNextPage();
-    // One zoom step; nothing for an empty diary. Redraws the weight graph only.
-    void ZoomWeightGraph(Zoom zoom);
-    // The keys and the wheel: count steps one way (refused steps end the walk), the period of the
-    // first or last record, or the period holding a date; then both graphs redrawn.
-    void PageSteps(PagingDirection direction, int count);
-    void ShowRecordEnd(PagingDirection end);
+    // The period holding a date (the Go to date command); then both graphs redrawn.
     void ShowDate(const QDate& date);
-    // For the whole-diary span, the period follows the first and last record; the window runs it
-    // before redrawing after the records changed.
-    void FitWholeDiary();
 
-    // The tooltip of the day under a point of the surface (its pixels): the day's date and
-    // weighings, empty where no record lies.
-    QString ToolTipAt(QPointF position) const;
     // Where the tooltips take a day's trend weight from; none by default.
     void SetTrendSource(std::function<std::optional<double>(const QDate&)> trendAt)
     {
         m_trendAt = std::move(trendAt);
     }
 
-    // WeightDayAt or BmiDayAt on this graph's geometry; x and y in twips.
-    int DayAt(double x, double y) const;
-    // UpdateWeightPointer or UpdateBmiPointer: the pointing hand over a day with a record, the
-    // arrow elsewhere; nothing when the day did not change.
-    void UpdatePointer(int newDay, int oldDay);
-
-    const GraphPeriod& Period() const { return m_period; }
-    const QImage& Image() const { return m_surface->Image(); }
-    const GraphGeometry& Geometry() const { return m_geometry; }
-    double Dpi() const;
-
-    GraphSurface* Graph() const { return m_surface; }
+    // The paging and zoom buttons, which the colour scheme paints. The graph itself is the child
+    // "WeightGraph" or "BmiGraph".
     PictureButton* FrontButton() const { return m_front; }
     PictureButton* NextButton() const { return m_next; }
     PictureButton* PlusLabel() const { return m_plus; }   // null on the BMI view
     PictureButton* MinusLabel() const { return m_minus; } // null on the BMI view
-    HoldRepeat& Hold() { return m_hold; }
 
 Q_SIGNALS:
     // A double click opened the day at position; the window shows it on the Diary tab.
@@ -153,12 +120,39 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // ClearWeightGraph or ClearBmiGraph.
+    void ClearGraph();
+    // The geometry from the main window's width and this graph's size.
+    void ComputeGraphGeometry();
+    // DrawWeightGraph or DrawBmiGraph into the surface; enables the zoom labels when the diary
+    // holds records and resets the pointer.
+    void DrawGraph();
+    // One step back or forward; updates the paging buttons when taken.
+    bool StepGraphPeriod(PagingDirection direction);
+    // One zoom step; nothing for an empty diary. Redraws the weight graph only.
+    void ZoomWeightGraph(Zoom zoom);
+    // The keys and the wheel: count steps one way (refused steps end the walk), or the period of
+    // the first or last record; then both graphs redrawn.
+    void PageSteps(PagingDirection direction, int count);
+    void ShowRecordEnd(PagingDirection end);
+    // For the whole-diary span, the period follows the first and last record; run before
+    // redrawing after the records changed.
+    void FitWholeDiary();
+    // WeightDayAt or BmiDayAt on this graph's geometry; x and y in twips.
+    int DayAt(double x, double y) const;
+    // UpdateWeightPointer or UpdateBmiPointer: the pointing hand over a day with a record, the
+    // arrow elsewhere; nothing when the day did not change.
+    void UpdatePointer(int newDay, int oldDay);
     void Page(PagingDirection direction);
     void ShowPeriod(const GraphPeriod& period);
     void FollowPaging();
     void FollowDiary();
     void MouseMoved(QPointF position);
     void OpenDayAt(QPointF position);
+    // The tooltip of the day under a point of the surface (its pixels): the day's date and
+    // weighings, empty where no record lies.
+    QString ToolTipAt(QPointF position) const;
+    double Dpi() const;
     double ToTwips(double pixels) const;
 
     Kind m_kind;
@@ -172,7 +166,7 @@ private:
 
     GraphGeometry m_geometry;
     WeightScale m_scale;
-    HoldRepeat m_hold;
+    HoldRepeat m_hold{this};
     int m_hoverDay = 0;
     bool m_doubleClicked = false;
     bool m_redrawOnShow = false; // paged along while its tab was hidden

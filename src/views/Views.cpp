@@ -51,6 +51,9 @@ Views::Views(const Diary& diary, GraphPeriod& period, const Settings& settings, 
     m_list->setObjectName(QStringLiteral("listPanel"));
     m_weight->setObjectName(QStringLiteral("weightPanel"));
     m_bmi->setObjectName(QStringLiteral("bmiPanel"));
+    m_listView->setObjectName(QStringLiteral("listView"));
+    m_weightView->setObjectName(QStringLiteral("weightView"));
+    m_bmiView->setObjectName(QStringLiteral("bmiView"));
     m_list->Body()->addWidget(m_listView);
     m_listView->WatchTitleLabel(m_list->TitleLabel());
     m_weight->Body()->addWidget(m_weightView);

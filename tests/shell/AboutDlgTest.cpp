@@ -29,8 +29,8 @@ TEST(AboutDlg, VersionAndSystemInfo)
         dialog.findChild<QPushButton*>(u"systemInfo"_s)->click();
         EXPECT_EQ(tools.calls,
                   installed ? QStringList{u"start /usr/bin/gnome-system-monitor"_s} : QStringList());
-        EXPECT_EQ(messages.Messages().empty() ? QString() : messages.Messages().back().text,
-                  installed ? QString() : LoadText(TextId::CannotShowSystemInfo));
+        EXPECT_EQ(messages.Texts(),
+                  installed ? QStringList() : QStringList{LoadText(TextId::CannotShowSystemInfo)});
     }
 }
 

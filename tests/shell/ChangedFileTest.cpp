@@ -65,9 +65,7 @@ TEST(ChangedDiaryFile, SavingAsksBeforeWritingOverAnotherProgramsChange)
         s.dialogs.Script(path); // for Save as
         *c.command ? s.Command(c.command) : void(w.close());
 
-        QStringList texts;
-        for (const auto& shown : s.messages.Messages())
-            texts << shown.text;
+        const QStringList texts = s.messages.Texts();
         const QString kept = s.temp.File(u"bea (kept 2026-12-06 10.00.00).ov1"_s);
         const auto ours = [](const QByteArray& file) {
             return file.contains(",056.00,") && file.contains(",run,");

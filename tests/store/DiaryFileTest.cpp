@@ -210,15 +210,13 @@ TEST(WriteDiaryFile, GoldenFilesInEachLocale)
 
 TEST(WriteDiaryFile, StoreTextsInTheFileLayout)
 {
+    using tarvel::testing::MakeDay, tarvel::testing::MakeWeighing;
     DiaryFixture f("de_DE");
-    DayRecord undated;
-    undated.slot[1].memo = QStringLiteral("raw\r\nbreak\nhere");
     DiaryContent content;
     content.Owner = Profile{QStringLiteral("J\u00F6rg"), QStringLiteral("172cm"), 2};
-    content.Records = {
-        tarvel::testing::MakeDay(QDate(2004, 5, 6),
-                                 tarvel::testing::MakeWeighing("7:30", "65.4", "8.5", "Lauf, dann Bad\ngut")),
-        DayRecord(), undated}; // a day without date and weighing is not written
+    content.Records = {MakeDay(QDate(2004, 5, 6), MakeWeighing("7:30", "65.4", "8.5", "Lauf, dann Bad\ngut")),
+                       DayRecord(), // a day without date and weighing is not written
+                       MakeDay(QDate(), {}, MakeWeighing("", "", "", "raw\r\nbreak\nhere"))};
     f.diary.reset(std::move(content));
     EXPECT_EQ(f.WriteBack(),
               QByteArray("J\xC3\xB6rg,172.0,2,,,,,,,,,,,\r\n"

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,14 @@ public:
     // The answer to a question that must show the given buttons.
     void Script(Answer answer, ButtonKind buttons) { m_answers.push_back({answer, buttons}); }
     const std::vector<Shown>& Messages() const { return m_shown; }
+    // The texts shown, in order: how a test reads back what the user read.
+    QStringList Texts() const
+    {
+        QStringList texts;
+        for (const Shown& shown : m_shown)
+            texts << shown.text;
+        return texts;
+    }
     bool ScriptUsedUp() const { return m_answers.isEmpty(); }
 
 private:

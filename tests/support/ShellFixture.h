@@ -13,12 +13,17 @@
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedPrinterDialog.h"
 #include "support/TempFolder.h"
+#include "views/ListView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
+#include <functional>
 #include <memory>
 
 namespace tarvel::testing {
@@ -61,18 +66,36 @@ struct Shell {
         return *window;
     }
 
-    PageControls Controls() const { return PageControls(*window->Page()); }
-    Diary& State() const { return window->DiaryState(); }
+    // A part of the window by its object name.
+    template <class T> T& Find(const char* name) const
+    {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return *found;
+    }
+    DiaryPage& Page() const { return Find<DiaryPage>("diaryPage"); }
+    PageControls Controls() const { return PageControls(Page()); }
+    Diary& State() const { return Find<Diary>("diary"); }
+    QTabWidget& Tabs() const { return Find<QTabWidget>("MainTab"); }
+    ListView& List() const { return Find<ListView>("listView"); }
+    // The first day of the graphs' period, as a screen reader hears it from the BMI graph.
+    QString GraphStart() const
+    {
+        return Find<QWidget>("BmiGraph").accessibleDescription().section(u' ', 0, 0);
+    }
     // The title as the window system shows it: " *" while the Diary page holds edits.
     QString Caption() const { return window->windowHandle()->title(); }
     // A command of the menus and toolbar by its action's object name.
-    QAction* Action(const char* name) const
+    void Command(const char* name) const { Find<QAction>(name).trigger(); }
+    // Works the next modal dialog of type D as soon as it shows; act closes it.
+    template <class D> static void Answer(std::function<void(D&)> act)
     {
-        auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
-        EXPECT_NE(action, nullptr) << name;
-        return action;
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            act(*dialog);
+        });
     }
-    void Command(const char* name) const { Action(name)->trigger(); }
 };
 
 } // namespace tarvel::testing

@@ -14,11 +14,13 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
 using namespace tarvel;
 using tarvel::testing::DiaryFixture;
+using tarvel::testing::MakeWeighing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -26,8 +28,7 @@ namespace {
 // Appends a day after the records, with a morning and a night weighing (weight and BMI alike).
 void AddDay(DiaryFixture& f, QDate day, const char* morning, const char* night = "")
 {
-    f.AddDay(day, tarvel::testing::MakeWeighing("", morning, morning),
-             tarvel::testing::MakeWeighing("", night, night));
+    f.AddDay(day, MakeWeighing("", morning, morning), MakeWeighing("", night, night));
 }
 
 // A picture of 560 x 400 pixels at 96 dpi (8400 x 6000 twips, 15 twips a pixel) in a window 800
@@ -312,6 +313,11 @@ TEST(TrendGraph, LabelsStayInsideThePlotInALargeFont)
     }
 }
 
+GraphSurface* Surface(const TrendView& view)
+{
+    return view.findChild<GraphSurface*>();
+}
+
 // Both trend views, linked, shown over a diary whose period is January 2024.
 struct Trends {
     Trends()
@@ -335,18 +341,24 @@ struct Trends {
             view->Redraw();
         }
     }
-    // A double click at the middle of a January day's column, `down` twips under the plot's top.
+    // The middle of a January day's column, `down` twips under the plot's top, in the graph's pixels.
+    static QPointF At(const TrendView& view, int day, int down = 1000)
+    {
+        const GraphSurface* graph = Surface(view);
+        const double dpi = graph->logicalDpiX();
+        const QSize size(PixelsToTwips(graph->width(), dpi), PixelsToTwips(graph->height(), dpi));
+        const GraphGeometry g = ComputeGraphGeometry(PixelsToTwips(view.window()->width(), dpi), size, size);
+        const GraphSpan s = graph->objectName() == u"WeightGraph" ? WeightSpan(g) : BmiSpan(g);
+        return QPointF(s.left + s.width / 31.0 * (day - 0.5), g.PlotTop + down) * dpi / kTwipsPerInch;
+    }
     void DoubleClick(int day, int down = 1000)
     {
-        const GraphGeometry& g = weight.Geometry();
-        const double scale = weight.Dpi() / kTwipsPerInch;
-        const QPointF at((g.WeightPlotLeft + std::nearbyint(g.WeightPlotWidth / 31.0) * (day - 0.5)) * scale,
-                         (g.PlotTop + down) * scale);
+        const QPointF at = At(weight, day, down);
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                   QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, at, weight.Graph()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+            QMouseEvent event(type, at, Surface(weight)->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                               Qt::NoModifier);
-            QApplication::sendEvent(weight.Graph(), &event);
+            QApplication::sendEvent(Surface(weight), &event);
         }
     }
 
@@ -366,7 +378,7 @@ TEST(TrendView, DoubleClickOpensOnlyADayWithARecord)
     AddDay(t.f, QDate(2024, 1, 31), "66.20", "151"); // over the limit: no weighing
     AddDay(t.f, QDate(2024, 2, 1), "71.00");
     t.RedrawBoth(QDate(2023, 12, 28), QDate(2024, 1, 10));
-    const QString said = t.weight.Graph()->accessibleDescription();
+    const QString said = Surface(t.weight)->accessibleDescription();
     EXPECT_TRUE(said.contains(u"first weight 65.10 kg, last weight 66.20 kg"_s)) << said.toStdString();
     t.DoubleClick(11);
     t.DoubleClick(10, -150); // above the plot
@@ -380,34 +392,37 @@ TEST(TrendView, PagingRedrawsBothAndAHoldEndsWhenTheButtonIsDisabled)
     Trends t;
     t.f.period = {QDate(2024, 1, 6), QDate(2024, 2, 5)};
     t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 3, 5));
-    const QImage before = t.bmi.Image();
+    const QImage before = Surface(t.bmi)->Image();
     QTest::mouseClick(t.weight.FrontButton(), Qt::LeftButton); // a short click: one step
     EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 1));
     EXPECT_FALSE(t.bmi.FrontButton()->isEnabled()); // the month of the first record
-    EXPECT_NE(t.bmi.Image(), before);
+    EXPECT_NE(Surface(t.bmi)->Image(), before);
     QTest::mouseClick(t.bmi.NextButton(), Qt::LeftButton);
     QTest::mousePress(t.weight.FrontButton(), Qt::LeftButton); // from 6 Jan: one step, then the button is off
+    auto* hold = t.weight.findChild<HoldRepeat*>();
     for (int tick = 0; tick < 4; ++tick)
-        t.weight.Hold().Tick();
+        hold->Tick();
     EXPECT_EQ(t.f.period.PeriodStart, QDate(2024, 1, 1));
-    EXPECT_FALSE(t.weight.Hold().Timer().isActive());
-    // Zoom: out from 2 kg stops at 5, in stops at 0.5.
-    for (const auto& [label, clicks, range] :
-         {std::tuple(t.weight.MinusLabel(), 4, 5.0), {t.weight.PlusLabel(), 7, 0.5}}) {
-        for (int click = 0; click < clicks; ++click)
+    EXPECT_FALSE(hold->Timer().isActive());
+    // Zoom: out from ±2 kg takes 3 steps to ±5, in from there 5 steps to ±0.5; a click past either end
+    // leaves the graph as it is.
+    for (const auto& [label, steps] : {std::pair(t.weight.MinusLabel(), 3), {t.weight.PlusLabel(), 5}}) {
+        for (int click = 0; click <= steps; ++click) {
+            const QImage before = Surface(t.weight)->Image();
             QTest::mouseClick(label, Qt::LeftButton);
-        EXPECT_EQ(t.weight.Scale().WeightRange, range);
+            EXPECT_EQ(Surface(t.weight)->Image() == before, click == steps) << click;
+        }
     }
     // Behind a hidden tab of a shown window the other graph is drawn when shown, not at each step.
     QWidget window;
     t.bmi.setParent(&window);
     window.show();
     t.bmi.hide();
-    const QImage hidden = t.bmi.Image();
+    const QImage hidden = Surface(t.bmi)->Image();
     QTest::mouseClick(t.weight.NextButton(), Qt::LeftButton);
-    EXPECT_EQ(t.bmi.Image(), hidden);
+    EXPECT_EQ(Surface(t.bmi)->Image(), hidden);
     t.bmi.show();
-    EXPECT_NE(t.bmi.Image(), hidden);
+    EXPECT_NE(Surface(t.bmi)->Image(), hidden);
     t.bmi.setParent(nullptr);
 }
 
@@ -446,28 +461,26 @@ TEST(TrendView, KeysAndWheelPageBothGraphs)
 TEST(TrendView, PointingAtADayShowsItsWeighings)
 {
     DiaryFixture german("de_DE");
-    const DayRecord day = tarvel::testing::MakeDay(
-        QDate(2024, 1, 10), tarvel::testing::MakeWeighing("07:30", "65.40", "22.6", "memo"),
-        tarvel::testing::MakeWeighing("21:00", "0", "", "a weight of 0 is no weighing"));
+    const DayRecord day =
+        tarvel::testing::MakeDay(QDate(2024, 1, 10), MakeWeighing("07:30", "65.40", "22.6", "memo"),
+                                 MakeWeighing("21:00", "0", "", "a weight of 0 is no weighing"));
     const QString morning = u"10.1.2024\n"_s + LoadText(TextId::Morning) + u"  7:30  65,40 kg"_s;
     EXPECT_EQ(DayToolTipText(day, false, german.formats), morning);
     EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449), morning + u"  BMI 22,6\nTrend 65,4 kg"_s);
 
     Trends t;
     t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 1, 11));
-    DayRecord day11 = t.f.diary.records().Item(2);
-    day11.slot[1] = tarvel::testing::MakeWeighing("21:05", "66.00");
-    t.f.diary.storeDay(day11);
+    t.f.AddDay(QDate(2024, 1, 11), MakeWeighing("", "65.40", "65.40"), MakeWeighing("21:05", "66.00"));
     t.bmi.SetTrendSource([](const QDate& date) { return date.day() + 0.04; });
-    const double px = t.weight.Dpi() / kTwipsPerInch;
-    const GraphGeometry& g = t.bmi.Geometry();
-    const auto at = [&](int d) {
-        return QPointF(g.BmiPlotLeft + g.BmiPlotWidth / 31.0 * (d - 0.5), 3000) * px;
+    const auto tipAt = [&](int day) { // the tooltip the graph shows when the pointer rests there
+        const QPoint at = Trends::At(t.bmi, day).toPoint();
+        QHelpEvent rest(QEvent::ToolTip, at, Surface(t.bmi)->mapToGlobal(at));
+        QApplication::sendEvent(Surface(t.bmi), &rest);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
-    EXPECT_EQ(t.bmi.ToolTipAt(at(9)), QString());
-    EXPECT_EQ(t.bmi.ToolTipAt(at(11)),
-              u"2024/1/11\n%1  65.40 kg  BMI 65.4\n%2  21:05  66.00 kg\nTrend 11.0 kg"_s.arg(
-                  LoadText(TextId::Morning), LoadText(TextId::Night)));
+    EXPECT_EQ(tipAt(9), QString());
+    EXPECT_EQ(tipAt(11), u"2024/1/11\n%1  65.40 kg  BMI 65.4\n%2  21:05  66.00 kg\nTrend 11.0 kg"_s.arg(
+                             LoadText(TextId::Morning), LoadText(TextId::Night)));
 }
 
 // The paging buttons of the list and of both graphs repeat through HoldRepeat.
