@@ -34,7 +34,6 @@ namespace {
 using namespace tarvel;
 
 constexpr std::uint32_t kSeed = 20240601;
-constexpr int kTrendMonths = 1;
 
 // The folder every generated and written file goes to; removed when the program ends.
 const QString& TempFolder()
@@ -122,7 +121,7 @@ void BM_ReadDiaryFile(benchmark::State& state)
     Diary diary;
     bool whole = false; // read without a line dropped
     for (auto _ : state) {
-        DiaryReadResult read = diaryFile.ReadDiaryFile(sample.path, kTrendMonths);
+        DiaryReadResult read = diaryFile.ReadDiaryFile(sample.path);
         whole = read.content && read.content->DroppedLines == 0;
         if (read.content)
             diary.reset(std::move(*read.content));
@@ -182,7 +181,7 @@ void BM_WriteDiaryFile(benchmark::State& state)
 
     Diary diary;
     diary.setAppFolder(TempFolder() + QLatin1Char('/'));
-    DiaryReadResult read = diaryFile.ReadDiaryFile(sample.path, kTrendMonths);
+    DiaryReadResult read = diaryFile.ReadDiaryFile(sample.path);
     if (!read.content || read.content->DroppedLines > 0 ||
         static_cast<int>(read.content->Records.size()) != days) {
         state.SkipWithError("cannot read the sample");

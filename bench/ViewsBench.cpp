@@ -63,7 +63,7 @@ struct Sample {
         }
         settings.TrendMonths = 3;
         settings.GoalWeight = 65;
-        DiaryContent content = ParseDiary(bytes, formats, settings.TrendMonths);
+        DiaryContent content = ParseDiary(bytes, formats);
         diary.reset(std::move(content));
         // A period in the middle of the diary, so both directions have data.
         period.PeriodStart = PeriodStartFor(first.addDays(kDays / 2), settings.TrendMonths);

@@ -58,7 +58,7 @@ struct Reading {
 
 Reading Read(const QByteArray& bytes, const LocaleFormats& formats)
 {
-    DiaryContent content = ParseDiary(bytes, formats, 1);
+    DiaryContent content = ParseDiary(bytes, formats);
     Reading reading;
     reading.owner = content.Owner.value_or(Profile());
     reading.fileOrder = content.Records;

@@ -76,8 +76,7 @@ void FileCommands::ResetToEmptyDiary()
     m.file.ResetBackup(m.diary);
     m_stamp = FileStamp();
     // The graphs start again at today's period and scale; the views and the page follow the clear.
-    m.period.PeriodStart = PeriodStartFor(m.clock.Today(), m.settings.TrendMonths);
-    m.period.PeriodEnd = PeriodEndFor(m.period.PeriodStart, m.settings.TrendMonths);
+    m.views.placePeriodAt(m.clock.Today());
     m.views.ResetWeightScale();
     m.diary.clear();
     NoteChangedFile();
@@ -106,16 +105,9 @@ bool FileCommands::TakeRead(DiaryReadResult read)
         return false;
     }
     DiaryContent& content = *read.content;
-    const int trendMonths = m.settings.TrendMonths;
     // The graphs show the period of the latest date read, at their first scale; the views and the
     // page follow the reset of the days.
-    if (content.LatestPeriodStart.isValid()) {
-        m.period.PeriodStart = content.LatestPeriodStart;
-        m.period.PeriodEnd = content.LatestPeriodEnd;
-    } else {
-        m.period.PeriodStart = PeriodStartFor(m.clock.Today(), trendMonths);
-        m.period.PeriodEnd = PeriodEndFor(m.period.PeriodStart, trendMonths);
-    }
+    m.views.placePeriodAt(content.LatestDate.isValid() ? content.LatestDate : m.clock.Today());
     m.views.ResetWeightScale();
     const int dropped = content.DroppedLines;
     m.diary.reset(std::move(content));
@@ -130,7 +122,7 @@ bool FileCommands::ReadDiary()
 {
     // Stamped before the read: a change made while reading is seen as a change later, never missed.
     const FileStamp stamp = m.diary.IsUnnamed() ? FileStamp() : StampFile(m.diary.filePath());
-    const bool read = TakeRead(m.file.ReadDiaryFile(m.diary.workingPath(), m.settings.TrendMonths));
+    const bool read = TakeRead(m.file.ReadDiaryFile(m.diary.workingPath()));
     if (read) {
         m_stamp = stamp;
         NoteChangedFile();

@@ -20,7 +20,6 @@ class SettingsStore;
 class Views;
 class Diary;
 struct DiaryReadResult;
-struct GraphPeriod;
 struct Settings;
 
 // The File menu's diary commands: which file is the current diary, the two questions that guard
@@ -30,7 +29,6 @@ class FileCommands {
 public:
     struct Parts {
         Diary& diary;
-        GraphPeriod& period;
         Settings& settings;
         SettingsStore& settingsStore;
         const DiaryFile& file;

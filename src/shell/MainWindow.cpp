@@ -51,7 +51,7 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     m_menus = new MainMenus(*this);
     BuildTabs();
     m_commands = std::make_unique<FileCommands>(
-        FileCommands::Parts{m_diary, m_period, m_settings, services.settingsStore, m_file, services.dialogs,
+        FileCommands::Parts{m_diary, m_settings, services.settingsStore, m_file, services.dialogs,
                             services.folders, services.messages, services.clock, *m_page, *m_views, *this});
     m_commands->RecentFilesChanged = [this] { ShowRecentFiles(); };
     m_link = std::make_unique<ScaleLink>(services.scalePort, m_formats, services.clock);
@@ -82,7 +82,7 @@ void MainWindow::BuildTabs()
     m_tabs->setAccessibleName(LoadText(TextId::DiaryTabs));
     m_page = new DiaryPage(m_diary, m_formats, m_services.clock, m_services.messages);
     m_page->setObjectName(QStringLiteral("diaryPage"));
-    m_views = std::make_unique<Views>(m_diary, m_period, m_settings, m_formats, m_services.clock);
+    m_views = std::make_unique<Views>(m_diary, m_settings, m_formats, m_services.clock);
     m_tabs->addTab(m_page, QString());
     m_tabs->addTab(m_views->ListPanel(), QString());
     m_tabs->addTab(m_views->WeightPanel(), QString());
@@ -109,7 +109,10 @@ void MainWindow::ConnectPage()
             [this](const QString& name) { m_views->SetOwnerTitles(name); });
     connect(m_page, &DiaryPage::BackupNeeded, this,
             [this] { WriteBackupOrSay(m_file, m_diary, m_services.messages); });
-    connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this, &MainWindow::MoveGraphPeriod);
+    connect(m_page, &DiaryPage::GraphPeriodNeedsMove, this,
+            [this](const QDate& deletedDay, const QDate& target, bool always) {
+                m_views->movePeriodForDelete(deletedDay, target, always);
+            });
     connect(m_page, &DiaryPage::CurrentRecordMoved, &m_views->List(), &ListView::KeepCurrentInView);
     m_views->List().SetAskSaveEntry([this] { m_page->AskSaveEntry(); });
     // A record opened from the list or a graph is shown on the Diary tab, once the page's edits
@@ -121,15 +124,6 @@ void MainWindow::ConnectPage()
     connect(&m_views->List(), &ListView::RecordOpened, this, openRecord);
     connect(&m_views->WeightView(), &TrendView::RecordOpened, this, openRecord);
     connect(&m_views->BmiView(), &TrendView::RecordOpened, this, openRecord);
-}
-
-void MainWindow::MoveGraphPeriod(const QDate& deletedDay, const QDate& target, bool always)
-{
-    const bool inPeriod = m_period.PeriodStart <= deletedDay && deletedDay <= m_period.PeriodEnd;
-    if (!always && !inPeriod)
-        return;
-    m_period.PeriodStart = PeriodStartFor(target, m_settings.TrendMonths);
-    m_period.PeriodEnd = PeriodEndFor(m_period.PeriodStart, m_settings.TrendMonths);
 }
 
 void MainWindow::ApplyTexts()

@@ -139,7 +139,6 @@ private:
     bool MayLeaveTab(const QPoint& position);
     // The wheel over the tab bar while the Diary page holds edits: true when the event is taken.
     bool TurnTabsByWheel(const QWheelEvent& wheel);
-    void MoveGraphPeriod(const QDate& deletedDay, const QDate& target, bool always);
     void ShowHelp(bool topics);
     void ShowDate(const QDate& day);
     void FocusTabView(int tab);
@@ -156,7 +155,6 @@ private:
     Settings m_settings;
     LocaleFormats m_formats;
     Trend m_trend{m_diary.records()};
-    GraphPeriod m_period;
     DiaryFile m_file;
     bool m_commandLineFile = false;
     bool m_activated = false;

@@ -31,10 +31,9 @@ inline constexpr int kListWindowSize = 5;
 struct DiaryContent {
     std::optional<Profile> Owner;   // nothing when the header has fewer than three fields
     std::vector<DayRecord> Records; // in file order
-    QDate LatestPeriodStart;        // the period of the latest readable date; null when none
-    QDate LatestPeriodEnd;
-    int DroppedLines = 0;   // record lines rejected; blank lines are not counted
-    bool NotADiary = false; // no record read, and lines were dropped
+    QDate LatestDate;               // the latest readable date, of a dropped line too; null when none
+    int DroppedLines = 0;           // record lines rejected; blank lines are not counted
+    bool NotADiary = false;         // no record read, and lines were dropped
 };
 
 // The open diary: its days and owner, whether it differs from its file, and which file it is. The

@@ -4,7 +4,6 @@
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
 #include "store/DiaryText.h"
-#include "store/GraphPeriod.h"
 #include "store/WeighingText.h"
 
 #include <QFile>
@@ -293,7 +292,7 @@ LocaleFormats DateOrderFinder::Formats(const LocaleFormats& locale) const
     return file;
 }
 
-DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, int trendMonths)
+DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats)
 {
     const QString text = DecodeDiaryBytes(bytes);
     const std::vector<QStringView> lines = SplitLines(text);
@@ -314,13 +313,12 @@ DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, i
     // A header alone, of any number of fields, is an empty diary.
     content.NotADiary = content.Records.empty() && content.DroppedLines > 0;
     if (latest > kZeroDate) {
-        content.LatestPeriodStart = PeriodStartFor(latest, trendMonths);
-        content.LatestPeriodEnd = PeriodEndFor(content.LatestPeriodStart, trendMonths);
+        content.LatestDate = latest;
     }
     return content;
 }
 
-DiaryReadResult DiaryFile::ReadDiaryFile(const QString& path, int trendMonths) const
+DiaryReadResult DiaryFile::ReadDiaryFile(const QString& path) const
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -328,7 +326,7 @@ DiaryReadResult DiaryFile::ReadDiaryFile(const QString& path, int trendMonths) c
     const QByteArray bytes = file.readAll();
     file.close();
 
-    DiaryContent content = ParseDiary(bytes, m_formats, trendMonths);
+    DiaryContent content = ParseDiary(bytes, m_formats);
     if (content.NotADiary)
         return {std::nullopt, DiaryReadError::NotADiary};
     return {std::move(content), DiaryReadError::None};

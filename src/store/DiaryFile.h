@@ -45,7 +45,7 @@ private:
 // are dropped and counted; a weight or BMI field that is no number is kept as written. A file is
 // written in one date order throughout, so its dates are read in the order that reads the most of
 // them (DateOrderFinder), the locale's on a tie; times are read with ":" or ".".
-DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats, int trendMonths);
+DiaryContent ParseDiary(const QByteArray& bytes, const LocaleFormats& formats);
 
 // Writes the profile and records in the diary file layout (UTF-8, CR LF line ends, "." in numbers,
 // dates and times in the locale's layout). False when the device refused a write.
@@ -75,8 +75,8 @@ class DiaryFile {
 public:
     explicit DiaryFile(const LocaleFormats& formats) : m_formats(formats) {}
 
-    // Reads the diary file at path (ParseDiary), the graph period of its latest date for trendMonths.
-    DiaryReadResult ReadDiaryFile(const QString& path, int trendMonths) const;
+    // Reads the diary file at path (ParseDiary).
+    DiaryReadResult ReadDiaryFile(const QString& path) const;
 
     // Writes the records and owner to the diary's file (FilePath) without ever leaving a partial
     // file behind. False when the write failed; the previous file is then whole.

@@ -34,11 +34,6 @@ QString MarkLineBreaks(QString memo)
     return memo;
 }
 
-QString UnmarkLineBreaks(QString memo, const QString& lineBreak)
-{
-    return memo.replace(QLatin1String(kLineBreakMarker), lineBreak);
-}
-
 QString MemoToFileText(const QString& memo)
 {
     if (!memo.contains(QLatin1Char(',')) && !memo.contains(QLatin1Char('\n')) &&

@@ -16,8 +16,6 @@ inline constexpr char kCommaMarker[] = "[COMMA]";
 
 // The memo with each line break ("\r\n", "\n" or "\r") as the line-break marker.
 QString MarkLineBreaks(QString memo);
-// The memo with each line-break marker as lineBreak.
-QString UnmarkLineBreaks(QString memo, const QString& lineBreak = QStringLiteral("\n"));
 
 // A memo as the diary file holds it: commas as the comma marker, and any raw line break (which
 // would split the record) as the line-break marker.

@@ -30,7 +30,7 @@ BackupState ExamineBackup(const QString& path, const LocaleFormats& formats)
         return BackupState::Unreadable;
     if (!bytes.contains('\0'))
         return BackupState::Readable;
-    return ParseDiary(bytes, formats, 1).Records.empty() ? BackupState::Unreadable : BackupState::Readable;
+    return ParseDiary(bytes, formats).Records.empty() ? BackupState::Unreadable : BackupState::Readable;
 }
 
 } // namespace

@@ -90,12 +90,6 @@ std::optional<Mass> MassFromKg(double kg)
     return Mass{*hundredths * 10};
 }
 
-std::optional<Mass> MassFromText(QStringView text, const LocaleFormats& formats)
-{
-    const std::optional<double> kg = formats.ParseNumber(text);
-    return kg ? MassFromKg(*kg) : std::nullopt;
-}
-
 std::optional<int> BmiTenthsOf(double bmi)
 {
     const std::optional<qint64> tenths = RoundScaled(bmi, 1);

@@ -28,8 +28,6 @@ QString FormatScaled(qint64 value, int decimals, int minWhole, QChar decimalSep)
 
 // A weight rounded to the diary's 0.01 kg.
 std::optional<Mass> MassFromKg(double kg);
-// A weight text in kg in the user's locale ("65,4"), rounded to 0.01 kg.
-std::optional<Mass> MassFromText(QStringView text, const LocaleFormats& formats);
 // A BMI in tenths from its value, rounded to 0.1.
 std::optional<int> BmiTenthsOf(double bmi);
 

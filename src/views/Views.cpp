@@ -2,6 +2,7 @@
 
 #include "platform/TextTable.h"
 #include "store/Diary.h"
+#include "store/Settings.h"
 #include "views/GraphSetDlg.h"
 #include "views/ListView.h"
 #include "views/TrendView.h"
@@ -41,12 +42,12 @@ void ViewPanel::SetOwnerTitle(const QString& ownerName)
     m_title->setText(name + LoadText(m_suffixId));
 }
 
-Views::Views(const Diary& diary, GraphPeriod& period, const Settings& settings, const LocaleFormats& formats,
-             const Clock& clock)
-    : m_list(new ViewPanel(TextId::ListTitleSuffix)), m_weight(new ViewPanel(TextId::WeightTrendTitleSuffix)),
+Views::Views(const Diary& diary, const Settings& settings, const LocaleFormats& formats, const Clock& clock)
+    : m_settings(settings), m_list(new ViewPanel(TextId::ListTitleSuffix)),
+      m_weight(new ViewPanel(TextId::WeightTrendTitleSuffix)),
       m_bmi(new ViewPanel(TextId::BmiTrendTitleSuffix)), m_listView(new ListView(diary, formats, clock)),
-      m_weightView(new TrendView(TrendView::Kind::Weight, diary, period, settings, formats, clock)),
-      m_bmiView(new TrendView(TrendView::Kind::Bmi, diary, period, settings, formats, clock))
+      m_weightView(new TrendView(TrendView::Kind::Weight, diary, m_period, settings, formats, clock)),
+      m_bmiView(new TrendView(TrendView::Kind::Bmi, diary, m_period, settings, formats, clock))
 {
     m_list->setObjectName(QStringLiteral("listPanel"));
     m_weight->setObjectName(QStringLiteral("weightPanel"));
@@ -66,6 +67,19 @@ void Views::SetOwnerTitles(const QString& ownerName)
     m_list->SetOwnerTitle(ownerName);
     m_weight->SetOwnerTitle(ownerName);
     m_bmi->SetOwnerTitle(ownerName);
+}
+
+void Views::placePeriodAt(const QDate& day)
+{
+    m_period.PeriodStart = PeriodStartFor(day, m_settings.TrendMonths);
+    m_period.PeriodEnd = PeriodEndFor(m_period.PeriodStart, m_settings.TrendMonths);
+}
+
+void Views::movePeriodForDelete(const QDate& deletedDay, const QDate& target, bool always)
+{
+    const bool inPeriod = m_period.PeriodStart <= deletedDay && deletedDay <= m_period.PeriodEnd;
+    if (always || inPeriod)
+        placePeriodAt(target);
 }
 
 void Views::ResetWeightScale()

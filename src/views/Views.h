@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TextTable.h"
+#include "store/GraphPeriod.h"
 
 #include <QString>
 #include <QWidget>
@@ -41,7 +42,6 @@ class ListView;
 class TrendView;
 class Clock;
 class LocaleFormats;
-struct GraphPeriod;
 struct RangeChange;
 struct Settings;
 
@@ -49,8 +49,7 @@ struct Settings;
 // here for their panels, colours and commands.
 class Views {
 public:
-    Views(const Diary& diary, GraphPeriod& period, const Settings& settings, const LocaleFormats& formats,
-          const Clock& clock);
+    Views(const Diary& diary, const Settings& settings, const LocaleFormats& formats, const Clock& clock);
 
     ViewPanel* ListPanel() const { return m_list; }
     ViewPanel* WeightPanel() const { return m_weight; }
@@ -63,11 +62,20 @@ public:
 
     // The weight graph's vertical scale back to its start (a diary read, New, Close).
     void ResetWeightScale();
+    // The period both graphs show: the one that holds day, in the span of the settings. The graphs
+    // draw it at the diary's next change.
+    const GraphPeriod& period() const { return m_period; }
+    void placePeriodAt(const QDate& day);
+    // Before a day is removed: the period moves to target's when always is set, or when deletedDay
+    // lies in it (so the graphs keep showing data).
+    void movePeriodForDelete(const QDate& deletedDay, const QDate& target, bool always);
     // After the Range command: a new span chooses the period anew and redraws both graphs, a new
     // BMI scale redraws the BMI graph, a new goal the weight graph.
     void ApplyRange(const RangeChange& change);
 
 private:
+    const Settings& m_settings;
+    GraphPeriod m_period; // before the views, which hold it by reference
     ViewPanel* m_list;
     ViewPanel* m_weight;
     ViewPanel* m_bmi;

@@ -107,32 +107,30 @@ TEST(ReadDiaryFile, DatesInTheOrderThatReadsMostDays)
 TEST(ReadDiaryFile, FilesReadOrRefused)
 {
     const char* notADiary = "not a diary";
-    const QDate may(2004, 5, 1), none; // none: no date read, the window takes today's period
+    const QDate may(2004, 5, 6), none; // none: no date read, the window takes today's period
     static constexpr char kSample[] = "Sample|170.0|1";
     const struct {
         const char* what;
         QByteArray bytes;      // null: the path names a folder
         const char* memos;     // the first memo of every day read, each followed by "|"; nullptr: refused
         const char* said = ""; // the refusal, or the count of lines dropped
-        QDate period = QDate(2004, 5, 1); // its start
+        QDate latest = QDate(2004, 5, 7); // the latest date read
         const char* owner = kSample;      // name, height and sex
-        int months = 1;
         const char* locale = "ja_JP";
     } cases[] = {
         {"empty diary line", "-----,-----,-,,,,,,,,,,,,\r\n", "", "", none, "||0"},
-        {"height in the locale", "S,170.0,1\r\n2004/05/06,,,,a,,,,", "a|", "", may, "S|170,0|1", 1, "de_DE"},
+        {"height in the locale", "S,170.0,1\r\n2004/05/06,,,,a,,,,", "a|", "", may, "S|170,0|1", "de_DE"},
         {"sex rounded", "Anna,165.5,2.6\r\n2004/05/06,,,,a,,,,", "a|", "", may, "Anna|165.5|3"},
         {"fewer than three fields: the owner stays", "x,y\r\n2004/05/06,,,,a,,,,", "a|", "", may},
         {"fewer than three fields alone: an empty diary", "x,y\r\n", "", "", none},
         {"no bytes", "", "", "", none},
         {"LF line ends", "Sample,170.0,1\n2004/05/06,,,,a,,,,\n2004/05/07,,,,x", "a|x|"},
-        // Days in file order, equal days as they come; a dropped line's date still sets the period.
+        // Days in file order, equal days as they come; a dropped line's date still counts as latest.
         {"days out of order, two dropped",
          kHeader + "2004/05/08,,,,c,,,,\r\n2004/05/06,,,,a,,,,\r\n2004/05/07,,,,b1,,,,\r\n"
                    "2004/5/7,,,,b2,,,,\r\nx,1\r\n2004/07/20,,065.40,,,,,,\r\n"
                    "2004/05/10,,,,d,,,,\r\n2004/05/11,,,,e,,,,\r\n",
-         "a|b1|b2|c|d|e|", "2 dropped", QDate(2004, 7, 1)},
-        {"three months", kHeader + "2004/02/10,,,,m,,,,\r\n", "m|", "", QDate(2003, 12, 1), kSample, 3},
+         "a|b1|b2|c|d|e|", "2 dropped", QDate(2004, 7, 20)},
         // Bytes that are no UTF-8 are Windows-1252, as older single-byte diaries were written.
         {"Windows-1252", Data("windows-1252.ov1"), "\u20AC 5 f\u00FCr Caf\u00E9 \u2013 gut|", "", may,
          "Jos\u00E9 M\u00FCller|180.0|1"},
@@ -147,7 +145,7 @@ TEST(ReadDiaryFile, FilesReadOrRefused)
         if (c.bytes.isNull()) {
             EXPECT_FALSE(f.ReadFrom(f.folder.Path()));
         } else {
-            EXPECT_EQ(f.Read(c.bytes, c.months), c.memos != nullptr);
+            EXPECT_EQ(f.Read(c.bytes), c.memos != nullptr);
         }
         const DiaryReadError error = f.read.error;
         EXPECT_EQ(error == DiaryReadError::CannotOpen  ? "cannot be opened"
@@ -163,9 +161,7 @@ TEST(ReadDiaryFile, FilesReadOrRefused)
         EXPECT_EQ(o.ProfileName + u'|' + o.ProfileHeight + u'|' + QString::number(o.ProfileSex),
                   QString::fromUtf8(c.owner));
         if (c.memos) {
-            EXPECT_EQ(f.read.content->LatestPeriodStart, c.period);
-            EXPECT_EQ(f.read.content->LatestPeriodEnd,
-                      c.period.isValid() ? PeriodEndFor(c.period, c.months) : none);
+            EXPECT_EQ(f.read.content->LatestDate, c.latest);
         }
     }
 }

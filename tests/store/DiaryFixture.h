@@ -23,17 +23,17 @@ struct DiaryFixture {
     }
 
     // Names the diary mine.ov1 in the temporary folder, puts the bytes there and reads it.
-    bool Read(const QByteArray& bytes, int trendMonths = 1)
+    bool Read(const QByteArray& bytes)
     {
         diary.setFilePath(folder.Write(QStringLiteral("mine.ov1"), bytes));
-        return ReadFrom(diary.filePath(), trendMonths);
+        return ReadFrom(diary.filePath());
     }
 
     // Reads the file at path; what was read replaces the diary's owner and days, and the outcome
     // stays in read.
-    bool ReadFrom(const QString& path, int trendMonths = 1)
+    bool ReadFrom(const QString& path)
     {
-        read = file.ReadDiaryFile(path, trendMonths);
+        read = file.ReadDiaryFile(path);
         if (!read.content)
             return false;
         diary.reset(*read.content);

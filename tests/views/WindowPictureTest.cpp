@@ -46,7 +46,7 @@ TEST(WindowPicture, PrintIsOnePageOfTheCurrentTabAndLeavesTheWindowAlone)
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     DiaryFixture f;
     Settings settings;
-    Views views{f.diary, f.period, settings, f.formats, f.clock};
+    Views views{f.diary, settings, f.formats, f.clock};
     QMainWindow window;
     window.menuBar()->addMenu(QStringLiteral("File"));
     QToolBar* toolbar = window.addToolBar(QStringLiteral("Toolbar"));

@@ -75,7 +75,7 @@ void Say(FILE* err, const QString& text)
 // error. The count of lines dropped, or nothing when the file was refused.
 std::optional<int> ReadInto(Diary& diary, const QString& path, const DiaryFile& file, FILE* err)
 {
-    DiaryReadResult read = file.ReadDiaryFile(path, 1);
+    DiaryReadResult read = file.ReadDiaryFile(path);
     if (read.error == DiaryReadError::CannotOpen) {
         Say(err, LoadText(TextId::FileCannotBeOpened));
         return std::nullopt;
