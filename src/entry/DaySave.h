@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/DayCheck.h"
+#include "entry/DayCheck.h"
 
 #include <QDate>
 #include <QStringView>

@@ -7,7 +7,7 @@
 #include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 #include "store/Bmi.h"
-#include "store/DayCheck.h"
+#include "entry/DayCheck.h"
 #include "store/Diary.h"
 #include "store/WeighingText.h"
 

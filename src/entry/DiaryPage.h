@@ -3,7 +3,7 @@
 #include "platform/MessageService.h"
 #include "platform/PagingDirection.h"
 #include "platform/TextTable.h"
-#include "store/DayCheck.h"
+#include "entry/DayCheck.h"
 #include "store/DayRecord.h"
 #include "store/Diary.h"
 

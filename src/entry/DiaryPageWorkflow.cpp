@@ -10,7 +10,7 @@
 #include "platform/MessageService.h"
 #include "platform/NumberText.h"
 #include "platform/TextTable.h"
-#include "store/DayCheck.h"
+#include "entry/DayCheck.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"
 #include "store/WeighingText.h"

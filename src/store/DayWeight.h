@@ -1,12 +1,20 @@
 #pragma once
 
-#include "store/DayCheck.h"
 #include "store/DayRecord.h"
 
 #include <array>
 #include <optional>
 
 namespace tarvel {
+
+// The heaviest weight the diary takes, in kg (text MaximumWeight names it). One rule for every way a weight
+// comes in: the Diary page refuses more as it is typed or set by the scale, and the importers leave
+// such a row out. No lower limit here: a weight of 0 gives no BMI, which the save refuses.
+constexpr double kMostWeightKg = 150;
+inline bool WeightWithinLimit(double kg)
+{
+    return kg <= kMostWeightKg;
+}
 
 // The one place that decides which stored weights count as weighings, for the trend, the graphs,
 // their tooltips and descriptions, and the importer.

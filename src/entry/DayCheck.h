@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/MessageService.h"
-#include "store/DayRecord.h"
+#include "store/DayWeight.h"
 
 #include <QDate>
 #include <QString>
@@ -40,15 +40,6 @@ struct DayCheck {
     QDate date;
     std::array<Weighing, 2> slots;
 };
-
-// The heaviest weight the diary takes, in kg (text MaximumWeight names it). One rule for every way a weight
-// comes in: the Diary page refuses more as it is typed or set by the scale, and the importers leave
-// such a row out. No lower limit here: a weight of 0 gives no BMI, which the save refuses.
-constexpr double kMostWeightKg = 150;
-inline bool WeightWithinLimit(double kg)
-{
-    return kg <= kMostWeightKg;
-}
 
 // The rules of saving a day, in order: every missing input at once (name, date, height, a weight, a
 // weighed slot's time); a weight that gives no BMI; the date; each weighed slot's time. A slot

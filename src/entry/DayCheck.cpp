@@ -1,4 +1,4 @@
-#include "store/DayCheck.h"
+#include "entry/DayCheck.h"
 
 #include "platform/LocaleFormats.h"
 #include "platform/NumberText.h"
