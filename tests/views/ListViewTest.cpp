@@ -84,7 +84,6 @@ TEST(ListViewTest, WindowStopsAtBothEnds)
     const int cases[][7] = {
         {0, 0, 1, 1, 0, false, false},          // empty diary: the blank record 1 alone
         {3, Key_Left, 1, 4, 1, false, false},   // fewer than five: nowhere to go
-        {10, Key_Left, 6, 10, 1, true, true},   // just read, one back
         {10, Key_Right, 7, 11, 1, true, false}, // already at the last
         {10, 2, 1, 5, 2, false, true},          // already at the first
         {10, 1, 6, 10, 0, true, true},          // the Diary page's step does not ask
