@@ -60,7 +60,6 @@ struct Page {
         page.ShowCurrentEntry();
     }
 
-    bool Marked() const { return page.IsEdited(); }
     // The calendar while it is open.
     QCalendarWidget* Calendar() const
     {
@@ -107,7 +106,7 @@ TEST(DiaryPageTest, LimitsAcceptOrRestoreSelected)
         input->setText(U(c.accepted));
         input->setText(U(c.tried));
 
-        EXPECT_TRUE(p.Marked());
+        EXPECT_TRUE(p.page.IsEdited());
         if (c.field == -2) { // an emptied name keeps the old one for the profile and the tab titles
             EXPECT_EQ(p.f.diary.owner().ProfileName, U("Ann"));
             EXPECT_EQ(announced, U("Ann"));
@@ -219,13 +218,13 @@ TEST(DiaryPageTest, ShowCurrentEntry)
         EXPECT_EQ(enabled, U(c.buttons));
         EXPECT_EQ(p.c.save->toolTip(),
                   LoadText(c.current < 4 && c.records ? TextId::SaveCorrectionTip : TextId::SaveDataTip));
-        EXPECT_FALSE(p.Marked());
+        EXPECT_FALSE(p.page.IsEdited());
         if (c.records) {
             EXPECT_EQ(p.c.height->text(), c.locale[0] == 'd' ? U("170,0") : U("170.0"));
         }
         // Clearing the height turns the BMI buttons off but is no edit of the entry.
         p.c.height->clear();
-        EXPECT_FALSE(p.c.bmiButton[0]->isEnabled() || p.Marked() || p.c.save->isEnabled());
+        EXPECT_FALSE(p.c.bmiButton[0]->isEnabled() || p.page.IsEdited() || p.c.save->isEnabled());
     }
 }
 
@@ -260,7 +259,7 @@ TEST(DiaryPageTest, CalendarAndTimeButtons)
     EXPECT_EQ(fi.c.time[1]->text(), U("7.05"));
     EXPECT_EQ(fi.c.time[0]->text(), QString());
     EXPECT_EQ(QApplication::focusWidget(), fi.c.time[1]);
-    EXPECT_TRUE(fi.Marked());
+    EXPECT_TRUE(fi.page.IsEdited());
 }
 
 // In a decimal-comma locale; MainWindowTest.TypicalDayIsBackedUpThenSavedUnderAName saves the same way
@@ -290,7 +289,7 @@ TEST(DiaryPageTest, SaveOnNewEntryPageFillsTodayAndNow)
     EXPECT_TRUE(p.f.diary.isModified());
     EXPECT_EQ(p.backups, 1);
     EXPECT_EQ(p.c.position->text() + p.c.count->text(), U("11"));
-    EXPECT_FALSE(p.Marked());
+    EXPECT_FALSE(p.page.IsEdited());
 }
 
 // Problems a save reports on record 2; the store and the title stay as they were.
@@ -316,7 +315,7 @@ TEST(DiaryPageTest, SaveReportsProblemsAndStoresNothing)
         QLineEdit* inputs[] = {p.c.name, p.c.date, p.c.height, p.c.time[0], p.c.weight[0], p.c.weight[1]};
         inputs[c.input]->setText(U(c.text));
         const std::vector<DayRecord> before = p.f.diary.records().Records();
-        const bool edited = p.Marked();
+        const bool edited = p.page.IsEdited();
         EXPECT_FALSE(p.page.SaveEntry());
 
         ASSERT_EQ(p.Count(), 1);
@@ -324,7 +323,7 @@ TEST(DiaryPageTest, SaveReportsProblemsAndStoresNothing)
         EXPECT_EQ(p.LastIcon(), c.iconKind);
         EXPECT_EQ(p.f.diary.records().Records(), before);
         EXPECT_EQ(p.backups, 0);
-        EXPECT_EQ(p.Marked(), edited);
+        EXPECT_EQ(p.page.IsEdited(), edited);
     }
 }
 
