@@ -139,13 +139,6 @@ struct Link : Rig {
             tags << line.section(u'(', 1).section(u')', 0, 0);
         return tags;
     }
-    QStringList Texts() const
-    {
-        QStringList texts;
-        for (const auto& shown : messages.Messages())
-            texts << shown.text;
-        return texts;
-    }
     // The Port command over the test port; `act` runs once the dialog is shown.
     void PortCommand(const std::function<void(QComboBox&, CommDlg&)>& act)
     {
@@ -179,13 +172,13 @@ TEST(PortConnection, OpeningLadderLogsEachFailureWithItsTag)
         EXPECT_EQ(l.Tags().join(u' ').remove(u"MainForm-Form_Load "_s), c.tags);
         const bool givenUp = c.openError == 8002; // a held port may be free when the scale is used
         EXPECT_EQ(l.connection.State(), givenUp ? PortState::Lost : PortState::Open) << c.tags;
-        EXPECT_EQ(l.Texts(), givenUp ? QStringList{kCannotOpen} : QStringList{}) << c.tags;
+        EXPECT_EQ(l.messages.Texts(), givenUp ? QStringList{kCannotOpen} : QStringList{}) << c.tags;
         // A scale plugged in after the start is found by the tries that follow, without a word.
         EXPECT_EQ(l.connection.RetryTimer().isActive(), givenUp) << c.tags;
         l.source.Exists(3);
         l.connection.RetryLostPort();
         EXPECT_EQ(l.connection.Connected(), c.openError != kPortAlreadyOpen) << c.tags;
-        EXPECT_EQ(l.Texts().size(), givenUp ? 1 : 0) << c.tags;
+        EXPECT_EQ(l.messages.Texts().size(), givenUp ? 1 : 0) << c.tags;
     }
 }
 
@@ -232,7 +225,7 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
     EXPECT_EQ(l.Tags().count(u"CommDlg-PortCombo_Click 1"_s), 2);
     EXPECT_EQ(l.Tags().filter(u"MainForm-Set_Com"_s),
               (QStringList{u"MainForm-Set_Com 2"_s, u"MainForm-Set_Com 6"_s}));
-    EXPECT_EQ(l.Texts(), (QStringList{LoadText(TextId::PortUnusable), kCannotOpen}));
+    EXPECT_EQ(l.messages.Texts(), (QStringList{LoadText(TextId::PortUnusable), kCannotOpen}));
     EXPECT_EQ(l.connection.State(), PortState::Lost);
 
     // No usable port: the dialog's own message, and "No scale" can still be chosen: nothing is
@@ -244,7 +237,7 @@ TEST(PortConnection, UnpluggedScaleThenThePortDialogListsUsablePortsAndTriesEach
         EXPECT_EQ(list.count(), 1);
         dialog.accept();
     });
-    EXPECT_EQ(none.Texts(), QStringList{LoadText(TextId::NoOpenPort) + u"\r\n"_s});
+    EXPECT_EQ(none.messages.Texts(), QStringList{LoadText(TextId::NoOpenPort) + u"\r\n"_s});
     EXPECT_EQ(none.portNo, 0);
     EXPECT_EQ(none.connection.State(), PortState::NoScale);
     EXPECT_FALSE(none.source.IsOpen());
@@ -265,7 +258,7 @@ TEST(PortConnection, CancelledPortCommandLeavesThePortAsItWas)
         if (c.openBefore)
             l.source.Exists(3);
         l.connection.OpenScalePort();
-        const QStringList shown = l.Texts();
+        const QStringList shown = l.messages.Texts();
         l.testPort.Exists(3);
         if (c.goneMeanwhile)
             l.source.Script(3, {8002, u"gone"_s});
@@ -278,7 +271,7 @@ TEST(PortConnection, CancelledPortCommandLeavesThePortAsItWas)
                 dialog.findChild<QPushButton*>(u"cancelButton"_s)->click();
         });
         EXPECT_EQ(l.portNo, 3);
-        EXPECT_EQ(l.Texts(), shown);
+        EXPECT_EQ(l.messages.Texts(), shown);
         EXPECT_EQ(l.connection.State(), c.after);
         EXPECT_EQ(l.source.IsOpen(), c.after == PortState::Open);
         EXPECT_EQ(l.connection.RetryTimer().isActive(), c.after == PortState::Lost);
@@ -301,7 +294,6 @@ TEST(PortConnection, StatusLineFollowsThePortAndTheDeviceComingBack)
     l.portNo = 3;
     l.connection.OpenScalePort(false); // the first start, Com3 missing
     EXPECT_EQ(l.portNo, 0);
-    EXPECT_EQ(l.Tags().join(u' '), u"MainForm-Form_Load 1 MainForm-Form_Load 5"_s);
     l.portNo = 3;
     l.source.Exists(3);
     l.connection.OpenScalePort(false);
@@ -325,7 +317,7 @@ TEST(PortConnection, StatusLineFollowsThePortAndTheDeviceComingBack)
                      u"Scale: Com3 (/dev/port3) connected, last reading 65.40 kg at 09:30"_s,
                      u"Scale: Com3 (/dev/port3) not connected"_s,
                      u"Scale: Com3 (/dev/port3) connected again"_s}));
-    EXPECT_TRUE(l.Texts().isEmpty());
+    EXPECT_TRUE(l.messages.Texts().isEmpty());
     // The loss and the return are logged once each, the failed tries not at all.
     EXPECT_EQ(l.Tags().mid(2), (QStringList{u"MainForm-MSComm_OnComm 1"_s, u"PortConnection-Reconnect 1"_s}));
 }

@@ -1,5 +1,5 @@
-// The main window's looks and reach: printing, the schemes on light and dark desktops, what a
-// screen reader hears, and where the window comes back.
+// The main window's looks and reach: the schemes on light and dark desktops, what a screen reader
+// hears, where the window comes back, and printing.
 
 #include "shell/Schemes.h"
 #include "support/ShellFixture.h"
@@ -22,16 +22,6 @@ using namespace tarvel::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-TEST(MainWindowTest, PrintWritesThePage)
-{
-    Shell s;
-    s.Start();
-    const QString pdf = s.temp.File(u"page.pdf"_s);
-    s.printerDialog.Script(pdf);
-    s.Command("print");
-    EXPECT_TRUE(ReadBytes(pdf).startsWith("%PDF"));
-}
 
 double Contrast(const QColor& text, const QColor& background)
 {
@@ -178,8 +168,8 @@ TEST(MainWindowTest, ScreenReadersHearEveryControlAndWhatTheViewsShow)
 }
 
 // A window remembered larger than the screen there is now, and beside it, comes back on it and as
-// large as it; closing remembers the window's place.
-TEST(MainWindowTest, TheWindowComesBackWithinTheScreenThereIsNow)
+// large as it; Print writes its page; closing remembers the window's place.
+TEST(MainWindowTest, TheWindowComesBackWithinTheScreenThereIsNowAndPrints)
 {
     Shell s;
     for (const auto& [key, value] :
@@ -189,6 +179,10 @@ TEST(MainWindowTest, TheWindowComesBackWithinTheScreenThereIsNow)
     const QRect screen = w.screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(w.pos()));
     EXPECT_TRUE(screen.contains(w.frameGeometry()) && w.width() > 780) << w.width(); // shrunk to it
+    const QString pdf = s.temp.File(u"page.pdf"_s);
+    s.printerDialog.Script(pdf);
+    s.Command("print");
+    EXPECT_TRUE(ReadBytes(pdf).startsWith("%PDF"));
     w.move(20, 30);
     w.resize(640, 480);
     w.close();

@@ -49,11 +49,6 @@ ToolResult RunTool(QStringList arguments, const char* locale = "ja_JP")
     return result;
 }
 
-QString Data(const char* name)
-{
-    return TestDataPath(QString::fromLatin1(name));
-}
-
 // Show prints the profile and every record as the window shows it (2004-05-06 is day 38113 counted
 // from 1899-12-30; the sample diary holds 6, 7, 8 and 9 May). Export writes one row per weighing, ISO
 // dates, plain numbers, fields with commas, quotes or line breaks quoted (a memo's line break a real
@@ -63,7 +58,7 @@ QString Data(const char* name)
 TEST(DiaryTool, ShowExportAndTrendPrintTheDiary)
 {
     TempFolder folder;
-    const QString dmy = Data("sample-dmy.ov1");
+    const QString dmy = TestDataPath(u"sample-dmy.ov1"_s);
     const QString memos =
         folder.Write(u"memo.ov1"_s, "Anna,165.5,2,,,,,,,,,,,\r\n"
                                     "2024/03/01,07:00,060.50,22.3,say \"hi\"[COMMA] then[CRLF]go,"
@@ -101,7 +96,7 @@ TEST(DiaryTool, ShowExportAndTrendPrintTheDiary)
 TEST(DiaryTool, FileAndUsageErrors)
 {
     TempFolder folder;
-    const QString missing = folder.File(u"missing.ov1"_s), file = Data("sample-ymd.ov1");
+    const QString missing = folder.File(u"missing.ov1"_s), file = TestDataPath(u"sample-ymd.ov1"_s);
     const struct {
         QStringList arguments;
         int status;
