@@ -231,19 +231,6 @@ void LocaleFormats::BuildFormats()
     ShortTimeFormat = QStringLiteral("h") + TimeSep + QStringLiteral("nn");
 }
 
-QString LocaleFormats::ComposeDateText(int year, int month, int day) const
-{
-    QString places[3];
-    auto put = [&places](int pos, int value) {
-        if (pos >= 1 && pos <= 3)
-            places[pos - 1] = QString::number(value);
-    };
-    put(YearPos, year);
-    put(MonthPos, month);
-    put(DayPos, day);
-    return places[0] + DateSep1 + places[1] + DateSep2 + places[2];
-}
-
 std::optional<QDate> LocaleFormats::ReadDateFields(QStringView text, QChar sep1, QChar sep2) const
 {
     const qsizetype first = text.indexOf(sep1);

@@ -57,9 +57,6 @@ public:
     // Rebuilds the six format texts from the facts above.
     void BuildFormats();
 
-    // The date in the locale's order and separators, plain numbers without leading zeros.
-    QString ComposeDateText(int year, int month, int day) const;
-
     // Reads a date typed in the locale's order, or a time of day; nothing when the text is no
     // valid date or time.
     std::optional<DateTimeValue> ParseDateTimeText(QStringView text) const;
