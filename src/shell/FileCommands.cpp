@@ -217,6 +217,8 @@ bool FileCommands::SaveDiaryAs()
     if (path.isEmpty())
         return false;
     const QString oldPath = m.diary.filePath();
+    // The goal goes along under the new name.
+    m.settings.CarryGoal(m.settingsStore, oldPath, path);
     m.diary.setFilePath(path);
     if (WriteDiary())
         return true;

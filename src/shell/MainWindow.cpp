@@ -105,6 +105,15 @@ void MainWindow::ConnectPage()
 {
     connect(m_page, &DiaryPage::EditedChanged, this, [this] { m_commands->ShowDiaryCaption(); });
     connect(&m_diary, &Diary::modifiedChanged, this, [this] { m_commands->ShowDiaryCaption(); });
+    // Each diary shows its own goal.
+    connect(&m_diary, &Diary::filePathChanged, this, [this](const QString& path) {
+        const std::optional<double> goal = m_settings.GoalWeight;
+        m_settings.TakeGoalOf(m_services.settingsStore, path);
+        if (m_settings.GoalWeight == goal)
+            return;
+        m_views->ApplyRange(RangeChange{.goal = true});
+        m_page->ShowTrendSummary();
+    });
     connect(m_page, &DiaryPage::OwnerNameChanged, this,
             [this](const QString& name) { m_views->SetOwnerTitles(name); });
     connect(m_page, &DiaryPage::BackupNeeded, this,
@@ -186,6 +195,8 @@ void MainWindow::SetGraphRange()
         GraphSetDlg dialog(m_settings, m_formats, this);
         dialog.exec();
     });
+    if (change.goal)
+        m_settings.SaveGoalOf(m_services.settingsStore, m_diary.filePath());
     m_views->ApplyRange(change);
     if (change.goal)
         m_page->ShowTrendSummary();

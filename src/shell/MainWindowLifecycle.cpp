@@ -109,6 +109,7 @@ void MainWindow::StartUp()
     }
 
     m_settings.Load(m_services.settingsStore);
+    m_settings.TakeGoalOf(m_services.settingsStore, m_diary.filePath());
     m_link->Resynchronise();
     m_port = std::make_unique<PortConnection>(m_services.scalePort, *m_link, *m_errorLog, m_services.messages,
                                               m_settings.PortNo);

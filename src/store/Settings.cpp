@@ -4,7 +4,10 @@
 #include "platform/SettingsStore.h"
 #include "store/GraphPeriod.h"
 
+#include <QUrl>
+
 #include <optional>
+#include <utility>
 
 namespace tarvel {
 
@@ -98,7 +101,6 @@ void Settings::SaveSettings(SettingsStore& store) const
     Put(store, kTrendMonths, QString::number(TrendMonths));
     for (std::size_t i = 0; i < RecentPath.size(); ++i)
         Put(store, kPaths[i], RecentPath[i]);
-    Put(store, kGoal, GoalWeight ? QString::number(*GoalWeight, 'f', 2) : QString());
     if (!WindowRect)
         return;
     const std::array<int, 4> values = {WindowRect->x(), WindowRect->y(), WindowRect->width(),
@@ -106,6 +108,58 @@ void Settings::SaveSettings(SettingsStore& store) const
     for (std::size_t i = 0; i < values.size(); ++i)
         Put(store, kWindowRect[i], QString::number(values[i]));
     Put(store, kWindowMaximised, WindowMaximised ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+namespace {
+
+// The goal under a path of the Goals section, or the waiting goal for an empty path.
+std::pair<QString, QString> GoalKey(const QString& path)
+{
+    if (path.isEmpty())
+        return {QLatin1String(kGoal.section), QLatin1String(kGoal.key)};
+    return {QStringLiteral("Goals"), QString::fromLatin1(QUrl::toPercentEncoding(path))};
+}
+
+QString GoalText(std::optional<double> goal)
+{
+    return goal ? QString::number(*goal, 'f', 2) : QString();
+}
+
+std::optional<double> GoalFrom(const QString& text)
+{
+    const std::optional<double> goal = ParseNumber(text, QLatin1Char('.'));
+    return goal && Settings::IsGoalWeight(*goal) ? goal : std::nullopt;
+}
+
+} // namespace
+
+void Settings::TakeGoalOf(SettingsStore& store, const QString& path)
+{
+    const auto [section, key] = GoalKey(path);
+    const QString own = store.Get(section, key, QStringLiteral("?"));
+    if (own != QLatin1String("?")) {
+        GoalWeight = GoalFrom(own);
+        return;
+    }
+    // No goal of its own yet: the waiting goal becomes this diary's.
+    GoalWeight = GoalFrom(Text(store, kGoal));
+    if (!path.isEmpty() && GoalWeight) {
+        store.Save(section, key, GoalText(GoalWeight));
+        Put(store, kGoal, QString());
+    }
+}
+
+void Settings::SaveGoalOf(SettingsStore& store, const QString& path) const
+{
+    const auto [section, key] = GoalKey(path);
+    store.Save(section, key, GoalText(GoalWeight));
+}
+
+void Settings::CarryGoal(SettingsStore& store, const QString& fromPath, const QString& toPath) const
+{
+    SaveGoalOf(store, toPath);
+    if (fromPath.isEmpty())
+        Put(store, kGoal, QString());
 }
 
 bool Settings::FileTypeRegistered(const SettingsStore& store)

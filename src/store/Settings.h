@@ -20,7 +20,7 @@ struct Settings {
     int BmiScaleMax = 35;              // BmiScale/Max, 35 or 50
     int BmiScaleMin = 15;              // 15 with 35, 0 with 50
     int TrendMonths = 1;               // TrendScale/Month, 1, 3, 6, 12 or 0 (the whole diary)
-    std::optional<double> GoalWeight;  // Goal/Weight in kg, kLeastGoal..kMostGoal; none: no goal
+    std::optional<double> GoalWeight;  // the open diary's goal in kg, kLeastGoal..kMostGoal; none: no goal
     // Window/Left, Top, Width and Height: the main window's normal rectangle at the last close
     // (none before it, or when a value is missing or the size is empty); Window/Maximized.
     std::optional<QRect> WindowRect;
@@ -35,9 +35,21 @@ struct Settings {
     // Goal/Weight and the Window section, in this order; a value out of its range takes the default.
     void Load(const SettingsStore& store);
 
-    // Writes Port, Flg, Max, Month, the three paths, the goal ("" for none, else the number with
-    // "." whatever the locale) and the Window section, in this order.
+    // Writes Port, Flg, Max, Month, the three paths and the Window section, in this order. The goal
+    // is kept with its diary (SaveGoalOf).
     void SaveSettings(SettingsStore& store) const;
+
+    // Each diary has its own goal, kept under Goals by its path (percent-encoded as the key; "" for
+    // none, else the number with "." whatever the locale). Goal/Weight holds the goal waiting for a
+    // diary: the single goal of earlier versions, or one set while the diary had no name. A diary
+    // without a goal of its own takes the waiting one, which moves to it.
+    // Makes GoalWeight the goal of the diary at path; the waiting goal for an unnamed diary.
+    void TakeGoalOf(SettingsStore& store, const QString& path);
+    // Keeps GoalWeight as the goal of the diary at path (the waiting goal while unnamed).
+    void SaveGoalOf(SettingsStore& store, const QString& path) const;
+    // Save as: GoalWeight becomes the goal of the diary's new path too; an unnamed diary's goal
+    // stops waiting.
+    void CarryGoal(SettingsStore& store, const QString& fromPath, const QString& toPath) const;
 
     // RegSet/Num: whether the diary file type was registered for this user.
     static bool FileTypeRegistered(const SettingsStore& store);

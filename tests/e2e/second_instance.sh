@@ -61,7 +61,9 @@ window_named '^Tarvel \[other.ov1\]' >/dev/null
 grep -q "^Ann,170.0,0," "$WORK/recalled.ov1" || fail "profile lost: $(cat "$WORK/recalled.ov1")"
 grep -Eq "^[0-9]{4}/[0-9]{2}/[0-9]{2},[0-9]{2}:[0-9]{2},065.40,22.6,,,,,"$'\r'"?$" "$WORK/recalled.ov1" ||
     fail "day lost: $(cat -A "$WORK/recalled.ov1")"
-grep -q '^Weight=60' "$INI" && grep -q '^Port=0' "$INI" || fail "settings lost: $(cat "$INI")"
+# The goal waiting from before went with the recalled diary to its name; the other diary has none.
+grep -q 'recalled.ov1=60.00$' "$INI" && ! grep -q 'other.ov1=' "$INI" && grep -q '^Port=0' "$INI" ||
+    fail "settings lost: $(cat "$INI")"
 
 # Covered by another program's window, a start without a diary brings it to the front. (Without a
 # window manager the X server keeps the focus where it is, so being on top is what can be checked.)

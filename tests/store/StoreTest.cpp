@@ -160,10 +160,35 @@ TEST(Settings, NumbersAndTheirRanges)
         loaded.Load(next);
         std::vector<int> saved = c.values;
         saved.back() = 1; // the port is stored from now on
+        saved[5] = -1;    // the goal is kept with its diary
         EXPECT_EQ(values(loaded), saved);
         EXPECT_EQ(loaded.RecentPath, paths);
         EXPECT_FALSE(Settings::TakeFirstRun(next));
     }
+}
+
+// Each diary keeps its own goal; the single goal of earlier versions goes to the first diary opened,
+// an unnamed diary's goal waits for its name, and Save as takes the goal along.
+TEST(Settings, AGoalPerDiary)
+{
+    TempFolder folder;
+    IniSettingsStore store(folder.Write(QStringLiteral("Tarvel.ini"), "[Goal]\nWeight=70\n"));
+    Settings s;
+    const auto take = [&](const char* path) {
+        s.TakeGoalOf(store, QString::fromUtf8(path));
+        return s.GoalWeight.value_or(-1);
+    };
+    EXPECT_EQ(take("/a/anna.ov1"), 70);
+    EXPECT_EQ(take("/a/ben.ov1"), -1);
+    s.GoalWeight = 80;
+    s.SaveGoalOf(store, QStringLiteral("/a/ben.ov1"));
+    EXPECT_EQ(std::vector({take("/a/anna.ov1"), take("/a/ben.ov1"), take("")}),
+              std::vector<double>({70, 80, -1}));
+    s.GoalWeight = 65;
+    s.SaveGoalOf(store, QString());
+    s.CarryGoal(store, QString(), QStringLiteral("/b/carla, 2024.ov1"));
+    EXPECT_EQ(std::vector({take("/b/carla, 2024.ov1"), take(""), take("/a/anna.ov1")}),
+              std::vector<double>({65, -1, 70}));
 }
 
 // The period that holds a day, and where a period that starts on that day ends; 3, 6 and 12 are
