@@ -197,12 +197,6 @@ std::optional<GattResult> BodyCompositionAssembler::Feed(QByteArrayView packet)
         m_pending = packet.toByteArray();
         return std::nullopt;
     }
-    if (packet.isEmpty() || m_pending.size() + packet.size() > m_expected) {
-        const GattResult refused = Refused("body composition", m_pending + packet.toByteArray(),
-                                           QStringLiteral("packets do not end with the record"));
-        Reset();
-        return refused;
-    }
     m_pending += packet.toByteArray();
     if (m_pending.size() < m_expected)
         return std::nullopt;

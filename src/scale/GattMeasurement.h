@@ -44,9 +44,9 @@ GattResult ParseBodyComposition(QByteArrayView bytes);
 // A Body Composition record sent in several indications ("multiple packets" flag). The first
 // packet holds the flags and the fields from the start, in order; every later packet carries the
 // next bytes of the same field sequence, and the record is complete when the bytes the flags
-// announce have all come. A record without the flag is complete in its one packet. A packet that
-// would overrun the record, an empty one or a refused first packet ends the record with a refusal,
-// and the next packet starts a new record.
+// announce have all come (the flags' length is the parser's). A record without the flag is complete
+// in its one packet. A packet that overruns the record ends it with a refusal, as does a refused
+// first packet, and the next packet starts a new record.
 class BodyCompositionAssembler {
 public:
     // Takes the next indication: nothing while the record is incomplete, else its result.

@@ -37,7 +37,7 @@ TEST(GattMeasurement, WeightAndBodyCompositionPayloads)
         {true, "06 04 B9 00 E8 07 05 06 07 1E 0F 01 90 38", "72400 2024-05-06T07:30:15 u1 fat185"},
         {false, "00 91 38", "72405"},
         {false, "01 48 3F", "73482"},                      // 162.00 lb
-        {false, "09 01 00 E5 00 BC 02", "5 bmi229 h1778"}, // 70.0 in
+        {false, "09 01 00 E5 00 BD 02", "5 bmi229 h1781"}, // 70.1 in
         {false, "04 90 38 FF", "72400"},
         {false, "02 90 38 00 00 05 06 07 1E 0F", "72400"},
         {false, "02 90 38 E8 07 02 1E 07 1E 0F", "refused"},
@@ -70,15 +70,15 @@ TEST(GattMeasurement, WeightAndBodyCompositionPayloads)
 
 TEST(GattMeasurement, AssemblesBodyCompositionFromSeveralPackets)
 {
-    // 30 bytes in 12 + 12 + 6, then the same start followed by a packet that overruns it, then one record
-    // whole.
+    // 30 bytes in 12 + 12 + 5 + 1, then the same start followed by a packet that overruns it, then one
+    // record whole.
     const QByteArray full = QByteArray::fromHex(
         "FE 1F B9 00 E8 07 05 06 07 1E 0F 01 01 00 02 00 03 00 04 00 05 00 06 00 07 00 90 38 F2 06");
     BodyCompositionAssembler assembler;
     std::string results;
     for (const QByteArray& packet :
-         {full.first(12), full.sliced(12, 12), full.sliced(24), full.first(20), full.first(11),
-          QByteArray::fromHex("06 04 B9 00 E8 07 05 06 07 1E 0F 01 90 38")}) {
+         {full.first(12), full.sliced(12, 12), full.sliced(24, 5), full.sliced(29), full.first(20),
+          full.first(11), QByteArray::fromHex("06 04 B9 00 E8 07 05 06 07 1E 0F 01 90 38")}) {
         if (const std::optional<GattResult> result = assembler.Feed(packet))
             results += Text(*result) + "; ";
     }
