@@ -93,7 +93,7 @@ bool ReadTime(FieldReader& in, std::optional<QDateTime>* time, QString* why)
         return true;
     const QDate date(year, month, day);
     const QDateTime local(date, clock);
-    if (year < 1582 || year > 9999 || !date.isValid() || !clock.isValid() || !local.isValid()) {
+    if (year < 1582 || year > 9999 || !clock.isValid() || !local.isValid()) {
         *why = QStringLiteral("impossible time stamp");
         return false;
     }

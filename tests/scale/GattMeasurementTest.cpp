@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace tarvel;
 
 namespace {
@@ -20,26 +22,19 @@ std::string Text(const GattResult& result)
            field("bmi", r.bmiTenths) + field("h", r.heightMm) + field("fat", r.fatTenths);
 }
 
-GattResult Parse(bool composition, const char* hex)
+GattResult Parse(bool composition, QByteArrayView bytes)
 {
-    const QByteArray bytes = QByteArray::fromHex(hex);
     return composition ? ParseBodyComposition(bytes) : ParseWeightMeasurement(bytes);
 }
 
 TEST(GattMeasurement, WeightAndBodyCompositionPayloads)
 {
-    const struct {
-        bool composition;
-        const char* hex;
-        const char* expected;
-    } rows[] = {
+    const std::tuple<bool, const char*, const char*> rows[] = {
         {false, "0E 90 38 E8 07 05 06 07 1E 0F 01 E5 00 F2 06", "72400 2024-05-06T07:30:15 u1 bmi229 h1778"},
         {true, "06 04 B9 00 E8 07 05 06 07 1E 0F 01 90 38", "72400 2024-05-06T07:30:15 u1 fat185"},
-        {false, "00 91 38", "72405"},
-        {false, "01 48 3F", "73482"},                      // 162.00 lb
-        {false, "09 01 00 E5 00 BD 02", "5 bmi229 h1781"}, // 70.1 in
-        {false, "04 90 38 FF", "72400"},
-        {false, "02 90 38 00 00 05 06 07 1E 0F", "72400"},
+        {false, "06 91 38 00 00 05 06 07 1E 0F FF", "72405"}, // year 0, user 0xFF
+        {false, "01 48 3F", "73482"},                         // 162.00 lb
+        {false, "09 01 00 E5 00 BD 02", "5 bmi229 h1781"},    // 70.1 in
         {false, "02 90 38 E8 07 02 1E 07 1E 0F", "refused"},
         {false, "02 90 38 E8 07 05 06 18 00 00", "refused"},
         {false, "00 FF FF", "failed"},
@@ -48,30 +43,23 @@ TEST(GattMeasurement, WeightAndBodyCompositionPayloads)
         {true, "00 00 E8 03", "- fat1000"},
         {true, "00 00 E9 03", "refused"},
         {true, "01 0C B9 00 48 3F BC 02", "73482 h1778 fat185"},
-        {true, "F8 0F B9 00 01 00 02 00 03 00 04 00 05 00 06 00 07 00 90 38 F2 06", "72400 h1778 fat185"},
+        {true, "FE 0F B9 00 E8 07 05 06 07 1E 0F 01 01 00 02 00 03 00 04 00 05 00 06 00 07 00 90 38 F2 06",
+         "72400 2024-05-06T07:30:15 u1 h1778 fat185"},
         {true, "00 04 B9 00 FF FF", "failed"},
         {true, "00 20 B9 00", "refused"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(Text(Parse(row.composition, row.hex)), row.expected) << row.hex;
-
-    // Every shorter piece of a full record is refused.
-    for (const char* full :
-         {"0E 90 38 E8 07 05 06 07 1E 0F 01 E5 00 F2 06",
-          "FE 0F B9 00 E8 07 05 06 07 1E 0F 01 01 00 02 00 03 00 04 00 05 00 06 00 07 00 90 38 F2 06"}) {
-        const QByteArray bytes = QByteArray::fromHex(full);
-        for (qsizetype n = 0; n < bytes.size(); ++n) {
-            const QByteArrayView piece = QByteArrayView(bytes).first(n);
-            EXPECT_EQ(Text(bytes.size() == 15 ? ParseWeightMeasurement(piece) : ParseBodyComposition(piece)),
-                      "refused");
-        }
+    for (const auto& [composition, hex, expected] : rows) {
+        const QByteArray bytes = QByteArray::fromHex(hex);
+        EXPECT_EQ(Text(Parse(composition, bytes)), expected) << hex;
+        // Every shorter piece of a record that is not refused whole is refused.
+        for (qsizetype n = 0; n < bytes.size() && std::string(expected) != "refused"; ++n)
+            EXPECT_EQ(Text(Parse(composition, bytes.first(n))), "refused") << hex << " " << n;
     }
 }
 
 TEST(GattMeasurement, AssemblesBodyCompositionFromSeveralPackets)
 {
-    // 30 bytes in 12 + 12 + 5 + 1, then the same start followed by a packet that overruns it, then one
-    // record whole.
+    // 30 bytes in 12 + 12 + 5 + 1; the same start and a packet that overruns it; one record whole.
     const QByteArray full = QByteArray::fromHex(
         "FE 1F B9 00 E8 07 05 06 07 1E 0F 01 01 00 02 00 03 00 04 00 05 00 06 00 07 00 90 38 F2 06");
     BodyCompositionAssembler assembler;
