@@ -91,6 +91,11 @@ TEST(TarvelScale, LinksARawTerminalTakesTheFirstFreePortAndRemovesItsLink)
     ASSERT_TRUE(scale.waitForFinished(5000));
     EXPECT_EQ(scale.exitCode(), 0);
     EXPECT_FALSE(QFileInfo(match.captured(1)).isSymLink());
+    QProcess help;
+    EXPECT_EQ(StartScale(help, runtime, {"--help"}),
+              QStringLiteral("Usage: tarvel-scale [--port N] [--interval MS] "
+                             "[--unstable K] [--noise] [--count C] WEIGHT..."));
+    EXPECT_TRUE(help.waitForFinished(5000) && help.exitCode() == 0);
 
     // Two at once take Com13, replacing a stale link, and Com14, and remove their links when terminated.
     ASSERT_TRUE(QFile::link(runtime.Path() + QStringLiteral("/gone"), folder + QStringLiteral("/com13")));

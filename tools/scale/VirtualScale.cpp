@@ -125,13 +125,18 @@ std::optional<ScaleOptions> ParseScaleArguments(const QStringList& arguments, QS
     const QCommandLineOption unstable(QStringLiteral("unstable"), QString(), QStringLiteral("K"));
     const QCommandLineOption noise(QStringLiteral("noise"));
     const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("C"));
-    parser.addOptions({port, interval, unstable, noise, count});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({port, interval, unstable, noise, count, help});
     if (!parser.parse(QStringList{QStringLiteral("tarvel-scale")} + arguments)) {
         *error = parser.errorText();
         return std::nullopt;
     }
 
     ScaleOptions options;
+    if (parser.isSet(help)) {
+        options.help = true;
+        return options;
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         *error = QStringLiteral("give a weight");
@@ -302,6 +307,10 @@ int RunVirtualScale(const QStringList& arguments, FILE* out, FILE* err, const vo
     if (!options) {
         std::fprintf(err, "tarvel-scale: %s\n%s", qPrintable(error), kUsage);
         return 1;
+    }
+    if (options->help) {
+        std::fputs(kUsage, out);
+        return 0;
     }
 
     const SerialPortMap map;

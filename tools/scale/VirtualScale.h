@@ -41,6 +41,7 @@ struct ScaleOptions {
     int unstable = 3;
     bool noise = false;
     int count = 0; // 0: until stopped
+    bool help = false; // --help or -h: print the usage and nothing else
 };
 
 // The command line without the program name; nullopt with `error` set when it is not valid.
@@ -82,7 +83,7 @@ private:
 };
 
 // Runs the tool until `stop` becomes non-zero or the count of weighings is reached. Returns the exit
-// status: 0 on success, 1 on a usage error, 2 when no port could be set up.
+// status: 0 on success (and after --help), 1 on a usage error, 2 when no port could be set up.
 int RunVirtualScale(const QStringList& arguments, FILE* out, FILE* err, const volatile std::sig_atomic_t& stop);
 
 } // namespace tarvel
