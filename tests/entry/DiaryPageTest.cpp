@@ -597,8 +597,9 @@ TEST(TrendSummary, TrendRateAndGoal)
     };
     for (const auto& c : cases) {
         const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QString::fromLatin1(c.locale)));
-        EXPECT_EQ(TrendSummaryText(QDate(2026, 12, 1), {c.trend, c.rate, c.start}, c.goal, formats),
-                  QString::fromUtf8(c.text));
+        EXPECT_EQ(
+            TrendSummaryText(QDate(2026, 12, 1), {c.trend, c.rate, c.start}, c.goal, formats).toStdString(),
+            c.text);
     }
 }
 
