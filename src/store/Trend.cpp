@@ -149,7 +149,8 @@ TrendStanding Trend::Standing() const
     const std::vector<TrendPoint>& points = Points();
     if (points.empty())
         return {};
-    return {points.back().trend, m_weeklyRate, points[m_runStart].trend};
+    return {points.back().trend, m_weeklyRate, points[m_runStart].trend,
+            DateFromDayNumber(points.back().dayNumber)};
 }
 
 GoalForecast ForecastGoal(const QDate& today, const TrendStanding& standing, std::optional<double> goal)
@@ -162,7 +163,9 @@ GoalForecast ForecastGoal(const QDate& today, const TrendStanding& standing, std
     if (std::fabs(distance) <= kGoalTolerance || distance * fromStart < 0)
         return {GoalState::Reached, {}};
     const double rate = standing.weeklyRate.value_or(0);
-    if (rate * distance <= 0)
+    // A trend older than the longest gap the next weighing bridges says nothing about today.
+    const bool current = standing.lastDay.isValid() && standing.lastDay.daysTo(today) <= kTrendLongestFill;
+    if (rate * distance <= 0 || !current)
         return {GoalState::NoDate, {}};
     const double days = std::ceil(distance * 7 / rate);
     if (days > static_cast<double>(today.daysTo(today.addYears(1))))

@@ -43,11 +43,13 @@ std::vector<TrendPoint> ComputeTrend(const RecordStore& records);
 std::optional<double> WeeklyRateOf(const std::vector<TrendPoint>& points);
 
 // Where the trend stands for the Diary page: the last weighed day's trend, the weekly rate when
-// there is one, and the trend where it last started (the direction of travel runs from there).
+// there is one, the trend where it last started (the direction of travel runs from there) and the
+// last weighed day.
 struct TrendStanding {
     std::optional<double> trend;
     std::optional<double> weeklyRate;
     std::optional<double> start;
+    QDate lastDay;
 };
 
 // The trend of one diary, computed when it is first asked for after its records changed (by any
@@ -87,7 +89,8 @@ enum class GoalState {
     None,     // no goal, or no trend
     Reached,  // the trend is within 0.1 kg of the goal, or past it coming from where it started
     Reaching, // the trend moves toward it at the shown rate: `date` is when, within a year
-    NoDate,   // no rate, a rate away from the goal or too slow to reach it within a year
+    NoDate,   // no rate, a rate away from the goal or too slow to reach it within a year, or a
+              // trend that the next weighing starts anew (more than kTrendLongestFill days old)
 };
 
 struct GoalForecast {
