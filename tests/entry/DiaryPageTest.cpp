@@ -601,10 +601,8 @@ TEST(TrendSummary, TrendRateAndGoal)
     };
     for (const auto& c : cases) {
         const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QString::fromLatin1(c.locale)));
-        EXPECT_EQ(TrendSummaryText(today, {c.trend, c.rate, c.start, today.addDays(-c.daysSinceWeighed)},
-                                   c.goal, formats)
-                      .toStdString(),
-                  c.text);
+        const TrendStanding standing{c.trend, c.rate, c.start, today.addDays(-c.daysSinceWeighed)};
+        EXPECT_EQ(TrendSummaryText(today, standing, c.goal, formats).toStdString(), c.text);
     }
 }
 
