@@ -847,6 +847,10 @@
         <translation>Ziel %1 kg: erreicht</translation>
     </message>
     <message>
+        <source>Goal %1 kg: %2 kg to go</source>
+        <translation>Ziel %1 kg: noch %2 kg</translation>
+    </message>
+    <message>
         <source>Goal weight [kg]</source>
         <translation>Zielgewicht [kg]</translation>
     </message>

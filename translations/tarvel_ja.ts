@@ -847,6 +847,10 @@
         <translation>目標 %1 kg: 達成</translation>
     </message>
     <message>
+        <source>Goal %1 kg: %2 kg to go</source>
+        <translation>目標 %1 kg: あと %2 kg</translation>
+    </message>
+    <message>
         <source>Goal weight [kg]</source>
         <translation>目標体重 [kg]</translation>
     </message>

@@ -4,6 +4,8 @@
 #include "platform/TextTable.h"
 #include "store/Trend.h"
 
+#include <cmath>
+
 namespace tarvel {
 
 namespace {
@@ -19,16 +21,17 @@ QString SignedText(double value, const LocaleFormats& formats)
 
 } // namespace
 
-QString TrendSummaryText(const QDate& lastDay, std::optional<double> trend, std::optional<double> weeklyRate,
-                         std::optional<double> goal, const LocaleFormats& formats)
+QString TrendSummaryText(const QDate& today, const TrendStanding& standing, std::optional<double> goal,
+                         const LocaleFormats& formats)
 {
-    if (!trend)
+    if (!standing.trend)
         return QString();
-    const QString trendText = formats.FormatNumber(*trend, kOneDecimal);
-    QString text = weeklyRate
-                       ? LoadText(TextId::TrendWithRate).arg(trendText, SignedText(*weeklyRate, formats))
-                       : LoadText(TextId::TrendValue).arg(trendText);
-    const GoalForecast forecast = ForecastGoal(lastDay, trend, weeklyRate, goal);
+    const QString trendText = formats.FormatNumber(*standing.trend, kOneDecimal);
+    QString text =
+        standing.weeklyRate
+            ? LoadText(TextId::TrendWithRate).arg(trendText, SignedText(*standing.weeklyRate, formats))
+            : LoadText(TextId::TrendValue).arg(trendText);
+    const GoalForecast forecast = ForecastGoal(today, standing, goal);
     if (forecast.state == GoalState::None)
         return text;
     const QString goalText = formats.FormatNumber(*goal, kOneDecimal);
@@ -37,10 +40,10 @@ QString TrendSummaryText(const QDate& lastDay, std::optional<double> trend, std:
     case GoalState::Reaching:
         return text + LoadText(TextId::GoalEta)
                           .arg(goalText, formats.FormatDate(forecast.date, formats.ShortDateFormat));
-    case GoalState::MovingAway:
-        return text + LoadText(TextId::GoalMovingAway).arg(goalText);
-    case GoalState::NotMoving:
-        return text + LoadText(TextId::GoalNotApproaching).arg(goalText);
+    case GoalState::NoDate:
+        return text +
+               LoadText(TextId::GoalToGo)
+                   .arg(goalText, formats.FormatNumber(std::fabs(*goal - *standing.trend), kOneDecimal));
     default:
         return text + LoadText(TextId::GoalReached).arg(goalText);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Trend.h"
+
 #include <QDate>
 #include <QString>
 
@@ -10,10 +12,10 @@ namespace tarvel {
 class LocaleFormats;
 
 // The Diary page's lines on the trend: "Trend 72.4 kg, -0.3 kg/week" (the rate left out while
-// there is none) and, with a goal, when the trend reaches it at that rate, that it moves away, does
-// not move toward it, or has reached it. Numbers with one decimal and dates as the locale writes
-// them. Empty without a trend.
-QString TrendSummaryText(const QDate& lastDay, std::optional<double> trend, std::optional<double> weeklyRate,
-                         std::optional<double> goal, const LocaleFormats& formats);
+// there is none) and, with a goal, that the trend has reached it, when it reaches it at that rate
+// counted from today, or else how far it is: "Goal 65.0 kg: 5.0 kg to go". Numbers with one decimal
+// and dates as the locale writes them. Empty without a trend.
+QString TrendSummaryText(const QDate& today, const TrendStanding& standing, std::optional<double> goal,
+                         const LocaleFormats& formats);
 
 } // namespace tarvel

@@ -260,6 +260,8 @@ constexpr Entry kTexts[] = {
     {1597, QT_TRANSLATE_NOOP("Texts", "Days of the month")},
     // The language of the help pages: their folder in the help, "en" for the English pages.
     {1610, QT_TRANSLATE_NOOP("Texts", "en")},
+    // The Diary page's goal line when the trend gives no date for it.
+    {1620, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: %2 kg to go")},
     {2000, QT_TRANSLATE_NOOP("Texts", "2")},
 };
 

@@ -250,6 +250,8 @@ enum class TextId : int {
     DaysOfMonth = 1597,
     // The help pages' language folder.
     HelpLanguage = 1610,
+    // The goal without a date: how far the trend still has to go.
+    GoalToGo = 1620,
     // The language code as a number.
     LanguageCode = 2000,
 };

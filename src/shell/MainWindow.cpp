@@ -2,6 +2,7 @@
 
 #include "entry/DiaryPage.h"
 #include "entry/TrendSummary.h"
+#include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageService.h"
 #include "platform/ScreenFit.h"
@@ -95,8 +96,8 @@ void MainWindow::BuildTabs()
     for (TrendView* view : {&m_views->WeightView(), &m_views->BmiView()})
         view->SetTrendSource([this](const QDate& date) { return m_trend.TrendOn(date); });
     m_page->SetTrendSummary([this] {
-        return TrendSummaryText(m_trend.LastWeighedDay(), m_trend.CurrentTrend(), m_trend.WeeklyRate(),
-                                m_settings.GoalWeight, m_formats);
+        return TrendSummaryText(m_services.clock.Today(), m_trend.Standing(), m_settings.GoalWeight,
+                                m_formats);
     });
     m_schemes = std::make_unique<SchemePainter>(*m_tabs, *m_page, *m_views);
 }

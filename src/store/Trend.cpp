@@ -11,14 +11,21 @@ namespace tarvel {
 
 namespace {
 
-// Within this of the goal, the goal counts as reached (it shows as the goal to one decimal).
-constexpr double kGoalTolerance = 0.05;
-// A goal further away than this at the current rate is not given a date.
-constexpr qint64 kLongestForecastDays = 3653;
+// Within this of the goal, the goal counts as reached; a little more for the sums' rounding.
+constexpr double kGoalTolerance = 0.1 + 1e-9;
 
 bool PointBefore(const TrendPoint& point, qint64 day)
 {
     return point.dayNumber < day;
+}
+
+// The index of the point where the trend last started.
+std::size_t RunStartOf(const std::vector<TrendPoint>& points)
+{
+    std::size_t at = points.size();
+    while (at > 0 && !points[at - 1].startsRun)
+        --at;
+    return at > 0 ? at - 1 : 0;
 }
 
 } // namespace
@@ -27,43 +34,53 @@ std::vector<TrendPoint> ComputeTrend(const RecordStore& records)
 {
     std::vector<TrendPoint> points;
     points.reserve(static_cast<std::size_t>(records.Count()));
-    // 0.9^gap for the common gaps, without a pow() per day.
-    constexpr int kKeptGaps = 8;
-    double keep[kKeptGaps + 1];
-    keep[0] = 1;
-    for (int gap = 1; gap <= kKeptGaps; ++gap)
-        keep[gap] = keep[gap - 1] * (1 - kTrendDailyShare);
     for (const DayRecord& record : records.Records()) {
         if (!points.empty() && points.back().dayNumber == record.dayNumber())
             continue;
         const std::optional<double> weight = DayWeightOf(record);
         if (!weight)
             continue;
-        if (points.empty()) {
-            points.push_back({record.dayNumber(), *weight, *weight});
+        const qint64 day = record.dayNumber();
+        if (points.empty() || day - points.back().dayNumber > kTrendLongestFill) {
+            points.push_back({day, *weight, *weight, true});
             continue;
         }
+        // The filled days first, on the straight line from the last weighing, then the day itself.
         const TrendPoint& last = points.back();
-        const qint64 gap = record.dayNumber() - last.dayNumber;
-        const double kept = gap <= kKeptGaps ? keep[static_cast<std::size_t>(gap)]
-                                             : std::pow(1 - kTrendDailyShare, static_cast<double>(gap));
-        points.push_back({record.dayNumber(), *weight, last.trend + (1 - kept) * (*weight - last.trend)});
+        const qint64 gap = day - last.dayNumber;
+        const double step = (*weight - last.weight) / static_cast<double>(gap);
+        double trend = last.trend;
+        for (qint64 k = 1; k < gap; ++k)
+            trend += kTrendDailyShare * (last.weight + step * static_cast<double>(k) - trend);
+        trend += kTrendDailyShare * (*weight - trend);
+        points.push_back({day, *weight, trend, false});
     }
     return points;
 }
 
 std::optional<double> WeeklyRateOf(const std::vector<TrendPoint>& points)
 {
-    if (points.size() < 2)
+    const std::size_t first =
+        std::max(RunStartOf(points), points.size() > kTrendRateDays ? points.size() - kTrendRateDays : 0);
+    if (points.empty() || points.back().dayNumber - points[first].dayNumber < kTrendRateLeastSpan)
         return std::nullopt;
-    const TrendPoint& last = points.back();
-    const qint64 from = last.dayNumber - kTrendRateDays;
-    // The last point on or before `from`; the first point when the diary starts later.
-    const auto after = std::upper_bound(points.begin(), points.end(), from,
-                                        [](qint64 day, const TrendPoint& p) { return day < p.dayNumber; });
-    const TrendPoint& earlier = after == points.begin() ? points.front() : *(after - 1);
-    const qint64 days = after == points.begin() ? last.dayNumber - earlier.dayNumber : kTrendRateDays;
-    return (last.trend - earlier.trend) / static_cast<double>(days) * 7;
+    // Days counted from the last one keep the sums small.
+    const qint64 origin = points.back().dayNumber;
+    const double n = static_cast<double>(points.size() - first);
+    double sumX = 0;
+    double sumY = 0;
+    for (std::size_t i = first; i < points.size(); ++i) {
+        sumX += static_cast<double>(points[i].dayNumber - origin);
+        sumY += points[i].trend;
+    }
+    double sumXY = 0;
+    double sumXX = 0;
+    for (std::size_t i = first; i < points.size(); ++i) {
+        const double x = static_cast<double>(points[i].dayNumber - origin) - sumX / n;
+        sumXY += x * (points[i].trend - sumY / n);
+        sumXX += x * x;
+    }
+    return sumXY / sumXX * 7;
 }
 
 Trend::Trend(const RecordStore& records) : m_records(records) {}
@@ -74,6 +91,7 @@ void Trend::Refresh() const
         return;
     m_points = ComputeTrend(m_records);
     m_weeklyRate = WeeklyRateOf(m_points);
+    m_runStart = RunStartOf(m_points);
     m_revision = m_records.Revision();
 }
 
@@ -126,23 +144,33 @@ std::optional<double> Trend::WeeklyRate() const
     return m_weeklyRate;
 }
 
-GoalForecast ForecastGoal(const QDate& lastDay, std::optional<double> trend, std::optional<double> weeklyRate,
-                          std::optional<double> goal)
+TrendStanding Trend::Standing() const
 {
-    if (!goal || !trend)
+    const std::vector<TrendPoint>& points = Points();
+    if (points.empty())
         return {};
-    const double distance = *goal - *trend;
-    if (std::fabs(distance) < kGoalTolerance)
+    return {points.back().trend, m_weeklyRate, points[m_runStart].trend,
+            DateFromDayNumber(points.back().dayNumber)};
+}
+
+GoalForecast ForecastGoal(const QDate& today, const TrendStanding& standing, std::optional<double> goal)
+{
+    if (!goal || !standing.trend)
+        return {};
+    const double distance = *goal - *standing.trend;
+    // Past the goal: on its other side from where the trend started.
+    const double fromStart = *goal - standing.start.value_or(*standing.trend);
+    if (std::fabs(distance) <= kGoalTolerance || distance * fromStart < 0)
         return {GoalState::Reached, {}};
-    const double rate = weeklyRate.value_or(0);
-    if (rate * distance < 0)
-        return {GoalState::MovingAway, {}};
-    if (rate == 0)
-        return {GoalState::NotMoving, {}};
+    const double rate = standing.weeklyRate.value_or(0);
+    // A trend older than the longest gap the next weighing bridges says nothing about today.
+    const bool current = standing.lastDay.isValid() && standing.lastDay.daysTo(today) <= kTrendLongestFill;
+    if (rate * distance <= 0 || !current)
+        return {GoalState::NoDate, {}};
     const double days = std::ceil(distance * 7 / rate);
-    if (days > kLongestForecastDays)
-        return {GoalState::NotMoving, {}};
-    return {GoalState::Reaching, lastDay.addDays(static_cast<qint64>(days))};
+    if (days > static_cast<double>(today.daysTo(today.addYears(1))))
+        return {GoalState::NoDate, {}};
+    return {GoalState::Reaching, today.addDays(static_cast<qint64>(days))};
 }
 
 } // namespace tarvel

@@ -178,6 +178,8 @@ void drawTrendLine(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, c
     // Runs of joined points; a segment cut at the plot's top or bottom starts a new run.
     std::vector<std::vector<QPoint>> runs;
     for (std::size_t i = from + 1; i < to; ++i) {
+        if (points[i].startsRun) // no line across a gap the trend does not bridge
+            continue;
         QPointF a(xOf(points[i - 1].dayNumber), toY(points[i - 1].trend));
         QPointF b(xOf(points[i].dayNumber), toY(points[i].trend));
         if (b.x() <= s.left || a.x() >= s.right)

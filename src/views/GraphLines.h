@@ -26,7 +26,8 @@ void drawGoalLine(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, co
                   const std::function<int(double)>& toY);
 
 // The trend through the middle of every weighed day's column, led in from the last weighed day
-// before the period and out to the first one after it, both cut at the plot's sides.
+// before the period and out to the first one after it, both cut at the plot's sides; broken where
+// the trend starts anew after a long gap.
 void drawTrendLine(GraphCanvas& c, const GraphGeometry& g, const GraphSpan& s, const GraphSources& src,
                    const DayColumns& cols, const std::function<int(double)>& toY);
 

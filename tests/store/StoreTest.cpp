@@ -219,7 +219,8 @@ TEST(GraphPeriod, StartAndEndForEachSpan)
 
 DayRecord WeighedDay(int day, const char* morning, const char* night)
 {
-    return tarvel::testing::MakeDay(QDate(2024, 3, day), tarvel::testing::MakeWeighing("", morning),
+    return tarvel::testing::MakeDay(QDate(2024, 3, 1).addDays(day - 1),
+                                    tarvel::testing::MakeWeighing("", morning),
                                     tarvel::testing::MakeWeighing("", night));
 }
 
@@ -242,57 +243,63 @@ TEST(DayWeight, WhichWeightsAreWeighings)
     }
 }
 
-// By hand, keep = 0.9^gap:
-//   1 Mar  80,00 (night 82 ignored)    80
-//   2 Mar  night only 81,00, gap 1      80 + 0.1 * (81 - 80)               = 80.1
-//   3 Mar  no weighing                  (none)
-//   5 Mar  78,00, gap 3, 1 - 0.729      80.1 + 0.271 * (78 - 80.1)          = 79.5309
-//   6 Mar  morning "0" (no weighing), night 79,00, gap 1
-//                                       79.5309 + 0.1 * (79 - 79.5309)      = 79.47781
-// Storing 80,00 on 6 Mar then gives    79.5309 + 0.1 * (80 - 79.5309)      = 79.57781
-TEST(Trend, SmoothsWeighedDaysAcrossGapsAndFollowsEveryChange)
+// Days counted from 1 March 2024; by hand, each day t += 0.1 * (w - t):
+//   1  80 (night 82 ignored)        80, starts
+//   2  night only 81, gap 1         80 + 0.1 * (81 - 80)                              = 80.1
+//   3  no weighing; 3..8 filled with 80.5, 80, 79.5, 79, 78.5, 78:
+//      80.14, 80.126, 80.0634, 79.95706, 79.811354, 79.6302186
+//   9  77.5, gap 7                  79.6302186 + 0.1 * (77.5 - 79.6302186)           = 79.41719674
+//  23  77.5, gap 14, filled 77.5    77.5 + 0.9^14 * (79.41719674 - 77.5)             = 77.93859312
+//  83  70, gap 60: starts anew      70
+//  84  morning "0", night 70.5      70 + 0.1 * 0.5                                    = 70.05
+// Removing day 1 starts the trend at day 2's 81.
+TEST(Trend, FillsGapsUpToTwoWeeksAndStartsAnewAfterLongerOnes)
 {
     Diary diary;
     for (const DayRecord& day :
          {WeighedDay(1, "80.00", "82.00"), WeighedDay(2, "", "81.00"), WeighedDay(3, "", ""),
-          WeighedDay(5, "78.00", ""), WeighedDay(6, "0", "79.00")})
+          WeighedDay(9, "77.50", ""), WeighedDay(23, "77.50", ""), WeighedDay(83, "70.00", ""),
+          WeighedDay(84, "0", "70.50")})
         diary.storeDay(day);
     const Trend trend(diary.records());
-    const double expected[][3] = {{1, 80, 80}, {2, 81, 80.1}, {5, 78, 79.5309}, {6, 79, 79.47781}};
+    const double expected[][3] = {{1, 80, 1},  {2, 80.1, 0},  {9, 79.41719674, 0}, {23, 77.93859312, 0},
+                                  {83, 70, 1}, {84, 70.05, 0}}; // day, trend, starts anew
     ASSERT_EQ(trend.Points().size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         const TrendPoint& p = trend.Points()[i];
-        EXPECT_EQ(p.dayNumber, DayNumber(QDate(2024, 3, static_cast<int>(expected[i][0]))));
-        EXPECT_DOUBLE_EQ(p.weight, expected[i][1]);
-        EXPECT_NEAR(p.trend, expected[i][2], 1e-9);
+        EXPECT_EQ(p.dayNumber, DayNumber(QDate(2024, 2, 29)) + static_cast<qint64>(expected[i][0]));
+        EXPECT_NEAR(p.trend, expected[i][1], 1e-8);
+        EXPECT_EQ(p.startsRun, expected[i][2] == 1) << i;
     }
     EXPECT_EQ(trend.TrendAt(3), std::nullopt);
-    EXPECT_NEAR(trend.TrendAt(4).value_or(0), 79.5309, 1e-9);
-
-    diary.storeDay(WeighedDay(6, "80.00", ""));
-    EXPECT_NEAR(trend.CurrentTrend().value_or(0), 79.57781, 1e-9);
+    EXPECT_EQ(trend.TrendOn(QDate(2024, 3, 5)), std::nullopt); // a filled day is no weighing
+    EXPECT_EQ(trend.Standing().start, 70);
     diary.removeDay(1);
     EXPECT_NEAR(trend.Points().front().trend, 81, 1e-9);
 }
 
-// The change per week over the last 28 days, against the trend as it stood 28 days before the
-// last weighed day (the last weighed day on or before it), or the first day in a shorter diary.
-TEST(Trend, WeeklyRateOverTheLastFourWeeks)
+// The least-squares slope of the last 14 weighed days since the trend last started, per week; none
+// when they span less than 7 days. Days 0, 2, 14 at 70, 71, 70.5: mean day 16/3, sum of products
+// 1, of squares 1032/9: 9/1032 kg a day, 21/344 a week.
+TEST(Trend, WeeklyRateIsTheSlopeOfTheLastFourteenWeighedDays)
 {
+    const auto line = [](int days, double perDay, std::vector<TrendPoint> before = {}) {
+        for (int day = 0; day < days; ++day)
+            before.push_back({100 + day, 0, 70 + perDay * day});
+        return before;
+    };
     const struct {
-        std::vector<TrendPoint> points; // day, weight (unused), trend
+        std::vector<TrendPoint> points; // day, weight (unused), trend, starts
         std::optional<double> rate;
     } cases[] = {
-        {{{0, 0, 70}, {28, 0, 69}}, -0.25},             // -1 kg in 4 weeks
-        {{{0, 0, 90}, {10, 0, 71}, {40, 0, 69}}, -0.5}, // from day 12: day 10 stands, -2 kg in 4 weeks
-        {{{5, 0, 70}, {19, 0, 71}}, 0.5},               // two weeks only: +1 kg in 2 weeks
-        {{{5, 0, 70}}, std::nullopt},
+        {{{0, 0, 70}, {2, 0, 71}, {14, 0, 70.5}}, 21.0 / 344},
+        {line(8, -0.1), -0.7},
+        {line(7, -0.1), std::nullopt},                                   // spans 6 days
+        {line(14, 0.05, std::vector<TrendPoint>(6, {90, 0, 90})), 0.35}, // older days left out
+        {{{80, 0, 90, true}, {95, 0, 80}, {100, 0, 70, true}, {103, 0, 70.3}}, std::nullopt}, // anew
     };
-    for (const auto& c : cases) {
-        const std::optional<double> rate = WeeklyRateOf(c.points);
-        ASSERT_EQ(rate.has_value(), c.rate.has_value());
-        EXPECT_NEAR(rate.value_or(0), c.rate.value_or(0), 1e-12);
-    }
+    for (const auto& c : cases) // 99: none
+        EXPECT_NEAR(WeeklyRateOf(c.points).value_or(99), c.rate.value_or(99), 1e-12);
 }
 
 } // namespace

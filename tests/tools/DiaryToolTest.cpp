@@ -53,8 +53,8 @@ ToolResult RunTool(QStringList arguments, const char* locale = "ja_JP")
 // from 1899-12-30; the sample diary holds 6, 7, 8 and 9 May). Export writes one row per weighing, ISO
 // dates, plain numbers, fields with commas, quotes or line breaks quoted (a memo's line break a real
 // CR LF); the empty day 2004-05-07 has no row. Trend gives the weighed days and their trend with
-// decimal points whatever the locale. By hand: 6 May 65.40 (morning); 8 May 64.95, two days on:
-// 65.40 + (1 - 0.81) x (64.95 - 65.40) = 65.3145; 9 May's "0" is no weighing.
+// decimal points whatever the locale. By hand: 6 May 65.40 (morning); 7 May filled with 65.175:
+// 65.3775; 8 May 64.95: 65.3775 + 0.1 x (64.95 - 65.3775) = 65.33475; 9 May's "0" is no weighing.
 TEST(DiaryTool, ShowExportAndTrendPrintTheDiary)
 {
     TempFolder folder;
@@ -81,7 +81,7 @@ TEST(DiaryTool, ShowExportAndTrendPrintTheDiary)
          "date,slot,time,weight_kg,bmi,memo\r\n2024-03-01,1,07:00,60.5,22.3,\"say \"\"hi\"\", then\r\n"
          "go\"\r\n2024-03-01,2,21:15,61.25,22.5,plain\r\n2024-03-02,1,,,,\"\"\"quoted\"\"\"\r\n"
          "2024-03-02,2,,,,\"a,b\"\r\n"},
-        {u"trend"_s, dmy, "de_DE", "2004-05-06\t65.40\t65.40\n2004-05-08\t64.95\t65.31\n"},
+        {u"trend"_s, dmy, "de_DE", "2004-05-06\t65.40\t65.40\n2004-05-08\t64.95\t65.33\n"},
     };
     for (const auto& c : cases) {
         const ToolResult r = RunTool({c.command, c.file}, c.locale);

@@ -190,22 +190,23 @@ TEST(TrendGraph, FastDrawingWhilePagingMatchesThePainter)
     }
 }
 
-// Every day of January weighs 60 kg, and so does the trend: y = 300 + (62 - 60) x 5100 / 4 = 2850
-// twips, pixel row 190; the middle of 16 January is x = 929 + 232 x 15.5 = 4525 twips, pixel 302. A
+// 1 to 5 and 21 to 31 January weigh 60 kg, and so does the trend: y = 300 + (62 - 60) x 5100 / 4 = 2850
+// twips, pixel row 190. The 16 days between are no trend: the middle of 16 January is x = 929 + 232 x
+// 15.5 = 4525 twips, pixel 302; the line runs again past 25 January's middle (6613 twips, pixel 441). A
 // goal of 61 kg lies at 1575 twips, row 105; one of 62.1 kg at 172 twips, row 11, above the plot,
 // is not drawn.
 TEST(TrendGraph, TrendOverTheMarkersAndTheGoalLine)
 {
     for (const auto& [goal, row, drawn] : {std::tuple(61.0, 105, true), {62.1, 11, false}}) {
         Graph graph;
-        for (int day = 1; day <= 31; ++day)
+        for (int day = 1; day <= 31; day += day == 5 ? 16 : 1)
             AddDay(graph.f, QDate(2024, 1, day), "60.00");
         graph.trend = &graph.diaryTrend;
         graph.settings.GoalWeight = goal;
         graph.Draw(true);
         const TrendLineColours lines;
         // The line begins in the middle of 1 January (1045 twips, pixel 69.7), over its markers.
-        for (const auto& [x, trendColour] : {std::pair(66, false), {71, true}, {302, true}})
+        for (const auto& [x, trendColour] : {std::pair(66, false), {71, true}, {302, false}, {445, true}})
             EXPECT_EQ(QColor(graph.image.pixel(x, 190)) == lines.trend, trendColour) << x;
         int goalPixels = 0;
         for (int y = row - 1; y <= row + 1; ++y) {
