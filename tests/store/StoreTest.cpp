@@ -9,6 +9,8 @@
 #include "store/RecordStore.h"
 #include "store/Settings.h"
 #include "store/Trend.h"
+#include "store/WeighingText.h"
+#include "store/WeightUnit.h"
 #include "support/Days.h"
 #include "support/TempFolder.h"
 
@@ -241,6 +243,35 @@ TEST(DayWeight, WhichWeightsAreWeighings)
         EXPECT_EQ((std::vector{w[0].value_or(0), w[1].value_or(0), DayWeightOf(day).value_or(0)}), c.kg)
             << c.morning << " / " << c.night;
     }
+}
+
+// Typed in a unit, stored in 0.01 kg, shown back as typed: 176.4 lb = 80.0137 kg -> 80.01 kg ->
+// 176.39 lb -> "176.4"; 12 st 8 lb = 176 lb = 79.832 kg -> 79.83 kg -> 175.996 lb -> "12 st 8,0 lb".
+TEST(WeightUnit, TypedTextsRoundTripThroughTheDiarysSteps)
+{
+    const struct {
+        const char* typed;
+        WeightUnit unit;
+        qint64 grams;
+        const char* shown;
+    } cases[] = {{"176.4", WeightUnit::Pounds, 80010, "176,4 lb"},
+                 {"12 st 8 lb", WeightUnit::StonesPounds, 79830, "12 st 8,0 lb"},
+                 {"12 8", WeightUnit::StonesPounds, 79830, "12 st 8,0 lb"},
+                 {"13st13.96lb", WeightUnit::StonesPounds, 88890, "14 st 0,0 lb"},
+                 {"72.4 kg", WeightUnit::Pounds, 72400, "159,6 lb"},
+                 {"161.6 lbs", WeightUnit::Kilograms, 73300, "73,30 kg"},
+                 {"72.4", WeightUnit::Kilograms, 72400, "72,40 kg"}};
+    for (const auto& c : cases) {
+        const std::optional<WeightReading> read = ReadWeightText(QString::fromUtf8(c.typed), u'.', c.unit);
+        ASSERT_TRUE(read) << c.typed;
+        const Mass mass = MassFromKg(read->kg).value_or(Mass{});
+        EXPECT_EQ(mass.grams, c.grams) << c.typed;
+        EXPECT_EQ(MassUnitText(mass, c.unit, u','), QString::fromUtf8(c.shown)) << c.typed;
+    }
+    for (const char* bad : {"", "kg", "12 lb 4 st", "12 4", "-3 lb", "1 2 3", "72.4 stone"})
+        EXPECT_FALSE(ReadWeightText(QString::fromUtf8(bad), u'.', WeightUnit::Pounds)) << bad;
+    EXPECT_EQ(UnitFromKey(UnitKey(WeightUnit::StonesPounds)), WeightUnit::StonesPounds);
+    EXPECT_FALSE(UnitFromKey(u"stone"));
 }
 
 // Days counted from 1 March 2024; by hand, each day t += 0.1 * (w - t):
