@@ -95,6 +95,22 @@
         <source>Export(&amp;E)...</source>
         <translation>&amp;Exportieren...</translation>
     </message>
+    <message>
+        <source>Units(&amp;U)</source>
+        <translation>Ei&amp;nheiten</translation>
+    </message>
+    <message>
+        <source>Kilograms (kg)(&amp;K)</source>
+        <translation>&amp;Kilogramm (kg)</translation>
+    </message>
+    <message>
+        <source>Pounds (lb)(&amp;P)</source>
+        <translation>&amp;Pfund (lb)</translation>
+    </message>
+    <message>
+        <source>Stones and pounds (st lb)(&amp;T)</source>
+        <translation>S&amp;tone und Pfund (st lb)</translation>
+    </message>
 </context>
 <context>
     <name>Texts</name>
@@ -747,8 +763,8 @@
         <translation>Diagramm des BMI-Verlaufs</translation>
     </message>
     <message>
-        <source>%1 to %2: first weight %3 kg, last weight %4 kg</source>
-        <translation>%1 bis %2: erstes Gewicht %3 kg, letztes Gewicht %4 kg</translation>
+        <source>%1 to %2: first weight %3, last weight %4</source>
+        <translation>%1 bis %2: erstes Gewicht %3, letztes Gewicht %4</translation>
     </message>
     <message>
         <source>%1 to %2: first BMI %3, last BMI %4</source>
@@ -823,36 +839,28 @@
         <translation>Tage des Monats</translation>
     </message>
     <message>
-        <source>Trend %1 kg, %2 kg/week</source>
-        <translation>Trend %1 kg, %2 kg/Woche</translation>
+        <source>Trend %1, %2/week</source>
+        <translation>Trend %1, %2/Woche</translation>
     </message>
     <message>
-        <source>Trend %1 kg</source>
-        <translation>Trend %1 kg</translation>
+        <source>Trend %1</source>
+        <translation>Trend %1</translation>
     </message>
     <message>
-        <source>Goal %1 kg: about %2</source>
-        <translation>Ziel %1 kg: etwa am %2</translation>
+        <source>Goal %1: about %2</source>
+        <translation>Ziel %1: etwa am %2</translation>
     </message>
     <message>
-        <source>Goal %1 kg: the trend is moving away from it</source>
-        <translation>Ziel %1 kg: der Trend entfernt sich davon</translation>
+        <source>Goal %1: reached</source>
+        <translation>Ziel %1: erreicht</translation>
     </message>
     <message>
-        <source>Goal %1 kg: the trend is not moving toward it</source>
-        <translation>Ziel %1 kg: der Trend bewegt sich nicht darauf zu</translation>
+        <source>Goal %1: %2 to go</source>
+        <translation>Ziel %1: noch %2</translation>
     </message>
     <message>
-        <source>Goal %1 kg: reached</source>
-        <translation>Ziel %1 kg: erreicht</translation>
-    </message>
-    <message>
-        <source>Goal %1 kg: %2 kg to go</source>
-        <translation>Ziel %1 kg: noch %2 kg</translation>
-    </message>
-    <message>
-        <source>Goal weight [kg]</source>
-        <translation>Zielgewicht [kg]</translation>
+        <source>Goal weight [%1]</source>
+        <translation>Zielgewicht [%1]</translation>
     </message>
     <message>
         <source>The weight the trend is to reach; leave empty for no goal</source>
@@ -869,10 +877,6 @@
     <message>
         <source>whole diary</source>
         <translation>ganzes Tagebuch</translation>
-    </message>
-    <message>
-        <source>%1 kg</source>
-        <translation>%1 kg</translation>
     </message>
     <message>
         <source>BMI %1</source>
@@ -973,6 +977,30 @@
     <message>
         <source>%1 was changed by another program; saving asks first.</source>
         <translation>%1 wurde von einem anderen Programm geändert; Speichern fragt vorher nach.</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Kilograms (kg)</source>
+        <translation>Kilogramm (kg)</translation>
+    </message>
+    <message>
+        <source>Pounds (lb)</source>
+        <translation>Pfund (lb)</translation>
+    </message>
+    <message>
+        <source>Stones and pounds (st lb)</source>
+        <translation>Stone und Pfund (st lb)</translation>
+    </message>
+    <message>
+        <source>Maximum weight is %1.</source>
+        <translation>Das Gewicht beträgt höchstens %1.</translation>
+    </message>
+    <message>
+        <source>Input your weight. (%1)</source>
+        <translation>Geben Sie Ihr Gewicht ein. (%1)</translation>
     </message>
 </context>
 <context>

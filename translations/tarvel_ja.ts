@@ -95,6 +95,22 @@
         <source>Export(&amp;E)...</source>
         <translation>エクスポート(&amp;E)...</translation>
     </message>
+    <message>
+        <source>Units(&amp;U)</source>
+        <translation>単位(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Kilograms (kg)(&amp;K)</source>
+        <translation>キログラム (kg)(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Pounds (lb)(&amp;P)</source>
+        <translation>ポンド (lb)(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Stones and pounds (st lb)(&amp;T)</source>
+        <translation>ストーン・ポンド (st lb)(&amp;T)</translation>
+    </message>
 </context>
 <context>
     <name>Texts</name>
@@ -747,8 +763,8 @@
         <translation>BMIの推移グラフ</translation>
     </message>
     <message>
-        <source>%1 to %2: first weight %3 kg, last weight %4 kg</source>
-        <translation>%1～%2: 最初の体重 %3 kg、最後の体重 %4 kg</translation>
+        <source>%1 to %2: first weight %3, last weight %4</source>
+        <translation>%1～%2: 最初の体重 %3、最後の体重 %4</translation>
     </message>
     <message>
         <source>%1 to %2: first BMI %3, last BMI %4</source>
@@ -823,36 +839,28 @@
         <translation>月の日付</translation>
     </message>
     <message>
-        <source>Trend %1 kg, %2 kg/week</source>
-        <translation>傾向 %1 kg、%2 kg/週</translation>
+        <source>Trend %1, %2/week</source>
+        <translation>傾向 %1、%2/週</translation>
     </message>
     <message>
-        <source>Trend %1 kg</source>
-        <translation>傾向 %1 kg</translation>
+        <source>Trend %1</source>
+        <translation>傾向 %1</translation>
     </message>
     <message>
-        <source>Goal %1 kg: about %2</source>
-        <translation>目標 %1 kg: %2 頃</translation>
+        <source>Goal %1: about %2</source>
+        <translation>目標 %1: %2 頃</translation>
     </message>
     <message>
-        <source>Goal %1 kg: the trend is moving away from it</source>
-        <translation>目標 %1 kg: 傾向は目標から遠ざかっています</translation>
+        <source>Goal %1: reached</source>
+        <translation>目標 %1: 達成</translation>
     </message>
     <message>
-        <source>Goal %1 kg: the trend is not moving toward it</source>
-        <translation>目標 %1 kg: 傾向は目標に向かっていません</translation>
+        <source>Goal %1: %2 to go</source>
+        <translation>目標 %1: あと %2</translation>
     </message>
     <message>
-        <source>Goal %1 kg: reached</source>
-        <translation>目標 %1 kg: 達成</translation>
-    </message>
-    <message>
-        <source>Goal %1 kg: %2 kg to go</source>
-        <translation>目標 %1 kg: あと %2 kg</translation>
-    </message>
-    <message>
-        <source>Goal weight [kg]</source>
-        <translation>目標体重 [kg]</translation>
+        <source>Goal weight [%1]</source>
+        <translation>目標体重 [%1]</translation>
     </message>
     <message>
         <source>The weight the trend is to reach; leave empty for no goal</source>
@@ -869,10 +877,6 @@
     <message>
         <source>whole diary</source>
         <translation>日記全体</translation>
-    </message>
-    <message>
-        <source>%1 kg</source>
-        <translation>%1 kg</translation>
     </message>
     <message>
         <source>BMI %1</source>
@@ -973,6 +977,30 @@
     <message>
         <source>%1 was changed by another program; saving asks first.</source>
         <translation>%1 は別のプログラムによって変更されました。保存する前に確認します。</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>単位</translation>
+    </message>
+    <message>
+        <source>Kilograms (kg)</source>
+        <translation>キログラム (kg)</translation>
+    </message>
+    <message>
+        <source>Pounds (lb)</source>
+        <translation>ポンド (lb)</translation>
+    </message>
+    <message>
+        <source>Stones and pounds (st lb)</source>
+        <translation>ストーン・ポンド (st lb)</translation>
+    </message>
+    <message>
+        <source>Maximum weight is %1.</source>
+        <translation>体重は%1までです。</translation>
+    </message>
+    <message>
+        <source>Input your weight. (%1)</source>
+        <translation>体重を入力してください。(%1)</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,17 @@ std::optional<DayProblem> MissingInputs(const DayInput& in)
     return DayProblem{missing, IconInformation, DayField::None};
 }
 
+// The weight of a slot in kg as typed in the input's unit; kg texts read as before units existed.
+std::optional<double> TypedKg(const DayInput& in, std::size_t i, const LocaleFormats& formats)
+{
+    if (in.weightAsShown[i])
+        return in.weightAsShown[i]->kg();
+    if (in.unit == WeightUnit::Kilograms)
+        return formats.ParseNumber(in.weight[i]);
+    const std::optional<WeightReading> read = ReadWeightText(in.weight[i], formats.DecimalSep, in.unit);
+    return read ? std::optional<double>(read->kg) : std::nullopt;
+}
+
 } // namespace
 
 DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
@@ -45,7 +56,7 @@ DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
         if (in.weight[i].isEmpty())
             continue;
         // A BMI that rounds to 0.0 (a weight of 0, an unreadable height) is no BMI.
-        bmis[i] = bmiTenths(formats.ParseNumber(in.height), formats.ParseNumber(in.weight[i]));
+        bmis[i] = bmiTenths(formats.ParseNumber(in.height), TypedKg(in, i, formats));
         if (!bmis[i]) {
             check.problem = DayProblem{LoadText(TextId::InvalidWeightOrBmi), IconQuestion, DayField::None};
             return check;
@@ -74,7 +85,12 @@ DayCheck CheckDay(const DayInput& in, const LocaleFormats& formats)
         }
         Weighing& slot = check.slots[i];
         slot.time = QTime(time->time.hour(), time->time.minute());
-        slot.weight = MassFromKg(formats.LeadingNumber(in.weight[i]));
+        if (in.weightAsShown[i])
+            slot.weight = in.weightAsShown[i];
+        else if (in.unit == WeightUnit::Kilograms)
+            slot.weight = MassFromKg(formats.LeadingNumber(in.weight[i]));
+        else
+            slot.weight = MassFromKg(TypedKg(in, i, formats).value_or(0));
         slot.bmiTenths = bmis[i];
         slot.memo = MemoWithLineBreaks(in.memo[i]);
     }

@@ -2,6 +2,7 @@
 
 #include "platform/MessageService.h"
 #include "store/DayWeight.h"
+#include "store/WeightUnit.h"
 
 #include <QDate>
 #include <QString>
@@ -20,6 +21,11 @@ struct DayInput {
     QString date;
     QString height;
     std::array<QString, 2> time, weight, bmi, memo;
+    // The unit the weights are typed in.
+    WeightUnit unit = WeightUnit::Kilograms;
+    // A slot whose weight text is the one shown for its stored weight keeps that weight exactly:
+    // the text of a stored 72.40 kg in pounds ("159.6") reads back as 72.39 kg.
+    std::array<std::optional<Mass>, 2> weightAsShown;
 };
 
 // The input a problem is about, for the page to select and focus.

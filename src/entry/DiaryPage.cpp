@@ -1,5 +1,6 @@
 #include "entry/DiaryPage.h"
 
+#include "entry/DayCheck.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
 #include "platform/MessageService.h"
@@ -7,9 +8,9 @@
 #include "platform/PictureButton.h"
 #include "platform/TextTable.h"
 #include "store/Bmi.h"
-#include "entry/DayCheck.h"
 #include "store/Diary.h"
 #include "store/WeighingText.h"
+#include "store/WeightUnit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -94,7 +95,8 @@ bool DiaryPage::PutScaleReading(const QString& weight, const QDateTime& weighed)
     const std::size_t slot = Slot(SlotOfWeighing(weighed));
     if (m_diary.currentIndex() == m_diary.newEntryIndex() && m_date->text().isEmpty())
         PutDate(m_formats.FormatDate(weighed.date(), m_formats.ShortDateFormat));
-    m_weight[slot]->setText(weight);
+    m_weight[slot]->setText(
+        m_unit == WeightUnit::Kilograms ? weight : WeightFieldText(m_formats.LeadingNumber(weight)));
     m_time[slot]->setText(m_formats.FormatTime(weighed.time(), m_formats.ShortTimeFormat));
     return true;
 }
@@ -173,11 +175,77 @@ void DiaryPage::UpdateBmiButton(int slot)
 
 void DiaryPage::RefuseInput(TextId textId, QLineEdit* input, const QString& lastAccepted)
 {
-    ShowMessage(textId, IconInformation);
+    RefuseInput(LoadText(textId), input, lastAccepted);
+}
+
+void DiaryPage::RefuseInput(const QString& message, QLineEdit* input, const QString& lastAccepted)
+{
+    m_messages.ShowMessage(message, ButtonsOk, IconInformation);
     // Putting the text back runs the input's rule again, which accepts it.
     input->setText(lastAccepted);
     input->setSelection(0, static_cast<int>(lastAccepted.size()));
     input->setFocus();
+}
+
+QString DiaryPage::WeightFieldText(double kg) const
+{
+    if (m_unit == WeightUnit::Kilograms)
+        return m_formats.FormatNumber(kg, kWeightPattern);
+    return MassNumberText(MassFromKg(kg).value_or(Mass{}), m_unit, m_formats.DecimalSep);
+}
+
+std::optional<double> DiaryPage::ReadFieldKg(const QString& text) const
+{
+    if (m_unit == WeightUnit::Kilograms)
+        return m_formats.ParseNumber(text);
+    const std::optional<WeightReading> read = ReadWeightText(text, m_formats.DecimalSep, m_unit);
+    return read ? std::optional<double>(read->kg) : std::nullopt;
+}
+
+double DiaryPage::LeadingFieldKg(const QString& text) const
+{
+    if (const std::optional<double> kg = m_unit == WeightUnit::Kilograms ? std::nullopt : ReadFieldKg(text))
+        return *kg;
+    const double leading = m_formats.LeadingNumber(text);
+    return m_unit == WeightUnit::StonesPounds ? KgFromValue(leading * kPoundsPerStone, WeightUnit::Pounds)
+                                              : KgFromValue(leading, m_unit);
+}
+
+void DiaryPage::SetUnit(WeightUnit unit)
+{
+    if (unit == m_unit)
+        return;
+    std::array<std::optional<double>, 2> typed;
+    for (std::size_t i = 0; i < 2; ++i)
+        typed[i] = ReadFieldKg(m_weight[i]->text());
+    m_unit = unit;
+    ShowUnitTexts();
+    if (!m_edited) {
+        ShowCurrentEntry();
+        return;
+    }
+    // An edited page keeps its edits: each weight typed in the old unit is shown in the new one.
+    const bool wasFilling = m_filling;
+    m_filling = true;
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!typed[i])
+            continue;
+        const QString text = WeightFieldText(*typed[i]);
+        m_lastValidWeight[i] = text;
+        m_weight[i]->setText(text);
+    }
+    m_filling = wasFilling;
+}
+
+void DiaryPage::ShowUnitTexts()
+{
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (m_unitLabel[i] != nullptr)
+            m_unitLabel[i]->setText(UnitSymbol(m_unit));
+        m_weight[i]->setToolTip(m_unit == WeightUnit::Kilograms
+                                    ? LoadText(TextId::WeightTip)
+                                    : LoadText(TextId::InputWeightIn).arg(UnitSymbol(m_unit)));
+    }
 }
 
 void DiaryPage::OnNameChanged(const QString& text)
@@ -249,8 +317,14 @@ void DiaryPage::OnWeightChanged(int slot, const QString& text)
 {
     // No lower limit here: a weight of 0 gives no BMI and the save refuses it.
     const std::size_t i = Slot(slot);
-    if (!WeightWithinLimit(m_formats.LeadingNumber(text))) {
-        RefuseInput(TextId::MaximumWeight, m_weight[i], m_lastValidWeight[i]);
+    if (!WeightWithinLimit(LeadingFieldKg(text))) {
+        // The limit is in kg; the message gives it in the unit typed.
+        if (m_unit == WeightUnit::Kilograms)
+            RefuseInput(TextId::MaximumWeight, m_weight[i], m_lastValidWeight[i]);
+        else
+            RefuseInput(LoadText(TextId::MaximumWeightIn)
+                            .arg(KgUnitText(kMostWeightKg, m_unit, 1, m_formats.DecimalSep)),
+                        m_weight[i], m_lastValidWeight[i]);
         return;
     }
     m_lastValidWeight[i] = text;
@@ -284,14 +358,14 @@ void DiaryPage::enterBmi(int slot)
     }
     // Nothing happens when the numbers give no BMI (an unreadable input, a weight or height of 0).
     const std::optional<double> height = m_formats.ParseNumber(heightText);
-    const std::optional<double> weight = m_formats.ParseNumber(weightText);
+    const std::optional<double> weight = ReadFieldKg(weightText);
     const std::optional<int> tenths = bmiTenths(height, weight);
     if (!tenths)
         return;
     m_bmi[i]->setText(FormatScaled(*tenths, 1, 1, m_formats.DecimalSep));
     m_bmi[i]->setFocus();
     m_height->setText(m_formats.FormatNumber(*height, kHeightPattern));
-    m_weight[i]->setText(m_formats.FormatNumber(*weight, kWeightPattern));
+    m_weight[i]->setText(WeightFieldText(*weight));
 }
 
 void DiaryPage::ShowCurrentEntry()
@@ -306,6 +380,7 @@ void DiaryPage::ShowCurrentEntry()
     // The texts shown: time, weight, BMI and memo of each slot.
     QString date;
     std::array<std::array<QString, 4>, 2> slots;
+    m_shownMass = {};
     if (onRecord) {
         const DayRecord& record = m_diary.records().Item(current);
         date = m_formats.FormatDate(record.date, m_formats.ShortDateFormat);
@@ -314,7 +389,8 @@ void DiaryPage::ShowCurrentEntry()
             if (stored.time)
                 slots[i][0] = m_formats.FormatTime(*stored.time, m_formats.ShortTimeFormat);
             if (stored.hasWeight())
-                slots[i][1] = m_formats.FormatNumber(ShownKg(stored), kWeightPattern);
+                slots[i][1] = WeightFieldText(ShownKg(stored));
+            m_shownMass[i] = stored.weight;
             if (stored.bmiTenths)
                 slots[i][2] = FormatScaled(*stored.bmiTenths, 1, 1, m_formats.DecimalSep);
             else if (!stored.keptBmi.isEmpty()) // a BMI kept as written shows the number it begins with
@@ -336,6 +412,7 @@ void DiaryPage::ShowCurrentEntry()
         m_bmi[i]->setText(slots[i][2]);
         m_memo[i]->setPlainText(slots[i][3]);
         m_lastValidWeight[i] = slots[i][1];
+        m_shownWeight[i] = slots[i][1];
     }
     if (m_diary.newEntryIndex() == 1)
         PutDate(m_formats.FormatDate(m_clock.Today(), m_formats.ShortDateFormat));

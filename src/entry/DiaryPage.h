@@ -1,9 +1,9 @@
 #pragma once
 
+#include "entry/DayCheck.h"
 #include "platform/MessageService.h"
 #include "platform/PagingDirection.h"
 #include "platform/TextTable.h"
-#include "entry/DayCheck.h"
 #include "store/DayRecord.h"
 #include "store/Diary.h"
 
@@ -73,6 +73,11 @@ public:
     void ShowNextEntry();
     // Delete this data: asks with a summary of the page, then removes the shown record.
     void DeleteEntry();
+
+    // The unit weights are shown and typed in. A change shows the stored day anew, or converts the
+    // weights of an edited page.
+    void SetUnit(WeightUnit unit);
+    WeightUnit Unit() const { return m_unit; }
 
     // The trend and goal lines under the buttons: the text comes from summary, shown anew with every
     // entry shown and by ShowTrendSummary (after the goal changed).
@@ -175,6 +180,14 @@ private:
 
     // Shows a rule's message, then puts the last accepted text back, selected, with the focus.
     void RefuseInput(TextId textId, QLineEdit* input, const QString& lastAccepted);
+    void RefuseInput(const QString& message, QLineEdit* input, const QString& lastAccepted);
+    // A weight laid out for the weight inputs in the page's unit.
+    QString WeightFieldText(double kg) const;
+    // The kg a weight input's text gives: the whole text read in the page's unit, or nothing.
+    std::optional<double> ReadFieldKg(const QString& text) const;
+    // The same read leniently, as the limit sees a text being typed ("176" of "176.4 lb").
+    double LeadingFieldKg(const QString& text) const;
+    void ShowUnitTexts();
     void UpdateBmiButton(int slot);
     // Enabled states, captions and tooltips of Previous, Next, Save, New and Delete.
     void SetEntryButtons(bool onRecord);
@@ -228,6 +241,11 @@ private:
 
     // The last accepted texts of m_weight(0) and m_weight(1).
     std::array<QString, 2> m_lastValidWeight;
+    WeightUnit m_unit = WeightUnit::Kilograms;
+    std::array<QLabel*, 2> m_unitLabel{};
+    // The weight texts ShowCurrentEntry put in, and the stored weights they show.
+    std::array<QString, 2> m_shownWeight;
+    std::array<std::optional<Mass>, 2> m_shownMass;
     // The memo line-count warning comes once in the life of the page.
     bool m_memoWarningShown = false;
     // The date text ShowCurrentEntry last put into m_date ("" on the new-entry page).

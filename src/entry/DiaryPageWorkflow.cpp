@@ -5,12 +5,12 @@
 
 #include "entry/DaySave.h"
 
+#include "entry/DayCheck.h"
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
 #include "platform/MessageService.h"
 #include "platform/NumberText.h"
 #include "platform/TextTable.h"
-#include "entry/DayCheck.h"
 #include "store/Diary.h"
 #include "store/DiaryText.h"
 #include "store/WeighingText.h"
@@ -105,19 +105,19 @@ bool DiaryPage::OpenRecord(int position)
 bool DiaryPage::SaveEntry()
 {
     fillNewEntryDefaults();
-    DayInput input{m_name->text(),
-                   m_pendingSaveDate.isEmpty() ? m_date->text() : m_pendingSaveDate,
-                   m_height->text(),
-                   {},
-                   {},
-                   {},
-                   {}};
+    DayInput input;
+    input.name = m_name->text();
+    input.date = m_pendingSaveDate.isEmpty() ? m_date->text() : m_pendingSaveDate;
+    input.height = m_height->text();
     for (std::size_t i = 0; i < 2; ++i) {
         input.time[i] = m_time[i]->text();
         input.weight[i] = m_weight[i]->text();
         input.bmi[i] = m_bmi[i]->text();
         input.memo[i] = m_memo[i]->toPlainText();
+        if (m_shownMass[i] && input.weight[i] == m_shownWeight[i])
+            input.weightAsShown[i] = m_shownMass[i];
     }
+    input.unit = m_unit;
     const DayCheck check = CheckDay(input, m_formats);
     // A typed BMI gives way to the computed one, even when a later check fails.
     for (std::size_t i = 0; i < 2; ++i) {

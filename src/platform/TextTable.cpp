@@ -193,7 +193,7 @@ constexpr Entry kTexts[] = {
     {1215, QT_TRANSLATE_NOOP("Texts", "Records %1 to %2 of %3")},
     {1216, QT_TRANSLATE_NOOP("Texts", "Weight trend graph")},
     {1217, QT_TRANSLATE_NOOP("Texts", "BMI trend graph")},
-    {1218, QT_TRANSLATE_NOOP("Texts", "%1 to %2: first weight %3 kg, last weight %4 kg")},
+    {1218, QT_TRANSLATE_NOOP("Texts", "%1 to %2: first weight %3, last weight %4")},
     {1219, QT_TRANSLATE_NOOP("Texts", "%1 to %2: first BMI %3, last BMI %4")},
     {1220, QT_TRANSLATE_NOOP("Texts", "%1 to %2: no weighing in this period")},
     {1221, QT_TRANSLATE_NOOP("Texts", "Previous records")},
@@ -205,21 +205,18 @@ constexpr Entry kTexts[] = {
     {1227, QT_TRANSLATE_NOOP("Texts", "No records yet")},
     {1228, QT_TRANSLATE_NOOP("Texts", "Calendar")},
     // The smoothed trend and the goal weight: the Diary page's summary, the Range dialog's goal.
-    {1300, QT_TRANSLATE_NOOP("Texts", "Trend %1 kg, %2 kg/week")},
-    {1301, QT_TRANSLATE_NOOP("Texts", "Trend %1 kg")},
-    {1302, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: about %2")},
-    {1303, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: the trend is moving away from it")},
-    {1304, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: the trend is not moving toward it")},
-    {1305, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: reached")},
-    {1306, QT_TRANSLATE_NOOP("Texts", "Goal weight [kg]")},
+    {1300, QT_TRANSLATE_NOOP("Texts", "Trend %1, %2/week")},
+    {1301, QT_TRANSLATE_NOOP("Texts", "Trend %1")},
+    {1302, QT_TRANSLATE_NOOP("Texts", "Goal %1: about %2")},
+    {1305, QT_TRANSLATE_NOOP("Texts", "Goal %1: reached")},
+    {1306, QT_TRANSLATE_NOOP("Texts", "Goal weight [%1]")},
     {1307, QT_TRANSLATE_NOOP("Texts", "The weight the trend is to reach; leave empty for no goal")},
     // Spans, pointing and navigation on the graphs and the list.
     {1350, QT_TRANSLATE_NOOP("Texts", "View")},
     {1351, QT_TRANSLATE_NOOP("Texts", "Go to date")},
     {1352, QT_TRANSLATE_NOOP("Texts", "whole diary")},
-    {1353, QT_TRANSLATE_NOOP("Texts", "%1 kg")},
     {1354, QT_TRANSLATE_NOOP("Texts", "BMI %1")},
-    {1355, QT_TRANSLATE_NOOP("Texts", "Trend %1 kg")},
+    {1355, QT_TRANSLATE_NOOP("Texts", "Trend %1")},
     {1356, QT_TRANSLATE_NOOP("Texts", "Select the day to show")},
     // The scale's status line; import and export of CSV files.
     {1400, QT_TRANSLATE_NOOP("Texts", "No scale")},
@@ -261,7 +258,13 @@ constexpr Entry kTexts[] = {
     // The language of the help pages: their folder in the help, "en" for the English pages.
     {1610, QT_TRANSLATE_NOOP("Texts", "en")},
     // The Diary page's goal line when the trend gives no date for it.
-    {1620, QT_TRANSLATE_NOOP("Texts", "Goal %1 kg: %2 kg to go")},
+    {1620, QT_TRANSLATE_NOOP("Texts", "Goal %1: %2 to go")},
+    {1680, QT_TRANSLATE_NOOP("Texts", "Units")},
+    {1681, QT_TRANSLATE_NOOP("Texts", "Kilograms (kg)")},
+    {1682, QT_TRANSLATE_NOOP("Texts", "Pounds (lb)")},
+    {1683, QT_TRANSLATE_NOOP("Texts", "Stones and pounds (st lb)")},
+    {1684, QT_TRANSLATE_NOOP("Texts", "Maximum weight is %1.")},
+    {1685, QT_TRANSLATE_NOOP("Texts", "Input your weight. (%1)")},
     {2000, QT_TRANSLATE_NOOP("Texts", "2")},
 };
 
@@ -302,6 +305,10 @@ constexpr Entry kCaptions[] = {
     {1351, QT_TRANSLATE_NOOP("Captions", "Go to date(&D)...")},
     {1410, QT_TRANSLATE_NOOP("Captions", "Import(&I)...")},
     {1411, QT_TRANSLATE_NOOP("Captions", "Export(&E)...")},
+    {1680, QT_TRANSLATE_NOOP("Captions", "Units(&U)")},
+    {1681, QT_TRANSLATE_NOOP("Captions", "Kilograms (kg)(&K)")},
+    {1682, QT_TRANSLATE_NOOP("Captions", "Pounds (lb)(&P)")},
+    {1683, QT_TRANSLATE_NOOP("Captions", "Stones and pounds (st lb)(&T)")},
 };
 
 const Entry* Find(const Entry* begin, const Entry* end, int id)

@@ -95,7 +95,8 @@ enum class TextId : int {
     Version = 602,
     Developers = 603,
     License = 604,
-    // Messages. EmptyLine is no text: the table does not hold it, so it loads "" (the empty second line of the port messages).
+    // Messages. EmptyLine is no text: the table does not hold it, so it loads "" (the empty second line of
+    // the port messages).
     FileCannotBeOpened = 700,
     InputHeight = 701,
     InputWeight = 702,
@@ -201,8 +202,6 @@ enum class TextId : int {
     TrendWithRate = 1300,
     TrendValue = 1301,
     GoalEta = 1302,
-    GoalMovingAway = 1303,
-    GoalNotApproaching = 1304,
     GoalReached = 1305,
     GoalWeightLabel = 1306,
     GoalWeightTip = 1307,
@@ -210,7 +209,6 @@ enum class TextId : int {
     ViewMenu = 1350,
     GoToDate = 1351,
     WholeDiary = 1352,
-    TipWeight = 1353,
     TipBmi = 1354,
     TipTrend = 1355,
     SelectDayTip = 1356,
@@ -252,6 +250,13 @@ enum class TextId : int {
     HelpLanguage = 1610,
     // The goal without a date: how far the trend still has to go.
     GoalToGo = 1620,
+    // Weights in kilograms, pounds, or stones and pounds.
+    UnitsMenu = 1680,
+    UnitKilograms = 1681,
+    UnitPounds = 1682,
+    UnitStonesPounds = 1683,
+    MaximumWeightIn = 1684,
+    InputWeightIn = 1685,
     // The language code as a number.
     LanguageCode = 2000,
 };
@@ -273,9 +278,9 @@ inline constexpr int kJapaneseLanguage = 1;
 // trend) and the seven scheme names of the appearance dialog.
 inline constexpr TextId kTabCaptionTexts[] = {TextId::DiaryTab, TextId::ListTab, TextId::WeightTrendTab,
                                               TextId::BmiTrendTab};
-inline constexpr TextId kSchemeNameTexts[] = {TextId::SchemeFourColor, TextId::SchemeBlue,   TextId::SchemeGreen,
-                                              TextId::SchemeOrange,    TextId::SchemePink,   TextId::SchemePurple,
-                                              TextId::SchemeGray};
+inline constexpr TextId kSchemeNameTexts[] = {
+    TextId::SchemeFourColor, TextId::SchemeBlue,   TextId::SchemeGreen, TextId::SchemeOrange,
+    TextId::SchemePink,      TextId::SchemePurple, TextId::SchemeGray};
 
 // Window and dialog font names (texts WindowFont and DialogFont).
 QString WindowFontName();

@@ -3,8 +3,10 @@
 #include "platform/TextTable.h"
 #include "shell/ToolbarIcons.h"
 #include "shell/WebPages.h"
+#include "store/WeightUnit.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,6 +44,21 @@ MainMenus::MainMenus(QMainWindow& window)
       importCsv(Add("importCsv", TextId::ImportCsv, "(&I)...")),
       exportCsv(Add("exportCsv", TextId::ExportCsv, "(&E)..."))
 {
+    const struct {
+        const char* name;
+        TextId textId;
+        const char* suffix;
+        WeightUnit unit;
+    } unitItems[] = {{"unitKilograms", TextId::UnitKilograms, "(&K)", WeightUnit::Kilograms},
+                     {"unitPounds", TextId::UnitPounds, "(&P)", WeightUnit::Pounds},
+                     {"unitStonesPounds", TextId::UnitStonesPounds, "(&T)", WeightUnit::StonesPounds}};
+    auto* unitGroup = new QActionGroup(this);
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        units[i] = Add(unitItems[i].name, unitItems[i].textId, unitItems[i].suffix);
+        units[i]->setCheckable(true);
+        units[i]->setData(UnitKey(unitItems[i].unit));
+        unitGroup->addAction(units[i]);
+    }
     for (std::size_t i = 0; i < recentFiles.size(); ++i) {
         recentFiles[i] = new QAction(this);
         recentFiles[i]->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
@@ -80,6 +97,10 @@ void MainMenus::BuildMenus(QMainWindow& window)
 
     m_settingMenu = bar->addMenu(QString());
     m_settingMenu->addActions({choosePort, graphRange, appearance});
+    m_unitsMenu = m_settingMenu->addMenu(QString());
+    m_unitsMenu->setObjectName(QStringLiteral("unitsMenu"));
+    for (QAction* unit : units)
+        m_unitsMenu->addAction(unit);
 
     m_viewMenu = bar->addMenu(QString());
     m_viewMenu->addAction(goToDate);
@@ -129,6 +150,7 @@ void MainMenus::ApplyTexts()
     m_fileMenu->setTitle(LoadCaption(TextId::FileMenu, "(&F)"));
     m_settingMenu->setTitle(LoadCaption(TextId::SettingMenu, "(&S)"));
     m_viewMenu->setTitle(LoadCaption(TextId::ViewMenu, "(&V)"));
+    m_unitsMenu->setTitle(LoadCaption(TextId::UnitsMenu, "(&U)"));
     m_helpMenu->setTitle(LoadCaption(TextId::HelpMenu, "(&H)"));
     for (const Texts& t : m_texts) {
         t.action->setText(LoadCaption(t.textId, t.suffix));

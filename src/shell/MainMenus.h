@@ -56,10 +56,13 @@ public:
     QAction* const productPage;
     QAction* const makerPage;
     QAction* const about;
-    QAction* const copy; // the toolbar only
+    QAction* const copy;     // the toolbar only
     QAction* const goToDate; // View > Go to date, Ctrl+G
     QAction* const importCsv;
     QAction* const exportCsv;
+    // Setting > Units: kilograms, pounds, stones and pounds, one of them checked; each carries its
+    // unit's settings key in data().
+    std::array<QAction*, 3> units{};
 
 private:
     QAction* Add(const char* name, TextId textId, const char* suffix,
@@ -70,6 +73,7 @@ private:
     QMenu* m_fileMenu = nullptr;
     QMenu* m_settingMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
+    QMenu* m_unitsMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
 };

@@ -97,7 +97,7 @@ void MainWindow::BuildTabs()
         view->SetTrendSource([this](const QDate& date) { return m_trend.TrendOn(date); });
     m_page->SetTrendSummary([this] {
         return TrendSummaryText(m_services.clock.Today(), m_trend.Standing(), m_settings.GoalWeight,
-                                m_formats);
+                                m_settings.Unit, m_formats);
     });
     m_schemes = std::make_unique<SchemePainter>(*m_tabs, *m_page, *m_views);
 }
@@ -174,6 +174,8 @@ void MainWindow::ConnectCommands()
     connect(c.choosePort, &QAction::triggered, this, &MainWindow::ChoosePort);
     connect(c.graphRange, &QAction::triggered, this, &MainWindow::SetGraphRange);
     connect(c.appearance, &QAction::triggered, this, &MainWindow::SetAppearance);
+    for (QAction* unit : c.units)
+        connect(unit, &QAction::triggered, this, [this, unit] { SetUnit(unit->data().toString()); });
     connect(c.helpContents, &QAction::triggered, this, [this] { ShowHelp(false); });
     connect(c.helpTopics, &QAction::triggered, this, [this] { ShowHelp(true); });
     for (QAction* web : {c.productPage, c.makerPage}) {

@@ -116,6 +116,10 @@ private:
     void SetAppearance();
     // ColorScheme onto the window; the tab strip's colour after a change of tabs or schemes.
     void ApplyScheme();
+    // Setting > Units: the page, the list, the graphs and the trend lines show weights in the
+    // settings' unit.
+    void SetUnit(const QString& unitKey);
+    void ShowUnit();
     void SyncTabColour();
     // The Go to date command: View > Go to date (Ctrl+G). Asks for a day and shows it on the current
     // tab: the Diary tab and the list its record or the nearest one, the graphs its period.

@@ -118,6 +118,7 @@ void MainWindow::StartUp()
         ShowScaleStatus();
     };
     ApplyScheme();
+    ShowUnit();
     ApplyTexts();
     ShowRecentFiles();
     m_tabs->setCurrentIndex(0);

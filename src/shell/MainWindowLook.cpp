@@ -1,9 +1,14 @@
-// The colour scheme of the main window and the appearance command.
+// The colour scheme of the main window, the appearance command and the unit of weights.
 
 #include "shell/MainWindow.h"
 
+#include "entry/DiaryPage.h"
 #include "shell/ColorDlg.h"
+#include "shell/MainMenus.h"
 #include "shell/SchemePainter.h"
+#include "views/Views.h"
+
+#include <QAction>
 
 namespace tarvel {
 
@@ -15,6 +20,24 @@ void MainWindow::ApplyScheme()
 void MainWindow::SyncTabColour()
 {
     m_schemes->SyncTabColour();
+}
+
+void MainWindow::SetUnit(const QString& unitKey)
+{
+    const std::optional<WeightUnit> unit = UnitFromKey(unitKey);
+    if (!unit || *unit == m_settings.Unit)
+        return;
+    m_settings.Unit = *unit;
+    ShowUnit();
+}
+
+void MainWindow::ShowUnit()
+{
+    for (QAction* item : m_menus->units)
+        item->setChecked(item->data().toString() == UnitKey(m_settings.Unit));
+    m_page->SetUnit(m_settings.Unit);
+    m_page->ShowTrendSummary();
+    m_views->ShowUnit();
 }
 
 void MainWindow::SetAppearance()

@@ -25,6 +25,7 @@ constexpr Key kScheme{"ColorFlg", "Flg", "1"};
 constexpr Key kBmiMax{"BmiScale", "Max", "35"};
 constexpr Key kTrendMonths{"TrendScale", "Month", "1"};
 constexpr Key kGoal{"Goal", "Weight", ""};
+constexpr Key kUnit{"Units", "Weight", "kg"};
 constexpr Key kRegistered{"RegSet", "Num", "0"};
 constexpr Key kFirstRun{"FirstRun", "Value", "1"};
 constexpr Key kWindowRect[4] = {
@@ -87,6 +88,7 @@ void Settings::Load(const SettingsStore& store)
         TrendMonths = kWholeDiaryMonths;
     else
         TrendMonths = months && *months != kWholeDiaryMonths && IsGraphSpan(*months) ? *months : 1;
+    Unit = UnitFromKey(Text(store, kUnit).trimmed()).value_or(WeightUnit::Kilograms);
     const std::optional<double> goal = ParseNumber(Text(store, kGoal), QLatin1Char('.'));
     GoalWeight = goal && IsGoalWeight(*goal) ? goal : std::nullopt;
     WindowRect = WindowRectOf(store);
@@ -99,6 +101,7 @@ void Settings::SaveSettings(SettingsStore& store) const
     Put(store, kScheme, QString::number(ColorScheme));
     Put(store, kBmiMax, QString::number(BmiScaleMax));
     Put(store, kTrendMonths, QString::number(TrendMonths));
+    Put(store, kUnit, UnitKey(Unit));
     for (std::size_t i = 0; i < RecentPath.size(); ++i)
         Put(store, kPaths[i], RecentPath[i]);
     if (!WindowRect)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/WeightUnit.h"
+
 #include <QRect>
 #include <QString>
 
@@ -13,14 +15,15 @@ class SettingsStore;
 // The values kept between runs. Load() reads them with their defaults and checks; SaveSettings()
 // writes them back. The dialogs change only these members; the store sees them at the next save.
 struct Settings {
-    int PortNo = 1;                    // CommSet/Port, 1..16, or 0 for no scale
-    bool PortChosen = false;           // CommSet/Port was stored: the port is the user's choice
-    std::array<QString, 3> RecentPath; // History/Path1..Path3, most recent first
-    int ColorScheme = 1;               // ColorFlg/Flg, 1..7
-    int BmiScaleMax = 35;              // BmiScale/Max, 35 or 50
-    int BmiScaleMin = 15;              // 15 with 35, 0 with 50
-    int TrendMonths = 1;               // TrendScale/Month, 1, 3, 6, 12 or 0 (the whole diary)
-    std::optional<double> GoalWeight;  // the open diary's goal in kg, kLeastGoal..kMostGoal; none: no goal
+    int PortNo = 1;                          // CommSet/Port, 1..16, or 0 for no scale
+    bool PortChosen = false;                 // CommSet/Port was stored: the port is the user's choice
+    std::array<QString, 3> RecentPath;       // History/Path1..Path3, most recent first
+    int ColorScheme = 1;                     // ColorFlg/Flg, 1..7
+    int BmiScaleMax = 35;                    // BmiScale/Max, 35 or 50
+    int BmiScaleMin = 15;                    // 15 with 35, 0 with 50
+    int TrendMonths = 1;                     // TrendScale/Month, 1, 3, 6, 12 or 0 (the whole diary)
+    WeightUnit Unit = WeightUnit::Kilograms; // Units/Weight, "kg", "lb" or "st"
+    std::optional<double> GoalWeight; // the open diary's goal in kg, kLeastGoal..kMostGoal; none: no goal
     // Window/Left, Top, Width and Height: the main window's normal rectangle at the last close
     // (none before it, or when a value is missing or the size is empty); Window/Maximized.
     std::optional<QRect> WindowRect;
@@ -32,10 +35,11 @@ struct Settings {
     static bool IsGoalWeight(double kg) { return kg >= kLeastGoal && kg <= kMostGoal; }
 
     // Reads CommSet/Port, History/Path1..3, ColorFlg/Flg, BmiScale/Max, TrendScale/Month,
-    // Goal/Weight and the Window section, in this order; a value out of its range takes the default.
+    // Units/Weight, Goal/Weight and the Window section, in this order; a value out of its range takes the
+    // default.
     void Load(const SettingsStore& store);
 
-    // Writes Port, Flg, Max, Month, the three paths and the Window section, in this order. The goal
+    // Writes Port, Flg, Max, Month, the unit, the three paths and the Window section, in this order. The goal
     // is kept with its diary (SaveGoalOf).
     void SaveSettings(SettingsStore& store) const;
 

@@ -107,6 +107,22 @@ QString WeightText(const Weighing& w, const LocaleFormats& formats)
     return FormatScaled(w.weight->grams / 10, 2, 1, formats.DecimalSep);
 }
 
+QString WeightText(const Weighing& w, WeightUnit unit, const LocaleFormats& formats)
+{
+    // A weight of 0 (no weighing) shows as "0" in every unit.
+    if (unit == WeightUnit::Kilograms || !w.weight || w.weight->grams / 10 == 0)
+        return WeightText(w, formats);
+    return MassNumberText(*w.weight, unit, formats.DecimalSep);
+}
+
+QString WeightUnitText(const Weighing& w, WeightUnit unit, const LocaleFormats& formats)
+{
+    const QString number = WeightText(w, unit, formats);
+    if (unit == WeightUnit::StonesPounds && w.weight)
+        return number;
+    return number + QLatin1Char(' ') + UnitSymbol(unit);
+}
+
 QString BmiText(const Weighing& w, const LocaleFormats& formats)
 {
     if (!w.bmiTenths)

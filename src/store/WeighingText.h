@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/DayRecord.h"
+#include "store/WeightUnit.h"
 
 #include <QChar>
 #include <QString>
@@ -36,6 +37,10 @@ std::optional<int> BmiTenthsOf(double bmi);
 // separator), empty when there is none.
 QString WeightText(const Weighing& w, const LocaleFormats& formats);
 QString BmiText(const Weighing& w, const LocaleFormats& formats);
+// The weight in the user's unit: in kg as WeightText, else its value converted ("176.4",
+// "12 st 8.0 lb"; a kept text as written). With its unit: "72.40 kg", "176.4 lb".
+QString WeightText(const Weighing& w, WeightUnit unit, const LocaleFormats& formats);
+QString WeightUnitText(const Weighing& w, WeightUnit unit, const LocaleFormats& formats);
 // The time laid out as stored ("07:30" with the locale's separator); empty when there is none.
 QString TimeText(const Weighing& w, const LocaleFormats& formats);
 

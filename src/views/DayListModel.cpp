@@ -63,7 +63,10 @@ QString DayListModel::cellText(int row, int column) const
         case 3:
             return LoadText(TextId::TimeLabel);
         case 4:
-            return LoadText(TextId::WeightLabel);
+            // Kilograms go without saying, as they always have.
+            return m_unit == WeightUnit::Kilograms
+                       ? LoadText(TextId::WeightLabel)
+                       : QStringLiteral("%1 (%2)").arg(LoadText(TextId::WeightLabel), UnitSymbol(m_unit));
         case 5:
             return QStringLiteral("BMI");
         case kMemoRow:
@@ -90,7 +93,7 @@ QString DayListModel::cellText(int row, int column) const
     case 3:
         return w.time ? m_formats.FormatTime(*w.time, m_formats.ShortTimeFormat) : QString();
     case 4:
-        return WeightText(w, m_formats);
+        return WeightText(w, m_unit, m_formats);
     case 5:
         return BmiText(w, m_formats);
     default:
@@ -116,6 +119,14 @@ QVariant DayListModel::headerData(int section, Qt::Orientation orientation, int 
     const QString date = cellText(1, section);
     const TextId slot = section % 2 == 1 ? TextId::DayMorning : TextId::DayNight;
     return LoadText(slot).arg(date.isEmpty() ? cellText(0, section) : date);
+}
+
+void DayListModel::setUnit(WeightUnit unit)
+{
+    if (unit == m_unit)
+        return;
+    m_unit = unit;
+    resetDays();
 }
 
 void DayListModel::resetDays()

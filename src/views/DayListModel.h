@@ -3,6 +3,8 @@
 #include <QAbstractTableModel>
 #include <QDate>
 
+#include "store/WeightUnit.h"
+
 namespace tarvel {
 
 class Diary;
@@ -27,6 +29,9 @@ public:
     void setWindow(int first, int last);
     int windowFirst() const { return m_first; }
     int windowLast() const { return m_last; }
+    // The unit of the weight row; a change shows every weight anew.
+    void setUnit(WeightUnit unit);
+
     // The record number a column shows; 0 for the field names' column and past the last column.
     int recordAt(int column) const;
 
@@ -47,7 +52,8 @@ private:
     const LocaleFormats& m_formats;
     int m_first = 1;
     int m_last = 1;
-    int m_count = 0; // the diary's records when the model last followed it
+    int m_count = 0;
+    WeightUnit m_unit = WeightUnit::Kilograms; // the diary's records when the model last followed it
 };
 
 } // namespace tarvel

@@ -13,13 +13,12 @@ namespace tarvel {
 namespace {
 
 constexpr TextId kSlotNameTexts[2] = {TextId::Morning, TextId::Night};
-constexpr TextId kWeightKgText = TextId::TipWeight;
 constexpr TextId kBmiText = TextId::TipBmi;
 constexpr TextId kTrendText = TextId::TipTrend;
 
 } // namespace
 
-QString DayToolTipText(const DayRecord& day, bool withBmi, const LocaleFormats& formats,
+QString DayToolTipText(const DayRecord& day, bool withBmi, WeightUnit unit, const LocaleFormats& formats,
                        std::optional<double> trend)
 {
     QStringList lines;
@@ -33,14 +32,14 @@ QString DayToolTipText(const DayRecord& day, bool withBmi, const LocaleFormats& 
         // Shown as the Diary tab shows the time.
         if (w.time)
             parts << formats.FormatTime(*w.time, formats.ShortTimeFormat);
-        parts << LoadText(kWeightKgText).arg(WeightText(w, formats));
+        parts << WeightUnitText(w, unit, formats);
         const QString bmi = BmiText(w, formats);
         if (withBmi && !bmi.isEmpty())
             parts << LoadText(kBmiText).arg(bmi);
         lines << parts.join(QStringLiteral("  "));
     }
     if (trend)
-        lines << LoadText(kTrendText).arg(formats.FormatNumber(*trend, u"#0.0"));
+        lines << LoadText(kTrendText).arg(KgUnitText(*trend, unit, 1, formats.DecimalSep));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -7,6 +7,7 @@
 #include "platform/TextTable.h"
 #include "store/GraphPeriod.h"
 #include "store/Settings.h"
+#include "store/WeighingText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -52,10 +53,16 @@ GraphSetDlg::GraphSetDlg(Settings& settings, const LocaleFormats& formats, QWidg
     grid->addWidget(m_trend, 1, 1);
     m_goal->setObjectName(QStringLiteral("goalWeight"));
     m_goal->setToolTip(LoadText(TextId::GoalWeightTip));
-    m_goal->setMaxLength(6);
-    if (settings.GoalWeight)
-        m_goal->setText(formats.FormatNumber(*settings.GoalWeight, kWeightPattern));
-    grid->addWidget(new QLabel(LoadText(TextId::GoalWeightLabel), this), 2, 0);
+    // In the user's unit: "150.00" kg, "330.7" lb, "23 st 8.7 lb".
+    m_goal->setMaxLength(settings.Unit == WeightUnit::StonesPounds ? 14 : 6);
+    if (settings.GoalWeight) {
+        m_shownGoal = settings.Unit == WeightUnit::Kilograms
+                          ? formats.FormatNumber(*settings.GoalWeight, kWeightPattern)
+                          : MassNumberText(MassFromKg(*settings.GoalWeight).value_or(Mass{}), settings.Unit,
+                                           formats.DecimalSep);
+        m_goal->setText(m_shownGoal);
+    }
+    grid->addWidget(new QLabel(LoadText(TextId::GoalWeightLabel).arg(UnitSymbol(settings.Unit)), this), 2, 0);
     grid->addWidget(m_goal, 2, 1);
     connect(m_goal, &QLineEdit::textChanged, this, [this] { m_ok->setEnabled(TypedGoal().has_value()); });
     auto* buttons = new QHBoxLayout;
@@ -94,7 +101,16 @@ std::optional<std::optional<double>> GraphSetDlg::TypedGoal() const
     const QString text = m_goal->text().trimmed();
     if (text.isEmpty())
         return std::optional<double>();
-    const std::optional<double> kg = m_formats.ParseNumber(text);
+    if (!m_shownGoal.isEmpty() && text == m_shownGoal)
+        return m_settings.GoalWeight;
+    std::optional<double> kg;
+    if (m_settings.Unit == WeightUnit::Kilograms) {
+        kg = m_formats.ParseNumber(text);
+    } else if (const auto read = ReadWeightText(text, m_formats.DecimalSep, m_settings.Unit)) {
+        // Kept in the diary's 0.01 kg steps, as a weight typed in the unit is.
+        if (const auto mass = MassFromKg(read->kg))
+            kg = mass->kg();
+    }
     if (!kg || !Settings::IsGoalWeight(*kg))
         return std::nullopt;
     return kg;

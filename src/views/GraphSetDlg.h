@@ -33,6 +33,7 @@ private:
     Settings& m_settings;
     const LocaleFormats& m_formats;
     QLineEdit* m_goal;
+    QString m_shownGoal; // the goal as the dialog opened with it, which stays exactly as stored
     QString RangeSep;
     QComboBox* m_bmiScale;
     QComboBox* m_trend;

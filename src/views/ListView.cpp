@@ -139,6 +139,11 @@ void ListView::SetAskSaveEntry(std::function<void()> askSaveEntry)
     m_askSaveEntry = std::move(askSaveEntry);
 }
 
+void ListView::SetUnit(WeightUnit unit)
+{
+    m_model->setUnit(unit);
+}
+
 void ListView::SetListColours(const QColor& dark, const QColor& accent)
 {
     m_dark = dark;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PagingDirection.h"
+#include "store/WeightUnit.h"
 #include "views/HoldRepeat.h"
 
 #include <QColor>
@@ -39,6 +40,8 @@ public:
     // The List tab's colours: the record numbers and field names take dark, the record number under
     // the pointer takes accent.
     void SetListColours(const QColor& dark, const QColor& accent);
+    // The unit the weight row shows.
+    void SetUnit(WeightUnit unit);
     // A click on this label (the tab's title) takes the focus to the list, which hides the memo box.
     void WatchTitleLabel(QWidget* label);
 

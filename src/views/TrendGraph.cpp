@@ -192,21 +192,28 @@ void DrawAxisTitle(GraphCanvas& c, QPainter& painter, const QString& title, cons
     painter.restore();
 }
 
-// The weight of the period's first weighed day, in whole kilograms; nothing when the period holds
-// no weighing.
+// The unit of the weight axis: kilograms, or pounds (also for stones and pounds, whose steps are
+// too coarse for an axis).
+WeightUnit AxisUnit(const Settings& settings)
+{
+    return settings.Unit == WeightUnit::Kilograms ? WeightUnit::Kilograms : WeightUnit::Pounds;
+}
+
+// The weight of the period's first weighed day, in whole units of the axis; nothing when the period
+// holds no weighing.
 std::optional<double> FirstWholeWeight(const GraphSources& src, const DayColumns& cols)
 {
     const qint64 firstDay = DayNumber(src.period.PeriodStart);
     for (const DayRecord& record :
          src.diary.records().RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
         if (const auto kg = DayWeightOf(record))
-            return std::floor(*kg);
+            return std::floor(ValueInUnit(*kg, AxisUnit(src.settings)));
     }
     return std::nullopt;
 }
 
 // The axis over six months or more, when the weight wanders too far for one around the first
-// day: centred on the middle of the period's weighings (and the goal) to the whole kilogram, and
+// day: centred on the middle of the period's weighings (and the goal) to the whole unit, and
 // wide enough to hold them all. Nothing when the period holds no weighing.
 struct FittedAxis {
     double centre = 0;
@@ -216,16 +223,20 @@ struct FittedAxis {
 std::optional<FittedAxis> FitWeightAxis(const GraphSources& src, const DayColumns& cols)
 {
     const qint64 firstDay = DayNumber(src.period.PeriodStart);
-    std::optional<double> least = src.settings.GoalWeight;
-    std::optional<double> most = src.settings.GoalWeight;
+    const WeightUnit unit = AxisUnit(src.settings);
+    const std::optional<double> goal =
+        src.settings.GoalWeight ? std::optional(ValueInUnit(*src.settings.GoalWeight, unit)) : std::nullopt;
+    std::optional<double> least = goal;
+    std::optional<double> most = goal;
     bool weighed = false;
     for (const DayRecord& record :
          src.diary.records().RecordsBetween(firstDay, firstDay + cols.dayCount - 1)) {
         for (const std::optional<double>& kg : WeighingsOf(record)) {
             if (!kg)
                 continue;
-            least = std::min(least.value_or(*kg), *kg);
-            most = std::max(most.value_or(*kg), *kg);
+            const double value = ValueInUnit(*kg, unit);
+            least = std::min(least.value_or(value), value);
+            most = std::max(most.value_or(value), value);
             weighed = true;
         }
     }
@@ -303,7 +314,8 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
     const bool longSpan = src.settings.TrendMonths == kWholeDiaryMonths || src.settings.TrendMonths > 3;
     const std::optional<FittedAxis> fit = longSpan ? FitWeightAxis(src, cols) : std::nullopt;
     const double range = std::max({scale.WeightRange, 0.5, fit ? fit->range : 0.0});
-    const double kgStep = g.PlotHeight / (2 * range);
+    const double kgStep = g.PlotHeight / (2 * range); // one unit of the axis
+    const WeightUnit unit = AxisUnit(src.settings);
 
     // Bands, value grid and axes depend on the layout and the zoom only.
     const auto backdropPainting = [&](QPainter& p, GraphLabels* texts) {
@@ -316,7 +328,7 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
             c.Fill(s.left, y, s.right, next, band);
             y = next;
         }
-        // A black line per kilogram from the top, grey lines every 0.1 kg.
+        // A black line per unit (kg or lb) from the top, grey lines every tenth.
         y = g.PlotTop;
         for (int kg = 0; kg < RoundTwips(2 * range); ++kg) {
             c.Pen(1);
@@ -330,9 +342,10 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
             y = RoundTwips(y + kgStep);
         }
         DrawAxes(c, g, s);
-        DrawAxisTitle(c, p, QStringLiteral("[kg]"), g, s);
+        DrawAxisTitle(c, p, QStringLiteral("[%1]").arg(UnitSymbol(unit)), g, s);
     };
-    PaintBackdrop(painter, backdrop, BackdropKey(QStringLiteral("weight %1").arg(range), g, dpi), labels,
+    PaintBackdrop(painter, backdrop,
+                  BackdropKey(QStringLiteral("weight %1 %2").arg(range).arg(UnitKey(unit)), g, dpi), labels,
                   backdropPainting);
 
     GraphCanvas c(painter, dpi, labels, backdrop);
@@ -344,7 +357,7 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
         scale.WeightCenter = fit->centre;
     else if (const auto centre = FirstWholeWeight(src, cols))
         scale.WeightCenter = *centre;
-    // Labels sit on whole kilograms; at ±0.5 kg the centre is the half between two of them.
+    // Labels sit on whole units; at ±0.5 kg the centre is the half between two of them.
     const double mid = scale.WeightCenter + (range == 0.5 ? 0.5 : 0.0);
     const double topValue = std::floor(mid + range);
     const double bottomValue = std::floor(mid - range);
@@ -357,8 +370,8 @@ void DrawWeightGraph(QPainter& painter, double dpi, const GraphGeometry& g, cons
     }
 
     DrawDateLabels(c, g, s, src, cols);
-    const std::function<int(double)> toY = [&](double weight) {
-        return RoundTwips(g.PlotTop + (topValue - weight) * g.PlotHeight / (2 * range));
+    const std::function<int(double)> toY = [&](double kg) {
+        return RoundTwips(g.PlotTop + (topValue - ValueInUnit(kg, unit)) * g.PlotHeight / (2 * range));
     };
     drawGoalLine(c, g, s, src, toY);
     drawMeasurements(c, g, s, src, cols, WeighingOf, toY);

@@ -15,8 +15,9 @@ class Trend;
 struct Settings;
 class LocaleFormats;
 
-// The weight axis: WeightRange is half the visible span in kg (0.5, 1, 2, 3, 4 or 5); WeightCenter
-// the whole kilograms of the period's first weight, found anew by every weight drawing.
+// The weight axis, in kg or, for users of pounds and stones, in lb: WeightRange is half the visible
+// span (0.5, 1, 2, 3, 4 or 5 units); WeightCenter the whole units of the period's first weight, found
+// anew by every weight drawing.
 struct WeightScale {
     double WeightRange = 2.0;
     double WeightCenter = 0.0;

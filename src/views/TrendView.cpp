@@ -37,7 +37,7 @@ QAccessibleInterface* MakeGraphInterface(const QString&, QObject* object)
 }
 
 // What a screen reader says of a graph: its period and the first and last value plotted in it.
-QString GraphDescription(TrendView::Kind kind, const Diary& diary, const GraphPeriod& period,
+QString GraphDescription(TrendView::Kind kind, const Diary& diary, const GraphPeriod& period, WeightUnit unit,
                          const LocaleFormats& formats)
 {
     if (!period.PeriodStart.isValid() || !period.PeriodEnd.isValid())
@@ -56,7 +56,8 @@ QString GraphDescription(TrendView::Kind kind, const Diary& diary, const GraphPe
             const bool weight = kind == TrendView::Kind::Weight;
             if (!(weight ? WeighingOf(weighing) : BmiOf(weighing)))
                 continue;
-            const QString value = weight ? WeightText(weighing, formats) : BmiText(weighing, formats);
+            const QString value =
+                weight ? WeightUnitText(weighing, unit, formats) : BmiText(weighing, formats);
             if (first.isEmpty())
                 first = value;
             last = value;
@@ -306,7 +307,8 @@ void TrendView::DrawGraph()
         m_spareImage = m_surface->SetImage(std::move(image));
     }
     // Every drawing follows a change of the period or the records: screen readers hear the new state.
-    m_surface->setAccessibleDescription(GraphDescription(m_kind, m_diary, m_period, m_formats));
+    m_surface->setAccessibleDescription(
+        GraphDescription(m_kind, m_diary, m_period, m_settings.Unit, m_formats));
     // The drawing leaves the arrow; the next move over a day sets the pointer again.
     UpdatePointer(-1, 0);
     m_hoverDay = -1;
@@ -483,7 +485,8 @@ QString TrendView::ToolTipAt(QPointF position) const
     if (found == 0)
         return QString();
     const std::optional<double> trend = m_trendAt ? m_trendAt(date) : std::nullopt;
-    return DayToolTipText(m_diary.records().Item(found), m_kind == Kind::Bmi, m_formats, trend);
+    return DayToolTipText(m_diary.records().Item(found), m_kind == Kind::Bmi, m_settings.Unit, m_formats,
+                          trend);
 }
 
 int TrendView::DayAt(double x, double y) const

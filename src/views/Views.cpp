@@ -87,6 +87,13 @@ void Views::ResetWeightScale()
     m_weightView->ResetWeightScale();
 }
 
+void Views::ShowUnit()
+{
+    m_listView->SetUnit(m_settings.Unit);
+    m_weightView->Redraw();
+    m_bmiView->Redraw();
+}
+
 void Views::ApplyRange(const RangeChange& change)
 {
     if (change.span) {

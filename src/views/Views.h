@@ -72,6 +72,8 @@ public:
     // After the Range command: a new span chooses the period anew and redraws both graphs, a new
     // BMI scale redraws the BMI graph, a new goal the weight graph.
     void ApplyRange(const RangeChange& change);
+    // After the settings' unit changed: the list and both graphs show weights in it.
+    void ShowUnit();
 
 private:
     const Settings& m_settings;

@@ -228,6 +228,40 @@ TEST(DiaryPageTest, ShowCurrentEntry)
     }
 }
 
+// In pounds and stones: a stored 65.40 kg shows as 144.2 lb and stays 65.40 kg when the day is saved
+// again; 176.4 lb = 80.0137 kg is stored as 80.01 kg and shows 176.4 lb, or 12 st 8.4 lb, again;
+// "12 8" is 12 st 8 lb = 79.832 kg; 150 kg = 330.69 lb = 23 st 8.7 lb is the limit.
+TEST(DiaryPageTest, WeightsInPoundsAndStones)
+{
+    Page p("de_DE", true, 2);
+    const auto stored = [&p] { return p.f.diary.records().Item(2).slot[0].weight.value_or(Mass{}).grams; };
+    const struct {
+        WeightUnit unit;
+        const char* typed; // nothing: only the memo changes
+        qint64 grams;
+        const char* shown;
+    } steps[] = {{WeightUnit::Pounds, nullptr, 65400, "144,2"},
+                 {WeightUnit::Pounds, "176,4", 80010, "176,4"},
+                 {WeightUnit::StonesPounds, nullptr, 80010, "12 st 8,4 lb"},
+                 {WeightUnit::StonesPounds, "12 8", 79830, "12 st 8,0 lb"}};
+    for (const auto& step : steps) {
+        p.page.SetUnit(step.unit);
+        if (step.typed)
+            p.c.weight[0]->setText(U(step.typed));
+        p.c.memo[0]->setPlainText(p.c.memo[0]->toPlainText() + U("."));
+        ASSERT_TRUE(p.page.SaveEntry()) << step.typed;
+        EXPECT_EQ(stored(), step.grams) << step.typed;
+        EXPECT_EQ(p.c.weight[0]->text(), U(step.shown));
+    }
+    p.c.weight[0]->setText(U("23 st 9"));
+    EXPECT_EQ(p.Last(), U("Maximum weight is 23 st 8,7 lb."));
+    EXPECT_EQ(p.c.weight[0]->text(), U("12 st 8,0 lb"));
+    // An edited weight follows a change of unit; back in kg the page is as it always was.
+    p.c.weight[0]->setText(U("11 st"));
+    p.page.SetUnit(WeightUnit::Kilograms);
+    EXPECT_EQ(p.c.weight[0]->text(), U("69,85"));
+}
+
 TEST(DiaryPageTest, CalendarAndTimeButtons)
 {
     const struct {
@@ -585,6 +619,7 @@ TEST(TrendSummary, TrendRateAndGoal)
         std::optional<double> trend, rate, start, goal;
         const char* text;
         int daysSinceWeighed = 0;
+        WeightUnit unit = WeightUnit::Kilograms;
     } cases[] = {
         {"ja_JP", 72.5, -0.5, 75.0, none, "Trend 72.5 kg, -0.5 kg/week"},
         {"ja_JP", 72.5, -0.5, 75.0, 68.0, "Trend 72.5 kg, -0.5 kg/week\nGoal 68.0 kg: about 2027/2/2"},
@@ -598,11 +633,16 @@ TEST(TrendSummary, TrendRateAndGoal)
         {"ja_JP", 68.09, 0.3, 75.0, 68.0, "Trend 68.1 kg, +0.3 kg/week\nGoal 68.0 kg: reached"},
         {"ja_JP", 67.5, 0.2, 75.0, 68.0, "Trend 67.5 kg, +0.2 kg/week\nGoal 68.0 kg: reached"},
         {"ja_JP", none, none, none, 68.0, ""},
+        // 72.5 kg = 159.84 lb, 0.5 kg = 1.10 lb, 68 kg = 149.91 lb, 4.5 kg = 9.92 lb; 14 lb a stone.
+        {"de_DE", 72.5, -0.5, 75.0, 68.0, "Trend 159,8 lb, -1,1 lb/week\nGoal 149,9 lb: about 2.2.2027", 0,
+         WeightUnit::Pounds},
+        {"de_DE", 72.5, none, 72.0, 68.0, "Trend 11 st 5,8 lb\nGoal 10 st 9,9 lb: 9,9 lb to go", 0,
+         WeightUnit::StonesPounds},
     };
     for (const auto& c : cases) {
         const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(QString::fromLatin1(c.locale)));
         const TrendStanding standing{c.trend, c.rate, c.start, today.addDays(-c.daysSinceWeighed)};
-        EXPECT_EQ(TrendSummaryText(today, standing, c.goal, formats).toStdString(), c.text);
+        EXPECT_EQ(TrendSummaryText(today, standing, c.goal, c.unit, formats).toStdString(), c.text);
     }
 }
 

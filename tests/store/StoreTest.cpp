@@ -116,30 +116,31 @@ TEST(Settings, NumbersAndTheirRanges)
     const struct {
         QByteArray ini;
         std::vector<int>
-            values; // port, scheme, BMI top and bottom, months, goal x 100 (-1: none), port stored
+            values; // port, scheme, BMI top and bottom, months, goal x 100 (-1: none), port stored, unit
     } cases[] = {
         {"[CommSet]\nPort=16\n[ColorFlg]\nFlg=7\n[BmiScale]\nMax=50kg\n[TrendScale]\nMonth=3\n"
-         "[Goal]\nWeight=68.25\n",
-         {16, 7, 50, 0, 3, 6825, 1}},
+         "[Goal]\nWeight=68.25\n[Units]\nWeight=st\n",
+         {16, 7, 50, 0, 3, 6825, 1, 2}},
         {"[CommSet]\nPort=3.5\n[ColorFlg]\nFlg=7.5\n[BmiScale]\nMax=40\n[TrendScale]\nMonth=2\n",
-         {4, 1, 35, 15, 1, -1, 1}},
+         {4, 1, 35, 15, 1, -1, 1, 0}},
         {"[CommSet]\nPort=65544\n[ColorFlg]\nFlg=-1e308\n[BmiScale]\nMax=65586\n[TrendScale]\nMonth=-3\n",
-         {1, 1, 35, 15, 1, -1, 1}},
+         {1, 1, 35, 15, 1, -1, 1, 0}},
         {"[CommSet]\nPort=17\n[ColorFlg]\nFlg=8\n[BmiScale]\nMax=nan\n[TrendScale]\nMonth=6\n"
-         "[Goal]\nWeight=0.5\n",
-         {1, 1, 35, 15, 6, -1, 1}},
-        {"[CommSet]\nPort=0\n", {0, 1, 35, 15, 1, -1, 1}},
-        {"[CommSet]\nPort=-1\n", {1, 1, 35, 15, 1, -1, 1}},
-        {"[TrendScale]\nMonth=0\n", {1, 1, 35, 15, 0, -1, 0}},   // the whole diary
-        {"[TrendScale]\nMonth=0.4\n", {1, 1, 35, 15, 1, -1, 0}}, // rounds to 0, but is not "0"
-        {QByteArray("\x00\xff\xfe garbage \x01\x02\n[[[\n=\n[CommSet\nPort\n", 35), {1, 1, 35, 15, 1, -1, 0}},
+         "[Goal]\nWeight=0.5\n[Units]\nWeight= LB \n",
+         {1, 1, 35, 15, 6, -1, 1, 1}},
+        {"[CommSet]\nPort=0\n[Units]\nWeight=stone\n", {0, 1, 35, 15, 1, -1, 1, 0}},
+        {"[CommSet]\nPort=-1\n", {1, 1, 35, 15, 1, -1, 1, 0}},
+        {"[TrendScale]\nMonth=0\n", {1, 1, 35, 15, 0, -1, 0, 0}},   // the whole diary
+        {"[TrendScale]\nMonth=0.4\n", {1, 1, 35, 15, 1, -1, 0, 0}}, // rounds to 0, but is not "0"
+        {QByteArray("\x00\xff\xfe garbage \x01\x02\n[[[\n=\n[CommSet\nPort\n", 35),
+         {1, 1, 35, 15, 1, -1, 0, 0}},
     };
     const std::array<QString, 3> paths = {QStringLiteral("/home/anna/My Diary, 2024.ov1"),
                                           QStringLiteral("/tmp/\u00E9t\u00E9.ov1")};
     auto values = [](const Settings& s) {
         const int goal = s.GoalWeight ? static_cast<int>(std::lround(*s.GoalWeight * 100)) : -1;
-        return std::vector<int>(
-            {s.PortNo, s.ColorScheme, s.BmiScaleMax, s.BmiScaleMin, s.TrendMonths, goal, s.PortChosen});
+        return std::vector<int>({s.PortNo, s.ColorScheme, s.BmiScaleMax, s.BmiScaleMin, s.TrendMonths, goal,
+                                 s.PortChosen, static_cast<int>(s.Unit)});
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ini.left(80).toStdString());
@@ -148,6 +149,7 @@ TEST(Settings, NumbersAndTheirRanges)
         Settings s;
         s.PortNo = s.ColorScheme = s.BmiScaleMax = s.BmiScaleMin = s.TrendMonths = 9;
         s.GoalWeight = 99;
+        s.Unit = WeightUnit::Pounds;
         s.Load(store);
         EXPECT_EQ(values(s), c.values);
         // Saved with recent diaries in one run, loaded in the next.
@@ -161,8 +163,8 @@ TEST(Settings, NumbersAndTheirRanges)
         Settings loaded;
         loaded.Load(next);
         std::vector<int> saved = c.values;
-        saved.back() = 1; // the port is stored from now on
-        saved[5] = -1;    // the goal is kept with its diary
+        saved[6] = 1;  // the port is stored from now on
+        saved[5] = -1; // the goal is kept with its diary
         EXPECT_EQ(values(loaded), saved);
         EXPECT_EQ(loaded.RecentPath, paths);
         EXPECT_FALSE(Settings::TakeFirstRun(next));

@@ -466,8 +466,11 @@ TEST(TrendView, PointingAtADayShowsItsWeighings)
         tarvel::testing::MakeDay(QDate(2024, 1, 10), MakeWeighing("07:30", "65.40", "22.6", "memo"),
                                  MakeWeighing("21:00", "0", "", "a weight of 0 is no weighing"));
     const QString morning = u"10.1.2024\n"_s + LoadText(TextId::Morning) + u"  7:30  65,40 kg"_s;
-    EXPECT_EQ(DayToolTipText(day, false, german.formats), morning);
-    EXPECT_EQ(DayToolTipText(day, true, german.formats, 65.449), morning + u"  BMI 22,6\nTrend 65,4 kg"_s);
+    EXPECT_EQ(DayToolTipText(day, false, WeightUnit::Kilograms, german.formats), morning);
+    EXPECT_EQ(DayToolTipText(day, true, WeightUnit::Kilograms, german.formats, 65.449),
+              morning + u"  BMI 22,6\nTrend 65,4 kg"_s);
+    EXPECT_EQ(DayToolTipText(day, false, WeightUnit::Pounds, german.formats, 65.449),
+              QString(morning).replace(u"65,40 kg"_s, u"144,2 lb"_s) + u"\nTrend 144,3 lb"_s);
 
     Trends t;
     t.RedrawBoth(QDate(2024, 1, 10), QDate(2024, 1, 11));
