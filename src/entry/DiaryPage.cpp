@@ -241,7 +241,8 @@ void DiaryPage::ShowUnitTexts()
 {
     for (std::size_t i = 0; i < 2; ++i) {
         if (m_unitLabel[i] != nullptr)
-            m_unitLabel[i]->setText(UnitSymbol(m_unit));
+            // Stones and pounds name their units in the weight itself.
+            m_unitLabel[i]->setText(m_unit == WeightUnit::StonesPounds ? QString() : UnitSymbol(m_unit));
         m_weight[i]->setToolTip(m_unit == WeightUnit::Kilograms
                                     ? LoadText(TextId::WeightTip)
                                     : LoadText(TextId::InputWeightIn).arg(UnitSymbol(m_unit)));

@@ -217,7 +217,7 @@ void DiaryPage::buildLayout()
         grid->addWidget(m_time[slot], 4, column);
         grid->addWidget(m_timeButton[slot], 4, column + 1);
         grid->addWidget(m_weight[slot], 5, column);
-        m_unitLabel[slot] = PlainLabel(UnitSymbol(m_unit), this);
+        m_unitLabel[slot] = PlainLabel(QStringLiteral("kg"), this);
         grid->addWidget(m_unitLabel[slot], 5, column + 1);
         grid->addWidget(m_bmi[slot], 6, column);
         grid->addWidget(m_bmiButton[slot], 6, column + 1);

@@ -28,6 +28,7 @@ void MainWindow::SetUnit(const QString& unitKey)
     if (!unit || *unit == m_settings.Unit)
         return;
     m_settings.Unit = *unit;
+    m_settings.SaveUnit(m_services.settingsStore);
     ShowUnit();
 }
 

@@ -101,7 +101,7 @@ void Settings::SaveSettings(SettingsStore& store) const
     Put(store, kScheme, QString::number(ColorScheme));
     Put(store, kBmiMax, QString::number(BmiScaleMax));
     Put(store, kTrendMonths, QString::number(TrendMonths));
-    Put(store, kUnit, UnitKey(Unit));
+    SaveUnit(store);
     for (std::size_t i = 0; i < RecentPath.size(); ++i)
         Put(store, kPaths[i], RecentPath[i]);
     if (!WindowRect)
@@ -111,6 +111,11 @@ void Settings::SaveSettings(SettingsStore& store) const
     for (std::size_t i = 0; i < values.size(); ++i)
         Put(store, kWindowRect[i], QString::number(values[i]));
     Put(store, kWindowMaximised, WindowMaximised ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void Settings::SaveUnit(SettingsStore& store) const
+{
+    Put(store, kUnit, UnitKey(Unit));
 }
 
 namespace {

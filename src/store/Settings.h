@@ -42,6 +42,8 @@ struct Settings {
     // Writes Port, Flg, Max, Month, the unit, the three paths and the Window section, in this order. The goal
     // is kept with its diary (SaveGoalOf).
     void SaveSettings(SettingsStore& store) const;
+    // Writes Units/Weight alone, at once when the user chooses a unit.
+    void SaveUnit(SettingsStore& store) const;
 
     // Each diary has its own goal, kept under Goals by its path (percent-encoded as the key; "" for
     // none, else the number with "." whatever the locale). Goal/Weight holds the goal waiting for a
