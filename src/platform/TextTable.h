@@ -95,7 +95,8 @@ enum class TextId : int {
     Version = 602,
     Developers = 603,
     License = 604,
-    // Messages. EmptyLine is no text: the table does not hold it, so it loads "" (the empty second line of the port messages).
+    // Messages. EmptyLine is no text: the table does not hold it, so it loads "" (the empty second line of
+    // the port messages).
     FileCannotBeOpened = 700,
     InputHeight = 701,
     InputWeight = 702,
@@ -252,6 +253,20 @@ enum class TextId : int {
     HelpLanguage = 1610,
     // The goal without a date: how far the trend still has to go.
     GoalToGo = 1620,
+    // File > Import: the report, the preview and the unit question.
+    RowsInDiary = 1650,
+    RowsExtraWeighings = 1651,
+    RowsNoWeight = 1652,
+    RowsComputed = 1653,
+    UnreadableLines = 1654,
+    ImportPreview = 1655,
+    AskWeightUnit = 1656,
+    KilogramsChoice = 1657,
+    PoundsChoice = 1658,
+    AsWritten = 1659,
+    ReadAsKg = 1660,
+    ReadAsLb = 1661,
+    NoUnitReadAs = 1662,
     // The language code as a number.
     LanguageCode = 2000,
 };
@@ -273,9 +288,9 @@ inline constexpr int kJapaneseLanguage = 1;
 // trend) and the seven scheme names of the appearance dialog.
 inline constexpr TextId kTabCaptionTexts[] = {TextId::DiaryTab, TextId::ListTab, TextId::WeightTrendTab,
                                               TextId::BmiTrendTab};
-inline constexpr TextId kSchemeNameTexts[] = {TextId::SchemeFourColor, TextId::SchemeBlue,   TextId::SchemeGreen,
-                                              TextId::SchemeOrange,    TextId::SchemePink,   TextId::SchemePurple,
-                                              TextId::SchemeGray};
+inline constexpr TextId kSchemeNameTexts[] = {
+    TextId::SchemeFourColor, TextId::SchemeBlue,   TextId::SchemeGreen, TextId::SchemeOrange,
+    TextId::SchemePink,      TextId::SchemePurple, TextId::SchemeGray};
 
 // Window and dialog font names (texts WindowFont and DialogFont).
 QString WindowFontName();
