@@ -95,8 +95,7 @@ enum class TextId : int {
     Version = 602,
     Developers = 603,
     License = 604,
-    // Messages. EmptyLine is no text: the table does not hold it, so it loads "" (the empty second line of
-    // the port messages).
+    // Messages. EmptyLine is no text: the table does not hold it, so it loads "" (the empty second line of the port messages).
     FileCannotBeOpened = 700,
     InputHeight = 701,
     InputWeight = 702,
@@ -288,9 +287,9 @@ inline constexpr int kJapaneseLanguage = 1;
 // trend) and the seven scheme names of the appearance dialog.
 inline constexpr TextId kTabCaptionTexts[] = {TextId::DiaryTab, TextId::ListTab, TextId::WeightTrendTab,
                                               TextId::BmiTrendTab};
-inline constexpr TextId kSchemeNameTexts[] = {
-    TextId::SchemeFourColor, TextId::SchemeBlue,   TextId::SchemeGreen, TextId::SchemeOrange,
-    TextId::SchemePink,      TextId::SchemePurple, TextId::SchemeGray};
+inline constexpr TextId kSchemeNameTexts[] = {TextId::SchemeFourColor, TextId::SchemeBlue,   TextId::SchemeGreen,
+                                              TextId::SchemeOrange,    TextId::SchemePink,   TextId::SchemePurple,
+                                              TextId::SchemeGray};
 
 // Window and dialog font names (texts WindowFont and DialogFont).
 QString WindowFontName();
