@@ -15,9 +15,6 @@ namespace tarvel {
 
 namespace {
 
-// How many weights the unit question shows.
-constexpr std::size_t kFirstValues = 3;
-
 struct Placed {
     qint64 day;
     std::size_t slot;
@@ -43,12 +40,11 @@ std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, const RecordSt
     counts.unreadable = reading.unreadable;
     counts.unreadableLines = reading.unreadableLines;
     counts.unitNamed = reading.unitNamed;
+    counts.firstValues = reading.firstValues;
     const std::optional<double> height = formats.ParseNumber(heightText);
 
     std::vector<Placed> placed;
     for (const ImportedWeighing& in : reading.weighings) {
-        if (counts.firstValues.size() < kFirstValues)
-            counts.firstValues.push_back(in.fileValue);
         const double kg = RoundedKg(in.kg);
         Placed p{DayNumber(in.date), in.slot.value_or(in.time < QTime(12, 0) ? 0u : 1u), in.time, {}};
         std::optional<double> bmi = in.bmi;

@@ -25,7 +25,8 @@ struct CsvImportCounts {
     int unreadable = 0; // no readable date, time or weight, or a weight beyond the diary's limits
     std::vector<int> unreadableLines; // the first three
     bool unitNamed = true;            // false when the file's weights were read in the fallback unit
-    std::vector<double> firstValues;  // the first weights as written, for asking the unit
+    std::vector<double> firstValues;  // the first weights as written, for asking the unit (in or
+                                      // beyond the limits)
     std::vector<DayRecord> days;      // the days to add, in date order
 };
 

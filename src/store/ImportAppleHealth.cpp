@@ -58,7 +58,6 @@ ImportReading ReadAppleHealth(const QByteArray& bytes, const LocaleFormats& form
         w.date = when->date;
         w.time = when->time;
         w.kg = kg;
-        w.fileValue = kg;
         reading.weighings.push_back(std::move(w));
     }
     // A damaged file (one cut short) keeps what was read before the damage.

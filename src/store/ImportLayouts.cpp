@@ -331,18 +331,20 @@ ImportReading ReadWeightFile(const QByteArray& bytes, const LocaleFormats& forma
         if (!weight) // a lone number with the other separator ("72,10" quoted among "72.40")
             weight = ReadWeightText(
                 weightText, weightDecimal == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.'), unit);
+        if (weight && !weight->named && !namedUnit)
+            reading.unitNamed = false;
+        if (weight && reading.firstValues.size() < 3)
+            reading.firstValues.push_back(weight->named || namedUnit ? weight->kg
+                                                                     : ValueInUnit(weight->kg, fallback));
         if (!when || !weight || !IsWeighing(RoundedKg(weight->kg))) {
             CountUnreadable(reading, row.line);
             continue;
         }
-        if (!weight->named && !namedUnit)
-            reading.unitNamed = false;
         ImportedWeighing w;
         w.line = row.line;
         w.date = when->date;
         w.time = when->time;
         w.kg = weight->kg;
-        w.fileValue = weight->named || namedUnit ? weight->kg : ValueInUnit(weight->kg, fallback);
         const QString bmiText = FieldAt(f, h.bmi);
         if (!bmiText.isEmpty())
             w.bmi = ParseNumber(bmiText, bmiDecimal);

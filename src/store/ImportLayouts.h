@@ -19,9 +19,8 @@ class LocaleFormats;
 struct ImportedWeighing {
     int line = 0; // the line of the file it stands on, from 1
     QDate date;
-    QTime time;           // 00:00 when the file gave no time
-    double kg = 0;        // the weight read in the file's unit, converted
-    double fileValue = 0; // the number as written, before any conversion (for the unit question)
+    QTime time;    // 00:00 when the file gave no time
+    double kg = 0; // the weight read in the file's unit, converted
     std::optional<double> bmi;
     QString memo;
     std::optional<std::size_t> slot; // 0 morning, 1 night, when the file names it
@@ -35,6 +34,7 @@ struct ImportReading {
     int unreadable = 0;                      // rows without a readable date, time or weight
     std::vector<int> unreadableLines;        // the first three of them
     bool unitNamed = true;                   // the file names the unit of every weight it holds
+    std::vector<double> firstValues;         // the first three weights as written, whether or not taken
     QString refusal;                         // why the file gives nothing; empty when it was read
 };
 
