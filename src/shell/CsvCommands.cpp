@@ -19,6 +19,13 @@ namespace tarvel {
 
 namespace {
 
+// Exports of other programs come as .csv, .tsv, .txt or Apple Health's export.xml.
+QString ImportFilter()
+{
+    return LoadText(TextId::CsvFiles) + QStringLiteral(" (*.csv *.tsv *.txt *.xml);;") +
+           LoadText(TextId::AllFiles) + QStringLiteral(" (*)");
+}
+
 QString CsvFilter()
 {
     return LoadText(TextId::CsvFiles) + QStringLiteral(" (*.csv);;") + LoadText(TextId::AllFiles) +
@@ -49,7 +56,7 @@ void CsvCommands::ImportCsv()
     if (!m.page.AskSaveEntry())
         return;
     const QString path =
-        m.dialogs.OpenFile(LoadText(TextId::ImportCsv), DialogFolder(m.diary, m.folders), CsvFilter());
+        m.dialogs.OpenFile(LoadText(TextId::ImportCsv), DialogFolder(m.diary, m.folders), ImportFilter());
     if (path.isEmpty())
         return;
     QFile in(path);

@@ -29,6 +29,7 @@ QTableWidget* MakeTable(QWidget* parent, const QStringList& headers, const std::
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < rows[static_cast<std::size_t>(r)].size(); ++c)
             table->setItem(r, c, new QTableWidgetItem(rows[static_cast<std::size_t>(r)][c]));
@@ -57,12 +58,11 @@ std::optional<WeightUnit> ImportPreviewDlg::AskUnit(const std::vector<double>& f
     const QChar sep = m_formats.DecimalSep;
     std::vector<QStringList> rows;
     for (const double value : firstValues) {
-        const Mass asKg{std::llround(value * 1000)};
-        const Mass asLb{std::llround(value * kKgPerPound * 1000)};
-        rows.push_back({QString::number(value, 'g', 10).replace(QLatin1Char('.'), sep),
-                        MassUnitText(asKg, WeightUnit::Kilograms, sep),
-                        MassUnitText(asLb, WeightUnit::Pounds, sep) + QStringLiteral(" = ") +
-                            MassUnitText(asLb, WeightUnit::Kilograms, sep)});
+        const QString written = QString::number(value, 'g', 10).replace(QLatin1Char('.'), sep);
+        rows.push_back(
+            {written, MassUnitText(Mass{std::llround(value * 1000)}, WeightUnit::Kilograms, sep),
+             written + QStringLiteral(" lb = ") +
+                 MassUnitText(Mass{std::llround(value * kKgPerPound * 1000)}, WeightUnit::Kilograms, sep)});
     }
     std::unique_ptr<QDialog> dialog(MakeDialog(m_parent, LoadText(TextId::AskWeightUnit)));
     dialog->setObjectName(QStringLiteral("importUnitDialog"));
@@ -89,10 +89,12 @@ bool ImportPreviewDlg::ConfirmImport(const QString& report, const std::vector<Da
 {
     std::vector<QStringList> rows;
     for (const DayRecord& day : days) {
-        for (const Weighing& w : day.slot) {
+        for (std::size_t slot = 0; slot < day.slot.size(); ++slot) {
+            const Weighing& w = day.slot[slot];
             if (w.isEmpty() || rows.size() >= kPreviewRows)
                 continue;
-            rows.push_back({m_formats.FormatDate(day.date, m_formats.ShortDateFormat), TimeText(w, m_formats),
+            rows.push_back({m_formats.FormatDate(day.date, m_formats.ShortDateFormat),
+                            LoadText(slot == 0 ? TextId::Morning : TextId::Night), TimeText(w, m_formats),
                             WeightText(w, m_formats), BmiText(w, m_formats), w.memo});
         }
     }
@@ -103,11 +105,12 @@ bool ImportPreviewDlg::ConfirmImport(const QString& report, const std::vector<Da
     std::unique_ptr<QDialog> dialog(MakeDialog(m_parent, text));
     dialog->setObjectName(QStringLiteral("importPreviewDialog"));
     if (!rows.empty()) {
-        dialog->layout()->addWidget(MakeTable(dialog.get(),
-                                              {LoadText(TextId::DateLabel), LoadText(TextId::TimeLabel),
-                                               LoadText(TextId::WeightLabel) + QStringLiteral(" (kg)"),
-                                               LoadText(TextId::BmiLabel), LoadText(TextId::MemoLabel)},
-                                              rows));
+        dialog->layout()->addWidget(
+            MakeTable(dialog.get(),
+                      {LoadText(TextId::DateLabel), QString(), LoadText(TextId::TimeLabel),
+                       LoadText(TextId::WeightLabel) + QStringLiteral(" (kg)"), LoadText(TextId::BmiLabel),
+                       LoadText(TextId::MemoLabel)},
+                      rows));
     }
     auto* buttons = new QDialogButtonBox(dialog.get());
     QPushButton* import = buttons->addButton(LoadText(TextId::ImportCsv), QDialogButtonBox::AcceptRole);

@@ -104,7 +104,7 @@ TEST(ImportCommand, PreviewShowsTheWeighingsInTheUsersLocale)
         {tarvel::testing::MakeDay(QDate(2024, 5, 7),
                                   tarvel::testing::MakeWeighing("07:10", "72.57", "25.1", "a"))},
         true));
-    EXPECT_EQ(cells.join(u'|').toStdString(), "7.5.2024|07:10|72,57|25,1|a");
+    EXPECT_EQ(cells.join(u'|').toStdString(), "7.5.2024|(1) Morning|07:10|72,57|25,1|a");
 }
 
 } // namespace
