@@ -944,7 +944,7 @@
     </message>
     <message>
         <source>Nothing is stored until you choose Import. The first rows as they will be stored:</source>
-        <translation>[取り込み] を選ぶまで何も保存されません。保存される最初の行:</translation>
+        <translation>[インポート] を選ぶまで何も保存されません。保存される最初の行:</translation>
     </message>
     <message>
         <source>The file does not name the unit of its weights. Are they kilograms or pounds?</source>
