@@ -244,6 +244,78 @@ std::optional<Table> FindTable(QStringView text)
     return std::nullopt;
 }
 
+// Reads the rows of a table one by one into a reading.
+struct RowReader {
+    const Header& h;
+    const LocaleFormats& dates; // in the file's date order
+    const QTimeZone& local;
+    std::optional<WeightUnit> namedUnit; // by the weight column's heading or "#Units:"
+    WeightUnit fallback;
+    QChar weightDecimal, bmiDecimal;
+    QDate dateRowDate = {}; // the last date row of a file with date rows followed by time rows
+
+    // Whether the row is a date row (Garmin), which gives the date of the time rows after it.
+    bool TakeDateRow(const QStringList& f)
+    {
+        const std::optional<QDate> date = ReadImportDate(FieldAt(f, h.time), dates);
+        if (!date || !IsNone(FieldAt(f, h.weight)))
+            return false;
+        dateRowDate = *date;
+        return true;
+    }
+
+    std::optional<WeightReading> ReadWeight(const QString& text, ImportReading& reading) const
+    {
+        const WeightUnit unit = namedUnit.value_or(fallback);
+        std::optional<WeightReading> weight = ReadWeightText(text, weightDecimal, unit);
+        if (!weight) // a lone number with the other separator ("72,10" quoted among "72.40")
+            weight = ReadWeightText(
+                text, weightDecimal == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.'), unit);
+        if (weight && !weight->named && !namedUnit)
+            reading.unitNamed = false;
+        if (weight && reading.firstValues.size() < 3)
+            reading.firstValues.push_back(weight->named || namedUnit ? weight->kg
+                                                                     : ValueInUnit(weight->kg, fallback));
+        return weight;
+    }
+
+    void Read(const TextRow& row, ImportReading& reading)
+    {
+        const QStringList& f = row.fields;
+        if (h.date < 0 && TakeDateRow(f))
+            return;
+        if (h.interpolated >= 0 && IsYes(FieldAt(f, h.interpolated))) {
+            ++reading.computed;
+            return;
+        }
+        const QString dateText = h.date >= 0             ? FieldAt(f, h.date)
+                                 : dateRowDate.isValid() ? dateRowDate.toString(Qt::ISODate)
+                                                         : QString();
+        const std::optional<LocalTime> when =
+            ReadImportDateTime(dateText, FieldAt(f, h.time), dates, local, h.offset >= 0);
+        const QString weightText = FieldAt(f, h.weight);
+        if (when && IsNone(weightText)) {
+            ++reading.noWeight;
+            return;
+        }
+        const std::optional<WeightReading> weight = ReadWeight(weightText, reading);
+        if (!when || !weight || !IsWeighing(RoundedKg(weight->kg))) {
+            CountUnreadable(reading, row.line);
+            return;
+        }
+        ImportedWeighing w{row.line,     when->date, when->time,  weight->kg,
+                           std::nullopt, QString(),  std::nullopt};
+        const QString bmiText = FieldAt(f, h.bmi);
+        if (!bmiText.isEmpty())
+            w.bmi = ParseNumber(bmiText, bmiDecimal);
+        w.memo = MemoWithLineBreaks(FieldAt(f, h.memo));
+        const QString slot = FieldAt(f, h.slot);
+        if (slot == QLatin1String("1") || slot == QLatin1String("2"))
+            w.slot = slot == QLatin1String("1") ? 0u : 1u;
+        reading.weighings.push_back(std::move(w));
+    }
+};
+
 } // namespace
 
 double RoundedKg(double kg)
@@ -301,59 +373,10 @@ ImportReading ReadWeightFile(const QByteArray& bytes, const LocaleFormats& forma
         order.Feed(DatePartOf(FieldAt(row.fields, dateColumn)));
     const LocaleFormats dates = order.Formats(formats);
 
-    const std::optional<WeightUnit> namedUnit = h.weightUnit ? h.weightUnit : table->fileUnit;
-    const WeightUnit unit = namedUnit.value_or(fallback);
-    QDate dateRowDate; // the last date row of a file with date rows followed by time rows
-    for (const TextRow& row : rows) {
-        const QStringList& f = row.fields;
-        QString dateText = FieldAt(f, h.date);
-        QString timeText = FieldAt(f, h.time);
-        if (h.date < 0) {
-            if (const std::optional<QDate> date = ReadImportDate(timeText, dates);
-                date && IsNone(FieldAt(f, h.weight))) {
-                dateRowDate = *date;
-                continue;
-            }
-            dateText = dateRowDate.isValid() ? dateRowDate.toString(Qt::ISODate) : QString();
-        }
-        if (h.interpolated >= 0 && IsYes(FieldAt(f, h.interpolated))) {
-            ++reading.computed;
-            continue;
-        }
-        const std::optional<LocalTime> when =
-            ReadImportDateTime(dateText, timeText, dates, local, h.offset >= 0);
-        const QString weightText = FieldAt(f, h.weight);
-        if (when && IsNone(weightText)) {
-            ++reading.noWeight;
-            continue;
-        }
-        std::optional<WeightReading> weight = ReadWeightText(weightText, weightDecimal, unit);
-        if (!weight) // a lone number with the other separator ("72,10" quoted among "72.40")
-            weight = ReadWeightText(
-                weightText, weightDecimal == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.'), unit);
-        if (weight && !weight->named && !namedUnit)
-            reading.unitNamed = false;
-        if (weight && reading.firstValues.size() < 3)
-            reading.firstValues.push_back(weight->named || namedUnit ? weight->kg
-                                                                     : ValueInUnit(weight->kg, fallback));
-        if (!when || !weight || !IsWeighing(RoundedKg(weight->kg))) {
-            CountUnreadable(reading, row.line);
-            continue;
-        }
-        ImportedWeighing w;
-        w.line = row.line;
-        w.date = when->date;
-        w.time = when->time;
-        w.kg = weight->kg;
-        const QString bmiText = FieldAt(f, h.bmi);
-        if (!bmiText.isEmpty())
-            w.bmi = ParseNumber(bmiText, bmiDecimal);
-        w.memo = MemoWithLineBreaks(FieldAt(f, h.memo));
-        const QString slot = FieldAt(f, h.slot);
-        if (slot == QLatin1String("1") || slot == QLatin1String("2"))
-            w.slot = slot == QLatin1String("1") ? 0u : 1u;
-        reading.weighings.push_back(std::move(w));
-    }
+    RowReader reader{h,        dates,         local,     h.weightUnit ? h.weightUnit : table->fileUnit,
+                     fallback, weightDecimal, bmiDecimal};
+    for (const TextRow& row : rows)
+        reader.Read(row, reading);
     return reading;
 }
 
