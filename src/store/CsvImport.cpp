@@ -47,12 +47,15 @@ std::optional<CsvImportCounts> ImportCsv(const QByteArray& bytes, const RecordSt
     for (const ImportedWeighing& in : reading.weighings) {
         const double kg = RoundedKg(in.kg);
         Placed p{DayNumber(in.date), in.slot.value_or(in.time < QTime(12, 0) ? 0u : 1u), in.time, {}};
-        std::optional<double> bmi = in.bmi;
-        if (!bmi)
-            bmi = BodyMassIndex(height, kg);
+        // A BMI the file gives is kept when it is one (at least 0.1, held in tenths); else it is
+        // worked out.
+        p.w.bmiTenths = in.bmi ? BmiTenthsOf(*in.bmi) : std::nullopt;
+        if (!p.w.bmiTenths || *p.w.bmiTenths <= 0) {
+            const std::optional<double> bmi = BodyMassIndex(height, kg);
+            p.w.bmiTenths = bmi ? BmiTenthsOf(*bmi) : std::nullopt;
+        }
         p.w.time = QTime(in.time.hour(), in.time.minute());
         p.w.weight = MassFromKg(kg);
-        p.w.bmiTenths = bmi ? BmiTenthsOf(*bmi) : std::nullopt;
         p.w.memo = in.memo;
         placed.push_back(std::move(p));
     }
