@@ -927,6 +927,58 @@
         <translation>Importierte Zeilen: %1</translation>
     </message>
     <message>
+        <source>Rows of days already in the diary: %1</source>
+        <translation>Zeilen von Tagen, die schon im Tagebuch stehen: %1</translation>
+    </message>
+    <message>
+        <source>Extra weighings of a half-day (its first is kept): %1</source>
+        <translation>Weitere Wägungen eines Halbtags (die erste bleibt): %1</translation>
+    </message>
+    <message>
+        <source>Rows without a weight: %1</source>
+        <translation>Zeilen ohne Gewicht: %1</translation>
+    </message>
+    <message>
+        <source>Rows skipped as computed (interpolated or trend): %1</source>
+        <translation>Als berechnet übergangene Zeilen (interpoliert oder Trend): %1</translation>
+    </message>
+    <message>
+        <source>(lines %1)</source>
+        <translation>(Zeilen %1)</translation>
+    </message>
+    <message>
+        <source>Nothing is stored until you choose Import. The first rows as they will be stored:</source>
+        <translation>Nichts wird gespeichert, bevor Sie Importieren wählen. Die ersten Zeilen, wie sie gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>The file does not name the unit of its weights. Are they kilograms or pounds?</source>
+        <translation>Die Datei nennt die Einheit ihrer Gewichte nicht. Sind es Kilogramm oder Pfund?</translation>
+    </message>
+    <message>
+        <source>Kilograms (kg)</source>
+        <translation>Kilogramm (kg)</translation>
+    </message>
+    <message>
+        <source>Pounds (lb)</source>
+        <translation>Pfund (lb)</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In der Datei</translation>
+    </message>
+    <message>
+        <source>As kg</source>
+        <translation>Als kg</translation>
+    </message>
+    <message>
+        <source>As lb</source>
+        <translation>Als lb</translation>
+    </message>
+    <message>
+        <source>The file names no weight unit: its weights were read as %1 (--unit kg|lb chooses).</source>
+        <translation>Die Datei nennt keine Gewichtseinheit: ihre Gewichte wurden als %1 gelesen (--unit kg|lb wählt).</translation>
+    </message>
+    <message>
         <source>Rows skipped (day or half-day already filled): %1</source>
         <translation>Übersprungene Zeilen (Tag oder Tageshälfte schon belegt): %1</translation>
     </message>
@@ -981,14 +1033,6 @@
     <message>
         <source>Units</source>
         <translation>Einheiten</translation>
-    </message>
-    <message>
-        <source>Kilograms (kg)</source>
-        <translation>Kilogramm (kg)</translation>
-    </message>
-    <message>
-        <source>Pounds (lb)</source>
-        <translation>Pfund (lb)</translation>
     </message>
     <message>
         <source>Stones and pounds (st lb)</source>

@@ -927,6 +927,58 @@
         <translation>取り込んだ行: %1</translation>
     </message>
     <message>
+        <source>Rows of days already in the diary: %1</source>
+        <translation>既に日記にある日の行: %1</translation>
+    </message>
+    <message>
+        <source>Extra weighings of a half-day (its first is kept): %1</source>
+        <translation>同じ半日の追加の計測 (最初のものを残す): %1</translation>
+    </message>
+    <message>
+        <source>Rows without a weight: %1</source>
+        <translation>体重のない行: %1</translation>
+    </message>
+    <message>
+        <source>Rows skipped as computed (interpolated or trend): %1</source>
+        <translation>計算値として飛ばした行 (補間またはトレンド): %1</translation>
+    </message>
+    <message>
+        <source>(lines %1)</source>
+        <translation>(%1 行目)</translation>
+    </message>
+    <message>
+        <source>Nothing is stored until you choose Import. The first rows as they will be stored:</source>
+        <translation>[インポート] を選ぶまで何も保存されません。保存される最初の行:</translation>
+    </message>
+    <message>
+        <source>The file does not name the unit of its weights. Are they kilograms or pounds?</source>
+        <translation>ファイルに体重の単位がありません。キログラムですか、ポンドですか?</translation>
+    </message>
+    <message>
+        <source>Kilograms (kg)</source>
+        <translation>キログラム (kg)</translation>
+    </message>
+    <message>
+        <source>Pounds (lb)</source>
+        <translation>ポンド (lb)</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>ファイルの値</translation>
+    </message>
+    <message>
+        <source>As kg</source>
+        <translation>kg として</translation>
+    </message>
+    <message>
+        <source>As lb</source>
+        <translation>lb として</translation>
+    </message>
+    <message>
+        <source>The file names no weight unit: its weights were read as %1 (--unit kg|lb chooses).</source>
+        <translation>ファイルに体重の単位がないため %1 として読みました (--unit kg|lb で選べます)。</translation>
+    </message>
+    <message>
         <source>Rows skipped (day or half-day already filled): %1</source>
         <translation>スキップした行 (日または半日が入力済み): %1</translation>
     </message>
@@ -981,14 +1033,6 @@
     <message>
         <source>Units</source>
         <translation>単位</translation>
-    </message>
-    <message>
-        <source>Kilograms (kg)</source>
-        <translation>キログラム (kg)</translation>
-    </message>
-    <message>
-        <source>Pounds (lb)</source>
-        <translation>ポンド (lb)</translation>
     </message>
     <message>
         <source>Stones and pounds (st lb)</source>

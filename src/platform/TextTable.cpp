@@ -259,6 +259,21 @@ constexpr Entry kTexts[] = {
     {1610, QT_TRANSLATE_NOOP("Texts", "en")},
     // The Diary page's goal line when the trend gives no date for it.
     {1620, QT_TRANSLATE_NOOP("Texts", "Goal %1: %2 to go")},
+    {1650, QT_TRANSLATE_NOOP("Texts", "Rows of days already in the diary: %1")},
+    {1651, QT_TRANSLATE_NOOP("Texts", "Extra weighings of a half-day (its first is kept): %1")},
+    {1652, QT_TRANSLATE_NOOP("Texts", "Rows without a weight: %1")},
+    {1653, QT_TRANSLATE_NOOP("Texts", "Rows skipped as computed (interpolated or trend): %1")},
+    {1654, QT_TRANSLATE_NOOP("Texts", "(lines %1)")},
+    {1655, QT_TRANSLATE_NOOP(
+               "Texts", "Nothing is stored until you choose Import. The first rows as they will be stored:")},
+    {1656, QT_TRANSLATE_NOOP(
+               "Texts", "The file does not name the unit of its weights. Are they kilograms or pounds?")},
+    {1659, QT_TRANSLATE_NOOP("Texts", "In the file")},
+    {1660, QT_TRANSLATE_NOOP("Texts", "As kg")},
+    {1661, QT_TRANSLATE_NOOP("Texts", "As lb")},
+    {1662,
+     QT_TRANSLATE_NOOP("Texts",
+                       "The file names no weight unit: its weights were read as %1 (--unit kg|lb chooses).")},
     {1680, QT_TRANSLATE_NOOP("Texts", "Units")},
     {1681, QT_TRANSLATE_NOOP("Texts", "Kilograms (kg)")},
     {1682, QT_TRANSLATE_NOOP("Texts", "Pounds (lb)")},

@@ -250,6 +250,18 @@ enum class TextId : int {
     HelpLanguage = 1610,
     // The goal without a date: how far the trend still has to go.
     GoalToGo = 1620,
+    // File > Import: the report, the preview and the unit question.
+    RowsInDiary = 1650,
+    RowsExtraWeighings = 1651,
+    RowsNoWeight = 1652,
+    RowsComputed = 1653,
+    UnreadableLines = 1654,
+    ImportPreview = 1655,
+    AskWeightUnit = 1656,
+    AsWritten = 1659,
+    ReadAsKg = 1660,
+    ReadAsLb = 1661,
+    NoUnitReadAs = 1662,
     // Weights in kilograms, pounds, or stones and pounds.
     UnitsMenu = 1680,
     UnitKilograms = 1681,

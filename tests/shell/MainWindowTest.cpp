@@ -91,32 +91,6 @@ TEST(MainWindowTest, TypicalDayIsBackedUpThenSavedUnderAName)
     EXPECT_EQ(s.Find<QAction>("recentFile1").text(), "&1 "_L1 + path);
 }
 
-// File > Import adds another program's weighings and says how many rows it took; File > Export
-// writes them out, and importing that again takes nothing twice.
-TEST(MainWindowTest, ImportAndExportThroughTheFileMenu)
-{
-    Shell s;
-    s.Start();
-    const auto counts = [](int imported, int skipped, int unreadable) {
-        return LoadText(TextId::RowsImported).arg(imported) + kCrLf +
-               LoadText(TextId::RowsSkipped).arg(skipped) + kCrLf +
-               LoadText(TextId::RowsUnreadable).arg(unreadable);
-    };
-    s.dialogs.Script(QStringLiteral(TARVEL_TEST_DATA "/openscale.csv"));
-    s.Command("importCsv");
-    EXPECT_EQ(s.messages.Texts(), QStringList{counts(5, 1, 1)});
-    EXPECT_EQ(s.State().records().Count(), 3);
-    EXPECT_EQ(s.Caption(), u"*Tarvel"_s);
-    const QString csv = s.temp.File(u"out.csv"_s);
-    s.dialogs.Script(csv);
-    s.Command("exportCsv");
-    EXPECT_EQ(ReadBytes(csv).count('\n'), 6); // the header and five weighings
-    s.dialogs.Script(csv);
-    s.Command("importCsv");
-    EXPECT_EQ(s.messages.Texts().value(1), counts(0, 5, 0));
-    EXPECT_EQ(s.State().records().Count(), 3);
-}
-
 // The File menu lists the latest three diaries, each once (also after a hand-edited settings file).
 TEST(MainWindowTest, RecentFilesKeepTheLatestThreeOnce)
 {

@@ -43,7 +43,7 @@ ToolResult RunTool(QStringList arguments, const char* locale = "ja_JP")
     if (out == nullptr || err == nullptr)
         throw std::runtime_error("cannot create a temporary file");
     ToolResult result;
-    result.status = RunDiaryTool(arguments, out, err);
+    result.status = RunDiaryTool(arguments, out, err, QTimeZone(3600));
     result.out = Drain(out);
     result.err = Drain(err);
     return result;
@@ -51,7 +51,8 @@ ToolResult RunTool(QStringList arguments, const char* locale = "ja_JP")
 
 // Show prints the profile and every record as the window shows it (2004-05-06 is day 38113 counted
 // from 1899-12-30; the sample diary holds 6, 7, 8 and 9 May). Export writes one row per weighing, ISO
-// dates, plain numbers, fields with commas, quotes or line breaks quoted (a memo's line break a real
+// date-times with the offset (the tool runs at UTC+01:00), the unit in the header; its first layout ISO
+// dates, plain numbers; fields with commas, quotes or line breaks quoted (a memo's line break a real
 // CR LF); the empty day 2004-05-07 has no row. Trend gives the weighed days and their trend with
 // decimal points whatever the locale. By hand: 6 May 65.40 (morning); 7 May filled with 65.175:
 // 65.3775; 8 May 64.95: 65.3775 + 0.1 x (64.95 - 65.3775) = 65.33475; 9 May's "0" is no weighing.
@@ -74,17 +75,21 @@ TEST(DiaryTool, ShowExportAndTrendPrintTheDiary)
          "3\t8.5.2004\t6:05\t64,95\t22,5\ttwo[CRLF]lines\t\t\t\t\t38115\n"
          "4\t9.5.2004\t7:00\t0\t\t\t\t\t\t\t38116\n"},
         {u"export"_s, dmy, "de_DE",
-         "date,slot,time,weight_kg,bmi,memo\r\n2004-05-06,1,07:30,65.4,22.6,after the run\r\n"
-         "2004-05-06,2,21:10,66.1,22.9,\r\n2004-05-08,1,06:05,64.95,22.5,\"two\r\nlines\"\r\n"
-         "2004-05-09,1,07:00,0,,\r\n"},
-        {u"export"_s, memos, "ja_JP",
+         "Date,Weight (kg),BMI,Memo,Slot\r\n2004-05-06T07:30:00+01:00,65.40,22.6,after the run,1\r\n"
+         "2004-05-06T21:10:00+01:00,66.10,22.9,,2\r\n2004-05-08T06:05:00+01:00,64.95,22.5,\"two\r\nlines\","
+         "1\r\n"
+         "2004-05-09T07:00:00+01:00,0.00,,,1\r\n"},
+        {u"tarvel-1"_s, memos, "ja_JP",
          "date,slot,time,weight_kg,bmi,memo\r\n2024-03-01,1,07:00,60.5,22.3,\"say \"\"hi\"\", then\r\n"
          "go\"\r\n2024-03-01,2,21:15,61.25,22.5,plain\r\n2024-03-02,1,,,,\"\"\"quoted\"\"\"\r\n"
          "2024-03-02,2,,,,\"a,b\"\r\n"},
         {u"trend"_s, dmy, "de_DE", "2004-05-06\t65.40\t65.40\n2004-05-08\t64.95\t65.33\n"},
     };
     for (const auto& c : cases) {
-        const ToolResult r = RunTool({c.command, c.file}, c.locale);
+        const bool first = c.command == u"tarvel-1"_s; // the first export layout
+        const ToolResult r = RunTool(first ? QStringList{u"export"_s, c.file, u"--format"_s, c.command}
+                                           : QStringList{c.command, c.file},
+                                     c.locale);
         EXPECT_EQ(r.status, 0) << c.command.toStdString();
         EXPECT_EQ(r.out, c.out) << c.command.toStdString();
         EXPECT_EQ(r.err, QByteArray()) << c.command.toStdString();
@@ -137,8 +142,17 @@ TEST(DiaryTool, ImportIntoAnExistingDiaryOnlyWithMerge)
     EXPECT_EQ(ReadBytes(out), diary);
     const ToolResult merged = RunTool({u"import"_s, csv, out, u"--merge"_s});
     EXPECT_EQ(merged.status, 0);
-    EXPECT_EQ(merged.out + merged.err, "imported 1, skipped 1, unreadable 0\n");
+    EXPECT_EQ(merged.out + merged.err, "Rows imported: 1\nRows of days already in the diary: 1\n"
+                                       "Extra weighings of a half-day (its first is kept): 0\n"
+                                       "Rows without a weight: 0\nRows skipped as computed (interpolated or "
+                                       "trend): 0\nRows that could not be read: 0\n");
     EXPECT_EQ(ReadBytes(out), diary + "2004/05/10,00:00,068.04,23.5,,,,,\r\n");
+    // A file that names no unit is in kg, said on standard error, unless --unit names it.
+    const QString bare = folder.Write(u"bare.csv"_s, "date,weight\n2004-05-11,150\n");
+    EXPECT_TRUE(RunTool({u"import"_s, bare, folder.File(u"kg.ov1"_s)})
+                    .err.startsWith("The file names no weight unit"));
+    EXPECT_EQ(RunTool({u"import"_s, bare, folder.File(u"lb.ov1"_s), u"--unit"_s, u"lb"_s}).err, "");
+    EXPECT_TRUE(ReadBytes(folder.File(u"lb.ov1"_s)).contains("2004/05/11,00:00,068.04,"));
 }
 
 // Lines that cannot be read are counted on standard error and give status 3; rewrite leaves them out,

@@ -25,7 +25,7 @@ constexpr int kExitFile = 2;
 constexpr int kExitDropped = 3;
 
 const char kUsage[] =
-    "Usage: tarvel-diary COMMAND FILE [OUT] [--locale NAME] [--merge]\n"
+    "Usage: tarvel-diary COMMAND FILE [OUT] [--locale NAME] [--merge] [--unit kg|lb] [--format tarvel-1]\n"
     "\n"
     "Reads a Tarvel diary (.ov1) with the program's own reader.\n"
     "\n"
@@ -33,28 +33,36 @@ const char kUsage[] =
     "  show FILE          print the profile (name, height, sex) and one line per day:\n"
     "                     position, date, the eight slot texts and the sort key, tab-separated\n"
     "  rewrite FILE OUT   read FILE and write it to OUT as File > Save does\n"
-    "  export FILE        print the diary as CSV, one row per weighing\n"
+    "  export FILE        print the diary as CSV, one row per weighing: Date (ISO 8601 with the\n"
+    "                     local offset), Weight (kg), BMI, Memo, Slot (1 morning, 2 night)\n"
     "  trend FILE         print one line per weighed day, oldest first: the ISO date, the day's\n"
     "                     weight (morning, else night) and its smoothed trend, tab-separated,\n"
     "                     with two decimals and \".\"\n"
-    "  import CSV OUT     write a new diary OUT with the weighings of the CSV file (as File >\n"
-    "                     Import reads it) and print the counts of rows imported, skipped and\n"
-    "                     unreadable; an existing OUT is refused unless --merge is given\n"
+    "  import FILE OUT    write a new diary OUT with the weighings of FILE (as File > Import\n"
+    "                     reads it: Tarvel's export, openScale, Withings, Garmin Connect, Libra,\n"
+    "                     TrendWeight, Google Fit, Samsung Health, Apple Health export.xml,\n"
+    "                     GNOME Health, wger, trale or any table with date and weight columns)\n"
+    "                     and print the report: rows imported, already in the diary, extra\n"
+    "                     weighings of a half-day, without a weight, computed, unreadable (with\n"
+    "                     the first lines); an existing OUT is refused unless --merge is given\n"
     "\n"
     "Options:\n"
     "  --locale NAME      read dates, times and numbers as the locale NAME writes them\n"
     "                     (for example de_DE); the default is the system locale\n"
     "  --merge            import into an existing OUT as File > Import does: its profile and\n"
     "                     days stay, rows go only into free slots of days it lacks\n"
+    "  --unit kg|lb       import: the unit of weights the file does not name (default kg, said on\n"
+    "                     standard error when used)\n"
+    "  --format tarvel-1  export: the first layout, date,slot,time,weight_kg,bmi,memo\n"
     "  --help             show this text\n"
     "\n"
     "Dates are read in the order that reads the most of the file's dates (a four-digit year first\n"
     "or last, day and month either way); on a tie the locale's order wins. Dates are written in\n"
-    "the locale's order.\n"
+    "the locale's order. Times with an offset (Z, +02:00, UTC+0300) are moved into local time.\n"
     "\n"
     "Exit status: 0 on success, 1 on a usage error, 2 when a file cannot be read or written or is\n"
-    "no diary (or a CSV file without date and weight columns, or with weights in another unit than\n"
-    "kg or lb), or import's OUT exists without --merge; 3 when lines of FILE could not be read\n"
+    "no diary (or an import file without date and weight columns, or with weights in an unknown\n"
+    "unit), or import's OUT exists without --merge; 3 when lines of FILE could not be read\n"
     "(their count is on standard error; rewrite and import leave them out of OUT, and --merge\n"
     "leaves an OUT with such lines unchanged).\n";
 
@@ -131,6 +139,8 @@ struct Options {
     QString locale;
     bool help = false;
     bool merge = false;
+    std::optional<WeightUnit> unit; // --unit
+    bool tarvel1 = false;           // --format tarvel-1
     QString error;
 };
 
@@ -149,6 +159,17 @@ Options ParseArguments(const QStringList& arguments)
                 return options;
             }
             options.locale = arguments[++i];
+        } else if (arg == QLatin1String("--unit") || arg == QLatin1String("--format")) {
+            const QString value = i + 1 < arguments.size() ? arguments[++i] : QString();
+            const std::optional<WeightUnit> unit = UnitFromKey(value);
+            if (arg == QLatin1String("--unit") && unit && unit != WeightUnit::StonesPounds)
+                options.unit = unit;
+            else if (arg == QLatin1String("--format") && value == QLatin1String("tarvel-1"))
+                options.tarvel1 = true;
+            else
+                options.error = arg + QStringLiteral(" cannot be \"") + value + QLatin1Char('"');
+            if (!options.error.isEmpty())
+                return options;
         } else if (arg.startsWith(QLatin1String("--locale="))) {
             options.locale = arg.mid(9);
         } else if (arg.startsWith(QLatin1String("--"))) {
@@ -165,11 +186,12 @@ Options ParseArguments(const QStringList& arguments)
 
 // import: a new diary with an empty profile holding the CSV file's weighings; with merge, the
 // weighings added to the diary OUT as File > Import adds them to the open diary.
-int ImportCsvFile(const QString& csvPath, const QString& outPath, bool merge, const DiaryFile& file,
-                  const LocaleFormats& formats, FILE* out, FILE* err)
+int ImportCsvFile(const QString& csvPath, const QString& outPath, const Options& options,
+                  const DiaryFile& file, const LocaleFormats& formats, const QTimeZone& local, FILE* out,
+                  FILE* err)
 {
     const bool exists = QFileInfo::exists(outPath);
-    if (exists && !merge) {
+    if (exists && !options.merge) {
         Print(err, QStringLiteral("tarvel-diary: %1 exists; add --merge to import into it\n").arg(outPath));
         return kExitFile;
     }
@@ -191,25 +213,25 @@ int ImportCsvFile(const QString& csvPath, const QString& outPath, bool merge, co
         }
     }
     QString refusal;
+    const WeightUnit unit = options.unit.value_or(WeightUnit::Kilograms);
     std::optional<CsvImportCounts> counts =
-        ImportCsv(in.readAll(), diary.records(), diary.owner().ProfileHeight, formats, &refusal);
+        ImportCsv(in.readAll(), diary.records(), diary.owner().ProfileHeight, formats, local, unit, &refusal);
     if (!counts) {
         Print(err, QStringLiteral("tarvel-diary: %1: %2\n").arg(csvPath, refusal));
         return kExitFile;
     }
+    if (!counts->unitNamed && !options.unit)
+        Say(err, LoadText(TextId::NoUnitReadAs).arg(UnitKey(unit)));
     diary.addDays(std::move(counts->days));
     if ((!exists || counts->imported > 0) && !WriteOrSay(diary, file, err))
         return kExitFile;
-    Print(out, QStringLiteral("imported %1, skipped %2, unreadable %3\n")
-                   .arg(counts->imported)
-                   .arg(counts->skipped)
-                   .arg(counts->unreadable));
+    Print(out, ImportReportText(*counts).replace(kCrLf, QStringLiteral("\n")) + QLatin1Char('\n'));
     return counts->unreadable > 0 ? kExitDropped : kExitOk;
 }
 
 } // namespace
 
-int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
+int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err, const QTimeZone& local)
 {
     const Options options = ParseArguments(arguments);
     if (options.help) {
@@ -221,7 +243,8 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     const bool known =
         options.command == QLatin1String("show") || options.command == QLatin1String("rewrite") ||
         options.command == QLatin1String("export") || options.command == QLatin1String("trend") || import;
-    if (!options.error.isEmpty() || !known || options.files.size() != wanted || (options.merge && !import)) {
+    if (!options.error.isEmpty() || !known || options.files.size() != wanted || (options.merge && !import) ||
+        (options.unit && !import) || (options.tarvel1 && options.command != QLatin1String("export"))) {
         Print(err, (options.error.isEmpty() ? QStringLiteral("tarvel-diary: missing or unknown arguments")
                                             : QStringLiteral("tarvel-diary: ") + options.error) +
                        QStringLiteral("\n\n") + QString::fromLatin1(kUsage));
@@ -233,7 +256,7 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     const DiaryFile file(formats);
 
     if (import)
-        return ImportCsvFile(options.files[0], options.files[1], options.merge, file, formats, out, err);
+        return ImportCsvFile(options.files[0], options.files[1], options, file, formats, local, out, err);
 
     Diary diary;
     diary.setAppFolder(QString());
@@ -245,7 +268,8 @@ int RunDiaryTool(const QStringList& arguments, FILE* out, FILE* err)
     if (options.command == QLatin1String("show")) {
         Print(out, ShowText(diary, formats));
     } else if (options.command == QLatin1String("export")) {
-        Print(out, ExportCsv(diary.records()));
+        Print(out, options.tarvel1 ? ExportCsvTarvel1(diary.records())
+                                   : ExportCsv(diary.records(), WeightUnit::Kilograms, local));
     } else if (options.command == QLatin1String("trend")) {
         Print(out, TrendText(diary));
     } else {
