@@ -979,10 +979,6 @@
         <translation>Die Datei nennt keine Gewichtseinheit: ihre Gewichte wurden als %1 gelesen (--unit kg|lb wählt).</translation>
     </message>
     <message>
-        <source>Rows skipped (day or half-day already filled): %1</source>
-        <translation>Übersprungene Zeilen (Tag oder Tageshälfte schon belegt): %1</translation>
-    </message>
-    <message>
         <source>Rows that could not be read: %1</source>
         <translation>Nicht lesbare Zeilen: %1</translation>
     </message>
@@ -995,8 +991,8 @@
         <translation>Die CSV-Datei kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>Weights in &quot;%1&quot; cannot be imported: the weight column must be in kg or lb.</source>
-        <translation>Gewichte in „%1“ können nicht importiert werden: die Gewichtsspalte muss in kg oder lb sein.</translation>
+        <source>Weights in &quot;%1&quot; cannot be imported: the weight column must be in kg, lb or st.</source>
+        <translation>Gewichte in „%1“ können nicht importiert werden: die Gewichtsspalte muss in kg, lb oder st sein.</translation>
     </message>
     <message>
         <source>Scale: %1 kg at %2, not stored: the page shows %3</source>

@@ -979,10 +979,6 @@
         <translation>ファイルに体重の単位がないため %1 として読みました (--unit kg|lb で選べます)。</translation>
     </message>
     <message>
-        <source>Rows skipped (day or half-day already filled): %1</source>
-        <translation>スキップした行 (日または半日が入力済み): %1</translation>
-    </message>
-    <message>
         <source>Rows that could not be read: %1</source>
         <translation>読み取れなかった行: %1</translation>
     </message>
@@ -995,8 +991,8 @@
         <translation>CSVファイルに書き込めません。</translation>
     </message>
     <message>
-        <source>Weights in &quot;%1&quot; cannot be imported: the weight column must be in kg or lb.</source>
-        <translation>「%1」の体重は取り込めません。体重の列は kg か lb にしてください。</translation>
+        <source>Weights in &quot;%1&quot; cannot be imported: the weight column must be in kg, lb or st.</source>
+        <translation>「%1」の体重は取り込めません。体重の列は kg、lb、st のいずれかにしてください。</translation>
     </message>
     <message>
         <source>Scale: %1 kg at %2, not stored: the page shows %3</source>

@@ -229,7 +229,6 @@ constexpr Entry kTexts[] = {
     {1411, QT_TRANSLATE_NOOP("Texts", "Export")},
     {1412, QT_TRANSLATE_NOOP("Texts", "CSV files")},
     {1413, QT_TRANSLATE_NOOP("Texts", "Rows imported: %1")},
-    {1414, QT_TRANSLATE_NOOP("Texts", "Rows skipped (day or half-day already filled): %1")},
     {1415, QT_TRANSLATE_NOOP("Texts", "Rows that could not be read: %1")},
     {1416, QT_TRANSLATE_NOOP("Texts", "The file holds no date and weight columns.")},
     {1417, QT_TRANSLATE_NOOP("Texts", "The CSV file cannot be written.")},
@@ -241,7 +240,7 @@ constexpr Entry kTexts[] = {
     {1524, QT_TRANSLATE_NOOP("Texts", "This diary was kept as %1.")},
     {1525, QT_TRANSLATE_NOOP("Texts", "%1 was changed by another program; saving asks first.")},
     {1540, QT_TRANSLATE_NOOP("Texts",
-                             "Weights in \"%1\" cannot be imported: the weight column must be in kg or lb.")},
+                             "Weights in \"%1\" cannot be imported: the weight column must be in kg, lb or st.")},
     // A scale reading the Diary page cannot take yet; the status bar holds it.
     {1560, QT_TRANSLATE_NOOP("Texts", "Scale: %1 kg at %2, not stored: the page shows %3")},
     {1561,

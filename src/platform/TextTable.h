@@ -223,7 +223,6 @@ enum class TextId : int {
     ExportCsv = 1411,
     CsvFiles = 1412,
     RowsImported = 1413,
-    RowsSkipped = 1414,
     RowsUnreadable = 1415,
     NoDateWeightColumns = 1416,
     CsvCannotBeWritten = 1417,

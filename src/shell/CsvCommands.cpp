@@ -41,7 +41,7 @@ ImportQuestions* OwnQuestions(const CsvCommands::Parts& parts, std::unique_ptr<I
 {
     if (parts.questions)
         return parts.questions;
-    own = std::make_unique<ImportPreviewDlg>(parts.formats, &parts.page);
+    own = std::make_unique<ImportPreviewDlg>(parts.formats, parts.page);
     return own.get();
 }
 
@@ -99,7 +99,8 @@ void CsvCommands::ExportCsv()
         m.dialogs.SaveFile(LoadText(TextId::ExportCsv), DialogFolder(m.diary, m.folders), CsvFilter());
     if (path.isEmpty())
         return;
-    const QByteArray bytes = tarvel::ExportCsv(m.diary.records()).toUtf8();
+    // In the unit the window shows; the header names it.
+    const QByteArray bytes = tarvel::ExportCsv(m.diary.records(), m.page.Unit()).toUtf8();
     if (!WriteFileSafely(path,
                          [&bytes](QIODevice& out) { return WriteAll(out, bytes.constData(), bytes.size()); }))
         m.messages.ShowMessage(LoadText(TextId::CsvCannotBeWritten), ButtonsOk, IconCritical);

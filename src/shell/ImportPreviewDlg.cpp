@@ -1,5 +1,6 @@
 #include "shell/ImportPreviewDlg.h"
 
+#include "entry/DiaryPage.h"
 #include "platform/LocaleFormats.h"
 #include "platform/TextTable.h"
 #include "store/WeighingText.h"
@@ -64,7 +65,7 @@ std::optional<WeightUnit> ImportPreviewDlg::AskUnit(const std::vector<double>& f
              written + QStringLiteral(" lb = ") +
                  MassUnitText(Mass{std::llround(value * kKgPerPound * 1000)}, WeightUnit::Kilograms, sep)});
     }
-    std::unique_ptr<QDialog> dialog(MakeDialog(m_parent, LoadText(TextId::AskWeightUnit)));
+    std::unique_ptr<QDialog> dialog(MakeDialog(&m_page, LoadText(TextId::AskWeightUnit)));
     dialog->setObjectName(QStringLiteral("importUnitDialog"));
     dialog->layout()->addWidget(MakeTable(
         dialog.get(), {LoadText(TextId::AsWritten), LoadText(TextId::ReadAsKg), LoadText(TextId::ReadAsLb)},
@@ -95,20 +96,20 @@ bool ImportPreviewDlg::ConfirmImport(const QString& report, const std::vector<Da
                 continue;
             rows.push_back({m_formats.FormatDate(day.date, m_formats.ShortDateFormat),
                             LoadText(slot == 0 ? TextId::Morning : TextId::Night), TimeText(w, m_formats),
-                            WeightText(w, m_formats), BmiText(w, m_formats), w.memo});
+                            WeightText(w, m_page.Unit(), m_formats), BmiText(w, m_formats), w.memo});
         }
     }
     QString text = report;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (!rows.empty())
         text += QStringLiteral("\n\n") + LoadText(TextId::ImportPreview);
-    std::unique_ptr<QDialog> dialog(MakeDialog(m_parent, text));
+    std::unique_ptr<QDialog> dialog(MakeDialog(&m_page, text));
     dialog->setObjectName(QStringLiteral("importPreviewDialog"));
     if (!rows.empty()) {
         dialog->layout()->addWidget(
             MakeTable(dialog.get(),
                       {LoadText(TextId::DateLabel), QString(), LoadText(TextId::TimeLabel),
-                       LoadText(TextId::WeightLabel) + QStringLiteral(" (kg)"), LoadText(TextId::BmiLabel),
+                       QStringLiteral("%1 (%2)").arg(LoadText(TextId::WeightLabel), UnitSymbol(m_page.Unit())), LoadText(TextId::BmiLabel),
                        LoadText(TextId::MemoLabel)},
                       rows));
     }

@@ -15,6 +15,8 @@ namespace tarvel {
 class LocaleFormats;
 
 // The two questions File > Import asks before it stores anything; tests answer them from a script.
+class DiaryPage;
+
 class ImportQuestions {
 public:
     virtual ~ImportQuestions() = default;
@@ -29,14 +31,15 @@ public:
 // preview with the report, a table of the first weighings in the user's locale, Import and Cancel.
 class ImportPreviewDlg : public ImportQuestions {
 public:
-    ImportPreviewDlg(const LocaleFormats& formats, QWidget* parent) : m_formats(formats), m_parent(parent) {}
+    // Over the Diary page, whose unit the preview's weights are shown in.
+    ImportPreviewDlg(const LocaleFormats& formats, DiaryPage& page) : m_formats(formats), m_page(page) {}
 
     std::optional<WeightUnit> AskUnit(const std::vector<double>& firstValues) override;
     bool ConfirmImport(const QString& report, const std::vector<DayRecord>& days, bool anyToImport) override;
 
 private:
     const LocaleFormats& m_formats;
-    QWidget* m_parent;
+    DiaryPage& m_page;
 };
 
 } // namespace tarvel

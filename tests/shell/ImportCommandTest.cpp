@@ -85,11 +85,14 @@ TEST(ImportCommand, AsksTheUnitShowsTheReportAndStoresOnlyOnImport)
     EXPECT_TRUE(tarvel::testing::ReadBytes(f.diary.backupPath()).contains(",072.57,"));
 }
 
-// The preview dialog lays the weighings out as the user's locale writes them.
+// The preview dialog lays the weighings out as the user's locale writes them, in the page's unit
+// (72.57 kg = 159.99 lb).
 TEST(ImportCommand, PreviewShowsTheWeighingsInTheUsersLocale)
 {
     DiaryFixture f("de_DE");
-    ImportPreviewDlg preview(f.formats, nullptr);
+    DiaryPage page(f.diary, f.formats, f.clock, f.messages);
+    page.SetUnit(WeightUnit::Pounds);
+    ImportPreviewDlg preview(f.formats, page);
     QStringList cells;
     QTimer::singleShot(0, [&cells] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -104,7 +107,7 @@ TEST(ImportCommand, PreviewShowsTheWeighingsInTheUsersLocale)
         {tarvel::testing::MakeDay(QDate(2024, 5, 7),
                                   tarvel::testing::MakeWeighing("07:10", "72.57", "25.1", "a"))},
         true));
-    EXPECT_EQ(cells.join(u'|').toStdString(), "7.5.2024|(1) Morning|07:10|72,57|25,1|a");
+    EXPECT_EQ(cells.join(u'|').toStdString(), "7.5.2024|(1) Morning|07:10|160,0|25,1|a");
 }
 
 } // namespace

@@ -77,7 +77,7 @@ TEST(ImportCsv, FilesWithoutDateAndWeightOrWithAnUnknownUnitAreRefused)
     EXPECT_EQ(Outcome("when,weight\n2024-05-09,70\n", WeightUnit::Kilograms, formats),
               QStringList{u"The file holds no date and weight columns."_s});
     EXPECT_EQ(Outcome("date,Weight (g)\n2024-05-07,11\n", WeightUnit::Kilograms, formats),
-              QStringList{u"Weights in \"g\" cannot be imported: the weight column must be in kg or lb."_s});
+              QStringList{u"Weights in \"g\" cannot be imported: the weight column must be in kg, lb or st."_s});
 }
 
 // The export, in every unit and in the first layout, comes back as the same days in a day-first
