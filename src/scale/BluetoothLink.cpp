@@ -149,12 +149,8 @@ void BluetoothLink::TryConnect()
             &BluetoothLink::OnServicesDiscovered);
     connect(m_controller.get(), &QLowEnergyController::disconnected, this, &BluetoothLink::OnLost);
     connect(m_controller.get(), &QLowEnergyController::errorOccurred, this,
-            [this](QLowEnergyController::Error error) {
-                Say(QStringLiteral("Bluetooth %1: connection error %2")
-                        .arg(m_address.toString())
-                        .arg(static_cast<int>(error)));
-                OnLost();
-            });
+            // Expected while the scale sleeps, so not logged: the link just tries again.
+            [this](QLowEnergyController::Error) { OnLost(); });
     m_controller->connectToDevice();
     // After the controller exists: the search may report the scale at once.
     Search();

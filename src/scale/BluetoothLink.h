@@ -53,7 +53,7 @@ public:
 
     // A measurement arrived (refused ones go to Log instead).
     std::function<void(const GattReading&)> MeasurementReceived;
-    // One line for the error log: a refused measurement, a failed connection.
+    // One line for the error log: a refused measurement, a scale without the measurement.
     std::function<void(const QString&)> Log;
     // Called after every change of CurrentState() and Name().
     std::function<void()> Changed;
