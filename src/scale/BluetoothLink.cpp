@@ -162,7 +162,8 @@ void BluetoothLink::OnServicesDiscovered()
     const QBluetoothUuid wanted = services.contains(kBodyComposition) ? kBodyComposition : kWeightScale;
     m_service.reset(m_controller->createServiceObject(wanted));
     if (!m_service) {
-        Say(QStringLiteral("Bluetooth %1: no Weight Scale or Body Composition service").arg(m_address.toString()));
+        Say(QStringLiteral("Bluetooth %1: no Weight Scale or Body Composition service")
+                .arg(m_address.toString()));
         OnLost();
         return;
     }
@@ -240,7 +241,7 @@ void BluetoothLink::OnLost()
         return;
     // Deleted later: this runs inside the controller's own signals.
     for (QObject* object : std::initializer_list<QObject*>{m_service.release(), m_timeService.release(),
-                                                             m_controller.release()}) {
+                                                           m_controller.release()}) {
         if (object)
             object->deleteLater();
     }

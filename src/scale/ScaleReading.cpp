@@ -1,6 +1,8 @@
 #include "scale/ScaleReading.h"
 
+#include "store/Bmi.h"
 #include "store/Diary.h"
+#include "store/WeighingText.h"
 
 #include <QTime>
 
@@ -52,6 +54,16 @@ PlaceDecision PlaceWeighing(const Diary& diary, const QDate& today, const QDateT
     if (!stored.hasWeight())
         return {Placement::IntoStoredDay, position, slot};
     return {stored.weight == weight ? Placement::AlreadyStored : Placement::Held, position, slot};
+}
+
+Weighing StoredWeighing(const QDateTime& weighed, Mass weight, std::optional<double> heightCm)
+{
+    Weighing stored;
+    stored.time = QTime(weighed.time().hour(), weighed.time().minute());
+    stored.weight = weight;
+    const std::optional<double> bmi = BodyMassIndex(heightCm, weight.kg());
+    stored.bmiTenths = bmi ? BmiTenthsOf(*bmi) : std::nullopt;
+    return stored;
 }
 
 } // namespace tarvel

@@ -49,4 +49,8 @@ struct PlaceDecision {
 };
 PlaceDecision PlaceWeighing(const Diary& diary, const QDate& today, const QDateTime& weighed, Mass weight);
 
+// The weighing a stored day takes: the time to the minute, the weight, and the BMI from the owner's
+// height in cm when it is known.
+Weighing StoredWeighing(const QDateTime& weighed, Mass weight, std::optional<double> heightCm);
+
 } // namespace tarvel

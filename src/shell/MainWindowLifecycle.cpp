@@ -154,6 +154,7 @@ void MainWindow::FirstLoad()
 
     PlaceWindow();
     m_port->OpenScalePort(m_settings.PortChosen);
+    StartBluetoothScale();
 }
 
 namespace {

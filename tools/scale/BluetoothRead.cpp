@@ -99,7 +99,9 @@ std::optional<ReadOptions> ParseReadArguments(const QStringList& arguments, QStr
         bool ok = false;
         const int value = parser.value(number.option).toInt(&ok);
         if (!ok || value < 1 || value > number.highest) {
-            *error = QStringLiteral("--%1 must be 1 to %2").arg(number.option.names().constFirst()).arg(number.highest);
+            *error = QStringLiteral("--%1 must be 1 to %2")
+                         .arg(number.option.names().constFirst())
+                         .arg(number.highest);
             return std::nullopt;
         }
         number.value = value;

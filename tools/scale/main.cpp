@@ -23,7 +23,8 @@ int main(int argc, char* argv[])
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (!arguments.isEmpty() && arguments.front() == QLatin1String("read")) {
         QString error;
-        const std::optional<tarvel::ReadOptions> options = tarvel::ParseReadArguments(arguments.mid(1), &error);
+        const std::optional<tarvel::ReadOptions> options =
+            tarvel::ParseReadArguments(arguments.mid(1), &error);
         if (!options) {
             std::fprintf(stderr, "tarvel-scale: %s\n", qPrintable(error));
             return 2;
