@@ -49,7 +49,7 @@ PlaceDecision PlaceWeighing(const Diary& diary, const QDate& today, const QDateT
         return {Placement::Page, 0, slot};
     const int position = diary.records().FindItem(DayRecord{weighed.date(), {}}.dayNumber());
     if (position < 1)
-        return {Placement::Page, 0, slot};
+        return {Placement::IntoStoredDay, 0, slot};
     const Weighing& stored = diary.records().Item(position).slot[static_cast<std::size_t>(slot)];
     if (!stored.hasWeight())
         return {Placement::IntoStoredDay, position, slot};

@@ -37,14 +37,13 @@ QString ReadLine(const ScaleWeighing& weighing, const QDateTime& received);
 
 // Where a weighing with its own time goes. Today's weighings take the Diary page's way, as the serial
 // scale's do (Page). A weighing of another day goes into its half-day slot (before noon the morning)
-// of the stored day with its date when that slot is empty (IntoStoredDay); one already stored there
-// with the same weight is ignored (AlreadyStored); a used slot is never overwritten, the reading is
-// held (Held). A day the diary does not hold takes the page's way too: the reading waits for a page
-// that can take it, as a serial reading does.
+// of the stored day with its date when that slot is empty (IntoStoredDay), or into a new day when the
+// diary holds none of that date (IntoStoredDay, position 0); one already stored there with the same
+// weight is ignored (AlreadyStored); a used slot is never overwritten, the reading is held (Held).
 enum class Placement { Page, IntoStoredDay, AlreadyStored, Held };
 struct PlaceDecision {
     Placement placement = Placement::Page;
-    int position = 0; // the stored day (IntoStoredDay, AlreadyStored, Held)
+    int position = 0; // the stored day (IntoStoredDay, AlreadyStored, Held); 0 for a new one
     int slot = 0;
 };
 PlaceDecision PlaceWeighing(const Diary& diary, const QDate& today, const QDateTime& weighed, Mass weight);
