@@ -69,19 +69,22 @@ void BluetoothLink::Start(const QString& address)
         SetState(State::Idle);
         return;
     }
-    m_local = std::make_unique<QBluetoothLocalDevice>();
-    connect(m_local.get(), &QBluetoothLocalDevice::hostModeStateChanged, this, [this] {
-        if (!AdapterOn()) {
-            m_service.reset();
-            m_timeService.reset();
-            m_controller.reset();
-            SetState(State::Off);
-        } else if (m_state == State::Off) {
-            TryConnect();
-        }
-    });
+    WatchAdapter();
     m_retry.start();
     TryConnect();
+}
+
+void BluetoothLink::WatchAdapter()
+{
+    m_local = std::make_unique<QBluetoothLocalDevice>();
+    connect(m_local.get(), &QBluetoothLocalDevice::hostModeStateChanged, this, [this] {
+        if (!AdapterOn())
+            OnLost();
+        if (!AdapterOn() && m_state != State::Off)
+            SetState(State::Off);
+        else if (AdapterOn() && m_state == State::Off)
+            TryConnect();
+    });
 }
 
 void BluetoothLink::Stop()
@@ -132,7 +135,7 @@ void BluetoothLink::TryConnect()
         // Powered off or no adapter at all: said in the status bar only; tried again by the timer.
         if (m_state != State::Off)
             SetState(State::Off);
-        m_local = std::make_unique<QBluetoothLocalDevice>();
+        WatchAdapter(); // an adapter plugged in later is another device
         return;
     }
     if (m_state != State::Waiting)

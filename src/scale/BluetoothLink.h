@@ -61,6 +61,7 @@ public:
 private:
     void SetState(State state);
     bool AdapterOn() const;
+    void WatchAdapter();
     void TryConnect();
     void OnDeviceSeen(const QBluetoothDeviceInfo& device);
     void OnServicesDiscovered();

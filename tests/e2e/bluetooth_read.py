@@ -59,9 +59,14 @@ try:
     check(late.returncode == 1 and late.stdout == '' and len(errors) == 1 and 'within 2 s' in errors[0],
           'time-out: exit %d, %r' % (late.returncode, late.stderr))
     check(time.monotonic() - start < 10, 'the time-out took too long')
+
+    scale.power(False)
+    off = read('--bluetooth', fake_bluez.ADDRESS, '--timeout', '20')
+    check(off.returncode == 1 and off.stderr.endswith('tarvel-scale: Bluetooth is off\n'),
+          'adapter off: exit %d, %r' % (off.returncode, off.stderr))
 finally:
     scale.close()
 
 if failures:
     sys.exit(1)
-print('bluetooth read: search, a reading with its own time, a reconnection, a time-out: all as expected')
+print('bluetooth read: search, a reading with its own time, a reconnection, a time-out, Bluetooth off: as expected')

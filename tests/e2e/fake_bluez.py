@@ -132,6 +132,9 @@ class FakeBlueZ:
     def wake(self):
         self.obj(DEV_PATH).UpdateProperties(STATE, {'Asleep': False}, dbus_interface=MOCK)
 
+    def power(self, on):
+        self.obj('/org/bluez/hci0').Set('org.bluez.Adapter1', 'Powered', dbus.Boolean(on), dbus_interface=PROPS)
+
     def close(self):
         for process in (self.mock, self.bus_daemon):
             if process:
