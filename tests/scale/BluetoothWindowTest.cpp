@@ -1,5 +1,5 @@
 // The window with a Bluetooth scale, through the real QtBluetooth. Run by
-// tests/e2e/bluetooth_window.py, which provides a fake BlueZ and plays the scale; the two keep in
+// tests/e2e/bluetooth.py, which provides a fake BlueZ and plays the scale; the two keep in
 // step through files in the folder TARVEL_FAKE_SCALE names.
 #include "support/ShellFixture.h"
 
@@ -35,7 +35,7 @@ void Tell(const QString& folder, const QString& step)
 TEST(BluetoothWindow, ReadingsByTheirOwnTimeAndTheStatusLine)
 {
     const QString steps = qEnvironmentVariable("TARVEL_FAKE_SCALE");
-    ASSERT_FALSE(steps.isEmpty()) << "run by tests/e2e/bluetooth_window.py";
+    ASSERT_FALSE(steps.isEmpty()) << "run by tests/e2e/bluetooth.py";
     Shell s;
     s.store.Save(u"CommSet"_s, u"Port"_s, u"0"_s);
     s.store.Save(u"CommSet"_s, u"Bluetooth"_s, u"C0:FF:EE:00:12:34"_s);
