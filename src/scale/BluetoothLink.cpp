@@ -96,6 +96,7 @@ void BluetoothLink::Stop()
     m_controller.reset();
     m_local.reset();
     m_assembler.Reset();
+    m_name.clear();
     m_wasConnected = false;
     m_state = State::Idle;
 }
