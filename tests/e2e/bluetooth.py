@@ -100,6 +100,10 @@ class FakeBlueZ:
             self.obj(CHARACTERISTIC).UpdateProperties(CHAR, {'Notifying': False}, dbus_interface=MOCK)
             self.obj(DEV).Disconnect(dbus_interface=DEVICE)
 
+    def power(self, on):
+        self.obj(CHARACTERISTIC).UpdateProperties(CHAR, {'Notifying': False}, dbus_interface=MOCK)
+        self.obj('/org/bluez/hci0').Set('org.bluez.Adapter1', 'Powered', on, dbus_interface=PROPS)
+
     def close(self):
         for process in reversed(self.processes):
             process.terminate()
@@ -142,7 +146,7 @@ def check_read(scale, tool):
     reasons = [line for line in late.stderr.splitlines() if line.startswith('tarvel-scale:')]
     check(late.returncode == 1 and not late.stdout and len(reasons) == 1 and 'within 2 s' in reasons[0]
           and time.monotonic() - start < 10, 'time-out: exit %d, %r' % (late.returncode, late.stderr))
-    scale.obj('/org/bluez/hci0').Set('org.bluez.Adapter1', 'Powered', False, dbus_interface=PROPS)
+    scale.power(False)
     off = read(ADDRESS, '--timeout', '20')
     check(off.returncode == 1 and off.stderr.endswith('tarvel-scale: Bluetooth is off\n'), 'off: %r' % off.stderr)
     return 1 if failures else 0
@@ -167,6 +171,10 @@ def check_window(scale, program):
         ok and scale.sleep()
         ok = ok and seen('sleep-seen')
         ok and scale.sleep(False)
+        ok = ok and seen('wake-seen')
+        ok and scale.power(False)
+        ok = ok and seen('off-seen')
+        ok and scale.power(True)
         ok = ok and seen('reconnect-seen') and bool(scale.notifying())
         ok and scale.indicate('02 08 39 E8 07 05 06 08 00 00')  # 2024-05-06 08:00, 73.00 kg
         status = test.wait(timeout=90)

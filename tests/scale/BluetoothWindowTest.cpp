@@ -30,8 +30,8 @@ void Tell(const QString& folder, const QString& step)
 
 // The scale sends two stored readings of 2024-05-06 (night, then morning) and the morning's again
 // a minute later, then one without a time. The past day is stored with both, the repeat ignored,
-// and the last goes onto today's page. The status line follows the scale to sleep and back; a
-// reading for the stored morning with another weight is held and shown.
+// and the last goes onto today's page. The status line follows the scale to sleep and back and the
+// adapter off and on; a reading for the stored morning with another weight is held and shown.
 TEST(BluetoothWindow, ReadingsByTheirOwnTimeAndTheStatusLine)
 {
     const QString steps = qEnvironmentVariable("TARVEL_FAKE_SCALE");
@@ -62,6 +62,12 @@ TEST(BluetoothWindow, ReadingsByTheirOwnTimeAndTheStatusLine)
     ASSERT_TRUE(Becomes(status, scale + u" asleep, waiting"_s, 20000));
     Tell(steps, u"sleep-seen"_s);
     ASSERT_TRUE(Becomes(status, scale + u" connected"_s, 30000));
+    Tell(steps, u"wake-seen"_s);
+    // The adapter switched off and on again: said in the status bar only.
+    ASSERT_TRUE(Becomes(status, u"Bluetooth is off"_s, 20000));
+    Tell(steps, u"off-seen"_s);
+    ASSERT_TRUE(Becomes(status, scale + u" connected"_s, 30000));
+    EXPECT_TRUE(s.messages.Texts().isEmpty());
     Tell(steps, u"reconnect-seen"_s);
     EXPECT_TRUE(Becomes(
         status,
