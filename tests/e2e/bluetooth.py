@@ -20,6 +20,7 @@ DEVICE, CHAR = 'org.bluez.Device1', 'org.bluez.GattCharacteristic1'
 ADDRESS = 'C0:FF:EE:00:12:34'
 DEV = '/org/bluez/hci0/dev_' + ADDRESS.replace(':', '_')
 SERVICE, CHARACTERISTIC = DEV + '/service0010', DEV + '/service0010/char0011'
+CLOCK = DEV + '/service0020/char0021'  # Current Time, which the program sets
 
 # Connect fails while the scale sleeps (a switch of the test's own on the device object); otherwise
 # it connects and resolves the services at once. Disconnect drops both.
@@ -66,7 +67,13 @@ class FakeBlueZ:
                 (CHARACTERISTIC + '/desc0013', 'org.bluez.GattDescriptor1',
                  {'UUID': uuid(0x2902), 'Characteristic': dbus.ObjectPath(CHARACTERISTIC),
                   'Flags': ['read', 'write'], 'Value': dbus.Array([0, 0], signature='y')},
-                 [read, ('WriteValue', 'aya{sv}', '', '')])):
+                 [read, ('WriteValue', 'aya{sv}', '', '')]),
+                (DEV + '/service0020', 'org.bluez.GattService1',
+                 {'UUID': uuid(0x1805), 'Device': dbus.ObjectPath(DEV), 'Primary': True,
+                  'Includes': dbus.Array([], signature='o')}, []),
+                (CLOCK, CHAR, {'UUID': uuid(0x2A2B), 'Service': dbus.ObjectPath(DEV + '/service0020'),
+                               'Flags': ['read', 'write'], 'Value': dbus.Array([], signature='y')},
+                 [read, ('WriteValue', 'aya{sv}', '', "self.props['%s']['Value'] = args[0]" % CHAR)])):
             manager.AddObject(path, interface, props, methods, dbus_interface=MOCK)
 
     @staticmethod
@@ -130,7 +137,11 @@ def check_read(scale, tool):
                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     check(scale.notifying(), 'indications were not turned on')
     scale.indicate('0E 90 38 E8 07 05 06 07 1E 0F 01 E5 00 F2 06')
-    time.sleep(0.5)
+    clock = scale.until(lambda: bytes(scale.obj(CLOCK).Get(CHAR, 'Value', dbus_interface=PROPS)))
+    today = time.localtime()
+    check(clock and len(clock) == 10 and tuple(clock[:4]) == (today.tm_year % 256, today.tm_year // 256,
+                                                               today.tm_mon, today.tm_mday),
+          'Current Time set to %r' % clock)
     scale.sleep()
     time.sleep(1)
     scale.sleep(False)
