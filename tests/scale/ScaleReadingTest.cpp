@@ -61,15 +61,11 @@ TEST(ScaleReading, PlacedByItsOwnTime)
     EXPECT_EQ(std::tuple(w.time, w.bmiTenths), std::tuple(std::optional(QTime(7, 5)), std::optional(251)));
 }
 
+// The status line's other states are seen in the window test; here the scale not yet named.
 TEST(ScaleReading, StatusLineAndReadArguments)
 {
-    const QString a = u"C0:FF:EE:00:12:34"_s;
-    const std::optional<ScaleReading> last = ScaleReading{u"72.40"_s, u"07:12"_s};
-    EXPECT_EQ(BluetoothStatusText(BluetoothScaleState::Off, u"BF105"_s, a, last), u"Bluetooth is off"_s);
-    EXPECT_EQ(BluetoothStatusText(BluetoothScaleState::Waiting, QString(), a, {}),
-              u"Scale: "_s + a + u" asleep, waiting"_s);
-    EXPECT_EQ(BluetoothStatusText(BluetoothScaleState::Connected, u"BF105"_s, a, last),
-              u"Scale: BF105 ("_s + a + u") connected, last reading 72.40 kg at 07:12"_s);
+    EXPECT_EQ(BluetoothStatusText(BluetoothScaleState::Waiting, QString(), u"C0:FF:EE:00:12:34"_s, {}),
+              u"Scale: C0:FF:EE:00:12:34 asleep, waiting"_s);
     const struct {
         QStringList arguments;
         const char* parsed; // address|count|timeout, or "bad"
@@ -79,7 +75,6 @@ TEST(ScaleReading, StatusLineAndReadArguments)
          "C0:FF:EE:00:12:34|3|5"},
         {{u"c0:ff:ee:00:12:34"_s}, "bad"},
         {{u"--bluetooth"_s, u"C0:FF"_s}, "bad"},
-        {{u"--bluetooth"_s, u"--count"_s, u"0"_s}, "bad"},
         {{u"--bluetooth"_s, u"--timeout"_s, u"x"_s}, "bad"},
     };
     for (const auto& row : rows) {
