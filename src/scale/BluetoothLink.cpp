@@ -163,7 +163,9 @@ void BluetoothLink::TryConnect()
 void BluetoothLink::OnServicesDiscovered()
 {
     const QList<QBluetoothUuid> services = m_controller->services();
-    const QBluetoothUuid wanted = services.contains(kBodyComposition) ? kBodyComposition : kWeightScale;
+    // A scale with both services sends the weight in Weight Measurement and may leave it out of its body
+    // composition records, so the Weight Scale service comes first.
+    const QBluetoothUuid wanted = services.contains(kWeightScale) ? kWeightScale : kBodyComposition;
     m_service.reset(m_controller->createServiceObject(wanted));
     if (!m_service) {
         Say(QStringLiteral("Bluetooth %1: no Weight Scale or Body Composition service")
