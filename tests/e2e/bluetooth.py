@@ -1,5 +1,5 @@
 """Bluetooth scales against a fake BlueZ: python3-dbusmock's bluez5 template on a private bus, with
-one scale whose Weight Scale service the test plays. The real QtBluetooth code searches, connects,
+one scale whose Weight Scale (or Body Composition) service the test plays. The real QtBluetooth code searches, connects,
 turns the indications on and follows the scale to sleep and back.
 
   bluetooth.py read TARVEL-SCALE      tarvel-scale read --bluetooth
@@ -39,7 +39,7 @@ def uuid(short):
 
 
 class FakeBlueZ:
-    def __init__(self):
+    def __init__(self, service=0x181D, measurement=0x2A9D):
         address = 'unix:path=' + os.path.join(tempfile.mkdtemp(prefix='tarvel-bluez-'), 'bus')
         self.processes = [subprocess.Popen(['dbus-daemon', '--session', '--nofork', '--address=' + address],
                                            stdout=subprocess.DEVNULL)]
@@ -53,14 +53,14 @@ class FakeBlueZ:
         root.AddDevice('hci0', ADDRESS, 'Beurer BF105', dbus_interface='org.bluez.Mock')
         device, manager = self.obj(DEV), self.obj('/')
         device.AddProperties('org.tarvel.Fake', {'Asleep': False}, dbus_interface=MOCK)
-        device.UpdateProperties(DEVICE, {'UUIDs': dbus.Array([uuid(0x181D)], signature='s')}, dbus_interface=MOCK)
+        device.UpdateProperties(DEVICE, {'UUIDs': dbus.Array([uuid(service)], signature='s')}, dbus_interface=MOCK)
         device.AddMethod(DEVICE, 'Connect', '', '', LINK % (True, True, True, PROPS), dbus_interface=MOCK)
         device.AddMethod(DEVICE, 'Disconnect', '', '', LINK % (False, False, False, PROPS), dbus_interface=MOCK)
         read = ('ReadValue', 'a{sv}', 'ay', "ret = dbus.Array([0, 0], signature='y')")
         for path, interface, props, methods in (
-                (SERVICE, 'org.bluez.GattService1', {'UUID': uuid(0x181D), 'Device': dbus.ObjectPath(DEV),
+                (SERVICE, 'org.bluez.GattService1', {'UUID': uuid(service), 'Device': dbus.ObjectPath(DEV),
                                                      'Primary': True, 'Includes': dbus.Array([], signature='o')}, []),
-                (CHARACTERISTIC, CHAR, {'UUID': uuid(0x2A9D), 'Service': dbus.ObjectPath(SERVICE),
+                (CHARACTERISTIC, CHAR, {'UUID': uuid(measurement), 'Service': dbus.ObjectPath(SERVICE),
                                         'Flags': ['indicate'], 'Notifying': False,
                                         'Value': dbus.Array([], signature='y')},
                  [read, ('StartNotify', '', '', NOTIFY % True), ('StopNotify', '', '', NOTIFY % False)]),
@@ -163,6 +163,23 @@ def check_read(scale, tool):
     return 1 if failures else 0
 
 
+def check_composition(tool):
+    """A Body Composition scale sending one record in two packets: 18.5 % fat, user 1, 72.40 kg."""
+    scale = FakeBlueZ(0x181B, 0x2A9C)
+    try:
+        process = subprocess.Popen([tool, 'read', '--bluetooth', ADDRESS, '--timeout', '30'],
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        scale.notifying()
+        scale.indicate('06 14 B9 00 E8 07 05 06 07 1E 0F')
+        scale.indicate('01 90 38')
+        out, err = process.communicate(timeout=40)
+    finally:
+        scale.close()
+    ok = process.returncode == 0 and out == '2024-05-06 07:30:15\t72.40 kg\tuser 1\tfat 18.5 %\n'
+    print('' if ok else 'FAIL: body composition: %r %s' % (out, err))
+    return 0 if ok else 1
+
+
 def check_window(scale, program):
     steps = tempfile.mkdtemp(prefix='tarvel-steps-')
     test = subprocess.Popen([program], env=dict(os.environ, TARVEL_FAKE_SCALE=steps, QT_QPA_PLATFORM='offscreen',
@@ -199,6 +216,7 @@ def check_window(scale, program):
 if __name__ == '__main__':
     fake = FakeBlueZ()
     try:
-        sys.exit((check_read if sys.argv[1] == 'read' else check_window)(fake, sys.argv[2]))
+        status = (check_read if sys.argv[1] == 'read' else check_window)(fake, sys.argv[2])
     finally:
         fake.close()
+    sys.exit(status or (check_composition(sys.argv[2]) if sys.argv[1] == 'read' else 0))
