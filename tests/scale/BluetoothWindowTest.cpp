@@ -1,10 +1,14 @@
 // The window with a Bluetooth scale, through the real QtBluetooth. Run by
 // tests/e2e/bluetooth.py, which provides a fake BlueZ and plays the scale; the two keep in
 // step through files in the folder TARVEL_FAKE_SCALE names.
+#include "scale/CommDlg.h"
+#include "scale/ErrorLog.h"
 #include "support/ShellFixture.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 using namespace tarvel;
@@ -31,7 +35,8 @@ void Tell(const QString& folder, const QString& step)
 // The scale sends two stored readings of 2024-05-06 (night, then morning) and the morning's again
 // a minute later, then one without a time. The past day is stored with both, the repeat ignored,
 // and the last goes onto today's page. The status line follows the scale to sleep and back and the
-// adapter off and on; a reading for the stored morning with another weight is held and shown.
+// adapter off and on; a reading for the stored morning with another weight is held and shown. The
+// Port dialog's search finds the scale.
 TEST(BluetoothWindow, ReadingsByTheirOwnTimeAndTheStatusLine)
 {
     const QString steps = qEnvironmentVariable("TARVEL_FAKE_SCALE");
@@ -74,4 +79,13 @@ TEST(BluetoothWindow, ReadingsByTheirOwnTimeAndTheStatusLine)
         u"Scale: 73.00 kg on 2024/5/6 at 08:00, not stored: that day's (1) Morning weight is already stored"_s,
         20000));
     EXPECT_EQ(s.State().records().Item(1).slot[0].weight, Mass{72400});
+
+    // The Port dialog's Search lists the scale by name and address.
+    const LocaleFormats formats = LocaleFormats::ProbeLocale(QLocale(u"ja_JP"_s));
+    const ErrorLog log(s.temp.Path(), s.clock, formats);
+    CommDlg dialog(s.testPort, log, s.messages, {});
+    dialog.findChild<QPushButton*>(u"bluetoothSearch"_s)->click();
+    const auto* scales = dialog.findChild<QComboBox*>(u"bluetoothList"_s);
+    EXPECT_TRUE(Becomes([&] { return scales->itemText(scales->count() - 1); },
+                        u"Beurer BF105 (C0:FF:EE:00:12:34)"_s, 20000));
 }
