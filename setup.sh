@@ -16,7 +16,7 @@ type=${TARVEL_BUILD_TYPE:-RelWithDebInfo}
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-connectivity-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
 )
@@ -28,6 +28,8 @@ packages=(
 # The installation test validates the desktop files and the man pages; CI packs the .deb with cpack,
 # whose dependency scan needs dpkg-shlibdeps and file.
 [ "$mode" = test ] && packages+=(desktop-file-utils appstream man-db dpkg-dev file)
+# The Bluetooth scale tests talk to a fake BlueZ (python3-dbusmock) on a private D-Bus.
+[ "$mode" = test ] && packages+=(python3-dbusmock dbus-daemon)
 # The Japanese window font (text 160 in Japanese) for looking at the program in Japanese.
 [ "$mode" = run ] && packages+=(fonts-noto-cjk)
 # The print tests render the printed PDF page to an image with pdftoppm.

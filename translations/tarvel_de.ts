@@ -863,6 +863,50 @@
         <translation>Zielgewicht [%1]</translation>
     </message>
     <message>
+        <source>Scale: %1 asleep, waiting</source>
+        <translation>Waage: %1 schläft, warte</translation>
+    </message>
+    <message>
+        <source>Bluetooth is off</source>
+        <translation>Bluetooth ist aus</translation>
+    </message>
+    <message>
+        <source>Scale: %1 kg on %2 at %3, not stored: that day&apos;s %4 weight is already stored</source>
+        <translation>Waage: %1 kg am %2 um %3, nicht gespeichert: das Gewicht %4 dieses Tages ist schon gespeichert</translation>
+    </message>
+    <message>
+        <source>Bluetooth scale</source>
+        <translation>Bluetooth-Waage</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Suche läuft...</translation>
+    </message>
+    <message>
+        <source>No scale found</source>
+        <translation>Keine Waage gefunden</translation>
+    </message>
+    <message>
+        <source>Scale user</source>
+        <translation>Benutzer der Waage</translation>
+    </message>
+    <message>
+        <source>Every user</source>
+        <translation>Alle Benutzer</translation>
+    </message>
+    <message>
+        <source>User %1</source>
+        <translation>Benutzer %1</translation>
+    </message>
+    <message>
         <source>The weight the trend is to reach; leave empty for no goal</source>
         <translation>Das Gewicht, das der Trend erreichen soll; leer lassen für kein Ziel</translation>
     </message>

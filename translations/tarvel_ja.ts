@@ -863,6 +863,50 @@
         <translation>目標体重 [%1]</translation>
     </message>
     <message>
+        <source>Scale: %1 asleep, waiting</source>
+        <translation>体重計: %1 スリープ中、待機しています</translation>
+    </message>
+    <message>
+        <source>Bluetooth is off</source>
+        <translation>Bluetooth がオフです</translation>
+    </message>
+    <message>
+        <source>Scale: %1 kg on %2 at %3, not stored: that day&apos;s %4 weight is already stored</source>
+        <translation>体重計: %2 %3 の %1 kg は保存されていません: その日の%4の体重は保存済みです</translation>
+    </message>
+    <message>
+        <source>Bluetooth scale</source>
+        <translation>Bluetooth 体重計</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>検索中...</translation>
+    </message>
+    <message>
+        <source>No scale found</source>
+        <translation>体重計が見つかりません</translation>
+    </message>
+    <message>
+        <source>Scale user</source>
+        <translation>体重計のユーザー</translation>
+    </message>
+    <message>
+        <source>Every user</source>
+        <translation>すべてのユーザー</translation>
+    </message>
+    <message>
+        <source>User %1</source>
+        <translation>ユーザー %1</translation>
+    </message>
+    <message>
         <source>The weight the trend is to reach; leave empty for no goal</source>
         <translation>傾向が到達すべき体重。目標なしの場合は空欄</translation>
     </message>

@@ -258,6 +258,18 @@ constexpr Entry kTexts[] = {
     {1610, QT_TRANSLATE_NOOP("Texts", "en")},
     // The Diary page's goal line when the trend gives no date for it.
     {1620, QT_TRANSLATE_NOOP("Texts", "Goal %1: %2 to go")},
+    // The Bluetooth scale: its status line and its part of the Port dialog.
+    {1630, QT_TRANSLATE_NOOP("Texts", "Scale: %1 asleep, waiting")},
+    {1631, QT_TRANSLATE_NOOP("Texts", "Bluetooth is off")},
+    {1632, QT_TRANSLATE_NOOP("Texts", "Scale: %1 kg on %2 at %3, not stored: that day's %4 weight is already stored")},
+    {1633, QT_TRANSLATE_NOOP("Texts", "Bluetooth scale")},
+    {1634, QT_TRANSLATE_NOOP("Texts", "Search")},
+    {1635, QT_TRANSLATE_NOOP("Texts", "None")},
+    {1636, QT_TRANSLATE_NOOP("Texts", "Searching...")},
+    {1637, QT_TRANSLATE_NOOP("Texts", "No scale found")},
+    {1638, QT_TRANSLATE_NOOP("Texts", "Scale user")},
+    {1639, QT_TRANSLATE_NOOP("Texts", "Every user")},
+    {1640, QT_TRANSLATE_NOOP("Texts", "User %1")},
     {1650, QT_TRANSLATE_NOOP("Texts", "Rows of days already in the diary: %1")},
     {1651, QT_TRANSLATE_NOOP("Texts", "Extra weighings of a half-day (its first is kept): %1")},
     {1652, QT_TRANSLATE_NOOP("Texts", "Rows without a weight: %1")},

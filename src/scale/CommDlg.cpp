@@ -5,14 +5,22 @@
 #include "platform/ScreenFit.h"
 #include "platform/SerialPort.h"
 #include "platform/TextTable.h"
+#include "scale/BluetoothLink.h"
 #include "scale/ErrorLog.h"
+#include "scale/ScaleTexts.h"
+#include "store/Settings.h"
 
+#include <QBluetoothDeviceDiscoveryAgent>
+#include <QBluetoothLocalDevice>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace tarvel {
 
@@ -79,12 +87,95 @@ void CommDlg::BuildControls()
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    m_bluetoothPart = BuildBluetoothPart();
+    layout->addWidget(m_bluetoothPart);
     layout->addLayout(buttons);
 
     // Only the user's picks: filling and preselecting the list raise no activated().
     connect(m_portCombo, &QComboBox::activated, this, &CommDlg::OnPortPicked);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* CommDlg::BuildBluetoothPart()
+{
+    auto* box = new QGroupBox(LoadText(kBluetoothScale), this);
+    auto* grid = new QGridLayout(box);
+    m_bluetoothCombo = new QComboBox(box);
+    m_bluetoothCombo->setObjectName(QStringLiteral("bluetoothList"));
+    m_search = new QPushButton(LoadText(kSearchScales), box);
+    m_search->setObjectName(QStringLiteral("bluetoothSearch"));
+    m_searchState = Label(QString(), box);
+    m_userCombo = new QComboBox(box);
+    m_userCombo->setObjectName(QStringLiteral("bluetoothUser"));
+    grid->addWidget(m_bluetoothCombo, 0, 0);
+    grid->addWidget(m_search, 0, 1);
+    grid->addWidget(m_searchState, 1, 0, 1, 2);
+    grid->addWidget(Label(LoadText(kScaleUser), box), 2, 0);
+    grid->addWidget(m_userCombo, 3, 0);
+    grid->setColumnStretch(0, 1);
+    connect(m_search, &QPushButton::clicked, this, &CommDlg::SearchScales);
+    box->hide(); // shown by the Run that chooses a Bluetooth scale
+    return box;
+}
+
+void CommDlg::LoadBluetooth(const QString& address, int user)
+{
+    m_bluetoothCombo->clear();
+    m_bluetoothCombo->addItem(LoadText(kNoBluetoothScale), QString());
+    if (!address.isEmpty())
+        m_bluetoothCombo->addItem(address, address);
+    m_bluetoothCombo->setCurrentIndex(m_bluetoothCombo->count() - 1);
+    // Scales keep a handful of users; one stored beyond them is offered too.
+    m_userCombo->clear();
+    m_userCombo->addItem(LoadText(kEveryScaleUser), Settings::kEveryUser);
+    constexpr int kOfferedUsers = 8;
+    for (int n = 1; n <= std::max(kOfferedUsers, user); ++n) {
+        if (n <= kOfferedUsers || n == user)
+            m_userCombo->addItem(LoadText(kScaleUserNumber).arg(n), n);
+    }
+    if (user == 0)
+        m_userCombo->addItem(LoadText(kScaleUserNumber).arg(0), 0);
+    m_userCombo->setCurrentIndex(std::max(0, m_userCombo->findData(user)));
+}
+
+void CommDlg::SearchScales()
+{
+    QBluetoothLocalDevice adapter;
+    if (!adapter.isValid() || adapter.hostMode() == QBluetoothLocalDevice::HostPoweredOff) {
+        m_searchState->setText(LoadText(kBluetoothOff));
+        return;
+    }
+    m_searchAgent = std::make_unique<QBluetoothDeviceDiscoveryAgent>();
+    m_searchAgent->setLowEnergyDiscoveryTimeout(10000);
+    connect(m_searchAgent.get(), &QBluetoothDeviceDiscoveryAgent::deviceDiscovered, this,
+            &CommDlg::OnScaleFound);
+    connect(m_searchAgent.get(), &QBluetoothDeviceDiscoveryAgent::deviceUpdated, this,
+            [this](const QBluetoothDeviceInfo& device) { OnScaleFound(device); });
+    const auto finished = [this] {
+        m_search->setEnabled(true);
+        // Only "None" and the stored scale: nothing new was found.
+        m_searchState->setText(m_bluetoothCombo->count() > 1 ? QString() : LoadText(kNoScaleFound));
+    };
+    connect(m_searchAgent.get(), &QBluetoothDeviceDiscoveryAgent::finished, this, finished);
+    connect(m_searchAgent.get(), &QBluetoothDeviceDiscoveryAgent::errorOccurred, this, finished);
+    m_search->setEnabled(false);
+    m_searchState->setText(LoadText(kSearchingScales));
+    m_searchAgent->start(QBluetoothDeviceDiscoveryAgent::LowEnergyMethod);
+}
+
+void CommDlg::OnScaleFound(const QBluetoothDeviceInfo& device)
+{
+    if (!IsScale(device))
+        return;
+    const QString address = device.address().toString();
+    const QString shown =
+        device.name().isEmpty() ? address : QStringLiteral("%1 (%2)").arg(device.name(), address);
+    const int index = m_bluetoothCombo->findData(address);
+    if (index >= 0)
+        m_bluetoothCombo->setItemText(index, shown);
+    else
+        m_bluetoothCombo->addItem(shown, address);
 }
 
 int CommDlg::EntryPort(int index) const
@@ -143,6 +234,18 @@ bool CommDlg::Run(int& portNo)
     return accepted;
 }
 
+bool CommDlg::Run(int& portNo, QString& bluetooth, int& bluetoothUser)
+{
+    LoadBluetooth(bluetooth, bluetoothUser);
+    m_bluetoothPart->show();
+    FitToScreen(*this);
+    if (!Run(portNo))
+        return false;
+    bluetooth = m_bluetoothCombo->currentData().toString();
+    bluetoothUser = m_userCombo->currentData().toInt();
+    return true;
+}
+
 void CommDlg::OnPortPicked(int index)
 {
     const int old = m_selectedPort;
@@ -171,8 +274,9 @@ void CommDlg::OnPortPicked(int index)
 
 void CommDlg::done(int result)
 {
-    // Every way of closing lets go of the test port.
+    // Every way of closing lets go of the test port and ends a search.
     m_testPort.Close();
+    m_searchAgent.reset();
     QDialog::done(result);
 }
 

@@ -1,7 +1,10 @@
 #include "scale/ScaleStatus.h"
 
+#include "platform/LocaleFormats.h"
+#include "platform/NumberText.h"
 #include "platform/TextTable.h"
 #include "scale/PortConnection.h"
+#include "scale/ScaleTexts.h"
 
 namespace tarvel {
 
@@ -30,6 +33,24 @@ QString ScaleStatusText(const PortConnection& connection, const std::function<QS
     if (last)
         return LoadText(TextId::ScaleLastReading).arg(port, last->weight, last->time);
     return LoadText(connection.Reconnected() ? TextId::ScaleReconnected : TextId::ScaleConnected).arg(port);
+}
+
+QString ScaleWeightText(const LocaleFormats& formats, Mass weight)
+{
+    return formats.FormatNumber(weight.kg(), kWeightPattern);
+}
+
+QString BluetoothStatusText(BluetoothScaleState state, const QString& name, const QString& address,
+                            const std::optional<ScaleReading>& last)
+{
+    if (state == BluetoothScaleState::Off)
+        return LoadText(kBluetoothOff);
+    const QString scale = name.isEmpty() ? address : QStringLiteral("%1 (%2)").arg(name, address);
+    if (state == BluetoothScaleState::Waiting)
+        return LoadText(kScaleAsleep).arg(scale);
+    if (last)
+        return LoadText(TextId::ScaleLastReading).arg(scale, last->weight, last->time);
+    return LoadText(TextId::ScaleConnected).arg(scale);
 }
 
 } // namespace tarvel

@@ -8,6 +8,7 @@
 #include "platform/ScreenFit.h"
 #include "platform/TextTable.h"
 #include "platform/WindowFont.h"
+#include "scale/BluetoothLink.h"
 #include "scale/CommDlg.h"
 #include "scale/ErrorLog.h"
 #include "scale/PortConnection.h"
@@ -207,10 +208,13 @@ void MainWindow::SetGraphRange()
 
 void MainWindow::ChoosePort()
 {
+    const QString bluetooth = m_settings.Bluetooth;
     m_port->ChangePort([this] {
         CommDlg dialog(m_services.testPort, *m_errorLog, m_services.messages, m_services.portDevice, this);
-        return dialog.Run(m_settings.PortNo);
+        return dialog.Run(m_settings.PortNo, m_settings.Bluetooth, m_settings.BluetoothUser);
     });
+    if (m_settings.Bluetooth != bluetooth)
+        StartBluetoothScale();
 }
 
 void MainWindow::ShowAbout()

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QTabWidget;
@@ -23,10 +24,12 @@ class QWheelEvent;
 
 namespace tarvel {
 
+class BluetoothLink;
 class Clock;
 class CsvCommands;
 class DiaryPage;
 class ErrorLog;
+struct GattReading;
 class PortConnection;
 class ScaleLink;
 class SchemePainter;
@@ -150,6 +153,11 @@ private:
     // the Diary page when the page can take it, else the status bar holds it until it can; the line
     // is shown after every change of the port, every reading and every day the page shows.
     void ConnectScale();
+    // Connects to the Bluetooth scale the settings name (none: the link stays idle).
+    void StartBluetoothScale();
+    // A Bluetooth reading goes by its own time: today's to the page as the serial scale's do, another
+    // day's into its empty slot of that day, an equal one already there ignored, the rest held.
+    void TakeBluetoothReading(const GattReading& reading);
     void PlaceHeldReading();
     void BuildScaleStatus();
     void ShowScaleStatus();
@@ -180,11 +188,18 @@ private:
     QLabel* m_scaleStatus = nullptr;
     std::unique_ptr<CsvCommands> m_csv;
     std::optional<ScaleReading> m_lastReading;
+    std::unique_ptr<BluetoothLink> m_bluetooth;
+    std::optional<ScaleReading> m_lastBluetoothReading;
+    // Readings waiting for a page that takes them, oldest first; the status bar shows the first.
+    // A serial reading replaces the serial one waiting; a Bluetooth reading whose slot of a stored
+    // day is taken (dayTaken) waits for nothing and is only shown.
     struct HeldReading {
         QString weight;
         QDateTime weighed;
+        bool bluetooth = false;
+        bool dayTaken = false;
     };
-    std::optional<HeldReading> m_heldReading;
+    std::vector<HeldReading> m_heldReadings;
     // Where the desktop's frame puts the inside of a normal (not maximised) window; a maximised
     // frame is thinner, so the place kept at close is reckoned with this one.
     std::optional<QPoint> m_normalFrameOffset;

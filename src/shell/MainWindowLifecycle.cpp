@@ -155,6 +155,7 @@ void MainWindow::FirstLoad()
 
     PlaceWindow();
     m_port->OpenScalePort(m_settings.PortChosen);
+    StartBluetoothScale();
 }
 
 namespace {

@@ -3,12 +3,20 @@
 #include "shell/MainWindow.h"
 
 #include "entry/DiaryPage.h"
+#include "platform/Clock.h"
 #include "platform/TextTable.h"
+#include "scale/BluetoothLink.h"
+#include "scale/ErrorLog.h"
 #include "scale/PortConnection.h"
 #include "scale/ScaleLink.h"
+#include "scale/ScaleReading.h"
+#include "scale/ScaleTexts.h"
+#include "shell/FileCommands.h"
 
 #include <QLabel>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace tarvel {
 
@@ -18,21 +26,80 @@ void MainWindow::ConnectScale()
     // take it; otherwise it waits, shown in the status bar, until a page that can is shown. It is
     // never dropped without a word.
     m_link->WeightAccepted = [this](const QString& weight, const QDateTime& weighed) {
-        m_heldReading = HeldReading{weight, weighed};
+        std::erase_if(m_heldReadings, [](const HeldReading& held) { return !held.bluetooth; });
+        m_heldReadings.push_back(HeldReading{weight, weighed});
         PlaceHeldReading();
     };
     // Queued: the page finishes moving (a typed date follows the blank page) before a reading goes in.
     connect(m_page, &DiaryPage::ShownDayChanged, this, &MainWindow::PlaceHeldReading, Qt::QueuedConnection);
+
+    m_bluetooth = std::make_unique<BluetoothLink>(m_services.clock);
+    m_bluetooth->MeasurementReceived = [this](const GattReading& reading) { TakeBluetoothReading(reading); };
+    m_bluetooth->Log = [this](const QString& line) {
+        if (m_errorLog)
+            m_errorLog->WriteErrLog(0, line, QStringLiteral("BluetoothLink 1"), 0);
+    };
+    m_bluetooth->Changed = [this] {
+        if (m_bluetooth->CurrentState() != BluetoothLink::State::Connected)
+            m_lastBluetoothReading.reset();
+        ShowScaleStatus();
+    };
+}
+
+void MainWindow::StartBluetoothScale()
+{
+    m_lastBluetoothReading.reset();
+    m_bluetooth->Start(m_settings.Bluetooth);
+    ShowScaleStatus();
+}
+
+void MainWindow::TakeBluetoothReading(const GattReading& reading)
+{
+    const std::optional<ScaleWeighing> weighing = ToWeighing(reading);
+    if (!weighing || !TakesUser(weighing->user, m_settings.BluetoothUser))
+        return;
+    const QDateTime weighed = weighing->time.value_or(m_services.clock.Now());
+    const QString weight = ScaleWeightText(m_formats, weighing->weight);
+    m_lastBluetoothReading = ScaleReading{weight, m_formats.FormatTime(weighed.time(), m_formats.TimeFormat)};
+    PlaceDecision decision = PlaceWeighing(m_diary, m_services.clock.Today(), weighed, weighing->weight);
+    // The day the page shows takes its reading as typed, so the page and the diary stay one.
+    if (decision.placement == Placement::IntoStoredDay && decision.position > 0 &&
+        decision.position == m_diary.currentIndex())
+        decision.placement = Placement::Page;
+    switch (decision.placement) {
+    case Placement::AlreadyStored:
+        break;
+    case Placement::IntoStoredDay: {
+        std::array<Weighing, 2> slots;
+        slots[static_cast<std::size_t>(decision.slot)] =
+            StoredWeighing(weighed, weighing->weight, m_formats.ParseNumber(m_diary.owner().ProfileHeight));
+        if (decision.position > 0)
+            m_diary.mergeIntoDay(decision.position, slots);
+        else
+            m_diary.addDays({DayRecord{weighed.date(), slots}});
+        m_diary.markModified();
+        WriteBackupOrSay(m_file, m_diary, m_services.messages);
+        break;
+    }
+    case Placement::Page:
+    case Placement::Held:
+        m_heldReadings.push_back(HeldReading{weight, weighed, true, decision.placement == Placement::Held});
+        break;
+    }
+    PlaceHeldReading();
 }
 
 void MainWindow::PlaceHeldReading()
 {
-    if (!m_heldReading)
-        return;
-    if (m_page->PutScaleReading(m_heldReading->weight, m_heldReading->weighed)) {
-        m_lastReading = ScaleReading{
-            m_heldReading->weight, m_formats.FormatTime(m_heldReading->weighed.time(), m_formats.TimeFormat)};
-        m_heldReading.reset();
+    for (auto held = m_heldReadings.begin(); held != m_heldReadings.end();) {
+        if (!held->dayTaken && m_page->PutScaleReading(held->weight, held->weighed)) {
+            if (!held->bluetooth)
+                m_lastReading = ScaleReading{
+                    held->weight, m_formats.FormatTime(held->weighed.time(), m_formats.TimeFormat)};
+            held = m_heldReadings.erase(held);
+        } else {
+            ++held;
+        }
     }
     ShowScaleStatus();
 }
@@ -48,18 +115,33 @@ void MainWindow::BuildScaleStatus()
 
 void MainWindow::ShowScaleStatus()
 {
-    if (m_heldReading) {
+    if (m_scaleStatus == nullptr)
+        return;
+    if (!m_heldReadings.empty()) {
         // A reading waiting for its page says so until it is placed, over what the port is doing.
-        const QDateTime& weighed = m_heldReading->weighed;
+        const HeldReading& held = m_heldReadings.front();
+        const QDateTime& weighed = held.weighed;
         const QString time = m_formats.FormatTime(weighed.time(), m_formats.TimeFormat);
+        const QString slot =
+            LoadText(DiaryPage::SlotOfWeighing(weighed) == 0 ? TextId::Morning : TextId::Night);
+        if (held.dayTaken)
+            m_scaleStatus->setText(LoadText(kReadingNotStoredDayTaken)
+                                       .arg(held.weight,
+                                            m_formats.FormatDate(weighed.date(), m_formats.ShortDateFormat),
+                                            time, slot));
+        else if (m_page->FitScaleReading(weighed) == DiaryPage::ScaleFit::SlotUsed)
+            m_scaleStatus->setText(LoadText(TextId::ReadingNotStoredSlotTaken).arg(held.weight, time, slot));
+        else
+            m_scaleStatus->setText(
+                LoadText(TextId::ReadingNotStoredPageShows).arg(held.weight, time, m_page->DateText()));
+    } else if (m_bluetooth && m_bluetooth->CurrentState() != BluetoothLink::State::Idle) {
+        // A Bluetooth scale chosen is the scale the line speaks of.
+        const BluetoothLink::State state = m_bluetooth->CurrentState();
         m_scaleStatus->setText(
-            m_page->FitScaleReading(weighed) == DiaryPage::ScaleFit::SlotUsed
-                ? LoadText(TextId::ReadingNotStoredSlotTaken)
-                      .arg(
-                          m_heldReading->weight, time,
-                          LoadText(DiaryPage::SlotOfWeighing(weighed) == 0 ? TextId::Morning : TextId::Night))
-                : LoadText(TextId::ReadingNotStoredPageShows)
-                      .arg(m_heldReading->weight, time, m_page->DateText()));
+            BluetoothStatusText(state == BluetoothLink::State::Off         ? BluetoothScaleState::Off
+                                : state == BluetoothLink::State::Connected ? BluetoothScaleState::Connected
+                                                                           : BluetoothScaleState::Waiting,
+                                m_bluetooth->Name(), m_bluetooth->Address(), m_lastBluetoothReading));
     } else if (m_port) {
         m_scaleStatus->setText(ScaleStatusText(*m_port, m_services.portDevice, m_lastReading));
     }

@@ -20,6 +20,8 @@ struct Key {
 };
 
 constexpr Key kPort{"CommSet", "Port", "1"};
+constexpr Key kBluetooth{"CommSet", "Bluetooth", ""};
+constexpr Key kBluetoothUser{"CommSet", "BluetoothUser", ""};
 constexpr Key kPaths[3] = {{"History", "Path1", ""}, {"History", "Path2", ""}, {"History", "Path3", ""}};
 constexpr Key kScheme{"ColorFlg", "Flg", "1"};
 constexpr Key kBmiMax{"BmiScale", "Max", "35"};
@@ -76,6 +78,10 @@ void Settings::Load(const SettingsStore& store)
 {
     PortNo = NumberInRange(store, kPort, 0, 16, 1);
     PortChosen = !store.Get(QLatin1String(kPort.section), QLatin1String(kPort.key), QString()).isEmpty();
+    Bluetooth = Text(store, kBluetooth).trimmed();
+    BluetoothUser = Text(store, kBluetoothUser).trimmed().isEmpty()
+                        ? kEveryUser
+                        : NumberInRange(store, kBluetoothUser, 0, 254, kEveryUser);
     for (std::size_t i = 0; i < RecentPath.size(); ++i)
         RecentPath[i] = Text(store, kPaths[i]);
     ColorScheme = NumberInRange(store, kScheme, 1, 7, 1);
@@ -98,6 +104,8 @@ void Settings::Load(const SettingsStore& store)
 void Settings::SaveSettings(SettingsStore& store) const
 {
     Put(store, kPort, QString::number(PortNo));
+    Put(store, kBluetooth, Bluetooth);
+    Put(store, kBluetoothUser, BluetoothUser == kEveryUser ? QString() : QString::number(BluetoothUser));
     Put(store, kScheme, QString::number(ColorScheme));
     Put(store, kBmiMax, QString::number(BmiScaleMax));
     Put(store, kTrendMonths, QString::number(TrendMonths));

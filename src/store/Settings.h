@@ -17,6 +17,8 @@ class SettingsStore;
 struct Settings {
     int PortNo = 1;                          // CommSet/Port, 1..16, or 0 for no scale
     bool PortChosen = false;                 // CommSet/Port was stored: the port is the user's choice
+    QString Bluetooth;                       // CommSet/Bluetooth: the Bluetooth scale's address; "" for none
+    int BluetoothUser = kEveryUser;          // CommSet/BluetoothUser: the scale user taken, 0..254; "" every one
     std::array<QString, 3> RecentPath;       // History/Path1..Path3, most recent first
     int ColorScheme = 1;                     // ColorFlg/Flg, 1..7
     int BmiScaleMax = 35;                    // BmiScale/Max, 35 or 50
@@ -29,18 +31,19 @@ struct Settings {
     std::optional<QRect> WindowRect;
     bool WindowMaximised = false;
 
+    static constexpr int kEveryUser = -1;
     static constexpr double kLeastGoal = 1;
     static constexpr double kMostGoal = 150;
     // A goal the settings keep: a number in kLeastGoal..kMostGoal.
     static bool IsGoalWeight(double kg) { return kg >= kLeastGoal && kg <= kMostGoal; }
 
-    // Reads CommSet/Port, History/Path1..3, ColorFlg/Flg, BmiScale/Max, TrendScale/Month,
-    // Units/Weight, Goal/Weight and the Window section, in this order; a value out of its range takes the
-    // default.
+    // Reads CommSet/Port, Bluetooth and BluetoothUser, History/Path1..3, ColorFlg/Flg, BmiScale/Max,
+    // TrendScale/Month, Units/Weight, Goal/Weight and the Window section, in this order; a value out of
+    // its range takes the default.
     void Load(const SettingsStore& store);
 
-    // Writes Port, Flg, Max, Month, the unit, the three paths and the Window section, in this order. The goal
-    // is kept with its diary (SaveGoalOf).
+    // Writes Port, Bluetooth, BluetoothUser, Flg, Max, Month, the unit, the three paths and the Window
+    // section, in this order. The goal is kept with its diary (SaveGoalOf).
     void SaveSettings(SettingsStore& store) const;
     // Writes Units/Weight alone, at once when the user chooses a unit.
     void SaveUnit(SettingsStore& store) const;

@@ -6,7 +6,9 @@
 
 #include "platform/Clock.h"
 #include "platform/LocaleFormats.h"
+#include "platform/SettingsStore.h"
 #include "platform/TextTable.h"
+#include "store/Settings.h"
 #include "support/FakeSerialPort.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
@@ -323,3 +325,35 @@ TEST(PortConnection, StatusLineFollowsThePortAndTheDeviceComingBack)
 }
 
 } // namespace
+
+// The Bluetooth part of the Port dialog preselects the stored scale and user; None and Every user
+// give "" and kEveryUser. The settings keep both, a user out of 0..254 being every user.
+TEST(PortConnection, BluetoothScaleAndUserChosenAndKept)
+{
+    Link l;
+    QString address = u"C0:FF:EE:00:12:34"_s;
+    int user = 3;
+    CommDlg dialog(l.testPort, l.log, l.messages, {});
+    QTimer::singleShot(0, &dialog, [&] {
+        auto* scales = dialog.findChild<QComboBox*>(u"bluetoothList"_s);
+        auto* users = dialog.findChild<QComboBox*>(u"bluetoothUser"_s);
+        EXPECT_EQ((scales->currentText() + u'|' + users->currentText()).toStdString(),
+                  "C0:FF:EE:00:12:34|User 3");
+        scales->setCurrentIndex(0);
+        users->setCurrentIndex(0);
+        dialog.accept();
+    });
+    ASSERT_TRUE(dialog.Run(l.portNo, address, user));
+    EXPECT_EQ(address + u'|' + QString::number(user), u"|-1"_s);
+
+    IniSettingsStore store(
+        l.temp.Write(u"t.ini"_s, "[CommSet]\nBluetooth= C0:FF:EE:00:12:34\nBluetoothUser=7\n"));
+    Settings settings;
+    settings.Load(store);
+    settings.SaveSettings(store);
+    settings.Load(store);
+    EXPECT_EQ(settings.Bluetooth + u'|' + QString::number(settings.BluetoothUser), u"C0:FF:EE:00:12:34|7"_s);
+    store.Save(u"CommSet"_s, u"BluetoothUser"_s, u"255"_s);
+    settings.Load(store);
+    EXPECT_EQ(settings.BluetoothUser, Settings::kEveryUser);
+}

@@ -33,7 +33,16 @@ constexpr auto kUsage =
     "  --interval MS  milliseconds from one weighing to the next (default 1000)\n"
     "  --unstable K   unstable readings before the stable one (default 3)\n"
     "  --noise        garbage characters between some readings\n"
-    "  --count C      stop after C weighings (default: run until interrupted)\n";
+    "  --count C      stop after C weighings (default: run until interrupted)\n"
+    "\n"
+    "Usage: tarvel-scale read --bluetooth [ADDRESS] [--count N] [--timeout SECONDS]\n"
+    "Without ADDRESS, lists the Bluetooth scales nearby (address and name) and exits. With it,\n"
+    "connects to that scale and prints each reading as \"YYYY-MM-DD HH:MM:SS<TAB>72.40 kg\" (the\n"
+    "scale's own time, else the arrival time and \" (received)\"), with \"<TAB>user N\" and\n"
+    "\"<TAB>fat 18.5 %\" when the scale sends them.\n"
+    "  --count N        stop after N readings (default 1)\n"
+    "  --timeout SECONDS  give up after this long (default 60)\n"
+    "Exit status: 0 done, 1 timed out or Bluetooth is off, 2 bad arguments.\n";
 
 // A reader gets this long after the last weighing to take what is still queued.
 constexpr auto kReaderGrace = std::chrono::seconds(2);

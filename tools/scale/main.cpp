@@ -1,3 +1,4 @@
+#include "scale/BluetoothRead.h"
 #include "scale/VirtualScale.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,17 @@ void RequestStop(int)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.isEmpty() && arguments.front() == QLatin1String("read")) {
+        QString error;
+        const std::optional<tarvel::ReadOptions> options =
+            tarvel::ParseReadArguments(arguments.mid(1), &error);
+        if (!options) {
+            std::fprintf(stderr, "tarvel-scale: %s\n", qPrintable(error));
+            return 2;
+        }
+        return tarvel::RunBluetoothRead(*options, stdout, stderr);
+    }
     // Ctrl+C and kill end the scale cleanly: the link is removed before it exits.
     struct sigaction action {};
     action.sa_handler = RequestStop;
@@ -26,5 +38,5 @@ int main(int argc, char* argv[])
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
-    return tarvel::RunVirtualScale(QCoreApplication::arguments().mid(1), stdout, stderr, g_stop);
+    return tarvel::RunVirtualScale(arguments, stdout, stderr, g_stop);
 }
