@@ -871,8 +871,8 @@
         <translation>Bluetooth ist aus</translation>
     </message>
     <message>
-        <source>Scale: %1 kg on %2 at %3, not stored: that day&apos;s %4 weight is already stored</source>
-        <translation>Waage: %1 kg am %2 um %3, nicht gespeichert: das Gewicht %4 dieses Tages ist schon gespeichert</translation>
+        <source>Scale: %1 on %2 at %3, not stored: that day&apos;s %4 weight is already stored</source>
+        <translation>Waage: %1 am %2 um %3, nicht gespeichert: das Gewicht %4 dieses Tages ist schon gespeichert</translation>
     </message>
     <message>
         <source>Bluetooth scale</source>
@@ -939,8 +939,8 @@
         <translation>Waage: %1 verbunden</translation>
     </message>
     <message>
-        <source>Scale: %1 connected, last reading %2 kg at %3</source>
-        <translation>Waage: %1 verbunden, letzte Messung %2 kg um %3</translation>
+        <source>Scale: %1 connected, last reading %2 at %3</source>
+        <translation>Waage: %1 verbunden, letzte Messung %2 um %3</translation>
     </message>
     <message>
         <source>Scale: %1 not connected</source>
@@ -1039,12 +1039,12 @@
         <translation>Gewichte in „%1“ können nicht importiert werden: die Gewichtsspalte muss in kg, lb oder st sein.</translation>
     </message>
     <message>
-        <source>Scale: %1 kg at %2, not stored: the page shows %3</source>
-        <translation>Waage: %1 kg um %2, nicht übernommen: die Seite zeigt %3</translation>
+        <source>Scale: %1 at %2, not stored: the page shows %3</source>
+        <translation>Waage: %1 um %2, nicht übernommen: die Seite zeigt %3</translation>
     </message>
     <message>
-        <source>Scale: %1 kg at %2, not stored: the page&apos;s %3 weight is already stored</source>
-        <translation>Waage: %1 kg um %2, nicht übernommen: das Gewicht %3 dieser Seite ist schon gespeichert</translation>
+        <source>Scale: %1 at %2, not stored: the page&apos;s %3 weight is already stored</source>
+        <translation>Waage: %1 um %2, nicht übernommen: das Gewicht %3 dieser Seite ist schon gespeichert</translation>
     </message>
     <message>
         <source>%1 was changed by another program after Tarvel read or saved it.</source>

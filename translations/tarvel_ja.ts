@@ -871,8 +871,8 @@
         <translation>Bluetooth がオフです</translation>
     </message>
     <message>
-        <source>Scale: %1 kg on %2 at %3, not stored: that day&apos;s %4 weight is already stored</source>
-        <translation>体重計: %2 %3 の %1 kg は保存されていません: その日の%4の体重は保存済みです</translation>
+        <source>Scale: %1 on %2 at %3, not stored: that day&apos;s %4 weight is already stored</source>
+        <translation>体重計: %2 %3 の %1 は保存されていません: その日の%4の体重は保存済みです</translation>
     </message>
     <message>
         <source>Bluetooth scale</source>
@@ -939,8 +939,8 @@
         <translation>体重計: %1 接続中</translation>
     </message>
     <message>
-        <source>Scale: %1 connected, last reading %2 kg at %3</source>
-        <translation>体重計: %1 接続中、最後の計測 %2 kg (%3)</translation>
+        <source>Scale: %1 connected, last reading %2 at %3</source>
+        <translation>体重計: %1 接続中、最後の計測 %2 (%3)</translation>
     </message>
     <message>
         <source>Scale: %1 not connected</source>
@@ -1039,12 +1039,12 @@
         <translation>「%1」の体重は取り込めません。体重の列は kg、lb、st のいずれかにしてください。</translation>
     </message>
     <message>
-        <source>Scale: %1 kg at %2, not stored: the page shows %3</source>
-        <translation>体重計: %1 kg (%2)、未保存: 表示中のページは %3 です</translation>
+        <source>Scale: %1 at %2, not stored: the page shows %3</source>
+        <translation>体重計: %1 (%2)、未保存: 表示中のページは %3 です</translation>
     </message>
     <message>
-        <source>Scale: %1 kg at %2, not stored: the page&apos;s %3 weight is already stored</source>
-        <translation>体重計: %1 kg (%2)、未保存: このページの %3 の体重は保存済みです</translation>
+        <source>Scale: %1 at %2, not stored: the page&apos;s %3 weight is already stored</source>
+        <translation>体重計: %1 (%2)、未保存: このページの %3 の体重は保存済みです</translation>
     </message>
     <message>
         <source>%1 was changed by another program after Tarvel read or saved it.</source>

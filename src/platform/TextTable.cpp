@@ -221,7 +221,7 @@ constexpr Entry kTexts[] = {
     // The scale's status line; import and export of CSV files.
     {1400, QT_TRANSLATE_NOOP("Texts", "No scale")},
     {1401, QT_TRANSLATE_NOOP("Texts", "Scale: %1 connected")},
-    {1402, QT_TRANSLATE_NOOP("Texts", "Scale: %1 connected, last reading %2 kg at %3")},
+    {1402, QT_TRANSLATE_NOOP("Texts", "Scale: %1 connected, last reading %2 at %3")},
     {1403, QT_TRANSLATE_NOOP("Texts", "Scale: %1 not connected")},
     {1404, QT_TRANSLATE_NOOP("Texts", "Scale: %1 connected again")},
     {1405, QT_TRANSLATE_NOOP("Texts", "No scale: %1 could not be opened (Setting > Port chooses the scale)")},
@@ -239,12 +239,11 @@ constexpr Entry kTexts[] = {
     {1523, QT_TRANSLATE_NOOP("Texts", "Cancel writes nothing.")},
     {1524, QT_TRANSLATE_NOOP("Texts", "This diary was kept as %1.")},
     {1525, QT_TRANSLATE_NOOP("Texts", "%1 was changed by another program; saving asks first.")},
-    {1540, QT_TRANSLATE_NOOP("Texts",
-                             "Weights in \"%1\" cannot be imported: the weight column must be in kg, lb or st.")},
+    {1540, QT_TRANSLATE_NOOP(
+               "Texts", "Weights in \"%1\" cannot be imported: the weight column must be in kg, lb or st.")},
     // A scale reading the Diary page cannot take yet; the status bar holds it.
-    {1560, QT_TRANSLATE_NOOP("Texts", "Scale: %1 kg at %2, not stored: the page shows %3")},
-    {1561,
-     QT_TRANSLATE_NOOP("Texts", "Scale: %1 kg at %2, not stored: the page's %3 weight is already stored")},
+    {1560, QT_TRANSLATE_NOOP("Texts", "Scale: %1 at %2, not stored: the page shows %3")},
+    {1561, QT_TRANSLATE_NOOP("Texts", "Scale: %1 at %2, not stored: the page's %3 weight is already stored")},
     // Screen readers: the tab frame, the list's hidden headers, descriptions the tooltips lack.
     {1590, QT_TRANSLATE_NOOP("Texts", "Diary tabs")},
     {1591, QT_TRANSLATE_NOOP("Texts", "Record number")},
@@ -261,7 +260,8 @@ constexpr Entry kTexts[] = {
     // The Bluetooth scale: its status line and its part of the Port dialog.
     {1630, QT_TRANSLATE_NOOP("Texts", "Scale: %1 asleep, waiting")},
     {1631, QT_TRANSLATE_NOOP("Texts", "Bluetooth is off")},
-    {1632, QT_TRANSLATE_NOOP("Texts", "Scale: %1 kg on %2 at %3, not stored: that day's %4 weight is already stored")},
+    {1632,
+     QT_TRANSLATE_NOOP("Texts", "Scale: %1 on %2 at %3, not stored: that day's %4 weight is already stored")},
     {1633, QT_TRANSLATE_NOOP("Texts", "Bluetooth scale")},
     {1634, QT_TRANSLATE_NOOP("Texts", "Search")},
     {1635, QT_TRANSLATE_NOOP("Texts", "None")},

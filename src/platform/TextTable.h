@@ -249,6 +249,18 @@ enum class TextId : int {
     HelpLanguage = 1610,
     // The goal without a date: how far the trend still has to go.
     GoalToGo = 1620,
+    // The Bluetooth scale: its status line and its part of the Port dialog.
+    ScaleAsleep = 1630,
+    BluetoothOff = 1631,
+    ReadingNotStoredDayTaken = 1632,
+    BluetoothScale = 1633,
+    SearchScales = 1634,
+    NoBluetoothScale = 1635,
+    SearchingScales = 1636,
+    NoScaleFound = 1637,
+    ScaleUser = 1638,
+    EveryScaleUser = 1639,
+    ScaleUserNumber = 1640,
     // File > Import: the report, the preview and the unit question.
     RowsInDiary = 1650,
     RowsExtraWeighings = 1651,

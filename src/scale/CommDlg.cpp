@@ -7,7 +7,6 @@
 #include "platform/TextTable.h"
 #include "scale/BluetoothLink.h"
 #include "scale/ErrorLog.h"
-#include "scale/ScaleTexts.h"
 #include "store/Settings.h"
 
 #include <QBluetoothDeviceDiscoveryAgent>
@@ -99,11 +98,11 @@ void CommDlg::BuildControls()
 
 QWidget* CommDlg::BuildBluetoothPart()
 {
-    auto* box = new QGroupBox(LoadText(kBluetoothScale), this);
+    auto* box = new QGroupBox(LoadText(TextId::BluetoothScale), this);
     auto* grid = new QGridLayout(box);
     m_bluetoothCombo = new QComboBox(box);
     m_bluetoothCombo->setObjectName(QStringLiteral("bluetoothList"));
-    m_search = new QPushButton(LoadText(kSearchScales), box);
+    m_search = new QPushButton(LoadText(TextId::SearchScales), box);
     m_search->setObjectName(QStringLiteral("bluetoothSearch"));
     m_searchState = Label(QString(), box);
     m_userCombo = new QComboBox(box);
@@ -111,7 +110,7 @@ QWidget* CommDlg::BuildBluetoothPart()
     grid->addWidget(m_bluetoothCombo, 0, 0);
     grid->addWidget(m_search, 0, 1);
     grid->addWidget(m_searchState, 1, 0, 1, 2);
-    grid->addWidget(Label(LoadText(kScaleUser), box), 2, 0);
+    grid->addWidget(Label(LoadText(TextId::ScaleUser), box), 2, 0);
     grid->addWidget(m_userCombo, 3, 0);
     grid->setColumnStretch(0, 1);
     connect(m_search, &QPushButton::clicked, this, &CommDlg::SearchScales);
@@ -122,20 +121,20 @@ QWidget* CommDlg::BuildBluetoothPart()
 void CommDlg::LoadBluetooth(const QString& address, int user)
 {
     m_bluetoothCombo->clear();
-    m_bluetoothCombo->addItem(LoadText(kNoBluetoothScale), QString());
+    m_bluetoothCombo->addItem(LoadText(TextId::NoBluetoothScale), QString());
     if (!address.isEmpty())
         m_bluetoothCombo->addItem(address, address);
     m_bluetoothCombo->setCurrentIndex(m_bluetoothCombo->count() - 1);
     // Scales keep a handful of users; one stored beyond them is offered too.
     m_userCombo->clear();
-    m_userCombo->addItem(LoadText(kEveryScaleUser), Settings::kEveryUser);
+    m_userCombo->addItem(LoadText(TextId::EveryScaleUser), Settings::kEveryUser);
     constexpr int kOfferedUsers = 8;
     for (int n = 1; n <= std::max(kOfferedUsers, user); ++n) {
         if (n <= kOfferedUsers || n == user)
-            m_userCombo->addItem(LoadText(kScaleUserNumber).arg(n), n);
+            m_userCombo->addItem(LoadText(TextId::ScaleUserNumber).arg(n), n);
     }
     if (user == 0)
-        m_userCombo->addItem(LoadText(kScaleUserNumber).arg(0), 0);
+        m_userCombo->addItem(LoadText(TextId::ScaleUserNumber).arg(0), 0);
     m_userCombo->setCurrentIndex(std::max(0, m_userCombo->findData(user)));
 }
 
@@ -143,7 +142,7 @@ void CommDlg::SearchScales()
 {
     QBluetoothLocalDevice adapter;
     if (!adapter.isValid() || adapter.hostMode() == QBluetoothLocalDevice::HostPoweredOff) {
-        m_searchState->setText(LoadText(kBluetoothOff));
+        m_searchState->setText(LoadText(TextId::BluetoothOff));
         return;
     }
     m_searchAgent = std::make_unique<QBluetoothDeviceDiscoveryAgent>();
@@ -155,12 +154,12 @@ void CommDlg::SearchScales()
     const auto finished = [this] {
         m_search->setEnabled(true);
         // Only "None" and the stored scale: nothing new was found.
-        m_searchState->setText(m_bluetoothCombo->count() > 1 ? QString() : LoadText(kNoScaleFound));
+        m_searchState->setText(m_bluetoothCombo->count() > 1 ? QString() : LoadText(TextId::NoScaleFound));
     };
     connect(m_searchAgent.get(), &QBluetoothDeviceDiscoveryAgent::finished, this, finished);
     connect(m_searchAgent.get(), &QBluetoothDeviceDiscoveryAgent::errorOccurred, this, finished);
     m_search->setEnabled(false);
-    m_searchState->setText(LoadText(kSearchingScales));
+    m_searchState->setText(LoadText(TextId::SearchingScales));
     m_searchAgent->start(QBluetoothDeviceDiscoveryAgent::LowEnergyMethod);
 }
 

@@ -4,7 +4,6 @@
 #include "platform/NumberText.h"
 #include "platform/TextTable.h"
 #include "scale/PortConnection.h"
-#include "scale/ScaleTexts.h"
 
 namespace tarvel {
 
@@ -44,10 +43,10 @@ QString BluetoothStatusText(BluetoothScaleState state, const QString& name, cons
                             const std::optional<ScaleReading>& last)
 {
     if (state == BluetoothScaleState::Off)
-        return LoadText(kBluetoothOff);
+        return LoadText(TextId::BluetoothOff);
     const QString scale = name.isEmpty() ? address : QStringLiteral("%1 (%2)").arg(name, address);
     if (state == BluetoothScaleState::Waiting)
-        return LoadText(kScaleAsleep).arg(scale);
+        return LoadText(TextId::ScaleAsleep).arg(scale);
     if (last)
         return LoadText(TextId::ScaleLastReading).arg(scale, last->weight, last->time);
     return LoadText(TextId::ScaleConnected).arg(scale);

@@ -12,8 +12,8 @@ namespace tarvel {
 class LocaleFormats;
 class PortConnection;
 
-// The last reading the scale gave: its weight as the link hands it over and the time it came, both
-// laid out for the user.
+// The last reading the scale gave: its weight (as the link hands it over; the window puts it in the
+// user's unit before it is shown) and the time it came.
 struct ScaleReading {
     QString weight;
     QString time;

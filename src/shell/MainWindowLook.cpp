@@ -39,6 +39,7 @@ void MainWindow::ShowUnit()
     m_page->SetUnit(m_settings.Unit);
     m_page->ShowTrendSummary();
     m_views->ShowUnit();
+    ShowScaleStatus();
 }
 
 void MainWindow::SetAppearance()

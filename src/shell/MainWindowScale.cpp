@@ -4,14 +4,15 @@
 
 #include "entry/DiaryPage.h"
 #include "platform/Clock.h"
+#include "platform/LocaleFormats.h"
 #include "platform/TextTable.h"
 #include "scale/BluetoothLink.h"
 #include "scale/ErrorLog.h"
 #include "scale/PortConnection.h"
 #include "scale/ScaleLink.h"
 #include "scale/ScaleReading.h"
-#include "scale/ScaleTexts.h"
 #include "shell/FileCommands.h"
+#include "store/WeighingText.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -45,6 +46,27 @@ void MainWindow::ConnectScale()
         ShowScaleStatus();
     };
 }
+
+namespace {
+
+// A scale's weight as the link hands it over ("65.40", kg) in the user's unit with its symbol:
+// "65.40 kg", "144.2 lb", "10 st 4.2 lb".
+QString ShownScaleWeight(const QString& kgText, WeightUnit unit, const LocaleFormats& formats)
+{
+    if (unit == WeightUnit::Kilograms)
+        return kgText + QStringLiteral(" kg");
+    return MassUnitText(MassFromKg(formats.LeadingNumber(kgText)).value_or(Mass{}), unit, formats.DecimalSep);
+}
+
+std::optional<ScaleReading> ShownReading(std::optional<ScaleReading> reading, WeightUnit unit,
+                                         const LocaleFormats& formats)
+{
+    if (reading)
+        reading->weight = ShownScaleWeight(reading->weight, unit, formats);
+    return reading;
+}
+
+} // namespace
 
 void MainWindow::StartBluetoothScale()
 {
@@ -124,16 +146,17 @@ void MainWindow::ShowScaleStatus()
         const QString time = m_formats.FormatTime(weighed.time(), m_formats.TimeFormat);
         const QString slot =
             LoadText(DiaryPage::SlotOfWeighing(weighed) == 0 ? TextId::Morning : TextId::Night);
+        const QString weight = ShownScaleWeight(held.weight, m_settings.Unit, m_formats);
         if (held.dayTaken)
-            m_scaleStatus->setText(LoadText(kReadingNotStoredDayTaken)
-                                       .arg(held.weight,
+            m_scaleStatus->setText(LoadText(TextId::ReadingNotStoredDayTaken)
+                                       .arg(weight,
                                             m_formats.FormatDate(weighed.date(), m_formats.ShortDateFormat),
                                             time, slot));
         else if (m_page->FitScaleReading(weighed) == DiaryPage::ScaleFit::SlotUsed)
-            m_scaleStatus->setText(LoadText(TextId::ReadingNotStoredSlotTaken).arg(held.weight, time, slot));
+            m_scaleStatus->setText(LoadText(TextId::ReadingNotStoredSlotTaken).arg(weight, time, slot));
         else
             m_scaleStatus->setText(
-                LoadText(TextId::ReadingNotStoredPageShows).arg(held.weight, time, m_page->DateText()));
+                LoadText(TextId::ReadingNotStoredPageShows).arg(weight, time, m_page->DateText()));
     } else if (m_bluetooth && m_bluetooth->CurrentState() != BluetoothLink::State::Idle) {
         // A Bluetooth scale chosen is the scale the line speaks of.
         const BluetoothLink::State state = m_bluetooth->CurrentState();
@@ -141,9 +164,11 @@ void MainWindow::ShowScaleStatus()
             BluetoothStatusText(state == BluetoothLink::State::Off         ? BluetoothScaleState::Off
                                 : state == BluetoothLink::State::Connected ? BluetoothScaleState::Connected
                                                                            : BluetoothScaleState::Waiting,
-                                m_bluetooth->Name(), m_bluetooth->Address(), m_lastBluetoothReading));
+                                m_bluetooth->Name(), m_bluetooth->Address(),
+                                ShownReading(m_lastBluetoothReading, m_settings.Unit, m_formats)));
     } else if (m_port) {
-        m_scaleStatus->setText(ScaleStatusText(*m_port, m_services.portDevice, m_lastReading));
+        m_scaleStatus->setText(ScaleStatusText(*m_port, m_services.portDevice,
+                                               ShownReading(m_lastReading, m_settings.Unit, m_formats)));
     }
 }
 

@@ -299,7 +299,7 @@ TEST(PortConnection, StatusLineFollowsThePortAndTheDeviceComingBack)
     l.portNo = 3;
     l.source.Exists(3);
     l.connection.OpenScalePort(false);
-    last = ScaleReading{u"65.40"_s, u"09:30"_s};
+    last = ScaleReading{u"65.40 kg"_s, u"09:30"_s};
     lines << ScaleStatusText(l.connection, device, last);
     last.reset();
     l.source.Close();

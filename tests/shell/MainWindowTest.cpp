@@ -363,6 +363,10 @@ TEST(MainWindowTest, ScaleReadingGoesOntoThePageOrWaitsInTheStatusBar)
     weigh(13, 20, "ST,+066.40kg\r\n");
     EXPECT_EQ(page(), u"2026/12/1|||13:10|66.20|*"_s);
     EXPECT_EQ(status(), u"Scale: 66.40 kg at 13:20, not stored: the page shows 2026/12/1"_s);
+    // In pounds the page's weights and the status line follow (66.20 kg = 145.95 lb, 66.40 = 146.39).
+    s.Command("unitPounds");
+    EXPECT_EQ(page(), u"2026/12/1|||13:10|145.9|*"_s);
+    EXPECT_EQ(status(), u"Scale: 146.4 lb at 13:20, not stored: the page shows 2026/12/1"_s);
 }
 
 TEST(MainWindowTest, ARecordOpenedFromTheListIsShownOnTheDiaryTab)
