@@ -987,6 +987,10 @@
         <translation>Als berechnet übergangene Zeilen (interpoliert oder Trend): %1</translation>
     </message>
     <message>
+        <source>(line %1)</source>
+        <translation>(Zeile %1)</translation>
+    </message>
+    <message>
         <source>(lines %1)</source>
         <translation>(Zeilen %1)</translation>
     </message>

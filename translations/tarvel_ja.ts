@@ -987,6 +987,10 @@
         <translation>計算値として飛ばした行 (補間またはトレンド): %1</translation>
     </message>
     <message>
+        <source>(line %1)</source>
+        <translation>(%1 行目)</translation>
+    </message>
+    <message>
         <source>(lines %1)</source>
         <translation>(%1 行目)</translation>
     </message>

@@ -285,6 +285,7 @@ constexpr Entry kTexts[] = {
     {1662,
      QT_TRANSLATE_NOOP("Texts",
                        "The file names no weight unit: its weights were read as %1 (--unit kg|lb chooses).")},
+    {1663, QT_TRANSLATE_NOOP("Texts", "(line %1)")},
     {1680, QT_TRANSLATE_NOOP("Texts", "Units")},
     {1681, QT_TRANSLATE_NOOP("Texts", "Kilograms (kg)")},
     {1682, QT_TRANSLATE_NOOP("Texts", "Pounds (lb)")},

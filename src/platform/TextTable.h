@@ -267,6 +267,7 @@ enum class TextId : int {
     RowsNoWeight = 1652,
     RowsComputed = 1653,
     UnreadableLines = 1654,
+    UnreadableLine = 1663,
     ImportPreview = 1655,
     AskWeightUnit = 1656,
     AsWritten = 1659,

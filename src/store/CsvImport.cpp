@@ -98,7 +98,8 @@ QString ImportReportText(const CsvImportCounts& counts)
         QStringList numbers;
         for (const int line : counts.unreadableLines)
             numbers << QString::number(line);
-        lines.back() += QLatin1Char(' ') + LoadText(TextId::UnreadableLines).arg(numbers.join(u", "));
+        lines.back() += QLatin1Char(' ') + LoadText(numbers.size() == 1 ? TextId::UnreadableLine : TextId::UnreadableLines)
+                                                        .arg(numbers.join(u", "));
     }
     return lines.join(kCrLf);
 }
