@@ -346,7 +346,10 @@ ImportReading ReadWeightFile(const QByteArray& bytes, const LocaleFormats& forma
     if (IsXmlBytes(bytes))
         return ReadAppleHealth(bytes, formats, local);
     ImportReading reading;
-    const QString text = DecodeDiaryBytes(bytes);
+    QString text = DecodeDiaryBytes(bytes);
+    // Old Mac programs end lines with CR alone.
+    if (!text.contains(QLatin1Char('\n')))
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const std::optional<Table> table = FindTable(text);
     if (!table) {
         reading.refusal = LoadText(TextId::NoDateWeightColumns);

@@ -78,6 +78,9 @@ TEST(ImportCsv, FilesWithoutDateAndWeightOrWithAnUnknownUnitAreRefused)
               QStringList{u"The file holds no date and weight columns."_s});
     EXPECT_EQ(Outcome("date,Weight (g)\n2024-05-07,11\n", WeightUnit::Kilograms, formats),
               QStringList{u"Weights in \"g\" cannot be imported: the weight column must be in kg, lb or st."_s});
+    // Lines ended by CR alone, as old Mac programs write them, are lines too.
+    EXPECT_EQ(Outcome("date,weight\r2024-05-09,70\r2024-05-10,x\r", WeightUnit::Kilograms, formats).first(),
+              u"counts 1 0 0 0 0 1 3"_s);
 }
 
 // The export, in every unit and in the first layout, comes back as the same days in a day-first
