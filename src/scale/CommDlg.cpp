@@ -110,7 +110,12 @@ QWidget* CommDlg::BuildBluetoothPart()
     grid->addWidget(m_bluetoothCombo, 0, 0);
     grid->addWidget(m_search, 0, 1);
     grid->addWidget(m_searchState, 1, 0, 1, 2);
-    grid->addWidget(Label(LoadText(TextId::ScaleUser), box), 2, 0);
+    // Screen readers name each list: the scale by the part's title, the user by its label.
+    m_bluetoothCombo->setAccessibleName(LoadText(TextId::BluetoothScale));
+    QLabel* userLabel = Label(LoadText(TextId::ScaleUser), box);
+    userLabel->setBuddy(m_userCombo);
+    m_userCombo->setAccessibleName(userLabel->text());
+    grid->addWidget(userLabel, 2, 0);
     grid->addWidget(m_userCombo, 3, 0);
     grid->setColumnStretch(0, 1);
     connect(m_search, &QPushButton::clicked, this, &CommDlg::SearchScales);
