@@ -3,6 +3,7 @@
 #include "entry/DiaryPage.h"
 
 #include "platform/PictureButton.h"
+#include "platform/PlainLabel.h"
 #include "platform/TextTable.h"
 
 #include <QGridLayout>
@@ -18,14 +19,6 @@
 namespace tarvel {
 
 namespace {
-
-// A label that shows its text as given, never as rich text (names and memos are user text).
-QLabel* PlainLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 // The trend and goal summary under the buttons: two lines high and as wide as the page lets it be,
 // whatever it shows, so that the page's controls never move when it appears or changes.

@@ -2,6 +2,7 @@
 
 #include "platform/DialogFont.h"
 #include "platform/MessageService.h"
+#include "platform/PlainLabel.h"
 #include "platform/ScreenFit.h"
 #include "platform/SerialPort.h"
 #include "platform/TextTable.h"
@@ -22,17 +23,6 @@
 #include <algorithm>
 
 namespace tarvel {
-
-namespace {
-
-QLabel* Label(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-} // namespace
 
 CommDlg::CommDlg(SerialPort& testPort, const ErrorLog& log, MessageService& messages,
                  std::function<QString(int)> deviceName, QWidget* parent)
@@ -57,8 +47,8 @@ void CommDlg::BuildControls()
     const TextId captions[] = {TextId::PortLabel, TextId::BaudRate, TextId::DataBits, TextId::Parity,
                                TextId::StopBits};
     for (int row = 0; row < 5; ++row) {
-        grid->addWidget(Label(LoadText(captions[row]), this), row, 0);
-        grid->addWidget(Label(QStringLiteral(":"), this), row, 1);
+        grid->addWidget(PlainLabel(LoadText(captions[row]), this), row, 0);
+        grid->addWidget(PlainLabel(QStringLiteral(":"), this), row, 1);
     }
     m_portCombo = new QComboBox(this);
     m_portCombo->setObjectName(QStringLiteral("portList"));
@@ -66,12 +56,12 @@ void CommDlg::BuildControls()
     grid->addWidget(m_portCombo, 0, 2, 1, 2);
     const char* values[][2] = {{"2400", "bps"}, {"7", "bit"}};
     for (int i = 0; i < 2; ++i) {
-        grid->addWidget(Label(QString::fromLatin1(values[i][0]), this), 1 + i, 2);
-        grid->addWidget(Label(QString::fromLatin1(values[i][1]), this), 1 + i, 3);
+        grid->addWidget(PlainLabel(QString::fromLatin1(values[i][0]), this), 1 + i, 2);
+        grid->addWidget(PlainLabel(QString::fromLatin1(values[i][1]), this), 1 + i, 3);
     }
-    grid->addWidget(Label(tr("EVEN") + LoadText(TextId::ParityPad), this), 3, 2);
-    grid->addWidget(Label(QStringLiteral("1"), this), 4, 2);
-    grid->addWidget(Label(QStringLiteral("bit"), this), 4, 3);
+    grid->addWidget(PlainLabel(tr("EVEN") + LoadText(TextId::ParityPad), this), 3, 2);
+    grid->addWidget(PlainLabel(QStringLiteral("1"), this), 4, 2);
+    grid->addWidget(PlainLabel(QStringLiteral("bit"), this), 4, 3);
     grid->setColumnStretch(2, 1);
 
     m_ok = new QPushButton(tr("OK"), this);
@@ -104,7 +94,7 @@ QWidget* CommDlg::BuildBluetoothPart()
     m_bluetoothCombo->setObjectName(QStringLiteral("bluetoothList"));
     m_search = new QPushButton(LoadText(TextId::SearchScales), box);
     m_search->setObjectName(QStringLiteral("bluetoothSearch"));
-    m_searchState = Label(QString(), box);
+    m_searchState = PlainLabel(QString(), box);
     m_userCombo = new QComboBox(box);
     m_userCombo->setObjectName(QStringLiteral("bluetoothUser"));
     grid->addWidget(m_bluetoothCombo, 0, 0);
@@ -112,7 +102,7 @@ QWidget* CommDlg::BuildBluetoothPart()
     grid->addWidget(m_searchState, 1, 0, 1, 2);
     // Screen readers name each list: the scale by the part's title, the user by its label.
     m_bluetoothCombo->setAccessibleName(LoadText(TextId::BluetoothScale));
-    QLabel* userLabel = Label(LoadText(TextId::ScaleUser), box);
+    QLabel* userLabel = PlainLabel(LoadText(TextId::ScaleUser), box);
     userLabel->setBuddy(m_userCombo);
     m_userCombo->setAccessibleName(userLabel->text());
     grid->addWidget(userLabel, 2, 0);
