@@ -52,8 +52,14 @@ std::optional<qint64> RoundScaled(double value, int decimals)
 std::optional<qint64> ReadScaled(QStringView text, QChar decimalSep, int decimals)
 {
     DecimalText plain;
-    if (text.size() < 16 && RelayoutDecimal(text, decimalSep, StepPattern(decimals), QLatin1Char('.'), plain))
-        return DigitsValue(plain.View());
+    if (text.size() < 16 && RelayoutDecimal(text, decimalSep, StepPattern(decimals), QLatin1Char('.'), plain)) {
+        // The same limit as for longer texts, so that a value reads alike however it is written.
+        const qint64 value = DigitsValue(plain.View());
+        const double limit = kLargestValue * std::pow(10.0, decimals);
+        if (std::fabs(static_cast<double>(value)) > limit)
+            return std::nullopt;
+        return value;
+    }
     const std::optional<double> value = ParseNumber(text, decimalSep);
     if (!value)
         return std::nullopt;
