@@ -36,12 +36,12 @@ TEST(DayListModelTest, ShowsTheRecordsTextsInTheUsersLocale)
     EXPECT_EQ(QStringList({Texts(model, 1), Texts(model, 2), Texts(model, 4), headers.join(u'|')}),
               QStringList({u"1|1.5.2004|(1)|7:30|65,40|22,6|a\nb"_s, u"1|1.5.2004|(2)|21:05|0||"_s,
                            u"2||||||"_s, u"|1.5.2004, morning|1.5.2004, night|2, morning|2, night"_s}));
-    // 65.40 kg = 144.18 lb = 10 st 4.2 lb; 0 stays 0.
+    // 65.40 kg = 144.18 lb = 10 st 4.2 lb, its "lb" said by the row's name; 0 stays 0.
     model.setUnit(WeightUnit::StonesPounds);
     EXPECT_EQ(QStringList({Texts(model, 0), Texts(model, 1), Texts(model, 2)}).join(u'#').section(u'|', 4, 4),
               u"Weight (st lb)"_s);
     EXPECT_EQ(model.index(4, 1).data().toString() + u'/' + model.index(4, 2).data().toString(),
-              u"10 st 4,2 lb/0"_s);
+              u"10 st 4,2/0"_s);
 }
 
 // A day stored over another changes the window's columns of that day; one stored anew or removed
