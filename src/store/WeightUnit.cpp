@@ -121,9 +121,14 @@ QString MassNumberText(Mass mass, WeightUnit unit, QChar decimalSep)
     case WeightUnit::StonesPounds:
         break;
     }
+    return StonesText(mass, decimalSep) + QStringLiteral(" lb");
+}
+
+QString StonesText(Mass mass, QChar decimalSep)
+{
     const qint64 tenths = PoundTenths(mass.kg());
     const qint64 stoneTenths = kPoundsPerStone * 10;
-    return QStringLiteral("%1 st %2 lb")
+    return QStringLiteral("%1 st %2")
         .arg(tenths / stoneTenths)
         .arg(FormatScaled(tenths % stoneTenths, 1, 1, decimalSep));
 }

@@ -29,6 +29,8 @@ QString UnitSymbol(WeightUnit unit);
 // 0.1 lb), with the given decimal separator. The steps are finer than the diary's 0.01 kg in kg and
 // coarser in lb, so every text typed in the unit shows back as typed.
 QString MassNumberText(Mass mass, WeightUnit unit, QChar decimalSep);
+// Stones and pounds without the pounds' symbol ("12 st 8.0"), for a place that names the unit.
+QString StonesText(Mass mass, QChar decimalSep);
 // The same with the unit's symbol after it where it has one: "72.40 kg", "176.4 lb", "12 st 8.0 lb".
 QString MassUnitText(Mass mass, WeightUnit unit, QChar decimalSep);
 // A weight in kg laid out in the unit with the given decimals for kg and lb ("70.0 kg", "154.3 lb");

@@ -93,13 +93,9 @@ QString DayListModel::cellText(int row, int column) const
     case 3:
         return w.time ? m_formats.FormatTime(*w.time, m_formats.ShortTimeFormat) : QString();
     case 4:
-        if (m_unit == WeightUnit::StonesPounds && w.weight) {
-            // The row's name says "(st lb)": "11 st 6.9" fits a column where "11 st 6.9 lb" wraps.
-            QString text = WeightText(w, m_unit, m_formats);
-            if (text.endsWith(QLatin1String(" lb")))
-                text.chop(3);
-            return text;
-        }
+        // The row's name says "(st lb)": "11 st 6.9" fits a column where "11 st 6.9 lb" wraps.
+        if (m_unit == WeightUnit::StonesPounds && w.weight && w.weight->grams / 10 != 0)
+            return StonesText(*w.weight, m_formats.DecimalSep);
         return WeightText(w, m_unit, m_formats);
     case 5:
         return BmiText(w, m_formats);
